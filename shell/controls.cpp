@@ -1,0 +1,173 @@
+#include "shell/controls.h"
+
+#include "shell/twips.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+namespace {
+
+// A straight line control: paints the segment between two points of its parent.
+class LineControl : public QWidget
+{
+public:
+    LineControl(QWidget *parent, QPoint from, QPoint to, int width)
+        : QWidget(parent), m_width(std::max(width, 1))
+    {
+        const int margin = (m_width + 1) / 2;
+        const QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
+        setGeometry(box);
+        m_from = from - box.topLeft();
+        m_to = to - box.topLeft();
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, m_width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(m_from, m_to);
+    }
+
+private:
+    int m_width;
+    QPoint m_from;
+    QPoint m_to;
+};
+
+// One parsed renderer per drawing for the whole run.
+QSvgRenderer *sharedRenderer(const QString &resource)
+{
+    static QHash<QString, QPointer<QSvgRenderer>> renderers;
+    QPointer<QSvgRenderer> &renderer = renderers[resource];
+    if (!renderer)
+        renderer = new QSvgRenderer(resource, qApp);
+    return renderer;
+}
+
+class PictureControl : public QWidget
+{
+public:
+    PictureControl(QWidget *parent, QSvgRenderer *renderer)
+        : QWidget(parent), m_renderer(renderer)
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        m_renderer->render(&painter, QRectF(rect()));
+    }
+
+private:
+    QSvgRenderer *m_renderer;
+};
+
+void place(QWidget *control, const QString &name, const QRect &twipsGeometry,
+           const std::optional<QFont> &font)
+{
+    control->setObjectName(name);
+    control->setGeometry(twipsGeometry);
+    if (font)
+        control->setFont(*font);
+}
+
+} // namespace
+
+void designWindow(QWidget *window, const WindowDesign &design)
+{
+    window->setObjectName(design.name);
+    window->setWindowTitle(design.caption);
+    const QSize client(twips(design.clientWidth), twips(design.clientHeight));
+    if (design.clientPosition)
+        window->setGeometry(QRect(twipsPoint(design.clientPosition->x(), design.clientPosition->y()),
+                                  client));
+    else
+        window->resize(client);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, design.background.value_or(
+                                           QApplication::palette().color(QPalette::Button)));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
+                       const QRect &twipsGeometry, const std::optional<QFont> &font)
+{
+    auto *button = new QPushButton(caption, parent);
+    place(button, name, twipsGeometry, font);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption,
+                 const QRect &twipsGeometry, const std::optional<QFont> &font)
+{
+    auto *label = new QLabel(caption, parent);
+    place(label, name, twipsGeometry, font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &twipsGeometry,
+                      const QString &initialText, const std::optional<QFont> &font)
+{
+    auto *box = new QLineEdit(initialText, parent);
+    place(box, name, twipsGeometry, font);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setCursorPosition(0);
+    return box;
+}
+
+QListWidget *addList(QWidget *parent, const QString &name, const QRect &twipsGeometry,
+                     const std::optional<QFont> &font)
+{
+    auto *list = new QListWidget(parent);
+    place(list, name, twipsGeometry, font);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QWidget *addLine(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips, int width)
+{
+    auto *line = new LineControl(parent, twipsPoint(fromTwips.x(), fromTwips.y()),
+                                 twipsPoint(toTwips.x(), toTwips.y()), width);
+    line->setObjectName(name);
+    return line;
+}
+
+QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgResource,
+                    const QRect &twipsGeometry)
+{
+    auto *picture = new PictureControl(parent, sharedRenderer(svgResource));
+    place(picture, name, twipsGeometry, std::nullopt);
+    picture->lower(); // the boxes stand on the drawing
+    return picture;
+}
+
+QString arrayName(const QString &name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void setTabSequence(std::initializer_list<QWidget *> widgetsInTabOrder)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgetsInTabOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
