@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QObject>
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+// While it lives, answers every modal message box the program opens: records what it showed
+// (and what the given probe saw at that moment) and presses its OK button, as a user would.
+class MessageCatcher : public QObject
+{
+public:
+    struct Seen {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        int buttonCount;
+        bool hasOk;
+        bool modal;
+    };
+
+    MessageCatcher()
+    {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, &MessageCatcher::answer);
+        m_timer.start();
+    }
+
+    // Something to look at while the box is up (for example a text box of the window).
+    std::function<QString()> probe;
+    QStringList probed;
+
+    QList<Seen> seen;
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Seen &s : seen)
+            all.append(s.text);
+        return all;
+    }
+
+private:
+    void answer()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()),
+                     box->button(QMessageBox::Ok) != nullptr, box->isModal()});
+        if (probe)
+            probed.append(probe());
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+    }
+
+    QTimer m_timer;
+};
