@@ -7,7 +7,8 @@
 #include <locale.h>
 #include <string>
 
-namespace {
+namespace
+{
 
 bool isSkipped(QChar c)
 {

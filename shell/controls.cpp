@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 
-namespace {
+namespace
+{
 
 // A straight line control: paints the segment between two points of its parent.
 class LineControl : public QWidget
@@ -57,8 +58,7 @@ QSvgRenderer *sharedRenderer(const QString &resource)
 class PictureControl : public QWidget
 {
 public:
-    PictureControl(QWidget *parent, QSvgRenderer *renderer)
-        : QWidget(parent), m_renderer(renderer)
+    PictureControl(QWidget *parent, QSvgRenderer *renderer) : QWidget(parent), m_renderer(renderer)
     {
         setFocusPolicy(Qt::NoFocus);
     }
@@ -92,13 +92,13 @@ void designWindow(QWidget *window, const WindowDesign &design)
     window->setWindowTitle(design.caption);
     const QSize client(twips(design.clientWidth), twips(design.clientHeight));
     if (design.clientPosition)
-        window->setGeometry(QRect(twipsPoint(design.clientPosition->x(), design.clientPosition->y()),
-                                  client));
+        window->setGeometry(
+            QRect(twipsPoint(design.clientPosition->x(), design.clientPosition->y()), client));
     else
         window->resize(client);
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, design.background.value_or(
-                                           QApplication::palette().color(QPalette::Button)));
+    palette.setColor(QPalette::Window,
+                     design.background.value_or(QApplication::palette().color(QPalette::Button)));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }

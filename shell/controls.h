@@ -38,8 +38,7 @@ QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &twipsGe
 QListWidget *addList(QWidget *parent, const QString &name, const QRect &twipsGeometry,
                      const std::optional<QFont> &font = {});
 // A straight line from one point to another, in twips, with a width in pixels.
-QWidget *addLine(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips,
-                 int width);
+QWidget *addLine(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips, int width);
 // A picture control showing a compiled-in SVG drawing scaled to its rectangle. The drawing is
 // parsed once per run, whatever the number of windows that show it.
 QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgResource,

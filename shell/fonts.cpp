@@ -4,11 +4,12 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 // Installed faces by style, best first; Debian's arphic and WenQuanYi packages provide them.
-const QStringList KaiFaces = {"AR PL UKai CN", "AR PL KaitiM GB", "AR PL UKai TW", "Noto Serif CJK SC",
-                              "WenQuanYi Micro Hei"};
+const QStringList KaiFaces = {"AR PL UKai CN", "AR PL KaitiM GB", "AR PL UKai TW",
+                              "Noto Serif CJK SC", "WenQuanYi Micro Hei"};
 const QStringList SongFaces = {"AR PL UMing CN", "AR PL SungtiL GB", "Noto Serif CJK SC",
                                "AR PL UMing TW", "WenQuanYi Micro Hei"};
 const QStringList SansFaces = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Droid Sans Fallback",

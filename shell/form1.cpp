@@ -7,7 +7,8 @@
 
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 // Hide the menu first, then show the target.
 auto openFromMenu(WindowKind target)

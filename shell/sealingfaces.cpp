@@ -6,7 +6,8 @@
 
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 // Hide the chooser first, then show the target.
 auto openFromChooser(WindowKind target)
@@ -50,7 +51,7 @@ QWidget *createSheet(WindowKind kind)
                         : kind == WindowKind::FormFM ? Sheet{"FormFM", "凹凸面", 3744, 2496}
                                                      : Sheet{"FormTG", "榫槽", 3744, 2496};
     auto *window = new QWidget;
-    designWindow(window, {sheet.name, sheet.caption, sheet.width, sheet.height, std::nullopt,
-                          std::nullopt});
+    designWindow(
+        window, {sheet.name, sheet.caption, sheet.width, sheet.height, std::nullopt, std::nullopt});
     return window;
 }

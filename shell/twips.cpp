@@ -4,7 +4,8 @@
 #include <QScreen>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double TwipsPerInch = 1440.0;
 

@@ -8,7 +8,8 @@
 
 #include <QEvent>
 
-namespace {
+namespace
+{
 
 Windows *current = nullptr;
 
