@@ -1,0 +1,22 @@
+# Sourced by run.sh and test.sh: installs with apt-get whatever of the given Debian packages is
+# missing, so a bare Debian 12 root with only apt can build, run and test Quorvit.
+
+# Build tools, Qt 6 Widgets and SVG, and the CJK faces the windows are drawn with.
+BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev
+    fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei)
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}

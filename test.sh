@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds Quorvit and runs every test headless; exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-test -j"$(nproc)"
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"
