@@ -1,0 +1,19 @@
+#pragma once
+
+#include "query/types.h"
+
+#include <QString>
+#include <QStringList>
+
+class QueryRun;
+
+// The pressures of the slip-on window's first list (MPa), in list order.
+QStringList slipOnPressureTexts();
+
+inline const QString SlipOnDiameterMessage = QStringLiteral("公称直径不对，请从新输入！");
+inline const QString SlipOnPressureMessage = QStringLiteral("公称压力不对，请从新输入！");
+
+// One press of "查找" on the hubbed slip-on flange window: the DN from Text1, the row of the
+// table written onto the drawing, the series values, the bolt-hole callout, then the plate
+// area (Text12) and the net weight (Text14). A message does not stop the run.
+void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series);
