@@ -1,0 +1,287 @@
+// The plate flange query without its window: boxes as texts, the two list rows as numbers.
+#include "plate/platequery.h"
+#include "query/queryrun.h"
+
+#include <QtTest>
+
+namespace
+{
+
+const QString PressureMessage = QStringLiteral("压力不对，从新输入！");
+const QString DnMessage = QStringLiteral("请从新输入公称直径！");
+
+constexpr int NoSelection = -1;
+constexpr int Pn025 = 0, Pn06 = 1, Pn10 = 2, Pn25 = 4;
+
+// The twelve boxes of the window as the user sees them between presses.
+class Boxes
+{
+public:
+    // As the window opens: one blank in every box.
+    Boxes()
+    {
+        for (int n = 1; n <= 12; ++n)
+            m_texts[n] = QStringLiteral(" ");
+    }
+    static Boxes cleared()
+    {
+        Boxes boxes;
+        for (QString &text : boxes.m_texts)
+            text.clear();
+        return boxes;
+    }
+
+    QString &operator[](int box) { return m_texts[box]; }
+    QString operator[](int box) const { return m_texts.value(box); }
+
+    // One press of "查找": applies its writes and returns the run.
+    QueryRun press(PressureRating pressure, PipeSeries series)
+    {
+        QueryRun run([this](int box) { return m_texts.value(box); });
+        runPlateQuery(run, pressure, series);
+        for (const QueryStep &step : run.steps())
+            if (step.kind == QueryStep::Kind::Write)
+                m_texts[step.box] = step.text;
+        return run;
+    }
+
+private:
+    QHash<int, QString> m_texts;
+};
+
+QList<int> writtenBoxes(const QueryRun &run)
+{
+    QList<int> boxes;
+    for (const QueryStep &step : run.steps())
+        if (step.kind == QueryStep::Kind::Write)
+            boxes.append(step.box);
+    return boxes;
+}
+
+} // namespace
+
+class TestPlateQuery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A found row: every box, and the order in which they are written.
+    void foundRowFillsEveryBox()
+    {
+        Boxes boxes;
+        boxes[11] = "10";
+        const QueryRun run = boxes.press(Pn025, SeriesA);
+        QVERIFY(run.messages().isEmpty());
+        QCOMPARE(writtenBoxes(run), QList<int>({1, 4, 6, 7, 8, 9, 5, 2, 10, 12, 3}));
+        const QStringList expected = {"4",  "17.2", "4-φ11", "M10x45", "18", "50",
+                                      "75", "2",    "12",    "0.00",   "10", "0.36"};
+        for (int n = 1; n <= 12; ++n)
+            QCOMPARE(boxes[n], expected[n - 1]);
+    }
+
+    void areaAndWeight_data()
+    {
+        QTest::addColumn<int>("pressure");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<QString>("dn");
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<QString>("bore");
+        QTest::addColumn<QString>("callout");
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("weight");
+        // clang-format off
+        QTest::newRow("PN 0.25 DN 10 B") << Pn025 << SeriesB << "10" << "14" << "15" << "4-φ11" << "0.00" << "0.36";
+        QTest::newRow("PN 2.5 DN 600 A") << Pn25 << SeriesA << "600" << "610" << "616.5" << "20-φ39" << "0.24" << "127.19";
+        QTest::newRow("PN 2.5 DN 600 B") << Pn25 << SeriesB << "600" << "630" << "636" << "20-φ39" << "0.22" << "116.96";
+        QTest::newRow("PN 1.0 DN 400 B, 24.354986728") << Pn10 << SeriesB << "400" << "426" << "430" << "16-φ26" << "0.10" << "24.35";
+        QTest::newRow("PN 0.6 DN 2000 A") << Pn06 << SeriesA << "2000" << "2032" << "2036" << "48-φ42" << "0.71" << "510.38";
+        QTest::newRow("PN 0.25 DN 700 A, low pressures go on") << Pn025 << SeriesA << "700" << "711" << "715" << "24-φ26" << "0.17" << "47.06";
+        // clang-format on
+    }
+    void areaAndWeight()
+    {
+        QFETCH(int, pressure);
+        QFETCH(int, series);
+        QFETCH(QString, dn);
+        Boxes boxes;
+        boxes[11] = dn;
+        QVERIFY(boxes.press(pressure, series).messages().isEmpty());
+        QTEST(boxes[2], "pipe");
+        QTEST(boxes[5], "bore");
+        QTEST(boxes[3], "callout");
+        QTEST(boxes[10], "area");
+        QTEST(boxes[12], "weight");
+    }
+
+    // The DN box is read as a number and rounded, halves to the even neighbour.
+    void dnReading_data()
+    {
+        QTest::addColumn<int>("pressure");
+        QTest::addColumn<QString>("dn");
+        QTest::addColumn<QString>("message"); // empty: the row is found
+        // clang-format off
+        QTest::newRow("10.5 reads 10") << Pn025 << "10.5" << "";
+        QTest::newRow("11.5 reads 12") << Pn025 << "11.5" << DnMessage;
+        QTest::newRow("9.5 reads 10") << Pn025 << "9.5" << "";
+        QTest::newRow("10mm reads 10") << Pn025 << "10mm" << "";
+        QTest::newRow("blank then 10") << Pn025 << " 10" << "";
+        QTest::newRow("DN10 reads 0") << Pn025 << "DN10" << DnMessage;
+        QTest::newRow("empty box") << Pn025 << "" << DnMessage;
+        QTest::newRow("one blank, as at start") << Pn025 << " " << DnMessage;
+        QTest::newRow("between sizes") << Pn025 << "349" << DnMessage;
+        QTest::newRow("negative") << Pn025 << "-10" << DnMessage;
+        QTest::newRow("above 16 bits") << Pn025 << "65546" << DnMessage;
+        QTest::newRow("below 16 bits") << Pn025 << "-32769" << DnMessage;
+        QTest::newRow("overflowing number") << Pn025 << "1e400" << DnMessage;
+        QTest::newRow("DN 700 at PN 1.0") << Pn10 << "700" << DnMessage;
+        QTest::newRow("DN 700 at PN 0.25") << Pn025 << "700" << "";
+        QTest::newRow("no pressure, listed DN") << NoSelection << "10" << PressureMessage;
+        QTest::newRow("no pressure, DN 700") << NoSelection << "700" << PressureMessage;
+        QTest::newRow("no pressure, empty DN") << NoSelection << "" << PressureMessage;
+        // clang-format on
+    }
+    void dnReading()
+    {
+        QFETCH(int, pressure);
+        QFETCH(QString, dn);
+        QFETCH(QString, message);
+        Boxes boxes;
+        boxes[11] = dn;
+        const QueryRun run = boxes.press(pressure, SeriesA);
+        QCOMPARE(run.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(boxes[11], dn); // the query never writes the DN box
+        if (message.isEmpty())
+            QCOMPARE(boxes[7], dn == "700" ? "860" : "75");
+    }
+
+    // After a refusal the steps after the row still run, on an empty row.
+    void refusedDnAfterAFoundOne()
+    {
+        Boxes boxes;
+        boxes[11] = "10";
+        boxes.press(Pn025, SeriesA);
+        boxes[11] = "11";
+        const QueryRun run = boxes.press(Pn025, SeriesA);
+
+        QCOMPARE(run.messages(), QStringList{DnMessage});
+        QCOMPARE(run.steps().first().kind, QueryStep::Kind::Message);
+        QCOMPARE(writtenBoxes(run), QList<int>({5, 2, 10, 12, 3}));
+        QCOMPARE(boxes[2], "");
+        QCOMPARE(boxes[5], "");
+        QCOMPARE(boxes[3], "-φ");
+        QCOMPARE(boxes[10], "0.00");
+        QCOMPARE(boxes[12], "0.42"); // a full disc of 75 by 12
+        const QStringList kept = {"4", "M10x45", "50", "75", "2", "12"};
+        const QList<int> keptBoxes = {1, 4, 6, 7, 8, 9};
+        for (int i = 0; i < keptBoxes.size(); ++i)
+            QCOMPARE(boxes[keptBoxes[i]], kept[i]);
+    }
+
+    void noPressureGoesOnLikeARefusal()
+    {
+        Boxes boxes;
+        boxes[11] = "10";
+        boxes.press(Pn025, SeriesB);
+        const QueryRun run = boxes.press(NoSelection, SeriesB);
+        QCOMPARE(run.messages(), QStringList{PressureMessage});
+        QCOMPARE(boxes[2], "");
+        QCOMPARE(boxes[5], "");
+        QCOMPARE(boxes[3], "-φ");
+        QCOMPARE(boxes[12], "0.42");
+    }
+
+    // Straight after opening, no series: pipe and bore keep their blank, the area has no bore.
+    void noSeriesAfterOpening()
+    {
+        Boxes boxes;
+        boxes[11] = "10";
+        const QueryRun run = boxes.press(Pn025, NoSelection);
+        QVERIFY(run.messages().isEmpty());
+        QVERIFY(!writtenBoxes(run).contains(2));
+        QVERIFY(!writtenBoxes(run).contains(5));
+        QCOMPARE(boxes[2], " ");
+        QCOMPARE(boxes[5], " ");
+        QCOMPARE(boxes[3], "4-φ11");
+        QCOMPARE(boxes[10], "0.00");
+        QCOMPARE(boxes[12], "0.38");
+    }
+
+    void noSeriesAndNoPressureWritesOnlyResults()
+    {
+        Boxes boxes;
+        const QueryRun run = boxes.press(NoSelection, NoSelection);
+        QCOMPARE(run.messages(), QStringList{PressureMessage});
+        QCOMPARE(writtenBoxes(run), QList<int>({10, 12, 3}));
+        QCOMPARE(boxes[10], "0.00");
+        QCOMPARE(boxes[12], "0.00");
+        QCOMPARE(boxes[3], "-φ");
+    }
+
+    void queryAfterClearing()
+    {
+        Boxes boxes = Boxes::cleared();
+        const QueryRun run = boxes.press(Pn025, SeriesA);
+        QCOMPARE(run.messages(), QStringList{DnMessage});
+        QCOMPARE(boxes[10], "0.00");
+        QCOMPARE(boxes[12], "0.00");
+        QCOMPARE(boxes[3], "-φ");
+        QCOMPARE(boxes[1], "");
+        QCOMPARE(boxes[7], "");
+    }
+
+    // A value typed into an output box: overwritten by a found row, used after a refusal.
+    void typedOverOutsideDiameter()
+    {
+        Boxes boxes;
+        boxes[11] = "10";
+        boxes[7] = "300";
+        boxes.press(Pn025, SeriesA);
+        QCOMPARE(boxes[7], "75");
+        QCOMPARE(boxes[12], "0.36");
+
+        boxes[7] = "300";
+        boxes[11] = "11";
+        boxes.press(Pn025, SeriesA);
+        QCOMPARE(boxes[7], "300");
+        QCOMPARE(boxes[10], "0.07"); // 3.14 * 300² / 4000000 = 0.07065
+        QCOMPARE(boxes[12], "6.66"); // 0.07065 * 7.85 * 12
+    }
+
+    void typedOverThicknessFeedsTheWeight()
+    {
+        Boxes boxes;
+        boxes[11] = "10";
+        boxes.press(Pn025, SeriesA);
+        boxes[9] = "120 mm";
+        boxes[11] = "11";
+        boxes.press(Pn025, SeriesA);
+        QCOMPARE(boxes[12], "4.16"); // 3.14 * 75² / 4000000 * 7.85 * 120 = 4.1595
+    }
+
+    // Numbers too large for the arithmetic: the query still finishes and writes its boxes.
+    void hugeTypedValuesDoNotStopTheQuery()
+    {
+        Boxes boxes;
+        boxes[7] = "1e200";
+        boxes[9] = "1e200";
+        const QueryRun run = boxes.press(Pn025, SeriesA);
+        QCOMPARE(writtenBoxes(run), QList<int>({5, 2, 10, 12, 3}));
+        QCOMPARE(boxes[3], "-φ");
+        QCOMPARE(boxes[10], ""); // not a finite number
+        QCOMPARE(boxes[12], "");
+    }
+
+    void seriesDecidesTheBoreOfTheArea()
+    {
+        // PN 1.0 DN 400: A bore 411, B bore 430; the thinner ring of B weighs less.
+        Boxes a, b;
+        a[11] = b[11] = "400";
+        a.press(Pn10, SeriesA);
+        b.press(Pn10, SeriesB);
+        QCOMPARE(a[12], "27.51");
+        QCOMPARE(b[12], "24.35");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPlateQuery)
+#include "tst_platequery.moc"
