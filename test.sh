@@ -3,9 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+scripts/test-sanitizers.sh

@@ -5,6 +5,10 @@
 BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev
     fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei)
 
+# What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes, and
+# Google Benchmark for the benchmark programs it builds.
+TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev)
+
 ensure_packages() {
     local missing=()
     local package
