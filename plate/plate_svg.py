@@ -42,8 +42,8 @@ Y_DIM_BORE = 1840              # Text5 bottom at 1824
 Y_DIM_BC = 2200                # Text6 bottom at 2184
 Y_DIM_OD = 2560                # Text7 bottom at 2544
 
-THICK, THIN, HATCH = 22, 10, 8
-ARROW_L, ARROW_W = 100, 30
+THICK, THIN, HATCH = 26, 14, 10
+ARROW_L, ARROW_W = 110, 32
 GAP, OVER = 30, 40             # extension line gap from the part, overshoot past the dim line
 
 out = []
