@@ -10,3 +10,4 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 scripts/test-sanitizers.sh
+scripts/test-fuzz.sh
