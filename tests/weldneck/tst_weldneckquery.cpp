@@ -1,0 +1,285 @@
+// The weld-neck query procedure without widgets: what one press of "查找" writes and shows.
+#include "query/queryrun.h"
+#include "weldneck/weldneckquery.h"
+
+#include <QHash>
+#include <QtTest>
+
+namespace
+{
+
+constexpr int PN1_0 = 0, PN1_6 = 1, PN2_5 = 2, PN4_0 = 3, PN10_0 = 5, PN16_0 = 6, PN25_0 = 7;
+constexpr int NoPressure = -1, NoSeries = -1;
+constexpr int A = SeriesA, B = SeriesB;
+
+const QString DnMessage = QStringLiteral("请确认公称通径！");
+const QString SeriesMessage = QStringLiteral("请确定焊端外径！");
+
+// A run on a window whose boxes hold the given texts; the others hold the design-time blank.
+QueryRun runOn(const QHash<int, QString> &boxes)
+{
+    return QueryRun([boxes](int box) { return boxes.value(box, QStringLiteral(" ")); });
+}
+
+QueryRun query(const QString &dn, int pressure, int series, QHash<int, QString> boxes = {})
+{
+    boxes.insert(1, dn);
+    QueryRun run = runOn(boxes);
+    runWeldNeckQuery(run, pressure, series);
+    return run;
+}
+
+QList<int> writtenBoxes(const QueryRun &run)
+{
+    QList<int> boxes;
+    for (const QueryStep &step : run.steps())
+        if (step.kind == QueryStep::Kind::Write)
+            boxes.append(step.box);
+    return boxes;
+}
+
+// The texts of Text2 to Text13 after a run, as the window would show them.
+QStringList shown(const QueryRun &run)
+{
+    QStringList texts;
+    for (int box = 2; box <= 13; ++box)
+        texts.append(run.text(box));
+    return texts;
+}
+
+QueryStep write(int box, const char *text)
+{
+    return {QueryStep::Kind::Write, box, QString::fromUtf8(text)};
+}
+QueryStep message(const QString &text)
+{
+    return {QueryStep::Kind::Message, 0, text};
+}
+
+} // namespace
+
+class TestWeldNeckQuery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void foundRowShowsEveryBox_data();
+    void foundRowShowsEveryBox();
+    void writesInProcedureOrder();
+    void dnTextIsReadAndRounded_data();
+    void dnTextIsReadAndRounded();
+    void unlistedDnStillRunsSeriesCalloutAndWeight();
+    void unlistedDnWithoutSeriesShowsBothMessages();
+    void noPressureBehavesAsUnlistedDnWithoutMessage();
+    void freshWindowWithNothingSelected();
+    void noSeriesLeavesDiametersAndShowsZeroWeight();
+    void sizeWithoutSeriesBFormShowsDashes();
+    void weightReadsBoxesBack();
+    void overflowingWeightWritesEmptyText();
+    void weightFormula_data();
+    void weightFormula();
+};
+
+void TestWeldNeckQuery::foundRowShowsEveryBox_data()
+{
+    QTest::addColumn<int>("pressure");
+    QTest::addColumn<QString>("dn");
+    QTest::addColumn<int>("series");
+    // Text2, Text3 ... Text13
+    QTest::addColumn<QStringList>("boxes");
+
+    // clang-format off
+    QTest::newRow("PN 1.0 DN 10 A: the worked example") << PN1_0 << "10" << A
+        << QStringList{"17.2", "90", "60", "4-φ14", "M12", "14", "28", "2", "6", "3", "0.76", "35"};
+    QTest::newRow("PN 1.0 DN 10 B: weld end 14") << PN1_0 << "10" << B
+        << QStringList{"14", "90", "60", "4-φ14", "M12", "14", "28", "2", "6", "3", "0.78", "35"};
+    QTest::newRow("PN 1.0 DN 20: wall keeps its decimal") << PN1_0 << "20" << A
+        << QStringList{"26.9", "105", "75", "4-φ14", "M12", "16", "40", "2.3", "6", "4", "1.28", "40"};
+    QTest::newRow("PN 1.0 DN 125: whole wall has no point") << PN1_0 << "125" << A
+        << QStringList{"139.7", "250", "210", "8-φ18", "M16", "22", "158", "4", "12", "6", "10.70", "55"};
+    QTest::newRow("PN 1.0 DN 350 A") << PN1_0 << "350" << A
+        << QStringList{"355.6", "505", "460", "16-φ22", "M20", "26", "390", "8", "16", "10", "55.03", "68"};
+    QTest::newRow("PN 1.0 DN 350 B: series hub 402") << PN1_0 << "350" << B
+        << QStringList{"377", "505", "460", "16-φ22", "M20", "26", "402", "8", "16", "10", "52.73", "68"};
+    QTest::newRow("PN 1.0 DN 1800 A") << PN1_0 << "1800" << A
+        << QStringList{"1829", "2115", "2020", "44-φ48", "M45x3", "50", "1875", "14.2", "30", "15", "1582.94", "140"};
+    QTest::newRow("PN 1.0 DN 1800 B") << PN1_0 << "1800" << B
+        << QStringList{"1820", "2115", "2020", "44-φ48", "M45x3", "50", "1866", "14.2", "30", "15", "1581.79", "140"};
+    QTest::newRow("PN 1.6 DN 500: small x") << PN1_6 << "500" << A
+        << QStringList{"508", "715", "650", "20-φ33", "M30x2", "34", "546", "11", "16", "12", "136.89", "90"};
+    QTest::newRow("PN 1.6 DN 2000 A") << PN1_6 << "2000" << A
+        << QStringList{"2032", "2345", "2230", "48-φ60", "M56x4", "66", "2084", "20", "40", "15", "2605.27", "190"};
+    QTest::newRow("PN 2.5 DN 350: capital X") << PN2_5 << "350" << A
+        << QStringList{"355.6", "555", "490", "16-φ33", "M30X2", "38", "398", "8", "20", "10", "94.59", "100"};
+    QTest::newRow("PN 4.0 DN 600") << PN4_0 << "600" << B
+        << QStringList{"630", "890", "795", "20-φ48", "M45x3", "72", "686", "17.5", "18", "12", "438.75", "150"};
+    QTest::newRow("PN 10.0 DN 50: open cells filled") << PN10_0 << "50" << A
+        << QStringList{"60.3", "195", "145", "4-φ26", "M24", "28", "90", "5.6", "10", "5", "8.48", "68"};
+    QTest::newRow("PN 10.0 DN 300: open height filled") << PN10_0 << "300" << A
+        << QStringList{"323.9", "585", "500", "16-φ42", "M39x3", "68", "400", "20.5", "18", "10", "216.83", "173"};
+    QTest::newRow("PN 16.0 DN 10: open cells filled") << PN16_0 << "10" << B
+        << QStringList{"14", "100", "70", "4-φ14", "M12", "24", "32", "3", "6", "3", "1.63", "45"};
+    QTest::newRow("PN 16.0 DN 250: M39x3 in a 39 hole") << PN16_0 << "250" << A
+        << QStringList{"273", "505", "430", "12-φ39", "M39x3", "76", "340", "20", "18", "10", "169.45", "155"};
+    QTest::newRow("PN 25.0 DN 200 A") << PN25_0 << "200" << A
+        << QStringList{"219.1", "485", "400", "12-φ42", "M39x3", "82", "305", "25", "25", "8", "183.60", "190"};
+    QTest::newRow("PN 25.0 DN 250 A") << PN25_0 << "250" << A
+        << QStringList{"298.5", "585", "490", "16-φ48", "M45x3", "100", "385", "32", "30", "10", "311.70", "215"};
+    QTest::newRow("PN 25.0 DN 250 B: zero diameters") << PN25_0 << "250" << B
+        << QStringList{"0", "585", "490", "16-φ48", "M45x3", "100", "0", "32", "30", "10", "182.74", "215"};
+    // clang-format on
+}
+
+void TestWeldNeckQuery::foundRowShowsEveryBox()
+{
+    QFETCH(int, pressure);
+    QFETCH(QString, dn);
+    QFETCH(int, series);
+    QFETCH(QStringList, boxes);
+
+    const QueryRun run = query(dn, pressure, series);
+    QCOMPARE(shown(run), boxes);
+    QVERIFY(run.messages().isEmpty());
+}
+
+void TestWeldNeckQuery::writesInProcedureOrder()
+{
+    // Row boxes first, then the series' diameters, the callout, the weight; Text1 is never written.
+    const QueryRun run = query("10", PN1_0, A);
+    QCOMPARE(writtenBoxes(run), (QList<int>{3, 4, 6, 7, 9, 10, 11, 13, 2, 8, 5, 12}));
+}
+
+void TestWeldNeckQuery::dnTextIsReadAndRounded_data()
+{
+    QTest::addColumn<QString>("dn");
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QString>("flangeDiameter");
+
+    QTest::newRow("10.5 rounds to the even 10") << "10.5" << true << "90";
+    QTest::newRow("15.5 rounds to 16, not listed") << "15.5" << false << " ";
+    QTest::newRow("14.5 rounds to the even 14") << "14.5" << false << " ";
+    QTest::newRow("14.51 rounds up to 15") << "14.51" << true << "95";
+    QTest::newRow("leading blank") << " 100" << true << "220";
+    QTest::newRow("blanks between digits") << "1 0 0" << true << "220";
+    QTest::newRow("unit after the number") << "100mm" << true << "220";
+    QTest::newRow("hexadecimal") << "&H64" << true << "220";
+    QTest::newRow("exponent") << "1E2" << true << "220";
+    QTest::newRow("DN prefix reads 0") << "DN100" << false << " ";
+    QTest::newRow("empty") << "" << false << " ";
+    QTest::newRow("design-time blank") << " " << false << " ";
+    QTest::newRow("negative") << "-100" << false << " ";
+    QTest::newRow("between listed sizes") << "110" << false << " ";
+    QTest::newRow("above the 16-bit range") << "40000" << false << " ";
+    QTest::newRow("16-bit wrap of 100 is not 100") << "65636" << false << " ";
+    QTest::newRow("below the 16-bit range") << "-40000" << false << " ";
+    QTest::newRow("not finite") << "1E400" << false << " ";
+}
+
+void TestWeldNeckQuery::dnTextIsReadAndRounded()
+{
+    QFETCH(QString, dn);
+    QFETCH(bool, listed);
+    QFETCH(QString, flangeDiameter);
+
+    const QueryRun run = query(dn, PN1_0, A);
+    QCOMPARE(run.messages(), listed ? QStringList() : QStringList{DnMessage});
+    QCOMPARE(run.text(3), flangeDiameter);
+}
+
+void TestWeldNeckQuery::unlistedDnStillRunsSeriesCalloutAndWeight()
+{
+    // Boxes from an earlier query stay; the weight is computed from them with n, L, N, E as 0.
+    const QHash<int, QString> earlier{{2, "114.3"}, {3, "220"}, {4, "180"},   {5, "8-φ18"},
+                                      {6, "M16"},   {7, "22"},  {8, "130"},   {9, "3.6"},
+                                      {10, "12"},   {11, "6"},  {12, "7.95"}, {13, "52"}};
+    const QueryRun run = query("350", PN16_0, A, earlier);
+
+    QCOMPARE(run.steps(), (QList<QueryStep>{message(DnMessage), write(2, ""), write(8, ""),
+                                            write(5, "-φ"), write(12, "6.54")}));
+    QCOMPARE(shown(run), (QStringList{"", "220", "180", "-φ", "M16", "22", "", "3.6", "12", "6",
+                                      "6.54", "52"}));
+}
+
+void TestWeldNeckQuery::unlistedDnWithoutSeriesShowsBothMessages()
+{
+    const QueryRun run = query("1200", PN2_5, NoSeries, {{2, "1016"}, {8, "1070"}});
+    QCOMPARE(run.steps(), (QList<QueryStep>{message(DnMessage), message(SeriesMessage),
+                                            write(5, "-φ"), write(12, "0.00")}));
+    QCOMPARE(run.text(2), QString("1016"));
+    QCOMPARE(run.text(8), QString("1070"));
+}
+
+void TestWeldNeckQuery::noPressureBehavesAsUnlistedDnWithoutMessage()
+{
+    const QueryRun run = query("100", NoPressure, B, {{3, "90"}, {7, "14"}, {9, "2"}, {13, "35"}});
+    // No message, no row: the weight of D 90, C 14, S 2, H 35 with nothing else.
+    QCOMPARE(run.steps(),
+             (QList<QueryStep>{write(2, ""), write(8, ""), write(5, "-φ"), write(12, "0.70")}));
+}
+
+void TestWeldNeckQuery::freshWindowWithNothingSelected()
+{
+    const QueryRun run = query(" ", NoPressure, NoSeries);
+    QCOMPARE(run.steps(),
+             (QList<QueryStep>{message(SeriesMessage), write(5, "-φ"), write(12, "0.00")}));
+}
+
+void TestWeldNeckQuery::noSeriesLeavesDiametersAndShowsZeroWeight()
+{
+    const QueryRun run = query("100", PN1_0, NoSeries, {{2, "old E"}, {8, "old N"}});
+    QCOMPARE(run.messages(), QStringList{SeriesMessage});
+    QCOMPARE(run.text(2), QString("old E"));
+    QCOMPARE(run.text(8), QString("old N"));
+    QCOMPARE(run.text(3), QString("220"));
+    QCOMPARE(run.text(5), QString("8-φ18"));
+    QCOMPARE(run.text(12), QString("0.00"));
+    QVERIFY(!writtenBoxes(run).contains(2));
+    QVERIFY(!writtenBoxes(run).contains(8));
+}
+
+void TestWeldNeckQuery::sizeWithoutSeriesBFormShowsDashes()
+{
+    // PN 25.0, DN 200 has no series-B weld end: its diameters and its weight are "-".
+    const QueryRun run = query("200", PN25_0, B);
+    QVERIFY(run.messages().isEmpty());
+    QCOMPARE(shown(run), (QStringList{"-", "485", "400", "12-φ42", "M39x3", "82", "-", "25", "25",
+                                      "8", "-", "190"}));
+}
+
+void TestWeldNeckQuery::weightReadsBoxesBack()
+{
+    // The procedure writes D, C, S and H itself before reading them; typed values in those
+    // boxes are overwritten first, so only the row counts.
+    const QueryRun run = query("10", PN1_0, A, {{3, "999"}, {7, "999"}, {9, "999"}, {13, "999"}});
+    QCOMPARE(run.text(12), QString("0.76"));
+}
+
+void TestWeldNeckQuery::overflowingWeightWritesEmptyText()
+{
+    QCOMPARE(query("0", PN1_0, A, {{3, "1E200"}, {7, "1"}}).text(12), QString());
+    QCOMPARE(query("0", PN1_0, A, {{3, "1E200"}, {7, "0"}}).text(12), QString());
+    QCOMPARE(query("0", PN1_0, A, {{13, "-1E300"}, {9, "1E300"}}).text(12), QString());
+}
+
+void TestWeldNeckQuery::weightFormula_data()
+{
+    QTest::addColumn<QList<double>>("dcnlnesh");
+    QTest::addColumn<double>("weight");
+
+    QTest::newRow("PN 1.0 DN 10 A") << QList<double>{90, 14, 4, 14, 28, 17.2, 2, 35} << 0.76267;
+    QTest::newRow("PN 1.0 DN 10 B") << QList<double>{90, 14, 4, 14, 28, 14, 2, 35} << 0.77869;
+    QTest::newRow("plate only") << QList<double>{100, 10, 0, 0, 0, 0, 0, 0} << 0.616225;
+    QTest::newRow("hub only") << QList<double>{0, 0, 0, 0, 100, 50, 5, 40} << 2.070516;
+}
+
+void TestWeldNeckQuery::weightFormula()
+{
+    QFETCH(QList<double>, dcnlnesh);
+    QFETCH(double, weight);
+    const auto &v = dcnlnesh;
+    QVERIFY(qAbs(weldNeckWeight(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]) - weight) <
+            0.000005);
+}
+
+QTEST_GUILESS_MAIN(TestWeldNeckQuery)
+#include "tst_weldneckquery.moc"
