@@ -9,5 +9,6 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+scripts/test-install.sh build-test
 scripts/test-sanitizers.sh
 scripts/test-fuzz.sh

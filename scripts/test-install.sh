@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Checks the installation and the Debian package of an already built tree (default: build-test):
+# installs into a temporary DESTDIR, checks the files and validates the desktop entry and the
+# AppStream metainfo, then builds the .deb with CPack and checks its contents and dependencies.
+# Exits non-zero on the first fault.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+ensure_packages desktop-file-utils appstream dpkg-dev
+
+build=$(realpath "${1:-build-test}")
+app_id=org.quorvit.Quorvit
+expected_files=(
+    usr/bin/quorvit
+    usr/share/applications/$app_id.desktop
+    usr/share/icons/hicolor/scalable/apps/$app_id.svg
+    usr/share/metainfo/$app_id.metainfo.xml
+)
+expected_depends=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins
+    fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei)
+
+work=$(mktemp -d /tmp/quorvit-install.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "test-install: $*" >&2
+    exit 1
+}
+
+# The file set an install puts down, relative to its root, sorted.
+check_file_set() {
+    local what=$1
+    shift
+    local expected actual
+    expected=$(printf '%s\n' "${expected_files[@]}" | sort)
+    actual=$(printf '%s\n' "$@" | sort)
+    [ "$actual" = "$expected" ] ||
+        fail "$what holds other files than expected:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
+}
+
+echo "== install into a temporary DESTDIR"
+root=$work/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+mapfile -t installed < <(cd "$root" && find . -type f -printf '%P\n')
+check_file_set "the install" "${installed[@]}"
+[ -x "$root/usr/bin/quorvit" ] || fail "usr/bin/quorvit is not executable"
+
+desktop=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+icon=$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg
+desktop-file-validate "$desktop" || fail "desktop entry rejected by desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" || fail "metainfo rejected by appstreamcli"
+
+# The entry must start the installed binary and name the installed icon; the metainfo must
+# point at the entry.
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(entry Exec)" = quorvit ] || fail "desktop entry runs '$(entry Exec)', not quorvit"
+[ "$(entry Icon)" = "$app_id" ] || fail "desktop entry names icon '$(entry Icon)'"
+[ "$(entry Name)" = Quorvit ] || fail "desktop entry is named '$(entry Name)'"
+[ -n "$(entry 'Name\[zh_CN\]')" ] && [ -n "$(entry 'Comment\[zh_CN\]')" ] ||
+    fail "desktop entry has no Chinese name or comment"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $app_id.desktop"
+grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
+grep -q '<svg ' "$icon" || fail "the icon is not an SVG drawing"
+
+echo "== build the Debian package"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >/dev/null
+debs=("$work"/package/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "CPack made no single .deb"
+deb=${debs[0]}
+echo "$(basename "$deb"):"
+dpkg-deb -c "$deb"
+mapfile -t packaged < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||')
+check_file_set "the package" "${packaged[@]}"
+
+[ "$(dpkg-deb -f "$deb" Package)" = quorvit ] || fail "the package is not named quorvit"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in "${expected_depends[@]}"; do
+    grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package"
+done
+echo "test-install: install and package checks passed"
