@@ -1,0 +1,385 @@
+// Benchmarks of Quorvit, run by hand (README, "Performance"):
+// - row lookups of the three tables and the query procedures without widgets;
+// - a full "查找" through a real window against writing the same texts into the same boxes;
+// - the first show of each query window (creation, load step, painting) with and without its
+//   drawing, and the one-time parse of each drawing;
+// - start-up to the main menu painted, against a bare Qt program with six buttons: both started
+//   as processes in turn in the same run, with the peak memory of each.
+#include "plate/formpl.h"
+#include "plate/plateflangetable.h"
+#include "plate/platequery.h"
+#include "query/querywindow.h"
+#include "shell/fonts.h"
+#include "slipon/formso.h"
+#include "slipon/sliponflangetable.h"
+#include "slipon/sliponquery.h"
+#include "weldneck/formwn.h"
+#include "weldneck/weldneckflangetable.h"
+#include "weldneck/weldneckquery.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTest>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <functional>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace
+{
+
+using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
+
+// What the benchmarks need of one query window: how to make it, its query, where the DN is
+// typed, and a pressure (list row) under which both benchmark DNs are listed.
+struct QueryWindowKind {
+    const char *name;
+    std::function<QWidget *()> create;
+    QueryProcedure query;
+    int dnBox;
+    PressureRating pressure;
+    const char *drawing;
+};
+
+const std::array<QueryWindowKind, 3> kinds = {{
+    {"FormPL", [] { return new FormPL; }, runPlateQuery, PlateBox::Dn, 2, ":/drawings/plate.svg"},
+    {"FormSO", [] { return new FormSO; }, runSlipOnQuery, 1, 1, ":/drawings/slipon.svg"},
+    {"FormWN", [] { return new FormWN; }, runWeldNeckQuery, WeldNeckBox::Dn, 0,
+     ":/drawings/weldneck.svg"},
+}};
+
+// Two DNs typed in turn, so every press writes texts that differ from what the boxes hold.
+const std::array<QString, 2> typedDns = {QStringLiteral("100"), QStringLiteral("200")};
+
+// Every standard DN, listed or not, against every pressure of each kind (and one past the end).
+const std::vector<NominalDiameter> standardDns = {
+    10,  15,  20,  25,  32,  40,  50,  65,  80,  100,  125,  150,  175,  200,  225,  250,
+    300, 350, 400, 450, 500, 600, 700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000, 3};
+
+template <typename Find> void lookups(benchmark::State &state, int pressureCount, Find find)
+{
+    std::int64_t found = 0;
+    for (auto _ : state) {
+        for (PressureRating p = 0; p <= pressureCount; ++p)
+            for (NominalDiameter dn : standardDns) {
+                const auto *row = find(p, dn);
+                benchmark::DoNotOptimize(row);
+                found += row != nullptr;
+            }
+    }
+    state.SetItemsProcessed(state.iterations() * (pressureCount + 1) *
+                            qsizetype(standardDns.size()));
+    state.counters["found"] = double(found) / double(state.iterations());
+}
+
+void BM_LookupPlate(benchmark::State &state)
+{
+    lookups(state, PlatePressureCount, findPlateFlangeRow);
+}
+void BM_LookupSlipOn(benchmark::State &state)
+{
+    lookups(state, SlipOnPressureCount, findSlipOnRow);
+}
+void BM_LookupWeldNeck(benchmark::State &state)
+{
+    lookups(state, WeldNeckPressureCount, findWeldNeckRow);
+}
+BENCHMARK(BM_LookupPlate);
+BENCHMARK(BM_LookupSlipOn);
+BENCHMARK(BM_LookupWeldNeck);
+
+// The query procedure alone, from boxes holding their design-time blank and a typed DN.
+void BM_QueryProcedure(benchmark::State &state, const QueryWindowKind &kind)
+{
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const QString &dn = typedDns[i++ % typedDns.size()];
+        QueryRun run([&](int box) { return box == kind.dnBox ? dn : QStringLiteral(" "); });
+        kind.query(run, kind.pressure, SeriesA);
+        benchmark::DoNotOptimize(run.steps().data());
+        if (!run.messages().isEmpty()) {
+            state.SkipWithError("the benchmark DN is not listed");
+            break;
+        }
+    }
+}
+
+// A shown window with a pressure and series A selected.
+std::unique_ptr<QWidget> preparedWindow(const QueryWindowKind &kind)
+{
+    std::unique_ptr<QWidget> window(kind.create());
+    window->findChild<QListWidget *>("List1")->setCurrentRow(kind.pressure);
+    window->findChild<QListWidget *>("List2")->setCurrentRow(SeriesA);
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+// Type the DN, click "查找" and let the window repaint: the button's press and release, reading
+// the boxes, the query, writing its texts, painting them.
+void BM_FindThroughWindow(benchmark::State &state, const QueryWindowKind &kind)
+{
+    const std::unique_ptr<QWidget> window = preparedWindow(kind);
+    QLineEdit *dnBox = textBox(window.get(), kind.dnBox);
+    auto *find = window->findChild<QPushButton *>("Command1");
+    qsizetype i = 0;
+    for (auto _ : state) {
+        dnBox->setText(typedDns[i++ % typedDns.size()]);
+        QTest::mouseClick(find, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+}
+
+// The yardstick of the above: type the DN, write the texts that "查找" writes into the same
+// boxes, and let the window repaint them.
+void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
+{
+    const std::unique_ptr<QWidget> window = preparedWindow(kind);
+    QLineEdit *dnBox = textBox(window.get(), kind.dnBox);
+
+    struct Write {
+        QLineEdit *box;
+        QString text;
+    };
+    std::array<std::vector<Write>, typedDns.size()> writes;
+    for (std::size_t d = 0; d < typedDns.size(); ++d) {
+        dnBox->setText(typedDns[d]);
+        QueryRun run = startQuery(window.get());
+        kind.query(run, kind.pressure, SeriesA);
+        for (const QueryStep &step : run.steps())
+            writes[d].push_back({textBox(window.get(), step.box), step.text});
+    }
+
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const std::size_t d = i++ % typedDns.size();
+        dnBox->setText(typedDns[d]);
+        for (const Write &write : writes[d])
+            write.box->setText(write.text);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Counts the paint events of one widget.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Create the window (controls and load step), show it and let it paint, as the menu's button
+// does. Without its drawing, the picture control is hidden before the show.
+void BM_FirstShow(benchmark::State &state, const QueryWindowKind &kind, bool withDrawing)
+{
+    for (auto _ : state) {
+        QWidget *window = kind.create();
+        PaintCounter windowPaints;
+        PaintCounter drawingPaints;
+        window->installEventFilter(&windowPaints);
+        QWidget *drawing = window->findChild<QWidget *>("Image1");
+        drawing->installEventFilter(&drawingPaints);
+        if (!withDrawing)
+            drawing->hide();
+        window->show();
+        QCoreApplication::processEvents();
+
+        state.PauseTiming();
+        const bool painted = windowPaints.count > 0 && (drawingPaints.count > 0) == withDrawing;
+        delete window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+        if (!painted) {
+            state.SkipWithError("the window did not paint as expected");
+            break;
+        }
+    }
+}
+
+// Reading one drawing, which the program does once per run.
+void BM_ParseDrawing(benchmark::State &state, const QueryWindowKind &kind)
+{
+    for (auto _ : state) {
+        QSvgRenderer renderer(QString::fromLatin1(kind.drawing));
+        if (!renderer.isValid()) {
+            state.SkipWithError("the drawing did not load");
+            break;
+        }
+    }
+}
+
+// Start-up of a program until its first window has been painted, timed by the preloaded probe.
+struct StartUp {
+    double seconds = 0;
+    double peakMegabytes = 0;
+    bool ok = false;
+};
+
+StartUp startProgram(const char *program)
+{
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0)
+        return {};
+
+    std::vector<std::string> settings;
+    for (char **e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (!entry.starts_with("LD_PRELOAD=") && !entry.starts_with("QT_QPA_PLATFORM=") &&
+            !entry.starts_with("QUORVIT_PROBE_FD="))
+            settings.push_back(entry);
+    }
+    settings.push_back(std::string("LD_PRELOAD=") + STARTUP_PROBE);
+    settings.push_back("QT_QPA_PLATFORM=offscreen");
+    settings.push_back("QUORVIT_PROBE_FD=3");
+    std::vector<char *> envp;
+    for (std::string &s : settings)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, report[1], 3);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    char *argv[] = {const_cast<char *>(program), nullptr};
+
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(report[1]);
+    if (spawned != 0) {
+        close(report[0]);
+        return {};
+    }
+
+    // The probe writes the time of the first paint; give up after ten seconds.
+    char line[64] = {};
+    pollfd readable{report[0], POLLIN, 0};
+    ssize_t got = 0;
+    if (poll(&readable, 1, 10000) == 1)
+        got = read(report[0], line, sizeof line - 1);
+    close(report[0]);
+    if (got <= 0)
+        kill(child, SIGKILL);
+
+    int status = 0;
+    rusage usage{};
+    while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    if (got <= 0)
+        return {};
+    const double painted = std::stod(line) * 1e-9;
+    return {painted - (double(start.tv_sec) + double(start.tv_nsec) * 1e-9),
+            double(usage.ru_maxrss) / 1024.0, true};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Quorvit and the bare program are started in turn, alternating which goes first, so both see
+// the same machine state. The time is Quorvit's; the counters hold the medians of both.
+void BM_StartUp(benchmark::State &state)
+{
+    std::vector<double> seconds[2];
+    std::vector<double> megabytes[2];
+    const char *programs[2] = {QUORVIT_PROGRAM, BARE_PROGRAM};
+    int round = 0;
+    for (auto _ : state) {
+        StartUp runs[2];
+        for (int k = 0; k < 2; ++k) {
+            const int which = (round + k) % 2;
+            runs[which] = startProgram(programs[which]);
+        }
+        ++round;
+        if (!runs[0].ok || !runs[1].ok) {
+            state.SkipWithError("a program did not paint a window within 10 s");
+            break;
+        }
+        state.SetIterationTime(runs[0].seconds);
+        for (int which = 0; which < 2; ++which) {
+            seconds[which].push_back(runs[which].seconds);
+            megabytes[which].push_back(runs[which].peakMegabytes);
+        }
+    }
+    if (seconds[0].empty())
+        return;
+    const double time[2] = {median(seconds[0]) * 1e3, median(seconds[1]) * 1e3};
+    const double memory[2] = {median(megabytes[0]), median(megabytes[1])};
+    state.counters["quorvit_ms"] = time[0];
+    state.counters["bare_ms"] = time[1];
+    state.counters["time_ratio"] = time[0] / time[1];
+    state.counters["quorvit_MB"] = memory[0];
+    state.counters["bare_MB"] = memory[1];
+    state.counters["memory_ratio"] = memory[0] / memory[1];
+}
+BENCHMARK(BM_StartUp)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void registerWindowBenchmarks()
+{
+    for (const QueryWindowKind &kind : kinds) {
+        const std::string name = kind.name;
+        benchmark::RegisterBenchmark(("BM_QueryProcedure/" + name).c_str(), BM_QueryProcedure,
+                                     kind);
+        benchmark::RegisterBenchmark(("BM_FindThroughWindow/" + name).c_str(), BM_FindThroughWindow,
+                                     kind)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_WriteSameTexts/" + name).c_str(), BM_WriteSameTexts, kind)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_FirstShow/" + name + "/drawing").c_str(), BM_FirstShow,
+                                     kind, true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_FirstShow/" + name + "/no_drawing").c_str(), BM_FirstShow,
+                                     kind, false)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_ParseDrawing/" + name).c_str(), BM_ParseDrawing, kind)
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorvit");
+    installChineseFonts();
+
+    registerWindowBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
