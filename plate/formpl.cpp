@@ -60,6 +60,22 @@ FormPL::FormPL()
                     back, m_pressures, area, m_series, weight, clear});
     bevel->setFocus();
 
+    describeControls({{m_pressures, "公称压力", "MPa"},
+                      {m_series, "配管外径形式", "A 或 B"},
+                      {dn, "公称直径", "mm"},
+                      {bevel, "坡口宽度", "mm"},
+                      {pipe, "配管外径", "mm"},
+                      {holes, "螺栓孔数量和孔径"},
+                      {bolt, "螺栓规格"},
+                      {bore, "法兰内径", "mm"},
+                      {circle, "螺栓孔中心圆直径", "mm"},
+                      {outside, "法兰外径", "mm"},
+                      {face, "突面高度", "mm"},
+                      {thickness, "法兰厚度", "mm"},
+                      {area, "净面积", "m²"},
+                      {weight, "净重量", "kg"}});
+    findOnEnter(dn, find);
+
     connect(find, &QPushButton::clicked, this, &FormPL::find);
     connect(clear, &QPushButton::clicked, this, &FormPL::clear);
     connect(back, &QPushButton::clicked, this,

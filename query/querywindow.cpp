@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 
 void fillLists(QListWidget *pressures, QListWidget *series, const QStringList &pressureTexts)
 {
@@ -52,4 +53,20 @@ void showMessage(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvit"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void describeControls(std::initializer_list<ControlHint> hints)
+{
+    for (const ControlHint &hint : hints) {
+        hint.control->setAccessibleName(hint.name);
+        hint.control->setToolTip(hint.detail.isEmpty()
+                                     ? hint.name
+                                     : QStringLiteral("%1（%2）").arg(hint.name, hint.detail));
+    }
+}
+
+void findOnEnter(QLineEdit *dnBox, QPushButton *find)
+{
+    dnBox->setToolTip(dnBox->toolTip() + QStringLiteral("，按回车键查找"));
+    QObject::connect(dnBox, &QLineEdit::returnPressed, find, &QPushButton::click);
 }

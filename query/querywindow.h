@@ -8,6 +8,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 // The pieces the three query windows share: their lists, their boxes, their messages.
@@ -32,3 +33,15 @@ void playQuery(QWidget *window, const QueryRun &run);
 
 // The modal message box: application title, the text, an OK button only, no icon.
 void showMessage(QWidget *parent, const QString &text);
+
+// What a control holds, said in Chinese for the mouse and for screen readers: the name is the
+// accessible name, and the tooltip is the name with its unit or values in brackets.
+struct ControlHint {
+    QWidget *control;
+    QString name;
+    QString detail = {}; // the unit ("mm") or the values ("A 或 B"); none for plain texts
+};
+void describeControls(std::initializer_list<ControlHint> hints);
+
+// Enter in the DN box presses "查找".
+void findOnEnter(QLineEdit *dnBox, QPushButton *find);

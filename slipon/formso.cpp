@@ -60,6 +60,24 @@ FormSO::FormSO()
     setTabSequence({dn, find, back, pipe, outside, boltCircle, holes, thread, thickness, bore, hub,
                     fillet, height, bevel, m_pressures, m_series, clear, area, weight});
 
+    describeControls({{m_pressures, "公称压力", "MPa"},
+                      {m_series, "法兰内径形式", "A 或 B"},
+                      {dn, "公称直径", "mm"},
+                      {pipe, "配管外径", "mm"},
+                      {outside, "法兰外径", "mm"},
+                      {boltCircle, "螺栓孔中心圆直径", "mm"},
+                      {holes, "螺栓孔数量和孔径"},
+                      {thread, "螺栓螺纹"},
+                      {thickness, "法兰厚度", "mm"},
+                      {bore, "法兰内径", "mm"},
+                      {hub, "法兰颈外径", "mm"},
+                      {fillet, "颈根圆角半径", "mm"},
+                      {height, "法兰总高度", "mm"},
+                      {bevel, "坡口宽度", "mm"},
+                      {area, "净面积", "m²"},
+                      {weight, "净重量", "kg"}});
+    findOnEnter(dn, find);
+
     connect(find, &QPushButton::clicked, this, &FormSO::find);
     connect(clear, &QPushButton::clicked, this, &FormSO::clear);
     connect(back, &QPushButton::clicked, this,

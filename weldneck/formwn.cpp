@@ -55,6 +55,23 @@ FormWN::FormWN()
                     thread, ring, hubRoot, wall, neck, radius, weight, height});
     m_pressures->setFocus();
 
+    describeControls({{m_pressures, "公称压力", "MPa"},
+                      {m_series, "法兰焊端外径形式", "A 或 B"},
+                      {dn, "公称通径", "mm"},
+                      {weldEnd, "焊端外径", "mm"},
+                      {flange, "法兰外径", "mm"},
+                      {circle, "螺栓孔中心圆直径", "mm"},
+                      {holes, "螺栓孔数量和孔径"},
+                      {thread, "螺栓螺纹"},
+                      {ring, "法兰厚度", "mm"},
+                      {hubRoot, "颈部大端直径", "mm"},
+                      {wall, "焊端壁厚", "mm"},
+                      {neck, "焊端直段高度", "mm"},
+                      {radius, "过渡圆角半径", "mm"},
+                      {weight, "净重量", "kg"},
+                      {height, "法兰总高度", "mm"}});
+    findOnEnter(dn, find);
+
     connect(find, &QPushButton::clicked, this, &FormWN::find);
     connect(clear, &QPushButton::clicked, this, &FormWN::clear);
     connect(back, &QPushButton::clicked, this,
