@@ -1,0 +1,320 @@
+// What the three query windows offer the hand beyond their designed behaviour: tooltips and
+// accessible names on every box and list, Enter in the DN box, the designed tab order, and the
+// application icon every window carries.
+#include "shell/fonts.h"
+#include "shell/windows.h"
+#include "support/messagecatcher.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+Q_DECLARE_METATYPE(WindowKind)
+
+namespace
+{
+
+QString kindName(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::FormPL:
+        return QStringLiteral("FormPL");
+    case WindowKind::FormSO:
+        return QStringLiteral("FormSO");
+    case WindowKind::FormWN:
+        return QStringLiteral("FormWN");
+    default:
+        return QStringLiteral("?");
+    }
+}
+
+} // namespace
+
+class TestHandiness : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Windows> m_windows;
+
+    QWidget *open(WindowKind kind)
+    {
+        m_windows->show(kind);
+        QWidget *window = m_windows->existing(kind);
+        if (!window || !QTest::qWaitForWindowExposed(window))
+            qFatal("%s did not open", qPrintable(kindName(kind)));
+        return window;
+    }
+    template <typename T> static T *control(const QWidget *window, const QString &name)
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    // Clicks the row of a one-line list, as a user would.
+    static void select(QListWidget *list, int row)
+    {
+        if (row < 0)
+            return;
+        QListWidgetItem *item = list->item(row);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+    // Clicks into the box and types over what it holds.
+    static void type(QLineEdit *box, const QString &text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+        QCOMPARE(box->text(), text);
+    }
+
+private slots:
+    void initTestCase() { installChineseFonts(); }
+    void init() { m_windows = std::make_unique<Windows>(); }
+    void cleanup()
+    {
+        m_windows.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void hints_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tooltip");
+        const auto row = [](WindowKind kind, const char *control, const char *name,
+                            const char *tooltip) {
+            QTest::addRow("%s %s", qPrintable(kindName(kind)), control)
+                << kind << control << QString::fromUtf8(name) << QString::fromUtf8(tooltip);
+        };
+        const WindowKind PL = WindowKind::FormPL, SO = WindowKind::FormSO, WN = WindowKind::FormWN;
+        // clang-format off
+        row(PL, "List1",  "公称压力",         "公称压力（MPa）");
+        row(PL, "List2",  "配管外径形式",     "配管外径形式（A 或 B）");
+        row(PL, "Text11", "公称直径",         "公称直径（mm），按回车键查找");
+        row(PL, "Text1",  "坡口宽度",         "坡口宽度（mm）");
+        row(PL, "Text2",  "配管外径",         "配管外径（mm）");
+        row(PL, "Text3",  "螺栓孔数量和孔径", "螺栓孔数量和孔径");
+        row(PL, "Text4",  "螺栓规格",         "螺栓规格");
+        row(PL, "Text5",  "法兰内径",         "法兰内径（mm）");
+        row(PL, "Text6",  "螺栓孔中心圆直径", "螺栓孔中心圆直径（mm）");
+        row(PL, "Text7",  "法兰外径",         "法兰外径（mm）");
+        row(PL, "Text8",  "突面高度",         "突面高度（mm）");
+        row(PL, "Text9",  "法兰厚度",         "法兰厚度（mm）");
+        row(PL, "Text10", "净面积",           "净面积（m²）");
+        row(PL, "Text12", "净重量",           "净重量（kg）");
+
+        row(SO, "List1",  "公称压力",         "公称压力（MPa）");
+        row(SO, "List2",  "法兰内径形式",     "法兰内径形式（A 或 B）");
+        row(SO, "Text1",  "公称直径",         "公称直径（mm），按回车键查找");
+        row(SO, "Text2",  "配管外径",         "配管外径（mm）");
+        row(SO, "Text3",  "法兰外径",         "法兰外径（mm）");
+        row(SO, "Text4",  "螺栓孔中心圆直径", "螺栓孔中心圆直径（mm）");
+        row(SO, "Text5",  "螺栓孔数量和孔径", "螺栓孔数量和孔径");
+        row(SO, "Text6",  "螺栓螺纹",         "螺栓螺纹");
+        row(SO, "Text7",  "法兰厚度",         "法兰厚度（mm）");
+        row(SO, "Text8",  "法兰内径",         "法兰内径（mm）");
+        row(SO, "Text9",  "法兰颈外径",       "法兰颈外径（mm）");
+        row(SO, "Text10", "颈根圆角半径",     "颈根圆角半径（mm）");
+        row(SO, "Text11", "法兰总高度",       "法兰总高度（mm）");
+        row(SO, "Text13", "坡口宽度",         "坡口宽度（mm）");
+        row(SO, "Text12", "净面积",           "净面积（m²）");
+        row(SO, "Text14", "净重量",           "净重量（kg）");
+
+        row(WN, "List1",  "公称压力",         "公称压力（MPa）");
+        row(WN, "List2",  "法兰焊端外径形式", "法兰焊端外径形式（A 或 B）");
+        row(WN, "Text1",  "公称通径",         "公称通径（mm），按回车键查找");
+        row(WN, "Text2",  "焊端外径",         "焊端外径（mm）");
+        row(WN, "Text3",  "法兰外径",         "法兰外径（mm）");
+        row(WN, "Text4",  "螺栓孔中心圆直径", "螺栓孔中心圆直径（mm）");
+        row(WN, "Text5",  "螺栓孔数量和孔径", "螺栓孔数量和孔径");
+        row(WN, "Text6",  "螺栓螺纹",         "螺栓螺纹");
+        row(WN, "Text7",  "法兰厚度",         "法兰厚度（mm）");
+        row(WN, "Text8",  "颈部大端直径",     "颈部大端直径（mm）");
+        row(WN, "Text9",  "焊端壁厚",         "焊端壁厚（mm）");
+        row(WN, "Text10", "焊端直段高度",     "焊端直段高度（mm）");
+        row(WN, "Text11", "过渡圆角半径",     "过渡圆角半径（mm）");
+        row(WN, "Text12", "净重量",           "净重量（kg）");
+        row(WN, "Text13", "法兰总高度",       "法兰总高度（mm）");
+        // clang-format on
+    }
+    // Each box and list says what it holds, to the mouse and to a screen reader alike.
+    void hints()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, tooltip);
+        QWidget *window = open(kind);
+        auto *widget = TestHandiness::control<QWidget>(window, control);
+        QCOMPARE(widget->accessibleName(), name);
+        QCOMPARE(widget->toolTip(), tooltip);
+    }
+
+    void everyBoxAndListDescribed_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<int>("controls");
+        QTest::newRow("FormPL") << WindowKind::FormPL << 14;
+        QTest::newRow("FormSO") << WindowKind::FormSO << 16;
+        QTest::newRow("FormWN") << WindowKind::FormWN << 15;
+    }
+    // No box or list is left without a name, and no two share one, so a screen reader can
+    // tell them apart.
+    void everyBoxAndListDescribed()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(int, controls);
+        QWidget *window = open(kind);
+        QList<QWidget *> widgets;
+        for (auto *box : window->findChildren<QLineEdit *>())
+            widgets.append(box);
+        for (auto *list : window->findChildren<QListWidget *>())
+            widgets.append(list);
+        QCOMPARE(widgets.size(), controls);
+        QSet<QString> names;
+        for (QWidget *widget : std::as_const(widgets)) {
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+            QVERIFY2(widget->toolTip().startsWith(widget->accessibleName()),
+                     qPrintable(widget->objectName()));
+            names.insert(widget->accessibleName());
+        }
+        QCOMPARE(names.size(), controls);
+    }
+
+    void enterInDnBox_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<int>("pressure");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<QString>("dn");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QStringList>("messages");
+        const int Return = Qt::Key_Return, Enter = Qt::Key_Enter;
+        const WindowKind PL = WindowKind::FormPL, SO = WindowKind::FormSO, WN = WindowKind::FormWN;
+        // clang-format off
+        QTest::newRow("FormPL Return finds PN 0.25 A DN 10")  << PL << 0 << 0  << "10" << Return << "Text12" << "0.36"  << QStringList();
+        QTest::newRow("FormPL keypad Enter finds the row")     << PL << 0 << 0  << "10" << Enter  << "Text7"  << "75"    << QStringList();
+        QTest::newRow("FormPL unlisted DN gives its message")  << PL << 0 << 0  << "11" << Return << "Text3"  << "-φ"    << QStringList{"请从新输入公称直径！"};
+        QTest::newRow("FormPL no pressure gives its message")  << PL << -1 << 0 << "10" << Return << "Text3"  << "-φ"    << QStringList{"压力不对，从新输入！"};
+        QTest::newRow("FormSO Return finds PN 0.6 A DN 80")   << SO << 0 << 0  << "80" << Return << "Text14" << "3.34"  << QStringList();
+        QTest::newRow("FormSO keypad Enter finds the row")     << SO << 0 << 0  << "10" << Enter  << "Text3"  << "75"    << QStringList();
+        QTest::newRow("FormSO unlisted DN gives its message")  << SO << 0 << 0  << "12" << Return << "Text5"  << "-φ"    << QStringList{"公称直径不对，请从新输入！"};
+        QTest::newRow("FormWN Return finds PN 1.0 A DN 10")   << WN << 0 << 0  << "10" << Return << "Text12" << "0.76"  << QStringList();
+        QTest::newRow("FormWN keypad Enter finds the row")     << WN << 0 << 1  << "10" << Enter  << "Text12" << "0.78"  << QStringList();
+        QTest::newRow("FormWN no series gives its message")    << WN << 0 << -1 << "10" << Return << "Text3"  << "90"    << QStringList{"请确定焊端外径！"};
+        // clang-format on
+    }
+    // Enter typed into the real DN box runs the same query "查找" runs, messages included.
+    void enterInDnBox()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(int, pressure);
+        QFETCH(int, series);
+        QFETCH(QString, dn);
+        QFETCH(int, key);
+        QFETCH(QString, box);
+        QFETCH(QString, expected);
+        QFETCH(QStringList, messages);
+        QWidget *window = open(kind);
+        select(control<QListWidget>(window, "List1"), pressure);
+        select(control<QListWidget>(window, "List2"), series);
+        const QString dnBox = kind == WindowKind::FormPL ? "Text11" : "Text1";
+        auto *input = control<QLineEdit>(window, dnBox);
+        type(input, dn);
+
+        MessageCatcher catcher;
+        QTest::keyClick(input, Qt::Key(key));
+        QCOMPARE(catcher.texts(), messages);
+        QCOMPARE(control<QLineEdit>(window, box)->text(), expected);
+        QCOMPARE(input->text(), dn);
+    }
+
+    void enterElsewhereDoesNothing_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("FormPL outside diameter box") << WindowKind::FormPL << "Text7";
+        QTest::newRow("FormSO net weight box") << WindowKind::FormSO << "Text14";
+        QTest::newRow("FormWN bolt thread box") << WindowKind::FormWN << "Text6";
+    }
+    // Only the DN box answers Enter: in any other box (with nothing selected, where a query
+    // would show a message and write the callout) it changes nothing.
+    void enterElsewhereDoesNothing()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(QString, box);
+        QWidget *window = open(kind);
+        QStringList before;
+        for (auto *edit : window->findChildren<QLineEdit *>())
+            before.append(edit->text());
+
+        MessageCatcher catcher;
+        QTest::keyClick(control<QLineEdit>(window, box), Qt::Key_Return);
+        QCOMPARE(catcher.texts(), QStringList());
+        QStringList after;
+        for (auto *edit : window->findChildren<QLineEdit *>())
+            after.append(edit->text());
+        QCOMPARE(after, before);
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<QStringList>("order");
+        // clang-format off
+        QTest::newRow("FormPL") << WindowKind::FormPL << QStringList{
+            "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9",
+            "Text11", "Command1", "Command2", "List1", "Text10", "List2", "Text12", "Command3"};
+        QTest::newRow("FormSO") << WindowKind::FormSO << QStringList{
+            "Text1", "Command1", "Command2", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+            "Text8", "Text9", "Text10", "Text11", "Text13", "List1", "List2", "Command3", "Text12",
+            "Text14"};
+        QTest::newRow("FormWN") << WindowKind::FormWN << QStringList{
+            "List1", "List2", "Text1", "Command1", "Command2", "Command3", "Text2", "Text3",
+            "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
+            "Text13"};
+        // clang-format on
+    }
+    // The Tab key walks the controls in their designed order and comes round to the first.
+    void tabOrder()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(QStringList, order);
+        QWidget *window = open(kind);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        control<QWidget>(window, order.first())->setFocus();
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(walked, order + QStringList{order.first()});
+    }
+
+    // The flange icon every window carries is compiled in and drawn from its vector source at
+    // whatever size the desktop asks for.
+    void applicationIcon()
+    {
+        const QIcon icon(QStringLiteral(":/icons/quorvit.svg"));
+        QVERIFY(!icon.isNull());
+        for (int size : {16, 48, 256}) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // transparent corners
+            QVERIFY(qAlpha(image.pixel(size / 2, size / 2)) == 255);
+        }
+    }
+};
+
+QTEST_MAIN(TestHandiness)
+#include "tst_handiness.moc"
