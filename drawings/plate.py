@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 """Writes drawings/plate.svg, the half-section of a plate slip-on flange behind FormPL's boxes.
 
-Run from the repository root: python3 plate/plate_svg.py drawings/plate.svg
+Run: python3 drawings/plate.py (it writes plate.svg beside itself)
 
 Coordinates are twips inside the picture control Image1 (window 120, 480; 3960 x 2604), so a
 text box at window twips (x, y) stands at drawing (x - 120, y - 480). Static SVG Tiny 1.2 only:
 hatching is clipped here, arrowheads are filled paths.
 """
 import math
-import sys
+import os
 
 W, H = 3960, 2604
 
@@ -211,5 +211,6 @@ svg = ('<?xml version="1.0" encoding="UTF-8"?>\n'
        'width="%d" height="%d" viewBox="0 0 %d %d">\n'
        '<title>Plate slip-on flange, half section</title>\n' % (W, H, W, H)
        + '\n'.join(out) + '\n</svg>\n')
-with open(sys.argv[1] if len(sys.argv) > 1 else 'plate.svg', 'w', encoding='utf-8') as file:
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), 'plate.svg'), 'w',
+          encoding='utf-8') as file:
     file.write(svg)

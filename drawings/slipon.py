@@ -4,10 +4,10 @@
 Coordinates are twips inside the picture control Image1 (window x - 120, window y - 0), so the
 value boxes of the window stand on the dimension lines computed here from their positions.
 Static SVG 1.2 Tiny only: arcs as cubic curves, arrowheads and text as paths, hatching clipped
-here. Run: python3 slipon/slipondrawing.py > drawings/slipon.svg
+here. Run: python3 drawings/slipon.py (it writes slipon.svg beside itself)
 """
 import math
-import sys
+import os
 
 W, H = 4836, 3588
 OX, OY = 120, 0  # Image1 position in the window
@@ -361,7 +361,9 @@ def main():
  </g>
 </svg>
 '''
-    sys.stdout.write(svg)
+    target = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'slipon.svg')
+    with open(target, 'w', encoding='utf-8') as file:
+        file.write(svg)
 
 
 main()

@@ -5,7 +5,7 @@ The axis is vertical with the weld end up: view on the left, hatched section on 
 Coordinates are the picture's own twips (4620 x 3036), so a value box at window twips (x, y)
 stands at (x - 120, y - 360); the dimension lines below are placed under those boxes.
 Only static SVG Tiny: paths, no arcs (fillets are cubic curves), arrowheads as filled paths.
-Run it from anywhere; it writes next to itself in ../drawings.
+Run: python3 drawings/weldneck.py (it writes weldneck.svg beside itself)
 """
 import math
 import os
@@ -177,6 +177,6 @@ svg = ['<?xml version="1.0" encoding="UTF-8"?>',
        '<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" viewBox="0 0 4620 3036" width="4620" height="3036">']
 svg += ['  ' + o for o in out]
 svg.append('</svg>')
-target = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'drawings', 'weldneck.svg')
+target = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'weldneck.svg')
 with open(target, 'w', encoding='utf-8') as file:
     file.write('\n'.join(svg) + '\n')
