@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -58,20 +59,36 @@ QSvgRenderer *sharedRenderer(const QString &resource)
 class PictureControl : public QWidget
 {
 public:
-    PictureControl(QWidget *parent, QSvgRenderer *renderer) : QWidget(parent), m_renderer(renderer)
+    PictureControl(QWidget *parent, const QString &resource)
+        : QWidget(parent), m_resource(resource), m_renderer(sharedRenderer(resource))
     {
         setFocusPolicy(Qt::NoFocus);
     }
 
 protected:
+    // Rendering the drawing costs far more than copying it, and every box written on it repaints
+    // what lies beneath: render it once per size and scale for the run, copy it at every paint.
     void paintEvent(QPaintEvent *) override
     {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        m_renderer->render(&painter, QRectF(rect()));
+        const qreal scale = devicePixelRatioF();
+        const QString key =
+            QStringLiteral("%1 %2x%3@%4").arg(m_resource).arg(width()).arg(height()).arg(scale);
+        QPixmap drawing;
+        if (!QPixmapCache::find(key, &drawing)) {
+            drawing = QPixmap(size() * scale);
+            drawing.setDevicePixelRatio(scale);
+            drawing.fill(Qt::transparent);
+            QPainter painter(&drawing);
+            painter.setRenderHint(QPainter::Antialiasing);
+            m_renderer->render(&painter, QRectF(rect()));
+            painter.end();
+            QPixmapCache::insert(key, drawing);
+        }
+        QPainter(this).drawPixmap(0, 0, drawing);
     }
 
 private:
+    QString m_resource;
     QSvgRenderer *m_renderer;
 };
 
@@ -151,7 +168,7 @@ QWidget *addLine(QWidget *parent, const QString &name, QPoint fromTwips, QPoint 
 QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgResource,
                     const QRect &twipsGeometry)
 {
-    auto *picture = new PictureControl(parent, sharedRenderer(svgResource));
+    auto *picture = new PictureControl(parent, svgResource);
     place(picture, name, twipsGeometry, std::nullopt);
     picture->lower(); // the boxes stand on the drawing
     return picture;
