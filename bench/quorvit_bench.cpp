@@ -4,12 +4,14 @@
 // - the first show of each query window (creation, load step, painting) with and without its
 //   drawing, and the one-time parse of each drawing;
 // - start-up to the main menu painted, against a bare Qt program with six buttons: both started
-//   as processes in turn in the same run, with the peak memory of each.
+//   as processes in turn in the same run, with the peak memory of each;
+// - the first show of each query window in a fresh process, with and without its drawing.
 #include "plate/formpl.h"
 #include "plate/plateflangetable.h"
 #include "plate/platequery.h"
 #include "query/querywindow.h"
 #include "shell/fonts.h"
+#include "shell/windows.h"
 #include "slipon/formso.h"
 #include "slipon/sliponflangetable.h"
 #include "slipon/sliponquery.h"
@@ -232,14 +234,26 @@ void BM_ParseDrawing(benchmark::State &state, const QueryWindowKind &kind)
     }
 }
 
-// Start-up of a program until its first window has been painted, timed by the preloaded probe.
-struct StartUp {
-    double seconds = 0;
+// A started process: what it reported on descriptor 3 (a CLOCK_MONOTONIC time or a duration,
+// in ns), when it was started, and its peak memory.
+struct Child {
+    double reported = 0;
+    double started = 0;
     double peakMegabytes = 0;
     bool ok = false;
 };
 
-StartUp startProgram(const char *program)
+double monotonicSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// Starts the program headless with the extra environment, waits (at most ten seconds) for one
+// number on descriptor 3, then for the end of the process.
+Child runChild(const std::vector<std::string> &argv,
+               const std::vector<std::string> &extraEnvironment)
 {
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0)
@@ -252,24 +266,26 @@ StartUp startProgram(const char *program)
             !entry.starts_with("QUORVIT_PROBE_FD="))
             settings.push_back(entry);
     }
-    settings.push_back(std::string("LD_PRELOAD=") + STARTUP_PROBE);
     settings.push_back("QT_QPA_PLATFORM=offscreen");
-    settings.push_back("QUORVIT_PROBE_FD=3");
+    settings.insert(settings.end(), extraEnvironment.begin(), extraEnvironment.end());
     std::vector<char *> envp;
-    for (std::string &s : settings)
-        envp.push_back(s.data());
+    for (std::string &entry : settings)
+        envp.push_back(entry.data());
     envp.push_back(nullptr);
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, report[1], 3);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    char *argv[] = {const_cast<char *>(program), nullptr};
 
-    timespec start{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv, envp.data());
+    Child child;
+    child.started = monotonicSeconds();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(report[1]);
     if (spawned != 0) {
@@ -277,7 +293,6 @@ StartUp startProgram(const char *program)
         return {};
     }
 
-    // The probe writes the time of the first paint; give up after ten seconds.
     char line[64] = {};
     pollfd readable{report[0], POLLIN, 0};
     ssize_t got = 0;
@@ -285,17 +300,18 @@ StartUp startProgram(const char *program)
         got = read(report[0], line, sizeof line - 1);
     close(report[0]);
     if (got <= 0)
-        kill(child, SIGKILL);
+        kill(pid, SIGKILL);
 
     int status = 0;
     rusage usage{};
-    while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     if (got <= 0)
         return {};
-    const double painted = std::stod(line) * 1e-9;
-    return {painted - (double(start.tv_sec) + double(start.tv_nsec) * 1e-9),
-            double(usage.ru_maxrss) / 1024.0, true};
+    child.reported = std::stod(line) * 1e-9;
+    child.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
+    child.ok = true;
+    return child;
 }
 
 double median(std::vector<double> values)
@@ -305,43 +321,108 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Quorvit and the bare program are started in turn, alternating which goes first, so both see
-// the same machine state. The time is Quorvit's; the counters hold the medians of both.
-void BM_StartUp(benchmark::State &state)
+// Two ways of doing one thing, each in fresh processes, started in turn (alternating which goes
+// first) so both see the same machine. The benchmark's time is the first way's; the counters
+// hold both medians (ms and peak MB) and their ratios.
+using Measure = std::function<Child()>;
+void inTurn(benchmark::State &state, const Measure (&ways)[2], const char *(&names)[2],
+            bool reportsDuration)
 {
     std::vector<double> seconds[2];
     std::vector<double> megabytes[2];
-    const char *programs[2] = {QUORVIT_PROGRAM, BARE_PROGRAM};
     int round = 0;
     for (auto _ : state) {
-        StartUp runs[2];
+        Child runs[2];
         for (int k = 0; k < 2; ++k) {
             const int which = (round + k) % 2;
-            runs[which] = startProgram(programs[which]);
+            runs[which] = ways[which]();
         }
         ++round;
         if (!runs[0].ok || !runs[1].ok) {
-            state.SkipWithError("a program did not paint a window within 10 s");
-            break;
+            state.SkipWithError("a process did not report within 10 s");
+            return;
         }
-        state.SetIterationTime(runs[0].seconds);
         for (int which = 0; which < 2; ++which) {
-            seconds[which].push_back(runs[which].seconds);
-            megabytes[which].push_back(runs[which].peakMegabytes);
+            const Child &run = runs[which];
+            seconds[which].push_back(reportsDuration ? run.reported : run.reported - run.started);
+            megabytes[which].push_back(run.peakMegabytes);
         }
+        state.SetIterationTime(seconds[0].back());
     }
-    if (seconds[0].empty())
-        return;
     const double time[2] = {median(seconds[0]) * 1e3, median(seconds[1]) * 1e3};
     const double memory[2] = {median(megabytes[0]), median(megabytes[1])};
-    state.counters["quorvit_ms"] = time[0];
-    state.counters["bare_ms"] = time[1];
+    for (int which = 0; which < 2; ++which) {
+        state.counters[std::string(names[which]) + "_ms"] = time[which];
+        state.counters[std::string(names[which]) + "_MB"] = memory[which];
+    }
     state.counters["time_ratio"] = time[0] / time[1];
-    state.counters["quorvit_MB"] = memory[0];
-    state.counters["bare_MB"] = memory[1];
     state.counters["memory_ratio"] = memory[0] / memory[1];
 }
+
+// Start-up until the first window has been painted, timed by the preloaded probe: Quorvit's
+// main menu against the bare program.
+void BM_StartUp(benchmark::State &state)
+{
+    const std::vector<std::string> probe = {std::string("LD_PRELOAD=") + STARTUP_PROBE,
+                                            "QUORVIT_PROBE_FD=3"};
+    const Measure ways[2] = {[&] { return runChild({QUORVIT_PROGRAM}, probe); },
+                             [&] { return runChild({BARE_PROGRAM}, probe); }};
+    const char *names[2] = {"quorvit", "bare"};
+    inTurn(state, ways, names, false);
+}
 BENCHMARK(BM_StartUp)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+std::string selfPath;
+
+// The first show of a query window in a fresh process, as the menu's button does it once the
+// menu has been painted, with and without the drawing.
+void BM_FirstShowInFreshProcess(benchmark::State &state, const QueryWindowKind &kind)
+{
+    const Measure ways[2] = {
+        [&] {
+            return runChild({selfPath, "--first-show", kind.name, "drawing"}, {});
+        },
+        [&] {
+            return runChild({selfPath, "--first-show", kind.name, "no_drawing"}, {});
+        }};
+    const char *names[2] = {"drawing", "no_drawing"};
+    inTurn(state, ways, names, true);
+}
+
+// The child side of the above: the menu painted, then the timed press. Reports the duration in
+// ns on descriptor 3.
+int firstShowChild(const QString &name, bool withDrawing)
+{
+    const WindowKind kindOf[] = {WindowKind::FormPL, WindowKind::FormSO, WindowKind::FormWN};
+    const auto kind = std::find_if(kinds.begin(), kinds.end(),
+                                   [&](const QueryWindowKind &k) { return name == k.name; });
+    if (kind == kinds.end())
+        return 2;
+    const WindowKind target = kindOf[kind - kinds.begin()];
+
+    Windows windows;
+    windows.show(WindowKind::Form1);
+    QCoreApplication::processEvents();
+
+    const double start = monotonicSeconds();
+    windows.hide(WindowKind::Form1);
+    QWidget *window = windows.window(target);
+    PaintCounter windowPaints;
+    PaintCounter drawingPaints;
+    window->installEventFilter(&windowPaints);
+    QWidget *drawing = window->findChild<QWidget *>("Image1");
+    drawing->installEventFilter(&drawingPaints);
+    if (!withDrawing)
+        drawing->hide();
+    windows.show(target);
+    QCoreApplication::processEvents();
+    const double shown = monotonicSeconds();
+
+    if (windowPaints.count == 0 || (drawingPaints.count > 0) != withDrawing)
+        return 1;
+    dprintf(3, "%lld\n", static_cast<long long>((shown - start) * 1e9));
+    return 0;
+}
 
 void registerWindowBenchmarks()
 {
@@ -360,6 +441,11 @@ void registerWindowBenchmarks()
         benchmark::RegisterBenchmark(("BM_FirstShow/" + name + "/no_drawing").c_str(), BM_FirstShow,
                                      kind, false)
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_FirstShowInFreshProcess/" + name).c_str(),
+                                     BM_FirstShowInFreshProcess, kind)
+            ->Iterations(20)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("BM_ParseDrawing/" + name).c_str(), BM_ParseDrawing, kind)
             ->Unit(benchmark::kMicrosecond);
     }
@@ -375,6 +461,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName("Quorvit");
     installChineseFonts();
 
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments[1] == u"--first-show")
+        return firstShowChild(arguments[2], arguments[3] == u"drawing");
+
+    selfPath = QCoreApplication::applicationFilePath().toStdString();
     registerWindowBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
