@@ -11,7 +11,10 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QSvgRenderer>
+#include <algorithm>
 
 namespace
 {
@@ -91,6 +94,36 @@ private:
     QString m_resource;
     QSvgRenderer *m_renderer;
 };
+
+// Whether the caption of a label or button is drawn whole at the control's present font, with
+// a bare pixel to spare on the right and below (antialiased and overhanging glyphs need it).
+bool captionFits(const QWidget *control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    // The pixels a line of text covers when drawn at the top left corner.
+    const auto inkSize = [&](const QString &text) {
+        const QRect ink = metrics.boundingRect(text);
+        return QSize(std::max(metrics.horizontalAdvance(text), ink.right() + 1),
+                     metrics.ascent() + ink.bottom() + 1);
+    };
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return label->heightForWidth(room.width() - 1) < room.height();
+        // Labels draw their caption at the top.
+        const QSize ink = inkSize(label->text());
+        return ink.width() < room.width() && ink.height() < room.height();
+    }
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // Buttons centre their caption.
+        return inkSize(button->text()).width() < room.width() && metrics.height() <= room.height();
+    }
+    return true;
+}
 
 void place(QWidget *control, const QString &name, const QRect &twipsGeometry,
            const std::optional<QFont> &font)
@@ -177,6 +210,20 @@ QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgReso
 QString arrayName(const QString &name, int index)
 {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void fitCaptions(QWidget *window)
+{
+    constexpr qreal SmallestPointSize = 6.0;
+    constexpr qreal Step = 0.25;
+    const auto controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls) {
+        QFont font = control->font();
+        while (!captionFits(control) && font.pointSizeF() - Step >= SmallestPointSize) {
+            font.setPointSizeF(font.pointSizeF() - Step);
+            control->setFont(font);
+        }
+    }
 }
 
 void setTabSequence(std::initializer_list<QWidget *> widgetsInTabOrder)

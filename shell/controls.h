@@ -47,5 +47,10 @@ QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgReso
 // A control-array member's name: "Label1" and 0 give "Label1(0)".
 QString arrayName(const QString &name, int index);
 
+// Gives every label and button of the window whose caption would be clipped by its designed
+// rectangle (the desktop's font is often larger than the one the windows were designed with) the
+// largest smaller point size at which it fits. Positions and sizes stay as designed.
+void fitCaptions(QWidget *window);
+
 // Sets the tab order: the widgets in the order of their tab indexes.
 void setTabSequence(std::initializer_list<QWidget *> widgetsInTabOrder);

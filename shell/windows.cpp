@@ -1,6 +1,7 @@
 #include "shell/windows.h"
 
 #include "plate/formpl.h"
+#include "shell/controls.h"
 #include "shell/form1.h"
 #include "shell/sealingfaces.h"
 #include "slipon/formso.h"
@@ -57,6 +58,7 @@ QWidget *Windows::window(WindowKind kind)
     QPointer<QWidget> &instance = m_windows[slot(kind)];
     if (!instance) {
         instance = create(kind);
+        fitCaptions(instance);
         instance->setAttribute(Qt::WA_DeleteOnClose);
         instance->installEventFilter(this);
     }

@@ -174,8 +174,10 @@ private slots:
             QCOMPARE(widget->font().pointSizeF(), 10.8);
             QVERIFY(widget->font().bold());
         } else {
-            QVERIFY(!widget->testAttribute(Qt::WA_SetFont));
-            QCOMPARE(widget->font(), m_window->font());
+            // The window's font; a caption the desktop's font would clip gets a smaller size.
+            QCOMPARE(widget->font().family(), m_window->font().family());
+            QCOMPARE(widget->font().bold(), m_window->font().bold());
+            QVERIFY(widget->font().pointSizeF() <= m_window->font().pointSizeF());
         }
     }
 

@@ -6,9 +6,12 @@
 #include "support/messagecatcher.h"
 
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 #include <memory>
 
@@ -29,6 +32,42 @@ QString kindName(WindowKind kind)
     default:
         return QStringLiteral("?");
     }
+}
+
+const WindowKind AllWindows[] = {WindowKind::Form1,  WindowKind::FormPL, WindowKind::FormSO,
+                                 WindowKind::FormWN, WindowKind::FormMF, WindowKind::FormRF,
+                                 WindowKind::FormFM, WindowKind::FormTG};
+
+// Whether a caption drawn like the label's, at the given font, needs more than the label's
+// rectangle: a copy of the label with room to spare right and below leaves ink in the last
+// column or row of that rectangle, or beyond it.
+bool clipped(const QLabel *label, const QFont &font)
+{
+    QLabel copy(label->text());
+    copy.setFont(font);
+    copy.setWordWrap(label->wordWrap());
+    copy.setAlignment(label->alignment());
+    const QSize room = label->size();
+    // A wrapped caption keeps its width, or it would wrap elsewhere.
+    copy.resize(room + QSize(label->wordWrap() ? 0 : 100, 100));
+    const QImage image = copy.grab().toImage();
+    const int background = qGray(copy.palette().color(copy.backgroundRole()).rgb());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((x >= room.width() - 1 || y >= room.height() - 1) &&
+                qAbs(qGray(image.pixel(x, y)) - background) > 64)
+                return true;
+    return false;
+}
+
+// Whether a button's caption stays inside the frame the style draws around it.
+bool insideFrame(QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return button->fontMetrics().horizontalAdvance(button->text()) <= inside.width();
 }
 
 } // namespace
@@ -299,6 +338,47 @@ private slots:
             walked.append(QApplication::focusWidget()->objectName());
         }
         QCOMPARE(walked, order + QStringList{order.first()});
+    }
+
+    void noCaptionClipped_data()
+    {
+        QTest::addColumn<qreal>("desktopPoints");
+        QTest::newRow("desktop font 9 pt") << 9.0;
+        QTest::newRow("desktop font 10 pt") << 10.0;
+        QTest::newRow("desktop font 11 pt") << 11.0;
+        QTest::newRow("desktop font 12 pt") << 12.0;
+    }
+    // Whatever the desktop's font, every caption of every window is drawn whole inside its
+    // designed rectangle; a caption that fits keeps the font it was given.
+    void noCaptionClipped()
+    {
+        QFETCH(qreal, desktopPoints);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        font.setPointSizeF(desktopPoints);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        m_windows = std::make_unique<Windows>();
+
+        for (WindowKind kind : AllWindows) {
+            QWidget *window = m_windows->window(kind);
+            for (auto *label : window->findChildren<QLabel *>()) {
+                const QString where = window->objectName() + " " + label->objectName();
+                QVERIFY2(!clipped(label, label->font()), qPrintable(where));
+                // Made smaller than the desktop's font, but not grossly: two points larger
+                // would not fit.
+                if (label->font().family() == font.family() &&
+                    label->font().pointSizeF() < desktopPoints) {
+                    QFont larger = label->font();
+                    larger.setPointSizeF(larger.pointSizeF() + 2);
+                    QVERIFY2(clipped(label, larger),
+                             qPrintable(where + " shrunk more than needed"));
+                }
+            }
+            for (auto *button : window->findChildren<QPushButton *>())
+                QVERIFY2(insideFrame(button),
+                         qPrintable(window->objectName() + " " + button->objectName()));
+        }
     }
 
     // The flange icon every window carries is compiled in and drawn from its vector source at
