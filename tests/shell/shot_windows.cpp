@@ -1,0 +1,103 @@
+// Not a test: opens the menu and each query window from it as a user would, runs one query in
+// each and saves a picture of every window, for the README and for looking at the windows at
+// any scale (QT_SCALE_FACTOR). Usage: shot_windows <directory> [<file>:<pressure row>:<series
+// row>:<DN text> ...], where each query given replaces the default one of the window whose
+// picture is <file> (for example formpl.png:1:0:2000).
+#include "shell/fonts.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+namespace
+{
+
+struct Shot {
+    WindowKind kind;
+    const char *menuButton;
+    const char *file;
+    int pressure;
+    int series;
+    const char *dnBox;
+    QString dn;
+};
+
+// clang-format off
+Shot Shots[] = {
+    {WindowKind::FormPL, "Command1", "formpl.png", 2, 0, "Text11", "100"}, // PN 1.0, A, DN 100
+    {WindowKind::FormSO, "Command2", "formso.png", 1, 0, "Text1",  "100"}, // PN 1.0, A, DN 100
+    {WindowKind::FormWN, "Command3", "formwn.png", 1, 0, "Text1",  "100"}, // PN 1.6, A, DN 100
+};
+// clang-format on
+
+bool save(QWidget *window, const QString &path)
+{
+    QApplication::processEvents();
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorvit");
+    QApplication::setWindowIcon(QIcon(":/icons/quorvit.svg"));
+    installChineseFonts();
+    const QDir out(app.arguments().value(1, "."));
+    if (!out.exists() && !QDir().mkpath(out.path()))
+        return 1;
+
+    for (const QString &query : app.arguments().mid(2)) {
+        const QStringList parts = query.split(':');
+        Shot *shot = std::find_if(std::begin(Shots), std::end(Shots),
+                                  [&](const Shot &s) { return parts.value(0) == s.file; });
+        if (parts.size() != 4 || shot == std::end(Shots)) {
+            std::fprintf(stderr, "cannot read the query %s\n", qPrintable(query));
+            return 2;
+        }
+        shot->pressure = parts[1].toInt();
+        shot->series = parts[2].toInt();
+        shot->dn = parts[3];
+    }
+
+    Windows windows;
+    windows.show(WindowKind::Form1);
+    bool ok = save(windows.existing(WindowKind::Form1), out.filePath("form1.png"));
+    for (const Shot &shot : Shots) {
+        windows.existing(WindowKind::Form1)->findChild<QPushButton *>(shot.menuButton)->click();
+        QWidget *window = windows.existing(shot.kind);
+        for (auto [list, row] : {std::pair{"List1", shot.pressure}, {"List2", shot.series}}) {
+            auto *view = window->findChild<QListWidget *>(list);
+            view->setCurrentRow(row);
+            view->scrollToItem(view->currentItem());
+        }
+        window->findChild<QLineEdit *>(shot.dnBox)->setText(shot.dn);
+        // A query that finds no row would wait on its message box: note it and close the box.
+        QTimer watchdog;
+        QObject::connect(&watchdog, &QTimer::timeout, [&ok] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                std::fprintf(stderr, "unexpected message box\n");
+                ok = false;
+                box->close();
+            }
+        });
+        watchdog.start(100);
+        window->findChild<QPushButton *>("Command1")->click();
+        ok = save(window, out.filePath(shot.file)) && ok;
+        windows.returnToMenu(shot.kind);
+    }
+    return ok ? 0 : 1;
+}
