@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QSvgRenderer>
 #include <algorithm>
 
@@ -125,6 +126,38 @@ bool captionFits(const QWidget *control)
     return true;
 }
 
+// Whether a box shows the whole of its text at the given font, without scrolling it.
+bool textFits(const QLineEdit *box, const QFont &font)
+{
+    constexpr int TextMargin = 2; // the box's own margin on each side of its text
+    constexpr int Caret = 1;
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(box->text()) + 2 * TextMargin + Caret <= room.width();
+}
+
+// Keeps the whole of a value in view: a scrolled box would hide its leading digits (114.3 read
+// as 14.3), so a text wider than the box is shown in a smaller size of the box's font, and in
+// the box's own font again once the text fits.
+void keepTextInView(QLineEdit *box, const std::optional<QFont> &designedFont)
+{
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, designedFont] {
+        constexpr qreal SmallestPointSize = 6.0;
+        constexpr qreal Step = 0.25;
+        QFont font = designedFont.value_or(box->parentWidget()->font());
+        while (!textFits(box, font) && font.pointSizeF() - Step >= SmallestPointSize)
+            font.setPointSizeF(font.pointSizeF() - Step);
+        if (font == box->font())
+            return;
+        // Back to the designed font: the window's own when none was given.
+        box->setFont(designedFont || font != box->parentWidget()->font() ? font : QFont());
+    });
+}
+
 void place(QWidget *control, const QString &name, const QRect &twipsGeometry,
            const std::optional<QFont> &font)
 {
@@ -178,6 +211,7 @@ QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &twipsGe
     place(box, name, twipsGeometry, font);
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setCursorPosition(0);
+    keepTextInView(box, font);
     return box;
 }
 

@@ -70,6 +70,31 @@ bool insideFrame(QPushButton *button)
     return button->fontMetrics().horizontalAdvance(button->text()) <= inside.width();
 }
 
+// Whether a box shows the whole of its text: drawn by a copy of the box wide enough for any
+// text, it looks the same where the box is, and leaves nothing to the right of it.
+bool showsWholeText(QLineEdit *box)
+{
+    QLineEdit copy(box->text());
+    copy.setFont(box->font());
+    copy.setAlignment(box->alignment());
+    copy.setCursorPosition(0);
+    copy.resize(box->width() + 400, box->height());
+    box->clearFocus();
+    const QImage shown = box->grab().toImage();
+    const QImage whole = copy.grab().toImage();
+    const int background = qGray(copy.palette().color(QPalette::Base).rgb());
+    const int frame = 3; // the box's frame and the margin inside it
+    for (int y = frame; y < shown.height() - frame; ++y) {
+        for (int x = frame; x < shown.width() - frame; ++x)
+            if (qAbs(qGray(shown.pixel(x, y)) - qGray(whole.pixel(x, y))) > 64)
+                return false;
+        for (int x = shown.width() - frame; x < whole.width() - frame; ++x)
+            if (qAbs(qGray(whole.pixel(x, y)) - background) > 64)
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestHandiness : public QObject
@@ -379,6 +404,64 @@ private slots:
                 QVERIFY2(insideFrame(button),
                          qPrintable(window->objectName() + " " + button->objectName()));
         }
+    }
+
+    void valuesShownWhole_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<int>("pressure");
+        QTest::addColumn<int>("series");
+        QTest::addColumn<QString>("dn");
+        QTest::addColumn<qreal>("desktopPoints");
+        // clang-format off
+        QTest::newRow("FormPL longest bolt, PN 0.6 B DN 2000")  << WindowKind::FormPL << 1 << 1 << "2000" << 9.0;
+        QTest::newRow("FormPL desktop font 11 pt, DN 100")      << WindowKind::FormPL << 2 << 0 << "100"  << 11.0;
+        QTest::newRow("FormSO largest, PN 4.0 A DN 600")        << WindowKind::FormSO << 4 << 0 << "600"  << 9.0;
+        QTest::newRow("FormSO desktop font 12 pt, DN 600")      << WindowKind::FormSO << 4 << 0 << "600"  << 12.0;
+        QTest::newRow("FormWN largest, PN 1.0 A DN 2000")       << WindowKind::FormWN << 0 << 0 << "2000" << 9.0;
+        QTest::newRow("FormWN desktop font 12 pt, DN 1000")     << WindowKind::FormWN << 2 << 1 << "1000" << 12.0;
+        // clang-format on
+    }
+    // Every value a query writes is shown whole: a box too narrow for it would scroll and hide
+    // its leading digits. After "清除" the boxes are back in their own font.
+    void valuesShownWhole()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(int, pressure);
+        QFETCH(int, series);
+        QFETCH(QString, dn);
+        QFETCH(qreal, desktopPoints);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        font.setPointSizeF(desktopPoints);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        QWidget *window = open(kind);
+        QHash<QLineEdit *, QFont> designed;
+        for (auto *box : window->findChildren<QLineEdit *>())
+            designed.insert(box, box->font());
+        select(control<QListWidget>(window, "List1"), pressure);
+        select(control<QListWidget>(window, "List2"), series);
+        type(control<QLineEdit>(window, kind == WindowKind::FormPL ? "Text11" : "Text1"), dn);
+        MessageCatcher catcher;
+        QTest::mouseClick(control<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QCOMPARE(catcher.texts(), QStringList());
+
+        for (auto *box : window->findChildren<QLineEdit *>()) {
+            QVERIFY2(showsWholeText(box), qPrintable(box->objectName() + " " + box->text()));
+            if (box->font() != designed.value(box)) {
+                // Made smaller only because the value would not show whole in the box's font.
+                QLineEdit asDesigned(box->text());
+                asDesigned.setFont(designed.value(box));
+                asDesigned.resize(box->size());
+                QVERIFY2(!showsWholeText(&asDesigned), qPrintable(box->objectName()));
+            }
+        }
+
+        const QString clear = kind == WindowKind::FormWN ? "Command2" : "Command3";
+        QTest::mouseClick(control<QPushButton>(window, clear), Qt::LeftButton);
+        for (auto *box : window->findChildren<QLineEdit *>())
+            QCOMPARE(box->font(), designed.value(box));
     }
 
     // The flange icon every window carries is compiled in and drawn from its vector source at
