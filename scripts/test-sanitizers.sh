@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:halt_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The random window test runs fewer actions here: each one costs several times more.
-export QUORVIT_MONKEY_ACTIONS=${QUORVIT_MONKEY_ACTIONS_SANITIZED:-4000}
+export QUORVIT_MONKEY_ACTIONS=${QUORVIT_MONKEY_ACTIONS_SANITIZED:-10000}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUORVIT_SANITIZE=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
