@@ -383,6 +383,8 @@ private slots:
         font.setPointSizeF(desktopPoints);
         QApplication::setFont(font);
         const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        // Windows made afresh under the desktop's font (one registry at a time).
+        cleanup();
         m_windows = std::make_unique<Windows>();
 
         for (WindowKind kind : AllWindows) {
