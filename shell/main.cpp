@@ -1,4 +1,5 @@
 #include "shell/fonts.h"
+#include "shell/language.h"
 #include "shell/windows.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     // The windows decide when the run ends (see Windows), not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     installChineseFonts();
+    installChineseTranslations();
 
     Windows windows;
     QObject::connect(&windows, &Windows::quitRequested, &app, &QApplication::quit,

@@ -1,4 +1,5 @@
 #include "query/querywindow.h"
+#include "shell/language.h"
 #include "support/messagecatcher.h"
 
 #include <QLineEdit>
@@ -111,6 +112,17 @@ private slots:
         QCOMPARE(seen.buttonCount, 1);
         QVERIFY(seen.hasOk);
         QVERIFY(seen.modal);
+    }
+
+    // Qt's translations come with the set-up, so the button speaks the interface's language.
+    void messageBoxButtonReadsChinese()
+    {
+        installChineseTranslations();
+        BoxWindow window;
+        MessageCatcher catcher;
+        showMessage(&window, "请确认公称通径！");
+        QCOMPARE(catcher.seen.size(), 1);
+        QCOMPARE(catcher.seen.first().okText, QStringLiteral("确定"));
     }
 };
 

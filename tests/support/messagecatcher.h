@@ -19,6 +19,7 @@ public:
         QMessageBox::Icon icon;
         int buttonCount;
         bool hasOk;
+        QString okText;
         bool modal;
     };
 
@@ -49,11 +50,12 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
         seen.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()),
-                     box->button(QMessageBox::Ok) != nullptr, box->isModal()});
+                     ok != nullptr, ok ? ok->text() : QString(), box->isModal()});
         if (probe)
             probed.append(probe());
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        if (ok)
             ok->click();
         else
             box->reject();
