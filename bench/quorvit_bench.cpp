@@ -6,6 +6,7 @@
 // - start-up to the main menu painted, against a bare Qt program with six buttons: both started
 //   as processes in turn in the same run, with the peak memory of each;
 // - the first show of each query window in a fresh process, with and without its drawing.
+#include "peakmemory.h"
 #include "plate/formpl.h"
 #include "plate/plateflangetable.h"
 #include "plate/platequery.h"
@@ -32,13 +33,13 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -235,7 +236,7 @@ void BM_ParseDrawing(benchmark::State &state, const QueryWindowKind &kind)
 }
 
 // A started process: what it reported on descriptor 3 (a CLOCK_MONOTONIC time or a duration,
-// in ns), when it was started, and its peak memory.
+// in ns, then its peak resident memory in kB), and when it was started.
 struct Child {
     double reported = 0;
     double started = 0;
@@ -250,8 +251,8 @@ double monotonicSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
-// Starts the program headless with the extra environment, waits (at most ten seconds) for one
-// number on descriptor 3, then for the end of the process.
+// Starts the program headless with the extra environment, waits (at most ten seconds) for its
+// report on descriptor 3, then for the end of the process.
 Child runChild(const std::vector<std::string> &argv,
                const std::vector<std::string> &extraEnvironment)
 {
@@ -303,13 +304,14 @@ Child runChild(const std::vector<std::string> &argv,
         kill(pid, SIGKILL);
 
     int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    if (got <= 0)
+    long long reported = 0;
+    long peakKilobytes = 0;
+    if (got <= 0 || std::sscanf(line, "%lld %ld", &reported, &peakKilobytes) != 2)
         return {};
-    child.reported = std::stod(line) * 1e-9;
-    child.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
+    child.reported = double(reported) * 1e-9;
+    child.peakMegabytes = double(peakKilobytes) / 1024.0;
     child.ok = true;
     return child;
 }
@@ -420,7 +422,8 @@ int firstShowChild(const QString &name, bool withDrawing)
 
     if (windowPaints.count == 0 || (drawingPaints.count > 0) != withDrawing)
         return 1;
-    dprintf(3, "%lld\n", static_cast<long long>((shown - start) * 1e9));
+    dprintf(3, "%lld %ld\n", static_cast<long long>((shown - start) * 1e9),
+            peakResidentKilobytes());
     return 0;
 }
 

@@ -1,7 +1,9 @@
 // Preloaded (LD_PRELOAD) into a Qt program by the start-up benchmark. When the program's first
-// window has been painted, it writes the CLOCK_MONOTONIC time in nanoseconds to the file
-// descriptor named by QUORVIT_PROBE_FD and ends the process on the spot, so the parent reads the
-// time to the first picture and, from wait4(), the peak memory up to it.
+// window has been painted, it writes the CLOCK_MONOTONIC time in nanoseconds and the peak
+// resident memory in kB to the file descriptor named by QUORVIT_PROBE_FD, and ends the process
+// on the spot.
+#include "peakmemory.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -21,7 +23,8 @@ void report()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    dprintf(probeFd, "%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    dprintf(probeFd, "%lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+            peakResidentKilobytes());
     _exit(0);
 }
 
