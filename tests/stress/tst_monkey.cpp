@@ -192,7 +192,7 @@ class TestMonkey : public QObject
             return text;
         }
         if (kind < 88)
-            return QString(below(2) ? QString() : QStringLiteral(" "));
+            return below(2) ? QString() : QStringLiteral(" ");
         if (kind < 99) // long
             return QString(below(40000) + 100, QChar(u"0123456789"[below(10)]));
         return QString(1 << 20, u'7'); // a megabyte of digits
