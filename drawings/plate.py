@@ -79,7 +79,7 @@ def arrow(tx, ty, dx, dy):
 
 
 def text(x, y, s, size, anchor='middle'):
-    out.append('<text x="%s" y="%s" font-family="Arial" font-size="%s" text-anchor="%s" '
+    out.append('<text x="%s" y="%s" font-family="DejaVu Sans" font-size="%s" text-anchor="%s" '
                'fill="black">%s</text>' % (f(x), f(y), size, anchor, s))
 
 
