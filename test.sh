@@ -8,7 +8,8 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$(nproc)"
-ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 scripts/test-install.sh build-test
 scripts/test-sanitizers.sh
 scripts/test-fuzz.sh
+# The suite itself last, so that its summary closes the output.
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"
