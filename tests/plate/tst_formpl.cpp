@@ -4,6 +4,7 @@
 #include "shell/twips.h"
 #include "shell/windows.h"
 #include "support/messagecatcher.h"
+#include "support/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,10 +41,7 @@ class TestFormPL : public QObject
 
     template <typename T> T *control(const QString &name) const
     {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return ::control<T>(m_window, name);
     }
     QLineEdit *box(int n) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QStringList boxes() const
@@ -58,21 +56,13 @@ class TestFormPL : public QObject
     void select(const char *list, int row)
     {
         auto *view = control<QListWidget>(list);
-        QListWidgetItem *item = view->item(row);
-        view->scrollToItem(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualItemRect(item).center());
-        QCOMPARE(view->selectedItems(), QList<QListWidgetItem *>{item});
+        clickRow(view, row);
+        QCOMPARE(view->selectedItems(), QList<QListWidgetItem *>{view->item(row)});
     }
     // Clicks into the box, selects what it holds and types over it.
     void type(QLineEdit *into, const QString &text)
     {
-        QTest::mouseClick(into, Qt::LeftButton);
-        QTest::keyClick(into, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty())
-            QTest::keyClick(into, Qt::Key_Delete);
-        else
-            QTest::keyClicks(into, text);
+        typeOver(into, text);
         QCOMPARE(into->text(), text);
     }
     void click(const char *button)

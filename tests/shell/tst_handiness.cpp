@@ -4,6 +4,7 @@
 #include "shell/fonts.h"
 #include "shell/windows.h"
 #include "support/messagecatcher.h"
+#include "support/windowdriver.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -111,29 +112,15 @@ class TestHandiness : public QObject
             qFatal("%s did not open", qPrintable(kindName(kind)));
         return window;
     }
-    template <typename T> static T *control(const QWidget *window, const QString &name)
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     // Clicks the row of a one-line list, as a user would.
     static void select(QListWidget *list, int row)
     {
-        if (row < 0)
-            return;
-        QListWidgetItem *item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(item).center());
+        clickRow(list, row);
     }
     // Clicks into the box and types over what it holds.
     static void type(QLineEdit *box, const QString &text)
     {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, text);
+        typeOver(box, text);
         QCOMPARE(box->text(), text);
     }
 
@@ -216,7 +203,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, tooltip);
         QWidget *window = open(kind);
-        auto *widget = TestHandiness::control<QWidget>(window, control);
+        auto *widget = ::control<QWidget>(window, control);
         QCOMPARE(widget->accessibleName(), name);
         QCOMPARE(widget->toolTip(), tooltip);
     }

@@ -5,6 +5,7 @@
 #include "slipon/formso.h"
 #include "slipon/sliponquery.h"
 #include "support/messagecatcher.h"
+#include "support/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,10 +30,7 @@ class TestFormSO : public QObject
 
     template <typename T> T *control(const QString &name) const
     {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return ::control<T>(m_window.get(), name);
     }
     QLineEdit *box(int n) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QListWidget *pressures() const { return control<QListWidget>("List1"); }
@@ -41,12 +39,7 @@ class TestFormSO : public QObject
     // Clicks a row of a one-line list, scrolling it into view first as the user would.
     void pick(QListWidget *list, int row)
     {
-        if (row < 0)
-            return;
-        QListWidgetItem *item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(item).center());
+        clickRow(list, row);
     }
     void typeInto(QLineEdit *edit, const QString &text)
     {

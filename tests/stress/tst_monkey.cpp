@@ -11,6 +11,7 @@
 #include "shell/windows.h"
 #include "slipon/sliponquery.h"
 #include "support/messagecatcher.h"
+#include "support/windowdriver.h"
 #include "weldneck/weldneckquery.h"
 
 #include <QLineEdit>
@@ -262,11 +263,7 @@ class TestMonkey : public QObject
                 break;
             case 2: {
                 m_log.append(QStringLiteral("click row %1 of %2").arg(row).arg(list->objectName()));
-                if (row >= 0) {
-                    list->scrollToItem(list->item(row));
-                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                      list->visualItemRect(list->item(row)).center());
-                }
+                clickRow(list, row);
                 break;
             }
             default: {

@@ -3,6 +3,7 @@
 #include "shell/fonts.h"
 #include "shell/twips.h"
 #include "support/messagecatcher.h"
+#include "support/windowdriver.h"
 #include "weldneck/formwn.h"
 
 #include <QLabel>
@@ -28,10 +29,7 @@ class TestFormWN : public QObject
 
     template <typename T> T *control(const QString &name) const
     {
-        T *widget = m_window->findChild<T *>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return ::control<T>(m_window.get(), name);
     }
     QLineEdit *box(int n) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QListWidget *pressures() const { return control<QListWidget>("List1"); }
@@ -40,18 +38,12 @@ class TestFormWN : public QObject
     // Scrolls the row into the one-line list and clicks it.
     void pick(QListWidget *list, int row)
     {
-        QListWidgetItem *item = list->item(row);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(item).center());
+        clickRow(list, row);
         QCOMPARE(list->currentRow(), row);
     }
     void typeDn(const QString &text)
     {
-        QTest::mouseClick(box(1), Qt::LeftButton);
-        QTest::keyClick(box(1), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box(1), Qt::Key_Delete);
-        QTest::keyClicks(box(1), text);
+        typeOver(box(1), text);
         QCOMPARE(box(1)->text(), text);
     }
     void click(const char *button)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+// Drives a window's real controls as a user would: find them by name, click list rows, type.
+
+// The named control of a window; a missing control ends the test run with its name.
+template <typename T> T *control(const QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// Clicks a row of a one-line list, scrolling it into view first; a negative row clicks nothing.
+inline void clickRow(QListWidget *list, int row)
+{
+    if (row < 0)
+        return;
+    QListWidgetItem *item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// Clicks into a box, selects what it holds and types over it (an empty text deletes it).
+inline void typeOver(QLineEdit *box, const QString &text)
+{
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
