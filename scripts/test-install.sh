@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages desktop-file-utils appstream dpkg-dev
+# CPack asks file and dpkg-shlibdeps (dpkg-dev) for the binary's library dependencies.
+ensure_packages desktop-file-utils appstream dpkg-dev file
 
 build=$(realpath "${1:-build-test}")
 app_id=org.quorvit.Quorvit
