@@ -34,21 +34,22 @@ QStringList slipOnPressureTexts()
 
 void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
 {
-    const std::optional<NominalDiameter> dn = readNominalDiameter(run.text(1));
+    using namespace SlipOnBox;
+    const std::optional<NominalDiameter> dn = readNominalDiameter(run.text(Dn));
 
     SlipOnValues values;
     if (pressure >= 0 && pressure < SlipOnPressureCount) {
         const SlipOnFlangeRow *row = dn ? findSlipOnRow(pressure, *dn) : nullptr;
         if (row) {
-            run.write(3, plainNumberText(row->outsideDiameter));
-            run.write(4, plainNumberText(row->boltCircle));
-            run.write(6, QString::fromUtf8(row->thread));
-            run.write(7, plainNumberText(row->thickness));
-            run.write(10, plainNumberText(row->filletRadius));
-            run.write(11, plainNumberText(row->overallHeight));
+            run.write(OutsideDiameter, plainNumberText(row->outsideDiameter));
+            run.write(BoltCircle, plainNumberText(row->boltCircle));
+            run.write(Thread, QString::fromUtf8(row->thread));
+            run.write(Thickness, plainNumberText(row->thickness));
+            run.write(FilletRadius, plainNumberText(row->filletRadius));
+            run.write(OverallHeight, plainNumberText(row->overallHeight));
             // A row without a bevel leaves the last one shown.
             if (row->bevelWidth)
-                run.write(13, plainNumberText(*row->bevelWidth));
+                run.write(BevelWidth, plainNumberText(*row->bevelWidth));
             values = valuesOf(*row);
         } else {
             run.message(SlipOnDiameterMessage);
@@ -62,12 +63,12 @@ void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
         const bool a = series == SeriesA;
         const WorkingValue &bore = a ? values.boreA : values.boreB;
         const WorkingValue &hub = a ? values.hubA : values.hubB;
-        run.write(2, (a ? values.pipeA : values.pipeB).text());
-        run.write(8, bore.text());
-        run.write(9, hub.text());
+        run.write(PipeOutside, (a ? values.pipeA : values.pipeB).text());
+        run.write(Bore, bore.text());
+        run.write(Hub, hub.text());
 
         // D is whatever Text3 shows now, even when this press found no row.
-        const double d = run.number(3);
+        const double d = run.number(OutsideDiameter);
         const double b = bore.number();
         const double n = values.boltCount.number();
         const double l = values.holeDiameter.number();
@@ -76,13 +77,13 @@ void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
         hubArea = Pi * (hubD * hubD - b * b) / 4000000;
     }
 
-    run.write(5, boltHoleCallout(values.boltCount, values.holeDiameter));
+    run.write(BoltHoles, boltHoleCallout(values.boltCount, values.holeDiameter));
 
-    const double c = run.number(7);
-    const double h = run.number(11);
+    const double c = run.number(Thickness);
+    const double h = run.number(OverallHeight);
     const double weight = SteelDensity * (plateArea.number() * c + hubArea.number() * (h - c));
 
     // With no series the plate area is empty; it shows 0.00 like the weight.
-    run.write(12, resultText(plateArea.number()));
-    run.write(14, resultText(weight));
+    run.write(PlateArea, resultText(plateArea.number()));
+    run.write(NetWeight, resultText(weight));
 }

@@ -7,6 +7,25 @@
 
 class QueryRun;
 
+// The boxes of the slip-on window, as n of "Text<n>".
+namespace SlipOnBox
+{
+constexpr int Dn = 1;
+constexpr int PipeOutside = 2;
+constexpr int OutsideDiameter = 3;
+constexpr int BoltCircle = 4;
+constexpr int BoltHoles = 5;
+constexpr int Thread = 6;
+constexpr int Thickness = 7;
+constexpr int Bore = 8;
+constexpr int Hub = 9;
+constexpr int FilletRadius = 10;
+constexpr int OverallHeight = 11;
+constexpr int PlateArea = 12;
+constexpr int BevelWidth = 13;
+constexpr int NetWeight = 14;
+} // namespace SlipOnBox
+
 // The pressures of the slip-on window's first list (MPa), in list order.
 QStringList slipOnPressureTexts();
 
