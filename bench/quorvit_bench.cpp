@@ -6,19 +6,19 @@
 // - start-up to the main menu painted, against a bare Qt program with six buttons: both started
 //   as processes in turn in the same run, with the peak memory of each;
 // - the first show of each query window in a fresh process, with and without its drawing.
+#include "app/windows.h"
+#include "core/plate/plateflangetable.h"
+#include "core/plate/platequery.h"
+#include "core/slipon/sliponflangetable.h"
+#include "core/slipon/sliponquery.h"
+#include "core/weldneck/weldneckflangetable.h"
+#include "core/weldneck/weldneckquery.h"
 #include "peakmemory.h"
-#include "plate/formpl.h"
-#include "plate/plateflangetable.h"
-#include "plate/platequery.h"
-#include "query/querywindow.h"
-#include "shell/fonts.h"
-#include "shell/windows.h"
-#include "slipon/formso.h"
-#include "slipon/sliponflangetable.h"
-#include "slipon/sliponquery.h"
-#include "weldneck/formwn.h"
-#include "weldneck/weldneckflangetable.h"
-#include "weldneck/weldneckquery.h"
+#include "widgets/fonts.h"
+#include "widgets/querywindow.h"
+#include "windows/plate/formpl.h"
+#include "windows/slipon/formso.h"
+#include "windows/weldneck/formwn.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // libFuzzer target: whatever is typed, the number and DN readings and the number texts never
 // crash and keep their promises.
 
-#include "query/numberreading.h"
-#include "query/valuetext.h"
+#include "core/values/numberreading.h"
+#include "core/values/valuetext.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -1,10 +1,10 @@
 // The plate flange window as a user meets it: opened from the menu, lists clicked, the DN typed,
 // buttons clicked, message boxes answered, boxes read back.
-#include "shell/fonts.h"
-#include "shell/twips.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The plate flange query without its window: boxes as texts, the two list rows as numbers.
-#include "plate/platequery.h"
-#include "query/queryrun.h"
+#include "core/plate/platequery.h"
+#include "core/values/queryrun.h"
 
 #include <QtTest>
 

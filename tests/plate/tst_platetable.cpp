@@ -1,6 +1,6 @@
 // The plate flange table: which sizes each pressure accepts, the values that depend on DN alone,
 // the known odd rows, and plausibility rules that a mistyped cell would break.
-#include "plate/plateflangetable.h"
+#include "core/plate/plateflangetable.h"
 
 #include <QRegularExpression>
 #include <QtTest>

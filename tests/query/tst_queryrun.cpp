@@ -1,6 +1,6 @@
-#include "query/querywindow.h"
-#include "shell/language.h"
 #include "support/messagecatcher.h"
+#include "widgets/language.h"
+#include "widgets/querywindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>

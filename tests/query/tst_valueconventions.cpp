@@ -1,6 +1,6 @@
-#include "query/numberreading.h"
-#include "query/valuetext.h"
-#include "query/workingvalue.h"
+#include "core/values/numberreading.h"
+#include "core/values/valuetext.h"
+#include "core/values/workingvalue.h"
 
 #include <QtTest>
 #include <cmath>

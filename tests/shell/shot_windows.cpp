@@ -3,8 +3,8 @@
 // any scale (QT_SCALE_FACTOR). Usage: shot_windows <directory> [<file>:<pressure row>:<series
 // row>:<DN text> ...], where each query given replaces the default one of the window whose
 // picture is <file> (for example formpl.png:1:0:2000).
-#include "shell/fonts.h"
-#include "shell/windows.h"
+#include "app/windows.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QDir>

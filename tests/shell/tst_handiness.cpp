@@ -1,10 +1,10 @@
 // What the three query windows offer the hand beyond their designed behaviour: tooltips and
 // accessible names on every box and list, Enter in the DN box, the designed tab order, and the
 // application icon every window carries.
-#include "shell/fonts.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
+#include "widgets/fonts.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -113,10 +113,7 @@ class TestHandiness : public QObject
         return window;
     }
     // Clicks the row of a one-line list, as a user would.
-    static void select(QListWidget *list, int row)
-    {
-        clickRow(list, row);
-    }
+    static void select(QListWidget *list, int row) { clickRow(list, row); }
     // Clicks into the box and types over what it holds.
     static void type(QLineEdit *box, const QString &text)
     {

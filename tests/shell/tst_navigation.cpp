@@ -1,7 +1,7 @@
-#include "shell/fonts.h"
-#include "shell/twips.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 #include "support/messagecatcher.h"
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

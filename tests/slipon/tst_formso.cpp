@@ -1,11 +1,11 @@
 // The slip-on window driven as a user drives it: pick list rows, type the DN, press the buttons,
 // answer the message boxes, read the boxes back. Also its layout against the design table.
-#include "shell/fonts.h"
-#include "shell/twips.h"
-#include "slipon/formso.h"
-#include "slipon/sliponquery.h"
+#include "core/slipon/sliponquery.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
+#include "windows/slipon/formso.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,10 +37,7 @@ class TestFormSO : public QObject
     QListWidget *series() const { return control<QListWidget>("List2"); }
 
     // Clicks a row of a one-line list, scrolling it into view first as the user would.
-    void pick(QListWidget *list, int row)
-    {
-        clickRow(list, row);
-    }
+    void pick(QListWidget *list, int row) { clickRow(list, row); }
     void typeInto(QLineEdit *edit, const QString &text)
     {
         QTest::mouseClick(edit, Qt::LeftButton);

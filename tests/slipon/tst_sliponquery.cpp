@@ -1,7 +1,7 @@
 // The slip-on query procedure without widgets: what one press of "查找" writes, in what order,
 // which messages it shows, and what it reads back from the boxes.
-#include "query/queryrun.h"
-#include "slipon/sliponquery.h"
+#include "core/slipon/sliponquery.h"
+#include "core/values/queryrun.h"
 
 #include <QtTest>
 #include <limits>

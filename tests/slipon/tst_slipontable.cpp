@@ -1,6 +1,6 @@
 // The slip-on flange table as data: which sizes exist, what must agree between rows, and the
 // shapes every real flange has (which catch a mistyped cell without restating the rows).
-#include "slipon/sliponflangetable.h"
+#include "core/slipon/sliponflangetable.h"
 
 #include <QtTest>
 #include <set>

@@ -1,8 +1,8 @@
 // Every flange kind, every pressure index (and the indexes around them), every DN a box can
 // yield: a row exactly for the sizes accepted at that pressure, and every found row filled.
-#include "plate/plateflangetable.h"
-#include "slipon/sliponflangetable.h"
-#include "weldneck/weldneckflangetable.h"
+#include "core/plate/plateflangetable.h"
+#include "core/slipon/sliponflangetable.h"
+#include "core/weldneck/weldneckflangetable.h"
 
 #include <QtTest>
 #include <cstring>

@@ -1,9 +1,9 @@
 // Hostile values typed into each real query window: DN texts that overflow, wrap, carry signs,
 // grouping or full-width digits, and dimensions so large that the area or weight overflows.
 // Each has a defined outcome, and none may crash.
-#include "shell/fonts.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 #include "support/messagecatcher.h"
+#include "widgets/fonts.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -5,14 +5,14 @@
 // and messages that its query procedure gives for the same boxes and selections.
 //
 // QUORVIT_MONKEY_SEED replays a run; QUORVIT_MONKEY_ACTIONS sets its length.
-#include "plate/platequery.h"
-#include "query/querywindow.h"
-#include "shell/fonts.h"
-#include "shell/windows.h"
-#include "slipon/sliponquery.h"
+#include "app/windows.h"
+#include "core/plate/platequery.h"
+#include "core/slipon/sliponquery.h"
+#include "core/weldneck/weldneckquery.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
-#include "weldneck/weldneckquery.h"
+#include "widgets/fonts.h"
+#include "widgets/querywindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 // The weld-neck window driven as a user drives it: rows picked in the lists, the DN typed,
 // the buttons clicked, the message boxes answered, the boxes read back.
-#include "shell/fonts.h"
-#include "shell/twips.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
-#include "weldneck/formwn.h"
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
+#include "windows/weldneck/formwn.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The weld-neck query procedure without widgets: what one press of "查找" writes and shows.
-#include "query/queryrun.h"
-#include "weldneck/weldneckquery.h"
+#include "core/values/queryrun.h"
+#include "core/weldneck/weldneckquery.h"
 
 #include <QHash>
 #include <QtTest>

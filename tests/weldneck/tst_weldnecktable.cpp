@@ -1,6 +1,6 @@
 // Invariants of the weld-neck tables: which sizes each pressure lists, where pressures share
 // rows, and the plausibility rules every row of a flange standard keeps.
-#include "weldneck/weldneckflangetable.h"
+#include "core/weldneck/weldneckflangetable.h"
 
 #include <QtTest>
 #include <cstring>

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/windowkind.h"
+
+#include <QWidget>
+
+// The main menu: three flange kinds, the blind flange (no window), the sealing faces, exit.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form1();
+
+signals:
+    // A button's window should take the menu's place.
+    void openRequested(WindowKind kind);
+    // "退  出": the program should end.
+    void exitRequested();
+};

@@ -1,0 +1,160 @@
+#include "app/windows.h"
+
+#include "app/form1.h"
+#include "widgets/controls.h"
+#include "windows/plate/formpl.h"
+#include "windows/sealing/sealingfaces.h"
+#include "windows/slipon/formso.h"
+#include "windows/weldneck/formwn.h"
+
+#include <QEvent>
+
+namespace
+{
+
+std::size_t slot(WindowKind kind)
+{
+    return static_cast<std::size_t>(kind);
+}
+
+} // namespace
+
+Windows::Windows() = default;
+
+Windows::~Windows()
+{
+    for (QPointer<QWidget> &window : m_windows)
+        delete window.data();
+}
+
+void Windows::show(WindowKind kind)
+{
+    QWidget *target = window(kind);
+    target->show();
+    target->raise();
+    target->activateWindow();
+}
+
+void Windows::hide(WindowKind kind)
+{
+    window(kind)->hide();
+}
+
+QWidget *Windows::window(WindowKind kind)
+{
+    QPointer<QWidget> &instance = m_windows[slot(kind)];
+    if (!instance) {
+        instance = create(kind);
+        fitCaptions(instance);
+        instance->setAttribute(Qt::WA_DeleteOnClose);
+        instance->installEventFilter(this);
+    }
+    return instance;
+}
+
+QWidget *Windows::existing(WindowKind kind) const
+{
+    return m_windows[slot(kind)];
+}
+
+void Windows::returnToMenu(WindowKind from)
+{
+    show(WindowKind::Form1);
+    hide(from);
+}
+
+void Windows::exitApplication()
+{
+    hide(WindowKind::Form1);
+    emit quitRequested();
+}
+
+void Windows::replace(WindowKind from, WindowKind to)
+{
+    hide(from);
+    show(to);
+}
+
+namespace
+{
+
+template <typename QueryWindow>
+QueryWindow *connectBack(QueryWindow *window, Windows *windows, WindowKind kind)
+{
+    QObject::connect(window, &QueryWindow::backRequested, windows,
+                     [windows, kind] { windows->returnToMenu(kind); });
+    return window;
+}
+
+} // namespace
+
+QWidget *Windows::create(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::Form1: {
+        auto *menu = new Form1;
+        connect(menu, &Form1::openRequested, this,
+                [this](WindowKind target) { replace(WindowKind::Form1, target); });
+        connect(menu, &Form1::exitRequested, this, &Windows::exitApplication);
+        return menu;
+    }
+    case WindowKind::FormPL:
+        return connectBack(new FormPL, this, kind);
+    case WindowKind::FormSO:
+        return connectBack(new FormSO, this, kind);
+    case WindowKind::FormWN:
+        return connectBack(new FormWN, this, kind);
+    case WindowKind::FormMF: {
+        auto *chooser = new FormMF;
+        connect(chooser, &FormMF::sheetRequested, this, [this](SealingFace face) {
+            replace(WindowKind::FormMF, face == SealingFace::RaisedFace   ? WindowKind::FormRF
+                                        : face == SealingFace::MaleFemale ? WindowKind::FormFM
+                                                                          : WindowKind::FormTG);
+        });
+        connect(chooser, &FormMF::backRequested, this,
+                [this] { replace(WindowKind::FormMF, WindowKind::Form1); });
+        return chooser;
+    }
+    case WindowKind::FormRF:
+        return createSealingSheet(SealingFace::RaisedFace);
+    case WindowKind::FormFM:
+        return createSealingSheet(SealingFace::MaleFemale);
+    case WindowKind::FormTG:
+        return createSealingSheet(SealingFace::TongueGroove);
+    }
+    Q_UNREACHABLE();
+}
+
+bool Windows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close) {
+        for (std::size_t i = 0; i < m_windows.size(); ++i) {
+            if (m_windows[i] == watched) {
+                const bool wasVisible = m_windows[i]->isVisible();
+                // Forget it now, so the next show creates it afresh; Qt deletes it later.
+                m_windows[i] = nullptr;
+                if (wasVisible)
+                    closed(static_cast<WindowKind>(i));
+                break;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Windows::closed(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::Form1:
+        emit quitRequested();
+        break;
+    case WindowKind::FormRF:
+    case WindowKind::FormFM:
+    case WindowKind::FormTG:
+        show(WindowKind::FormMF);
+        break;
+    default:
+        show(WindowKind::Form1);
+        break;
+    }
+}

@@ -1,0 +1,80 @@
+#include "core/plate/platequery.h"
+
+#include "core/plate/plateflangetable.h"
+#include "core/values/numberreading.h"
+#include "core/values/queryrun.h"
+#include "core/values/valuetext.h"
+#include "core/values/workingvalue.h"
+
+#include <QString>
+#include <cmath>
+
+namespace
+{
+
+// The row values the later steps use; all empty when no row was found.
+struct PlateWorkingValues {
+    WorkingValue holeCount;
+    WorkingValue holeDiameter;
+    WorkingValue pipeOutsideA;
+    WorkingValue pipeOutsideB;
+    WorkingValue boreA;
+    WorkingValue boreB;
+};
+
+PlateWorkingValues lookUpRow(QueryRun &run, PressureRating pressure)
+{
+    using namespace PlateBox;
+    PlateWorkingValues values;
+    if (pressure < 0 || pressure >= PlatePressureCount) {
+        run.message(QStringLiteral("压力不对，从新输入！"));
+        return values;
+    }
+    const auto dn = readNominalDiameter(run.text(Dn));
+    const PlateFlangeRow *row = dn ? findPlateFlangeRow(pressure, *dn) : nullptr;
+    if (!row) {
+        run.message(QStringLiteral("请从新输入公称直径！"));
+        return values;
+    }
+    run.write(BevelWidth, plainNumberText(row->bevelWidth));
+    run.write(Bolt, QString::fromUtf8(row->bolt));
+    run.write(BoltCircle, plainNumberText(row->boltCircle));
+    run.write(OutsideDiameter, plainNumberText(row->outsideDiameter));
+    run.write(FaceHeight, plainNumberText(row->faceHeight));
+    run.write(Thickness, plainNumberText(row->thickness));
+    values.holeCount = row->holeCount;
+    values.holeDiameter = row->holeDiameter;
+    values.pipeOutsideA = row->pipeOutsideA;
+    values.pipeOutsideB = row->pipeOutsideB;
+    values.boreA = row->boreA;
+    values.boreB = row->boreB;
+    return values;
+}
+
+} // namespace
+
+void runPlateQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
+{
+    using namespace PlateBox;
+    const PlateWorkingValues row = lookUpRow(run, pressure);
+
+    // Without a series nothing is written and the area keeps the bore.
+    WorkingValue bore;
+    if (series == SeriesA || series == SeriesB) {
+        bore = series == SeriesA ? row.boreA : row.boreB;
+        run.write(Bore, bore.text());
+        run.write(PipeOutside, (series == SeriesA ? row.pipeOutsideA : row.pipeOutsideB).text());
+    }
+
+    // D and C come from the boxes, so a value typed over a rejected query still counts.
+    const double outside = run.number(OutsideDiameter);
+    const double thickness = run.number(Thickness);
+    const double holes = row.holeCount.number() * std::pow(row.holeDiameter.number(), 2.0);
+    const double area =
+        (std::pow(outside, 2.0) - holes - std::pow(bore.number(), 2.0)) * 3.14 / 4000000.0;
+    const double weight = area * 7.85 * thickness;
+
+    run.write(NetArea, resultText(area));
+    run.write(NetWeight, resultText(weight));
+    run.write(BoltHoles, boltHoleCallout(row.holeCount, row.holeDiameter));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/values/types.h"
+
+class QueryRun;
+
+// Box numbers of the plate flange window: the box "Text<n>".
+namespace PlateBox
+{
+constexpr int BevelWidth = 1;
+constexpr int PipeOutside = 2;
+constexpr int BoltHoles = 3;
+constexpr int Bolt = 4;
+constexpr int Bore = 5;
+constexpr int BoltCircle = 6;
+constexpr int OutsideDiameter = 7;
+constexpr int FaceHeight = 8;
+constexpr int Thickness = 9;
+constexpr int NetArea = 10;
+constexpr int Dn = 11;
+constexpr int NetWeight = 12;
+} // namespace PlateBox
+
+// One press of "查找" on the plate flange window, from the boxes' texts and the two list rows.
+// A missing pressure or an unlisted DN is reported and the remaining steps run on an empty row.
+void runPlateQuery(QueryRun &run, PressureRating pressure, PipeSeries series);

@@ -1,0 +1,112 @@
+#include "core/values/numberreading.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+#include <string>
+
+namespace
+{
+
+bool isSkipped(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isDigit(char16_t c, int base)
+{
+    switch (base) {
+    case 8:
+        return c >= u'0' && c <= u'7';
+    case 16:
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    default:
+        return c >= u'0' && c <= u'9';
+    }
+}
+
+// The text with blanks, tabs and line feeds taken out, as plain characters.
+std::u16string withoutBlanks(QStringView text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (!isSkipped(c))
+            out.push_back(c.unicode());
+    return out;
+}
+
+double readPrefixedInteger(const std::u16string &s, std::size_t pos, int base)
+{
+    double value = 0;
+    for (; pos < s.size() && isDigit(s[pos], base); ++pos) {
+        const char16_t c = s[pos];
+        const int digit = c <= u'9' ? c - u'0' : (c | 0x20) - u'a' + 10;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+// strtod in the C locale, whatever locale the application runs in.
+double parseDecimal(const std::string &ascii)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(ascii.c_str(), nullptr, cLocale);
+}
+
+} // namespace
+
+double readNumber(QStringView text)
+{
+    const std::u16string s = withoutBlanks(text);
+    if (s.size() >= 2 && s[0] == u'&') {
+        if (s[1] == u'H' || s[1] == u'h')
+            return readPrefixedInteger(s, 2, 16);
+        if (s[1] == u'O' || s[1] == u'o')
+            return readPrefixedInteger(s, 2, 8);
+    }
+
+    // The longest leading decimal number: sign, digits, one point, an exponent with digits.
+    std::string number;
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-'))
+        number.push_back(char(s[pos++]));
+    bool mantissaDigits = false;
+    for (; pos < s.size() && isDigit(s[pos], 10); ++pos, mantissaDigits = true)
+        number.push_back(char(s[pos]));
+    if (pos < s.size() && s[pos] == u'.') {
+        number.push_back('.');
+        for (++pos; pos < s.size() && isDigit(s[pos], 10); ++pos, mantissaDigits = true)
+            number.push_back(char(s[pos]));
+    }
+    if (!mantissaDigits)
+        return 0;
+    if (pos < s.size() && (s[pos] == u'E' || s[pos] == u'e')) {
+        std::size_t exponentPos = pos + 1;
+        std::string exponent = "e";
+        if (exponentPos < s.size() && (s[exponentPos] == u'+' || s[exponentPos] == u'-'))
+            exponent.push_back(char(s[exponentPos++]));
+        bool exponentDigits = false;
+        for (; exponentPos < s.size() && isDigit(s[exponentPos], 10);
+             ++exponentPos, exponentDigits = true)
+            exponent.push_back(char(s[exponentPos]));
+        if (exponentDigits)
+            number += exponent;
+    }
+    return parseDecimal(number);
+}
+
+std::optional<NominalDiameter> readNominalDiameter(QStringView text)
+{
+    const double value = readNumber(text);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    // nearbyint follows the default rounding mode: to nearest, halves to even.
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<NominalDiameter>::min() ||
+        rounded > std::numeric_limits<NominalDiameter>::max())
+        return std::nullopt;
+    return static_cast<NominalDiameter>(rounded);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/values/types.h"
+
+class QueryRun;
+
+// Boxes of the weld-neck window, "Text<n>".
+namespace WeldNeckBox
+{
+constexpr int Dn = 1;
+constexpr int WeldEndDiameter = 2;
+constexpr int FlangeDiameter = 3;
+constexpr int BoltCircle = 4;
+constexpr int BoltHoles = 5;
+constexpr int Thread = 6;
+constexpr int RingThickness = 7;
+constexpr int HubRootDiameter = 8;
+constexpr int WeldEndWall = 9;
+constexpr int StraightNeckHeight = 10;
+constexpr int Radius = 11;
+constexpr int Weight = 12;
+constexpr int OverallHeight = 13;
+} // namespace WeldNeckBox
+
+// One press of "查找" on the weld-neck window: looks the DN typed into Text1 up for the chosen
+// pressure, writes the row, the series' weld-end and hub diameters, the bolt-hole callout and
+// the net weight in kg. Bad input is reported and the remaining steps still run.
+void runWeldNeckQuery(QueryRun &run, PressureRating pressure, PipeSeries series);
+
+// Net weight in kg of ring and hub, from flange diameter D, ring thickness C, bolt count n and
+// hole diameter L, hub root diameter N, weld-end diameter E, wall S and overall height H.
+double weldNeckWeight(double D, double C, double n, double L, double N, double E, double S,
+                      double H);

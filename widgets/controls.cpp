@@ -1,0 +1,271 @@
+#include "widgets/controls.h"
+
+#include "widgets/twips.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QSvgRenderer>
+#include <algorithm>
+
+namespace
+{
+
+// A straight line control: paints the segment between two points of its parent.
+class LineControl : public QWidget
+{
+public:
+    LineControl(QWidget *parent, QPoint from, QPoint to, int width)
+        : QWidget(parent), m_width(std::max(width, 1))
+    {
+        const int margin = (m_width + 1) / 2;
+        const QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
+        setGeometry(box);
+        m_from = from - box.topLeft();
+        m_to = to - box.topLeft();
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, m_width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(m_from, m_to);
+    }
+
+private:
+    int m_width;
+    QPoint m_from;
+    QPoint m_to;
+};
+
+// One parsed renderer per drawing for the whole run.
+QSvgRenderer *sharedRenderer(const QString &resource)
+{
+    static QHash<QString, QPointer<QSvgRenderer>> renderers;
+    QPointer<QSvgRenderer> &renderer = renderers[resource];
+    if (!renderer)
+        renderer = new QSvgRenderer(resource, qApp);
+    return renderer;
+}
+
+class PictureControl : public QWidget
+{
+public:
+    PictureControl(QWidget *parent, const QString &resource)
+        : QWidget(parent), m_resource(resource), m_renderer(sharedRenderer(resource))
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    // Rendering the drawing costs far more than copying it, and every box written on it repaints
+    // what lies beneath: render it once per size and scale for the run, copy it at every paint.
+    void paintEvent(QPaintEvent *) override
+    {
+        const qreal scale = devicePixelRatioF();
+        const QString key =
+            QStringLiteral("%1 %2x%3@%4").arg(m_resource).arg(width()).arg(height()).arg(scale);
+        QPixmap drawing;
+        if (!QPixmapCache::find(key, &drawing)) {
+            drawing = QPixmap(size() * scale);
+            drawing.setDevicePixelRatio(scale);
+            drawing.fill(Qt::transparent);
+            QPainter painter(&drawing);
+            painter.setRenderHint(QPainter::Antialiasing);
+            m_renderer->render(&painter, QRectF(rect()));
+            painter.end();
+            QPixmapCache::insert(key, drawing);
+        }
+        QPainter(this).drawPixmap(0, 0, drawing);
+    }
+
+private:
+    QString m_resource;
+    QSvgRenderer *m_renderer;
+};
+
+// Whether the caption of a label or button is drawn whole at the control's present font, with
+// a bare pixel to spare on the right and below (antialiased and overhanging glyphs need it).
+bool captionFits(const QWidget *control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    // The pixels a line of text covers when drawn at the top left corner.
+    const auto inkSize = [&](const QString &text) {
+        const QRect ink = metrics.boundingRect(text);
+        return QSize(std::max(metrics.horizontalAdvance(text), ink.right() + 1),
+                     metrics.ascent() + ink.bottom() + 1);
+    };
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return label->heightForWidth(room.width() - 1) < room.height();
+        // Labels draw their caption at the top.
+        const QSize ink = inkSize(label->text());
+        return ink.width() < room.width() && ink.height() < room.height();
+    }
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // Buttons centre their caption.
+        return inkSize(button->text()).width() < room.width() && metrics.height() <= room.height();
+    }
+    return true;
+}
+
+// Whether a box shows the whole of its text at the given font, without scrolling it.
+bool textFits(const QLineEdit *box, const QFont &font)
+{
+    constexpr int TextMargin = 2; // the box's own margin on each side of its text
+    constexpr int Caret = 1;
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(box->text()) + 2 * TextMargin + Caret <= room.width();
+}
+
+// Keeps the whole of a value in view: a scrolled box would hide its leading digits (114.3 read
+// as 14.3), so a text wider than the box is shown in a smaller size of the box's font, and in
+// the box's own font again once the text fits.
+void keepTextInView(QLineEdit *box, const std::optional<QFont> &designedFont)
+{
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, designedFont] {
+        constexpr qreal SmallestPointSize = 6.0;
+        constexpr qreal Step = 0.25;
+        QFont font = designedFont.value_or(box->parentWidget()->font());
+        while (!textFits(box, font) && font.pointSizeF() - Step >= SmallestPointSize)
+            font.setPointSizeF(font.pointSizeF() - Step);
+        if (font == box->font())
+            return;
+        // Back to the designed font: the window's own when none was given.
+        box->setFont(designedFont || font != box->parentWidget()->font() ? font : QFont());
+    });
+}
+
+void place(QWidget *control, const QString &name, const QRect &twipsGeometry,
+           const std::optional<QFont> &font)
+{
+    control->setObjectName(name);
+    control->setGeometry(twipsGeometry);
+    if (font)
+        control->setFont(*font);
+}
+
+} // namespace
+
+void designWindow(QWidget *window, const WindowDesign &design)
+{
+    window->setObjectName(design.name);
+    window->setWindowTitle(design.caption);
+    const QSize client(twips(design.clientWidth), twips(design.clientHeight));
+    if (design.clientPosition)
+        window->setGeometry(
+            QRect(twipsPoint(design.clientPosition->x(), design.clientPosition->y()), client));
+    else
+        window->resize(client);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window,
+                     design.background.value_or(QApplication::palette().color(QPalette::Button)));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
+                       const QRect &twipsGeometry, const std::optional<QFont> &font)
+{
+    auto *button = new QPushButton(caption, parent);
+    place(button, name, twipsGeometry, font);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption,
+                 const QRect &twipsGeometry, const std::optional<QFont> &font)
+{
+    auto *label = new QLabel(caption, parent);
+    place(label, name, twipsGeometry, font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &twipsGeometry,
+                      const QString &initialText, const std::optional<QFont> &font)
+{
+    auto *box = new QLineEdit(initialText, parent);
+    place(box, name, twipsGeometry, font);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setCursorPosition(0);
+    keepTextInView(box, font);
+    return box;
+}
+
+QListWidget *addList(QWidget *parent, const QString &name, const QRect &twipsGeometry,
+                     const std::optional<QFont> &font)
+{
+    auto *list = new QListWidget(parent);
+    place(list, name, twipsGeometry, font);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QWidget *addLine(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips, int width)
+{
+    auto *line = new LineControl(parent, twipsPoint(fromTwips.x(), fromTwips.y()),
+                                 twipsPoint(toTwips.x(), toTwips.y()), width);
+    line->setObjectName(name);
+    return line;
+}
+
+QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgResource,
+                    const QRect &twipsGeometry)
+{
+    auto *picture = new PictureControl(parent, svgResource);
+    place(picture, name, twipsGeometry, std::nullopt);
+    picture->lower(); // the boxes stand on the drawing
+    return picture;
+}
+
+QString arrayName(const QString &name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void fitCaptions(QWidget *window)
+{
+    constexpr qreal SmallestPointSize = 6.0;
+    constexpr qreal Step = 0.25;
+    const auto controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls) {
+        QFont font = control->font();
+        while (!captionFits(control) && font.pointSizeF() - Step >= SmallestPointSize) {
+            font.setPointSizeF(font.pointSizeF() - Step);
+            control->setFont(font);
+        }
+    }
+}
+
+void setTabSequence(std::initializer_list<QWidget *> widgetsInTabOrder)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgetsInTabOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}

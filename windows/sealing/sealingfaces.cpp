@@ -1,0 +1,46 @@
+#include "windows/sealing/sealingfaces.h"
+
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
+
+#include <QPushButton>
+
+FormMF::FormMF()
+{
+    designWindow(this, {"FormMF", "密封面", 4452, 3168, QPoint(3564, 2508), QColor(192, 192, 0)});
+
+    auto *rf = addButton(this, "Command1", "突面（RF）", twipsRect(240, 600, 1332, 612));
+    auto *fm = addButton(this, "Command2", "凹凸面（FM/M）", twipsRect(1320, 1440, 1452, 612));
+    auto *tg = addButton(this, "Command3", "榫槽面（T/G）", twipsRect(2520, 2280, 1452, 612));
+    auto *back = addButton(this, "Command4", "返回", twipsRect(3480, 360, 612, 972),
+                           designFont("楷体_GB2312", 10.8));
+    addLabel(this, "Label1", "请选择", twipsRect(240, 120, 1212, 252), designFont("宋体", 10.8));
+    setTabSequence({rf, fm, tg, back});
+    rf->setFocus();
+
+    connect(rf, &QPushButton::clicked, this,
+            [this] { emit sheetRequested(SealingFace::RaisedFace); });
+    connect(fm, &QPushButton::clicked, this,
+            [this] { emit sheetRequested(SealingFace::MaleFemale); });
+    connect(tg, &QPushButton::clicked, this,
+            [this] { emit sheetRequested(SealingFace::TongueGroove); });
+    connect(back, &QPushButton::clicked, this, &FormMF::backRequested);
+}
+
+QWidget *createSealingSheet(SealingFace face)
+{
+    struct Sheet {
+        const char *name;
+        const char *caption;
+        int width;
+        int height;
+    };
+    const Sheet sheet = face == SealingFace::RaisedFace   ? Sheet{"FormRF", "突面", 4860, 3792}
+                        : face == SealingFace::MaleFemale ? Sheet{"FormFM", "凹凸面", 3744, 2496}
+                                                          : Sheet{"FormTG", "榫槽", 3744, 2496};
+    auto *window = new QWidget;
+    designWindow(
+        window, {sheet.name, sheet.caption, sheet.width, sheet.height, std::nullopt, std::nullopt});
+    return window;
+}
