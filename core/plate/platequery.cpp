@@ -53,6 +53,11 @@ PlateWorkingValues lookUpRow(QueryRun &run, PressureRating pressure)
 
 } // namespace
 
+QStringList platePressureTexts()
+{
+    return {"0.25", "0.6", "1.0", "1.6", "2.5"};
+}
+
 void runPlateQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
 {
     using namespace PlateBox;

@@ -2,6 +2,8 @@
 
 #include "core/values/types.h"
 
+#include <QStringList>
+
 class QueryRun;
 
 // Box numbers of the plate flange window: the box "Text<n>".
@@ -20,6 +22,9 @@ constexpr int NetArea = 10;
 constexpr int Dn = 11;
 constexpr int NetWeight = 12;
 } // namespace PlateBox
+
+// The pressures of the plate window's first list (MPa), in list order.
+QStringList platePressureTexts();
 
 // One press of "查找" on the plate flange window, from the boxes' texts and the two list rows.
 // A missing pressure or an unlisted DN is reported and the remaining steps run on an empty row.

@@ -18,6 +18,11 @@ double weldNeckWeight(double D, double C, double n, double L, double N, double E
     return 24.649 * (C * (D * D - n * L * L) + H * (N * N - bore * bore)) / 4000000;
 }
 
+QStringList weldNeckPressureTexts()
+{
+    return {"1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"};
+}
+
 void runWeldNeckQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
 {
     const std::optional<NominalDiameter> dn = readNominalDiameter(run.text(Dn));

@@ -2,6 +2,8 @@
 
 #include "core/values/types.h"
 
+#include <QStringList>
+
 class QueryRun;
 
 // Boxes of the weld-neck window, "Text<n>".
@@ -21,6 +23,9 @@ constexpr int Radius = 11;
 constexpr int Weight = 12;
 constexpr int OverallHeight = 13;
 } // namespace WeldNeckBox
+
+// The pressures of the weld-neck window's first list (MPa), in list order.
+QStringList weldNeckPressureTexts();
 
 // One press of "查找" on the weld-neck window: looks the DN typed into Text1 up for the chosen
 // pressure, writes the row, the series' weld-end and hub diameters, the bolt-hole callout and

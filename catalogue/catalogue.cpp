@@ -1,0 +1,322 @@
+#include "catalogue/catalogue.h"
+
+#include "core/plate/plateflangetable.h"
+#include "core/plate/platequery.h"
+#include "core/slipon/sliponflangetable.h"
+#include "core/slipon/sliponquery.h"
+#include "core/values/numberreading.h"
+#include "core/values/queryrun.h"
+#include "core/values/valuetext.h"
+#include "core/weldneck/weldneckflangetable.h"
+#include "core/weldneck/weldneckquery.h"
+
+#include <QHash>
+
+namespace
+{
+
+// A fresh window's boxes hold one blank (the slip-on result boxes hold nothing); the query then
+// reads only the DN box before writing a box.
+QueryRun freshQuery(int dnBox, int dn)
+{
+    return QueryRun(
+        [dnBox, dn](int box) { return box == dnBox ? QString::number(dn) : QStringLiteral(" "); });
+}
+
+// A box's text as a table value: a number, or nullopt for empty, blank or "-".
+std::optional<double> tabled(const QueryRun &run, int box)
+{
+    const QString text = run.text(box).trimmed();
+    if (text.isEmpty() || text == QLatin1String("-"))
+        return std::nullopt;
+    return readNumber(text);
+}
+
+std::optional<double> resultValue(const QString &text)
+{
+    if (text.isEmpty() || text == QLatin1String("-"))
+        return std::nullopt;
+    return readNumber(text);
+}
+
+std::optional<FlangeRecord> plateRecord(PressureRating pressure, int dn, PipeSeries series)
+{
+    const PlateFlangeRow *row = findPlateFlangeRow(pressure, NominalDiameter(dn));
+    if (!row)
+        return std::nullopt;
+    using namespace PlateBox;
+    QueryRun run = freshQuery(Dn, dn);
+    runPlateQuery(run, pressure, series);
+    FlangeRecord r;
+    r.bevelWidth = tabled(run, BevelWidth);
+    r.pipeOutsideDiameter = tabled(run, PipeOutside);
+    r.bore = tabled(run, Bore);
+    r.boltCircle = tabled(run, BoltCircle);
+    r.outsideDiameter = tabled(run, OutsideDiameter);
+    r.faceHeight = tabled(run, FaceHeight);
+    r.thickness = tabled(run, Thickness);
+    r.holeCount = row->holeCount;
+    r.holeDiameter = row->holeDiameter;
+    r.callout = run.text(BoltHoles);
+    r.bolt = run.text(Bolt);
+    r.areaText = run.text(NetArea);
+    r.weightText = run.text(NetWeight);
+    return r;
+}
+
+std::optional<FlangeRecord> slipOnRecord(PressureRating pressure, int dn, PipeSeries series)
+{
+    const SlipOnFlangeRow *row = findSlipOnRow(pressure, NominalDiameter(dn));
+    if (!row)
+        return std::nullopt;
+    using namespace SlipOnBox;
+    QueryRun run = freshQuery(Dn, dn);
+    runSlipOnQuery(run, pressure, series);
+    FlangeRecord r;
+    r.outsideDiameter = tabled(run, OutsideDiameter);
+    r.boltCircle = tabled(run, BoltCircle);
+    r.thickness = tabled(run, Thickness);
+    r.filletRadius = tabled(run, FilletRadius);
+    r.height = tabled(run, OverallHeight);
+    r.bevelWidth = tabled(run, BevelWidth);
+    r.pipeOutsideDiameter = tabled(run, PipeOutside);
+    r.bore = tabled(run, Bore);
+    r.hubDiameter = tabled(run, Hub);
+    r.holeCount = row->boltCount;
+    r.holeDiameter = row->boltHoleDiameter;
+    r.callout = run.text(BoltHoles);
+    r.bolt = run.text(Thread);
+    r.areaText = run.text(PlateArea);
+    r.weightText = run.text(NetWeight);
+    return r;
+}
+
+std::optional<FlangeRecord> weldNeckRecord(PressureRating pressure, int dn, PipeSeries series)
+{
+    const WeldNeckRow *row = findWeldNeckRow(pressure, NominalDiameter(dn));
+    if (!row)
+        return std::nullopt;
+    using namespace WeldNeckBox;
+    QueryRun run = freshQuery(Dn, dn);
+    runWeldNeckQuery(run, pressure, series);
+    FlangeRecord r;
+    r.weldEndDiameter = tabled(run, WeldEndDiameter);
+    r.outsideDiameter = tabled(run, FlangeDiameter);
+    r.boltCircle = tabled(run, BoltCircle);
+    r.thickness = tabled(run, RingThickness);
+    r.hubDiameter = tabled(run, HubRootDiameter);
+    r.wallThickness = tabled(run, WeldEndWall);
+    r.neckHeight = tabled(run, StraightNeckHeight);
+    r.filletRadius = tabled(run, Radius);
+    r.height = tabled(run, OverallHeight);
+    r.holeCount = row->boltCount;
+    r.holeDiameter = row->boltHoleDiameter;
+    r.callout = run.text(BoltHoles);
+    r.bolt = run.text(Thread);
+    r.weightText = run.text(Weight);
+    return r;
+}
+
+int pressureCount(FlangeKind kind)
+{
+    switch (kind) {
+    case FlangeKind::Plate:
+        return PlatePressureCount;
+    case FlangeKind::SlipOn:
+        return SlipOnPressureCount;
+    case FlangeKind::WeldNeck:
+        return WeldNeckPressureCount;
+    }
+    return 0;
+}
+
+// Table DNs run from 10 to 2000; every candidate is asked, so the list is the tables' own.
+constexpr int LargestTabledDn = 4000;
+
+} // namespace
+
+QString kindCode(FlangeKind kind)
+{
+    switch (kind) {
+    case FlangeKind::Plate:
+        return QStringLiteral("PL");
+    case FlangeKind::SlipOn:
+        return QStringLiteral("SO");
+    case FlangeKind::WeldNeck:
+        return QStringLiteral("WN");
+    }
+    return {};
+}
+
+QString kindChineseName(FlangeKind kind)
+{
+    switch (kind) {
+    case FlangeKind::Plate:
+        return QStringLiteral("板式平焊");
+    case FlangeKind::SlipOn:
+        return QStringLiteral("带颈平焊");
+    case FlangeKind::WeldNeck:
+        return QStringLiteral("带颈对焊");
+    }
+    return {};
+}
+
+QStringList pressureTexts(FlangeKind kind)
+{
+    switch (kind) {
+    case FlangeKind::Plate:
+        return platePressureTexts();
+    case FlangeKind::SlipOn:
+        return slipOnPressureTexts();
+    case FlangeKind::WeldNeck:
+        return weldNeckPressureTexts();
+    }
+    return {};
+}
+
+QList<int> listedDiameters(FlangeKind kind, PressureRating pressure)
+{
+    static const auto lists = [] {
+        QHash<int, QList<int>> byKindAndPressure;
+        for (FlangeKind k : AllFlangeKinds) {
+            for (int p = 0; p < pressureCount(k); ++p) {
+                QList<int> &dns = byKindAndPressure[int(k) * 100 + p];
+                for (int dn = 1; dn <= LargestTabledDn; ++dn) {
+                    const auto found =
+                        k == FlangeKind::Plate    ? bool(findPlateFlangeRow(p, NominalDiameter(dn)))
+                        : k == FlangeKind::SlipOn ? bool(findSlipOnRow(p, NominalDiameter(dn)))
+                                                  : bool(findWeldNeckRow(p, NominalDiameter(dn)));
+                    if (found)
+                        dns.append(dn);
+                }
+            }
+        }
+        return byKindAndPressure;
+    }();
+    return lists.value(int(kind) * 100 + pressure);
+}
+
+std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureRating pressure, int dn,
+                                         PipeSeries series)
+{
+    if (pressure < 0 || pressure >= pressureCount(kind) ||
+        (series != SeriesA && series != SeriesB) || dn < 1 || dn > LargestTabledDn)
+        return std::nullopt;
+    std::optional<FlangeRecord> record =
+        kind == FlangeKind::Plate    ? plateRecord(pressure, dn, series)
+        : kind == FlangeKind::SlipOn ? slipOnRecord(pressure, dn, series)
+                                     : weldNeckRecord(pressure, dn, series);
+    if (record) {
+        record->kind = kind;
+        record->pressure = pressure;
+        record->pressureText = pressureTexts(kind).value(pressure);
+        record->dn = dn;
+        record->series = series;
+        record->areaM2 = resultValue(record->areaText);
+        record->weightKg = resultValue(record->weightText);
+    }
+    return record;
+}
+
+QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
+                                  std::optional<PressureRating> pressure)
+{
+    QList<FlangeRecord> records;
+    for (int p = 0; p < pressureCount(kind); ++p) {
+        if (pressure && *pressure != p)
+            continue;
+        for (int dn : listedDiameters(kind, p))
+            records.append(*lookUpFlange(kind, p, dn, series));
+    }
+    return records;
+}
+
+void forEachFlange(const std::function<void(const FlangeRecord &)> &visit)
+{
+    for (FlangeKind kind : AllFlangeKinds)
+        for (int p = 0; p < pressureCount(kind); ++p)
+            for (int dn : listedDiameters(kind, p))
+                for (PipeSeries series : {SeriesA, SeriesB})
+                    visit(*lookUpFlange(kind, p, dn, series));
+}
+
+namespace
+{
+
+FieldValue number(const std::optional<double> &value)
+{
+    return value ? FieldValue(*value) : FieldValue();
+}
+
+FlangeField length(const char *key, const char *name, const char *symbol,
+                   std::optional<double> FlangeRecord::*member)
+{
+    return {key, QString::fromUtf8(name), QString::fromUtf8(symbol), QStringLiteral("mm"),
+            [member](const FlangeRecord &r) { return number(r.*member); }};
+}
+
+QList<FlangeField> commonTail(bool withArea)
+{
+    QList<FlangeField> fields{
+        {"hole_count", QStringLiteral("螺栓孔数量"), QStringLiteral("n"), QString(),
+         [](const FlangeRecord &r) { return FieldValue(double(r.holeCount)); }},
+        {"hole_diameter", QStringLiteral("螺栓孔直径"), QStringLiteral("L"), QStringLiteral("mm"),
+         [](const FlangeRecord &r) { return FieldValue(double(r.holeDiameter)); }},
+        {"callout", QStringLiteral("螺栓孔数量和孔径"), QStringLiteral("n-φL"), QString(),
+         [](const FlangeRecord &r) { return FieldValue(r.callout); }},
+        {"bolt", QStringLiteral("螺栓规格"), QStringLiteral("Th"), QString(),
+         [](const FlangeRecord &r) { return FieldValue(r.bolt); }},
+    };
+    if (withArea)
+        fields.append({"area_m2", QStringLiteral("净面积"), QString(), QStringLiteral("m²"),
+                       [](const FlangeRecord &r) { return number(r.areaM2); }});
+    fields.append({"weight_kg", QStringLiteral("净重量"), QString(), QStringLiteral("kg"),
+                   [](const FlangeRecord &r) { return number(r.weightKg); }});
+    return fields;
+}
+
+} // namespace
+
+const QList<FlangeField> &flangeFields(FlangeKind kind)
+{
+    using R = FlangeRecord;
+    // Names as the windows' tooltips say them; symbols as the drawings letter them.
+    static const QList<FlangeField> plate =
+        QList<FlangeField>{
+            length("bevel_width", "坡口宽度", "b", &R::bevelWidth),
+            length("pipe_outside_diameter", "配管外径", "A", &R::pipeOutsideDiameter),
+            length("bore", "法兰内径", "B", &R::bore),
+            length("bolt_circle", "螺栓孔中心圆直径", "K", &R::boltCircle),
+            length("outside_diameter", "法兰外径", "D", &R::outsideDiameter),
+            length("face_height", "突面高度", "f", &R::faceHeight),
+            length("thickness", "法兰厚度", "C", &R::thickness),
+        } +
+        commonTail(true);
+    static const QList<FlangeField> slipOn =
+        QList<FlangeField>{
+            length("outside_diameter", "法兰外径", "D", &R::outsideDiameter),
+            length("bolt_circle", "螺栓孔中心圆直径", "K", &R::boltCircle),
+            length("thickness", "法兰厚度", "C", &R::thickness),
+            length("fillet_radius", "颈根圆角半径", "R", &R::filletRadius),
+            length("height", "法兰总高度", "H", &R::height),
+            length("bevel_width", "坡口宽度", "b", &R::bevelWidth),
+            length("pipe_outside_diameter", "配管外径", "A", &R::pipeOutsideDiameter),
+            length("bore", "法兰内径", "B", &R::bore),
+            length("hub_diameter", "法兰颈外径", "N", &R::hubDiameter),
+        } +
+        commonTail(true);
+    static const QList<FlangeField> weldNeck =
+        QList<FlangeField>{
+            length("weld_end_diameter", "焊端外径", "A", &R::weldEndDiameter),
+            length("outside_diameter", "法兰外径", "D", &R::outsideDiameter),
+            length("bolt_circle", "螺栓孔中心圆直径", "K", &R::boltCircle),
+            length("thickness", "法兰厚度", "C", &R::thickness),
+            length("hub_diameter", "颈部大端直径", "N", &R::hubDiameter),
+            length("wall_thickness", "焊端壁厚", "S", &R::wallThickness),
+            length("neck_height", "焊端直段高度", "h", &R::neckHeight),
+            length("fillet_radius", "过渡圆角半径", "R", &R::filletRadius),
+            length("height", "法兰总高度", "H", &R::height),
+        } +
+        commonTail(false);
+    return kind == FlangeKind::Plate ? plate : kind == FlangeKind::SlipOn ? slipOn : weldNeck;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/values/types.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <variant>
+
+// Every row of the three flange tables in one shape: what a query window shows after a
+// successful "查找" on a fresh window, for one kind, pressure, DN and series. The tables stay the
+// single source of the data; the values, the callout, the area and the weight come from running
+// the window's own query procedure.
+
+enum class FlangeKind { Plate, SlipOn, WeldNeck };
+
+inline constexpr FlangeKind AllFlangeKinds[] = {FlangeKind::Plate, FlangeKind::SlipOn,
+                                                FlangeKind::WeldNeck};
+
+// "PL", "SO", "WN".
+QString kindCode(FlangeKind kind);
+// "板式平焊", "带颈平焊", "带颈对焊".
+QString kindChineseName(FlangeKind kind);
+// The pressures of the kind's first list, in MPa, as the list shows them ("0.25", "1.0").
+QStringList pressureTexts(FlangeKind kind);
+// The DNs listed at a pressure (list index), ascending; empty for an index out of range.
+QList<int> listedDiameters(FlangeKind kind, PressureRating pressure);
+
+// One found row for one series. Lengths in mm exactly as tabled; nullopt where the row has no
+// such value (a slip-on row without bevel, a weld-neck size with no series-B form).
+struct FlangeRecord {
+    FlangeKind kind = FlangeKind::Plate;
+    PressureRating pressure = 0; // list index
+    QString pressureText;        // the list text, "1.0"
+    int dn = 0;
+    PipeSeries series = SeriesA;
+
+    std::optional<double> outsideDiameter;     // D, all kinds
+    std::optional<double> boltCircle;          // K, all kinds
+    std::optional<double> thickness;           // C, all kinds
+    std::optional<double> bore;                // B, PL and SO
+    std::optional<double> pipeOutsideDiameter; // A, PL and SO
+    std::optional<double> bevelWidth;          // b, PL and SO
+    std::optional<double> faceHeight;          // f, PL
+    std::optional<double> filletRadius;        // R, SO and WN
+    std::optional<double> height;              // H, SO and WN
+    std::optional<double> hubDiameter;         // N, SO and WN (at the hub root)
+    std::optional<double> weldEndDiameter;     // A, WN
+    std::optional<double> wallThickness;       // S, WN
+    std::optional<double> neckHeight;          // h, WN
+    int holeCount = 0;                         // n
+    int holeDiameter = 0;                      // L
+    QString callout;                           // "8-φ18", as the window shows it
+    QString bolt;                              // "M16x75", "M30X2", as the window shows it
+    std::optional<double> areaM2;              // PL and SO: the window's "##0.00" value
+    std::optional<double> weightKg;            // the window's "##0.00" value; none for "-"
+    QString areaText;                          // the window's texts
+    QString weightText;
+};
+
+// The record of (kind, pressure index, DN, series), or nullopt when the table lists no such row.
+std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureRating pressure, int dn,
+                                         PipeSeries series);
+
+// Every row of a kind in list order, pressure by pressure, ascending DN; all pressures when
+// `pressure` is nullopt.
+QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
+                                  std::optional<PressureRating> pressure = std::nullopt);
+
+// Visits every row of every kind and both series without building a list.
+void forEachFlange(const std::function<void(const FlangeRecord &)> &visit);
+
+// One value a record shows, under a self-explaining key, with its Chinese name (the window's
+// tooltip), its symbol on the drawing and its unit ("" for counts and texts).
+struct FlangeField {
+    const char *key; // "outside_diameter"
+    QString name;    // "法兰外径"
+    QString symbol;  // "D"
+    QString unit;    // "mm"
+    std::function<std::variant<std::monostate, double, QString>(const FlangeRecord &)> value;
+};
+using FieldValue = std::variant<std::monostate, double, QString>;
+
+// The fields of a kind in their stable order: the dimensions, then hole_count, hole_diameter,
+// callout, bolt, area_m2 (PL, SO) and weight_kg.
+const QList<FlangeField> &flangeFields(FlangeKind kind);
