@@ -1,0 +1,247 @@
+#include "exports/dxfwriter.h"
+
+#include "exports/atomicfile.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <dl_dxf.h>
+#include <memory>
+
+namespace
+{
+
+struct LayerStyle {
+    DrawingLayer layer;
+    const char *name;
+    int color; // AutoCAD colour index
+    const char *linetype;
+};
+
+constexpr LayerStyle Layers[] = {
+    {DrawingLayer::Outline, "OUTLINE", 7, "CONTINUOUS"},
+    {DrawingLayer::Center, "CENTER", 1, "CENTER"},
+    {DrawingLayer::Hatch, "HATCH", 8, "CONTINUOUS"},
+    {DrawingLayer::Dimensions, "DIMENSIONS", 3, "CONTINUOUS"},
+    {DrawingLayer::Text, "TEXT", 7, "CONTINUOUS"},
+};
+
+const char *layerName(DrawingLayer layer)
+{
+    for (const LayerStyle &s : Layers)
+        if (s.layer == layer)
+            return s.name;
+    return "0";
+}
+
+DL_Attributes on(DrawingLayer layer)
+{
+    // Colour and linetype come from the layer.
+    return DL_Attributes(layerName(layer), 256, -1, "BYLAYER", 1.0);
+}
+
+// Text in the file's code page, ANSI_936 (GBK, what Chinese AutoCAD writes into R2000
+// files); φ as the CAD diameter sign %%c, a character GBK lacks as a \U+XXXX escape.
+std::string dxfText(const QString &text)
+{
+    std::string out;
+    for (QChar c : text) {
+        if (c == QChar(0x03C6)) {
+            out += "%%c";
+            continue;
+        }
+        QStringEncoder gbk("GBK");
+        const QByteArray bytes = gbk.encode(QStringView(&c, 1));
+        if (!gbk.hasError() && !bytes.isEmpty() && bytes != "?")
+            out += bytes.toStdString();
+        else
+            out += "\\U+" +
+                   QString::number(c.unicode(), 16).toUpper().rightJustified(4, '0').toStdString();
+    }
+    return out;
+}
+
+void writeTables(DL_Dxf &dxf, DL_WriterA &dw, double textHeight)
+{
+    dw.sectionTables();
+    dxf.writeVPort(dw);
+
+    double center[] = {12.7, -2.54, 2.54, -2.54}; // long dash, gap, short dash, gap (ISO-like)
+    double centerLength = 0;
+    for (double dash : center)
+        centerLength += std::abs(dash);
+    dw.tableLinetypes(4);
+    dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    dxf.writeLinetype(
+        dw, DL_LinetypeData("CENTER", "Center ____ _ ____ _ ____", 0, 4, centerLength, center));
+    dw.tableEnd();
+
+    dw.tableLayers(int(std::size(Layers)) + 1);
+    dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
+    for (const LayerStyle &s : Layers)
+        dxf.writeLayer(dw, DL_LayerData(s.name, 0),
+                       DL_Attributes("", s.color, s.layer == DrawingLayer::Outline ? 50 : 25,
+                                     s.linetype, 1.0));
+    dw.tableEnd();
+
+    dw.tableStyle(1);
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, textHeight, "unicode", ""));
+    dw.tableEnd();
+    dxf.writeView(dw);
+    dxf.writeUcs(dw);
+    dw.tableAppid(1);
+    dxf.writeAppid(dw, "ACAD");
+    dw.tableEnd();
+    // Arrow size, extension beyond the line, offset from the object, gap round the text, text
+    // height: all in proportion to the drawing's text.
+    dxf.writeDimStyle(dw, textHeight * 0.8, textHeight * 0.5, textHeight * 0.3, textHeight * 0.3,
+                      textHeight);
+    dxf.writeBlockRecord(dw);
+    dw.tableEnd();
+    dw.sectionEnd();
+
+    dw.sectionBlocks();
+    for (const char *block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(dw, block);
+    }
+    dw.sectionEnd();
+}
+
+DL_DimensionData dimensionData(QPointF definition, QPointF textMiddle, int type,
+                               const QString &text, double angle)
+{
+    return DL_DimensionData(definition.x(), definition.y(), 0.0, textMiddle.x(), textMiddle.y(),
+                            0.0, type, 5 /*middle centre*/, 1, 1.0, dxfText(text), "Standard",
+                            angle);
+}
+
+void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
+{
+    dw.sectionEntities();
+    for (const DrawingLine &l : d.lines)
+        dxf.writeLine(dw, DL_LineData(l.line.x1(), l.line.y1(), 0.0, l.line.x2(), l.line.y2(), 0.0),
+                      on(l.layer));
+    for (const DrawingCircle &c : d.circles)
+        dxf.writeCircle(dw, DL_CircleData(c.center.x(), c.center.y(), 0.0, c.radius), on(c.layer));
+    for (const DrawingArc &a : d.arcs)
+        dxf.writeArc(dw,
+                     DL_ArcData(a.center.x(), a.center.y(), 0.0, a.radius, a.startDeg, a.endDeg),
+                     on(a.layer));
+
+    for (const DrawingHatch &h : d.hatches) {
+        // ANSI31 is the 45° iron hatch; its pattern repeats every 3.175 units.
+        dxf.writeHatch1(
+            dw, DL_HatchData(int(h.boundaries.size()), false, h.spacing / 3.175, 0.0, "ANSI31"),
+            on(DrawingLayer::Hatch));
+        for (const QPolygonF &loop : h.boundaries) {
+            dxf.writeHatchLoop1(dw, DL_HatchLoopData(int(loop.size())));
+            for (qsizetype i = 0; i < loop.size(); ++i) {
+                const QPointF a = loop[i], z = loop[(i + 1) % loop.size()];
+                dxf.writeHatchEdge(dw, DL_HatchEdgeData(a.x(), a.y(), z.x(), z.y()));
+            }
+            dxf.writeHatchLoop2(dw, DL_HatchLoopData(int(loop.size())));
+        }
+        dxf.writeHatch2(
+            dw, DL_HatchData(int(h.boundaries.size()), false, h.spacing / 3.175, 0.0, "ANSI31"),
+            on(DrawingLayer::Hatch));
+    }
+
+    for (const LinearDimension &dim : d.linearDimensions) {
+        // The definition point lies on the dimension line, level with the second point; dxflib
+        // takes the line's angle in radians.
+        const QPointF def = dim.horizontal ? QPointF(dim.to.x(), dim.linePos.y())
+                                           : QPointF(dim.linePos.x(), dim.to.y());
+        const QPointF mid =
+            dim.horizontal
+                ? QPointF((dim.from.x() + dim.to.x()) / 2, dim.linePos.y() + d.textHeight * 0.8)
+                : QPointF(dim.linePos.x() - d.textHeight * 0.8, (dim.from.y() + dim.to.y()) / 2);
+        dxf.writeDimLinear(dw, dimensionData(def, mid, 0, dim.text, 0.0),
+                           DL_DimLinearData(dim.from.x(), dim.from.y(), 0.0, dim.to.x(), dim.to.y(),
+                                            0.0, dim.horizontal ? 0.0 : M_PI / 2, 0.0),
+                           on(DrawingLayer::Dimensions));
+    }
+    for (const DiameterDimension &dim : d.diameterDimensions) {
+        const double a = dim.angleDeg * M_PI / 180.0;
+        const QPointF dir(std::cos(a), std::sin(a));
+        const QPointF far = dim.center - dir * dim.radius;
+        const QPointF near = dim.center + dir * dim.radius;
+        dxf.writeDimDiametric(
+            dw, dimensionData(far, dim.center + dir * (dim.radius / 2), 3, dim.text, 0.0),
+            DL_DimDiametricData(near.x(), near.y(), 0.0, 0.0), on(DrawingLayer::Dimensions));
+    }
+    for (const DrawingText &t : d.texts) {
+        const bool centred = t.anchor == TextAnchor::Center;
+        dxf.writeText(dw,
+                      DL_TextData(t.pos.x(), t.pos.y(), 0.0, t.pos.x(), t.pos.y(), 0.0, t.height,
+                                  1.0, 0, centred ? 1 : 0, 0, dxfText(t.text), "Standard", 0.0),
+                      on(DrawingLayer::Text));
+    }
+    dw.sectionEnd();
+}
+
+} // namespace
+
+QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error)
+{
+    // dxflib writes only to a named file: a private scratch file, read back whole.
+    QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("drawing.dxf"));
+    {
+        DL_Dxf dxf;
+        std::unique_ptr<DL_WriterA> dw(
+            dxf.out(QFile::encodeName(path).constData(), DL_Codes::AC1015));
+        if (!dw) {
+            if (error)
+                *error = QStringLiteral("cannot create a scratch file in %1").arg(scratch.path());
+            return {};
+        }
+        dxf.writeHeader(*dw);
+        dw->dxfString(9, "$DWGCODEPAGE");
+        dw->dxfString(3, "ANSI_936");
+        dw->dxfString(9, "$INSUNITS");
+        dw->dxfInt(70, 4); // millimetres
+        dw->dxfString(9, "$MEASUREMENT");
+        dw->dxfInt(70, 1); // metric
+        dw->dxfString(9, "$LTSCALE");
+        dw->dxfReal(40, drawing.textHeight / 3.5);
+        // Dimension sizes for programs that take them from the header rather than the style.
+        const double t = drawing.textHeight;
+        for (const auto &[name, value] :
+             {std::pair{"$DIMSCALE", 1.0}, std::pair{"$DIMTXT", t}, std::pair{"$DIMASZ", 0.8 * t},
+              std::pair{"$DIMEXE", 0.5 * t}, std::pair{"$DIMEXO", 0.3 * t},
+              std::pair{"$DIMGAP", 0.3 * t}}) {
+            dw->dxfString(9, name);
+            dw->dxfReal(40, value);
+        }
+        dw->sectionEnd();
+        writeTables(dxf, *dw, drawing.textHeight);
+        writeEntities(dxf, *dw, drawing);
+        dxf.writeObjects(*dw);
+        dxf.writeObjectsEnd(*dw);
+        dw->dxfEOF();
+        dw->close();
+    }
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = written.errorString();
+        return {};
+    }
+    return written.readAll();
+}
+
+QString writeDxf(const FlangeDrawing &drawing, const QString &path)
+{
+    return writeFileAtomically(path, [&](QIODevice &device) {
+        QString why;
+        const QByteArray bytes = dxfBytes(drawing, &why);
+        if (bytes.isEmpty())
+            return why.isEmpty() ? QStringLiteral("no DXF was produced") : why;
+        if (device.write(bytes) != bytes.size())
+            return device.errorString();
+        return QString();
+    });
+}

@@ -1,0 +1,31 @@
+#include "exports/svgwriter.h"
+
+#include "exports/atomicfile.h"
+#include "exports/drawingpainter.h"
+
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cmath>
+
+QString writeSvg(const FlangeDrawing &drawing, const QString &path)
+{
+    // Whole millimetres, at 254 dots per inch (ten dots a millimetre): the generator writes the
+    // size in mm from dots and resolution, and the viewBox gives one user unit a millimetre.
+    const QSize mm(int(std::ceil(drawing.extents.width())),
+                   int(std::ceil(drawing.extents.height())));
+    return writeFileAtomically(path, [&](QIODevice &device) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setResolution(254);
+        svg.setSize(mm * 10);
+        svg.setViewBox(QRectF(QPointF(0, 0), mm));
+        svg.setTitle(drawing.title);
+        svg.setDescription(QStringLiteral("Quorvit, scale 1:1, millimetres"));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return QStringLiteral("the SVG generator did not start");
+        paintDrawing(painter, drawing, {{0, 0}, 1.0, 1.0});
+        painter.end();
+        return QString();
+    });
+}
