@@ -5,6 +5,8 @@
 //   drawing, and the one-time parse of each drawing;
 // - start-up to the main menu painted, against a bare Qt program with six buttons: both started
 //   as processes in turn in the same run, with the peak memory of each;
+// - start-up of a command (`quorvit lookup`) to its exit, against a bare Qt Core program that
+//   prints one line, both started in turn;
 // - the first show of each query window in a fresh process, with and without its drawing.
 #include "app/windows.h"
 #include "core/plate/plateflangetable.h"
@@ -40,6 +42,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -373,6 +376,45 @@ void BM_StartUp(benchmark::State &state)
     inTurn(state, ways, names, false);
 }
 BENCHMARK(BM_StartUp)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A process run from start to exit with its output discarded: the wall time and peak memory.
+Child runToExit(const std::vector<std::string> &argv)
+{
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    Child child;
+    child.started = monotonicSeconds();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return {};
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    child.reported = monotonicSeconds();
+    child.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
+    child.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return child;
+}
+
+// A command from start to exit against the bare Qt Core program; no GUI is involved in either.
+void BM_CommandStartUp(benchmark::State &state)
+{
+    const Measure ways[2] = {[] {
+                                 return runToExit({QUORVIT_PROGRAM, "lookup", "pl", "1.0", "100"});
+                             },
+                             [] { return runToExit({BARE_COMMAND}); }};
+    const char *names[2] = {"quorvit", "bare"};
+    inTurn(state, ways, names, false);
+}
+BENCHMARK(BM_CommandStartUp)->Iterations(50)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 std::string selfPath;
 

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 # CPack asks file and dpkg-shlibdeps (dpkg-dev) for the binary's library dependencies.
-ensure_packages desktop-file-utils appstream dpkg-dev file
+ensure_packages desktop-file-utils appstream dpkg-dev file groff-base
 
 build=$(realpath "${1:-build-test}")
 app_id=org.quorvit.Quorvit
@@ -16,6 +16,8 @@ expected_files=(
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
+    usr/share/man/man1/quorvit.1
+    usr/share/bash-completion/completions/quorvit
 )
 expected_depends=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins
     fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei)
@@ -63,6 +65,19 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
     fail "metainfo does not launch $app_id.desktop"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
 grep -q '<svg ' "$icon" || fail "the icon is not an SVG drawing"
+
+# The manual page renders without warnings and documents every command; the completion is
+# valid bash that defines the completion function.
+man_page=$root/usr/share/man/man1/quorvit.1
+warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1) || fail "groff cannot render the manual page"
+[ -z "$warnings" ] || fail "the manual page renders with warnings: $warnings"
+for command in lookup table; do
+    grep -q "^\\.B $command" "$man_page" || fail "the manual page does not document '$command'"
+done
+completion=$root/usr/share/bash-completion/completions/quorvit
+bash -n "$completion" || fail "the bash completion is not valid bash"
+bash -c "_init_completion() { :; }; complete() { :; }; source '$completion'; declare -F _quorvit" \
+    >/dev/null || fail "the bash completion defines no _quorvit"
 
 echo "== build the Debian package"
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >/dev/null

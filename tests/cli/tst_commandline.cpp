@@ -1,0 +1,183 @@
+// `quorvit COMMAND ...` run as a process: exit codes, output formats read back by independent
+// readers, hostile arguments, and no GUI at all.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace
+{
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run quorvit(const QStringList &arguments,
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-2, {}, QStringLiteral("did not finish")};
+    }
+    const bool crashed = process.exitStatus() != QProcess::NormalExit;
+    return {crashed ? -3 : process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Runs /usr/bin/python3 with a script reading the given input; its stdout.
+QString python(const QString &script, const QString &input)
+{
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script});
+    process.write(input.toUtf8());
+    process.closeWriteChannel();
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())
+        .trimmed();
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exitCodesAndMessages_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("inOut");
+        QTest::addColumn<QString>("inErr");
+        const auto row = [](const char *name, const QStringList &args, int code, const char *out,
+                            const char *err) {
+            QTest::newRow(name) << args << code << QString::fromUtf8(out) << QString::fromUtf8(err);
+        };
+        row("lookup, text", {"lookup", "pl", "1.0", "100"}, 0, "M16x75", "");
+        row("Chinese kind, bar, DN prefix", {"lookup", "带颈对焊", "PN16", "DN250"}, 0, "405", "");
+        row("trailing zeros", {"lookup", "SO", "1.60", "100", "--series=b"}, 0, "108", "");
+        row("whole-number pressure", {"lookup", "wn", "10", "100"}, 0, "10.0 MPa", "");
+        row("table of one pressure", {"table", "PL", "1.6"}, 0, "M33", "");
+        row("help", {"--help"}, 0, "lookup", "");
+        row("command help", {"table", "--help"}, 0, "Usage: quorvit table", "");
+        row("version", {"--version"}, 0, "quorvit " QUORVIT_VERSION_TEXT, "");
+        row("pressure not listed", {"lookup", "PL", "1.3", "100"}, 1, "", "压力不对，从新输入！");
+        row("weld-neck pressure not listed", {"lookup", "WN", "0.6", "100"}, 1, "",
+            "listed: 1.0, 1.6");
+        row("DN not listed", {"lookup", "SO", "1.6", "11"}, 1, "", "公称直径不对，请从新输入！");
+        row("unknown kind", {"lookup", "XX", "1.6", "100"}, 2, "", "unknown flange kind");
+        row("unknown command", {"frobnicate"}, 2, "", "unknown command");
+        row("missing argument", {"lookup", "PL", "1.6"}, 2, "", "Usage: quorvit lookup");
+        row("extra argument", {"table", "PL", "1.6", "7"}, 2, "", "unexpected argument");
+        row("unknown option", {"table", "PL", "--colour"}, 2, "", "Unknown option");
+        row("missing option value", {"table", "PL", "--series"}, 2, "", "Missing value");
+        row("bad series", {"table", "PL", "--series", "C"}, 2, "", "unknown series");
+        row("bad format", {"table", "PL", "--format", "xml"}, 2, "", "unknown format");
+        // Hostile texts where a number or a name belongs.
+        row("huge DN", {"lookup", "PL", "1.6", "999999999"}, 1, "", "not listed");
+        row("DN past any integer", {"lookup", "PL", "1.6", QString(400, '9')}, 2, "", "DN");
+        row("huge pressure", {"lookup", "PL", "1" + QString(30, '0'), "100"}, 1, "", "listed");
+        row("overlong pressure", {"lookup", "PL", "1" + QString(400, '0'), "100"}, 2, "", "");
+        row("NaN pressure", {"lookup", "PL", "nan", "100"}, 2, "", "pressure");
+        row("infinite pressure", {"lookup", "PL", "inf", "100"}, 2, "", "pressure");
+        row("exponent pressure", {"lookup", "PL", "1e999", "100"}, 2, "", "pressure");
+        row("negative DN", {"lookup", "PL", "1.6", "-100"}, 2, "", "");
+        row("empty kind", {"lookup", "", "1.6", "100"}, 2, "", "kind");
+        row("empty DN", {"lookup", "PL", "1.6", ""}, 2, "", "DN");
+        row("long kind", {"lookup", QString(100000, 'P'), "1.6", "100"}, 2, "", "...");
+        row("full-width digits", {"lookup", "PL", "１.６", "１００"}, 2, "", "");
+        row("odd Unicode", {"lookup", "P\u200BL", "1.6\u0301", "10\uFE0F0"}, 2, "", "");
+        row("surrogates and emoji", {"table", "\U0001F529"}, 2, "", "kind");
+    }
+    void exitCodesAndMessages()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, inOut);
+        QFETCH(QString, inErr);
+        const Run run = quorvit(arguments);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+        QVERIFY2(run.out.contains(inOut), qPrintable(run.out));
+        QVERIFY2(run.err.contains(inErr), qPrintable(run.err));
+        // Data only on success, a one-line reason first on failure.
+        QCOMPARE(run.out.isEmpty(), exitCode != 0);
+        QCOMPARE(run.err.isEmpty(), exitCode == 0);
+    }
+
+    // Python's own JSON reader takes the weld-neck table: an array of objects, every key in
+    // order, numbers where lengths are, and a 1.6 MPa DN 250 ring as corrected.
+    void jsonReadsBackInPython()
+    {
+        const Run run = quorvit({"table", "WN", "--format", "json", "--series", "B"});
+        QCOMPARE(run.exitCode, 0);
+        const QString script = QStringLiteral(R"(
+import json, sys
+rows = json.load(sys.stdin)
+keys = ['kind', 'pressure_mpa', 'dn', 'series', 'weld_end_diameter', 'outside_diameter',
+        'bolt_circle', 'thickness', 'hub_diameter', 'wall_thickness', 'neck_height',
+        'fillet_radius', 'height', 'hole_count', 'hole_diameter', 'callout', 'bolt', 'weight_kg']
+assert isinstance(rows, list) and len(rows) > 150, len(rows)
+for r in rows:
+    assert list(r) == keys, list(r)
+    assert r['kind'] == 'WN' and r['series'] == 'B' and isinstance(r['pressure_mpa'], str)
+    for k in keys[4:15]:
+        assert r[k] is None or (type(r[k]) in (int, float) and r[k] >= 0), (k, r)
+    assert r['callout'] == '%d-\u03c6%d' % (r['hole_count'], r['hole_diameter']), r
+    assert r['weight_kg'] is None or round(r['weight_kg'], 2) == r['weight_kg'], r
+ring = [r for r in rows if r['pressure_mpa'] == '1.6' and r['dn'] == 250][0]
+print(ring['outside_diameter'], ring['bolt_circle'])
+)");
+        QCOMPARE(python(script, run.out), QStringLiteral("405 355"));
+    }
+
+    // Python's csv reader takes the slip-on table: one header, equal field counts, the JSON's
+    // values field for field.
+    void csvMatchesJson()
+    {
+        const Run csv = quorvit({"table", "so", "--format", "csv"});
+        const Run json = quorvit({"table", "so", "--format", "json"});
+        QCOMPARE(csv.exitCode, 0);
+        QCOMPARE(json.exitCode, 0);
+        const QString script = QStringLiteral(R"(
+import csv, json, sys
+text = sys.stdin.read()
+lines, js = text.split('\0')
+rows = list(csv.DictReader(lines.splitlines()))
+objs = json.loads(js)
+assert len(rows) == len(objs)
+for r, o in zip(rows, objs):
+    assert list(r) == list(o)
+    for k, v in o.items():
+        assert r[k] == ('' if v is None else str(v)), (k, r[k], v)
+print(len(rows))
+)");
+        const QString count = python(script, csv.out + QChar(0) + json.out);
+        QVERIFY2(count.toInt() > 50, qPrintable(count));
+    }
+
+    // With no display of any kind, a command loads no GUI platform plugin and still answers.
+    void runsWithoutAnyDisplay()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        const Run run = quorvit({"lookup", "pl", "1.0", "100"}, environment);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(QStringLiteral("M16x75")));
+        QVERIFY2(!run.err.contains(QStringLiteral("platforms")), qPrintable(run.err));
+        // The window path, by contrast, does look for one: the check above can see it.
+        const Run windows = quorvit({"--window-probe-that-fails"}, environment);
+        QVERIFY2(windows.err.contains(QStringLiteral("platforms")), qPrintable(windows.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
