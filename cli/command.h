@@ -14,6 +14,9 @@ struct Command {
     // Declares its options, parses (CommandArguments::parse), does its work; returns the exit
     // code or throws CommandFailure.
     int (*run)(CommandArguments &arguments);
+    // Whether these arguments (after the command's name) need a QGuiApplication (fonts,
+    // painting) rather than a QCoreApplication; nullptr for never.
+    bool (*needsGui)(const QStringList &arguments);
 };
 
 // Every command, in the order `quorvit --help` lists them.
@@ -35,3 +38,5 @@ struct CommandFailure {
 // The commands (one file each).
 int runLookup(CommandArguments &arguments);
 int runTable(CommandArguments &arguments);
+int runDrawing(CommandArguments &arguments);
+bool drawingNeedsGui(const QStringList &arguments);

@@ -16,6 +16,11 @@ void CommandArguments::addOption(const QString &name, const QString &valueName)
     m_parser.addOption(QCommandLineOption(name, QString(), valueName));
 }
 
+void CommandArguments::addOption(const QStringList &names, const QString &valueName)
+{
+    m_parser.addOption(QCommandLineOption(names, QString(), valueName));
+}
+
 bool CommandArguments::parse(int fewestPositional, int mostPositional)
 {
     if (!m_parser.parse(m_arguments))

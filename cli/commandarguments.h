@@ -17,6 +17,8 @@ public:
 
     // An option taking a value (`--series B`, `--series=B`), or a flag when valueName is empty.
     void addOption(const QString &name, const QString &valueName = {});
+    // The same under several names (`-o`, `--output`); value() answers to any of them.
+    void addOption(const QStringList &names, const QString &valueName);
 
     // False when --help was asked and answered on stdout; throws CommandFailure (usage) on an
     // unknown option, a missing value or too few or too many positional arguments.

@@ -5,7 +5,9 @@
 #include "cli/textformat.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstring>
+#include <memory>
 
 namespace
 {
@@ -58,9 +60,32 @@ bool wantsCommandLine(int argc, char *argv[])
     return first[0] != '-' || first[1] == '-' || std::strcmp(first, "-h") == 0;
 }
 
+namespace
+{
+
+// The application a command runs on: Qt Core, or for a command that paints (SVG, PDF) Qt Gui
+// on the offscreen platform, so that it too needs no display.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const Command &command : commands()) {
+        if (std::strcmp(argv[1], command.name) == 0 && command.needsGui &&
+            command.needsGui(arguments)) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
 int runCommandLine(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
     QStringList arguments = QCoreApplication::arguments().mid(1);

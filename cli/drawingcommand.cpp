@@ -1,0 +1,71 @@
+// quorvit drawing KIND PN DN [--series A|B] -o FILE [--format dxf|svg|pdf]
+#include "catalogue/flangeinput.h"
+#include "cli/commandarguments.h"
+#include "cli/flangearguments.h"
+#include "exports/flangeexport.h"
+
+namespace
+{
+
+// The format --format names, else the one the file's extension names.
+std::optional<ExportFormat> chosenFormat(const QString &formatText, const QString &file)
+{
+    if (!formatText.isEmpty())
+        return readExportFormat(formatText);
+    return exportFormatOfPath(file);
+}
+
+} // namespace
+
+bool drawingNeedsGui(const QStringList &arguments)
+{
+    // A look ahead of the parser, before any application exists: only a DXF goes without.
+    QString format, file;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        const QString next = arguments.value(i + 1);
+        if (a == QLatin1String("--format"))
+            format = next;
+        else if (a.startsWith(QLatin1String("--format=")))
+            format = a.mid(9);
+        else if (a == QLatin1String("-o") || a == QLatin1String("--output"))
+            file = next;
+        else if (a.startsWith(QLatin1String("--output=")))
+            file = a.mid(9);
+    }
+    const std::optional<ExportFormat> chosen = chosenFormat(format, file);
+    return chosen && exportNeedsGui(*chosen);
+}
+
+int runDrawing(CommandArguments &arguments)
+{
+    arguments.addOption(QStringLiteral("series"), QStringLiteral("A|B"));
+    arguments.addOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                        QStringLiteral("FILE"));
+    arguments.addOption(QStringLiteral("format"), QStringLiteral("dxf|svg|pdf"));
+    if (!arguments.parse(3, 3))
+        return ExitSuccess;
+    const QStringList given = arguments.positional();
+    const FlangeKind kind = kindArgument(given[0]);
+    const int dn = dnArgument(given[2]);
+    const PipeSeries series = seriesOption(arguments);
+    const QString file = arguments.value(QStringLiteral("output"));
+    if (file.isEmpty())
+        failUsage(QStringLiteral("missing output file (-o FILE)"));
+    const QString formatText = arguments.value(QStringLiteral("format"));
+    const std::optional<ExportFormat> format = chosenFormat(formatText, file);
+    if (!format)
+        failUsage(
+            formatText.isEmpty()
+                ? QStringLiteral("cannot tell the format from '%1' (name it with --format "
+                                 "dxf, svg or pdf)")
+                      .arg(file.left(60))
+                : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
+    const PressureRating pressure = pressureArgument(kind, given[1]);
+    const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
+    if (!record)
+        failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
+    if (const QString why = exportFlange(*record, *format, file); !why.isEmpty())
+        failRejected({why});
+    return ExitSuccess;
+}
