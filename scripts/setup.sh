@@ -2,12 +2,12 @@
 # missing, so a bare Debian 12 root with only apt can build, run and test Quorvit.
 
 # Build tools, Qt 6 Widgets and SVG, and the CJK faces the windows are drawn with.
-BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev
+BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev libxlsxwriter-dev
     fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n)
 
 # What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes, and
-# Google Benchmark for the benchmark programs it builds.
-TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev)
+# Google Benchmark for the benchmark programs it builds, openpyxl to read back the spreadsheets.
+TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-openpyxl)
 
 ensure_packages() {
     local missing=()
