@@ -1,4 +1,5 @@
 #include "app/windows.h"
+#include "cli/commandline.h"
 #include "widgets/fonts.h"
 #include "widgets/language.h"
 
@@ -7,6 +8,10 @@
 
 int main(int argc, char *argv[])
 {
+    // A command runs without any window or GUI platform; see wantsCommandLine.
+    if (wantsCommandLine(argc, argv))
+        return runCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.

@@ -26,12 +26,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -402,9 +402,9 @@ QString takeoffList(int count)
         } else {
             const FlangeRecord &r = rows[random.bounded(int(rows.size()))];
             block += (random.bounded(2) ? kindCode(r.kind) : kindChineseName(r.kind)).toUtf8() +
-                     ',' + r.pressureText.toLatin1() + ',' + seriesText(r.series).toLatin1() +
-                     ',' + QByteArray::number(r.dn) + ',' +
-                     QByteArray::number(1 + random.bounded(50)) + '\n';
+                     ',' + r.pressureText.toLatin1() + ',' + seriesText(r.series).toLatin1() + ',' +
+                     QByteArray::number(r.dn) + ',' + QByteArray::number(1 + random.bounded(50)) +
+                     '\n';
         }
         if (block.size() > (1 << 20)) {
             file.write(block);
@@ -422,15 +422,17 @@ void BM_Takeoff(benchmark::State &state, const char *format)
     const int count = int(state.range(0));
     const std::string list = takeoffList(count).toStdString();
     const std::string small = takeoffList(100).toStdString();
-    const std::string out = QDir::temp().filePath(QStringLiteral("quorvit-bench-takeoff")).toStdString();
+    const std::string out =
+        QDir::temp().filePath(QStringLiteral("quorvit-bench-takeoff")).toStdString();
     const std::vector<std::string> probe = {std::string("LD_PRELOAD=") + EXIT_PROBE,
                                             "QUORVIT_PROBE_FD=3"};
     const auto takeoff = [&](const std::string &input) {
-        return runChild({QUORVIT_PROGRAM, "takeoff", input, "--format", format, "-o", out},
-                        probe);
+        return runChild({QUORVIT_PROGRAM, "takeoff", input, "--format", format, "-o", out}, probe);
     };
     const Measure ways[2] = {[&] { return takeoff(list); },
-                             [&] { return runChild({BARE_READER, list}, probe); }};
+                             [&] {
+                                 return runChild({BARE_READER, list}, probe);
+                             }};
     const char *names[2] = {"takeoff", "bare"};
     inTurn(state, ways, names, false);
     std::vector<double> smallMegabytes;

@@ -102,9 +102,9 @@ QString asJson(const QList<FlangeMatch> &matches)
 
 QString asCsv(const QList<FlangeMatch> &matches)
 {
-    static const char *const shared[] = {"outside_diameter", "bolt_circle", "hole_count",
-                                         "hole_diameter",    "thickness",   "callout",
-                                         "bolt",             "weight_kg"};
+    static const char *const shared[] = {
+        "outside_diameter", "bolt_circle", "hole_count", "hole_diameter",
+        "thickness",        "callout",     "bolt",       "weight_kg"};
     QStringList header = {"kind", "pressure_mpa", "dn", "series", "deviation_mm"};
     for (const Deviation &d : matches.constFirst().deviations)
         header.append(QStringLiteral("%1_deviation_mm").arg(QLatin1String(measureKey(d.measure))));
@@ -124,8 +124,8 @@ QString asCsv(const QList<FlangeMatch> &matches)
                 const FieldValue value = field.value(m.record);
                 row.append(std::holds_alternative<double>(value)
                                ? formatNumber(std::get<double>(value))
-                               : std::holds_alternative<QString>(value) ? std::get<QString>(value)
-                                                                        : QString());
+                           : std::holds_alternative<QString>(value) ? std::get<QString>(value)
+                                                                    : QString());
             }
         }
         text += csvLine(row);

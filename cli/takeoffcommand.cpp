@@ -57,7 +57,7 @@ int runTakeoff(CommandArguments &arguments)
     const QString inPath = arguments.positional().constFirst();
     QFile input(inPath);
     const bool opened = inPath == QLatin1String("-") ? input.open(stdin, QIODevice::ReadOnly)
-                                                      : input.open(QIODevice::ReadOnly);
+                                                     : input.open(QIODevice::ReadOnly);
     if (!opened)
         failRejected({QStringLiteral("cannot read %1: %2").arg(inPath, input.errorString())});
 
@@ -79,8 +79,9 @@ int runTakeoff(CommandArguments &arguments)
     if (!writer->finish(error) || (!outPath.isEmpty() && !file.commit())) {
         file.cancelWriting();
         const QString reason = error.isEmpty() ? file.errorString() : error;
-        failRejected({QStringLiteral("cannot write %1: %2")
-                          .arg(outPath.isEmpty() ? QStringLiteral("the output") : outPath, reason)});
+        failRejected(
+            {QStringLiteral("cannot write %1: %2")
+                 .arg(outPath.isEmpty() ? QStringLiteral("the output") : outPath, reason)});
     }
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
 }

@@ -75,5 +75,6 @@ QString LineReader::decode(const QByteArray &bytes)
         }
         m_encoding = Encoding::Gb18030;
     }
-    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : QString(m_gb18030.decode(bytes));
+    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes)
+                                        : QString(m_gb18030.decode(bytes));
 }

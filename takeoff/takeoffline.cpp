@@ -122,8 +122,9 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
                                .arg(quotedText(field(0))));
     f.pressureMpa = readPressureMpa(field(1));
     if (!f.pressureMpa)
-        keepFirst(f.error, QStringLiteral("pressure %1 is not a number in MPa or PN")
-                               .arg(quotedText(field(1))));
+        keepFirst(
+            f.error,
+            QStringLiteral("pressure %1 is not a number in MPa or PN").arg(quotedText(field(1))));
     f.series = readSeries(field(2));
     if (!f.series)
         keepFirst(f.error, QStringLiteral("series %1 is not A or B").arg(quotedText(field(2))));
@@ -140,7 +141,8 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     }
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);
     if (!f.record) {
-        f.error = diameterNotListed(*f.kind, *pressure, *f.dn).reason.section(QLatin1Char(';'), 0, 0);
+        f.error =
+            diameterNotListed(*f.kind, *pressure, *f.dn).reason.section(QLatin1Char(';'), 0, 0);
     } else if (!f.record->weightKg) {
         f.error = QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
                       .arg(kindCode(*f.kind))
@@ -151,9 +153,8 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     return f;
 }
 
-std::shared_ptr<const FlangeRecord> TakeoffCalculator::record(FlangeKind kind,
-                                                              PressureRating pressure, int dn,
-                                                              PipeSeries series)
+std::shared_ptr<const FlangeRecord>
+TakeoffCalculator::record(FlangeKind kind, PressureRating pressure, int dn, PipeSeries series)
 {
     // Only found rows are kept, so the map never holds more than the catalogue has.
     const quint64 key = (quint64(kind) << 48) | (quint64(pressure & 0xff) << 40) |

@@ -173,9 +173,8 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
     const QMap<QString, qint64> counts = totals.bolts();
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         bolts.insert(it.key(), double(it.value()));
-    const QJsonObject sums{{"flanges", double(totals.flanges())},
-                           {"weight_kg", totals.weightKg()},
-                           {"bolts", bolts}};
+    const QJsonObject sums{
+        {"flanges", double(totals.flanges())}, {"weight_kg", totals.weightKg()}, {"bolts", bolts}};
     m_out << "\n],\n\"totals\": "
           << QString::fromUtf8(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

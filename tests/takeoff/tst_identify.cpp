@@ -30,8 +30,10 @@ QList<FlangeRecord> rowsWithForm()
 
 QString name(const FlangeRecord &r)
 {
-    return QStringLiteral("%1 %2 DN%3 %4").arg(kindCode(r.kind), r.pressureText).arg(r.dn).arg(
-        seriesText(r.series));
+    return QStringLiteral("%1 %2 DN%3 %4")
+        .arg(kindCode(r.kind), r.pressureText)
+        .arg(r.dn)
+        .arg(seriesText(r.series));
 }
 
 } // namespace
@@ -67,8 +69,8 @@ void TestIdentify::everyRowFoundFromItsConnection()
             QVERIFY2(r.outsideDiameter == row.outsideDiameter && r.boltCircle == row.boltCircle &&
                          r.holeCount == row.holeCount && r.holeDiameter == row.holeDiameter,
                      qPrintable(name(r) + " ties with " + name(row)));
-            found = found || (r.kind == row.kind && r.pressure == row.pressure &&
-                              r.dn == row.dn && r.series == row.series);
+            found = found || (r.kind == row.kind && r.pressure == row.pressure && r.dn == row.dn &&
+                              r.series == row.series);
         }
         QVERIFY2(found, qPrintable(name(row)));
     }
@@ -104,11 +106,11 @@ void TestIdentify::returnsExactlyTheRowsWithinTolerance()
         for (int i = 0; i < given.size(); ++i) {
             if (std::isnan(given[i]))
                 continue;
-            const char *key = i == 5 && r.kind == FlangeKind::WeldNeck ? "weld_end_diameter"
-                                                                       : keys[i];
+            const char *key =
+                i == 5 && r.kind == FlangeKind::WeldNeck ? "weld_end_diameter" : keys[i];
             const std::optional<double> tabled = keyed(r, key);
-            fits = fits && tabled &&
-                   std::abs(given[i] - *tabled) <= (i == 2 ? 0 : tolerance) + 1e-9;
+            fits =
+                fits && tabled && std::abs(given[i] - *tabled) <= (i == 2 ? 0 : tolerance) + 1e-9;
         }
         if (fits)
             expected.append(name(r));
@@ -123,9 +125,8 @@ void TestIdentify::returnsExactlyTheRowsWithinTolerance()
         double total = 0;
         for (const Deviation &d : match.deviations) {
             const int k = int(d.measure);
-            const char *key = k == 5 && match.record.kind == FlangeKind::WeldNeck
-                                  ? "weld_end_diameter"
-                                  : keys[k];
+            const char *key =
+                k == 5 && match.record.kind == FlangeKind::WeldNeck ? "weld_end_diameter" : keys[k];
             QCOMPARE(d.mm, given[k] - *keyed(match.record, key));
             total += std::abs(d.mm);
         }

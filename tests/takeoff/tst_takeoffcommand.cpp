@@ -44,7 +44,7 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void spreadsheetReadBack();
-    void failedWriteKeepsEarlierFile();
+    void failedRunsKeepEarlierFile();
 
 private:
     QTemporaryDir m_folder;
@@ -68,28 +68,27 @@ void TestTakeoffCommand::exitCodes_data()
     QTest::addColumn<QString>("message");
     const QByteArray bad = goodList + "PL,1.0,A,11,2\n";
     QTest::newRow("good list") << QStringList{"takeoff", "@good"} << QByteArray() << 0 << "";
-    QTest::newRow("from stdin") << QStringList{"takeoff", "-", "--format", "json"} << goodList
-                                << 0 << "";
+    QTest::newRow("from stdin") << QStringList{"takeoff", "-", "--format", "json"} << goodList << 0
+                                << "";
     QTest::newRow("a bad line") << QStringList{"takeoff", "-", "--format", "csv"} << bad << 1
                                 << "line 5: DN 11 is not listed for PL at 1.0 MPa";
     QTest::newRow("no such file") << QStringList{"takeoff", "@missing.csv"} << QByteArray() << 1
                                   << "cannot read";
-    QTest::newRow("no such folder")
-        << QStringList{"takeoff", "@good", "-o", "@none/out.csv"} << QByteArray() << 1
-        << "cannot write";
+    QTest::newRow("no such folder") << QStringList{"takeoff", "@good", "-o", "@none/out.csv"}
+                                    << QByteArray() << 1 << "cannot write";
     QTest::newRow("unknown format") << QStringList{"takeoff", "@good", "--format", "pdf"}
                                     << QByteArray() << 2 << "format 'pdf'";
     QTest::newRow("no list") << QStringList{"takeoff"} << QByteArray() << 2 << "missing argument";
-    QTest::newRow("no measurement") << QStringList{"identify"} << QByteArray() << 2
-                                    << "at least one measurement";
-    QTest::newRow("negative") << QStringList{"identify", "--outside-diameter", "-5"}
-                              << QByteArray() << 2 << "--outside-diameter";
-    QTest::newRow("not a number") << QStringList{"identify", "--bolt-circle", "nan"}
-                                  << QByteArray() << 2 << "--bolt-circle 'nan'";
+    QTest::newRow("no measurement")
+        << QStringList{"identify"} << QByteArray() << 2 << "at least one measurement";
+    QTest::newRow("negative") << QStringList{"identify", "--outside-diameter", "-5"} << QByteArray()
+                              << 2 << "--outside-diameter";
+    QTest::newRow("not a number") << QStringList{"identify", "--bolt-circle", "nan"} << QByteArray()
+                                  << 2 << "--bolt-circle 'nan'";
     QTest::newRow("text") << QStringList{"identify", "--thickness", "abc"} << QByteArray() << 2
                           << "--thickness 'abc'";
-    QTest::newRow("half a hole") << QStringList{"identify", "--holes", "8.5"} << QByteArray()
-                                 << 2 << "--holes";
+    QTest::newRow("half a hole") << QStringList{"identify", "--holes", "8.5"} << QByteArray() << 2
+                                 << "--holes";
     QTest::newRow("no such flange") << QStringList{"identify", "--outside-diameter", "99999"}
                                     << QByteArray() << 1 << "no listed flange";
     QTest::newRow("found") << QStringList{"identify", "--outside-diameter", "220", "--holes", "8"}
@@ -136,7 +135,7 @@ print(json.dumps({"header": header, "freeze": ws.freeze_panes, "numeric": numeri
     "sum_quantity": sum(r[5] for r in lines), "total_weight": total[12],
     "total_quantity": total[5]}))
 )",
-                           sheet});
+                                      sheet});
     QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
              python.readAllStandardError().constData());
     const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
@@ -151,9 +150,10 @@ print(json.dumps({"header": header, "freeze": ws.freeze_panes, "numeric": numeri
     QCOMPARE(read["sum_quantity"].toInt(), totals["flanges"].toInt());
 }
 
-// State: a spreadsheet made earlier. Action: a second run whose workbook cannot be made (no
-// temporary folder). Expected: exit 1 with the reason, the earlier file unchanged.
-void TestTakeoffCommand::failedWriteKeepsEarlierFile()
+// State: a spreadsheet made earlier. Action: a run whose list cannot be read, then a run whose
+// output cannot be written (a full device). Expected: exit 1 with the reason, the earlier file
+// unchanged.
+void TestTakeoffCommand::failedRunsKeepEarlierFile()
 {
     const QString sheet = m_folder.filePath("kept.xlsx");
     QCOMPARE(quorvit({"takeoff", m_good, "--format", "xlsx", "-o", sheet}).exitCode, 0);
@@ -162,13 +162,17 @@ void TestTakeoffCommand::failedWriteKeepsEarlierFile()
     const QByteArray before = earlier.readAll();
     earlier.close();
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", m_folder.filePath("no-such-folder"));
-    const Run run = quorvit({"takeoff", m_good, "--format", "xlsx", "-o", sheet}, {}, environment);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains("cannot write " + sheet), qPrintable(run.err));
+    const Run unread = quorvit({"takeoff", m_folder.filePath("none.csv"), "-o", sheet});
+    QCOMPARE(unread.exitCode, 1);
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), before);
+
+    QProcess full;
+    full.setStandardOutputFile("/dev/full");
+    full.start(QStringLiteral(QUORVIT_PROGRAM), {"takeoff", m_good, "--format", "csv"});
+    QVERIFY(full.waitForFinished(60000));
+    QCOMPARE(full.exitCode(), 1);
+    QVERIFY2(full.readAllStandardError().contains("cannot write the output"), "no reason given");
 }
 
 QTEST_GUILESS_MAIN(TestTakeoffCommand)

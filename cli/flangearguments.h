@@ -1,0 +1,24 @@
+#pragma once
+
+#include "catalogue/catalogue.h"
+#include "catalogue/flangeinput.h"
+#include "cli/recordoutput.h"
+
+class CommandArguments;
+
+// The flange arguments every command reads the same way, through the catalogue's readers. An
+// unreadable text is a usage error; a readable pressure the kind does not list is rejected
+// with the window's message and an English line naming what is listed.
+
+FlangeKind kindArgument(const QString &text);
+PressureRating pressureArgument(FlangeKind kind, const QString &text);
+int dnArgument(const QString &text);
+
+// `--series A|B` (A when left out) and `--format text|json|csv` (text when left out); declare
+// them with addFlangeOptions before parsing.
+void addFlangeOptions(CommandArguments &arguments);
+PipeSeries seriesOption(const CommandArguments &arguments);
+OutputFormat formatOption(const CommandArguments &arguments);
+
+// The window's message (when it has one) and the English reason, for failRejected.
+QStringList failureLines(const LookupFailure &failure);
