@@ -1,6 +1,7 @@
 #include "exports/takeoffxlsxwriter.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <xlsxwriter.h>
 
 namespace
@@ -103,6 +104,9 @@ bool TakeoffXlsxWriter::finish(QString &error)
             if (m_device.write(chunk) != chunk.size())
                 m_error = m_device.errorString();
         }
+        auto *file = qobject_cast<QFileDevice *>(&m_device);
+        if (m_error.isEmpty() && file && !file->flush())
+            m_error = file->errorString();
     }
     error = m_error;
     return m_error.isEmpty();

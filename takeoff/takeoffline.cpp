@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -102,13 +103,35 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
 
 const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fields)
 {
-    const QString key = fields.mid(0, 4).join(QChar(0x1f));
-    auto found = m_flanges.constFind(key);
-    if (found != m_flanges.constEnd())
-        return *found;
+    // FNV-1a over the four flange texts, then a check of the texts themselves: cheaper than
+    // joining them into a key for every line.
+    const qsizetype count = std::min<qsizetype>(fields.size(), 4);
+    quint64 hash = 14695981039346656037ULL;
+    for (qsizetype i = 0; i < count; ++i) {
+        for (QChar c : fields[i])
+            hash = (hash ^ c.unicode()) * 1099511628211ULL;
+        hash = (hash ^ 0x1f) * 1099511628211ULL;
+    }
+    const auto sameTexts = [&](const Flange &f) {
+        if (f.texts.size() != count)
+            return false;
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString &a = f.texts[i];
+            const QString &b = fields[i];
+            if (a.size() != b.size() ||
+                std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QChar)) != 0)
+                return false;
+        }
+        return true;
+    };
+    const auto found = m_flanges.find(hash);
+    if (found != m_flanges.end() && sameTexts(found->second))
+        return found->second;
     if (m_flanges.size() >= RememberedFlanges)
         m_flanges.clear();
-    return *m_flanges.insert(key, readFlange(fields));
+    Flange read = readFlange(fields);
+    read.texts = fields.mid(0, count);
+    return m_flanges.insert_or_assign(hash, std::move(read)).first->second;
 }
 
 TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &fields)

@@ -2,7 +2,6 @@
 
 #include "catalogue/catalogue.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -51,13 +50,14 @@ private:
         std::optional<PipeSeries> series;
         std::optional<int> dn;
         std::shared_ptr<const FlangeRecord> record;
-        QString error; // without the "line N: " prefix
+        QString error;     // without the "line N: " prefix
+        QStringList texts; // the four texts it was read from
     };
     const Flange &flange(const QStringList &fields);
     Flange readFlange(const QStringList &fields);
     std::shared_ptr<const FlangeRecord> record(FlangeKind kind, PressureRating pressure, int dn,
                                                PipeSeries series);
 
-    QHash<QString, Flange> m_flanges; // bounded: cleared when it grows past a limit
+    std::unordered_map<quint64, Flange> m_flanges; // bounded: cleared past a limit
     std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
 };

@@ -2,8 +2,10 @@
 
 #include "catalogue/flangeinput.h"
 
+#include <QFileDevice>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 
 namespace
 {
@@ -15,6 +17,24 @@ int displayWidth(const QString &text)
     for (QChar c : text)
         width += c.unicode() >= 0x2E80 ? 2 : 1;
     return width;
+}
+
+// A count as ASCII digits in `buffer`.
+QByteArrayView integerText(char (&buffer)[48], qint64 value)
+{
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return QByteArrayView(buffer, end - buffer);
+}
+
+// A weight in hundredths as "12.34".
+QByteArrayView hundredthsText(char (&buffer)[48], qint64 hundredths)
+{
+    char *end = std::to_chars(buffer, buffer + 40, hundredths / 100).ptr;
+    const qint64 rest = hundredths % 100;
+    *end++ = '.';
+    *end++ = char('0' + rest / 10);
+    *end++ = char('0' + rest % 10);
+    return QByteArrayView(buffer, end - buffer);
 }
 
 QString csvField(const QString &text)
@@ -42,21 +62,77 @@ template <typename T> QJsonValue jsonOr(const std::optional<T> &value)
 
 } // namespace
 
-TakeoffStreamWriter::TakeoffStreamWriter(QIODevice &device) : m_out(&device), m_device(device)
+Utf8Output &Utf8Output::operator<<(QByteArrayView bytes)
 {
-    m_out.setEncoding(QStringConverter::Utf8);
+    m_buffer.append(bytes);
+    if (m_buffer.size() >= (1 << 16)) {
+        if (m_error.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
+            m_error = m_device.errorString();
+        m_buffer.resize(0);
+    }
+    return *this;
 }
 
-bool TakeoffStreamWriter::finish(QString &error)
+bool Utf8Output::flush(QString &error)
 {
-    m_out.flush();
-    if (m_out.status() == QTextStream::Ok)
-        return true;
-    error = m_device.errorString();
-    return false;
+    if (m_error.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
+        m_error = m_device.errorString();
+    m_buffer.resize(0);
+    // A file (standard output too) may hold the last block until flushed.
+    auto *file = qobject_cast<QFileDevice *>(&m_device);
+    if (m_error.isEmpty() && file && !file->flush())
+        m_error = file->errorString();
+    error = m_error;
+    return m_error.isEmpty();
 }
 
-TakeoffTableWriter::TakeoffTableWriter(QIODevice &device) : TakeoffStreamWriter(device)
+void TakeoffRowWriter::writeRow(const QList<TakeoffCell> &cells)
+{
+    m_row = cellsText(cells, 0, cells.size());
+    endRow(m_row);
+    m_out << m_row;
+}
+
+QByteArray TakeoffRowWriter::cellsText(const QList<TakeoffCell> &cells, qsizetype from,
+                                       qsizetype to) const
+{
+    QString text;
+    for (qsizetype i = from; i < to; ++i)
+        text += cellText(cells[i], i);
+    return text.toUtf8();
+}
+
+void TakeoffRowWriter::writeLine(const TakeoffLine &line)
+{
+    if (!line.ok()) {
+        writeRow(takeoffCells(line));
+        return;
+    }
+    RecordTexts &texts = m_recordTexts[line.record.get()];
+    if (!texts.record) {
+        const QList<TakeoffCell> cells = takeoffCells(line);
+        texts = {line.record, cellsText(cells, KindColumn, QuantityColumn),
+                 cellsText(cells, OutsideDiameterColumn, WeightColumn)};
+    }
+    char digits[48];
+    m_row.resize(0); // keeps its capacity
+    appendCell(m_row, integerText(digits, line.number), LineColumn);
+    m_row += texts.flange;
+    appendCell(m_row, integerText(digits, *line.quantity), QuantityColumn);
+    m_row += texts.values;
+    appendCell(m_row, hundredthsText(digits, line.weightHundredths), WeightColumn);
+    appendCell(m_row, {}, ErrorColumn);
+    endRow(m_row);
+    m_out << m_row;
+}
+
+void TakeoffRowWriter::writeTotals(const TakeoffTotals &totals)
+{
+    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals))
+        writeRow(row);
+}
+
+TakeoffTableWriter::TakeoffTableWriter(QIODevice &device) : TakeoffRowWriter(device)
 {
     QList<TakeoffCell> header;
     for (const TakeoffColumn &column : takeoffColumns()) {
@@ -68,30 +144,33 @@ TakeoffTableWriter::TakeoffTableWriter(QIODevice &device) : TakeoffStreamWriter(
     writeRow(header);
 }
 
-void TakeoffTableWriter::writeRow(const QList<TakeoffCell> &cells)
+QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    const QList<TakeoffColumn> &columns = takeoffColumns();
-    QString row;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        const QString text = takeoffCellText(cells[i], columns[i].decimals);
-        row += text;
-        if (i + 1 < cells.size())
-            row += QString(std::max(m_widths[i] - displayWidth(text), 0) + 2, u' ');
-    }
-    m_out << row.trimmed() << '\n';
+    const QString text = takeoffCellText(cell, takeoffColumns()[column].decimals);
+    if (column == ErrorColumn)
+        return text;
+    return text + QString(std::max(m_widths[column] - displayWidth(text), 0) + 2, u' ');
 }
 
-void TakeoffTableWriter::writeLine(const TakeoffLine &line)
+void TakeoffTableWriter::appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const
 {
-    writeRow(takeoffCells(line));
+    row += ascii;
+    if (column != ErrorColumn)
+        row.append(std::max(m_widths[column] - int(ascii.size()), 0) + 2, ' ');
+}
+
+void TakeoffTableWriter::endRow(QByteArray &row) const
+{
+    while (row.endsWith(' '))
+        row.chop(1);
+    row += '\n';
 }
 
 void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
 {
     m_out << '\n'
           << QStringLiteral("法兰总数: %1").arg(totals.flanges()) << '\n'
-          << QStringLiteral("总净重: %1 kg").arg(QString::number(totals.weightKg(), 'f', 2))
-          << '\n';
+          << QStringLiteral("总净重: %1 kg").arg(takeoffCellText(totals.weightKg(), 2)) << '\n';
     const QMap<QString, qint64> bolts = totals.bolts();
     for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
         m_out << QStringLiteral("螺栓 %1: %2").arg(it.key()).arg(it.value()) << '\n';
@@ -99,35 +178,33 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
         m_out << QStringLiteral("未计入的行: %1").arg(totals.failedLines()) << '\n';
 }
 
-TakeoffCsvWriter::TakeoffCsvWriter(QIODevice &device) : TakeoffStreamWriter(device)
+TakeoffCsvWriter::TakeoffCsvWriter(QIODevice &device) : TakeoffRowWriter(device)
 {
-    m_out.setGenerateByteOrderMark(true);
+    m_out << "\xEF\xBB\xBF";
     QList<TakeoffCell> header;
     for (const TakeoffColumn &column : takeoffColumns())
         header.append(takeoffColumnTitle(column));
     writeRow(header);
 }
 
-void TakeoffCsvWriter::writeRow(const QList<TakeoffCell> &cells)
+QString TakeoffCsvWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    const QList<TakeoffColumn> &columns = takeoffColumns();
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            m_out << ',';
-        m_out << csvField(takeoffCellText(cells[i], columns[i].decimals));
-    }
-    m_out << "\r\n";
+    QString text = csvField(takeoffCellText(cell, takeoffColumns()[column].decimals));
+    if (column != ErrorColumn)
+        text += u',';
+    return text;
 }
 
-void TakeoffCsvWriter::writeLine(const TakeoffLine &line)
+void TakeoffCsvWriter::appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const
 {
-    writeRow(takeoffCells(line));
+    row += ascii;
+    if (column != ErrorColumn)
+        row += ',';
 }
 
-void TakeoffCsvWriter::writeTotals(const TakeoffTotals &totals)
+void TakeoffCsvWriter::endRow(QByteArray &row) const
 {
-    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals))
-        writeRow(row);
+    row += "\r\n";
 }
 
 QJsonObject takeoffLineJson(const TakeoffLine &line)
@@ -163,7 +240,7 @@ TakeoffJsonWriter::TakeoffJsonWriter(QIODevice &device) : TakeoffStreamWriter(de
 void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
 {
     m_out << (m_first ? "\n" : ",\n")
-          << QString::fromUtf8(QJsonDocument(takeoffLineJson(line)).toJson(QJsonDocument::Compact));
+          << QByteArrayView(QJsonDocument(takeoffLineJson(line)).toJson(QJsonDocument::Compact));
     m_first = false;
 }
 
@@ -176,5 +253,5 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
     const QJsonObject sums{
         {"flanges", double(totals.flanges())}, {"weight_kg", totals.weightKg()}, {"bolts", bolts}};
     m_out << "\n],\n\"totals\": "
-          << QString::fromUtf8(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
+          << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

@@ -19,16 +19,19 @@ void TakeoffTotals::count(const TakeoffLine &line, int sign)
     const qint64 quantity = *line.quantity;
     m_flanges += sign * quantity;
     m_weightHundredths += sign * line.weightHundredths;
-    qint64 &holes = m_boltHoles[line.record->bolt];
-    holes += sign * quantity * line.record->holeCount;
-    if (holes == 0)
-        m_boltHoles.remove(line.record->bolt);
+    RowHoles &row = m_holes[line.record.get()];
+    row.record = line.record;
+    row.holes += sign * quantity * line.record->holeCount;
+    if (row.holes == 0)
+        m_holes.remove(line.record.get());
 }
 
 QMap<QString, qint64> TakeoffTotals::bolts() const
 {
-    QMap<QString, qint64> bolts;
-    for (auto it = m_boltHoles.cbegin(); it != m_boltHoles.cend(); ++it)
-        bolts.insert(it.key(), (it.value() + 1) / 2);
-    return bolts;
+    QMap<QString, qint64> holes;
+    for (const RowHoles &row : m_holes)
+        holes[row.record->bolt] += row.holes;
+    for (qint64 &count : holes)
+        count = (count + 1) / 2;
+    return holes;
 }

@@ -2,6 +2,7 @@
 
 #include "takeoff/takeoffline.h"
 
+#include <QHash>
 #include <QMap>
 #include <QString>
 
@@ -28,5 +29,10 @@ private:
     qint64 m_flanges = 0;
     qint64 m_weightHundredths = 0;
     qint64 m_failedLines = 0;
-    QMap<QString, qint64> m_boltHoles;
+    // Bolt holes by row, added up by designation when asked: a list has few rows and many lines.
+    struct RowHoles {
+        std::shared_ptr<const FlangeRecord> record;
+        qint64 holes = 0;
+    };
+    QHash<const FlangeRecord *, RowHoles> m_holes;
 };

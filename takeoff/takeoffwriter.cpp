@@ -3,6 +3,8 @@
 #include "catalogue/flangeinput.h"
 #include "core/values/valuetext.h"
 
+#include <cmath>
+
 namespace
 {
 
@@ -101,8 +103,18 @@ QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals)
 
 QString takeoffCellText(const TakeoffCell &cell, int decimals)
 {
-    if (const double *number = std::get_if<double>(&cell))
+    if (const double *number = std::get_if<double>(&cell)) {
+        // Counts and hundredths print as integers: a long list prints millions of them.
+        if (decimals < 0 && *number == std::trunc(*number) && std::abs(*number) < 1e15)
+            return QString::number(qint64(*number));
+        if (decimals == 2 && std::abs(*number) < 1e13) {
+            const qint64 hundredths = std::llround(std::abs(*number) * 100);
+            return QLatin1String(*number < 0 && hundredths > 0 ? "-" : "") +
+                   QString::number(hundredths / 100) + QLatin1Char('.') +
+                   QString::number(hundredths % 100).rightJustified(2, u'0');
+        }
         return decimals < 0 ? plainNumberText(*number) : QString::number(*number, 'f', decimals);
+    }
     if (const QString *text = std::get_if<QString>(&cell))
         return *text;
     return QString();
