@@ -7,8 +7,11 @@
 //   as processes in turn in the same run, with the peak memory of each;
 // - start-up of a command (`quorvit lookup`) to its exit, against a bare Qt Core program that
 //   prints one line, both started in turn;
+// - a take-off of a generated list of a million lines, against a bare program that reads and
+//   splits the same list with the same reader, both started as processes in turn;
 // - the first show of each query window in a fresh process, with and without its drawing.
 #include "app/windows.h"
+#include "catalogue/flangeinput.h"
 #include "core/plate/plateflangetable.h"
 #include "core/plate/platequery.h"
 #include "core/slipon/sliponflangetable.h"
@@ -23,10 +26,14 @@
 #include "windows/weldneck/formwn.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -254,7 +261,7 @@ double monotonicSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
-// Starts the program headless with the extra environment, waits (at most ten seconds) for its
+// Starts the program headless with the extra environment, waits (at most a minute) for its
 // report on descriptor 3, then for the end of the process.
 Child runChild(const std::vector<std::string> &argv,
                const std::vector<std::string> &extraEnvironment)
@@ -300,7 +307,7 @@ Child runChild(const std::vector<std::string> &argv,
     char line[64] = {};
     pollfd readable{report[0], POLLIN, 0};
     ssize_t got = 0;
-    if (poll(&readable, 1, 10000) == 1)
+    if (poll(&readable, 1, 60000) == 1)
         got = read(report[0], line, sizeof line - 1);
     close(report[0]);
     if (got <= 0)
@@ -344,7 +351,7 @@ void inTurn(benchmark::State &state, const Measure (&ways)[2], const char *(&nam
         }
         ++round;
         if (!runs[0].ok || !runs[1].ok) {
-            state.SkipWithError("a process did not report within 10 s");
+            state.SkipWithError("a process did not report within 60 s");
             return;
         }
         for (int which = 0; which < 2; ++which) {
@@ -415,6 +422,89 @@ void BM_CommandStartUp(benchmark::State &state)
     inTurn(state, ways, names, false);
 }
 BENCHMARK(BM_CommandStartUp)->Iterations(50)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A flange list of `count` lines as people write them: every kind, pressure, series and listed
+// DN, in English or Chinese, with one line in a hundred that cannot be taken off.
+QString takeoffList(int count)
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("list-%1.csv").arg(count));
+    if (QFile::exists(path))
+        return path;
+    QList<FlangeRecord> rows;
+    forEachFlange([&](const FlangeRecord &r) { rows.append(r); });
+    QRandomGenerator random(7);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    QByteArray block = "kind,pressure,series,dn,quantity\n";
+    for (int i = 0; i < count; ++i) {
+        if (random.bounded(100) == 0) {
+            block += "PL,1.0,A,11,2\n";
+        } else {
+            const FlangeRecord &r = rows[random.bounded(int(rows.size()))];
+            block += (random.bounded(2) ? kindCode(r.kind) : kindChineseName(r.kind)).toUtf8() +
+                     ',' + r.pressureText.toLatin1() + ',' + seriesText(r.series).toLatin1() + ',' +
+                     QByteArray::number(r.dn) + ',' + QByteArray::number(1 + random.bounded(50)) +
+                     '\n';
+        }
+        if (block.size() > (1 << 20)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+    return path;
+}
+
+// The take-off of a list into a file in one format, against reading and splitting the list;
+// with the take-off's peak memory on a list of a hundred lines for comparison.
+void BM_Takeoff(benchmark::State &state, const char *format)
+{
+    const int count = int(state.range(0));
+    const std::string list = takeoffList(count).toStdString();
+    const std::string small = takeoffList(100).toStdString();
+    const std::string out =
+        QDir::temp().filePath(QStringLiteral("quorvit-bench-takeoff")).toStdString();
+    const std::vector<std::string> probe = {std::string("LD_PRELOAD=") + EXIT_PROBE,
+                                            "QUORVIT_PROBE_FD=3"};
+    const auto takeoff = [&](const std::string &input) {
+        return runChild({QUORVIT_PROGRAM, "takeoff", input, "--format", format, "-o", out}, probe);
+    };
+    const Measure ways[2] = {[&] { return takeoff(list); },
+                             [&] {
+                                 return runChild({BARE_READER, list}, probe);
+                             }};
+    const char *names[2] = {"takeoff", "bare"};
+    inTurn(state, ways, names, false);
+    std::vector<double> smallMegabytes;
+    for (int i = 0; i < 3; ++i)
+        smallMegabytes.push_back(takeoff(small).peakMegabytes);
+    state.counters["takeoff_100_lines_MB"] = median(smallMegabytes);
+    state.counters["memory_vs_100_lines"] =
+        state.counters["takeoff_MB"].value / median(smallMegabytes);
+    QFile::remove(QString::fromStdString(out));
+}
+BENCHMARK_CAPTURE(BM_Takeoff, csv, "csv")
+    ->Arg(1'000'000)
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Takeoff, text, "text")
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Takeoff, json, "json")
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Takeoff, xlsx, "xlsx")
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 std::string selfPath;
 

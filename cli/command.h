@@ -40,3 +40,5 @@ int runLookup(CommandArguments &arguments);
 int runTable(CommandArguments &arguments);
 int runDrawing(CommandArguments &arguments);
 bool drawingNeedsGui(const QStringList &arguments);
+int runTakeoff(CommandArguments &arguments);
+int runIdentify(CommandArguments &arguments);

@@ -3,11 +3,13 @@
 
 # Build tools, Qt 6 Widgets and SVG, and the CJK faces the windows are drawn with.
 BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev libdxflib-dev
-    fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk qt6-translations-l10n)
+    libxlsxwriter-dev fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk
+    qt6-translations-l10n)
 
-# What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes, and
-# Google Benchmark for the benchmark programs it builds.
-TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf poppler-utils)
+# What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes,
+# Google Benchmark for the benchmark programs it builds, and independent readers of what the
+# program writes: ezdxf (DXF), openpyxl (xlsx), poppler-utils (PDF text).
+TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf python3-openpyxl poppler-utils)
 
 ensure_packages() {
     local missing=()

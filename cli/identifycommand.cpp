@@ -1,0 +1,167 @@
+// quorvit identify [--outside-diameter MM] [--bolt-circle MM] [--holes N] [--hole-diameter MM]
+//                  [--thickness MM] [--pipe-od MM] [--tolerance MM] [--format text|json|csv]
+#include "catalogue/flangeinput.h"
+#include "catalogue/identify.h"
+#include "cli/commandarguments.h"
+#include "cli/flangearguments.h"
+#include "cli/textformat.h"
+#include "core/values/numberreading.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace
+{
+
+const char *optionOf(Measure measure)
+{
+    switch (measure) {
+    case Measure::OutsideDiameter:
+        return "outside-diameter";
+    case Measure::BoltCircle:
+        return "bolt-circle";
+    case Measure::HoleCount:
+        return "holes";
+    case Measure::HoleDiameter:
+        return "hole-diameter";
+    case Measure::Thickness:
+        return "thickness";
+    case Measure::PipeOutsideDiameter:
+        break;
+    }
+    return "pipe-od";
+}
+
+// A length or count as measured: a finite number, not negative; a count also whole.
+double measuredValue(const CommandArguments &arguments, const QString &option, bool whole)
+{
+    const QString text = arguments.value(option);
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < 0 || (whole && value != std::floor(value)))
+        failUsage(QStringLiteral("--%1 '%2' is not a %3")
+                      .arg(option, text.left(40),
+                           whole ? QStringLiteral("whole number of at least 0")
+                                 : QStringLiteral("length in mm of at least 0")));
+    return value;
+}
+
+QString deviationText(double mm)
+{
+    return (mm > 0 ? QStringLiteral("+") : QString()) + formatNumber(mm);
+}
+
+QString asText(const QList<FlangeMatch> &matches)
+{
+    QStringList header = {"类型", "公称压力(MPa)", "公称直径", "系列", "总偏差(mm)"};
+    for (const Deviation &d : matches.constFirst().deviations)
+        header.append(QStringLiteral("%1偏差").arg(QLatin1String(optionOf(d.measure))));
+    QList<QStringList> rows{header};
+    for (const FlangeMatch &m : matches) {
+        QStringList row = {kindChineseName(m.record.kind), m.record.pressureText,
+                           QStringLiteral("DN%1").arg(m.record.dn), seriesText(m.record.series),
+                           formatNumber(m.totalMm)};
+        for (const Deviation &d : m.deviations)
+            row.append(deviationText(d.mm));
+        rows.append(row);
+    }
+    return alignedColumns(rows);
+}
+
+QJsonValue jsonOf(const FieldValue &value)
+{
+    if (const double *number = std::get_if<double>(&value))
+        return *number;
+    if (const QString *text = std::get_if<QString>(&value))
+        return *text;
+    return QJsonValue::Null;
+}
+
+QString asJson(const QList<FlangeMatch> &matches)
+{
+    QJsonArray array;
+    for (const FlangeMatch &m : matches) {
+        QJsonObject object;
+        for (const FlangeField &field : flangeFields(m.record.kind))
+            object.insert(QLatin1String(field.key), jsonOf(field.value(m.record)));
+        object.insert(QLatin1String("kind"), kindCode(m.record.kind));
+        object.insert(QLatin1String("pressure_mpa"), readNumber(m.record.pressureText));
+        object.insert(QLatin1String("dn"), m.record.dn);
+        object.insert(QLatin1String("series"), seriesText(m.record.series));
+        object.insert(QLatin1String("deviation_mm"), m.totalMm);
+        QJsonObject deviations;
+        for (const Deviation &d : m.deviations)
+            deviations.insert(QLatin1String(measureKey(d.measure)), d.mm);
+        object.insert(QLatin1String("deviations"), deviations);
+        array.append(object);
+    }
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
+
+QString asCsv(const QList<FlangeMatch> &matches)
+{
+    static const char *const shared[] = {
+        "outside_diameter", "bolt_circle", "hole_count", "hole_diameter",
+        "thickness",        "callout",     "bolt",       "weight_kg"};
+    QStringList header = {"kind", "pressure_mpa", "dn", "series", "deviation_mm"};
+    for (const Deviation &d : matches.constFirst().deviations)
+        header.append(QStringLiteral("%1_deviation_mm").arg(QLatin1String(measureKey(d.measure))));
+    for (const char *key : shared)
+        header.append(QLatin1String(key));
+    QString text = csvLine(header);
+    for (const FlangeMatch &m : matches) {
+        QStringList row = {kindCode(m.record.kind), m.record.pressureText,
+                           QString::number(m.record.dn), seriesText(m.record.series),
+                           formatNumber(m.totalMm)};
+        for (const Deviation &d : m.deviations)
+            row.append(formatNumber(d.mm));
+        for (const char *key : shared) {
+            for (const FlangeField &field : flangeFields(m.record.kind)) {
+                if (qstrcmp(field.key, key) != 0)
+                    continue;
+                const FieldValue value = field.value(m.record);
+                row.append(std::holds_alternative<double>(value)
+                               ? formatNumber(std::get<double>(value))
+                           : std::holds_alternative<QString>(value) ? std::get<QString>(value)
+                                                                    : QString());
+            }
+        }
+        text += csvLine(row);
+    }
+    return text;
+}
+
+} // namespace
+
+int runIdentify(CommandArguments &arguments)
+{
+    for (Measure measure : AllMeasures)
+        arguments.addOption(QLatin1String(optionOf(measure)), QStringLiteral("MM"));
+    arguments.addOption(QStringLiteral("tolerance"), QStringLiteral("MM"));
+    arguments.addOption(QStringLiteral("format"), QStringLiteral("FORMAT"));
+    if (!arguments.parse(0, 0))
+        return ExitSuccess;
+
+    FlangeMeasurements measured;
+    for (Measure measure : AllMeasures) {
+        const QString option = QLatin1String(optionOf(measure));
+        if (arguments.isSet(option))
+            measured[measure] = measuredValue(arguments, option, measure == Measure::HoleCount);
+    }
+    if (measured.isEmpty())
+        failUsage(QStringLiteral("give at least one measurement"));
+    if (arguments.isSet(QStringLiteral("tolerance")))
+        measured.toleranceMm = measuredValue(arguments, QStringLiteral("tolerance"), false);
+    const OutputFormat format = formatOption(arguments);
+
+    const QList<FlangeMatch> matches = identifyFlange(measured);
+    if (matches.isEmpty())
+        failRejected({QStringLiteral("no listed flange matches within %1 mm")
+                          .arg(formatNumber(measured.toleranceMm))});
+    writeOut(format == OutputFormat::Json  ? asJson(matches)
+             : format == OutputFormat::Csv ? asCsv(matches)
+                                           : asText(matches));
+    return ExitSuccess;
+}

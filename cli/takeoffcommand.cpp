@@ -1,0 +1,87 @@
+// quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx]
+#include "cli/commandarguments.h"
+#include "cli/textformat.h"
+#include "exports/takeoffxlsxwriter.h"
+#include "takeoff/takeoffrun.h"
+#include "takeoff/takeofftextwriters.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <memory>
+#include <unistd.h>
+
+namespace
+{
+
+enum class TakeoffFormat { Text, Csv, Json, Xlsx };
+
+TakeoffFormat takeoffFormat(const CommandArguments &arguments)
+{
+    if (!arguments.isSet(QStringLiteral("format")))
+        return TakeoffFormat::Text;
+    const QString text = arguments.value(QStringLiteral("format")).toLower();
+    const QStringList names = {"text", "csv", "json", "xlsx"};
+    if (!names.contains(text))
+        failUsage(QStringLiteral("format '%1' is not text, csv, json or xlsx").arg(text.left(40)));
+    return TakeoffFormat(names.indexOf(text));
+}
+
+std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &device)
+{
+    switch (format) {
+    case TakeoffFormat::Csv:
+        return std::make_unique<TakeoffCsvWriter>(device);
+    case TakeoffFormat::Json:
+        return std::make_unique<TakeoffJsonWriter>(device);
+    case TakeoffFormat::Xlsx:
+        return std::make_unique<TakeoffXlsxWriter>(device);
+    case TakeoffFormat::Text:
+        break;
+    }
+    return std::make_unique<TakeoffTableWriter>(device);
+}
+
+} // namespace
+
+int runTakeoff(CommandArguments &arguments)
+{
+    arguments.addOption(QStringLiteral("o"), QStringLiteral("OUT"));
+    arguments.addOption(QStringLiteral("format"), QStringLiteral("FORMAT"));
+    if (!arguments.parse(1, 1))
+        return ExitSuccess;
+    const TakeoffFormat format = takeoffFormat(arguments);
+    const QString outPath = arguments.value(QStringLiteral("o"));
+    if (format == TakeoffFormat::Xlsx && outPath.isEmpty() && isatty(STDOUT_FILENO))
+        failUsage(QStringLiteral("a spreadsheet is not for a terminal: give -o OUT.xlsx"));
+
+    const QString inPath = arguments.positional().constFirst();
+    QFile input(inPath);
+    const bool opened = inPath == QLatin1String("-") ? input.open(stdin, QIODevice::ReadOnly)
+                                                     : input.open(QIODevice::ReadOnly);
+    if (!opened)
+        failRejected({QStringLiteral("cannot read %1: %2").arg(inPath, input.errorString())});
+
+    QSaveFile file(outPath);
+    QFile standardOutput;
+    QIODevice *output = &file;
+    if (outPath.isEmpty()) {
+        standardOutput.open(stdout, QIODevice::WriteOnly);
+        output = &standardOutput;
+    } else if (!file.open(QIODevice::WriteOnly)) {
+        failRejected({QStringLiteral("cannot write %1: %2").arg(outPath, file.errorString())});
+    }
+
+    const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, *output);
+    const TakeoffTotals totals = computeTakeoff(input, *writer, [&](const QString &reason) {
+        writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(reason));
+    });
+    QString error;
+    if (!writer->finish(error) || (!outPath.isEmpty() && !file.commit())) {
+        file.cancelWriting();
+        const QString reason = error.isEmpty() ? file.errorString() : error;
+        failRejected(
+            {QStringLiteral("cannot write %1: %2")
+                 .arg(outPath.isEmpty() ? QStringLiteral("the output") : outPath, reason)});
+    }
+    return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "takeoff/takeoffwriter.h"
+
+#include <QIODevice>
+#include <QTemporaryFile>
+
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_format;
+
+// The take-off as a spreadsheet: one sheet, the columns of the text forms with their units in
+// the header, numbers as number cells, a frozen header, then the totals rows. Rows are written
+// as they come (the library's constant-memory mode, which keeps one row); the library writes to
+// a file name, so the workbook is made in a temporary file and copied into the device at the end.
+class TakeoffXlsxWriter : public TakeoffWriter
+{
+public:
+    explicit TakeoffXlsxWriter(QIODevice &device);
+    ~TakeoffXlsxWriter() override;
+    void writeLine(const TakeoffLine &line) override;
+    void writeTotals(const TakeoffTotals &totals) override;
+    bool finish(QString &error) override;
+
+private:
+    void writeRow(const QList<TakeoffCell> &cells, lxw_format *text, lxw_format *weight);
+
+    QIODevice &m_device;
+    QTemporaryFile m_file;
+    QString m_error;
+    lxw_workbook *m_workbook = nullptr;
+    lxw_worksheet *m_sheet = nullptr;
+    lxw_format *m_bold = nullptr;
+    lxw_format *m_weight = nullptr;
+    lxw_format *m_boldWeight = nullptr;
+    quint32 m_row = 0;
+};

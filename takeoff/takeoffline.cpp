@@ -1,0 +1,194 @@
+#include "takeoff/takeoffline.h"
+
+#include "catalogue/flangeinput.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace
+{
+
+constexpr qsizetype FieldCount = 5;
+constexpr qsizetype RememberedFlanges = 4096;
+
+QString quotedText(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A positive whole number of flanges, or the reason it is not one.
+std::optional<qint64> readQuantity(const QString &text, QString &error)
+{
+    bool whole = false;
+    const qint64 value = text.toLongLong(&whole);
+    if (!whole) {
+        bool number = false;
+        const double approximate = text.toDouble(&number);
+        error = !number ? QStringLiteral("quantity %1 is not a number").arg(quotedText(text))
+                : approximate != std::floor(approximate)
+                    ? QStringLiteral("quantity %1 is not a whole number").arg(text)
+                    : QStringLiteral("quantity %1 is more than %2 on one line")
+                          .arg(text.left(30))
+                          .arg(MaxTakeoffQuantity);
+        return std::nullopt;
+    }
+    if (value <= 0) {
+        error = QStringLiteral("quantity %1 is not a positive number").arg(value);
+        return std::nullopt;
+    }
+    if (value > MaxTakeoffQuantity) {
+        error = QStringLiteral("quantity %1 is more than %2 on one line")
+                    .arg(value)
+                    .arg(MaxTakeoffQuantity);
+        return std::nullopt;
+    }
+    return value;
+}
+
+void keepFirst(QString &error, const QString &reason)
+{
+    if (error.isEmpty())
+        error = reason;
+}
+
+} // namespace
+
+bool isTakeoffHeader(const QStringList &fields)
+{
+    static const QStringList english = {"kind", "pressure", "series", "dn", "quantity"};
+    static const QStringList chinese = {"类型", "公称压力", "系列", "公称直径", "数量"};
+    if (fields.size() != FieldCount)
+        return false;
+    bool isEnglish = true;
+    for (qsizetype i = 0; i < FieldCount; ++i)
+        isEnglish = isEnglish && fields[i].compare(english[i], Qt::CaseInsensitive) == 0;
+    return isEnglish || fields == chinese;
+}
+
+TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
+{
+    TakeoffLine line;
+    line.number = number;
+    line.fields = fields;
+    // Spreadsheets often carry empty columns after the last one that holds something.
+    while (line.fields.size() > FieldCount && line.fields.last().isEmpty())
+        line.fields.removeLast();
+
+    const Flange &f = flange(line.fields);
+    line.kind = f.kind;
+    line.pressureMpa = f.pressureMpa;
+    line.series = f.series;
+    line.dn = f.dn;
+    QString error = f.error;
+    if (line.fields.size() != FieldCount)
+        error = QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
+                    .arg(line.fields.size());
+    if (line.fields.size() >= FieldCount) {
+        QString quantityError;
+        line.quantity = readQuantity(line.fields[4], quantityError);
+        keepFirst(error, quantityError);
+    } else {
+        keepFirst(error, QStringLiteral("no quantity"));
+    }
+
+    if (!error.isEmpty()) {
+        line.error = QStringLiteral("line %1: %2").arg(number).arg(error);
+        return line;
+    }
+    line.record = f.record;
+    line.unitWeightHundredths = std::llround(*f.record->weightKg * 100);
+    line.weightHundredths = line.unitWeightHundredths * *line.quantity;
+    return line;
+}
+
+const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fields)
+{
+    // FNV-1a over the four flange texts, then a check of the texts themselves: cheaper than
+    // joining them into a key for every line.
+    const qsizetype count = std::min<qsizetype>(fields.size(), 4);
+    quint64 hash = 14695981039346656037ULL;
+    for (qsizetype i = 0; i < count; ++i) {
+        for (QChar c : fields[i])
+            hash = (hash ^ c.unicode()) * 1099511628211ULL;
+        hash = (hash ^ 0x1f) * 1099511628211ULL;
+    }
+    const auto sameTexts = [&](const Flange &f) {
+        if (f.texts.size() != count)
+            return false;
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString &a = f.texts[i];
+            const QString &b = fields[i];
+            if (a.size() != b.size() ||
+                std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QChar)) != 0)
+                return false;
+        }
+        return true;
+    };
+    const auto found = m_flanges.find(hash);
+    if (found != m_flanges.end() && sameTexts(found->second))
+        return found->second;
+    if (m_flanges.size() >= RememberedFlanges)
+        m_flanges.clear();
+    Flange read = readFlange(fields);
+    read.texts = fields.mid(0, count);
+    return m_flanges.insert_or_assign(hash, std::move(read)).first->second;
+}
+
+TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &fields)
+{
+    Flange f;
+    const auto field = [&](qsizetype i) { return fields.value(i); };
+    f.kind = readFlangeKind(field(0));
+    if (!f.kind)
+        keepFirst(f.error, QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, "
+                                          "带颈对焊)")
+                               .arg(quotedText(field(0))));
+    f.pressureMpa = readPressureMpa(field(1));
+    if (!f.pressureMpa)
+        keepFirst(
+            f.error,
+            QStringLiteral("pressure %1 is not a number in MPa or PN").arg(quotedText(field(1))));
+    f.series = readSeries(field(2));
+    if (!f.series)
+        keepFirst(f.error, QStringLiteral("series %1 is not A or B").arg(quotedText(field(2))));
+    f.dn = readDnText(field(3));
+    if (!f.dn)
+        keepFirst(f.error, QStringLiteral("DN %1 is not a number").arg(quotedText(field(3))));
+    if (!f.error.isEmpty() || fields.size() < 4)
+        return f;
+
+    const std::optional<PressureRating> pressure = pressureIndex(*f.kind, *f.pressureMpa);
+    if (!pressure) {
+        f.error = pressureNotListed(*f.kind, field(1)).reason.section(QLatin1Char(';'), 0, 0);
+        return f;
+    }
+    f.record = record(*f.kind, *pressure, *f.dn, *f.series);
+    if (!f.record) {
+        f.error =
+            diameterNotListed(*f.kind, *pressure, *f.dn).reason.section(QLatin1Char(';'), 0, 0);
+    } else if (!f.record->weightKg) {
+        f.error = QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
+                      .arg(kindCode(*f.kind))
+                      .arg(*f.dn)
+                      .arg(f.record->pressureText);
+        f.record.reset();
+    }
+    return f;
+}
+
+std::shared_ptr<const FlangeRecord>
+TakeoffCalculator::record(FlangeKind kind, PressureRating pressure, int dn, PipeSeries series)
+{
+    // Only found rows are kept, so the map never holds more than the catalogue has.
+    const quint64 key = (quint64(kind) << 48) | (quint64(pressure & 0xff) << 40) |
+                        (quint64(quint32(dn)) << 8) | quint64(series & 0xff);
+    const auto found = m_records.find(key);
+    if (found != m_records.end())
+        return found->second;
+    std::optional<FlangeRecord> looked = lookUpFlange(kind, pressure, dn, series);
+    if (!looked)
+        return nullptr;
+    auto shared = std::make_shared<const FlangeRecord>(std::move(*looked));
+    m_records.emplace(key, shared);
+    return shared;
+}

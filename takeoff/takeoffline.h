@@ -1,0 +1,63 @@
+#pragma once
+
+#include "catalogue/catalogue.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+// One line of a take-off: a flange kind, pressure, series, DN and quantity, and what the
+// catalogue gives for it. A line that cannot be read or has no row keeps its place with the
+// reason; the values it could read are kept, the others stay empty.
+struct TakeoffLine {
+    qint64 number = 0;  // 1-based line in the list
+    QStringList fields; // as written, trimmed
+    std::optional<FlangeKind> kind;
+    std::optional<double> pressureMpa;
+    std::optional<PipeSeries> series;
+    std::optional<int> dn;
+    std::optional<qint64> quantity;
+    // The catalogue row (shared by every line of that flange), or null for a failed line.
+    std::shared_ptr<const FlangeRecord> record;
+    qint64 unitWeightHundredths = 0; // the row's weight in 0.01 kg
+    qint64 weightHundredths = 0;     // unit weight × quantity
+    QString error; // "line 7: DN 11 is not listed for PL at 1.0 MPa"; empty when good
+
+    bool ok() const { return error.isEmpty(); }
+    double unitWeightKg() const { return double(unitWeightHundredths) / 100; }
+    double weightKg() const { return double(weightHundredths) / 100; }
+};
+
+// The most flanges one line may ask for, so that no sum can overflow.
+inline constexpr qint64 MaxTakeoffQuantity = 1'000'000;
+
+// The column names a list may start with, in English and in Chinese.
+bool isTakeoffHeader(const QStringList &fields);
+
+// Computes lines. It remembers the catalogue rows it has looked up (there are under a thousand)
+// and the readings of recent flange texts, so a long list costs little more than reading it.
+class TakeoffCalculator
+{
+public:
+    TakeoffLine compute(qint64 number, const QStringList &fields);
+
+private:
+    struct Flange {
+        std::optional<FlangeKind> kind;
+        std::optional<double> pressureMpa;
+        std::optional<PipeSeries> series;
+        std::optional<int> dn;
+        std::shared_ptr<const FlangeRecord> record;
+        QString error;     // without the "line N: " prefix
+        QStringList texts; // the four texts it was read from
+    };
+    const Flange &flange(const QStringList &fields);
+    Flange readFlange(const QStringList &fields);
+    std::shared_ptr<const FlangeRecord> record(FlangeKind kind, PressureRating pressure, int dn,
+                                               PipeSeries series);
+
+    std::unordered_map<quint64, Flange> m_flanges; // bounded: cleared past a limit
+    std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
+};

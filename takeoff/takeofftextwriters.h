@@ -1,0 +1,115 @@
+#pragma once
+
+#include "takeoff/takeoffwriter.h"
+
+#include <QHash>
+#include <QIODevice>
+#include <QJsonObject>
+#include <memory>
+
+// The take-off's text forms, written through a buffer into a device (a file being saved, or
+// standard output), UTF-8.
+
+// UTF-8 into a device through a buffer that is written out in large blocks; remembers the
+// first failure.
+class Utf8Output
+{
+public:
+    explicit Utf8Output(QIODevice &device) : m_device(device) {}
+    Utf8Output &operator<<(QByteArrayView bytes);
+    Utf8Output &operator<<(const QString &text) { return *this << QByteArrayView(text.toUtf8()); }
+    Utf8Output &operator<<(const QByteArray &bytes) { return *this << QByteArrayView(bytes); }
+    Utf8Output &operator<<(const char *bytes) { return *this << QByteArrayView(bytes); }
+    Utf8Output &operator<<(char c) { return *this << QByteArrayView(&c, 1); }
+    // False with the device's reason when a write failed.
+    bool flush(QString &error);
+
+private:
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    QString m_error;
+};
+
+// Shared: the output and its failure.
+class TakeoffStreamWriter : public TakeoffWriter
+{
+public:
+    explicit TakeoffStreamWriter(QIODevice &device) : m_out(device) {}
+    bool finish(QString &error) override { return m_out.flush(error); }
+
+protected:
+    Utf8Output m_out;
+};
+
+// Shared by the forms that write a line as a row of the columns: a good line's cells are its
+// row's but for the line number, quantity and weight, so each row's texts are made once.
+class TakeoffRowWriter : public TakeoffStreamWriter
+{
+public:
+    void writeLine(const TakeoffLine &line) override;
+    void writeTotals(const TakeoffTotals &totals) override;
+
+protected:
+    using TakeoffStreamWriter::TakeoffStreamWriter;
+    void writeRow(const QList<TakeoffCell> &cells);
+    // A cell as the form writes it, with what separates it from the next column; the same for
+    // the ASCII text of a number.
+    virtual QString cellText(const TakeoffCell &cell, qsizetype column) const = 0;
+    virtual void appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const = 0;
+    virtual void endRow(QByteArray &row) const = 0;
+
+private:
+    QByteArray cellsText(const QList<TakeoffCell> &cells, qsizetype from, qsizetype to) const;
+    struct RecordTexts {
+        std::shared_ptr<const FlangeRecord> record; // keeps the key alive
+        QByteArray flange;                          // kind to DN
+        QByteArray values;                          // the row's values and unit weight
+    };
+    QHash<const FlangeRecord *, RecordTexts> m_recordTexts;
+    QByteArray m_row;
+};
+
+// An aligned table for people, Chinese column names with units, then the totals.
+class TakeoffTableWriter : public TakeoffRowWriter
+{
+public:
+    explicit TakeoffTableWriter(QIODevice &device);
+    void writeTotals(const TakeoffTotals &totals) override;
+
+protected:
+    QString cellText(const TakeoffCell &cell, qsizetype column) const override;
+    void appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const override;
+    void endRow(QByteArray &row) const override;
+
+private:
+    QList<int> m_widths;
+};
+
+// CSV with a byte order mark (so a spreadsheet reads the Chinese names), a header with units,
+// one row per line (failed lines keep their place, with the reason), then the totals rows.
+class TakeoffCsvWriter : public TakeoffRowWriter
+{
+public:
+    explicit TakeoffCsvWriter(QIODevice &device);
+
+protected:
+    QString cellText(const TakeoffCell &cell, qsizetype column) const override;
+    void appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const override;
+    void endRow(QByteArray &row) const override;
+};
+
+// {"lines": [...], "totals": {...}}, the array written as the lines come.
+class TakeoffJsonWriter : public TakeoffStreamWriter
+{
+public:
+    explicit TakeoffJsonWriter(QIODevice &device);
+    void writeLine(const TakeoffLine &line) override;
+    void writeTotals(const TakeoffTotals &totals) override;
+
+private:
+    bool m_first = true;
+};
+
+// A line as the JSON form writes it: what it asks for, its weights, its error (or null), and
+// the catalogue's values of its row under their catalogue keys.
+QJsonObject takeoffLineJson(const TakeoffLine &line);

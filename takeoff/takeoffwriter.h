@@ -1,0 +1,56 @@
+#pragma once
+
+#include "takeoff/takeoffline.h"
+#include "takeoff/takeofftotals.h"
+
+#include <QList>
+#include <QString>
+#include <variant>
+
+// Writes a take-off as it is computed: one line at a time, then the totals.
+class TakeoffWriter
+{
+public:
+    virtual ~TakeoffWriter() = default;
+    virtual void writeLine(const TakeoffLine &line) = 0;
+    virtual void writeTotals(const TakeoffTotals &totals) = 0;
+    // Flushes; false with the reason when the output could not be written.
+    virtual bool finish(QString &error) = 0;
+};
+
+// The columns a table of lines shows (text, CSV, spreadsheet): the line number, what the line
+// asks for, the row's main values, the weights, and the reason of a failed line.
+struct TakeoffColumn {
+    QString name; // Chinese, as the windows name the value
+    QString unit; // "" for counts and texts
+    int decimals; // -1: as short as the value allows
+};
+const QList<TakeoffColumn> &takeoffColumns();
+// "法兰外径(mm)".
+QString takeoffColumnTitle(const TakeoffColumn &column);
+
+enum TakeoffColumnIndex {
+    LineColumn,
+    KindColumn,
+    PressureColumn,
+    SeriesColumn,
+    DnColumn,
+    QuantityColumn,
+    OutsideDiameterColumn,
+    BoltCircleColumn,
+    CalloutColumn,
+    BoltColumn,
+    ThicknessColumn,
+    UnitWeightColumn,
+    WeightColumn,
+    ErrorColumn,
+};
+
+using TakeoffCell = std::variant<std::monostate, double, QString>;
+// A line's cells, one per column; what a failed line could not read is shown as written.
+QList<TakeoffCell> takeoffCells(const TakeoffLine &line);
+// The totals as rows of the same columns: the flanges and the weight, then one row per bolt
+// designation with its count in the quantity column.
+QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals);
+// A cell as text: numbers with the column's decimals.
+QString takeoffCellText(const TakeoffCell &cell, int decimals);

@@ -1,0 +1,215 @@
+// The take-off engine: totals against what the catalogue gives line by line, hostile lines that
+// keep their place with a reason, and lists saved in the encodings spreadsheets use.
+#include "catalogue/flangeinput.h"
+#include "takeoff/takeoffrun.h"
+#include "takeoff/takeofftextwriters.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QStringEncoder>
+#include <QTest>
+#include <cmath>
+
+namespace
+{
+
+struct Result {
+    QJsonArray lines;
+    QJsonObject totals;
+    QStringList failures;
+};
+
+Result takeOff(const QByteArray &list)
+{
+    QBuffer input;
+    input.setData(list);
+    input.open(QIODevice::ReadOnly);
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    TakeoffJsonWriter writer(output);
+    Result result;
+    computeTakeoff(input, writer, [&](const QString &reason) { result.failures.append(reason); });
+    QString error;
+    if (!writer.finish(error))
+        qWarning() << error;
+    QJsonParseError parseError{};
+    const QJsonObject json = QJsonDocument::fromJson(output.data(), &parseError).object();
+    if (parseError.error != QJsonParseError::NoError)
+        qWarning() << "JSON:" << parseError.errorString();
+    result.lines = json.value("lines").toArray();
+    result.totals = json.value("totals").toObject();
+    return result;
+}
+
+// Lines that must fail, with what their reason says.
+const QList<std::pair<QByteArray, QString>> &hostileLines()
+{
+    static const QList<std::pair<QByteArray, QString>> lines = {
+        {"XX,1.0,A,100,1", "unknown flange kind \"XX\""},
+        {"PL,1.0,A,11,2", "DN 11 is not listed for PL at 1.0 MPa"},
+        {"PL,3.3,A,100,2", "pressure 3.3 MPa is not listed for PL"},
+        {"PL,abc,A,100,2", "pressure \"abc\" is not a number"},
+        {"SO,1.6,C,100,2", "series \"C\" is not A or B"},
+        {"PL,1.0,A,DN1x,2", "DN \"DN1x\" is not a number"},
+        {"PL,1.0,A,100,0", "quantity 0 is not a positive number"},
+        {"PL,1.0,A,100,-1", "quantity -1 is not a positive number"},
+        {"PL,1.0,A,100,1.5", "quantity 1.5 is not a whole number"},
+        {"PL,1.0,A,100,99999999999999999999999", "is more than 1000000 on one line"},
+        {"PL,1.0,A,100,1000001", "quantity 1000001 is more than 1000000"},
+        {"PL,1.0,A,100,two", "quantity \"two\" is not a number"},
+        {"PL,1.0,A,100", "expected 5 fields (kind, pressure, series, dn, quantity), found 4"},
+        {"PL", "expected 5 fields"},
+        {"PL,1.0,A,100,2,extra", "found 6"},
+        {"\"PL,1.0\",A,100,2,3", "unknown flange kind \"PL,1.0\""},
+        {"\"PL,1.0,A,100,2", "a quoted field is not closed"},
+        {"WN,25,B,200,1", "WN DN 200 at 25.0 MPa has no series B form"},
+    };
+    return lines;
+}
+
+} // namespace
+
+class TestTakeoff : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hostileLineKeepsItsPlace_data();
+    void hostileLineKeepsItsPlace();
+    void totalsAreTheCatalogueSum();
+    void readsSpreadsheetEncodings_data();
+    void readsSpreadsheetEncodings();
+    void totalsCanBeTakenBack();
+};
+
+void TestTakeoff::hostileLineKeepsItsPlace_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("reason");
+    for (const auto &[line, reason] : hostileLines())
+        QTest::newRow(line.constData()) << line << reason;
+}
+
+// State: a good line, the hostile one, a good line. Expected: three lines in order, the middle
+// one with "line 3: <reason>" and nothing of it in the totals.
+void TestTakeoff::hostileLineKeepsItsPlace()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, reason);
+    const Result r = takeOff("kind,pressure,series,dn,quantity\nPL,1.0,A,100,2\n" + line +
+                             "\n\nSO,1.6,A,50,1\n");
+    QCOMPARE(r.lines.size(), 3);
+    QCOMPARE(r.lines[1]["line"].toInt(), 3);
+    const QString error = r.lines[1]["error"].toString();
+    QVERIFY2(error.startsWith("line 3: ") && error.contains(reason), qPrintable(error));
+    QCOMPARE(r.failures, QStringList{error});
+    QVERIFY(r.lines[0]["error"].isNull() && r.lines[2]["error"].isNull());
+    QCOMPARE(r.lines[2]["line"].toInt(), 5);
+    QCOMPARE(r.totals["flanges"].toInt(), 3);
+    QVERIFY(r.lines[1]["weight_kg"].isNull());
+}
+
+// A generated list of listed rows (both series, every kind) with hostile lines mixed in: each
+// good line's weight and the totals equal what the catalogue gives, looked up here directly.
+void TestTakeoff::totalsAreTheCatalogueSum()
+{
+    QList<FlangeRecord> rows;
+    forEachFlange([&](const FlangeRecord &r) { rows.append(r); });
+    QRandomGenerator random(20240611);
+    QByteArray list = "# a generated list\n";
+    qint64 flanges = 0;
+    qint64 hundredths = 0;
+    QMap<QString, qint64> holes;
+    QList<int> badLines;
+    for (int n = 2; n <= 1500; ++n) {
+        if (random.bounded(10) == 0) {
+            list += hostileLines()[random.bounded(int(hostileLines().size()))].first + '\n';
+            badLines.append(n);
+            continue;
+        }
+        const FlangeRecord &row = rows[random.bounded(int(rows.size()))];
+        const int quantity = 1 + random.bounded(40);
+        const QString kind = random.bounded(2) ? kindCode(row.kind) : kindChineseName(row.kind);
+        list += QStringLiteral("%1\t%2\t%3\tDN%4\t%5\n")
+                    .arg(kind, row.pressureText, seriesText(row.series))
+                    .arg(row.dn)
+                    .arg(quantity)
+                    .toUtf8();
+        if (!row.weightKg) {
+            badLines.append(n);
+            continue;
+        }
+        flanges += quantity;
+        hundredths += std::llround(*row.weightKg * 100) * quantity;
+        holes[row.bolt] += qint64(row.holeCount) * quantity;
+    }
+    const Result r = takeOff(list);
+    QCOMPARE(r.lines.size(), 1499);
+    QList<int> failed;
+    for (int i = 0; i < r.lines.size(); ++i) {
+        QCOMPARE(r.lines[i]["line"].toInt(), i + 2);
+        if (!r.lines[i]["error"].isNull())
+            failed.append(i + 2);
+    }
+    QCOMPARE(failed, badLines);
+    QCOMPARE(r.failures.size(), badLines.size());
+    QCOMPARE(qint64(r.totals["flanges"].toDouble()), flanges);
+    QCOMPARE(std::llround(r.totals["weight_kg"].toDouble() * 100), hundredths);
+    const QJsonObject bolts = r.totals["bolts"].toObject();
+    QCOMPARE(bolts.keys(), QStringList(holes.keys()));
+    for (auto it = holes.cbegin(); it != holes.cend(); ++it)
+        QCOMPARE(qint64(bolts[it.key()].toDouble()), (it.value() + 1) / 2);
+}
+
+void TestTakeoff::readsSpreadsheetEncodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString list = QStringLiteral("类型,公称压力,系列,公称直径,数量\r\n"
+                                        "带颈对焊,PN40,A,100,3\r\n# 备注：注释行\r\n"
+                                        "板式平焊,1.0,B,200,2\r\n");
+    QTest::newRow("GB18030") << QByteArray(QStringEncoder("GB18030").encode(list));
+    QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + list.toUtf8();
+    QTest::newRow("UTF-8") << list.toUtf8();
+}
+
+void TestTakeoff::readsSpreadsheetEncodings()
+{
+    QFETCH(QByteArray, bytes);
+    const Result r = takeOff(bytes);
+    QVERIFY2(r.failures.isEmpty(), qPrintable(r.failures.join('\n')));
+    QCOMPARE(r.lines.size(), 2);
+    const auto expected = [](FlangeKind kind, double mpa, int dn, PipeSeries series, int count) {
+        const FlangeRecord row = *lookUpFlange(kind, *pressureIndex(kind, mpa), dn, series);
+        return std::llround(*row.weightKg * 100) * count;
+    };
+    QCOMPARE(r.lines[0]["kind"].toString(), "WN");
+    QCOMPARE(r.lines[0]["line"].toInt(), 2);
+    QCOMPARE(std::llround(r.lines[0]["weight_kg"].toDouble() * 100),
+             expected(FlangeKind::WeldNeck, 4.0, 100, SeriesA, 3));
+    QCOMPARE(r.lines[1]["line"].toInt(), 4);
+    QCOMPARE(std::llround(r.lines[1]["weight_kg"].toDouble() * 100),
+             expected(FlangeKind::Plate, 1.0, 200, SeriesB, 2));
+}
+
+// A table that edits its lines takes a line back out: the totals return to where they were.
+void TestTakeoff::totalsCanBeTakenBack()
+{
+    TakeoffCalculator calculator;
+    TakeoffTotals totals;
+    const TakeoffLine kept = calculator.compute(1, {"SO", "2.5", "A", "80", "7"});
+    const TakeoffLine edited = calculator.compute(2, {"WN", "10", "B", "150", "3"});
+    QVERIFY(kept.ok() && edited.ok());
+    totals.add(kept);
+    const QMap<QString, qint64> before = totals.bolts();
+    totals.add(edited);
+    totals.remove(edited);
+    QCOMPARE(totals.bolts(), before);
+    QCOMPARE(totals.flanges(), 7);
+    QCOMPARE(totals.weightHundredths(), kept.weightHundredths);
+}
+
+QTEST_GUILESS_MAIN(TestTakeoff)
+#include "tst_takeoff.moc"
