@@ -143,8 +143,8 @@ void TestDrawingExport::dxfReadBack()
 
     // The dimensions carry the row's values; the title block names the kind in Chinese.
     const QVariantList dimensions = dxf["dimensions"].toArray().toVariantList();
-    QVERIFY(dimensions.contains(QStringLiteral("D=%%c") + QString::number(d)));
-    QVERIFY(dimensions.contains(QStringLiteral("K=%%c") + QString::number(k)));
+    QVERIFY(dimensions.contains(QStringLiteral("D=%%C") + QString::number(d)));
+    QVERIFY(dimensions.contains(QStringLiteral("K=%%C") + QString::number(k)));
     QVERIFY(dimensions.contains(QStringLiteral("C=") + QString::number(*record.thickness)));
     if (record.height)
         QVERIFY(dimensions.contains(QStringLiteral("H=") + QString::number(*record.height)));
