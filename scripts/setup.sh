@@ -7,7 +7,7 @@ BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev lib
 
 # What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes, and
 # Google Benchmark for the benchmark programs it builds.
-TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf poppler-utils)
+TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf python3-fonttools poppler-utils)
 
 ensure_packages() {
     local missing=()
