@@ -31,7 +31,8 @@ STAND_INS = {"⌀": "Ø"}
 
 CAP_HEIGHT = 9.0  # LFF glyphs stand on a grid whose capitals are 9 units high
 STEP = 0.6  # longest chord, in those units, a flattened curve may have
-LETTER_SPACING = 1.5
+IDEOGRAPH_EM = 8.8
+LETTER_SPACING = 1.0
 WORD_SPACING = 5.0
 
 
@@ -119,9 +120,9 @@ def main():
         if name is None:
             sys.exit(f"{FAMILY} has no glyph for {char!r}")
         if is_wide(char):
-            # The em box (descender −12 %, ascender 88 %) spans −1 … 9.5: the ink of an
-            # ideograph then stands about as high as a capital.
-            scale, rise = 10.5 / em, 10.5 * 0.12 - 1.0
+            # An ideograph advances about one text height, as the drawings reckon it: its em box
+            # 8.8 units wide, raised so that its ink (from 7 % below the baseline) stands on it.
+            scale, rise = IDEOGRAPH_EM / em, IDEOGRAPH_EM * 0.07
         else:
             scale, rise = CAP_HEIGHT / cap, 0.0
         pen = PolylinePen(glyphs, lambda p: (p[0] * scale, p[1] * scale + rise))
