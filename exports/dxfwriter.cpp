@@ -11,6 +11,8 @@
 namespace
 {
 
+constexpr const char *DrawingTextStyle = "quorvit-hei";
+
 struct LayerStyle {
     DrawingLayer layer;
     const char *name;
@@ -41,13 +43,14 @@ DL_Attributes on(DrawingLayer layer)
 }
 
 // Text in the file's code page, ANSI_936 (GBK, what Chinese AutoCAD writes into R2000
-// files); φ as the CAD diameter sign %%c, a character GBK lacks as a \U+XXXX escape.
+// files); φ as the CAD diameter sign %%C (LibreCAD reads only the capital), a character GBK
+// lacks as a \U+XXXX escape.
 std::string dxfText(const QString &text)
 {
     std::string out;
     for (QChar c : text) {
         if (c == QChar(0x03C6)) {
-            out += "%%c";
+            out += "%%C";
             continue;
         }
         QStringEncoder gbk("GBK");
@@ -59,6 +62,26 @@ std::string dxfText(const QString &text)
                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, '0').toStdString();
     }
     return out;
+}
+
+// dxflib's writeStyle leaves the font file groups empty and names a TrueType family instead;
+// a shape font with its big font needs them filled.
+void writeTextStyle(DL_WriterA &dw, const char *name, const char *font, const char *bigFont,
+                    double lastHeight)
+{
+    dw.dxfString(0, "STYLE");
+    dw.handle();
+    dw.dxfString(100, "AcDbSymbolTableRecord");
+    dw.dxfString(100, "AcDbTextStyleTableRecord");
+    dw.dxfString(2, name);
+    dw.dxfInt(70, 0);
+    dw.dxfReal(40, 0.0); // not a fixed height
+    dw.dxfReal(41, 1.0); // width factor
+    dw.dxfReal(50, 0.0); // oblique angle
+    dw.dxfInt(71, 0);
+    dw.dxfReal(42, lastHeight);
+    dw.dxfString(3, font);
+    dw.dxfString(4, bigFont);
 }
 
 void writeTables(DL_Dxf &dxf, DL_WriterA &dw, double textHeight)
@@ -86,8 +109,12 @@ void writeTables(DL_Dxf &dxf, DL_WriterA &dw, double textHeight)
                                      s.linetype, 1.0));
     dw.tableEnd();
 
-    dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, textHeight, "unicode", ""));
+    // LibreCAD takes a text's style name for the name of its stroke font: the drawing's text
+    // is in the style named after the font Quorvit installs for LibreCAD. Other CAD programs
+    // read the font files: the GB drafting lettering with its Chinese big font.
+    dw.tableStyle(2);
+    for (const char *style : {"Standard", DrawingTextStyle})
+        writeTextStyle(dw, style, "gbenor.shx", "gbcbig.shx", textHeight);
     dw.tableEnd();
     dxf.writeView(dw);
     dxf.writeUcs(dw);
@@ -176,7 +203,8 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         const bool centred = t.anchor == TextAnchor::Center;
         dxf.writeText(dw,
                       DL_TextData(t.pos.x(), t.pos.y(), 0.0, t.pos.x(), t.pos.y(), 0.0, t.height,
-                                  1.0, 0, centred ? 1 : 0, 0, dxfText(t.text), "Standard", 0.0),
+                                  1.0, 0, centred ? 1 : 0, 0, dxfText(t.text), DrawingTextStyle,
+                                  0.0),
                       on(DrawingLayer::Text));
     }
     dw.sectionEnd();

@@ -18,6 +18,7 @@ expected_files=(
     usr/share/metainfo/$app_id.metainfo.xml
     usr/share/man/man1/quorvit.1
     usr/share/bash-completion/completions/quorvit
+    usr/share/librecad/fonts/quorvit-hei.lff
 )
 expected_depends=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins
     fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei)
@@ -78,6 +79,11 @@ completion=$root/usr/share/bash-completion/completions/quorvit
 bash -n "$completion" || fail "the bash completion is not valid bash"
 bash -c "_init_completion() { :; }; complete() { :; }; source '$completion'; declare -F _quorvit" \
     >/dev/null || fail "the bash completion defines no _quorvit"
+
+# LibreCAD's font for the drawings' text: a LibreCAD font holding the title block's Chinese.
+font=$root/usr/share/librecad/fonts/quorvit-hei.lff
+grep -q '^# Format: *LibreCAD Font 1' "$font" || fail "quorvit-hei.lff is not a LibreCAD font"
+grep -q '^\[710a\] 焊$' "$font" || fail "quorvit-hei.lff has no glyph for 焊"
 
 echo "== build the Debian package"
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >/dev/null

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,8 +51,38 @@ print(json.dumps({
     "hatches": len(msp.query("HATCH")),
     "dimensions": [d.dxf.text for d in msp.query("DIMENSION")],
     "texts": [t.dxf.text for t in msp.query("TEXT")],
+    "styledTexts": [[t.dxf.style, t.dxf.text] for t in msp.query("TEXT")]
+                   + [[t.dxf.style, t.text] for t in msp.query("MTEXT")],
 }))
 )";
+
+// The characters a LibreCAD font (.lff) has glyphs for: its "[4e00] 一" lines.
+QSet<char32_t> fontCharacters(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QSet<char32_t> characters;
+    static const QRegularExpression glyph(QStringLiteral("^\\[([0-9a-fA-F]{4,6})\\]"));
+    while (!file.atEnd()) {
+        const QRegularExpressionMatch m = glyph.match(QString::fromUtf8(file.readLine()));
+        if (m.hasMatch())
+            characters.insert(m.captured(1).toUInt(nullptr, 16));
+    }
+    return characters;
+}
+
+// Text as a CAD program shows it: \U+XXXX escapes and the %% codes read as their characters.
+QString shownText(QString text)
+{
+    static const QRegularExpression escape(QStringLiteral("\\\\U\\+([0-9A-Fa-f]{4})"));
+    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     QChar(m.captured(1).toUShort(nullptr, 16)));
+    return text.replace(QStringLiteral("%%C"), QStringLiteral("\u2300"), Qt::CaseInsensitive)
+        .replace(QStringLiteral("%%D"), QStringLiteral("\u00B0"), Qt::CaseInsensitive)
+        .replace(QStringLiteral("%%P"), QStringLiteral("\u00B1"), Qt::CaseInsensitive);
+}
 
 QString pressureArgument(const FlangeRecord &r)
 {
@@ -143,14 +174,33 @@ void TestDrawingExport::dxfReadBack()
 
     // The dimensions carry the row's values; the title block names the kind in Chinese.
     const QVariantList dimensions = dxf["dimensions"].toArray().toVariantList();
-    QVERIFY(dimensions.contains(QStringLiteral("D=%%c") + QString::number(d)));
-    QVERIFY(dimensions.contains(QStringLiteral("K=%%c") + QString::number(k)));
+    QVERIFY(dimensions.contains(QStringLiteral("D=%%C") + QString::number(d)));
+    QVERIFY(dimensions.contains(QStringLiteral("K=%%C") + QString::number(k)));
     QVERIFY(dimensions.contains(QStringLiteral("C=") + QString::number(*record.thickness)));
     if (record.height)
         QVERIFY(dimensions.contains(QStringLiteral("H=") + QString::number(*record.height)));
     const QStringList texts = dxf["texts"].toVariant().toStringList();
     QVERIFY(texts.contains(kindChineseName(record.kind) + QStringLiteral("法兰 ") +
                            kindCode(record.kind)));
+
+    // LibreCAD draws a text with the font its style is named after; ours must hold every
+    // character written, the dimensions' included.
+    QList<QStringList> styled;
+    for (const QJsonValue &value : dxf["styledTexts"].toArray())
+        styled.append(value.toVariant().toStringList());
+    for (const QVariant &dimension : dimensions)
+        styled.append({QStringLiteral(QUORVIT_TEXT_STYLE), dimension.toString()});
+    QVERIFY(!styled.isEmpty());
+    for (const QStringList &text : styled) {
+        QCOMPARE(text[0], QStringLiteral(QUORVIT_TEXT_STYLE));
+        const QSet<char32_t> glyphs =
+            fontCharacters(QStringLiteral(QUORVIT_LIBRECAD_FONTS "/") + text[0] + ".lff");
+        QVERIFY2(!glyphs.isEmpty(), qPrintable(text[0]));
+        for (char32_t c : shownText(text[1]).toUcs4())
+            QVERIFY2(c == U' ' || glyphs.contains(c),
+                     qPrintable(QStringLiteral("no glyph for %1 in \"%2\"")
+                                    .arg(QString::fromUcs4(&c, 1), text[1])));
+    }
 }
 
 void TestDrawingExport::svgIsTrueScale()
@@ -167,7 +217,7 @@ void TestDrawingExport::svgIsTrueScale()
     QVERIFY(size.hasMatch());
     const QRegularExpressionMatch box =
         QRegularExpression(R"re(viewBox="0 0 ([\d.]+) ([\d.]+)")re").match(text);
-        QVERIFY(box.hasMatch());
+    QVERIFY(box.hasMatch());
     QCOMPARE(size.captured(1).toDouble(), box.captured(1).toDouble());
     QCOMPARE(size.captured(2).toDouble(), box.captured(2).toDouble());
     const FlangeRecord r = *lookUpFlange(FlangeKind::WeldNeck,
