@@ -49,13 +49,11 @@ extern char **environ;
 namespace
 {
 
-using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
-
 // What the benchmarks need of one query window: how to make it, its query, where the DN is
 // typed, and a pressure (list row) under which both benchmark DNs are listed.
 struct QueryWindowKind {
     const char *name;
-    std::function<QWidget *()> create;
+    std::function<QueryWindow *()> create;
     QueryProcedure query;
     int dnBox;
     PressureRating pressure;
@@ -126,9 +124,9 @@ void BM_QueryProcedure(benchmark::State &state, const QueryWindowKind &kind)
 }
 
 // A shown window with a pressure and series A selected.
-std::unique_ptr<QWidget> preparedWindow(const QueryWindowKind &kind)
+std::unique_ptr<QueryWindow> preparedWindow(const QueryWindowKind &kind)
 {
-    std::unique_ptr<QWidget> window(kind.create());
+    std::unique_ptr<QueryWindow> window(kind.create());
     window->findChild<QListWidget *>("List1")->setCurrentRow(kind.pressure);
     window->findChild<QListWidget *>("List2")->setCurrentRow(SeriesA);
     window->show();
@@ -140,8 +138,8 @@ std::unique_ptr<QWidget> preparedWindow(const QueryWindowKind &kind)
 // the boxes, the query, writing its texts, painting them.
 void BM_FindThroughWindow(benchmark::State &state, const QueryWindowKind &kind)
 {
-    const std::unique_ptr<QWidget> window = preparedWindow(kind);
-    QLineEdit *dnBox = textBox(window.get(), kind.dnBox);
+    const std::unique_ptr<QueryWindow> window = preparedWindow(kind);
+    QLineEdit *dnBox = window->box(kind.dnBox);
     auto *find = window->findChild<QPushButton *>("Command1");
     qsizetype i = 0;
     for (auto _ : state) {
@@ -155,8 +153,8 @@ void BM_FindThroughWindow(benchmark::State &state, const QueryWindowKind &kind)
 // boxes, and let the window repaint them.
 void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
 {
-    const std::unique_ptr<QWidget> window = preparedWindow(kind);
-    QLineEdit *dnBox = textBox(window.get(), kind.dnBox);
+    const std::unique_ptr<QueryWindow> window = preparedWindow(kind);
+    QLineEdit *dnBox = window->box(kind.dnBox);
 
     struct Write {
         QLineEdit *box;
@@ -165,10 +163,10 @@ void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
     std::array<std::vector<Write>, typedDns.size()> writes;
     for (std::size_t d = 0; d < typedDns.size(); ++d) {
         dnBox->setText(typedDns[d]);
-        QueryRun run = startQuery(window.get());
+        QueryRun run([&](int n) { return window->box(n) ? window->box(n)->text() : QString(); });
         kind.query(run, kind.pressure, SeriesA);
         for (const QueryStep &step : run.steps())
-            writes[d].push_back({textBox(window.get(), step.box), step.text});
+            writes[d].push_back({window->box(step.box), step.text});
     }
 
     qsizetype i = 0;
