@@ -32,8 +32,8 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
     // The drawing and its lines lie under the boxes that stand on it.
     for (const ControlDesign &c : design.controls)
         if (c.kind == ControlDesign::Picture)
-            addPicture(this, c.name, c.text, twipsRect(c.twips.x(), c.twips.y(), c.twips.width(),
-                                                       c.twips.height()));
+            addPicture(this, c.name, c.text,
+                       twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
     for (const LineDesign &line : design.lines)
         addLine(this, line.name, line.fromTwips, line.toTwips, line.width);
 

@@ -29,14 +29,14 @@ struct FontDesign {
 // One control of a query window's designed table.
 struct ControlDesign {
     enum Kind { Label, Note, TextBox, List, Button, Picture };
-    Kind kind;      // Note: a label whose caption wraps over its lines
-    QString name;   // "Text3", "List1", "Command1", arrayName("Label1", 0)
-    QRect twips;    // left, top, width, height
-    int tab;        // tab index; -1 for the picture, which has none
+    Kind kind;                      // Note: a label whose caption wraps over its lines
+    QString name;                   // "Text3", "List1", "Command1", arrayName("Label1", 0)
+    QRect twips;                    // left, top, width, height
+    int tab;                        // tab index; -1 for the picture, which has none
     std::optional<FontDesign> font; // none: the window's own font
-    QString text;   // caption, initial text, or the picture's drawing resource
-    QString hint = {};       // what it holds, in Chinese (accessible name and tooltip)
-    QString hintDetail = {}; // its unit or values ("mm", "A 或 B"); none for plain texts
+    QString text;                   // caption, initial text, or the picture's drawing resource
+    QString hint = {};              // what it holds, in Chinese (accessible name and tooltip)
+    QString hintDetail = {};        // its unit or values ("mm", "A 或 B"); none for plain texts
 };
 
 struct LineDesign {

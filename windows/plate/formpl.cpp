@@ -10,6 +10,8 @@ const FontDesign SongBold = {"宋体", 10.8, true};
 
 QueryWindowDesign plateWindow()
 {
+    // One line a control, as in the designed table.
+    // clang-format off
     return {
         .window = {"FormPL", "板式平焊钢制管法兰", 7212, 4104, QPoint(2748, 2364),
                    QColor(224, 224, 224)},
@@ -53,6 +55,7 @@ QueryWindowDesign plateWindow()
         .clearOrder = {1, 2, 3, 5, 4, 6, 7, 8, 9, 10, 11, 12},
         .query = runPlateQuery,
     };
+    // clang-format on
 }
 
 } // namespace

@@ -11,6 +11,8 @@ const FontDesign SongBold = {"宋体", 10.8, true};
 
 QueryWindowDesign slipOnWindow()
 {
+    // One line a control, as in the designed table.
+    // clang-format off
     return {
         .window = {"FormSO", "带颈平焊", 7896, 4452, std::nullopt, QColor(255, 224, 192)},
         .lines = {{"Line1", {5400, 0}, {5400, 4440}, 3}},
@@ -55,6 +57,7 @@ QueryWindowDesign slipOnWindow()
         .clearOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
         .query = runSlipOnQuery,
     };
+    // clang-format on
 }
 
 } // namespace

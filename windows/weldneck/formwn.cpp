@@ -10,6 +10,8 @@ const FontDesign Song = {"宋体", 10.8};
 
 QueryWindowDesign weldNeckWindow()
 {
+    // One line a control, as in the designed table.
+    // clang-format off
     return {
         .window = {"FormWN", "带颈对焊钢制管法兰", 7716, 4452, QPoint(2748, 2232),
                    QColor(192, 192, 255)},
@@ -52,6 +54,7 @@ QueryWindowDesign weldNeckWindow()
         .clearOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13},
         .query = runWeldNeckQuery,
     };
+    // clang-format on
 }
 
 } // namespace
