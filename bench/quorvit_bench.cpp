@@ -1,6 +1,7 @@
 // Benchmarks of Quorvit, run by hand (README, "Performance"):
 // - row lookups of the three tables and the query procedures without widgets;
-// - a full "查找" through a real window against writing the same texts into the same boxes;
+// - a full "查找" through a real window against writing the same texts into the same boxes, and
+//   a paste of a megabyte into a box;
 // - the first show of each query window (creation, load step, painting) with and without its
 //   drawing, and the one-time parse of each drawing;
 // - start-up to the main menu painted, against a bare Qt program with six buttons: both started
@@ -21,6 +22,7 @@
 #include "windows/weldneck/formwn.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -177,6 +179,27 @@ void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
             write.box->setText(write.text);
         QCoreApplication::processEvents();
     }
+}
+
+// Paste a megabyte of digits into the DN box with Ctrl+V and let the window repaint; the box
+// keeps what fits its maximum length, and its text is fitted into view. Emptied between pastes
+// (not timed).
+void BM_PasteMegabyte(benchmark::State &state, const QueryWindowKind &kind)
+{
+    const std::unique_ptr<QueryWindow> window = preparedWindow(kind);
+    QLineEdit *dnBox = window->box(kind.dnBox);
+    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+    dnBox->setFocus();
+    for (auto _ : state) {
+        state.PauseTiming();
+        dnBox->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        QTest::keyClick(dnBox, Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
+    if (dnBox->text().size() != dnBox->maxLength())
+        state.SkipWithError("the paste did not arrive");
 }
 
 // Counts the paint events of one widget.
@@ -435,6 +458,8 @@ void registerWindowBenchmarks()
                                      kind)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_WriteSameTexts/" + name).c_str(), BM_WriteSameTexts, kind)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_PasteMegabyte/" + name).c_str(), BM_PasteMegabyte, kind)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_FirstShow/" + name + "/drawing").c_str(), BM_FirstShow,
                                      kind, true)

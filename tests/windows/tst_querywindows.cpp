@@ -12,6 +12,7 @@
 #include "windows/slipon/formso.h"
 #include "windows/weldneck/formwn.h"
 
+#include <QClipboard>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
@@ -214,6 +215,23 @@ private slots:
         QTest::keyClick(target, Qt::Key_Down);
         QCOMPARE(selectedIndex(target), 1);
         QCOMPARE(shownRow(target), 1);
+    }
+
+    // Ctrl+V of a megabyte into a box holding a text with part of it selected: the selection
+    // is replaced, and what the box can hold arrives after the text before the selection.
+    void pasteKeepsWhatTheBoxCanHold()
+    {
+        QueryWindow &window = open(Kinds[0]);
+        QLineEdit *dn = window.box(Kinds[0].dnBox);
+        QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+        dn->setText("12345");
+        dn->setFocus();
+        dn->setSelection(1, 3);
+        QTest::keyClick(dn, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(dn->text().size(), dn->maxLength());
+        QCOMPARE(dn->text(), "1" + QString(dn->maxLength() - 2, u'7') + "5");
+        QTest::keyClick(dn, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(dn->text(), QStringLiteral("12345"));
     }
 
     void messageBoxShowsItsTitleWhole_data()
