@@ -14,8 +14,7 @@ void writeMessageWrite(QueryRun &run, PressureRating, PipeSeries)
     run.write(1, "after");
 }
 
-// A query window of three boxes (box 1 the DN box), two lists and the three buttons, which
-// clears boxes 1 and 2 only.
+// A query window of one box, the two lists and "查找", which runs writeMessageWrite.
 class BoxWindow : public QueryWindow
 {
 public:
@@ -25,19 +24,15 @@ public:
               .lines = {},
               .controls =
                   {{ControlDesign::TextBox, "Text1", {0, 0, 600, 264}, 0, {}, " "},
-                   {ControlDesign::TextBox, "Text2", {0, 300, 600, 264}, 1, {}, " "},
-                   {ControlDesign::TextBox, "Text3", {0, 600, 600, 264}, 2, {}, " "},
-                   {ControlDesign::List, "List1", {800, 0, 600, 264}, 3, {}, {}},
-                   {ControlDesign::List, "List2", {800, 300, 600, 264}, 4, {}, {}},
-                   {ControlDesign::Button, "Command1", {800, 600, 600, 372}, 5, {}, "查找"},
-                   {ControlDesign::Button, "Command2", {800, 1000, 600, 372}, 6, {}, "清除"},
-                   {ControlDesign::Button, "Command3", {800, 1400, 600, 372}, 7, {}, "返回"}},
-              .pressures = {"0.25", "0.6", "1.0"},
+                   {ControlDesign::List, "List1", {800, 0, 600, 264}, 1, {}, {}},
+                   {ControlDesign::List, "List2", {800, 300, 600, 264}, 2, {}, {}},
+                   {ControlDesign::Button, "Command1", {800, 600, 600, 372}, 3, {}, "查找"}},
+              .pressures = {"1.0"},
               .dnBox = 1,
               .findButton = "Command1",
-              .clearButton = "Command2",
-              .backButton = "Command3",
-              .clearOrder = {1, 2},
+              .clearButton = {},
+              .backButton = {},
+              .clearOrder = {},
               .query = writeMessageWrite,
           })
     {
@@ -72,34 +67,6 @@ private slots:
         };
         QCOMPARE(run.steps(), expected);
         QCOMPARE(run.messages(), QStringList{"请从新输入公称直径！"});
-    }
-
-    void loadStepFillsListsWithoutSelection()
-    {
-        BoxWindow window;
-        QCOMPARE(window.pressures()->count(), 3);
-        QCOMPARE(window.pressures()->item(2)->text(), QStringLiteral("1.0"));
-        QCOMPARE(window.series()->count(), 2);
-        QCOMPARE(window.series()->item(0)->text(), QStringLiteral("A"));
-        QCOMPARE(window.series()->item(1)->text(), QStringLiteral("B"));
-        QCOMPARE(selectedIndex(window.pressures()), -1);
-        QCOMPARE(selectedIndex(window.series()), -1);
-        window.series()->setCurrentRow(1);
-        QCOMPARE(selectedIndex(window.series()), 1);
-        window.series()->clearSelection();
-        QCOMPARE(selectedIndex(window.series()), -1);
-    }
-
-    void clearingEmptiesTheBoxesAndKeepsSelections()
-    {
-        BoxWindow window;
-        window.pressures()->setCurrentRow(0);
-        window.box(2)->setText("42");
-        window.clear();
-        QCOMPARE(window.box(1)->text(), QString());
-        QCOMPARE(window.box(2)->text(), QString());
-        QCOMPARE(window.box(3)->text(), QStringLiteral(" "));
-        QCOMPARE(selectedIndex(window.pressures()), 0);
     }
 
     // A message is shown between the writes before it and the writes after it.
