@@ -1,6 +1,7 @@
 // Benchmarks of Quorvit, run by hand (README, "Performance"):
 // - row lookups of the three tables and the query procedures without widgets;
-// - a full "查找" through a real window against writing the same texts into the same boxes;
+// - a full "查找" through a real window against writing the same texts into the same boxes, and
+//   a paste of a megabyte into a box;
 // - the first show of each query window (creation, load step, painting) with and without its
 //   drawing, and the one-time parse of each drawing;
 // - start-up to the main menu painted, against a bare Qt program with six buttons: both started
@@ -26,6 +27,7 @@
 #include "windows/weldneck/formwn.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -59,13 +61,11 @@ extern char **environ;
 namespace
 {
 
-using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
-
 // What the benchmarks need of one query window: how to make it, its query, where the DN is
 // typed, and a pressure (list row) under which both benchmark DNs are listed.
 struct QueryWindowKind {
     const char *name;
-    std::function<QWidget *()> create;
+    std::function<QueryWindow *()> create;
     QueryProcedure query;
     int dnBox;
     PressureRating pressure;
@@ -136,9 +136,9 @@ void BM_QueryProcedure(benchmark::State &state, const QueryWindowKind &kind)
 }
 
 // A shown window with a pressure and series A selected.
-std::unique_ptr<QWidget> preparedWindow(const QueryWindowKind &kind)
+std::unique_ptr<QueryWindow> preparedWindow(const QueryWindowKind &kind)
 {
-    std::unique_ptr<QWidget> window(kind.create());
+    std::unique_ptr<QueryWindow> window(kind.create());
     window->findChild<QListWidget *>("List1")->setCurrentRow(kind.pressure);
     window->findChild<QListWidget *>("List2")->setCurrentRow(SeriesA);
     window->show();
@@ -150,8 +150,8 @@ std::unique_ptr<QWidget> preparedWindow(const QueryWindowKind &kind)
 // the boxes, the query, writing its texts, painting them.
 void BM_FindThroughWindow(benchmark::State &state, const QueryWindowKind &kind)
 {
-    const std::unique_ptr<QWidget> window = preparedWindow(kind);
-    QLineEdit *dnBox = textBox(window.get(), kind.dnBox);
+    const std::unique_ptr<QueryWindow> window = preparedWindow(kind);
+    QLineEdit *dnBox = window->box(kind.dnBox);
     auto *find = window->findChild<QPushButton *>("Command1");
     qsizetype i = 0;
     for (auto _ : state) {
@@ -165,8 +165,8 @@ void BM_FindThroughWindow(benchmark::State &state, const QueryWindowKind &kind)
 // boxes, and let the window repaint them.
 void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
 {
-    const std::unique_ptr<QWidget> window = preparedWindow(kind);
-    QLineEdit *dnBox = textBox(window.get(), kind.dnBox);
+    const std::unique_ptr<QueryWindow> window = preparedWindow(kind);
+    QLineEdit *dnBox = window->box(kind.dnBox);
 
     struct Write {
         QLineEdit *box;
@@ -175,10 +175,10 @@ void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
     std::array<std::vector<Write>, typedDns.size()> writes;
     for (std::size_t d = 0; d < typedDns.size(); ++d) {
         dnBox->setText(typedDns[d]);
-        QueryRun run = startQuery(window.get());
+        QueryRun run([&](int n) { return window->box(n) ? window->box(n)->text() : QString(); });
         kind.query(run, kind.pressure, SeriesA);
         for (const QueryStep &step : run.steps())
-            writes[d].push_back({textBox(window.get(), step.box), step.text});
+            writes[d].push_back({window->box(step.box), step.text});
     }
 
     qsizetype i = 0;
@@ -189,6 +189,27 @@ void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
             write.box->setText(write.text);
         QCoreApplication::processEvents();
     }
+}
+
+// Paste a megabyte of digits into the DN box with Ctrl+V and let the window repaint; the box
+// keeps what fits its maximum length, and its text is fitted into view. Emptied between pastes
+// (not timed).
+void BM_PasteMegabyte(benchmark::State &state, const QueryWindowKind &kind)
+{
+    const std::unique_ptr<QueryWindow> window = preparedWindow(kind);
+    QLineEdit *dnBox = window->box(kind.dnBox);
+    QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+    dnBox->setFocus();
+    for (auto _ : state) {
+        state.PauseTiming();
+        dnBox->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        QTest::keyClick(dnBox, Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
+    if (dnBox->text().size() != dnBox->maxLength())
+        state.SkipWithError("the paste did not arrive");
 }
 
 // Counts the paint events of one widget.
@@ -523,6 +544,21 @@ void BM_FirstShowInFreshProcess(benchmark::State &state, const QueryWindowKind &
     inTurn(state, ways, names, true);
 }
 
+// What the Song face costs: the same first show with "宋体" drawn by Noto Serif CJK SC (as
+// the program does) and by the thinner AR PL UMing.
+void BM_SongFaceFirstShow(benchmark::State &state, const QueryWindowKind &kind)
+{
+    const Measure ways[2] = {
+        [&] {
+            return runChild({selfPath, "--first-show", kind.name, "drawing"}, {});
+        },
+        [&] {
+            return runChild({selfPath, "--first-show", kind.name, "thin_song"}, {});
+        }};
+    const char *names[2] = {"noto_song", "thin_song"};
+    inTurn(state, ways, names, true);
+}
+
 // The child side of the above: the menu painted, then the timed press. Reports the duration in
 // ns on descriptor 3.
 int firstShowChild(const QString &name, bool withDrawing)
@@ -570,6 +606,8 @@ void registerWindowBenchmarks()
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_WriteSameTexts/" + name).c_str(), BM_WriteSameTexts, kind)
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_PasteMegabyte/" + name).c_str(), BM_PasteMegabyte, kind)
+            ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_FirstShow/" + name + "/drawing").c_str(), BM_FirstShow,
                                      kind, true)
             ->Unit(benchmark::kMillisecond);
@@ -578,6 +616,11 @@ void registerWindowBenchmarks()
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("BM_FirstShowInFreshProcess/" + name).c_str(),
                                      BM_FirstShowInFreshProcess, kind)
+            ->Iterations(20)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_SongFaceFirstShow/" + name).c_str(), BM_SongFaceFirstShow,
+                                     kind)
             ->Iterations(20)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
@@ -597,8 +640,14 @@ int main(int argc, char *argv[])
     installChineseFonts();
 
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 4 && arguments[1] == u"--first-show")
-        return firstShowChild(arguments[2], arguments[3] == u"drawing");
+    if (arguments.size() == 4 && arguments[1] == u"--first-show") {
+        // "thin_song": the drawing shown, with "宋体" drawn by AR PL UMing as it used to be.
+        if (arguments[3] == u"thin_song") {
+            QFont::removeSubstitutions("宋体");
+            QFont::insertSubstitution("宋体", "AR PL UMing CN");
+        }
+        return firstShowChild(arguments[2], arguments[3] != u"no_drawing");
+    }
 
     selfPath = QCoreApplication::applicationFilePath().toStdString();
     registerWindowBenchmarks();

@@ -20,7 +20,7 @@ shoot() {
     local scale=$1 out=$2
     mkdir -p "$out"
     env -u QT_QPA_PLATFORMTHEME -u QT_QPA_PLATFORM -u QT_FONT_DPI QT_SCALE_FACTOR="$scale" \
-        xvfb-run -a -s "-screen 0 1600x1200x24 -dpi 96" "$build/tests/shell/shot_windows" "$out"
+        xvfb-run -a -s "-screen 0 1600x1200x24 -dpi 96" "$build/tests/app/shot_windows" "$out"
 }
 
 if [ "${1:-}" = --scales ]; then

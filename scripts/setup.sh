@@ -3,13 +3,16 @@
 
 # Build tools, Qt 6 Widgets and SVG, and the CJK faces the windows are drawn with.
 BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev libdxflib-dev
-    libxlsxwriter-dev fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei fonts-noto-cjk
+    libxlsxwriter-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei
     qt6-translations-l10n)
 
 # What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes,
-# Google Benchmark for the benchmark programs it builds, and independent readers of what the
-# program writes: ezdxf (DXF), openpyxl (xlsx), poppler-utils (PDF text).
-TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf python3-openpyxl poppler-utils)
+# Google Benchmark for the benchmark programs it builds, independent readers of what the program
+# writes (ezdxf for DXF, openpyxl for xlsx, poppler-utils for PDF text), and the locales with
+# which a test proves that number reading ignores the locale (ensure_test_locale generates
+# de_DE.UTF-8).
+TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf python3-openpyxl
+    poppler-utils locales)
 
 ensure_packages() {
     local missing=()
@@ -25,4 +28,18 @@ ensure_packages() {
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -qq
     $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Generates de_DE.UTF-8 (decimal comma) when it is missing; needs the locales package.
+ensure_test_locale() {
+    locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+    echo "Generating the locale de_DE.UTF-8"
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+    $sudo locale-gen >/dev/null
 }

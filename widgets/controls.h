@@ -24,7 +24,8 @@ struct WindowDesign {
     std::optional<QColor> background;     // none: the platform's button face
 };
 
-// Names, captions, sizes, places and colours a top-level window as designed.
+// Names, captions, sizes, places and colours a top-level window as designed; its size is fixed
+// and it has no maximise button. Buttons made below press on Enter when focused.
 void designWindow(QWidget *window, const WindowDesign &design);
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
@@ -35,6 +36,9 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption,
 QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &twipsGeometry,
                       const QString &initialText = QStringLiteral(" "),
                       const std::optional<QFont> &font = {});
+// A one-line list box: single selection, and the entry it shows is always the one selected once
+// the user has moved it (arrows, wheel, keys); Up or Down on a list without a selection selects
+// the first entry.
 QListWidget *addList(QWidget *parent, const QString &name, const QRect &twipsGeometry,
                      const std::optional<QFont> &font = {});
 // A straight line from one point to another, in twips, with a width in pixels.

@@ -7,10 +7,13 @@
 namespace
 {
 
-// Installed faces by style, best first; Debian's arphic and WenQuanYi packages provide them.
+// Installed faces by style, best first; Debian's Noto CJK, arphic and WenQuanYi packages provide
+// them.
 const QStringList KaiFaces = {"AR PL UKai CN", "AR PL KaitiM GB", "AR PL UKai TW",
                               "Noto Serif CJK SC", "WenQuanYi Micro Hei"};
-const QStringList SongFaces = {"AR PL UMing CN", "AR PL SungtiL GB", "Noto Serif CJK SC",
+// Noto Serif CJK draws the Song style with firm strokes at 8 to 12 pt, where AR PL UMing's
+// hairlines come out thin and grey.
+const QStringList SongFaces = {"Noto Serif CJK SC", "AR PL UMing CN", "AR PL SungtiL GB",
                                "AR PL UMing TW", "WenQuanYi Micro Hei"};
 const QStringList SansFaces = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Droid Sans Fallback",
                                "AR PL UMing CN"};

@@ -1,9 +1,136 @@
 #include "widgets/querywindow.h"
 
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+namespace
+{
+
+// The window's own box number of a "Text<n>" name, 0 for other names.
+int boxNumber(const QString &name)
+{
+    return name.startsWith(u"Text") ? QStringView(name).mid(4).toInt() : 0;
+}
+
+} // namespace
+
+QueryWindow::QueryWindow(const QueryWindowDesign &design)
+    : m_query(design.query), m_clearOrder(design.clearOrder)
+{
+    designWindow(this, design.window);
+
+    // The drawing and its lines lie under the boxes that stand on it.
+    for (const ControlDesign &c : design.controls)
+        if (c.kind == ControlDesign::Picture)
+            addPicture(this, c.name, c.text,
+                       twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
+    for (const LineDesign &line : design.lines)
+        addLine(this, line.name, line.fromTwips, line.toTwips, line.width);
+
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    QPushButton *find = nullptr;
+    for (const ControlDesign &c : design.controls) {
+        const QRect rect = twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height());
+        const std::optional<QFont> font =
+            c.font ? std::optional(designFont(QString::fromUtf8(c.font->face), c.font->pointSize,
+                                              c.font->bold))
+                   : std::nullopt;
+        QWidget *control = nullptr;
+        switch (c.kind) {
+        case ControlDesign::Label:
+        case ControlDesign::Note:
+            addLabel(this, c.name, c.text, rect, font)->setWordWrap(c.kind == ControlDesign::Note);
+            break;
+        case ControlDesign::TextBox: {
+            QLineEdit *box = addTextBox(this, c.name, rect, c.text, font);
+            m_boxes.at(boxNumber(c.name)) = box;
+            control = box;
+            break;
+        }
+        case ControlDesign::List: {
+            QListWidget *list = addList(this, c.name, rect, font);
+            (c.name == u"List1" ? m_pressures : m_series) = list;
+            control = list;
+            break;
+        }
+        case ControlDesign::Button: {
+            QPushButton *button = addButton(this, c.name, c.text, rect, font);
+            if (c.name == design.findButton) {
+                find = button;
+                connect(button, &QPushButton::clicked, this, &QueryWindow::find);
+            } else if (c.name == design.clearButton) {
+                connect(button, &QPushButton::clicked, this, &QueryWindow::clear);
+            } else if (c.name == design.backButton) {
+                connect(button, &QPushButton::clicked, this, &QueryWindow::backRequested);
+            }
+            control = button;
+            break;
+        }
+        case ControlDesign::Picture:
+            break;
+        }
+        if (!control)
+            continue;
+        tabOrder.emplace_back(c.tab, control);
+        if (!c.hint.isEmpty()) {
+            control->setAccessibleName(c.hint);
+            control->setToolTip(c.hintDetail.isEmpty()
+                                    ? c.hint
+                                    : QStringLiteral("%1（%2）").arg(c.hint, c.hintDetail));
+        }
+    }
+
+    // Labels take no focus: the focus starts on the first control in tab order that does.
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    if (!tabOrder.empty())
+        tabOrder.front().second->setFocus();
+
+    // Enter in the DN box presses "查找".
+    QLineEdit *dn = box(design.dnBox);
+    dn->setToolTip(dn->toolTip() + QStringLiteral("，按回车键查找"));
+    connect(dn, &QLineEdit::returnPressed, find, &QPushButton::click);
+
+    fillLists(m_pressures, m_series, design.pressures);
+}
+
+QLineEdit *QueryWindow::box(int n) const
+{
+    return n >= 0 && n <= MaxBox ? m_boxes[std::size_t(n)] : nullptr;
+}
+
+void QueryWindow::find()
+{
+    QueryRun run([this](int n) {
+        const QLineEdit *edit = box(n);
+        return edit ? edit->text() : QString();
+    });
+    m_query(run, selectedIndex(m_pressures), selectedIndex(m_series));
+    for (const QueryStep &step : run.steps()) {
+        if (step.kind == QueryStep::Kind::Message)
+            showMessage(this, step.text);
+        else if (QLineEdit *edit = box(step.box))
+            edit->setText(step.text);
+    }
+}
+
+void QueryWindow::clear()
+{
+    for (int n : m_clearOrder)
+        box(n)->setText(QString());
+}
 
 void fillLists(QListWidget *pressures, QListWidget *series, const QStringList &pressureTexts)
 {
@@ -19,54 +146,21 @@ int selectedIndex(const QListWidget *list)
     return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
-QLineEdit *textBox(const QWidget *window, int n)
-{
-    return window->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n),
-                                          Qt::FindDirectChildrenOnly);
-}
-
-void clearBoxes(const QWidget *window, std::initializer_list<int> boxesInOrder)
-{
-    for (int n : boxesInOrder)
-        textBox(window, n)->setText(QString());
-}
-
-QueryRun startQuery(const QWidget *window)
-{
-    return QueryRun([window](int box) {
-        const QLineEdit *edit = textBox(window, box);
-        return edit ? edit->text() : QString();
-    });
-}
-
-void playQuery(QWidget *window, const QueryRun &run)
-{
-    for (const QueryStep &step : run.steps()) {
-        if (step.kind == QueryStep::Kind::Message)
-            showMessage(window, step.text);
-        else
-            textBox(window, step.box)->setText(step.text);
-    }
-}
-
 void showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvit"), text, QMessageBox::Ok, parent);
+    const QString title = QStringLiteral("Quorvit");
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    // A window manager cuts a title that does not fit beside the title bar's icon and buttons:
+    // keep the box at least as wide as the title (in a bold title font) and five title-bar-sized
+    // squares for the icon, the three buttons and the margins.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int titleBarHeight = std::max(metrics.height() * 2, 24);
+    const int width = metrics.horizontalAdvance(title) + 5 * titleBarHeight;
+    // QMessageBox sizes itself from its layout, so the width goes in as a spacer across it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
-}
-
-void describeControls(std::initializer_list<ControlHint> hints)
-{
-    for (const ControlHint &hint : hints) {
-        hint.control->setAccessibleName(hint.name);
-        hint.control->setToolTip(hint.detail.isEmpty()
-                                     ? hint.name
-                                     : QStringLiteral("%1（%2）").arg(hint.name, hint.detail));
-    }
-}
-
-void findOnEnter(QLineEdit *dnBox, QPushButton *find)
-{
-    dnBox->setToolTip(dnBox->toolTip() + QStringLiteral("，按回车键查找"));
-    QObject::connect(dnBox, &QLineEdit::returnPressed, find, &QPushButton::click);
 }

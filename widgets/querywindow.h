@@ -2,16 +2,98 @@
 
 #include "core/values/queryrun.h"
 #include "core/values/types.h"
+#include "widgets/controls.h"
 
 #include <QStringList>
+#include <QWidget>
+#include <array>
 #include <initializer_list>
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QWidget;
 
-// The pieces the three query windows share: their lists, their boxes, their messages.
+// The pieces the three query windows share: one window class built from a description of its
+// kind (controls in designed order, lists, query procedure, clearing order), plus the message
+// box and the list helpers.
+
+// A designed font: face, size in points, weight.
+struct FontDesign {
+    const char *face;
+    qreal pointSize;
+    bool bold = false;
+};
+
+// One control of a query window's designed table.
+struct ControlDesign {
+    enum Kind { Label, Note, TextBox, List, Button, Picture };
+    Kind kind;                      // Note: a label whose caption wraps over its lines
+    QString name;                   // "Text3", "List1", "Command1", arrayName("Label1", 0)
+    QRect twips;                    // left, top, width, height
+    int tab;                        // tab index; -1 for the picture, which has none
+    std::optional<FontDesign> font; // none: the window's own font
+    QString text;                   // caption, initial text, or the picture's drawing resource
+    QString hint = {};              // what it holds, in Chinese (accessible name and tooltip)
+    QString hintDetail = {};        // its unit or values ("mm", "A 或 B"); none for plain texts
+};
+
+struct LineDesign {
+    QString name;
+    QPoint fromTwips;
+    QPoint toTwips;
+    int width;
+};
+
+using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
+
+// Everything that sets one flange kind's window apart from the others.
+struct QueryWindowDesign {
+    WindowDesign window;
+    std::vector<LineDesign> lines;
+    std::vector<ControlDesign> controls;
+    QStringList pressures; // List1's entries; List2 always holds "A" and "B"
+    int dnBox;             // the box number of the DN box, where Enter presses "查找"
+    QString findButton;
+    QString clearButton;
+    QString backButton;
+    std::vector<int> clearOrder; // "清除" empties these boxes in this order
+    QueryProcedure query;
+};
+
+// A query window: builds the designed controls (the picture under the boxes, the lines, the
+// rest in designed order), sets the tab order and the first focus, describes each control,
+// and runs the load step (lists filled, nothing selected).
+class QueryWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QueryWindow(const QueryWindowDesign &design);
+    Q_DISABLE_COPY_MOVE(QueryWindow)
+
+    // The box "Text<n>"; nullptr for a number the window has no box for.
+    QLineEdit *box(int n) const;
+    QListWidget *pressures() const { return m_pressures; }
+    QListWidget *series() const { return m_series; }
+
+    // "查找": reads the boxes and lists, runs the query, writes its texts and messages in order.
+    void find();
+    // "清除": the boxes of the clearing order get the empty text. Lists are left alone.
+    void clear();
+
+signals:
+    // "返回": the menu should take this window's place.
+    void backRequested();
+
+private:
+    static constexpr int MaxBox = 15;
+    std::array<QLineEdit *, MaxBox + 1> m_boxes{};
+    QListWidget *m_pressures = nullptr;
+    QListWidget *m_series = nullptr;
+    QueryProcedure m_query;
+    std::vector<int> m_clearOrder;
+};
 
 // The load step: the pressures into the first list, "A" and "B" into the second, nothing selected.
 void fillLists(QListWidget *pressures, QListWidget *series, const QStringList &pressureTexts);
@@ -19,29 +101,6 @@ void fillLists(QListWidget *pressures, QListWidget *series, const QStringList &p
 // The selected row of a list, -1 while nothing is selected.
 int selectedIndex(const QListWidget *list);
 
-// The box "Text<n>" of a window.
-QLineEdit *textBox(const QWidget *window, int n);
-
-// "清除": the given boxes, in this order, get the empty text. Lists are left alone.
-void clearBoxes(const QWidget *window, std::initializer_list<int> boxesInOrder);
-
-// A run that starts from what the window's boxes hold now.
-QueryRun startQuery(const QWidget *window);
-
-// Writes and messages of a finished run, in the order the procedure took them.
-void playQuery(QWidget *window, const QueryRun &run);
-
-// The modal message box: application title, the text, an OK button only, no icon.
+// The modal message box: application title, the text, an OK button only, no icon; wide enough
+// for a window manager to show its title whole.
 void showMessage(QWidget *parent, const QString &text);
-
-// What a control holds, said in Chinese for the mouse and for screen readers: the name is the
-// accessible name, and the tooltip is the name with its unit or values in brackets.
-struct ControlHint {
-    QWidget *control;
-    QString name;
-    QString detail = {}; // the unit ("mm") or the values ("A 或 B"); none for plain texts
-};
-void describeControls(std::initializer_list<ControlHint> hints);
-
-// Enter in the DN box presses "查找".
-void findOnEnter(QLineEdit *dnBox, QPushButton *find);

@@ -1,5 +1,6 @@
 #include "core/values/numberreading.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -49,11 +50,23 @@ double readPrefixedInteger(const std::u16string &s, std::size_t pos, int base)
     return value;
 }
 
-// strtod in the C locale, whatever locale the application runs in.
+// A decimal number of ASCII sign, digits, point and exponent, read whatever locale the
+// application runs in. from_chars takes no plus sign; it leaves a number beyond the range of a
+// double to its caller, and strtod in the C locale gives those the values it always gave them
+// (infinity with the sign, or the nearest tiny value or zero).
 double parseDecimal(const std::string &ascii)
 {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(ascii.c_str(), nullptr, cLocale);
+    const char *first = ascii.data();
+    const char *last = first + ascii.size();
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return strtod_l(ascii.c_str(), nullptr, cLocale);
+    }
+    return error == std::errc() ? value : 0;
 }
 
 } // namespace

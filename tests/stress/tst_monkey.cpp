@@ -29,7 +29,7 @@ namespace
 
 using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
 
-struct QueryWindow {
+struct WindowUnderTest {
     WindowKind kind;
     QStringList pressures;
     int boxCount;
@@ -38,7 +38,7 @@ struct QueryWindow {
     QueryProcedure query;
 };
 
-const QueryWindow QueryWindows[] = {
+const WindowUnderTest QueryWindows[] = {
     {WindowKind::FormPL,
      {"0.25", "0.6", "1.0", "1.6", "2.5"},
      12,
@@ -87,9 +87,15 @@ const char *const OddTexts[] = {"1e400",      "-1e400",
                                 "4.9e-324",   "99999999999999999999"};
 
 // Which window is which kind, by its object name.
-const QueryWindow *queryWindowOf(const QWidget *window)
+// The box "Text<n>" of a query window.
+QLineEdit *boxOf(const QWidget *window, int n)
 {
-    for (const QueryWindow &w : QueryWindows) {
+    return qobject_cast<const QueryWindow *>(window)->box(n);
+}
+
+const WindowUnderTest *queryWindowOf(const QWidget *window)
+{
+    for (const WindowUnderTest &w : QueryWindows) {
         static const char *names[] = {"FormPL", "FormSO", "FormWN"};
         if (window->objectName() == QLatin1String(names[&w - QueryWindows]))
             return &w;
@@ -204,9 +210,12 @@ class TestMonkey : public QObject
         QStringList boxes;
         QStringList messages;
     };
-    static Prediction predictFind(QWidget *window, const QueryWindow &kind)
+    static Prediction predictFind(QWidget *window, const WindowUnderTest &kind)
     {
-        QueryRun run = startQuery(window);
+        QueryRun run([window](int n) {
+            const QLineEdit *box = boxOf(window, n);
+            return box ? box->text() : QString();
+        });
         kind.query(run, selectedIndex(window->findChild<QListWidget *>("List1")),
                    selectedIndex(window->findChild<QListWidget *>("List2")));
         Prediction p{{}, run.messages()};
@@ -214,18 +223,18 @@ class TestMonkey : public QObject
             p.boxes.append(run.text(n));
         return p;
     }
-    static QStringList boxTexts(QWidget *window, const QueryWindow &kind)
+    static QStringList boxTexts(QWidget *window, const WindowUnderTest &kind)
     {
         QStringList texts;
         for (int n = 1; n <= kind.boxCount; ++n)
-            texts.append(textBox(window, n)->text());
+            texts.append(boxOf(window, n)->text());
         return texts;
     }
 
     // One random action on the visible window. Returns the prediction when it pressed "查找".
     std::optional<Prediction> act(QWidget *window)
     {
-        const QueryWindow *kind = queryWindowOf(window);
+        const WindowUnderTest *kind = queryWindowOf(window);
         const int what = below(100);
 
         if (what < 30) {
@@ -365,7 +374,7 @@ class TestMonkey : public QObject
         }
 
         if (prediction) {
-            const QueryWindow &kind = *queryWindowOf(actedOn);
+            const WindowUnderTest &kind = *queryWindowOf(actedOn);
             if (shownMessages != prediction->messages)
                 return QStringLiteral("messages [%1], the query gives [%2]")
                     .arg(shownMessages.join(u", "), prediction->messages.join(u", "));
@@ -388,7 +397,7 @@ class TestMonkey : public QObject
             return QStringLiteral("message \"%1\" without 查找").arg(shownMessages.join(u", "));
         }
 
-        for (const QueryWindow &kind : QueryWindows) {
+        for (const WindowUnderTest &kind : QueryWindows) {
             QWidget *window = m_windows ? m_windows->existing(kind.kind) : nullptr;
             if (!window)
                 continue;
@@ -402,7 +411,7 @@ class TestMonkey : public QObject
                 items(window->findChild<QListWidget *>("List2")) != QStringList{"A", "B"})
                 return QStringLiteral("the lists of %1 changed").arg(window->objectName());
             for (int n : kind.resultBoxes) {
-                QLineEdit *box = textBox(window, n);
+                QLineEdit *box = boxOf(window, n);
                 const QString text = box->text();
                 const auto typed = m_typed.constFind(box);
                 const bool typedHere =

@@ -21,6 +21,7 @@ public:
         bool hasOk;
         QString okText;
         bool modal;
+        int width; // pixels, frame excluded
     };
 
     MessageCatcher()
@@ -52,7 +53,7 @@ private:
             return;
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         seen.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()),
-                     ok != nullptr, ok ? ok->text() : QString(), box->isModal()});
+                     ok != nullptr, ok ? ok->text() : QString(), box->isModal(), box->width()});
         if (probe)
             probed.append(probe());
         if (ok)

@@ -49,13 +49,15 @@ bool clipped(const QLabel *label, const QFont &font)
     copy.setWordWrap(label->wordWrap());
     copy.setAlignment(label->alignment());
     const QSize room = label->size();
-    // A wrapped caption keeps its width, or it would wrap elsewhere.
-    copy.resize(room + QSize(label->wordWrap() ? 0 : 100, 100));
+    // A wrapped caption keeps its width, or it would wrap elsewhere; a vertically centred one
+    // keeps its height, or it would move, and is cut when it has ink in its top or bottom row.
+    const bool centred = label->alignment() & Qt::AlignVCenter;
+    copy.resize(room + QSize(label->wordWrap() ? 0 : 100, centred ? 0 : 100));
     const QImage image = copy.grab().toImage();
     const int background = qGray(copy.palette().color(copy.backgroundRole()).rgb());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((x >= room.width() - 1 || y >= room.height() - 1) &&
+            if ((x >= room.width() - 1 || y >= room.height() - 1 || (centred && y == 0)) &&
                 qAbs(qGray(image.pixel(x, y)) - background) > 64)
                 return true;
     return false;

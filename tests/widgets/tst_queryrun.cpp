@@ -6,19 +6,37 @@
 #include <QListWidget>
 #include <QtTest>
 
-// A window with a few boxes named as the query windows name them.
-class BoxWindow : public QWidget
+// A query procedure that writes box 1, shows a message, then writes box 1 again.
+void writeMessageWrite(QueryRun &run, PressureRating, PipeSeries)
+{
+    run.write(1, "before");
+    run.message("压力不对，从新输入！");
+    run.write(1, "after");
+}
+
+// A query window of one box, the two lists and "查找", which runs writeMessageWrite.
+class BoxWindow : public QueryWindow
 {
 public:
     BoxWindow()
+        : QueryWindow({
+              .window = {"FormX", "X", 3000, 2000, std::nullopt, std::nullopt},
+              .lines = {},
+              .controls =
+                  {{ControlDesign::TextBox, "Text1", {0, 0, 600, 264}, 0, {}, " "},
+                   {ControlDesign::List, "List1", {800, 0, 600, 264}, 1, {}, {}},
+                   {ControlDesign::List, "List2", {800, 300, 600, 264}, 2, {}, {}},
+                   {ControlDesign::Button, "Command1", {800, 600, 600, 372}, 3, {}, "查找"}},
+              .pressures = {"1.0"},
+              .dnBox = 1,
+              .findButton = "Command1",
+              .clearButton = {},
+              .backButton = {},
+              .clearOrder = {},
+              .query = writeMessageWrite,
+          })
     {
-        for (int n = 1; n <= 3; ++n)
-            (new QLineEdit(" ", this))->setObjectName(QStringLiteral("Text%1").arg(n));
-        pressures = new QListWidget(this);
-        series = new QListWidget(this);
     }
-    QListWidget *pressures;
-    QListWidget *series;
 };
 
 class TestQueryRun : public QObject
@@ -51,52 +69,17 @@ private slots:
         QCOMPARE(run.messages(), QStringList{"请从新输入公称直径！"});
     }
 
-    void loadStepFillsListsWithoutSelection()
-    {
-        BoxWindow window;
-        fillLists(window.pressures, window.series, {"0.25", "0.6", "1.0"});
-        QCOMPARE(window.pressures->count(), 3);
-        QCOMPARE(window.pressures->item(2)->text(), QStringLiteral("1.0"));
-        QCOMPARE(window.series->count(), 2);
-        QCOMPARE(window.series->item(0)->text(), QStringLiteral("A"));
-        QCOMPARE(window.series->item(1)->text(), QStringLiteral("B"));
-        QCOMPARE(selectedIndex(window.pressures), -1);
-        QCOMPARE(selectedIndex(window.series), -1);
-        window.series->setCurrentRow(1);
-        QCOMPARE(selectedIndex(window.series), 1);
-        window.series->clearSelection();
-        QCOMPARE(selectedIndex(window.series), -1);
-    }
-
-    void clearingEmptiesTheBoxesAndKeepsSelections()
-    {
-        BoxWindow window;
-        fillLists(window.pressures, window.series, {"1.0"});
-        window.pressures->setCurrentRow(0);
-        textBox(&window, 2)->setText("42");
-        clearBoxes(&window, {1, 2});
-        QCOMPARE(textBox(&window, 1)->text(), QString());
-        QCOMPARE(textBox(&window, 2)->text(), QString());
-        QCOMPARE(textBox(&window, 3)->text(), QStringLiteral(" "));
-        QCOMPARE(selectedIndex(window.pressures), 0);
-    }
-
     // A message is shown between the writes before it and the writes after it.
     void playsWritesAndMessagesInOrder()
     {
         BoxWindow window;
-        QueryRun run = startQuery(&window);
-        run.write(1, "before");
-        run.message("压力不对，从新输入！");
-        run.write(1, "after");
-
         MessageCatcher catcher;
-        catcher.probe = [&window] { return textBox(&window, 1)->text(); };
-        playQuery(&window, run);
+        catcher.probe = [&window] { return window.box(1)->text(); };
+        window.find();
 
         QCOMPARE(catcher.texts(), QStringList{"压力不对，从新输入！"});
         QCOMPARE(catcher.probed, QStringList{"before"});
-        QCOMPARE(textBox(&window, 1)->text(), QStringLiteral("after"));
+        QCOMPARE(window.box(1)->text(), QStringLiteral("after"));
     }
 
     void messageBoxIsModalWithTitleAndOkOnly()

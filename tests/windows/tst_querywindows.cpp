@@ -1,0 +1,215 @@
+// What the three query windows share, driven through the real windows with real key presses,
+// wheel turns and clicks. The query procedures, run on their own, are the oracle of what a press
+// of "查找" must write.
+#include "core/plate/platequery.h"
+#include "core/slipon/sliponquery.h"
+#include "core/weldneck/weldneckquery.h"
+#include "support/messagecatcher.h"
+#include "support/windowdriver.h"
+#include "widgets/fonts.h"
+#include "windows/plate/formpl.h"
+#include "windows/slipon/formso.h"
+#include "windows/weldneck/formwn.h"
+
+#include <QClipboard>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace
+{
+
+struct Kind {
+    const char *name;
+    std::function<QueryWindow *()> create;
+    QueryProcedure query;
+    int dnBox;
+};
+const Kind Kinds[] = {
+    {"FormPL", [] { return new FormPL; }, runPlateQuery, PlateBox::Dn},
+    {"FormSO", [] { return new FormSO; }, runSlipOnQuery, SlipOnBox::Dn},
+    {"FormWN", [] { return new FormWN; }, runWeldNeckQuery, WeldNeckBox::Dn},
+};
+
+// Every box's text, then the messages: what the procedure gives from the window's present boxes,
+// or what a click on "查找" leaves.
+QStringList predicted(const Kind &kind, const QueryWindow &window, PressureRating p, PipeSeries s)
+{
+    QueryRun run([&](int n) { return window.box(n) ? window.box(n)->text() : QString(); });
+    kind.query(run, p, s);
+    QStringList out;
+    for (int n = 1; n <= 15; ++n)
+        out.append(window.box(n) ? run.text(n) : QString());
+    return out + run.messages();
+}
+QStringList pressFind(QueryWindow &window, QList<MessageCatcher::Seen> *seen = nullptr)
+{
+    MessageCatcher catcher;
+    QTest::mouseClick(window.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QStringList out;
+    for (int n = 1; n <= 15; ++n)
+        out.append(window.box(n) ? window.box(n)->text() : QString());
+    if (seen)
+        *seen = catcher.seen;
+    return out + catcher.texts();
+}
+
+// The entry a one-line list shows: the row at the top of its viewport.
+int shownRow(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->itemAt(1, 1);
+    return item ? list->row(item) : -1;
+}
+
+void clickScrollArrow(QListWidget *list, QStyle::SubControl arrow)
+{
+    QScrollBar *bar = list->verticalScrollBar();
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = Qt::Vertical;
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
+}
+
+void turnWheel(QListWidget *list, int notches)
+{
+    const QPointF at = list->viewport()->rect().center();
+    QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton,
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list->viewport(), &wheel);
+}
+
+const std::function<void(QListWidget *)> Moves[] = {
+    [](QListWidget *l) { clickScrollArrow(l, QStyle::SC_ScrollBarAddLine); },
+    [](QListWidget *l) { clickScrollArrow(l, QStyle::SC_ScrollBarSubLine); },
+    [](QListWidget *l) { turnWheel(l, -1); },
+    [](QListWidget *l) { turnWheel(l, 1); },
+    [](QListWidget *l) { QTest::keyClick(l, Qt::Key_Down); },
+    [](QListWidget *l) { QTest::keyClick(l, Qt::Key_Up); },
+};
+
+} // namespace
+
+class TestQueryWindows : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QueryWindow> m_window;
+
+    QueryWindow &open(int kind)
+    {
+        m_window.reset(Kinds[kind].create());
+        m_window->show();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qFatal("%s did not become active", Kinds[kind].name);
+        return *m_window;
+    }
+
+private slots:
+    void initTestCase() { installChineseFonts(); }
+    void cleanup() { m_window.reset(); }
+
+    void movingAListSelectsTheEntryItShows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("start"); // the pressure row clicked first
+        QTest::addColumn<int>("move");  // index into Moves
+        const char *moves[] = {"scroll arrow down", "scroll arrow up", "wheel down",
+                               "wheel up",          "key down",        "key up"};
+        // From "1.0" to "1.6" and back on the plate window; a wheel notch moves three entries.
+        const int starts[] = {2, 3, 1, 4, 2, 3};
+        for (int k = 0; k < 3; ++k)
+            for (int m = 0; m < 6; ++m)
+                QTest::addRow("%s %s", Kinds[k].name, moves[m]) << k << starts[m] << m;
+    }
+    // Pick a pressure, move the list off it, type DN 300, press "查找": the pressure shown is the
+    // one selected, and the boxes hold what the query gives for it, not for the one picked.
+    void movingAListSelectsTheEntryItShows()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, start);
+        QFETCH(int, move);
+        QueryWindow &window = open(kind);
+        QListWidget *list = window.pressures();
+        clickRow(list, start);
+        clickRow(window.series(), SeriesA);
+        QCOMPARE(selectedIndex(list), start);
+
+        Moves[move](list);
+        const int shown = shownRow(list);
+        QVERIFY(shown != start);
+        QCOMPARE(selectedIndex(list), shown);
+
+        typeOver(window.box(Kinds[kind].dnBox), "300");
+        const QStringList expected = predicted(Kinds[kind], window, shown, SeriesA);
+        // Otherwise the check could not tell the two pressures apart.
+        QVERIFY(expected != predicted(Kinds[kind], window, start, SeriesA));
+        QCOMPARE(pressFind(window), expected);
+    }
+
+    void freshlyFocusedList_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("key");
+        for (int k = 0; k < 3; ++k)
+            for (const char *list : {"List1", "List2"}) {
+                QTest::addRow("%s %s Down", Kinds[k].name, list) << k << list << int(Qt::Key_Down);
+                QTest::addRow("%s %s Up", Kinds[k].name, list) << k << list << int(Qt::Key_Up);
+            }
+    }
+    // A fresh window has nothing selected, even with a list focused, and "查找" gives the messages
+    // of that, in a box wide enough for a window manager to show its title beside the title
+    // bar's icon and three buttons. Then, as on a native list box, the first Down (or Up)
+    // selects the first entry and the next Down the second.
+    void freshlyFocusedList()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, list);
+        QFETCH(int, key);
+        QueryWindow &window = open(kind);
+        auto *target = window.findChild<QListWidget *>(list);
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(selectedIndex(window.pressures()), -1);
+        QCOMPARE(selectedIndex(window.series()), -1);
+        QList<MessageCatcher::Seen> seen;
+        QCOMPARE(pressFind(window, &seen), predicted(Kinds[kind], window, -1, -1));
+        QVERIFY(!seen.isEmpty());
+        QFont titleFont = QApplication::font();
+        titleFont.setBold(true);
+        constexpr int TitleBarButton = 24; // the smallest common size of a title bar's buttons
+        for (const MessageCatcher::Seen &box : seen)
+            QVERIFY2(box.width >=
+                         QFontMetrics(titleFont).horizontalAdvance(box.title) + 5 * TitleBarButton,
+                     qPrintable(box.text));
+
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(selectedIndex(target), 0);
+        QTest::keyClick(target, Qt::Key_Down);
+        QCOMPARE(selectedIndex(target), 1);
+        QCOMPARE(shownRow(target), 1);
+    }
+
+    // Ctrl+V of a megabyte over part of a box's text: the selection is replaced by what the box
+    // can hold, and one undo brings the text back.
+    void pasteKeepsWhatTheBoxCanHold()
+    {
+        QLineEdit *dn = open(0).box(Kinds[0].dnBox);
+        QApplication::clipboard()->setText(QString(1 << 20, u'7'));
+        dn->setText("12345");
+        dn->setSelection(1, 3);
+        QTest::keyClick(dn, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(dn->text(), "1" + QString(dn->maxLength() - 2, u'7') + "5");
+        QTest::keyClick(dn, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(dn->text(), QStringLiteral("12345"));
+    }
+};
+
+QTEST_MAIN(TestQueryWindows)
+#include "tst_querywindows.moc"
