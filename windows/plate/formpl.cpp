@@ -47,7 +47,7 @@ QueryWindowDesign plateWindow()
             {C::TextBox, "Text8", {3720, 1920, 252, 264}, 7, {}, " ", "突面高度", "mm"},
             {C::TextBox, "Text9", {3840, 1440, 372, 264}, 8, {}, " ", "法兰厚度", "mm"},
         },
-        .pressures = {"0.25", "0.6", "1.0", "1.6", "2.5"},
+        .pressures = platePressureTexts(),
         .dnBox = PlateBox::Dn,
         .findButton = "Command1",
         .clearButton = "Command3",

@@ -46,7 +46,7 @@ QueryWindowDesign weldNeckWindow()
             {C::TextBox, "Text13", {4200, 1440, 612, 264}, 22, {}, " ", "法兰总高度", "mm"},
             {C::Picture, "Image1", {120, 360, 4620, 3036}, -1, {}, ":/drawings/weldneck.svg"},
         },
-        .pressures = {"1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"},
+        .pressures = weldNeckPressureTexts(),
         .dnBox = WeldNeckBox::Dn,
         .findButton = "Command1",
         .clearButton = "Command2",
