@@ -11,6 +11,7 @@
 #include "core/weldneck/weldneckquery.h"
 
 #include <QHash>
+#include <vector>
 
 namespace
 {
@@ -39,95 +40,101 @@ std::optional<double> resultValue(const QString &text)
     return readNumber(text);
 }
 
-std::optional<FlangeRecord> plateRecord(PressureRating pressure, int dn, PipeSeries series)
+// The holes of a row: count n and diameter L; nullopt when the table lists no such row.
+struct Holes {
+    int count;
+    int diameter;
+};
+template <typename Row>
+std::optional<Holes> holesOf(const Row *row, int Row::*count, int Row::*diameter)
 {
-    const PlateFlangeRow *row = findPlateFlangeRow(pressure, NominalDiameter(dn));
-    if (!row)
-        return std::nullopt;
-    using namespace PlateBox;
-    QueryRun run = freshQuery(Dn, dn);
-    runPlateQuery(run, pressure, series);
-    FlangeRecord r;
-    r.bevelWidth = tabled(run, BevelWidth);
-    r.pipeOutsideDiameter = tabled(run, PipeOutside);
-    r.bore = tabled(run, Bore);
-    r.boltCircle = tabled(run, BoltCircle);
-    r.outsideDiameter = tabled(run, OutsideDiameter);
-    r.faceHeight = tabled(run, FaceHeight);
-    r.thickness = tabled(run, Thickness);
-    r.holeCount = row->holeCount;
-    r.holeDiameter = row->holeDiameter;
-    r.callout = run.text(BoltHoles);
-    r.bolt = run.text(Bolt);
-    r.areaText = run.text(NetArea);
-    r.weightText = run.text(NetWeight);
-    return r;
+    return row ? std::optional<Holes>(Holes{row->*count, row->*diameter}) : std::nullopt;
 }
 
-std::optional<FlangeRecord> slipOnRecord(PressureRating pressure, int dn, PipeSeries series)
-{
-    const SlipOnFlangeRow *row = findSlipOnRow(pressure, NominalDiameter(dn));
-    if (!row)
-        return std::nullopt;
-    using namespace SlipOnBox;
-    QueryRun run = freshQuery(Dn, dn);
-    runSlipOnQuery(run, pressure, series);
-    FlangeRecord r;
-    r.outsideDiameter = tabled(run, OutsideDiameter);
-    r.boltCircle = tabled(run, BoltCircle);
-    r.thickness = tabled(run, Thickness);
-    r.filletRadius = tabled(run, FilletRadius);
-    r.height = tabled(run, OverallHeight);
-    r.bevelWidth = tabled(run, BevelWidth);
-    r.pipeOutsideDiameter = tabled(run, PipeOutside);
-    r.bore = tabled(run, Bore);
-    r.hubDiameter = tabled(run, Hub);
-    r.holeCount = row->boltCount;
-    r.holeDiameter = row->boltHoleDiameter;
-    r.callout = run.text(BoltHoles);
-    r.bolt = run.text(Thread);
-    r.areaText = run.text(PlateArea);
-    r.weightText = run.text(NetWeight);
-    return r;
-}
+// How a kind's window shows a found row: its query procedure, the box each value is written to,
+// and where the row's holes are tabled.
+struct KindReading {
+    int pressureCount;
+    int dnBox;
+    void (*query)(QueryRun &, PressureRating, PipeSeries);
+    std::optional<Holes> (*holes)(PressureRating, NominalDiameter);
+    std::vector<std::pair<int, std::optional<double> FlangeRecord::*>> lengths;
+    int calloutBox;
+    int boltBox;
+    int areaBox; // 0: the window computes no area
+    int weightBox;
+};
 
-std::optional<FlangeRecord> weldNeckRecord(PressureRating pressure, int dn, PipeSeries series)
+const KindReading &readingOf(FlangeKind kind)
 {
-    const WeldNeckRow *row = findWeldNeckRow(pressure, NominalDiameter(dn));
-    if (!row)
-        return std::nullopt;
-    using namespace WeldNeckBox;
-    QueryRun run = freshQuery(Dn, dn);
-    runWeldNeckQuery(run, pressure, series);
-    FlangeRecord r;
-    r.weldEndDiameter = tabled(run, WeldEndDiameter);
-    r.outsideDiameter = tabled(run, FlangeDiameter);
-    r.boltCircle = tabled(run, BoltCircle);
-    r.thickness = tabled(run, RingThickness);
-    r.hubDiameter = tabled(run, HubRootDiameter);
-    r.wallThickness = tabled(run, WeldEndWall);
-    r.neckHeight = tabled(run, StraightNeckHeight);
-    r.filletRadius = tabled(run, Radius);
-    r.height = tabled(run, OverallHeight);
-    r.holeCount = row->boltCount;
-    r.holeDiameter = row->boltHoleDiameter;
-    r.callout = run.text(BoltHoles);
-    r.bolt = run.text(Thread);
-    r.weightText = run.text(Weight);
-    return r;
+    using R = FlangeRecord;
+    static const KindReading plate{PlatePressureCount,
+                                   PlateBox::Dn,
+                                   runPlateQuery,
+                                   [](PressureRating p, NominalDiameter dn) {
+                                       return holesOf(findPlateFlangeRow(p, dn),
+                                                      &PlateFlangeRow::holeCount,
+                                                      &PlateFlangeRow::holeDiameter);
+                                   },
+                                   {{PlateBox::BevelWidth, &R::bevelWidth},
+                                    {PlateBox::PipeOutside, &R::pipeOutsideDiameter},
+                                    {PlateBox::Bore, &R::bore},
+                                    {PlateBox::BoltCircle, &R::boltCircle},
+                                    {PlateBox::OutsideDiameter, &R::outsideDiameter},
+                                    {PlateBox::FaceHeight, &R::faceHeight},
+                                    {PlateBox::Thickness, &R::thickness}},
+                                   PlateBox::BoltHoles,
+                                   PlateBox::Bolt,
+                                   PlateBox::NetArea,
+                                   PlateBox::NetWeight};
+    static const KindReading slipOn{SlipOnPressureCount,
+                                    SlipOnBox::Dn,
+                                    runSlipOnQuery,
+                                    [](PressureRating p, NominalDiameter dn) {
+                                        return holesOf(findSlipOnRow(p, dn),
+                                                       &SlipOnFlangeRow::boltCount,
+                                                       &SlipOnFlangeRow::boltHoleDiameter);
+                                    },
+                                    {{SlipOnBox::OutsideDiameter, &R::outsideDiameter},
+                                     {SlipOnBox::BoltCircle, &R::boltCircle},
+                                     {SlipOnBox::Thickness, &R::thickness},
+                                     {SlipOnBox::FilletRadius, &R::filletRadius},
+                                     {SlipOnBox::OverallHeight, &R::height},
+                                     {SlipOnBox::BevelWidth, &R::bevelWidth},
+                                     {SlipOnBox::PipeOutside, &R::pipeOutsideDiameter},
+                                     {SlipOnBox::Bore, &R::bore},
+                                     {SlipOnBox::Hub, &R::hubDiameter}},
+                                    SlipOnBox::BoltHoles,
+                                    SlipOnBox::Thread,
+                                    SlipOnBox::PlateArea,
+                                    SlipOnBox::NetWeight};
+    static const KindReading weldNeck{WeldNeckPressureCount,
+                                      WeldNeckBox::Dn,
+                                      runWeldNeckQuery,
+                                      [](PressureRating p, NominalDiameter dn) {
+                                          return holesOf(findWeldNeckRow(p, dn),
+                                                         &WeldNeckRow::boltCount,
+                                                         &WeldNeckRow::boltHoleDiameter);
+                                      },
+                                      {{WeldNeckBox::WeldEndDiameter, &R::weldEndDiameter},
+                                       {WeldNeckBox::FlangeDiameter, &R::outsideDiameter},
+                                       {WeldNeckBox::BoltCircle, &R::boltCircle},
+                                       {WeldNeckBox::RingThickness, &R::thickness},
+                                       {WeldNeckBox::HubRootDiameter, &R::hubDiameter},
+                                       {WeldNeckBox::WeldEndWall, &R::wallThickness},
+                                       {WeldNeckBox::StraightNeckHeight, &R::neckHeight},
+                                       {WeldNeckBox::Radius, &R::filletRadius},
+                                       {WeldNeckBox::OverallHeight, &R::height}},
+                                      WeldNeckBox::BoltHoles,
+                                      WeldNeckBox::Thread,
+                                      0,
+                                      WeldNeckBox::Weight};
+    return kind == FlangeKind::Plate ? plate : kind == FlangeKind::SlipOn ? slipOn : weldNeck;
 }
 
 int pressureCount(FlangeKind kind)
 {
-    switch (kind) {
-    case FlangeKind::Plate:
-        return PlatePressureCount;
-    case FlangeKind::SlipOn:
-        return SlipOnPressureCount;
-    case FlangeKind::WeldNeck:
-        return WeldNeckPressureCount;
-    }
-    return 0;
+    return readingOf(kind).pressureCount;
 }
 
 // Table DNs run from 10 to 2000; every candidate is asked, so the list is the tables' own.
@@ -182,11 +189,7 @@ QList<int> listedDiameters(FlangeKind kind, PressureRating pressure)
             for (int p = 0; p < pressureCount(k); ++p) {
                 QList<int> &dns = byKindAndPressure[int(k) * 100 + p];
                 for (int dn = 1; dn <= LargestTabledDn; ++dn) {
-                    const auto found =
-                        k == FlangeKind::Plate    ? bool(findPlateFlangeRow(p, NominalDiameter(dn)))
-                        : k == FlangeKind::SlipOn ? bool(findSlipOnRow(p, NominalDiameter(dn)))
-                                                  : bool(findWeldNeckRow(p, NominalDiameter(dn)));
-                    if (found)
+                    if (readingOf(k).holes(p, NominalDiameter(dn)))
                         dns.append(dn);
                 }
             }
@@ -202,19 +205,30 @@ std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureRating pressur
     if (pressure < 0 || pressure >= pressureCount(kind) ||
         (series != SeriesA && series != SeriesB) || dn < 1 || dn > LargestTabledDn)
         return std::nullopt;
-    std::optional<FlangeRecord> record =
-        kind == FlangeKind::Plate    ? plateRecord(pressure, dn, series)
-        : kind == FlangeKind::SlipOn ? slipOnRecord(pressure, dn, series)
-                                     : weldNeckRecord(pressure, dn, series);
-    if (record) {
-        record->kind = kind;
-        record->pressure = pressure;
-        record->pressureText = pressureTexts(kind).value(pressure);
-        record->dn = dn;
-        record->series = series;
-        record->areaM2 = resultValue(record->areaText);
-        record->weightKg = resultValue(record->weightText);
-    }
+    const KindReading &reading = readingOf(kind);
+    const std::optional<Holes> holes = reading.holes(pressure, NominalDiameter(dn));
+    if (!holes)
+        return std::nullopt;
+
+    QueryRun run = freshQuery(reading.dnBox, dn);
+    reading.query(run, pressure, series);
+    FlangeRecord record;
+    record.kind = kind;
+    record.pressure = pressure;
+    record.pressureText = pressureTexts(kind).value(pressure);
+    record.dn = dn;
+    record.series = series;
+    for (const auto &[box, member] : reading.lengths)
+        record.*member = tabled(run, box);
+    record.holeCount = holes->count;
+    record.holeDiameter = holes->diameter;
+    record.callout = run.text(reading.calloutBox);
+    record.bolt = run.text(reading.boltBox);
+    if (reading.areaBox)
+        record.areaText = run.text(reading.areaBox);
+    record.weightText = run.text(reading.weightBox);
+    record.areaM2 = resultValue(record.areaText);
+    record.weightKg = resultValue(record.weightText);
     return record;
 }
 
