@@ -1,13 +1,22 @@
 #include "widgets/querywindow.h"
 
 #include "widgets/fonts.h"
+#include "widgets/resultactions.h"
 #include "widgets/twips.h"
 
+#include "catalogue/flangeinput.h"
+#include "core/plate/platequery.h"
+#include "core/slipon/sliponquery.h"
+#include "core/values/numberreading.h"
+#include "core/weldneck/weldneckquery.h"
+
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -22,10 +31,31 @@ int boxNumber(const QString &name)
     return name.startsWith(u"Text") ? QStringView(name).mid(4).toInt() : 0;
 }
 
+// The flange kind whose query procedure a window runs: the catalogue's rows come from running
+// that same procedure.
+std::optional<FlangeKind> kindOfQuery(QueryProcedure query)
+{
+    if (query == runPlateQuery)
+        return FlangeKind::Plate;
+    if (query == runSlipOnQuery)
+        return FlangeKind::SlipOn;
+    if (query == runWeldNeckQuery)
+        return FlangeKind::WeldNeck;
+    return std::nullopt;
+}
+
+// Whether a row has a form in its series: a weld-neck size may list its weld end for one
+// series only, a plate or slip-on size its pipe.
+bool hasSeriesForm(const FlangeRecord &record)
+{
+    return record.kind == FlangeKind::WeldNeck ? record.weldEndDiameter.has_value()
+                                               : record.pipeOutsideDiameter.has_value();
+}
+
 } // namespace
 
 QueryWindow::QueryWindow(const QueryWindowDesign &design)
-    : m_query(design.query), m_clearOrder(design.clearOrder)
+    : m_query(design.query), m_dnBox(design.dnBox), m_clearOrder(design.clearOrder)
 {
     designWindow(this, design.window);
 
@@ -104,6 +134,47 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
     connect(dn, &QLineEdit::returnPressed, find, &QPushButton::click);
 
     fillLists(m_pressures, m_series, design.pressures);
+
+    if (kindOfQuery(m_query)) {
+        m_results = new ResultActions(this, [this] { return chosenRow(); });
+        connect(m_pressures, &QListWidget::itemSelectionChanged, m_results, &ResultActions::update);
+        connect(m_series, &QListWidget::itemSelectionChanged, m_results, &ResultActions::update);
+        connect(dn, &QLineEdit::textChanged, m_results, &ResultActions::update);
+    }
+}
+
+ChosenRow QueryWindow::chosenRow() const
+{
+    const std::optional<FlangeKind> kind = kindOfQuery(m_query);
+    const PressureRating pressure = selectedIndex(m_pressures);
+    const PipeSeries series = selectedIndex(m_series);
+    const QString dnText = box(m_dnBox)->text();
+    if (!kind)
+        return {std::nullopt, QStringLiteral("此窗口没有法兰数据")};
+    if (pressure < 0)
+        return {std::nullopt, QStringLiteral("请先选择公称压力")};
+    if (series < 0)
+        return {std::nullopt, QStringLiteral("请先选择系列")};
+    if (dnText.trimmed().isEmpty())
+        return {std::nullopt, QStringLiteral("请先输入公称直径")};
+    const std::optional<NominalDiameter> dn = readNominalDiameter(dnText);
+    std::optional<FlangeRecord> record =
+        dn ? lookUpFlange(*kind, pressure, *dn, series) : std::nullopt;
+    if (!record)
+        return {std::nullopt, QStringLiteral("此公称直径未列出")};
+    if (!hasSeriesForm(*record))
+        return {std::nullopt,
+                QStringLiteral("此公称直径没有 %1 系列的规格").arg(seriesText(series))};
+    return {std::move(record), QString()};
+}
+
+void QueryWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!m_results) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    m_results->menu()->exec(event->globalPos());
 }
 
 QLineEdit *QueryWindow::box(int n) const

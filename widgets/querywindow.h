@@ -14,6 +14,8 @@
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class ResultActions;
+struct ChosenRow;
 
 // The pieces the three query windows share: one window class built from a description of its
 // kind (controls in designed order, lists, query procedure, clearing order), plus the message
@@ -64,7 +66,8 @@ struct QueryWindowDesign {
 
 // A query window: builds the designed controls (the picture under the boxes, the lines, the
 // rest in designed order), sets the tab order and the first focus, describes each control,
-// and runs the load step (lists filled, nothing selected).
+// and runs the load step (lists filled, nothing selected). A context menu on its background
+// and drawing takes the row its choices name out of the program (copy, drawing, print, PDF).
 class QueryWindow : public QWidget
 {
     Q_OBJECT
@@ -82,9 +85,19 @@ public:
     // "清除": the boxes of the clearing order get the empty text. Lists are left alone.
     void clear();
 
+    // The catalogue row the selected pressure and series and the DN box name, read as "查找"
+    // reads them; the values come from the catalogue, not from boxes the user may have typed
+    // over. Without a row, why not.
+    ChosenRow chosenRow() const;
+    // Copy, export and print of that row; nullptr for a window whose query names no flange kind.
+    ResultActions *resultActions() const { return m_results; }
+
 signals:
     // "返回": the menu should take this window's place.
     void backRequested();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     static constexpr int MaxBox = 15;
@@ -92,7 +105,9 @@ private:
     QListWidget *m_pressures = nullptr;
     QListWidget *m_series = nullptr;
     QueryProcedure m_query;
+    int m_dnBox;
     std::vector<int> m_clearOrder;
+    ResultActions *m_results = nullptr;
 };
 
 // The load step: the pressures into the first list, "A" and "B" into the second, nothing selected.
