@@ -81,6 +81,9 @@ public:
     void find();
     // "清除": the boxes of the clearing order get the empty text. Lists are left alone.
     void clear();
+    // What a user does to look up one row: selects the pressure and the series in the lists,
+    // types the DN into the DN box and clicks "查找".
+    void findFor(int pressureRow, int seriesRow, int dn);
 
 signals:
     // "返回": the menu should take this window's place.
@@ -93,6 +96,8 @@ private:
     QListWidget *m_series = nullptr;
     QueryProcedure m_query;
     std::vector<int> m_clearOrder;
+    QLineEdit *m_dnBox = nullptr;
+    QPushButton *m_findButton = nullptr;
 };
 
 // The load step: the pressures into the first list, "A" and "B" into the second, nothing selected.
