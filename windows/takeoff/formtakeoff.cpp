@@ -1,5 +1,6 @@
 #include "windows/takeoff/formtakeoff.h"
 
+#include "catalogue/flangeinput.h"
 #include "exports/takeoffxlsxwriter.h"
 #include "takeoff/linereader.h"
 #include "takeoff/takeoffrun.h"

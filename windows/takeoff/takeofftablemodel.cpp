@@ -1,5 +1,6 @@
 #include "windows/takeoff/takeofftablemodel.h"
 
+#include "takeoff/linereader.h"
 #include "takeoff/takeoffwriter.h"
 
 #include <QBrush>
@@ -145,6 +146,14 @@ QList<QStringList> TakeoffTableModel::fields(int row, int count) const
 
 TakeoffLine TakeoffTableModel::compute(int row, const QStringList &fields)
 {
+    // A line whose quote was left open is kept whole in one field, as the command keeps it.
+    if (fields.size() == 1 && !splitListLine(fields.constFirst())) {
+        TakeoffLine line;
+        line.number = row + 1;
+        line.fields = fields;
+        line.error = QStringLiteral("line %1: a quoted field is not closed").arg(line.number);
+        return line;
+    }
     return m_calculator.compute(row + 1, fields);
 }
 

@@ -17,7 +17,22 @@ class TakeoffTableModel : public QAbstractTableModel
     Q_OBJECT
 public:
     // The columns shown: the take-off's columns from the kind to the line weight.
-    enum Column { Kind, Pressure, Series, Dn, Quantity, FirstComputed, ColumnCount = 12 };
+    enum Column {
+        Kind,
+        Pressure,
+        Series,
+        Dn,
+        Quantity,
+        OutsideDiameter, // the first computed column
+        BoltCircle,
+        Callout,
+        Bolt,
+        Thickness,
+        UnitWeight,
+        Weight,
+        ColumnCount
+    };
+    static constexpr int FirstComputed = OutsideDiameter;
 
     explicit TakeoffTableModel(QObject *parent = nullptr);
 
