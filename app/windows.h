@@ -5,8 +5,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 #include <QStringView>
+#include <QWidget>
 #include <array>
 #include <optional>
 
@@ -14,9 +14,9 @@
 // first time it is shown or hidden, kept while hidden, discarded by its close box.
 //
 // Closing rules: the menu's close box ends the application; a query window's, the chooser's,
-// the take-off's or the identification's close box shows the menu again; a sheet's close box shows the chooser again. So exactly one
-// window is on screen while the program runs. The windows ask for navigation with signals; the
-// registry, which made them, answers.
+// the take-off's or the identification's close box shows the menu again; a sheet's close box shows
+// the chooser again. So exactly one window is on screen while the program runs. The windows ask for
+// navigation with signals; the registry, which made them, answers.
 class Windows : public QObject
 {
     Q_OBJECT

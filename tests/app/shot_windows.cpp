@@ -1,9 +1,9 @@
 // Not a test: opens the menu and each query window from it as a user would, runs one query in
 // each, pastes a few take-off lines (one of them not listed) into the take-off window, types the
-// measurements of a flange into the identification window, and saves a picture of every window, for the README and for looking at the windows at
-// any scale (QT_SCALE_FACTOR). Usage: shot_windows <directory> [<file>:<pressure row>:<series
-// row>:<DN text> ...], where each query given replaces the default one of the window whose
-// picture is <file> (for example formpl.png:1:0:2000).
+// measurements of a flange into the identification window, and saves a picture of every window, for
+// the README and for looking at the windows at any scale (QT_SCALE_FACTOR). Usage: shot_windows
+// <directory> [<file>:<pressure row>:<series row>:<DN text> ...], where each query given replaces
+// the default one of the window whose picture is <file> (for example formpl.png:1:0:2000).
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
 #include "widgets/fonts.h"
@@ -119,8 +119,8 @@ int main(int argc, char *argv[])
 
     windows.show(WindowKind::FormIdentify);
     auto *identify = static_cast<FormIdentify *>(windows.existing(WindowKind::FormIdentify));
-    const FlangeRecord row =
-        *lookUpFlange(FlangeKind::WeldNeck, *pressureIndex(FlangeKind::WeldNeck, 1.6), 100, SeriesA);
+    const FlangeRecord row = *lookUpFlange(FlangeKind::WeldNeck,
+                                           *pressureIndex(FlangeKind::WeldNeck, 1.6), 100, SeriesA);
     identify->box(Measure::OutsideDiameter)->setText(QString::number(*row.outsideDiameter));
     identify->box(Measure::BoltCircle)->setText(QString::number(*row.boltCircle));
     identify->box(Measure::HoleCount)->setText(QString::number(row.holeCount));

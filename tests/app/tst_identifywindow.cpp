@@ -34,7 +34,8 @@ QStringList visibleWindows()
 QStringList commandMatches(const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral(QUORVIT_PROGRAM), QStringList{"identify", "--format", "csv"} + arguments);
+    process.start(QStringLiteral(QUORVIT_PROGRAM),
+                  QStringList{"identify", "--format", "csv"} + arguments);
     process.waitForFinished(60000);
     QStringList rows;
     const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
@@ -101,11 +102,11 @@ private slots:
         QStringList options;
         for (auto [measure, value] : typed) {
             typeOver(form->box(measure), QString::number(value));
-            options << QStringLiteral("--%1").arg(QLatin1String(
-                           measure == Measure::OutsideDiameter ? "outside-diameter"
-                           : measure == Measure::BoltCircle    ? "bolt-circle"
-                           : measure == Measure::HoleCount     ? "holes"
-                                                               : "hole-diameter"))
+            options << QStringLiteral("--%1").arg(
+                           QLatin1String(measure == Measure::OutsideDiameter ? "outside-diameter"
+                                         : measure == Measure::BoltCircle    ? "bolt-circle"
+                                         : measure == Measure::HoleCount     ? "holes"
+                                                                             : "hole-diameter"))
                     << QString::number(value);
         }
 
@@ -115,7 +116,9 @@ private slots:
         QCOMPARE(matches->rowCount(), int(expected.size()));
         int found = -1;
         for (int row = 0; row < matches->rowCount(); ++row) {
-            const auto text = [&](int column) { return matches->index(row, column).data().toString(); };
+            const auto text = [&](int column) {
+                return matches->index(row, column).data().toString();
+            };
             const QString kind = text(0).section(u' ', 1);
             QCOMPARE(QStringList({kind, text(1), text(2).mid(2), text(3), text(4)}).join(u','),
                      expected[row]);

@@ -39,10 +39,10 @@ class TestMenuActions : public QObject
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("key");
-        QTest::newRow("take-off") << WindowKind::FormTakeoff << "takeoff" << "批量计算"
-                                  << int(Qt::Key_T);
-        QTest::newRow("identification") << WindowKind::FormIdentify << "identify" << "反查法兰"
-                                        << int(Qt::Key_I);
+        QTest::newRow("take-off") << WindowKind::FormTakeoff << "takeoff"
+                                  << "批量计算" << int(Qt::Key_T);
+        QTest::newRow("identification") << WindowKind::FormIdentify << "identify"
+                                        << "反查法兰" << int(Qt::Key_I);
     }
 
 private slots:
@@ -75,7 +75,8 @@ private slots:
                                       popup->actionGeometry(action).center());
         });
         // The corner between the buttons, where no control lies.
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), menu()->mapToGlobal(QPoint(4, 4)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                menu()->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(menu(), &event);
         QCOMPARE(offered, QStringList({"批量计算…", "反查法兰…"}));
         QCOMPARE(visibleWindows(), QStringList{m_windows->existing(kind)->objectName()});

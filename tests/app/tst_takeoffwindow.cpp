@@ -76,9 +76,10 @@ QByteArray xlsxCells(const QString &path)
 {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
-                 {"-c", "import openpyxl,sys\n"
-                        "for row in openpyxl.load_workbook(sys.argv[1]).active.iter_rows("
-                        "values_only=True): print(repr(row))",
+                 {"-c",
+                  "import openpyxl,sys\n"
+                  "for row in openpyxl.load_workbook(sys.argv[1]).active.iter_rows("
+                  "values_only=True): print(repr(row))",
                   path});
     python.waitForFinished(60000);
     return python.exitCode() == 0 ? python.readAllStandardOutput() : python.readAllStandardError();
@@ -101,10 +102,7 @@ class TestTakeoffWindow : public QObject
     FormTakeoff *m_form = nullptr;
 
     TakeoffTableModel *model() { return m_form->model(); }
-    QString cell(int row, int column)
-    {
-        return model()->index(row, column).data().toString();
-    }
+    QString cell(int row, int column) { return model()->index(row, column).data().toString(); }
     void pasteText(const QString &text)
     {
         QApplication::clipboard()->setText(text);
@@ -151,8 +149,8 @@ private slots:
         QTest::addColumn<QString>("clipboard");
         QTest::newRow("tab block") << QString::fromUtf8(Lines);
         QTest::newRow("with column names, blank lines, CRLF")
-            << QString::fromUtf8("类型\t公称压力\t系列\t公称直径\t数量\r\n\r\n" + Lines).replace(
-                   u'\n', QStringLiteral("\r\n"));
+            << QString::fromUtf8("类型\t公称压力\t系列\t公称直径\t数量\r\n\r\n" + Lines)
+                   .replace(u'\n', QStringLiteral("\r\n"));
         QTest::newRow("quoted field left open") << QStringLiteral("PL\t1.0\tA\t100\t2\n\"PL,1.0\n");
     }
     void pasteComputesEveryLine()
@@ -219,8 +217,8 @@ private slots:
         QTest::keyClick(kinds, Qt::Key_Down);
         QTest::keyClick(kinds, Qt::Key_Return);
         QTRY_VERIFY(!m_form->table()->indexWidget(model()->index(0, TakeoffTableModel::Kind)));
-        const auto slipOn = lookUpFlange(FlangeKind::SlipOn,
-                                         *pressureIndex(FlangeKind::SlipOn, 1.0), 100, SeriesA);
+        const auto slipOn =
+            lookUpFlange(FlangeKind::SlipOn, *pressureIndex(FlangeKind::SlipOn, 1.0), 100, SeriesA);
         QCOMPARE(cell(0, TakeoffTableModel::OutsideDiameter).toDouble(), *slipOn->outsideDiameter);
         checkTotalsEqualEngine("SO\t1.0\tA\t100\t5\n");
 
@@ -248,10 +246,14 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("format");
-        QTest::newRow("pasted, CSV") << "paste" << "csv";
-        QTest::newRow("pasted, spreadsheet") << "paste" << "xlsx";
-        QTest::newRow("UTF-8 file, CSV") << "UTF-8" << "csv";
-        QTest::newRow("GB18030 file, CSV") << "GB18030" << "csv";
+        QTest::newRow("pasted, CSV") << "paste"
+                                     << "csv";
+        QTest::newRow("pasted, spreadsheet") << "paste"
+                                             << "xlsx";
+        QTest::newRow("UTF-8 file, CSV") << "UTF-8"
+                                         << "csv";
+        QTest::newRow("GB18030 file, CSV") << "GB18030"
+                                           << "csv";
     }
     void exportEqualsTheCommand()
     {

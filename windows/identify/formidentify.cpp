@@ -67,8 +67,7 @@ std::optional<double> boxValue(const QLineEdit *box)
 } // namespace
 
 FormIdentify::FormIdentify()
-    : m_hint(new QLabel(this)), m_table(new QTableView(this)),
-      m_model(new IdentifyMatchModel(this))
+    : m_hint(new QLabel(this)), m_table(new QTableView(this)), m_model(new IdentifyMatchModel(this))
 {
     designWindow(this, {QStringLiteral("FormIdentify"), QStringLiteral("反查法兰"), 11400, 7800,
                         std::nullopt, std::nullopt});
@@ -77,17 +76,17 @@ FormIdentify::FormIdentify()
     int place = 0;
     for (const MeasureBox &m : MeasureBoxes) {
         const bool count = m.measure == Measure::HoleCount;
-        QLineEdit *box = measureBox(this, grid, place++, QLatin1String(m.name),
-                                    QString::fromUtf8(m.caption),
-                                    count ? QStringLiteral("个") : QStringLiteral("mm"));
+        QLineEdit *box =
+            measureBox(this, grid, place++, QLatin1String(m.name), QString::fromUtf8(m.caption),
+                       count ? QStringLiteral("个") : QStringLiteral("mm"));
         if (count)
             box->setValidator(new QIntValidator(0, 9999, box));
         else
             box->setValidator(lengthValidator(box));
         m_boxes[std::size_t(m.measure)] = box;
     }
-    m_tolerance = measureBox(this, grid, place, QStringLiteral("tolerance"),
-                             QStringLiteral("公差"), QStringLiteral("mm，每项尺寸允许的偏差"));
+    m_tolerance = measureBox(this, grid, place, QStringLiteral("tolerance"), QStringLiteral("公差"),
+                             QStringLiteral("mm，每项尺寸允许的偏差"));
     m_tolerance->setValidator(lengthValidator(m_tolerance));
     m_tolerance->setText(QStringLiteral("2"));
 

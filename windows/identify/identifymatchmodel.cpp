@@ -50,7 +50,8 @@ QVariant IdentifyMatchModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole)
         return QStringLiteral("双击或按回车键在%1窗口中查找").arg(kindChineseName(m.record.kind));
     if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignVCenter | (index.column() == KindColumn ? Qt::AlignLeft : Qt::AlignRight));
+        return int(Qt::AlignVCenter |
+                   (index.column() == KindColumn ? Qt::AlignLeft : Qt::AlignRight));
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -73,12 +74,11 @@ QVariant IdentifyMatchModel::headerData(int section, Qt::Orientation orientation
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const names[] = {"类型", "公称压力(MPa)", "公称直径", "系列",
-                                        "总偏差(mm)"};
+    static const char *const names[] = {"类型", "公称压力(MPa)", "公称直径", "系列", "总偏差(mm)"};
     if (section < FirstDeviation)
         return QString::fromUtf8(names[section]);
     const Measure measure = m_given.value(section - FirstDeviation);
-    return QStringLiteral("%1偏差%2").arg(measureSymbol(measure),
-                                         measure == Measure::HoleCount ? QString()
-                                                                       : QStringLiteral("(mm)"));
+    return QStringLiteral("%1偏差%2")
+        .arg(measureSymbol(measure),
+             measure == Measure::HoleCount ? QString() : QStringLiteral("(mm)"));
 }

@@ -78,21 +78,25 @@ QList<QStringList> takeoffLinesOfText(const QString &text)
 }
 
 FormTakeoff::FormTakeoff()
-    : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)), m_totals(new QLabel(this))
+    : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
+      m_totals(new QLabel(this))
 {
     designWindow(this, {QStringLiteral("FormTakeoff"), QStringLiteral("批量计算"), 13500, 8400,
                         std::nullopt, std::nullopt});
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *open = toolButton(this, buttons, QStringLiteral("openButton"),
-                                   QStringLiteral("打开…"),
-                                   QStringLiteral("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
-    QPushButton *save = toolButton(this, buttons, QStringLiteral("exportButton"),
-                                   QStringLiteral("导出…"), QStringLiteral("导出为 CSV 或 Excel 文件"));
-    QPushButton *add = toolButton(this, buttons, QStringLiteral("addButton"),
-                                  QStringLiteral("添加行"), QStringLiteral("在当前行下添加一行（Insert）"));
-    QPushButton *remove = toolButton(this, buttons, QStringLiteral("removeButton"),
-                                     QStringLiteral("删除行"), QStringLiteral("删除选中的行（Delete）"));
+    QPushButton *open =
+        toolButton(this, buttons, QStringLiteral("openButton"), QStringLiteral("打开…"),
+                   QStringLiteral("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
+    QPushButton *save =
+        toolButton(this, buttons, QStringLiteral("exportButton"), QStringLiteral("导出…"),
+                   QStringLiteral("导出为 CSV 或 Excel 文件"));
+    QPushButton *add =
+        toolButton(this, buttons, QStringLiteral("addButton"), QStringLiteral("添加行"),
+                   QStringLiteral("在当前行下添加一行（Insert）"));
+    QPushButton *remove =
+        toolButton(this, buttons, QStringLiteral("removeButton"), QStringLiteral("删除行"),
+                   QStringLiteral("删除选中的行（Delete）"));
     QPushButton *undo = toolButton(this, buttons, QStringLiteral("undoButton"),
                                    QStringLiteral("撤销"), QStringLiteral("撤销（Ctrl+Z）"));
     QPushButton *redo = toolButton(this, buttons, QStringLiteral("redoButton"),
@@ -145,8 +149,9 @@ FormTakeoff::FormTakeoff()
             &FormTakeoff::removeSelectedLines);
     connect(keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, Qt::WindowShortcut),
             &QAction::triggered, stack, &QUndoStack::undo);
-    connect(keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+    connect(keyAction(this,
+                      {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                       Qt::WindowShortcut),
             &QAction::triggered, stack, &QUndoStack::redo);
 
@@ -159,13 +164,9 @@ void FormTakeoff::insertBelowCurrent(const QList<QStringList> &lines, const QStr
     const QModelIndex current = m_table->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
     m_model->insertLines(row, lines, what);
-    if (lines.isEmpty())
-        return;
-    m_table->setCurrentIndex(m_model->index(row, TakeoffTableModel::Kind));
-    m_table->selectionModel()->select(
-        QItemSelection(m_model->index(row, 0),
-                       m_model->index(row + int(lines.size()) - 1, m_model->columnCount() - 1)),
-        QItemSelectionModel::ClearAndSelect);
+    // The first new line becomes current; the lines stay unselected so their marks show.
+    if (!lines.isEmpty())
+        m_table->setCurrentIndex(m_model->index(row, TakeoffTableModel::Kind));
 }
 
 void FormTakeoff::paste()
@@ -179,12 +180,12 @@ void FormTakeoff::addLine()
     // A new line starts as a copy of the current one, or as the first listed flange.
     const QModelIndex current = m_table->currentIndex();
     const QStringList fields =
-        current.isValid() ? m_model->line(current.row()).fields
-                          : QStringList{kindCode(FlangeKind::Plate),
-                                        pressureTexts(FlangeKind::Plate).value(0),
-                                        seriesText(SeriesA),
-                                        QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
-                                        QStringLiteral("1")};
+        current.isValid()
+            ? m_model->line(current.row()).fields
+            : QStringList{kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
+                          seriesText(SeriesA),
+                          QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
+                          QStringLiteral("1")};
     insertBelowCurrent({fields}, QStringLiteral("添加行"));
 }
 
@@ -215,8 +216,8 @@ void FormTakeoff::open()
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("清单文件 (*.csv *.txt *.tsv)"),
-                           QStringLiteral("所有文件 (*)")});
+    dialog.setNameFilters(
+        {QStringLiteral("清单文件 (*.csv *.txt *.tsv)"), QStringLiteral("所有文件 (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();

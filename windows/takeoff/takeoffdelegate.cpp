@@ -15,7 +15,8 @@ namespace
 // The kind a line asks for, plate when it names none that can be read.
 FlangeKind lineKind(const QModelIndex &index)
 {
-    const QString text = index.siblingAtColumn(TakeoffTableModel::Kind).data(Qt::EditRole).toString();
+    const QString text =
+        index.siblingAtColumn(TakeoffTableModel::Kind).data(Qt::EditRole).toString();
     return readFlangeKind(text).value_or(FlangeKind::Plate);
 }
 

@@ -3,9 +3,11 @@
 #include "takeoff/linereader.h"
 #include "takeoff/takeoffwriter.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QColor>
 #include <QIcon>
+#include <QStyle>
 #include <QUndoCommand>
 
 namespace
@@ -59,6 +61,9 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
     const int column = takeoffColumn(index.column());
     switch (role) {
     case Qt::DisplayRole: {
+        // A listed pressure as the lists show it ("1.0", not "1").
+        if (index.column() == Pressure && l.record)
+            return l.record->pressureText;
         const TakeoffCell cell = takeoffCells(l).value(column);
         return takeoffCellText(cell, takeoffColumns().at(column).decimals);
     }
@@ -74,12 +79,12 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
         return {};
     case Qt::DecorationRole:
         if (!l.ok() && index.column() == Kind)
-            return QIcon::fromTheme(QStringLiteral("dialog-error"));
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::TextAlignmentRole:
-        return int(Qt::AlignVCenter |
-                   (index.column() == Kind || index.column() == Series ? Qt::AlignLeft
-                                                                        : Qt::AlignRight));
+        return int(
+            Qt::AlignVCenter |
+            (index.column() == Kind || index.column() == Series ? Qt::AlignLeft : Qt::AlignRight));
     default:
         return {};
     }
@@ -111,11 +116,10 @@ bool TakeoffTableModel::setData(const QModelIndex &index, const QVariant &value,
     if (fields[index.column()] == text)
         return false;
     fields[index.column()] = text;
-    m_undo.push(new ReplaceLines(this, index.row(), 1, {fields},
-                                 QStringLiteral("修改%1").arg(headerData(index.column(),
-                                                                          Qt::Horizontal,
-                                                                          Qt::DisplayRole)
-                                                                   .toString())));
+    m_undo.push(new ReplaceLines(
+        this, index.row(), 1, {fields},
+        QStringLiteral("修改%1").arg(
+            headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
     return true;
 }
 
