@@ -4,6 +4,7 @@
 #include "widgets/fonts.h"
 #include "widgets/twips.h"
 
+#include <QAction>
 #include <QPushButton>
 
 Form1::Form1()
@@ -25,6 +26,23 @@ Form1::Form1()
     connect(so, &QPushButton::clicked, this, [this] { emit openRequested(WindowKind::FormSO); });
     connect(wn, &QPushButton::clicked, this, [this] { emit openRequested(WindowKind::FormWN); });
     connect(mf, &QPushButton::clicked, this, [this] { emit openRequested(WindowKind::FormMF); });
+    // The take-off and the identification have no button on the designed menu: they are in the
+    // menu's context menu and on its keys.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto addWindowAction = [this](const char *name, const QString &text, QKeyCombination key,
+                                        WindowKind kind) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, kind] { emit openRequested(kind); });
+        addAction(action);
+    };
+    addWindowAction("actionTakeoff", QStringLiteral("批量计算…"), Qt::CTRL | Qt::Key_T,
+                    WindowKind::FormTakeoff);
+    addWindowAction("actionIdentify", QStringLiteral("反查法兰…"), Qt::CTRL | Qt::Key_I,
+                    WindowKind::FormIdentify);
+
     // The blind flange has no window: its button does nothing.
     connect(exit, &QPushButton::clicked, this, &Form1::exitRequested);
 }

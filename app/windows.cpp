@@ -2,9 +2,11 @@
 
 #include "app/form1.h"
 #include "widgets/controls.h"
+#include "windows/identify/formidentify.h"
 #include "windows/plate/formpl.h"
 #include "windows/sealing/sealingfaces.h"
 #include "windows/slipon/formso.h"
+#include "windows/takeoff/formtakeoff.h"
 #include "windows/weldneck/formwn.h"
 
 #include <QEvent>
@@ -63,6 +65,15 @@ void Windows::returnToMenu(WindowKind from)
     hide(from);
 }
 
+void Windows::showMatch(FlangeKind kind, PressureRating pressure, PipeSeries series, int dn)
+{
+    const WindowKind target = kind == FlangeKind::Plate    ? WindowKind::FormPL
+                              : kind == FlangeKind::SlipOn ? WindowKind::FormSO
+                                                           : WindowKind::FormWN;
+    replace(WindowKind::FormIdentify, target);
+    static_cast<QueryWindow *>(window(target))->findFor(pressure, series, dn);
+}
+
 void Windows::exitApplication()
 {
     hide(WindowKind::Form1);
@@ -115,6 +126,13 @@ QWidget *Windows::create(WindowKind kind)
                 [this] { replace(WindowKind::FormMF, WindowKind::Form1); });
         return chooser;
     }
+    case WindowKind::FormTakeoff:
+        return connectBack(new FormTakeoff, this, kind);
+    case WindowKind::FormIdentify: {
+        auto *identify = connectBack(new FormIdentify, this, kind);
+        connect(identify, &FormIdentify::matchChosen, this, &Windows::showMatch);
+        return identify;
+    }
     case WindowKind::FormRF:
         return createSealingSheet(SealingFace::RaisedFace);
     case WindowKind::FormFM:
@@ -157,4 +175,35 @@ void Windows::closed(WindowKind kind)
         show(WindowKind::Form1);
         break;
     }
+}
+
+namespace
+{
+
+struct NamedWindow {
+    const char *name;
+    WindowKind kind;
+};
+constexpr NamedWindow NamedWindows[] = {
+    {"takeoff", WindowKind::FormTakeoff}, {"identify", WindowKind::FormIdentify},
+    {"pl", WindowKind::FormPL},           {"so", WindowKind::FormSO},
+    {"wn", WindowKind::FormWN},
+};
+
+} // namespace
+
+std::optional<WindowKind> windowNamed(QStringView name)
+{
+    for (const NamedWindow &w : NamedWindows)
+        if (name.compare(QLatin1String(w.name), Qt::CaseInsensitive) == 0)
+            return w.kind;
+    return std::nullopt;
+}
+
+QString windowNames()
+{
+    QStringList names;
+    for (const NamedWindow &w : NamedWindows)
+        names.append(QLatin1String(w.name));
+    return names.join(QStringLiteral(", "));
 }

@@ -6,9 +6,42 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+
+// The window `--window NAME` or `--window=NAME` asks for; the menu when not asked. A name that
+// is missing or unknown is a usage error, told on stderr before any window opens: nullopt.
+std::optional<WindowKind> startWindow(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *argument = argv[i];
+        const char *name = nullptr;
+        if (std::strcmp(argument, "--window") == 0)
+            name = i + 1 < argc ? argv[++i] : "";
+        else if (std::strncmp(argument, "--window=", 9) == 0)
+            name = argument + 9;
+        else
+            continue;
+        if (const std::optional<WindowKind> kind = windowNamed(QString::fromLocal8Bit(name)))
+            return kind;
+        std::fprintf(stderr, "quorvit: --window '%s' is not a window; windows: %s\n", name,
+                     qPrintable(windowNames()));
+        return std::nullopt;
+    }
+    return WindowKind::Form1;
+}
+
+} // namespace
 
 int runWindowsApplication(int argc, char *argv[])
 {
+    const std::optional<WindowKind> start = startWindow(argc, argv);
+    if (!start)
+        return 2;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.
@@ -22,6 +55,7 @@ int runWindowsApplication(int argc, char *argv[])
     Windows windows;
     QObject::connect(&windows, &Windows::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    windows.show(WindowKind::Form1);
+    // A window asked for directly stands in the menu's place; its "返回" brings the menu.
+    windows.show(*start);
     return app.exec();
 }

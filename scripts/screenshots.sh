@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the menu and of each query window after a query, taken on a virtual X display.
+# Pictures of the menu, of each query window after a query and of the take-off and identification
+# windows in use, taken on a virtual X display.
 #
 #   scripts/screenshots.sh                 remakes the README's pictures in docs/
 #   scripts/screenshots.sh --scales DIR    writes DIR/1, DIR/1.5 and DIR/2, one set per

@@ -56,7 +56,13 @@ appstreamcli validate --no-net "$metainfo" || fail "metainfo rejected by appstre
 
 # The entry must start the installed binary and name the installed icon; the metainfo must
 # point at the entry.
-entry() { sed -n "s/^$1=//p" "$desktop"; }
+# A key of the main group; the desktop actions below it have Name and Exec keys of their own.
+entry() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$desktop"; }
+action() { sed -n "/^\[Desktop Action $1\]/,/^\[/ s/^Exec=//p" "$desktop"; }
+for window in takeoff identify; do
+    [ "$(action $window)" = "quorvit --window $window" ] ||
+        fail "desktop action $window runs '$(action $window)'"
+done
 [ "$(entry Exec)" = quorvit ] || fail "desktop entry runs '$(entry Exec)', not quorvit"
 [ "$(entry Icon)" = "$app_id" ] || fail "desktop entry names icon '$(entry Icon)'"
 [ "$(entry Name)" = Quorvit ] || fail "desktop entry is named '$(entry Name)'"

@@ -132,6 +132,8 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
     QLineEdit *dn = box(design.dnBox);
     dn->setToolTip(dn->toolTip() + QStringLiteral("，按回车键查找"));
     connect(dn, &QLineEdit::returnPressed, find, &QPushButton::click);
+    m_dnEdit = dn;
+    m_findButton = find;
 
     fillLists(m_pressures, m_series, design.pressures);
 
@@ -201,6 +203,16 @@ void QueryWindow::clear()
 {
     for (int n : m_clearOrder)
         box(n)->setText(QString());
+}
+
+void QueryWindow::findFor(int pressureRow, int seriesRow, int dn)
+{
+    for (auto [list, row] : {std::pair{m_pressures, pressureRow}, {m_series, seriesRow}}) {
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        list->scrollToItem(list->currentItem());
+    }
+    m_dnEdit->setText(QString::number(dn));
+    m_findButton->click();
 }
 
 void fillLists(QListWidget *pressures, QListWidget *series, const QStringList &pressureTexts)

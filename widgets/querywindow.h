@@ -84,6 +84,9 @@ public:
     void find();
     // "清除": the boxes of the clearing order get the empty text. Lists are left alone.
     void clear();
+    // What a user does to look up one row: selects the pressure and the series in the lists,
+    // types the DN into the DN box and clicks "查找".
+    void findFor(int pressureRow, int seriesRow, int dn);
 
     // The catalogue row the selected pressure and series and the DN box name, read as "查找"
     // reads them; the values come from the catalogue, not from boxes the user may have typed
@@ -108,6 +111,8 @@ private:
     int m_dnBox;
     std::vector<int> m_clearOrder;
     ResultActions *m_results = nullptr;
+    QLineEdit *m_dnEdit = nullptr;
+    QPushButton *m_findButton = nullptr;
 };
 
 // The load step: the pressures into the first list, "A" and "B" into the second, nothing selected.

@@ -1,12 +1,17 @@
 // Not a test: opens the menu and each query window from it as a user would, runs one query in
-// each and saves a picture of every window, for the README and for looking at the windows at
-// any scale (QT_SCALE_FACTOR). Usage: shot_windows <directory> [<file>:<pressure row>:<series
-// row>:<DN text> ...], where each query given replaces the default one of the window whose
-// picture is <file> (for example formpl.png:1:0:2000).
+// each, pastes a few take-off lines (one of them not listed) into the take-off window, types the
+// measurements of a flange into the identification window, and saves a picture of every window, for
+// the README and for looking at the windows at any scale (QT_SCALE_FACTOR). Usage: shot_windows
+// <directory> [<file>:<pressure row>:<series row>:<DN text> ...], where each query given replaces
+// the default one of the window whose picture is <file> (for example formpl.png:1:0:2000).
 #include "app/windows.h"
+#include "catalogue/flangeinput.h"
 #include "widgets/fonts.h"
+#include "windows/identify/formidentify.h"
+#include "windows/takeoff/formtakeoff.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QIcon>
 #include <QLineEdit>
@@ -99,5 +104,28 @@ int main(int argc, char *argv[])
         ok = save(window, out.filePath(shot.file)) && ok;
         windows.returnToMenu(shot.kind);
     }
+
+    windows.show(WindowKind::FormTakeoff);
+    auto *takeoff = static_cast<FormTakeoff *>(windows.existing(WindowKind::FormTakeoff));
+    QApplication::clipboard()->setText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\n"
+                                                      "PL\t1.0\tA\t100\t4\n"
+                                                      "带颈平焊\t1.6\tB\t50\t2\n"
+                                                      "WN\t2.5\tA\t11\t1\n"
+                                                      "WN\tPN40\tA\t200\t3\n"
+                                                      "SO\t1.6\tA\t150\t6\n"));
+    takeoff->paste();
+    ok = save(takeoff, out.filePath("formtakeoff.png")) && ok;
+    windows.returnToMenu(WindowKind::FormTakeoff);
+
+    windows.show(WindowKind::FormIdentify);
+    auto *identify = static_cast<FormIdentify *>(windows.existing(WindowKind::FormIdentify));
+    const FlangeRecord row = *lookUpFlange(FlangeKind::WeldNeck,
+                                           *pressureIndex(FlangeKind::WeldNeck, 1.6), 100, SeriesA);
+    identify->box(Measure::OutsideDiameter)->setText(QString::number(*row.outsideDiameter));
+    identify->box(Measure::BoltCircle)->setText(QString::number(*row.boltCircle));
+    identify->box(Measure::HoleCount)->setText(QString::number(row.holeCount));
+    identify->box(Measure::HoleDiameter)->setText(QString::number(row.holeDiameter));
+    ok = save(identify, out.filePath("formidentify.png")) && ok;
+    windows.returnToMenu(WindowKind::FormIdentify);
     return ok ? 0 : 1;
 }

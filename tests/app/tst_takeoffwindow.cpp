@@ -1,0 +1,312 @@
+// The take-off window driven as a user drives it: blocks pasted with Ctrl+V, cells edited in
+// their editors, undo, and files opened and exported through the window's own dialogs, checked
+// against the take-off engine and against the takeoff command of the real executable.
+#include "app/windows.h"
+#include "catalogue/flangeinput.h"
+#include "support/messagecatcher.h"
+#include "takeoff/takeoffrun.h"
+#include "widgets/fonts.h"
+#include "windows/takeoff/formtakeoff.h"
+#include "windows/takeoff/takeofftablemodel.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringDecoder>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+
+// What the engine makes of a list, line by line, as the command computes it.
+struct EngineRun : TakeoffWriter {
+    void writeLine(const TakeoffLine &line) override { lines.append(line); }
+    void writeTotals(const TakeoffTotals &) override {}
+    bool finish(QString &) override { return true; }
+    QList<TakeoffLine> lines;
+    TakeoffTotals totals;
+};
+EngineRun runEngine(QByteArray text)
+{
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::ReadOnly);
+    EngineRun run;
+    run.totals = computeTakeoff(buffer, run, [](const QString &) {});
+    return run;
+}
+
+// Answers the window's next file dialog with a path and a file type, as a user would.
+void answerFileDialog(const QString &path, const QString &typeSuffix)
+{
+    QTimer::singleShot(0, [=] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no file dialog");
+        for (const QString &filter : dialog->nameFilters())
+            if (filter.contains(typeSuffix))
+                dialog->selectNameFilter(filter);
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
+    });
+}
+
+int runCommand(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
+    process.waitForFinished(60000);
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Every cell of a spreadsheet as text, read by an independent reader.
+QByteArray xlsxCells(const QString &path)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {"-c",
+                  "import openpyxl,sys\n"
+                  "for row in openpyxl.load_workbook(sys.argv[1]).active.iter_rows("
+                  "values_only=True): print(repr(row))",
+                  path});
+    python.waitForFinished(60000);
+    return python.exitCode() == 0 ? python.readAllStandardOutput() : python.readAllStandardError();
+}
+
+// Good lines of both series, Chinese and coded kinds, and lines that cannot be computed.
+const QByteArray Lines = "PL\t1.0\tA\t100\t4\n"
+                         "带颈平焊\t1.6\tB\t50\t2\n"
+                         "WN\t2.5\tA\t11\t1\n" // DN 11 is not listed
+                         "WN\tPN40\tA\t200\t3\n"
+                         "SO\t1.0\tA\t80\tmany\n"; // no quantity
+
+} // namespace
+
+class TestTakeoffWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Windows> m_windows;
+    FormTakeoff *m_form = nullptr;
+
+    TakeoffTableModel *model() { return m_form->model(); }
+    QString cell(int row, int column) { return model()->index(row, column).data().toString(); }
+    void pasteText(const QString &text)
+    {
+        QApplication::clipboard()->setText(text);
+        m_form->table()->setFocus();
+        QTest::keyClick(m_form->table(), Qt::Key_V, Qt::ControlModifier);
+    }
+    // Opens a cell's editor with a double-click on it.
+    QWidget *openEditor(int row, int column)
+    {
+        QTableView *table = m_form->table();
+        const QRect rect = table->visualRect(model()->index(row, column));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rect.center());
+        QWidget *editor = table->indexWidget(model()->index(row, column));
+        if (!editor)
+            qFatal("no editor opened");
+        return editor;
+    }
+    void checkTotalsEqualEngine(const QByteArray &text)
+    {
+        const EngineRun engine = runEngine(text);
+        const TakeoffTotals &shown = model()->totals();
+        QCOMPARE(shown.flanges(), engine.totals.flanges());
+        QCOMPARE(shown.weightHundredths(), engine.totals.weightHundredths());
+        QCOMPARE(shown.bolts(), engine.totals.bolts());
+        QCOMPARE(shown.failedLines(), engine.totals.failedLines());
+        const QString label = m_form->findChild<QLabel *>("totals")->text();
+        QVERIFY2(label.contains(takeoffCellText(engine.totals.weightKg(), 2)), qPrintable(label));
+    }
+
+private slots:
+    void initTestCase() { installChineseFonts(); }
+    void init()
+    {
+        m_windows = std::make_unique<Windows>();
+        m_windows->show(WindowKind::FormTakeoff);
+        m_form = static_cast<FormTakeoff *>(m_windows->existing(WindowKind::FormTakeoff));
+        QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    }
+    void cleanup() { m_windows.reset(); }
+
+    void pasteComputesEveryLine_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("tab block") << QString::fromUtf8(Lines);
+        QTest::newRow("with column names, blank lines, CRLF")
+            << QString::fromUtf8("类型\t公称压力\t系列\t公称直径\t数量\r\n\r\n" + Lines)
+                   .replace(u'\n', QStringLiteral("\r\n"));
+        QTest::newRow("quoted field left open") << QStringLiteral("PL\t1.0\tA\t100\t2\n\"PL,1.0\n");
+    }
+    void pasteComputesEveryLine()
+    {
+        QFETCH(QString, clipboard);
+        pasteText(clipboard);
+        const EngineRun engine = runEngine(clipboard.toUtf8());
+        QCOMPARE(model()->rowCount(), int(engine.lines.size()));
+        for (int row = 0; row < model()->rowCount(); ++row) {
+            const TakeoffLine &line = engine.lines[row];
+            const QModelIndex first = model()->index(row, TakeoffTableModel::Kind);
+            QCOMPARE(first.data(Qt::BackgroundRole).isValid(), !line.ok());
+            QCOMPARE(first.data(Qt::ToolTipRole).isValid(), !line.ok());
+            if (line.ok()) {
+                // The computed columns show the catalogue row of what the line asks for.
+                const auto record =
+                    lookUpFlange(*line.kind, *pressureIndex(*line.kind, *line.pressureMpa),
+                                 *line.dn, *line.series);
+                QVERIFY(record);
+                QCOMPARE(cell(row, TakeoffTableModel::OutsideDiameter).toDouble(),
+                         *record->outsideDiameter);
+                QVERIFY(cell(row, TakeoffTableModel::Bolt).contains(record->bolt));
+            } else {
+                // The reason without its line number, which counts differently in a pasted block.
+                const QString reason = line.error.section(QStringLiteral(": "), 1);
+                QVERIFY2(first.data(Qt::ToolTipRole).toString().endsWith(reason),
+                         qPrintable(first.data(Qt::ToolTipRole).toString()));
+            }
+        }
+        checkTotalsEqualEngine(clipboard.toUtf8());
+    }
+
+    void pasteGoesBelowTheCurrentLine()
+    {
+        pasteText(QStringLiteral("PL\t1.0\tA\t100\t1\nPL\t1.0\tA\t200\t1\n"));
+        m_form->table()->setCurrentIndex(model()->index(0, 0));
+        pasteText(QStringLiteral("SO\t1.6\tA\t50\t1\n"));
+        QCOMPARE(model()->rowCount(), 3);
+        QCOMPARE(cell(1, TakeoffTableModel::Dn), QStringLiteral("50"));
+        QCOMPARE(cell(2, TakeoffTableModel::Dn), QStringLiteral("200"));
+    }
+
+    void editorsUpdateLineAndTotals_andUndoRestores()
+    {
+        pasteText(QStringLiteral("PL\t1.0\tA\t100\t2\n"));
+        const QByteArray before = "PL\t1.0\tA\t100\t2\n";
+        checkTotalsEqualEngine(before);
+        const QString unitWeight = cell(0, TakeoffTableModel::UnitWeight);
+
+        auto *spin = qobject_cast<QSpinBox *>(openEditor(0, TakeoffTableModel::Quantity));
+        QVERIFY(spin);
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QStringLiteral("5"));
+        QTest::keyClick(spin, Qt::Key_Return);
+        // The delegate commits and closes the editor once the key event is done.
+        QTRY_VERIFY(!m_form->table()->indexWidget(model()->index(0, TakeoffTableModel::Quantity)));
+        QCOMPARE(cell(0, TakeoffTableModel::Quantity), QStringLiteral("5"));
+        QCOMPARE(cell(0, TakeoffTableModel::Weight).toDouble(), unitWeight.toDouble() * 5);
+        checkTotalsEqualEngine("PL\t1.0\tA\t100\t5\n");
+
+        // The kind chosen in its list: the next entry after the plate flange is the slip-on.
+        auto *kinds = qobject_cast<QComboBox *>(openEditor(0, TakeoffTableModel::Kind));
+        QVERIFY(kinds);
+        QTest::keyClick(kinds, Qt::Key_Down);
+        QTest::keyClick(kinds, Qt::Key_Return);
+        QTRY_VERIFY(!m_form->table()->indexWidget(model()->index(0, TakeoffTableModel::Kind)));
+        const auto slipOn =
+            lookUpFlange(FlangeKind::SlipOn, *pressureIndex(FlangeKind::SlipOn, 1.0), 100, SeriesA);
+        QCOMPARE(cell(0, TakeoffTableModel::OutsideDiameter).toDouble(), *slipOn->outsideDiameter);
+        checkTotalsEqualEngine("SO\t1.0\tA\t100\t5\n");
+
+        QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);
+        checkTotalsEqualEngine("PL\t1.0\tA\t100\t5\n");
+        QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);
+        checkTotalsEqualEngine(before);
+        QCOMPARE(cell(0, TakeoffTableModel::UnitWeight), unitWeight);
+        QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        checkTotalsEqualEngine("PL\t1.0\tA\t100\t5\n");
+
+        // Delete takes the line away, undo brings it back.
+        m_form->table()->setCurrentIndex(model()->index(0, 0));
+        QTest::keyClick(m_form->table(), Qt::Key_Delete);
+        QCOMPARE(model()->rowCount(), 0);
+        checkTotalsEqualEngine("");
+        QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(model()->rowCount(), 1);
+        checkTotalsEqualEngine("PL\t1.0\tA\t100\t5\n");
+    }
+
+    // A list taken in (pasted, or opened as UTF-8 or as GB18030) and exported gives the very
+    // file the takeoff command writes for the same list.
+    void exportEqualsTheCommand_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("pasted, CSV") << "paste"
+                                     << "csv";
+        QTest::newRow("pasted, spreadsheet") << "paste"
+                                             << "xlsx";
+        QTest::newRow("UTF-8 file, CSV") << "UTF-8"
+                                         << "csv";
+        QTest::newRow("GB18030 file, CSV") << "GB18030"
+                                           << "csv";
+    }
+    void exportEqualsTheCommand()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        const QString list = dir.filePath("list.txt");
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString text = QString::fromUtf8(Lines);
+        file.write(source == "GB18030" ? QStringEncoder("GB18030").encode(text) : Lines);
+        file.close();
+        if (source == "paste") {
+            pasteText(text);
+        } else {
+            answerFileDialog(list, "*.csv");
+            QTest::mouseClick(m_form->findChild<QPushButton *>("openButton"), Qt::LeftButton);
+        }
+        QCOMPARE(model()->rowCount(), 5);
+
+        const QString exported = dir.filePath("window." + format);
+        answerFileDialog(exported, "*." + format);
+        QTest::mouseClick(m_form->findChild<QPushButton *>("exportButton"), Qt::LeftButton);
+        const QString expected = dir.filePath("command." + format);
+        QCOMPARE(runCommand({"takeoff", list, "--format", format, "-o", expected}), 1);
+        if (format == "xlsx")
+            QCOMPARE(xlsxCells(exported), xlsxCells(expected));
+        else
+            QCOMPARE(readAll(exported), readAll(expected));
+    }
+
+    void failedExportSaysWhy_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<bool>("xlsx");
+        QTest::newRow("missing folder, CSV") << "no/such/folder/out.csv" << false;
+        QTest::newRow("name taken by a folder, spreadsheet") << "taken.xlsx" << true;
+    }
+    void failedExportSaysWhy()
+    {
+        QFETCH(QString, place);
+        QFETCH(bool, xlsx);
+        pasteText(QString::fromUtf8(Lines));
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("taken.xlsx")));
+        const QString path = dir.filePath(place);
+        MessageCatcher catcher;
+        QVERIFY(!m_form->exportTo(path, xlsx));
+        QCOMPARE(catcher.seen.size(), 1);
+        QVERIFY2(catcher.seen[0].text.contains(path), qPrintable(catcher.seen[0].text));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+    }
+};
+
+QTEST_MAIN(TestTakeoffWindow)
+#include "tst_takeoffwindow.moc"

@@ -1,0 +1,296 @@
+#include "windows/takeoff/formtakeoff.h"
+
+#include "catalogue/flangeinput.h"
+#include "exports/takeoffxlsxwriter.h"
+#include "takeoff/linereader.h"
+#include "takeoff/takeoffrun.h"
+#include "takeoff/takeofftextwriters.h"
+#include "widgets/controls.h"
+#include "widgets/querywindow.h"
+#include "windows/describe.h"
+#include "windows/takeoff/takeoffdelegate.h"
+#include "windows/takeoff/takeofftablemodel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableView>
+#include <memory>
+
+namespace
+{
+
+// Keeps what a list file asks for, line by line, so the window reads a file as the command does.
+class FieldsCollector : public TakeoffWriter
+{
+public:
+    void writeLine(const TakeoffLine &line) override { lines.append(line.fields); }
+    void writeTotals(const TakeoffTotals &) override {}
+    bool finish(QString &) override { return true; }
+    QList<QStringList> lines;
+};
+
+QPushButton *toolButton(QWidget *parent, QBoxLayout *row, const QString &name,
+                        const QString &caption, const QString &hint)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    describe(button, hint);
+    row->addWidget(button);
+    return button;
+}
+
+QAction *keyAction(QWidget *on, const QList<QKeySequence> &keys, Qt::ShortcutContext context)
+{
+    auto *action = new QAction(on);
+    action->setShortcuts(keys);
+    action->setShortcutContext(context);
+    on->addAction(action);
+    return action;
+}
+
+} // namespace
+
+QList<QStringList> takeoffLinesOfText(const QString &text)
+{
+    QList<QStringList> lines;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        const std::optional<QStringList> fields = splitListLine(line);
+        if (!fields)
+            lines.append(QStringList{trimmed.toString()});
+        else if (!isTakeoffHeader(*fields))
+            lines.append(*fields);
+    }
+    return lines;
+}
+
+FormTakeoff::FormTakeoff()
+    : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
+      m_totals(new QLabel(this))
+{
+    designWindow(this, {QStringLiteral("FormTakeoff"), QStringLiteral("批量计算"), 13500, 8400,
+                        std::nullopt, std::nullopt});
+
+    auto *buttons = new QHBoxLayout;
+    QPushButton *open =
+        toolButton(this, buttons, QStringLiteral("openButton"), QStringLiteral("打开…"),
+                   QStringLiteral("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
+    QPushButton *save =
+        toolButton(this, buttons, QStringLiteral("exportButton"), QStringLiteral("导出…"),
+                   QStringLiteral("导出为 CSV 或 Excel 文件"));
+    QPushButton *add =
+        toolButton(this, buttons, QStringLiteral("addButton"), QStringLiteral("添加行"),
+                   QStringLiteral("在当前行下添加一行（Insert）"));
+    QPushButton *remove =
+        toolButton(this, buttons, QStringLiteral("removeButton"), QStringLiteral("删除行"),
+                   QStringLiteral("删除选中的行（Delete）"));
+    QPushButton *undo = toolButton(this, buttons, QStringLiteral("undoButton"),
+                                   QStringLiteral("撤销"), QStringLiteral("撤销（Ctrl+Z）"));
+    QPushButton *redo = toolButton(this, buttons, QStringLiteral("redoButton"),
+                                   QStringLiteral("重做"), QStringLiteral("重做（Ctrl+Y）"));
+    buttons->addStretch();
+    QPushButton *back = toolButton(this, buttons, QStringLiteral("backButton"),
+                                   QStringLiteral("返回"), QStringLiteral("返回主菜单"));
+
+    m_table->setObjectName(QStringLiteral("lines"));
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(new TakeoffDelegate(m_table));
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    describe(m_table, QStringLiteral("批量计算清单"),
+             QStringLiteral("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
+
+    m_totals->setObjectName(QStringLiteral("totals"));
+    m_totals->setWordWrap(true);
+    m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describe(m_totals, QStringLiteral("合计"), QStringLiteral("法兰数量、总重和各规格螺栓数量"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_totals);
+
+    QUndoStack *stack = m_model->undoStack();
+    connect(open, &QPushButton::clicked, this, &FormTakeoff::open);
+    connect(save, &QPushButton::clicked, this, &FormTakeoff::exportLines);
+    connect(add, &QPushButton::clicked, this, &FormTakeoff::addLine);
+    connect(remove, &QPushButton::clicked, this, &FormTakeoff::removeSelectedLines);
+    connect(undo, &QPushButton::clicked, stack, &QUndoStack::undo);
+    connect(redo, &QPushButton::clicked, stack, &QUndoStack::redo);
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QPushButton::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QPushButton::setEnabled);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(back, &QPushButton::clicked, this, &FormTakeoff::backRequested);
+    connect(m_model, &TakeoffTableModel::totalsChanged, this, &FormTakeoff::showTotals);
+
+    // The table's own keys act only while no cell editor is open, so an editor keeps its paste.
+    connect(keyAction(m_table, {QKeySequence::Paste}, Qt::WidgetShortcut), &QAction::triggered,
+            this, &FormTakeoff::paste);
+    connect(keyAction(m_table, {Qt::Key_Insert}, Qt::WidgetShortcut), &QAction::triggered, this,
+            &FormTakeoff::addLine);
+    connect(keyAction(m_table, {Qt::Key_Delete}, Qt::WidgetShortcut), &QAction::triggered, this,
+            &FormTakeoff::removeSelectedLines);
+    connect(keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, Qt::WindowShortcut),
+            &QAction::triggered, stack, &QUndoStack::undo);
+    connect(keyAction(this,
+                      {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                      Qt::WindowShortcut),
+            &QAction::triggered, stack, &QUndoStack::redo);
+
+    showTotals();
+    m_table->setFocus();
+}
+
+void FormTakeoff::insertBelowCurrent(const QList<QStringList> &lines, const QString &what)
+{
+    const QModelIndex current = m_table->currentIndex();
+    const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
+    m_model->insertLines(row, lines, what);
+    // The first new line becomes current; the lines stay unselected so their marks show.
+    if (!lines.isEmpty())
+        m_table->setCurrentIndex(m_model->index(row, TakeoffTableModel::Kind));
+}
+
+void FormTakeoff::paste()
+{
+    insertBelowCurrent(takeoffLinesOfText(QApplication::clipboard()->text()),
+                       QStringLiteral("粘贴"));
+}
+
+void FormTakeoff::addLine()
+{
+    // A new line starts as a copy of the current one, or as the first listed flange.
+    const QModelIndex current = m_table->currentIndex();
+    const QStringList fields =
+        current.isValid()
+            ? m_model->line(current.row()).fields
+            : QStringList{kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
+                          seriesText(SeriesA),
+                          QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
+                          QStringLiteral("1")};
+    insertBelowCurrent({fields}, QStringLiteral("添加行"));
+}
+
+void FormTakeoff::removeSelectedLines()
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes())
+        if (!rows.contains(index.row()))
+            rows.append(index.row());
+    if (rows.isEmpty() && m_table->currentIndex().isValid())
+        rows.append(m_table->currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    // Runs of neighbouring rows, last first, so the rows above keep their numbers; one undo step.
+    m_model->undoStack()->beginMacro(QStringLiteral("删除行"));
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype start = end - 1;
+        while (start > 0 && rows[start - 1] == rows[start] - 1)
+            --start;
+        m_model->removeLines(rows[start], int(end - start));
+        end = start;
+    }
+    m_model->undoStack()->endMacro();
+}
+
+void FormTakeoff::open()
+{
+    QFileDialog dialog(this, QStringLiteral("打开清单"));
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("清单文件 (*.csv *.txt *.tsv)"), QStringLiteral("所有文件 (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(this, QStringLiteral("无法打开 %1：%2").arg(path, file.errorString()));
+        return;
+    }
+    FieldsCollector collector;
+    computeTakeoff(file, collector, [](const QString &) {});
+    m_model->replaceAll(collector.lines);
+}
+
+void FormTakeoff::exportLines()
+{
+    const QString csv = QStringLiteral("CSV 文件 (*.csv)");
+    const QString xlsx = QStringLiteral("Excel 工作簿 (*.xlsx)");
+    QFileDialog dialog(this, QStringLiteral("导出"));
+    dialog.setObjectName(QStringLiteral("exportDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({csv, xlsx});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(filter == xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    // The file's own suffix wins over the type chosen in the list.
+    const bool asXlsx = path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) ||
+                        (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) &&
+                         dialog.selectedNameFilter() == xlsx);
+    exportTo(path, asXlsx);
+}
+
+bool FormTakeoff::exportTo(const QString &path, bool xlsx)
+{
+    QSaveFile file(path);
+    QString error;
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        std::unique_ptr<TakeoffWriter> writer;
+        if (xlsx)
+            writer = std::make_unique<TakeoffXlsxWriter>(file);
+        else
+            writer = std::make_unique<TakeoffCsvWriter>(file);
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            writer->writeLine(m_model->line(row));
+        writer->writeTotals(m_model->totals());
+        ok = writer->finish(error) && file.commit();
+    }
+    if (!ok) {
+        file.cancelWriting();
+        showMessage(this, QStringLiteral("无法保存 %1：%2")
+                              .arg(path, error.isEmpty() ? file.errorString() : error));
+    }
+    return ok;
+}
+
+void FormTakeoff::showTotals()
+{
+    const TakeoffTotals &totals = m_model->totals();
+    QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
+                       .arg(totals.flanges())
+                       .arg(takeoffCellText(totals.weightKg(), 2));
+    const QMap<QString, qint64> bolts = totals.bolts();
+    QStringList boltTexts;
+    for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
+        boltTexts.append(QStringLiteral("%1 × %2").arg(it.key()).arg(it.value()));
+    if (!boltTexts.isEmpty())
+        text += QStringLiteral("；螺栓：") + boltTexts.join(QStringLiteral("，"));
+    if (totals.failedLines() > 0)
+        text += QStringLiteral("；%1 行有误，未计入").arg(totals.failedLines());
+    m_totals->setText(text);
+}

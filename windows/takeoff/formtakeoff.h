@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QTableView;
+class TakeoffTableModel;
+
+// "批量计算": a take-off edited as a table. Lines are typed in place, pasted from a spreadsheet
+// (Ctrl+V) or read from a list file as the takeoff command reads it; each line shows what the
+// catalogue gives for it, a line that cannot be computed is marked with its reason, the totals
+// stay below the table, and the take-off is saved as CSV or as a spreadsheet.
+class FormTakeoff : public QWidget
+{
+    Q_OBJECT
+public:
+    FormTakeoff();
+
+    TakeoffTableModel *model() const { return m_model; }
+    QTableView *table() const { return m_table; }
+
+    // Ctrl+V: the clipboard's lines below the current line (at the end when none is current).
+    void paste();
+    // "打开…": every line replaced by those of a list file the user chooses.
+    void open();
+    // "导出…": the take-off saved to a file the user chooses, CSV or spreadsheet by its type.
+    void exportLines();
+    // Saves to a path, a spreadsheet when `xlsx`; on failure tells the user and returns false.
+    bool exportTo(const QString &path, bool xlsx);
+    // "添加行" (Insert) and "删除行" (Delete): below the current line; the selected lines.
+    void addLine();
+    void removeSelectedLines();
+
+signals:
+    // "返回": the menu should take this window's place.
+    void backRequested();
+
+private:
+    void showTotals();
+    void insertBelowCurrent(const QList<QStringList> &lines, const QString &what);
+
+    TakeoffTableModel *m_model;
+    QTableView *m_table;
+    QLabel *m_totals;
+};
+
+// The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines and
+// column names skipped, fields split as in a list file.
+QList<QStringList> takeoffLinesOfText(const QString &text);

@@ -1,0 +1,104 @@
+#include "windows/takeoff/takeoffdelegate.h"
+
+#include "catalogue/flangeinput.h"
+#include "takeoff/takeoffline.h"
+#include "windows/describe.h"
+#include "windows/takeoff/takeofftablemodel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace
+{
+
+// The kind a line asks for, plate when it names none that can be read.
+FlangeKind lineKind(const QModelIndex &index)
+{
+    const QString text =
+        index.siblingAtColumn(TakeoffTableModel::Kind).data(Qt::EditRole).toString();
+    return readFlangeKind(text).value_or(FlangeKind::Plate);
+}
+
+QComboBox *choice(QWidget *parent, const QString &name)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("choice"));
+    describe(box, name);
+    return box;
+}
+
+} // namespace
+
+QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                       const QModelIndex &index) const
+{
+    switch (index.column()) {
+    case TakeoffTableModel::Kind: {
+        QComboBox *box = choice(parent, QStringLiteral("类型"));
+        for (FlangeKind kind : AllFlangeKinds)
+            box->addItem(QStringLiteral("%1 %2").arg(kindChineseName(kind), kindCode(kind)),
+                         kindCode(kind));
+        return box;
+    }
+    case TakeoffTableModel::Pressure: {
+        QComboBox *box = choice(parent, QStringLiteral("公称压力（MPa）"));
+        for (const QString &text : pressureTexts(lineKind(index)))
+            box->addItem(text, text);
+        return box;
+    }
+    case TakeoffTableModel::Series: {
+        QComboBox *box = choice(parent, QStringLiteral("系列"));
+        for (PipeSeries series : {SeriesA, SeriesB})
+            box->addItem(seriesText(series), seriesText(series));
+        return box;
+    }
+    case TakeoffTableModel::Quantity: {
+        auto *spin = new QSpinBox(parent);
+        spin->setRange(1, int(MaxTakeoffQuantity));
+        describe(spin, QStringLiteral("数量"), QStringLiteral("片"));
+        return spin;
+    }
+    default: {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        describe(editor, QStringLiteral("公称直径"), QStringLiteral("DN"));
+        return editor;
+    }
+    }
+}
+
+void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto *box = qobject_cast<QComboBox *>(editor)) {
+        // The entry the written text means, read as the command reads it.
+        int found = -1;
+        for (int i = 0; i < box->count() && found < 0; ++i) {
+            const QString entry = box->itemData(i).toString();
+            const bool same =
+                index.column() == TakeoffTableModel::Kind
+                    ? readFlangeKind(entry) == readFlangeKind(text)
+                : index.column() == TakeoffTableModel::Series
+                    ? readSeries(entry) == readSeries(text)
+                    : readPressureMpa(text) && readPressureMpa(entry) == readPressureMpa(text);
+            if (same)
+                found = i;
+        }
+        box->setCurrentIndex(std::max(found, 0));
+    } else if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
+        spin->setValue(std::max(text.toInt(), 1));
+    } else {
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+}
+
+void TakeoffDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                   const QModelIndex &index) const
+{
+    if (auto *box = qobject_cast<QComboBox *>(editor))
+        model->setData(index, box->currentData(), Qt::EditRole);
+    else if (auto *spin = qobject_cast<QSpinBox *>(editor))
+        model->setData(index, QString::number(spin->value()), Qt::EditRole);
+    else
+        QStyledItemDelegate::setModelData(editor, model, index);
+}
