@@ -5,7 +5,6 @@
 #include "cli/commandarguments.h"
 #include "cli/flangearguments.h"
 #include "cli/textformat.h"
-#include "core/values/numberreading.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -87,7 +86,8 @@ QString asJson(const QList<FlangeMatch> &matches)
         for (const FlangeField &field : flangeFields(m.record.kind))
             object.insert(QLatin1String(field.key), jsonOf(field.value(m.record)));
         object.insert(QLatin1String("kind"), kindCode(m.record.kind));
-        object.insert(QLatin1String("pressure_mpa"), readNumber(m.record.pressureText));
+        // As `quorvit lookup` writes it: the list text, "1.0".
+        object.insert(QLatin1String("pressure_mpa"), m.record.pressureText);
         object.insert(QLatin1String("dn"), m.record.dn);
         object.insert(QLatin1String("series"), seriesText(m.record.series));
         object.insert(QLatin1String("deviation_mm"), m.totalMm);

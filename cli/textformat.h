@@ -1,5 +1,7 @@
 #pragma once
 
+#include "takeoff/outputtext.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,9 +14,6 @@ void writeErr(const QString &text);
 
 // A number as tabled: shortest exact form, integers without ".0" (17.2, 273, 0.05).
 QString formatNumber(double value);
-
-// Terminal columns a text takes: CJK and full-width characters take two.
-int displayWidth(QStringView text);
 
 // Rows of cells as lines of columns padded to a common width (two blanks between columns),
 // each line ending in "\n".

@@ -1,5 +1,7 @@
 #include "exports/takeoffxlsxwriter.h"
 
+#include "catalogue/flangeinput.h"
+
 #include <QDir>
 #include <QFileDevice>
 #include <xlsxwriter.h>
@@ -50,6 +52,14 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     writeRow(header, m_bold, m_bold);
 }
 
+bool TakeoffXlsxWriter::roomForRow()
+{
+    if (m_row < SheetRows)
+        return true;
+    m_error = QStringLiteral("more than %1 rows do not fit in one sheet").arg(SheetRows);
+    return false;
+}
+
 TakeoffXlsxWriter::~TakeoffXlsxWriter()
 {
     if (m_workbook)
@@ -61,10 +71,8 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
 {
     if (!m_sheet || !m_error.isEmpty())
         return;
-    if (m_row >= SheetRows) {
-        m_error = QStringLiteral("more than %1 rows do not fit in one sheet").arg(SheetRows);
+    if (!roomForRow())
         return;
-    }
     for (qsizetype i = 0; i < cells.size(); ++i) {
         const lxw_col_t column = lxw_col_t(i);
         const bool isWeight = i == UnitWeightColumn || i == WeightColumn;
@@ -78,7 +86,44 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
 
 void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
 {
-    writeRow(takeoffCells(line), nullptr, m_weight);
+    if (!line.ok()) {
+        writeRow(takeoffCells(line), nullptr, m_weight);
+        return;
+    }
+    if (!m_sheet || !m_error.isEmpty() || !roomForRow())
+        return;
+    // A good line's strings are its row's: made once, in UTF-8, for all its lines.
+    RowStrings &strings = m_rowStrings[line.record.get()];
+    if (!strings.record) {
+        const FlangeRecord &r = *line.record;
+        strings = {line.record, kindCode(r.kind).toUtf8(), seriesText(r.series).toUtf8(),
+                   r.callout.toUtf8(), r.bolt.toUtf8()};
+    }
+    const FlangeRecord &r = *line.record;
+    const auto number = [&](TakeoffColumnIndex column, double value, lxw_format *format) {
+        worksheet_write_number(m_sheet, m_row, lxw_col_t(column), value, format);
+    };
+    const auto string = [&](TakeoffColumnIndex column, const QByteArray &text) {
+        worksheet_write_string(m_sheet, m_row, lxw_col_t(column), text.constData(), nullptr);
+    };
+    const auto length = [&](TakeoffColumnIndex column, const std::optional<double> &value) {
+        if (value)
+            number(column, *value, nullptr);
+    };
+    number(LineColumn, double(line.number), nullptr);
+    string(KindColumn, strings.kind);
+    number(PressureColumn, *line.pressureMpa, nullptr);
+    string(SeriesColumn, strings.series);
+    number(DnColumn, r.dn, nullptr);
+    number(QuantityColumn, double(*line.quantity), nullptr);
+    length(OutsideDiameterColumn, r.outsideDiameter);
+    length(BoltCircleColumn, r.boltCircle);
+    string(CalloutColumn, strings.callout);
+    string(BoltColumn, strings.bolt);
+    length(ThicknessColumn, r.thickness);
+    number(UnitWeightColumn, line.unitWeightKg(), m_weight);
+    number(WeightColumn, line.weightKg(), m_weight);
+    ++m_row;
 }
 
 void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)

@@ -2,6 +2,7 @@
 
 #include "takeoff/takeoffwriter.h"
 
+#include <QHash>
 #include <QIODevice>
 #include <QTemporaryFile>
 
@@ -24,6 +25,14 @@ public:
 
 private:
     void writeRow(const QList<TakeoffCell> &cells, lxw_format *text, lxw_format *weight);
+    // False, with the reason kept, when the sheet is full.
+    bool roomForRow();
+
+    struct RowStrings {
+        std::shared_ptr<const FlangeRecord> record; // keeps the key alive
+        QByteArray kind, series, callout, bolt;     // UTF-8
+    };
+    QHash<const FlangeRecord *, RowStrings> m_rowStrings;
 
     QIODevice &m_device;
     QTemporaryFile m_file;

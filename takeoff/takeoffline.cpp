@@ -19,6 +19,19 @@ QString quotedText(const QString &text)
 // A positive whole number of flanges, or the reason it is not one.
 std::optional<qint64> readQuantity(const QString &text, QString &error)
 {
+    // Nearly every quantity is a few plain digits: read them without the locale-aware parser.
+    if (!text.isEmpty() && text.size() <= 7) {
+        qint64 digits = 0;
+        for (QChar c : text) {
+            if (c < u'0' || c > u'9') {
+                digits = -1;
+                break;
+            }
+            digits = digits * 10 + (c.unicode() - u'0');
+        }
+        if (digits > 0 && digits <= MaxTakeoffQuantity)
+            return digits;
+    }
     bool whole = false;
     const qint64 value = text.toLongLong(&whole);
     if (!whole) {
@@ -43,6 +56,26 @@ std::optional<qint64> readQuantity(const QString &text, QString &error)
         return std::nullopt;
     }
     return value;
+}
+
+// Mixes a text into a hash four characters at a time: the flange texts are a few characters, and
+// a hash of a character at a time (or Qt's, seeded) costs more than the rest of a line.
+quint64 mixedIn(quint64 hash, QStringView text)
+{
+    constexpr quint64 Odd = 0x9E3779B97F4A7C15ULL;
+    const QChar *c = text.data();
+    qsizetype left = text.size();
+    for (; left >= 4; left -= 4, c += 4) {
+        quint64 word;
+        std::memcpy(&word, c, sizeof word);
+        hash = (hash ^ word) * Odd;
+        hash ^= hash >> 29;
+    }
+    quint64 tail = quint64(text.size()) << 48;
+    for (; left > 0; --left, ++c)
+        tail = (tail << 16) ^ c->unicode();
+    hash = (hash ^ tail) * Odd;
+    return hash ^ (hash >> 29);
 }
 
 void keepFirst(QString &error, const QString &reason)
@@ -103,24 +136,22 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
 
 const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fields)
 {
-    // FNV-1a over the four flange texts, then a check of the texts themselves: cheaper than
+    // A hash of the four flange texts, then a check of the texts themselves: cheaper than
     // joining them into a key for every line.
     const qsizetype count = std::min<qsizetype>(fields.size(), 4);
-    quint64 hash = 14695981039346656037ULL;
-    for (qsizetype i = 0; i < count; ++i) {
-        for (QChar c : fields[i])
-            hash = (hash ^ c.unicode()) * 1099511628211ULL;
-        hash = (hash ^ 0x1f) * 1099511628211ULL;
-    }
+    quint64 hash = quint64(count);
+    for (qsizetype i = 0; i < count; ++i)
+        hash = mixedIn(hash, fields[i]);
+    // The remembered texts are one string, so the check reads one block of memory.
     const auto sameTexts = [&](const Flange &f) {
-        if (f.texts.size() != count)
+        if (f.textSizes.size() != count)
             return false;
+        QStringView rest = f.texts;
         for (qsizetype i = 0; i < count; ++i) {
-            const QString &a = f.texts[i];
-            const QString &b = fields[i];
-            if (a.size() != b.size() ||
-                std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QChar)) != 0)
+            const QStringView text = fields[i];
+            if (text.size() != f.textSizes[i] || rest.first(text.size()) != text)
                 return false;
+            rest = rest.sliced(text.size());
         }
         return true;
     };
@@ -130,7 +161,10 @@ const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fi
     if (m_flanges.size() >= RememberedFlanges)
         m_flanges.clear();
     Flange read = readFlange(fields);
-    read.texts = fields.mid(0, count);
+    for (qsizetype i = 0; i < count; ++i) {
+        read.texts += fields[i];
+        read.textSizes.append(fields[i].size());
+    }
     return m_flanges.insert_or_assign(hash, std::move(read)).first->second;
 }
 

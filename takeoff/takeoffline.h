@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -50,8 +51,9 @@ private:
         std::optional<PipeSeries> series;
         std::optional<int> dn;
         std::shared_ptr<const FlangeRecord> record;
-        QString error;     // without the "line N: " prefix
-        QStringList texts; // the four texts it was read from
+        QString error; // without the "line N: " prefix
+        QString texts; // the four texts it was read from, one after the other
+        QVarLengthArray<qsizetype, 4> textSizes;
     };
     const Flange &flange(const QStringList &fields);
     Flange readFlange(const QStringList &fields);

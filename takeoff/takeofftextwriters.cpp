@@ -1,6 +1,8 @@
 #include "takeoff/takeofftextwriters.h"
 
 #include "catalogue/flangeinput.h"
+#include "core/values/valuetext.h"
+#include "takeoff/outputtext.h"
 
 #include <QFileDevice>
 #include <QJsonDocument>
@@ -9,15 +11,6 @@
 
 namespace
 {
-
-// Columns on a terminal: CJK characters take two.
-int displayWidth(const QString &text)
-{
-    int width = 0;
-    for (QChar c : text)
-        width += c.unicode() >= 0x2E80 ? 2 : 1;
-    return width;
-}
 
 // A count as ASCII digits in `buffer`.
 QByteArrayView integerText(char (&buffer)[48], qint64 value)
@@ -46,18 +39,100 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QJsonValue jsonOf(const FieldValue &value)
+// A weight in hundredths as the shortest JSON number: "12.3", "12".
+QByteArrayView jsonHundredths(char (&buffer)[48], qint64 hundredths)
 {
-    if (const double *number = std::get_if<double>(&value))
-        return *number;
-    if (const QString *text = std::get_if<QString>(&value))
-        return *text;
-    return QJsonValue::Null;
+    QByteArrayView text = hundredthsText(buffer, hundredths);
+    if (text.endsWith('0'))
+        text.chop(text.endsWith(".00") ? 3 : 1);
+    return text;
 }
 
-template <typename T> QJsonValue jsonOr(const std::optional<T> &value)
+// `"key":value,`
+void appendJsonMember(QByteArray &object, const char *key, QByteArrayView value)
 {
-    return value ? QJsonValue(double(*value)) : QJsonValue(QJsonValue::Null);
+    object += '"';
+    object += key;
+    object += "\":";
+    object += value;
+    object += ',';
+}
+
+QByteArray jsonValue(const FieldValue &value)
+{
+    if (const double *number = std::get_if<double>(&value))
+        return plainNumberText(*number).toLatin1();
+    if (const QString *text = std::get_if<QString>(&value))
+        return jsonStringLiteral(*text);
+    return "null";
+}
+
+template <typename T> QByteArray jsonCount(const std::optional<T> &value)
+{
+    return value ? QByteArray::number(qint64(*value)) : QByteArray("null");
+}
+
+// The pressure as `quorvit lookup` writes it: the kind's list text ("1.0") when the kind lists
+// it, otherwise the text as written, and null when the text is no pressure.
+QByteArray jsonPressure(const TakeoffLine &line)
+{
+    if (line.record)
+        return jsonStringLiteral(line.record->pressureText);
+    if (!line.pressureMpa)
+        return "null";
+    if (line.kind) {
+        if (const std::optional<PressureRating> listed =
+                pressureIndex(*line.kind, *line.pressureMpa))
+            return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
+    }
+    return jsonStringLiteral(line.fields.value(1));
+}
+
+// The members from kind to DN: the same for every line of a row.
+QByteArray jsonFlangeMembers(const FlangeRecord &r)
+{
+    QByteArray members;
+    appendJsonMember(members, "kind", jsonStringLiteral(kindCode(r.kind)));
+    appendJsonMember(members, "pressure_mpa", jsonStringLiteral(r.pressureText));
+    appendJsonMember(members, "series", jsonStringLiteral(seriesText(r.series)));
+    appendJsonMember(members, "dn", QByteArray::number(r.dn));
+    return members;
+}
+
+// The row's values under their catalogue keys and the unit weight; weight_kg is the line's.
+QByteArray jsonValueMembers(const FlangeRecord &r)
+{
+    QByteArray members;
+    for (const FlangeField &field : flangeFields(r.kind))
+        if (qstrcmp(field.key, "weight_kg") != 0)
+            appendJsonMember(members, field.key, jsonValue(field.value(r)));
+    char digits[48];
+    appendJsonMember(members, "unit_weight_kg",
+                     jsonHundredths(digits, std::llround(*r.weightKg * 100)));
+    return members;
+}
+
+// A failed line after its number: what it could read, null values and its reason.
+QByteArray takeoffFailedLineJson(const TakeoffLine &line)
+{
+    QByteArray members;
+    appendJsonMember(members, "kind",
+                     line.kind ? jsonStringLiteral(kindCode(*line.kind)) : QByteArray("null"));
+    appendJsonMember(members, "pressure_mpa", jsonPressure(line));
+    appendJsonMember(members, "series",
+                     line.series ? jsonStringLiteral(seriesText(*line.series))
+                                 : QByteArray("null"));
+    appendJsonMember(members, "dn", jsonCount(line.dn));
+    appendJsonMember(members, "quantity", jsonCount(line.quantity));
+    if (line.kind) {
+        for (const FlangeField &field : flangeFields(*line.kind))
+            if (qstrcmp(field.key, "weight_kg") != 0)
+                appendJsonMember(members, field.key, "null");
+    }
+    appendJsonMember(members, "unit_weight_kg", "null");
+    appendJsonMember(members, "weight_kg", "null");
+    members += "\"error\":" + jsonStringLiteral(line.error) + '}';
+    return members;
 }
 
 } // namespace
@@ -108,7 +183,7 @@ void TakeoffRowWriter::writeLine(const TakeoffLine &line)
         writeRow(takeoffCells(line));
         return;
     }
-    RecordTexts &texts = m_recordTexts[line.record.get()];
+    TakeoffRecordTexts &texts = m_recordTexts[line.record.get()];
     if (!texts.record) {
         const QList<TakeoffCell> cells = takeoffCells(line);
         texts = {line.record, cellsText(cells, KindColumn, QuantityColumn),
@@ -207,31 +282,6 @@ void TakeoffCsvWriter::endRow(QByteArray &row) const
     row += "\r\n";
 }
 
-QJsonObject takeoffLineJson(const TakeoffLine &line)
-{
-    QJsonObject object;
-    if (line.kind) {
-        for (const FlangeField &field : flangeFields(*line.kind))
-            object.insert(QLatin1String(field.key),
-                          line.record ? jsonOf(field.value(*line.record)) : QJsonValue::Null);
-    }
-    // The line's own weight, not the row's, goes under weight_kg.
-    object.insert(QLatin1String("line"), double(line.number));
-    object.insert(QLatin1String("kind"),
-                  line.kind ? QJsonValue(kindCode(*line.kind)) : QJsonValue::Null);
-    object.insert(QLatin1String("pressure_mpa"), jsonOr(line.pressureMpa));
-    object.insert(QLatin1String("series"),
-                  line.series ? QJsonValue(seriesText(*line.series)) : QJsonValue::Null);
-    object.insert(QLatin1String("dn"), jsonOr(line.dn));
-    object.insert(QLatin1String("quantity"), jsonOr(line.quantity));
-    object.insert(QLatin1String("unit_weight_kg"),
-                  line.record ? QJsonValue(line.unitWeightKg()) : QJsonValue::Null);
-    object.insert(QLatin1String("weight_kg"),
-                  line.record ? QJsonValue(line.weightKg()) : QJsonValue::Null);
-    object.insert(QLatin1String("error"), line.ok() ? QJsonValue::Null : QJsonValue(line.error));
-    return object;
-}
-
 TakeoffJsonWriter::TakeoffJsonWriter(QIODevice &device) : TakeoffStreamWriter(device)
 {
     m_out << "{\"lines\": [";
@@ -239,9 +289,26 @@ TakeoffJsonWriter::TakeoffJsonWriter(QIODevice &device) : TakeoffStreamWriter(de
 
 void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
 {
-    m_out << (m_first ? "\n" : ",\n")
-          << QByteArrayView(QJsonDocument(takeoffLineJson(line)).toJson(QJsonDocument::Compact));
+    char digits[48];
+    QByteArray &object = m_object;
+    object.resize(0); // keeps its capacity
+    object += m_first ? "\n{" : ",\n{";
     m_first = false;
+    appendJsonMember(object, "line", integerText(digits, line.number));
+    if (!line.ok()) {
+        object += takeoffFailedLineJson(line);
+        m_out << object;
+        return;
+    }
+    TakeoffRecordTexts &texts = m_recordTexts[line.record.get()];
+    if (!texts.record)
+        texts = {line.record, jsonFlangeMembers(*line.record), jsonValueMembers(*line.record)};
+    object += texts.flange;
+    appendJsonMember(object, "quantity", integerText(digits, *line.quantity));
+    object += texts.values;
+    appendJsonMember(object, "weight_kg", jsonHundredths(digits, line.weightHundredths));
+    object += "\"error\":null}";
+    m_out << object;
 }
 
 void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)

@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QIODevice>
-#include <QJsonObject>
 #include <memory>
 
 // The take-off's text forms, written through a buffer into a device (a file being saved, or
@@ -28,6 +27,13 @@ private:
     QIODevice &m_device;
     QByteArray m_buffer;
     QString m_error;
+};
+
+// What a form writes of a catalogue row, made once for all the lines of the row.
+struct TakeoffRecordTexts {
+    std::shared_ptr<const FlangeRecord> record; // keeps the key alive
+    QByteArray flange;                          // kind to DN
+    QByteArray values;                          // the row's values and unit weight
 };
 
 // Shared: the output and its failure.
@@ -60,12 +66,7 @@ protected:
 
 private:
     QByteArray cellsText(const QList<TakeoffCell> &cells, qsizetype from, qsizetype to) const;
-    struct RecordTexts {
-        std::shared_ptr<const FlangeRecord> record; // keeps the key alive
-        QByteArray flange;                          // kind to DN
-        QByteArray values;                          // the row's values and unit weight
-    };
-    QHash<const FlangeRecord *, RecordTexts> m_recordTexts;
+    QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
     QByteArray m_row;
 };
 
@@ -98,7 +99,10 @@ protected:
     void endRow(QByteArray &row) const override;
 };
 
-// {"lines": [...], "totals": {...}}, the array written as the lines come.
+// {"lines": [...], "totals": {...}}, the array written as the lines come. A line is an object of
+// what it asks for, the catalogue's values of its row under their catalogue keys, its unit
+// weight, its own weight (under weight_kg) and its error (or null); keys as `quorvit lookup`
+// writes them, pressure_mpa as the list text. A row's members are made once.
 class TakeoffJsonWriter : public TakeoffStreamWriter
 {
 public:
@@ -107,9 +111,7 @@ public:
     void writeTotals(const TakeoffTotals &totals) override;
 
 private:
+    QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
+    QByteArray m_object;
     bool m_first = true;
 };
-
-// A line as the JSON form writes it: what it asks for, its weights, its error (or null), and
-// the catalogue's values of its row under their catalogue keys.
-QJsonObject takeoffLineJson(const TakeoffLine &line);

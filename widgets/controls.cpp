@@ -21,6 +21,7 @@
 #include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace
@@ -301,7 +302,27 @@ protected:
         QListWidget::keyPressEvent(event);
     }
 
+    // A native list box scrolls a wheel notch at most a page less one line, and never less than
+    // one line; on a list one line tall that is one entry (Qt would move three and skip
+    // pressures). Partial notches of a fine wheel add up to whole ones.
+    void wheelEvent(QWheelEvent *event) override
+    {
+        const int delta = event->inverted() ? -event->angleDelta().y() : event->angleDelta().y();
+        if (delta == 0) {
+            QListWidget::wheelEvent(event);
+            return;
+        }
+        if ((m_wheelEighths < 0) != (delta < 0))
+            m_wheelEighths = 0;
+        m_wheelEighths += delta;
+        const int notches = m_wheelEighths / QWheelEvent::DefaultDeltasPerStep;
+        m_wheelEighths -= notches * QWheelEvent::DefaultDeltasPerStep;
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - notches);
+        event->accept();
+    }
+
 private:
+    int m_wheelEighths = 0; // of a degree, not yet a whole notch
     void selectShownEntry()
     {
         QListWidgetItem *shown = itemAt(1, 1);

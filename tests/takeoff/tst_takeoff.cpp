@@ -83,6 +83,8 @@ private slots:
     void readsSpreadsheetEncodings_data();
     void readsSpreadsheetEncodings();
     void totalsCanBeTakenBack();
+    void failedLinePressure_data();
+    void failedLinePressure();
 };
 
 void TestTakeoff::hostileLineKeepsItsPlace_data()
@@ -209,6 +211,30 @@ void TestTakeoff::totalsCanBeTakenBack()
     QCOMPARE(totals.bolts(), before);
     QCOMPARE(totals.flanges(), 7);
     QCOMPARE(totals.weightHundredths(), kept.weightHundredths);
+}
+
+void TestTakeoff::failedLinePressure_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QJsonValue>("pressure");
+    QTest::newRow("listed, DN not") << QByteArray("PL,PN10,A,11,2") << QJsonValue("1.0");
+    QTest::newRow("listed, no series B form") << QByteArray("WN,25,B,200,1") << QJsonValue("25.0");
+    QTest::newRow("not listed") << QByteArray("PL,3.30,A,100,2") << QJsonValue("3.30");
+    QTest::newRow("unknown kind") << QByteArray("XX,PN16,A,100,1") << QJsonValue("PN16");
+    QTest::newRow("no pressure") << QByteArray("PL,abc,A,100,2") << QJsonValue();
+    QTest::newRow("quote in it") << QByteArray("PL,\"1\"\"\",A,100,2") << QJsonValue();
+}
+
+// A failed line's pressure_mpa: the kind's list text when it lists the pressure, the text as
+// written when it does not, null when the text is no pressure.
+void TestTakeoff::failedLinePressure()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QJsonValue, pressure);
+    const Result r = takeOff(line + '\n');
+    QCOMPARE(r.lines.size(), 1);
+    QVERIFY(!r.lines[0]["error"].isNull());
+    QCOMPARE(r.lines[0]["pressure_mpa"], pressure);
 }
 
 QTEST_GUILESS_MAIN(TestTakeoff)

@@ -44,6 +44,8 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void spreadsheetReadBack();
+    void jsonAgreesWithLookup_data();
+    void jsonAgreesWithLookup();
     void failedRunsKeepEarlierFile();
 
 private:
@@ -148,6 +150,42 @@ print(json.dumps({"header": header, "freeze": ws.freeze_panes, "numeric": numeri
     QCOMPARE(read["total_weight"].toDouble(), totals["weight_kg"].toDouble());
     QCOMPARE(read["total_quantity"].toInt(), 9);
     QCOMPARE(read["sum_quantity"].toInt(), totals["flanges"].toInt());
+}
+
+void TestTakeoffCommand::jsonAgreesWithLookup_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("rowWeightKey"); // where the object keeps the row's weight
+    QTest::newRow("takeoff") << QStringList{"takeoff", "@good", "--format", "json"}
+                             << "unit_weight_kg";
+    QTest::newRow("identify") << QStringList{"identify", "--outside-diameter", "220", "--holes",
+                                             "8",        "--format",           "json"}
+                              << "weight_kg";
+}
+
+// Every flange object a command writes holds each value `quorvit lookup` writes for its row
+// under the same key and in the same JSON type, pressure_mpa "1.0" as the list shows it.
+void TestTakeoffCommand::jsonAgreesWithLookup()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, rowWeightKey);
+    arguments.replaceInStrings("@good", m_good);
+    const QJsonDocument written = QJsonDocument::fromJson(quorvit(arguments).out);
+    const QJsonArray objects =
+        written.isArray() ? written.array() : written.object()["lines"].toArray();
+    QVERIFY(objects.size() >= 3);
+    for (const QJsonValue &value : objects) {
+        const QJsonObject object = value.toObject();
+        const Run lookup =
+            quorvit({"lookup", object["kind"].toString(), object["pressure_mpa"].toString(),
+                     QString::number(object["dn"].toInt()), "--series", object["series"].toString(),
+                     "--format", "json"});
+        QCOMPARE(lookup.exitCode, 0);
+        const QJsonObject row = QJsonDocument::fromJson(lookup.out).object();
+        QVERIFY(row["pressure_mpa"].isString());
+        for (auto it = row.begin(); it != row.end(); ++it)
+            QCOMPARE(object[it.key() == "weight_kg" ? rowWeightKey : it.key()], it.value());
+    }
 }
 
 // State: a spreadsheet made earlier. Action: a run whose list cannot be read, then a run whose
