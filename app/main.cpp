@@ -1,10 +1,12 @@
-#include "app/windowsapplication.h"
 #include "cli/commandline.h"
+#include "cli/guimodule.h"
 
 int main(int argc, char *argv[])
 {
-    // A command runs without any window or GUI platform; see wantsCommandLine.
+    // A command runs on Qt Core alone, without any window or GUI platform (see
+    // wantsCommandLine); the windows live in a module loaded only for them.
     if (wantsCommandLine(argc, argv))
         return runCommandLine(argc, argv);
-    return runWindowsApplication(argc, argv);
+    const GuiModule *gui = loadGuiModule();
+    return gui ? gui->runWindows(argc, argv) : 1;
 }

@@ -2,10 +2,10 @@
 
 #include "cli/command.h"
 #include "cli/commandarguments.h"
+#include "cli/guimodule.h"
 #include "cli/textformat.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <cstring>
 #include <memory>
 
@@ -64,7 +64,8 @@ namespace
 {
 
 // The application a command runs on: Qt Core, or for a command that paints (SVG, PDF) Qt Gui
-// on the offscreen platform, so that it too needs no display.
+// on the offscreen platform, so that it too needs no display; Qt Gui comes with the windows
+// module. Null when that module cannot be loaded.
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 {
     QStringList arguments;
@@ -73,9 +74,9 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
     for (const Command &command : commands()) {
         if (std::strcmp(argv[1], command.name) == 0 && command.needsGui &&
             command.needsGui(arguments)) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            return std::make_unique<QGuiApplication>(argc, argv);
+            const GuiModule *gui = loadGuiModule();
+            return std::unique_ptr<QCoreApplication>(gui ? gui->makePaintingApplication(argc, argv)
+                                                         : nullptr);
         }
     }
     return std::make_unique<QCoreApplication>(argc, argv);
@@ -86,6 +87,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 int runCommandLine(int argc, char *argv[])
 {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    if (!app)
+        return ExitRejected;
     QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
     QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -2,7 +2,9 @@
 #include "catalogue/flangeinput.h"
 #include "cli/commandarguments.h"
 #include "cli/flangearguments.h"
-#include "exports/flangeexport.h"
+#include "cli/guimodule.h"
+#include "exports/dxfwriter.h"
+#include "exports/exportformat.h"
 
 namespace
 {
@@ -13,6 +15,18 @@ std::optional<ExportFormat> chosenFormat(const QString &formatText, const QStrin
     if (!formatText.isEmpty())
         return readExportFormat(formatText);
     return exportFormatOfPath(file);
+}
+
+// A DXF is written here on Qt Core; SVG and PDF are painted by the windows module, which
+// made the application (drawingNeedsGui).
+QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file)
+{
+    if (!exportNeedsGui(format))
+        return writeDxf(buildCadDrawing(record), file);
+    const GuiModule *gui = loadGuiModule();
+    if (!gui)
+        throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already
+    return gui->exportFlange(record, format, file);
 }
 
 } // namespace
@@ -65,7 +79,7 @@ int runDrawing(CommandArguments &arguments)
     const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
     if (!record)
         failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
-    if (const QString why = exportFlange(*record, *format, file); !why.isEmpty())
+    if (const QString why = writeDrawing(*record, *format, file); !why.isEmpty())
         failRejected({why});
     return ExitSuccess;
 }

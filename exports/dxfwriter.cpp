@@ -163,7 +163,7 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         dxf.writeHatch1(
             dw, DL_HatchData(int(h.boundaries.size()), false, h.spacing / 3.175, 0.0, "ANSI31"),
             on(DrawingLayer::Hatch));
-        for (const QPolygonF &loop : h.boundaries) {
+        for (const DrawingOutline &loop : h.boundaries) {
             dxf.writeHatchLoop1(dw, DL_HatchLoopData(int(loop.size())));
             for (qsizetype i = 0; i < loop.size(); ++i) {
                 const QPointF a = loop[i], z = loop[(i + 1) % loop.size()];

@@ -78,7 +78,7 @@ public:
     {
         m_d.diameterDimensions.append({c, r, angleDeg, s});
     }
-    void hatch(const QList<QPolygonF> &boundaries)
+    void hatch(const QList<DrawingOutline> &boundaries)
     {
         m_d.hatches.append({boundaries, std::max(1.5, m_d.textHeight * 0.8)});
     }
@@ -131,9 +131,9 @@ Fillet filletAt(QPointF corner, QPointF u, QPointF v, double r)
     return f;
 }
 
-QPolygonF filletPoints(const Fillet &f, double r)
+DrawingOutline filletPoints(const Fillet &f, double r)
 {
-    QPolygonF points;
+    DrawingOutline points;
     double sweep = std::fmod(f.endDeg - f.startDeg + 720.0, 360.0);
     for (int i = 0; i <= 8; ++i) {
         const double a = (f.startDeg + sweep * i / 8) * Degree;
@@ -142,9 +142,9 @@ QPolygonF filletPoints(const Fillet &f, double r)
     return points;
 }
 
-QPolygonF mirrored(const QPolygonF &p)
+DrawingOutline mirrored(const DrawingOutline &p)
 {
-    QPolygonF m;
+    DrawingOutline m;
     for (const QPointF &q : p)
         m << QPointF(q.x(), -q.y());
     return m;
@@ -202,7 +202,7 @@ void drawFaceView(Builder &b, const FlangeRecord &r, const Sizes &s, double t)
 // The upper half of the section's cut faces, as closed outlines. The bolt holes are turned
 // into the cutting plane, as flange drawings show them, so the ring is cut twice.
 struct HalfSection {
-    QList<QPolygonF> faces;
+    QList<DrawingOutline> faces;
     QList<Fillet> fillets;
 };
 
@@ -210,7 +210,7 @@ HalfSection plateHalf(const FlangeRecord &r, const Sizes &s, double x0)
 {
     const double x1 = x0 + s.c;
     const double holeLow = s.k / 2 - s.l / 2, holeHigh = s.k / 2 + s.l / 2;
-    QPolygonF inner;
+    DrawingOutline inner;
     inner << QPointF(x0, s.bore / 2) << QPointF(x0, holeLow) << QPointF(x1, holeLow);
     const double b = r.bevelWidth.value_or(0);
     if (b > 0 && b < holeLow - s.bore / 2) {
@@ -219,7 +219,7 @@ HalfSection plateHalf(const FlangeRecord &r, const Sizes &s, double x0)
     } else {
         inner << QPointF(x1, s.bore / 2);
     }
-    QPolygonF outer;
+    DrawingOutline outer;
     outer << QPointF(x0, holeHigh) << QPointF(x0, s.d / 2) << QPointF(x1, s.d / 2)
           << QPointF(x1, holeHigh);
     return {{inner, outer}, {}};
@@ -238,7 +238,7 @@ HalfSection hubbedHalf(const FlangeRecord &r, const Sizes &s, double x0)
     const double neckStart = weldNeck ? xEnd - r.neckHeight.value_or(0) : x1;
 
     HalfSection half;
-    QPolygonF inner;
+    DrawingOutline inner;
     inner << QPointF(x0, s.bore / 2) << QPointF(x0, holeLow) << QPointF(x1, holeLow);
     const QPointF rootCorner(x1, root);
     const QPointF taperEnd = weldNeck ? QPointF(neckStart, endRadius) : QPointF(xEnd, root);
@@ -248,7 +248,7 @@ HalfSection hubbedHalf(const FlangeRecord &r, const Sizes &s, double x0)
         along /= std::hypot(along.x(), along.y());
         const Fillet f = filletAt(rootCorner, {0, 1}, along, fr);
         half.fillets << f;
-        QPolygonF arc = filletPoints(f, fr);
+        DrawingOutline arc = filletPoints(f, fr);
         // From the back face down round the fillet onto the hub.
         if (QLineF(arc.first(), f.onU).length() > QLineF(arc.last(), f.onU).length())
             std::reverse(arc.begin(), arc.end());
@@ -266,7 +266,7 @@ HalfSection hubbedHalf(const FlangeRecord &r, const Sizes &s, double x0)
     } else {
         inner << QPointF(xEnd, s.bore / 2);
     }
-    QPolygonF outer;
+    DrawingOutline outer;
     outer << QPointF(x0, holeHigh) << QPointF(x0, s.d / 2) << QPointF(x1, s.d / 2)
           << QPointF(x1, holeHigh);
     half.faces = {inner, outer};
@@ -277,8 +277,8 @@ HalfSection hubbedHalf(const FlangeRecord &r, const Sizes &s, double x0)
 // fillet as an arc.
 void drawHalfOutline(Builder &b, const HalfSection &half, double filletRadius, bool lower)
 {
-    for (const QPolygonF &face : half.faces) {
-        const QPolygonF p = lower ? mirrored(face) : face;
+    for (const DrawingOutline &face : half.faces) {
+        const DrawingOutline p = lower ? mirrored(face) : face;
         for (qsizetype i = 0; i < p.size(); ++i) {
             const QPointF a = p[i], z = p[(i + 1) % p.size()];
             bool onFillet = false;
@@ -310,8 +310,8 @@ void drawSection(Builder &b, const FlangeRecord &r, const Sizes &s, double x0, d
     const double fr = r.filletRadius.value_or(0);
     drawHalfOutline(b, half, fr, false);
     drawHalfOutline(b, half, fr, true);
-    QList<QPolygonF> boundaries;
-    for (const QPolygonF &face : half.faces)
+    QList<DrawingOutline> boundaries;
+    for (const DrawingOutline &face : half.faces)
         boundaries << face << mirrored(face);
     b.hatch(boundaries);
 
@@ -392,6 +392,21 @@ void drawTitleBlock(Builder &b, const QList<TitleRow> &rows, double t)
         b.text({left + t, baseline}, rows[i].label);
         b.text({left + labelWidth + t, baseline}, rows[i].value);
     }
+}
+
+// The smallest rectangle holding every point of the outline (as QPolygonF::boundingRect).
+QRectF boundingRect(const DrawingOutline &outline)
+{
+    if (outline.isEmpty())
+        return {};
+    double left = outline[0].x(), right = left, top = outline[0].y(), bottom = top;
+    for (const QPointF &p : outline) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
 } // namespace
@@ -488,14 +503,14 @@ QList<QLineF> hatchLines(const DrawingHatch &hatch)
     // Lines x − y = c (45°) at `spacing` apart across the boundaries' bounding box, cut where
     // they cross the boundaries; the pieces inside (even-odd) are kept.
     QRectF box;
-    for (const QPolygonF &p : hatch.boundaries)
-        box = box.united(p.boundingRect());
+    for (const DrawingOutline &p : hatch.boundaries)
+        box = box.united(boundingRect(p));
     QList<QLineF> lines;
     const double step = hatch.spacing * std::numbers::sqrt2;
     const double first = std::floor((box.left() - box.bottom()) / step) * step;
     for (double c = first; c <= box.right() - box.top(); c += step) {
         QList<double> crossings; // x of each crossing
-        for (const QPolygonF &p : hatch.boundaries) {
+        for (const DrawingOutline &p : hatch.boundaries) {
             for (qsizetype i = 0; i < p.size(); ++i) {
                 const QPointF a = p[i], z = p[(i + 1) % p.size()];
                 const double fa = a.x() - a.y() - c, fz = z.x() - z.y() - c;

@@ -5,7 +5,6 @@
 #include <QLineF>
 #include <QList>
 #include <QPointF>
-#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -34,9 +33,13 @@ struct DrawingCircle {
     double radius;
 };
 
+// A closed outline: the last point joins the first. A plain list of points (not QPolygonF, which
+// is Qt Gui) keeps the drawing model, and the DXF written from it, on Qt Core.
+using DrawingOutline = QList<QPointF>;
+
 // A section's cut faces: closed boundaries, filled with 45° hatch lines.
 struct DrawingHatch {
-    QList<QPolygonF> boundaries;
+    QList<DrawingOutline> boundaries;
     double spacing; // mm between hatch lines
 };
 

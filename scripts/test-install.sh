@@ -6,13 +6,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-# CPack asks file and dpkg-shlibdeps (dpkg-dev) for the binary's library dependencies.
-ensure_packages desktop-file-utils appstream dpkg-dev file groff-base
+# CPack asks file and dpkg-shlibdeps (dpkg-dev) for the binaries' library dependencies; readelf
+# (binutils) shows what the program links.
+ensure_packages desktop-file-utils appstream dpkg-dev file groff-base binutils
+
+fail() {
+    echo "test-install: $*" >&2
+    exit 1
+}
 
 build=$(realpath "${1:-build-test}")
 app_id=org.quorvit.Quorvit
+# The windows module goes to the library folder the build was configured with.
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+[ -n "$libdir" ] || fail "$build/CMakeCache.txt names no CMAKE_INSTALL_LIBDIR"
+module=usr/$libdir/quorvit/quorvit-gui.so
 expected_files=(
     usr/bin/quorvit
+    "$module"
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
@@ -25,10 +36,6 @@ expected_depends=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugi
 
 work=$(mktemp -d /tmp/quorvit-install.XXXXXX)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "test-install: $*" >&2
-    exit 1
-}
 
 # The file set an install puts down, relative to its root, sorted.
 check_file_set() {
@@ -47,6 +54,26 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 mapfile -t installed < <(cd "$root" && find . -type f -printf '%P\n')
 check_file_set "the install" "${installed[@]}"
 [ -x "$root/usr/bin/quorvit" ] || fail "usr/bin/quorvit is not executable"
+
+# The installed program finds its windows module from its own folder: a command runs on Qt Core
+# alone, a painted drawing and the windows load the module (the windows keep running until
+# stopped), and without the module the program says why and exits 1.
+program=$root/usr/bin/quorvit
+needed=$(readelf -d "$program" | grep NEEDED) || fail "readelf cannot read $program"
+! grep -qE 'libQt6(Gui|Widgets|Svg)' <<<"$needed" || fail "quorvit itself links Qt Gui:"$'\n'"$needed"
+run() { env -u QUORVIT_MODULE_DIR -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
+run "$program" lookup pl 1.0 100 | grep -q 'M16x75' || fail "the installed quorvit cannot look up a flange"
+run "$program" drawing wn 1.6 100 -o "$work/wn.svg" && grep -q '<svg' "$work/wn.svg" ||
+    fail "the installed quorvit cannot paint an SVG drawing"
+status=0
+run timeout 3 "$program" >/dev/null 2>&1 || status=$?
+[ $status -eq 124 ] || fail "the installed quorvit's windows did not keep running (exit $status)"
+mv "$root/$module" "$work/module.so"
+status=0
+message=$(run "$program" 2>&1 >/dev/null) || status=$?
+mv "$work/module.so" "$root/$module"
+[ $status -eq 1 ] && [ "$(wc -l <<<"$message")" -eq 1 ] && grep -q 'quorvit-gui.so' <<<"$message" ||
+    fail "without its module the installed quorvit exits $status with: $message"
 
 desktop=$root/usr/share/applications/$app_id.desktop
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml

@@ -1,9 +1,11 @@
 // `quorvit COMMAND ...` run as a process: exit codes, output formats read back by independent
 // readers, hostile arguments, and no GUI at all.
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -162,20 +164,60 @@ print(len(rows))
         QVERIFY2(count.toInt() > 50, qPrintable(count));
     }
 
-    // With no display of any kind, a command loads no GUI platform plugin and still answers.
+    // With no display of any kind, a command loads no GUI platform plugin, not even Qt Gui (the
+    // dynamic loader lists what it maps), and still answers.
     void runsWithoutAnyDisplay()
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
         const Run run = quorvit({"lookup", "pl", "1.0", "100"}, environment);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains(QStringLiteral("M16x75")));
         QVERIFY2(!run.err.contains(QStringLiteral("platforms")), qPrintable(run.err));
-        // The window path, by contrast, does look for one: the check above can see it.
+        QVERIFY2(!run.err.contains(QStringLiteral("libQt6Gui")), qPrintable(run.err));
+        // The window path, by contrast, does look for both: the checks above can see them.
         const Run windows = quorvit({"--window-probe-that-fails"}, environment);
         QVERIFY2(windows.err.contains(QStringLiteral("platforms")), qPrintable(windows.err));
+        QVERIFY2(windows.err.contains(QStringLiteral("libQt6Gui")), qPrintable(windows.err));
+    }
+
+    // What needs Qt Gui comes from the windows module; without it, what does not still runs
+    // and the rest says why in one line and exits 1, writing nothing.
+    void withoutTheWindowsModule_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("lookup") << QStringList{"lookup", "so", "2.5", "50"} << QString() << 0;
+        QTest::newRow("dxf drawing") << QStringList{"drawing", "wn", "1.6", "100"} << "x.dxf" << 0;
+        QTest::newRow("svg drawing") << QStringList{"drawing", "wn", "1.6", "100"} << "x.svg" << 1;
+        QTest::newRow("pdf data sheet")
+            << QStringList{"drawing", "pl", "1.0", "80"} << "x.pdf" << 1;
+        QTest::newRow("windows") << QStringList{} << QString() << 1;
+    }
+    void withoutTheWindowsModule()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(int, exitCode);
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        const QString path = empty.filePath(file);
+        if (!file.isEmpty())
+            arguments << QStringLiteral("-o") << path;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUORVIT_MODULE_DIR"), empty.path());
+        const Run run = quorvit(arguments, environment);
+        QCOMPARE(run.exitCode, exitCode);
+        if (!file.isEmpty())
+            QCOMPARE(QFileInfo(path).size() > 0, exitCode == 0);
+        if (exitCode != 0) {
+            QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+            QVERIFY2(run.err.contains(QStringLiteral("quorvit-gui.so")), qPrintable(run.err));
+        }
     }
 };
 
