@@ -3,7 +3,6 @@
 #include "cli/commandarguments.h"
 #include "cli/flangearguments.h"
 #include "cli/guimodule.h"
-#include "exports/dxfwriter.h"
 #include "exports/exportformat.h"
 
 namespace
@@ -17,12 +16,10 @@ std::optional<ExportFormat> chosenFormat(const QString &formatText, const QStrin
     return exportFormatOfPath(file);
 }
 
-// A DXF is written here on Qt Core; SVG and PDF are painted by the windows module, which
-// made the application (drawingNeedsGui).
+// The windows module writes every format: a DXF on Qt Core, SVG and PDF painted on the
+// application it made (drawingNeedsGui).
 QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file)
 {
-    if (!exportNeedsGui(format))
-        return writeDxf(buildCadDrawing(record), file);
     const GuiModule *gui = loadGuiModule();
     if (!gui)
         throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already

@@ -2,15 +2,19 @@
 
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
+#include "takeoff/takeoffwriter.h"
 
 #include <QString>
 #include <cstddef>
+#include <memory>
 
 class QCoreApplication;
+class QIODevice;
 
-// Everything that needs Qt Gui (the windows, the painted exports) is built into a module the
-// program loads only when it needs it: linking Qt Gui, Widgets and Svg into the program would
-// make the dynamic loader's work at start-up several times that of a command on Qt Core alone.
+// Everything that needs Qt Gui (the windows, the painted exports) or a format library (dxflib,
+// libxlsxwriter) is built into a module the program loads only when it needs it: linking them
+// into the program would make the dynamic loader's work at start-up several times that of a
+// command on Qt Core alone.
 // Program and module come from one build, so the table passes C++ types.
 struct GuiModule {
     // The table's size as the module was built, against a module left from another build.
@@ -21,8 +25,11 @@ struct GuiModule {
     // QT_QPA_PLATFORM names one. Made here because the kind of application must be chosen
     // before it is built.
     QCoreApplication *(*makePaintingApplication)(int &argc, char **argv);
-    // exportFlange (exports/flangeexport.h), for SVG and PDF.
+    // exportFlange (exports/flangeexport.h): DXF on any application, SVG and PDF on the
+    // painting one.
     QString (*exportFlange)(const FlangeRecord &record, ExportFormat format, const QString &path);
+    // A take-off written as a spreadsheet (exports/takeoffxlsxwriter.h) into the device.
+    std::unique_ptr<TakeoffWriter> (*makeSpreadsheetWriter)(QIODevice &device);
 };
 
 // The module's one exported symbol.

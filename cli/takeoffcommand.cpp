@@ -1,7 +1,7 @@
 // quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx]
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
-#include "exports/takeoffxlsxwriter.h"
+#include "cli/guimodule.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 
@@ -34,7 +34,10 @@ std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &devic
     case TakeoffFormat::Json:
         return std::make_unique<TakeoffJsonWriter>(device);
     case TakeoffFormat::Xlsx:
-        return std::make_unique<TakeoffXlsxWriter>(device);
+        // libxlsxwriter lives in the windows module, with the other format libraries.
+        if (const GuiModule *module = loadGuiModule())
+            return module->makeSpreadsheetWriter(device);
+        throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already
     case TakeoffFormat::Text:
         break;
     }

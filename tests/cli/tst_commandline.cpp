@@ -192,7 +192,7 @@ print(len(rows))
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("exitCode");
         QTest::newRow("lookup") << QStringList{"lookup", "so", "2.5", "50"} << QString() << 0;
-        QTest::newRow("dxf drawing") << QStringList{"drawing", "wn", "1.6", "100"} << "x.dxf" << 0;
+        QTest::newRow("dxf drawing") << QStringList{"drawing", "wn", "1.6", "100"} << "x.dxf" << 1;
         QTest::newRow("svg drawing") << QStringList{"drawing", "wn", "1.6", "100"} << "x.svg" << 1;
         QTest::newRow("pdf data sheet")
             << QStringList{"drawing", "pl", "1.0", "80"} << "x.pdf" << 1;
