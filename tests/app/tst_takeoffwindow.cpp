@@ -340,11 +340,12 @@ private slots:
         QVERIFY(pages >= 2);
         const auto run = [&](const QString &tool, const QStringList &arguments) {
             QProcess process;
-            process.start(tool, arguments + QStringList{path, "-"});
+            process.start(tool, arguments);
             const bool ran = process.waitForFinished(60000) && process.exitCode() == 0;
             return ran ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
         };
-        const QString info = run("pdfinfo", {}), printed = run("pdftotext", {"-raw"}).simplified();
+        const QString info = run("pdfinfo", {path}),
+                      printed = run("pdftotext", {"-raw", path, "-"}).simplified();
         QVERIFY2(!info.isEmpty() && !printed.isEmpty(), "poppler-utils must be installed");
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))),
                  qPrintable(info));
