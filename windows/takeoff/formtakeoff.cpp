@@ -60,7 +60,7 @@ QAction *keyAction(QWidget *on, const QList<QKeySequence> &keys, Qt::ShortcutCon
 
 // The printed columns' widths in mm, in the take-off's column order; the reason takes the rest
 // of the page. Long headings wrap.
-const QList<double> PrintColumnsMm = {10, 12, 16, 10, 14, 12, 16, 18, 20, 18, 14, 14, 16, 60};
+const QList<double> PrintColumnsMm = {10, 12, 16, 10, 14, 12, 16, 18, 20, 22, 14, 14, 16, 60};
 
 } // namespace
 
