@@ -52,11 +52,22 @@ QString deviationText(double mm)
     return (mm > 0 ? QStringLiteral("+") : QString()) + formatNumber(mm);
 }
 
+// "法兰外径偏差(mm)", "螺栓孔数量偏差": the catalogue's name and unit of the value a measure is
+// compared with (the plate table names every one of them).
+QString deviationTitle(Measure measure)
+{
+    for (const FlangeField &field : flangeFields(FlangeKind::Plate))
+        if (qstrcmp(field.key, measureKey(measure)) == 0)
+            return field.name + QStringLiteral("偏差") +
+                   (field.unit.isEmpty() ? QString() : QStringLiteral("(%1)").arg(field.unit));
+    return QLatin1String(measureKey(measure)); // every measure has its field
+}
+
 QString asText(const QList<FlangeMatch> &matches)
 {
     QStringList header = {"类型", "公称压力(MPa)", "公称直径", "系列", "总偏差(mm)"};
     for (const Deviation &d : matches.constFirst().deviations)
-        header.append(QStringLiteral("%1偏差").arg(QLatin1String(optionOf(d.measure))));
+        header.append(deviationTitle(d.measure));
     QList<QStringList> rows{header};
     for (const FlangeMatch &m : matches) {
         QStringList row = {kindChineseName(m.record.kind), m.record.pressureText,

@@ -4,10 +4,10 @@
 #include "exports/copytext.h"
 #include "exports/drawingpainter.h"
 #include "exports/flangedrawing.h"
+#include "exports/sheettable.h"
 
 #include "catalogue/flangeinput.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -16,48 +16,7 @@ namespace
 
 constexpr double TextMm = 3.0;        // body text height on paper
 constexpr double DrawingTextMm = 2.5; // the drawing's dimension text on paper
-constexpr double RowMm = 2 * TextMm;  // a table row
-
-QString programLine()
-{
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty())
-        version = QStringLiteral(QUORVIT_VERSION);
-    return QStringLiteral("Quorvit %1").arg(version);
-}
-
-// Rows of cells in a grid with lines; returns the height it took.
-double paintTable(QPainter &painter, QPointF topLeft, const QList<QStringList> &rows,
-                  const QList<double> &columnWidths, double mm)
-{
-    const double rowHeight = RowMm * mm;
-    const QFont font = fontOfHeight(exportFont(), painter, TextMm * mm * 0.8);
-    painter.setFont(font);
-    double width = 0;
-    for (double w : columnWidths)
-        width += w * mm;
-    for (int r = 0; r <= rows.size(); ++r) {
-        const double y = topLeft.y() + r * rowHeight;
-        painter.drawLine(QPointF(topLeft.x(), y), QPointF(topLeft.x() + width, y));
-    }
-    double x = topLeft.x();
-    const double bottom = topLeft.y() + rows.size() * rowHeight;
-    painter.drawLine(QPointF(x, topLeft.y()), QPointF(x, bottom));
-    for (double w : columnWidths) {
-        x += w * mm;
-        painter.drawLine(QPointF(x, topLeft.y()), QPointF(x, bottom));
-    }
-    for (int r = 0; r < rows.size(); ++r) {
-        double cellLeft = topLeft.x();
-        for (int c = 0; c < rows[r].size() && c < columnWidths.size(); ++c) {
-            const QRectF cell(cellLeft + mm, topLeft.y() + r * rowHeight,
-                              columnWidths[c] * mm - 2 * mm, rowHeight);
-            painter.drawText(cell, Qt::AlignVCenter | Qt::AlignLeft, rows[r][c]);
-            cellLeft += columnWidths[c] * mm;
-        }
-    }
-    return rows.size() * rowHeight;
-}
+constexpr double RowMm = 2 * TextMm;  // a one-line table row, as paintTableRows draws it
 
 } // namespace
 
@@ -102,13 +61,13 @@ double paintDataSheet(QPainter &painter, const QRectF &page, double mm, const Fl
     for (const TitleRow &row : titleBlockRows(record, scaleText(scale)))
         title << QStringList{row.label, row.value};
     const double left = frame.left() + 5 * mm;
-    paintTable(painter, QPointF(left, tablesTop), title, {22, 52}, mm);
+    paintTableRows(painter, QPointF(left, tablesTop), title, {22, 52}, mm);
 
     QList<QStringList> values{{QStringLiteral("名称"), QStringLiteral("符号"),
                                QStringLiteral("数值"), QStringLiteral("单位")}};
     for (const FlangeField &field : fields)
         values << QStringList{field.name, field.symbol, fieldValueText(field, record), field.unit};
-    paintTable(painter, QPointF(left + 80 * mm, tablesTop), values, {38, 16, 28, 13}, mm);
+    paintTableRows(painter, QPointF(left + 80 * mm, tablesTop), values, {38, 16, 28, 13}, mm);
 
     // Footer: the program that made the sheet.
     painter.setFont(fontOfHeight(exportFont(), painter, 2.2 * mm));

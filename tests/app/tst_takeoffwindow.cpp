@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -305,6 +306,85 @@ private slots:
         QCOMPARE(catcher.seen.size(), 1);
         QVERIFY2(catcher.seen[0].text.contains(path), qPrintable(catcher.seen[0].text));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+    }
+
+    // Ctrl+P on a pasted list of 60 good lines and a bad one: the printed pages, read back by
+    // pdftotext, hold every line cell by cell, the bad line's reason and the totals, over as
+    // many pages as the document says, each headed by the column names.
+    void printHoldsEveryLineAndTheTotals()
+    {
+        const QList<FlangeRecord> rows = flangeRecords(FlangeKind::Plate, SeriesA);
+        QString text;
+        for (int i = 0; i < 60; ++i) {
+            const FlangeRecord &r = rows[i * rows.size() / 60];
+            text +=
+                QStringLiteral("PL\t%1\tA\t%2\t%3\n").arg(r.pressureText).arg(r.dn).arg(i % 7 + 1);
+            if (i == 30)
+                text += QStringLiteral("WN\t2.5\tA\t11\t1\n");
+        }
+        pasteText(text);
+        QCOMPARE(model()->rowCount(), 61);
+
+        PrintDocument shown;
+        m_form->preview = [&](QWidget *, const PrintDocument &document) { shown = document; };
+        QTest::keyClick(m_form->table(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(shown.layout.orientation(), QPageLayout::Landscape);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("takeoff.pdf");
+        int pages = 0;
+        {
+            QPdfWriter writer(path);
+            writer.setPageLayout(shown.layout);
+            pages = paintDocument(writer, shown);
+        }
+        QVERIFY(pages >= 2);
+        const auto run = [&](const QString &tool, const QStringList &arguments) {
+            QProcess process;
+            process.start(tool, arguments);
+            const bool ran = process.waitForFinished(60000) && process.exitCode() == 0;
+            return ran ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+        };
+        const QString info = run("pdfinfo", {path}),
+                      printed = run("pdftotext", {"-raw", path, "-"}).simplified();
+        QVERIFY2(!info.isEmpty() && !printed.isEmpty(), "poppler-utils must be installed");
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))),
+                 qPrintable(info));
+        QCOMPARE(printed.count(takeoffColumnTitle(takeoffColumns().first())), pages);
+        QVERIFY(printed.contains(QStringLiteral("第 %1 页，共 %1 页").arg(pages)));
+
+        for (int row = 0; row < model()->rowCount(); ++row) {
+            const TakeoffLine &line = model()->line(row);
+            QString expected = line.error;
+            if (const FlangeRecord *r = line.record.get()) {
+                const auto number = [](std::optional<double> value) {
+                    return takeoffCellText(value.value_or(-1), -1);
+                };
+                expected = QStringList{QString::number(row + 1),
+                                       "PL",
+                                       r->pressureText,
+                                       "A",
+                                       QString::number(r->dn),
+                                       QString::number((row > 31 ? row - 1 : row) % 7 + 1),
+                                       number(r->outsideDiameter),
+                                       number(r->boltCircle),
+                                       r->callout,
+                                       r->bolt,
+                                       number(r->thickness),
+                                       takeoffCellText(r->weightKg.value_or(-1), 2),
+                                       takeoffCellText(line.weightKg(), 2)}
+                               .join(u' ');
+            }
+            QVERIFY2(printed.contains(expected), qPrintable(expected));
+        }
+        const TakeoffTotals &totals = model()->totals();
+        QVERIFY(printed.contains(QStringLiteral("合计 %1 %2 1 行未计入")
+                                     .arg(totals.flanges())
+                                     .arg(takeoffCellText(totals.weightKg(), 2))));
+        const QMap<QString, qint64> bolts = totals.bolts();
+        QVERIFY(!bolts.isEmpty());
+        for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
+            QVERIFY2(printed.contains(QStringLiteral("螺栓 %1 %2").arg(it.value()).arg(it.key())),
+                     qPrintable(it.key()));
     }
 };
 

@@ -1,9 +1,12 @@
 // The takeoff and identify commands through the real executable: exit codes and messages, a
 // spreadsheet read back by an independent reader, and an earlier file kept when a write fails.
+#include "catalogue/catalogue.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +50,7 @@ private slots:
     void jsonAgreesWithLookup_data();
     void jsonAgreesWithLookup();
     void failedRunsKeepEarlierFile();
+    void identifyTextNamesColumnsInChinese();
 
 private:
     QTemporaryDir m_folder;
@@ -211,6 +215,39 @@ void TestTakeoffCommand::failedRunsKeepEarlierFile()
     QVERIFY(full.waitForFinished(60000));
     QCOMPARE(full.exitCode(), 1);
     QVERIFY2(full.readAllStandardError().contains("cannot write the output"), "no reason given");
+}
+
+// A plate row measured in every way `quorvit lookup` gives: the text output's header names each
+// deviation by the catalogue's Chinese name with its unit, no option name left in English.
+void TestTakeoffCommand::identifyTextNamesColumnsInChinese()
+{
+    const QJsonObject row =
+        QJsonDocument::fromJson(quorvit({"lookup", "PL", "1.0", "100", "--format", "json"}).out)
+            .object();
+    const std::pair<const char *, const char *> measures[] = {
+        {"outside-diameter", "outside_diameter"},
+        {"bolt-circle", "bolt_circle"},
+        {"holes", "hole_count"},
+        {"hole-diameter", "hole_diameter"},
+        {"thickness", "thickness"},
+        {"pipe-od", "pipe_outside_diameter"}};
+    QStringList arguments{"identify"};
+    for (auto [option, key] : measures)
+        arguments << QStringLiteral("--%1").arg(option) << QString::number(row[key].toDouble());
+    const Run run = quorvit(arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QString header = QString::fromUtf8(run.out).section(u'\n', 0, 0);
+    QCOMPARE(header.count(QStringLiteral("偏差")), 1 + int(std::size(measures)));
+    QVERIFY2(!QString(header)
+                  .remove(QRegularExpression("\\((mm|MPa)\\)"))
+                  .contains(QRegularExpression("[A-Za-z]")),
+             qPrintable(header));
+    for (const FlangeField &field : flangeFields(FlangeKind::Plate))
+        for (auto [option, key] : measures)
+            if (qstrcmp(field.key, key) == 0)
+                QVERIFY2(header.contains(field.name + QStringLiteral("偏差") +
+                                         (field.unit.isEmpty() ? "" : "(" + field.unit + ")")),
+                         qPrintable(header));
 }
 
 QTEST_GUILESS_MAIN(TestTakeoffCommand)

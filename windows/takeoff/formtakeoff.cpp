@@ -1,6 +1,7 @@
 #include "windows/takeoff/formtakeoff.h"
 
 #include "catalogue/flangeinput.h"
+#include "exports/sheettable.h"
 #include "exports/takeoffxlsxwriter.h"
 #include "takeoff/linereader.h"
 #include "takeoff/takeoffrun.h"
@@ -57,6 +58,10 @@ QAction *keyAction(QWidget *on, const QList<QKeySequence> &keys, Qt::ShortcutCon
     return action;
 }
 
+// The printed columns' widths in mm, in the take-off's column order; the reason takes the rest
+// of the page. Long headings wrap.
+const QList<double> PrintColumnsMm = {10, 12, 16, 10, 14, 12, 16, 18, 20, 22, 14, 14, 16, 60};
+
 } // namespace
 
 QList<QStringList> takeoffLinesOfText(const QString &text)
@@ -91,6 +96,9 @@ FormTakeoff::FormTakeoff()
     QPushButton *save =
         toolButton(this, buttons, QStringLiteral("exportButton"), QStringLiteral("导出…"),
                    QStringLiteral("导出为 CSV 或 Excel 文件"));
+    QPushButton *print =
+        toolButton(this, buttons, QStringLiteral("printButton"), QStringLiteral("打印…"),
+                   QStringLiteral("打印材料表（Ctrl+P）"));
     QPushButton *add =
         toolButton(this, buttons, QStringLiteral("addButton"), QStringLiteral("添加行"),
                    QStringLiteral("在当前行下添加一行（Insert）"));
@@ -129,6 +137,7 @@ FormTakeoff::FormTakeoff()
     QUndoStack *stack = m_model->undoStack();
     connect(open, &QPushButton::clicked, this, &FormTakeoff::open);
     connect(save, &QPushButton::clicked, this, &FormTakeoff::exportLines);
+    connect(print, &QPushButton::clicked, this, &FormTakeoff::print);
     connect(add, &QPushButton::clicked, this, &FormTakeoff::addLine);
     connect(remove, &QPushButton::clicked, this, &FormTakeoff::removeSelectedLines);
     connect(undo, &QPushButton::clicked, stack, &QUndoStack::undo);
@@ -154,6 +163,11 @@ FormTakeoff::FormTakeoff()
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                       Qt::WindowShortcut),
             &QAction::triggered, stack, &QUndoStack::redo);
+    QAction *printAction =
+        keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::WindowShortcut);
+    printAction->setObjectName(QStringLiteral("actionPrint"));
+    printAction->setText(QStringLiteral("打印…"));
+    connect(printAction, &QAction::triggered, this, &FormTakeoff::print);
 
     showTotals();
     m_table->setFocus();
@@ -276,6 +290,32 @@ bool FormTakeoff::exportTo(const QString &path, bool xlsx)
                               .arg(path, error.isEmpty() ? file.errorString() : error));
     }
     return ok;
+}
+
+void FormTakeoff::print()
+{
+    SheetTable table;
+    table.title = QStringLiteral("法兰材料表");
+    for (const TakeoffColumn &column : takeoffColumns())
+        table.header.append(takeoffColumnTitle(column));
+    table.columnWidthsMm = PrintColumnsMm;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        table.rows.append(m_model->lineTexts(row));
+    for (const QList<TakeoffCell> &cells : takeoffTotalRows(m_model->totals())) {
+        QStringList texts;
+        for (qsizetype column = 0; column < cells.size(); ++column)
+            texts.append(takeoffCellText(cells[column], takeoffColumns().at(column).decimals));
+        table.rows.append(texts);
+    }
+    PrintDocument document;
+    document.title = table.title;
+    document.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    document.paintPage = [table](QPainter &painter, const QRectF &page, double unitsPerMm,
+                                 int index) {
+        return paintSheetTablePage(painter, page, unitsPerMm, index, table);
+    };
+    preview(this, document);
 }
 
 void FormTakeoff::showTotals()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "widgets/printpreview.h"
+
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QTableView;
@@ -10,7 +13,7 @@ class TakeoffTableModel;
 // "批量计算": a take-off edited as a table. Lines are typed in place, pasted from a spreadsheet
 // (Ctrl+V) or read from a list file as the takeoff command reads it; each line shows what the
 // catalogue gives for it, a line that cannot be computed is marked with its reason, the totals
-// stay below the table, and the take-off is saved as CSV or as a spreadsheet.
+// stay below the table, and the take-off is saved as CSV or as a spreadsheet, or printed.
 class FormTakeoff : public QWidget
 {
     Q_OBJECT
@@ -28,6 +31,10 @@ public:
     void exportLines();
     // Saves to a path, a spreadsheet when `xlsx`; on failure tells the user and returns false.
     bool exportTo(const QString &path, bool xlsx);
+    // "打印…" (Ctrl+P): every line and the totals as a table on A4 landscape pages, previewed.
+    void print();
+    // Where the print preview comes from: previewAndPrint unless a test looks at the document.
+    std::function<void(QWidget *parent, const PrintDocument &document)> preview = previewAndPrint;
     // "添加行" (Insert) and "删除行" (Delete): below the current line; the selected lines.
     void addLine();
     void removeSelectedLines();

@@ -39,6 +39,15 @@ private:
     QList<QStringList> m_after;
 };
 
+// A take-off column of a line as the table shows it: a listed pressure as the lists show it
+// ("1.0", not "1").
+QString shownText(const TakeoffLine &line, const QList<TakeoffCell> &cells, int column)
+{
+    if (column == PressureColumn && line.record)
+        return line.record->pressureText;
+    return takeoffCellText(cells.value(column), takeoffColumns().at(column).decimals);
+}
+
 } // namespace
 
 TakeoffTableModel::TakeoffTableModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -60,13 +69,8 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
     const TakeoffLine &l = m_lines.at(index.row());
     const int column = takeoffColumn(index.column());
     switch (role) {
-    case Qt::DisplayRole: {
-        // A listed pressure as the lists show it ("1.0", not "1").
-        if (index.column() == Pressure && l.record)
-            return l.record->pressureText;
-        const TakeoffCell cell = takeoffCells(l).value(column);
-        return takeoffCellText(cell, takeoffColumns().at(column).decimals);
-    }
+    case Qt::DisplayRole:
+        return shownText(l, takeoffCells(l), column);
     case Qt::EditRole:
         return index.column() < FirstComputed ? l.fields.value(index.column()) : QVariant();
     case Qt::ToolTipRole:
@@ -138,6 +142,16 @@ void TakeoffTableModel::removeLines(int row, int count)
 void TakeoffTableModel::replaceAll(const QList<QStringList> &lines)
 {
     m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, QStringLiteral("打开")));
+}
+
+QStringList TakeoffTableModel::lineTexts(int row) const
+{
+    const TakeoffLine &l = m_lines.at(row);
+    const QList<TakeoffCell> cells = takeoffCells(l);
+    QStringList texts;
+    for (int column = 0; column < cells.size(); ++column)
+        texts.append(shownText(l, cells, column));
+    return texts;
 }
 
 QList<QStringList> TakeoffTableModel::fields(int row, int count) const

@@ -54,6 +54,8 @@ public:
     void replaceLines(int row, int count, const QList<QStringList> &lines);
 
     const TakeoffLine &line(int row) const { return m_lines.at(row); }
+    // Every take-off column of a line as the table shows it, line number and reason included.
+    QStringList lineTexts(int row) const;
     QList<QStringList> fields(int row, int count) const;
     const TakeoffTotals &totals() const { return m_totals; }
     QUndoStack *undoStack() { return &m_undo; }
