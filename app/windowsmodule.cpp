@@ -2,7 +2,6 @@
 #include "app/windowsapplication.h"
 #include "cli/guimodule.h"
 #include "exports/flangeexport.h"
-#include "exports/takeoffxlsxwriter.h"
 
 #include <QGuiApplication>
 
@@ -16,16 +15,11 @@ QCoreApplication *makePaintingApplication(int &argc, char **argv)
     return new QGuiApplication(argc, argv);
 }
 
-std::unique_ptr<TakeoffWriter> makeSpreadsheetWriter(QIODevice &device)
-{
-    return std::make_unique<TakeoffXlsxWriter>(device);
-}
-
 } // namespace
 
 extern "C" Q_DECL_EXPORT const GuiModule *quorvit_gui_module()
 {
     static const GuiModule module{sizeof(GuiModule), runWindowsApplication, makePaintingApplication,
-                                  exportFlange, makeSpreadsheetWriter};
+                                  exportFlange};
     return &module;
 }

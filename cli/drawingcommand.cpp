@@ -4,6 +4,7 @@
 #include "cli/flangearguments.h"
 #include "cli/guimodule.h"
 #include "exports/exportformat.h"
+#include "exports/formatlibraries.h"
 
 namespace
 {
@@ -16,10 +17,12 @@ std::optional<ExportFormat> chosenFormat(const QString &formatText, const QStrin
     return exportFormatOfPath(file);
 }
 
-// The windows module writes every format: a DXF on Qt Core, SVG and PDF painted on the
-// application it made (drawingNeedsGui).
+// A DXF is written on Qt Core; SVG and PDF are painted by the windows module, which made the
+// application (drawingNeedsGui).
 QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file)
 {
+    if (!exportNeedsGui(format))
+        return writeDxfFile(buildCadDrawing(record), file);
     const GuiModule *gui = loadGuiModule();
     if (!gui)
         throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already

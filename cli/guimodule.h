@@ -2,17 +2,14 @@
 
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
-#include "takeoff/takeoffwriter.h"
 
 #include <QString>
 #include <cstddef>
-#include <memory>
 
 class QCoreApplication;
-class QIODevice;
 
-// Everything that needs Qt Gui (the windows, the painted exports) or a format library (dxflib,
-// libxlsxwriter) is built into a module the program loads only when it needs it: linking them
+// Everything that needs Qt Gui (the windows, the painted exports) is built into a module the
+// program loads only when it needs it (exports/programmodule.h): linking Qt Gui, Widgets and Svg
 // into the program would make the dynamic loader's work at start-up several times that of a
 // command on Qt Core alone.
 // Program and module come from one build, so the table passes C++ types.
@@ -25,17 +22,12 @@ struct GuiModule {
     // QT_QPA_PLATFORM names one. Made here because the kind of application must be chosen
     // before it is built.
     QCoreApplication *(*makePaintingApplication)(int &argc, char **argv);
-    // exportFlange (exports/flangeexport.h): DXF on any application, SVG and PDF on the
-    // painting one.
+    // exportFlange (exports/flangeexport.h), for SVG and PDF.
     QString (*exportFlange)(const FlangeRecord &record, ExportFormat format, const QString &path);
-    // A take-off written as a spreadsheet (exports/takeoffxlsxwriter.h) into the device.
-    std::unique_ptr<TakeoffWriter> (*makeSpreadsheetWriter)(QIODevice &device);
 };
 
 // The module's one exported symbol.
 extern "C" const GuiModule *quorvit_gui_module();
 
-// Loads the module once: from the folder QUORVIT_MODULE_DIR names, else beside the program (a
-// build tree) or where an install puts it relative to the program. Returns nullptr after a
-// one-line reason on stderr.
+// Loads the module once. Returns nullptr after a one-line reason on stderr.
 const GuiModule *loadGuiModule();

@@ -1,7 +1,7 @@
 // quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx]
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
-#include "cli/guimodule.h"
+#include "exports/formatlibraries.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 
@@ -33,11 +33,12 @@ std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &devic
         return std::make_unique<TakeoffCsvWriter>(device);
     case TakeoffFormat::Json:
         return std::make_unique<TakeoffJsonWriter>(device);
-    case TakeoffFormat::Xlsx:
-        // libxlsxwriter lives in the windows module, with the other format libraries.
-        if (const GuiModule *module = loadGuiModule())
-            return module->makeSpreadsheetWriter(device);
-        throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already
+    case TakeoffFormat::Xlsx: {
+        QString reason;
+        if (std::unique_ptr<TakeoffWriter> writer = makeSpreadsheetWriter(device, &reason))
+            return writer;
+        throw CommandFailure{ExitRejected, {reason}};
+    }
     case TakeoffFormat::Text:
         break;
     }

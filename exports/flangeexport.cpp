@@ -1,14 +1,14 @@
 #include "exports/flangeexport.h"
 
 #include "exports/datasheet.h"
-#include "exports/dxfwriter.h"
+#include "exports/formatlibraries.h"
 #include "exports/svgwriter.h"
 
 QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path)
 {
     switch (format) {
     case ExportFormat::Dxf:
-        return writeDxf(buildCadDrawing(record), path);
+        return writeDxfFile(buildCadDrawing(record), path);
     case ExportFormat::Svg:
         return writeSvg(buildCadDrawing(record), path);
     case ExportFormat::Pdf:

@@ -17,13 +17,15 @@ fail() {
 
 build=$(realpath "${1:-build-test}")
 app_id=org.quorvit.Quorvit
-# The windows module goes to the library folder the build was configured with.
+# The program's modules go to the library folder the build was configured with.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$libdir" ] || fail "$build/CMakeCache.txt names no CMAKE_INSTALL_LIBDIR"
 module=usr/$libdir/quorvit/quorvit-gui.so
+formats=usr/$libdir/quorvit/quorvit-formats.so
 expected_files=(
     usr/bin/quorvit
     "$module"
+    "$formats"
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
@@ -60,11 +62,14 @@ check_file_set "the install" "${installed[@]}"
 # stopped), and without the module the program says why and exits 1.
 program=$root/usr/bin/quorvit
 needed=$(readelf -d "$program" | grep NEEDED) || fail "readelf cannot read $program"
-! grep -qE 'libQt6(Gui|Widgets|Svg)' <<<"$needed" || fail "quorvit itself links Qt Gui:"$'\n'"$needed"
+! grep -qE 'libQt6(Gui|Widgets|Svg)|libdxflib|libxlsxwriter' <<<"$needed" ||
+    fail "quorvit itself links Qt Gui or a format library:"$'\n'"$needed"
 run() { env -u QUORVIT_MODULE_DIR -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
 run "$program" lookup pl 1.0 100 | grep -q 'M16x75' || fail "the installed quorvit cannot look up a flange"
 run "$program" drawing wn 1.6 100 -o "$work/wn.svg" && grep -q '<svg' "$work/wn.svg" ||
     fail "the installed quorvit cannot paint an SVG drawing"
+run "$program" drawing wn 1.6 100 -o "$work/wn.dxf" && grep -q 'AC1015' "$work/wn.dxf" ||
+    fail "the installed quorvit cannot write a DXF drawing"
 status=0
 run timeout 3 "$program" >/dev/null 2>&1 || status=$?
 [ $status -eq 124 ] || fail "the installed quorvit's windows did not keep running (exit $status)"

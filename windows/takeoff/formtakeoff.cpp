@@ -1,8 +1,8 @@
 #include "windows/takeoff/formtakeoff.h"
 
 #include "catalogue/flangeinput.h"
+#include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
-#include "exports/takeoffxlsxwriter.h"
 #include "takeoff/linereader.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
@@ -273,12 +273,13 @@ bool FormTakeoff::exportTo(const QString &path, bool xlsx)
     QSaveFile file(path);
     QString error;
     bool ok = file.open(QIODevice::WriteOnly);
+    std::unique_ptr<TakeoffWriter> writer;
     if (ok) {
-        std::unique_ptr<TakeoffWriter> writer;
-        if (xlsx)
-            writer = std::make_unique<TakeoffXlsxWriter>(file);
-        else
-            writer = std::make_unique<TakeoffCsvWriter>(file);
+        writer = xlsx ? makeSpreadsheetWriter(file, &error)
+                      : std::make_unique<TakeoffCsvWriter>(file);
+        ok = writer != nullptr;
+    }
+    if (ok) {
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
         writer->writeTotals(m_model->totals());
