@@ -19,6 +19,8 @@ QString programUsage()
         rows.append({QStringLiteral("  ") + QString::fromLatin1(command.name),
                      QString::fromUtf8(command.summary)});
     return QStringLiteral("Usage: quorvit                 open the lookup windows\n"
+                          "       quorvit --window NAME   open them at takeoff, identify, pl, so "
+                          "or wn\n"
                           "       quorvit COMMAND [ARGUMENTS] [--help]\n"
                           "       quorvit --help | --version\n"
                           "\nCommands:\n") +
