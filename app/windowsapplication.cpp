@@ -1,11 +1,11 @@
 #include "app/windowsapplication.h"
 
 #include "app/windows.h"
+#include "widgets/deferredicon.h"
 #include "widgets/fonts.h"
 #include "widgets/language.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstring>
 
@@ -46,7 +46,7 @@ int runWindowsApplication(int argc, char *argv[])
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.
     QGuiApplication::setDesktopFileName("org.quorvit.Quorvit");
-    QApplication::setWindowIcon(QIcon(":/icons/quorvit.svg"));
+    QApplication::setWindowIcon(deferredIcon(QStringLiteral(":/icons/quorvit.svg")));
     // The windows decide when the run ends (see Windows), not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     installChineseFonts();

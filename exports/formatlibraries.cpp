@@ -14,13 +14,9 @@ const Loaded &loaded()
 {
     static const Loaded once = [] {
         Loaded result;
-        const QString file = QStringLiteral(QUORVIT_FORMATS_MODULE_FILE);
-        const auto entry = reinterpret_cast<decltype(&quorvit_format_libraries)>(
-            resolveProgramModule(file, "quorvit_format_libraries", &result.reason));
-        if (entry && entry()->size == sizeof(FormatLibraries))
-            result.module = entry();
-        else if (entry)
-            result.reason = QStringLiteral("%1 comes from another build").arg(file);
+        result.module =
+            loadProgramModule<FormatLibraries>(QStringLiteral(QUORVIT_FORMATS_MODULE_FILE),
+                                               "quorvit_format_libraries", &result.reason);
         if (!result.module)
             result.reason =
                 QStringLiteral("cannot load the file formats module: %1").arg(result.reason);

@@ -11,3 +11,20 @@
 // Loads the module file and resolves its one exported entry; nullptr with the reason (naming
 // the file) when it cannot. A loaded module stays loaded until the program ends.
 void *resolveProgramModule(const QString &fileName, const char *entry, QString *reason);
+
+// Loads the module and returns the table its entry gives, a struct whose first member `size` is
+// its size as the module was built; nullptr with the reason when the module cannot be loaded or
+// comes from another build.
+template <typename Table>
+const Table *loadProgramModule(const QString &fileName, const char *entry, QString *reason)
+{
+    const auto function =
+        reinterpret_cast<const Table *(*)()>(resolveProgramModule(fileName, entry, reason));
+    if (!function)
+        return nullptr;
+    if (const Table *table = function(); table->size == sizeof(Table))
+        return table;
+    if (reason)
+        *reason = QStringLiteral("%1 comes from another build").arg(fileName);
+    return nullptr;
+}

@@ -22,10 +22,12 @@ libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$libdir" ] || fail "$build/CMakeCache.txt names no CMAKE_INSTALL_LIBDIR"
 module=usr/$libdir/quorvit/quorvit-gui.so
 formats=usr/$libdir/quorvit/quorvit-formats.so
+print=usr/$libdir/quorvit/quorvit-print.so
 expected_files=(
     usr/bin/quorvit
     "$module"
     "$formats"
+    "$print"
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
@@ -33,7 +35,7 @@ expected_files=(
     usr/share/bash-completion/completions/quorvit
     usr/share/librecad/fonts/quorvit-hei.lff
 )
-expected_depends=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins
+expected_depends=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins
     fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei)
 
 work=$(mktemp -d /tmp/quorvit-install.XXXXXX)
@@ -64,6 +66,13 @@ program=$root/usr/bin/quorvit
 needed=$(readelf -d "$program" | grep NEEDED) || fail "readelf cannot read $program"
 ! grep -qE 'libQt6(Gui|Widgets|Svg)|libdxflib|libxlsxwriter' <<<"$needed" ||
     fail "quorvit itself links Qt Gui or a format library:"$'\n'"$needed"
+# Print Support is loaded for a print only, from the print module, which finds every library it
+# links once installed.
+module_needs=$(readelf -d "$root/$module" | grep NEEDED) || fail "readelf cannot read $module"
+! grep -q 'libQt6PrintSupport' <<<"$module_needs" || fail "the windows module links Qt Print Support"
+print_needs=$(ldd "$root/$print") || fail "ldd cannot read $print"
+grep -q 'libQt6PrintSupport' <<<"$print_needs" && ! grep -q 'not found' <<<"$print_needs" ||
+    fail "the print module's libraries:"$'\n'"$print_needs"
 run() { env -u QUORVIT_MODULE_DIR -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
 run "$program" lookup pl 1.0 100 | grep -q 'M16x75' || fail "the installed quorvit cannot look up a flange"
 run "$program" drawing wn 1.6 100 -o "$work/wn.svg" && grep -q '<svg' "$work/wn.svg" ||

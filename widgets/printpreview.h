@@ -1,33 +1,24 @@
 #pragma once
 
-#include <QPageLayout>
-#include <QPainter>
-#include <QRectF>
-#include <QString>
-#include <functional>
+#include "widgets/printdocument.h"
 
-class QPagedPaintDevice;
+#include <cstddef>
+
 class QWidget;
 
-// Printing a document that paints itself page by page: the same painting code serves the print
-// preview, the printer and a PDF or image in a test.
-
-// Paints page `index` (from 0) into `page`, the printable rectangle in device units, at
-// `unitsPerMm` device units per millimetre of paper. Returns true when another page follows.
-using PagePainter =
-    std::function<bool(QPainter &painter, const QRectF &page, double unitsPerMm, int index)>;
-
-struct PrintDocument {
-    QString title; // the preview's caption and the print job's name
-    QPageLayout layout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()};
-    PagePainter paintPage;
-};
-
-// Paints every page of the document on a printer or PDF writer whose page is already set up,
-// starting a new page between pages. Returns the number of pages painted, 0 when the device
-// did not start.
-int paintDocument(QPagedPaintDevice &device, const PrintDocument &document);
+// The print preview and the print dialog come from Qt Print Support, which the windows load
+// only when a print is asked for: linking it into the windows module cost every start of the
+// windows its loading. The dialogs live in a module of their own (exports/programmodule.h).
 
 // Shows the print preview of the document, modal over `parent`; its print button opens the
-// print dialog and prints the pages the preview shows.
+// print dialog and prints the pages the preview shows. When the print module cannot be loaded,
+// the message box says why.
 void previewAndPrint(QWidget *parent, const PrintDocument &document);
+
+// The print module's table. Program and module come from one build, so it passes C++ types;
+// its size guards against a module left from another build.
+struct PrintModule {
+    std::size_t size;
+    void (*previewAndPrint)(QWidget *parent, const PrintDocument &document);
+};
+extern "C" const PrintModule *quorvit_print_module();

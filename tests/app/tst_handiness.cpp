@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
+#include "widgets/deferredicon.h"
 #include "widgets/fonts.h"
 
 #include <QIcon>
@@ -453,16 +454,23 @@ private slots:
     }
 
     // The flange icon every window carries is compiled in and drawn from its vector source at
-    // whatever size the desktop asks for.
+    // whatever size the desktop asks for; the windows read it only when it is first drawn, and
+    // then draw it as read at once.
     void applicationIcon()
     {
-        const QIcon icon(QStringLiteral(":/icons/quorvit.svg"));
+        const QString file = QStringLiteral(":/icons/quorvit.svg");
+        const QIcon icon(file);
+        const QIcon deferred = deferredIcon(file);
         QVERIFY(!icon.isNull());
+        QVERIFY(!deferred.isNull());
+        QVERIFY(deferredIcon(QStringLiteral(":/icons/none.svg")).pixmap(16, 16).isNull());
         for (int size : {16, 48, 256}) {
             const QImage image = icon.pixmap(size, size).toImage();
             QCOMPARE(image.size(), QSize(size, size));
             QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // transparent corners
             QVERIFY(qAlpha(image.pixel(size / 2, size / 2)) == 255);
+            QCOMPARE(deferred.pixmap(size, size).toImage(), image);
+            QCOMPARE(deferred.actualSize(QSize(size, size)), QSize(size, size));
         }
     }
 };

@@ -1,0 +1,29 @@
+// The print module's entry: the print preview and print dialogs on Qt Print Support
+// (widgets/printpreview.h).
+#include "widgets/printpreview.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace
+{
+
+void showPreview(QWidget *parent, const PrintDocument &document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(document.layout);
+    printer.setDocName(document.title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(document.title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&document](QPrinter *target) { paintDocument(*target, document); });
+    preview.exec();
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT const PrintModule *quorvit_print_module()
+{
+    static const PrintModule module{sizeof(PrintModule), showPreview};
+    return &module;
+}
