@@ -155,9 +155,9 @@ const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fi
         }
         return true;
     };
-    const auto found = m_flanges.find(hash);
-    if (found != m_flanges.end() && sameTexts(found->second))
-        return found->second;
+    const auto found = m_flanges.constFind(hash);
+    if (found != m_flanges.cend() && sameTexts(*found))
+        return *found;
     if (m_flanges.size() >= RememberedFlanges)
         m_flanges.clear();
     Flange read = readFlange(fields);
@@ -165,7 +165,7 @@ const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fi
         read.texts += fields[i];
         read.textSizes.append(fields[i].size());
     }
-    return m_flanges.insert_or_assign(hash, std::move(read)).first->second;
+    return *m_flanges.insert(hash, std::move(read));
 }
 
 TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &fields)
