@@ -9,6 +9,9 @@
 #include <QJsonObject>
 #include <charconv>
 #include <cstring>
+#ifdef Q_OS_LINUX
+#include <fcntl.h> // sync_file_range
+#endif
 
 namespace
 {
@@ -175,7 +178,25 @@ void Utf8Output::writeBuffered()
 {
     if (m_error.isEmpty() && m_device.write(m_buffer.constData(), m_used) != m_used)
         m_error = m_device.errorString();
+    m_written += m_used;
     m_used = 0;
+    constexpr qint64 Stretch = 8 << 20;
+    if (m_written - m_unsynced >= Stretch) {
+        startWriteBack();
+        m_unsynced = m_written;
+    }
+}
+
+void Utf8Output::startWriteBack()
+{
+    // A saved file is synced to disk when it is committed; a take-off of hundreds of megabytes
+    // would wait for all of it there. Asking the system to start writing each stretch as it is
+    // done lets the disk work while the next lines are made (no effect on a pipe).
+#ifdef Q_OS_LINUX
+    auto *file = qobject_cast<QFileDevice *>(&m_device);
+    if (m_error.isEmpty() && file && file->flush() && file->handle() >= 0)
+        sync_file_range(file->handle(), m_unsynced, m_written - m_unsynced, SYNC_FILE_RANGE_WRITE);
+#endif
 }
 
 bool Utf8Output::flush(QString &error)

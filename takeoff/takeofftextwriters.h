@@ -31,10 +31,13 @@ public:
 private:
     static constexpr qsizetype BlockSize = 1 << 16;
     void writeBuffered();
+    void startWriteBack();
 
     QIODevice &m_device;
     QByteArray m_buffer; // only its first m_used bytes are output
     qsizetype m_used = 0;
+    qint64 m_written = 0;  // bytes handed to the device
+    qint64 m_unsynced = 0; // where the bytes not yet sent to disk start
     QString m_error;
 };
 
