@@ -104,7 +104,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.number = number;
     line.fields = fields;
     // Spreadsheets often carry empty columns after the last one that holds something.
-    while (line.fields.size() > FieldCount && line.fields.last().isEmpty())
+    while (line.fields.size() > FieldCount && line.fields.constLast().isEmpty())
         line.fields.removeLast();
 
     const Flange &f = flange(line.fields);
@@ -118,7 +118,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
                     .arg(line.fields.size());
     if (line.fields.size() >= FieldCount) {
         QString quantityError;
-        line.quantity = readQuantity(line.fields[4], quantityError);
+        line.quantity = readQuantity(line.fields.at(4), quantityError);
         keepFirst(error, quantityError);
     } else {
         keepFirst(error, QStringLiteral("no quantity"));
