@@ -104,7 +104,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.number = number;
     line.fields = fields;
     // Spreadsheets often carry empty columns after the last one that holds something.
-    while (line.fields.size() > FieldCount && line.fields.last().isEmpty())
+    while (line.fields.size() > FieldCount && line.fields.constLast().isEmpty())
         line.fields.removeLast();
 
     const Flange &f = flange(line.fields);
@@ -118,7 +118,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
                     .arg(line.fields.size());
     if (line.fields.size() >= FieldCount) {
         QString quantityError;
-        line.quantity = readQuantity(line.fields[4], quantityError);
+        line.quantity = readQuantity(line.fields.at(4), quantityError);
         keepFirst(error, quantityError);
     } else {
         keepFirst(error, QStringLiteral("no quantity"));
@@ -155,9 +155,9 @@ const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fi
         }
         return true;
     };
-    const auto found = m_flanges.find(hash);
-    if (found != m_flanges.end() && sameTexts(found->second))
-        return found->second;
+    const auto found = m_flanges.constFind(hash);
+    if (found != m_flanges.cend() && sameTexts(*found))
+        return *found;
     if (m_flanges.size() >= RememberedFlanges)
         m_flanges.clear();
     Flange read = readFlange(fields);
@@ -165,7 +165,7 @@ const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fi
         read.texts += fields[i];
         read.textSizes.append(fields[i].size());
     }
-    return m_flanges.insert_or_assign(hash, std::move(read)).first->second;
+    return *m_flanges.insert(hash, std::move(read));
 }
 
 TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &fields)

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
@@ -60,6 +61,8 @@ private:
     std::shared_ptr<const FlangeRecord> record(FlangeKind kind, PressureRating pressure, int dn,
                                                PipeSeries series);
 
-    std::unordered_map<quint64, Flange> m_flanges; // bounded: cleared past a limit
+    // Bounded: cleared past a limit. A QHash (power-of-two buckets, open addressing) finds a
+    // key for less than std::unordered_map, which divides by a prime and follows a node.
+    QHash<quint64, Flange> m_flanges;
     std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
 };

@@ -8,6 +8,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <charconv>
+#include <cstring>
+#ifdef Q_OS_LINUX
+#include <fcntl.h> // sync_file_range
+#endif
 
 namespace
 {
@@ -46,6 +50,12 @@ QByteArrayView jsonHundredths(char (&buffer)[48], qint64 hundredths)
     if (text.endsWith('0'))
         text.chop(text.endsWith(".00") ? 3 : 1);
     return text;
+}
+
+char *copied(char *to, QByteArrayView bytes)
+{
+    std::memcpy(to, bytes.data(), bytes.size());
+    return to + bytes.size();
 }
 
 // `"key":value,`
@@ -88,7 +98,7 @@ QByteArray jsonPressure(const TakeoffLine &line)
     return jsonStringLiteral(line.fields.value(1));
 }
 
-// The members from kind to DN: the same for every line of a row.
+// The members from kind to DN and the quantity's key: the same for every line of a row.
 QByteArray jsonFlangeMembers(const FlangeRecord &r)
 {
     QByteArray members;
@@ -96,19 +106,22 @@ QByteArray jsonFlangeMembers(const FlangeRecord &r)
     appendJsonMember(members, "pressure_mpa", jsonStringLiteral(r.pressureText));
     appendJsonMember(members, "series", jsonStringLiteral(seriesText(r.series)));
     appendJsonMember(members, "dn", QByteArray::number(r.dn));
+    members += "\"quantity\":";
     return members;
 }
 
-// The row's values under their catalogue keys and the unit weight; weight_kg is the line's.
+// After the quantity: the row's values under their catalogue keys, the unit weight and the key
+// of the line's own weight.
 QByteArray jsonValueMembers(const FlangeRecord &r)
 {
-    QByteArray members;
+    QByteArray members = ",";
     for (const FlangeField &field : flangeFields(r.kind))
         if (qstrcmp(field.key, "weight_kg") != 0)
             appendJsonMember(members, field.key, jsonValue(field.value(r)));
     char digits[48];
     appendJsonMember(members, "unit_weight_kg",
                      jsonHundredths(digits, std::llround(*r.weightKg * 100)));
+    members += "\"weight_kg\":";
     return members;
 }
 
@@ -139,20 +152,56 @@ QByteArray takeoffFailedLineJson(const TakeoffLine &line)
 
 Utf8Output &Utf8Output::operator<<(QByteArrayView bytes)
 {
-    m_buffer.append(bytes);
-    if (m_buffer.size() >= (1 << 16)) {
-        if (m_error.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
-            m_error = m_device.errorString();
-        m_buffer.resize(0);
-    }
+    if (bytes.isEmpty())
+        return *this;
+    char *to = room(bytes.size());
+    std::memcpy(to, bytes.data(), bytes.size());
+    advance(to + bytes.size());
     return *this;
+}
+
+char *Utf8Output::room(qsizetype size)
+{
+    if (m_buffer.size() - m_used < size)
+        m_buffer.resize(m_used + std::max(size, BlockSize));
+    return m_buffer.data() + m_used;
+}
+
+void Utf8Output::advance(const char *end)
+{
+    m_used = end - m_buffer.constData();
+    if (m_used >= BlockSize)
+        writeBuffered();
+}
+
+void Utf8Output::writeBuffered()
+{
+    if (m_error.isEmpty() && m_device.write(m_buffer.constData(), m_used) != m_used)
+        m_error = m_device.errorString();
+    m_written += m_used;
+    m_used = 0;
+    constexpr qint64 Stretch = 8 << 20;
+    if (m_written - m_unsynced >= Stretch) {
+        startWriteBack();
+        m_unsynced = m_written;
+    }
+}
+
+void Utf8Output::startWriteBack()
+{
+    // A saved file is synced to disk when it is committed; a take-off of hundreds of megabytes
+    // would wait for all of it there. Asking the system to start writing each stretch as it is
+    // done lets the disk work while the next lines are made (no effect on a pipe).
+#ifdef Q_OS_LINUX
+    auto *file = qobject_cast<QFileDevice *>(&m_device);
+    if (m_error.isEmpty() && file && file->flush() && file->handle() >= 0)
+        sync_file_range(file->handle(), m_unsynced, m_written - m_unsynced, SYNC_FILE_RANGE_WRITE);
+#endif
 }
 
 bool Utf8Output::flush(QString &error)
 {
-    if (m_error.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
-        m_error = m_device.errorString();
-    m_buffer.resize(0);
+    writeBuffered();
     // A file (standard output too) may hold the last block until flushed.
     auto *file = qobject_cast<QFileDevice *>(&m_device);
     if (m_error.isEmpty() && file && !file->flush())
@@ -289,26 +338,28 @@ TakeoffJsonWriter::TakeoffJsonWriter(QIODevice &device) : TakeoffStreamWriter(de
 
 void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
 {
-    char digits[48];
-    QByteArray &object = m_object;
-    object.resize(0); // keeps its capacity
-    object += m_first ? "\n{" : ",\n{";
+    const QByteArrayView start = m_first ? "\n{\"line\":" : ",\n{\"line\":";
     m_first = false;
-    appendJsonMember(object, "line", integerText(digits, line.number));
+    char digits[48];
     if (!line.ok()) {
-        object += takeoffFailedLineJson(line);
-        m_out << object;
+        m_out << start << integerText(digits, line.number) << ',' << takeoffFailedLineJson(line);
         return;
     }
     TakeoffRecordTexts &texts = m_recordTexts[line.record.get()];
     if (!texts.record)
         texts = {line.record, jsonFlangeMembers(*line.record), jsonValueMembers(*line.record)};
-    object += texts.flange;
-    appendJsonMember(object, "quantity", integerText(digits, *line.quantity));
-    object += texts.values;
-    appendJsonMember(object, "weight_kg", jsonHundredths(digits, line.weightHundredths));
-    object += "\"error\":null}";
-    m_out << object;
+    // Put together in the output itself: the row's members around the line's three numbers.
+    constexpr qsizetype NumbersRoom = 128;
+    char *to = m_out.room(texts.flange.size() + texts.values.size() + NumbersRoom);
+    to = copied(to, start);
+    to = std::to_chars(to, to + 20, line.number).ptr;
+    *to++ = ',';
+    to = copied(to, texts.flange);
+    to = std::to_chars(to, to + 20, *line.quantity).ptr;
+    to = copied(to, texts.values);
+    to = copied(to, jsonHundredths(digits, line.weightHundredths));
+    to = copied(to, ",\"error\":null}");
+    m_out.advance(to);
 }
 
 void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)

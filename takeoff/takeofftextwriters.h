@@ -10,7 +10,8 @@
 // standard output), UTF-8.
 
 // UTF-8 into a device through a buffer that is written out in large blocks; remembers the
-// first failure.
+// first failure. A line may also be put together in the buffer itself: room() gives space for
+// it, advance() takes what was written, so a line is copied once.
 class Utf8Output
 {
 public:
@@ -20,12 +21,23 @@ public:
     Utf8Output &operator<<(const QByteArray &bytes) { return *this << QByteArrayView(bytes); }
     Utf8Output &operator<<(const char *bytes) { return *this << QByteArrayView(bytes); }
     Utf8Output &operator<<(char c) { return *this << QByteArrayView(&c, 1); }
+    // Space for at least `size` bytes after what is buffered.
+    char *room(qsizetype size);
+    // Keeps what was written into room() up to `end`.
+    void advance(const char *end);
     // False with the device's reason when a write failed.
     bool flush(QString &error);
 
 private:
+    static constexpr qsizetype BlockSize = 1 << 16;
+    void writeBuffered();
+    void startWriteBack();
+
     QIODevice &m_device;
-    QByteArray m_buffer;
+    QByteArray m_buffer; // only its first m_used bytes are output
+    qsizetype m_used = 0;
+    qint64 m_written = 0;  // bytes handed to the device
+    qint64 m_unsynced = 0; // where the bytes not yet sent to disk start
     QString m_error;
 };
 
@@ -112,6 +124,5 @@ public:
 
 private:
     QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
-    QByteArray m_object;
     bool m_first = true;
 };

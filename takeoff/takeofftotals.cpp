@@ -20,7 +20,8 @@ void TakeoffTotals::count(const TakeoffLine &line, int sign)
     m_flanges += sign * quantity;
     m_weightHundredths += sign * line.weightHundredths;
     RowHoles &row = m_holes[line.record.get()];
-    row.record = line.record;
+    if (!row.record) // a copy of the pointer costs two atomic counts a line
+        row.record = line.record;
     row.holes += sign * quantity * line.record->holeCount;
     if (row.holes == 0)
         m_holes.remove(line.record.get());
