@@ -89,14 +89,8 @@ void paintLinear(QPainter &painter, const LinearDimension &dim, const FlangeDraw
     painter.drawLine(map(a), map(b));
     arrowhead(painter, map(a), map(b), map);
     arrowhead(painter, map(b), map(a), map);
-    const QPointF mid = (map(a) + map(b)) / 2;
-    const double lift = map.paper(0.8);
-    if (dim.horizontal)
-        drawText(painter, mid - QPointF(0, lift), dim.text, map.length(d.textHeight),
-                 TextAnchor::Center);
-    else
-        drawText(painter, mid - QPointF(lift, 0), dim.text, map.length(d.textHeight),
-                 TextAnchor::Center, 90);
+    drawText(painter, map(dim.textPos), dim.text, map.length(d.textHeight), TextAnchor::Center,
+             dim.horizontal ? 0 : 90);
 }
 
 void paintDiameter(QPainter &painter, const DiameterDimension &dim, const FlangeDrawing &d,
@@ -108,17 +102,14 @@ void paintDiameter(QPainter &painter, const DiameterDimension &dim, const Flange
     painter.drawLine(p, q);
     arrowhead(painter, p, q, map);
     arrowhead(painter, q, p, map);
-    // The text along the line, reading upwards, halfway out on one side.
+    // The text along the line, reading upwards.
     double readable = dim.angleDeg;
     while (readable > 90)
         readable -= 180;
     while (readable < -90)
         readable += 180;
-    const QPointF at = map(dim.center + dir * (dim.radius / 2));
-    const QPointF up(-std::sin(readable * std::numbers::pi / 180.0),
-                     -std::cos(readable * std::numbers::pi / 180.0));
-    drawText(painter, at + up * map.paper(0.8), dim.text, map.length(d.textHeight),
-             TextAnchor::Center, readable);
+    drawText(painter, map(dim.textPos), dim.text, map.length(d.textHeight), TextAnchor::Center,
+             readable);
 }
 
 } // namespace

@@ -181,10 +181,9 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         // takes the line's angle in radians.
         const QPointF def = dim.horizontal ? QPointF(dim.to.x(), dim.linePos.y())
                                            : QPointF(dim.linePos.x(), dim.to.y());
-        const QPointF mid =
-            dim.horizontal
-                ? QPointF((dim.from.x() + dim.to.x()) / 2, dim.linePos.y() + d.textHeight * 0.8)
-                : QPointF(dim.linePos.x() - d.textHeight * 0.8, (dim.from.y() + dim.to.y()) / 2);
+        // The text's middle, half its height off its baseline.
+        const QPointF mid = dim.textPos + (dim.horizontal ? QPointF(0, d.textHeight / 2)
+                                                          : QPointF(-d.textHeight / 2, 0));
         dxf.writeDimLinear(dw, dimensionData(def, mid, 0, dim.text, 0.0),
                            DL_DimLinearData(dim.from.x(), dim.from.y(), 0.0, dim.to.x(), dim.to.y(),
                                             0.0, dim.horizontal ? 0.0 : M_PI / 2, 0.0),
@@ -196,7 +195,8 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         const QPointF far = dim.center - dir * dim.radius;
         const QPointF near = dim.center + dir * dim.radius;
         dxf.writeDimDiametric(
-            dw, dimensionData(far, dim.center + dir * (dim.radius / 2), 3, dim.text, 0.0),
+            dw, dimensionData(far, dim.textPos + QPointF(-dir.y(), dir.x()) * (d.textHeight / 2), 3,
+                              dim.text, 0.0),
             DL_DimDiametricData(near.x(), near.y(), 0.0, 0.0), on(DrawingLayer::Dimensions));
     }
     for (const DrawingText &t : d.texts) {

@@ -23,7 +23,72 @@ QString lengthText(const QString &symbol, double value)
     return symbol + QLatin1Char('=') + millimetres(value);
 }
 
-// Collects the entities of one drawing and keeps its extents.
+// The box a text covers: `pos` its baseline's left end or middle, the text turned by angleDeg
+// (counter-clockwise), its glyphs from a fifth of its height below the baseline to its height.
+QRectF turnedTextBox(QPointF pos, double width, double height, TextAnchor anchor, double angleDeg)
+{
+    const double a = angleDeg * Degree;
+    const QPointF along(std::cos(a), std::sin(a)), up(-std::sin(a), std::cos(a));
+    const double u0 = anchor == TextAnchor::Left ? 0 : -width / 2;
+    double left = 1e300, right = -1e300, bottom = 1e300, top = -1e300;
+    for (double u : {u0, u0 + width})
+        for (double v : {-0.2 * height, height}) {
+            const QPointF q = pos + along * u + up * v;
+            left = std::min(left, q.x());
+            right = std::max(right, q.x());
+            bottom = std::min(bottom, q.y());
+            top = std::max(top, q.y());
+        }
+    return QRectF(QPointF(left, bottom), QPointF(right, top));
+}
+
+// A diameter's text reads along its line, turned so that it never reads downwards.
+double readableAngle(double angleDeg)
+{
+    while (angleDeg > 90)
+        angleDeg -= 180;
+    while (angleDeg < -90)
+        angleDeg += 180;
+    return angleDeg;
+}
+
+bool segmentMeetsBox(const QLineF &l, const QRectF &r)
+{
+    // Liang-Barsky: clip the segment's parameter range by each side of the box.
+    double t0 = 0, t1 = 1;
+    const double dx = l.dx(), dy = l.dy();
+    const auto clip = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double u = q / p;
+        if (p < 0) {
+            if (u > t1)
+                return false;
+            t0 = std::max(t0, u);
+        } else {
+            if (u < t0)
+                return false;
+            t1 = std::min(t1, u);
+        }
+        return true;
+    };
+    return clip(-dx, l.x1() - r.left()) && clip(dx, r.right() - l.x1()) &&
+           clip(-dy, l.y1() - r.top()) && clip(dy, r.bottom() - l.y1());
+}
+
+bool circleMeetsBox(QPointF c, double radius, const QRectF &r)
+{
+    const double nx = std::clamp(c.x(), r.left(), r.right()) - c.x();
+    const double ny = std::clamp(c.y(), r.top(), r.bottom()) - c.y();
+    double farthest = 0;
+    for (QPointF q : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+        farthest = std::max(farthest, QLineF(c, q).length());
+    return std::hypot(nx, ny) < radius && farthest > radius;
+}
+
+// Collects the entities of one drawing and keeps its extents. Texts are placed where they meet
+// no other text, no outline and no dimension or leader line: the first free place of a few
+// candidates, in order of preference.
 class Builder
 {
 public:
@@ -33,6 +98,8 @@ public:
     {
         m_d.lines.append({layer, QLineF(a, b)});
         grow(QRectF(a, b).normalized());
+        if (layer == DrawingLayer::Dimensions)
+            m_guides << QLineF(a, b);
     }
     // The line and its mirror image in the axis y = 0.
     void mirroredLine(DrawingLayer layer, QPointF a, QPointF b)
@@ -53,48 +120,105 @@ public:
     void text(QPointF pos, const QString &s, TextAnchor anchor = TextAnchor::Left)
     {
         m_d.texts.append({pos, m_d.textHeight, s, anchor});
-        const double w = textWidth(s);
-        const double left = anchor == TextAnchor::Left ? pos.x() : pos.x() - w / 2;
-        grow(QRectF(left, pos.y(), w, m_d.textHeight));
+        keep(turnedTextBox(pos, textWidth(s), m_d.textHeight, anchor, 0));
     }
+    // A dimension's lines now, its text when every line is known (placeTexts()).
     void linear(QPointF from, QPointF to, QPointF linePos, bool horizontal, const QString &s)
     {
-        m_d.linearDimensions.append({from, to, linePos, horizontal, s});
-        const double t = m_d.textHeight;
-        const double w = textWidth(s);
-        if (horizontal) {
-            const double mid = (from.x() + to.x()) / 2;
-            grow(QRectF(QPointF(std::min(from.x(), mid - w / 2), linePos.y() - t),
-                        QPointF(std::max(to.x(), mid + w / 2), linePos.y() + 2 * t))
-                     .normalized());
-        } else {
-            const double mid = (from.y() + to.y()) / 2;
-            grow(QRectF(QPointF(linePos.x() - 2 * t, std::min(from.y(), mid - w / 2)),
-                        QPointF(linePos.x() + t, std::max(to.y(), mid + w / 2)))
-                     .normalized());
-        }
+        m_d.linearDimensions.append({from, to, linePos, horizontal, s, {}});
+        const QPointF a = horizontal ? QPointF(from.x(), linePos.y()) : QPointF(linePos.x(), from.y());
+        const QPointF z = horizontal ? QPointF(to.x(), linePos.y()) : QPointF(linePos.x(), to.y());
+        m_guides << QLineF(from, a) << QLineF(to, z) << QLineF(a, z);
+        grow(QRectF(from, a).normalized().united(QRectF(to, z).normalized()));
     }
-    void diameter(QPointF c, double r, double angleDeg, const QString &s)
+    void diameter(QPointF c, double r, double angleDeg, const QString &s, QPointF textPos)
     {
-        m_d.diameterDimensions.append({c, r, angleDeg, s});
+        m_d.diameterDimensions.append({c, r, angleDeg, s, textPos});
+        keep(turnedTextBox(textPos, textWidth(s), m_d.textHeight, TextAnchor::Center,
+                           readableAngle(angleDeg)));
+    }
+    // A text on a shelf at the end of a leader from `tip` out along `dir`: the first of the
+    // leader lengths whose text is free, the shelf running left or right of the knee.
+    void leader(QPointF tip, QPointF dir, const QList<double> &lengths, bool shelfLeft,
+                const QString &s)
+    {
+        const double t = m_d.textHeight, w = textWidth(s);
+        const auto at = [&](double length) {
+            const QPointF knee = tip + dir * length;
+            return std::pair{knee, knee + QPointF(shelfLeft ? -w : 0, 0.3 * t)};
+        };
+        auto [knee, pos] = at(lengths.first());
+        for (double length : lengths) {
+            const auto [k, p] = at(length);
+            if (isFree(turnedTextBox(p, w, t, TextAnchor::Left, 0))) {
+                knee = k;
+                pos = p;
+                break;
+            }
+        }
+        line(DrawingLayer::Dimensions, tip, knee);
+        line(DrawingLayer::Dimensions, knee, knee + QPointF(shelfLeft ? -w : w, 0));
+        text(pos, s);
+    }
+    // Each dimension's text: between its extension lines when it fits there, else beyond
+    // either end.
+    void placeTexts()
+    {
+        const double t = m_d.textHeight;
+        for (LinearDimension &dim : m_d.linearDimensions) {
+            const double w = textWidth(dim.text);
+            const bool h = dim.horizontal;
+            const double lo = h ? std::min(dim.from.x(), dim.to.x()) : std::min(dim.from.y(), dim.to.y());
+            const double hi = h ? std::max(dim.from.x(), dim.to.x()) : std::max(dim.from.y(), dim.to.y());
+            const double across = h ? dim.linePos.y() + 0.3 * t : dim.linePos.x() - 0.3 * t;
+            QList<double> alongs;
+            const double between = (lo + hi) / 2, after = hi + t + w / 2, before = lo - t - w / 2;
+            if (hi - lo >= w + 2 * t)
+                alongs << between << after << before;
+            else
+                alongs << after << before << between;
+            const auto posAt = [&](double along) {
+                return h ? QPointF(along, across) : QPointF(across, along);
+            };
+            dim.textPos = posAt(alongs.first());
+            for (double along : alongs) {
+                if (isFree(turnedTextBox(posAt(along), w, t, TextAnchor::Center, h ? 0 : 90))) {
+                    dim.textPos = posAt(along);
+                    break;
+                }
+            }
+            keep(turnedTextBox(dim.textPos, w, t, TextAnchor::Center, h ? 0 : 90));
+        }
     }
     void hatch(const QList<DrawingOutline> &boundaries)
     {
         m_d.hatches.append({boundaries, std::max(1.5, m_d.textHeight * 0.8)});
     }
-    // A rough width of a text in the drawing's units: enough to keep it inside the extents.
-    double textWidth(const QString &s) const
-    {
-        double em = 0;
-        for (QChar c : s)
-            em += c.unicode() > 0x2000 ? 1.0 : 0.62;
-        return em * m_d.textHeight;
-    }
+    double textWidth(const QString &s) const { return estimatedTextWidth(s, m_d.textHeight); }
     QRectF extents() const { return m_d.extents; }
 
+    // Meets no text placed so far, no outline, no dimension or leader line.
+    bool isFree(const QRectF &box) const
+    {
+        for (const QRectF &p : m_placed)
+            if (box.intersects(p))
+                return false;
+        for (const QLineF &l : m_guides)
+            if (segmentMeetsBox(l, box))
+                return false;
+        return !boxMeetsOutline(m_d, box);
+    }
+
 private:
+    void keep(const QRectF &box)
+    {
+        m_placed << box;
+        grow(box);
+    }
     void grow(const QRectF &r) { m_d.extents = m_d.extents.isNull() ? r : m_d.extents.united(r); }
     FlangeDrawing &m_d;
+    QList<QRectF> m_placed;
+    QList<QLineF> m_guides;
 };
 
 // The sizes of one flange the views are drawn from.
@@ -184,19 +308,26 @@ void drawFaceView(Builder &b, const FlangeRecord &r, const Sizes &s, double t)
              diameterText(QStringLiteral("D"), s.d));
     b.linear({-s.k / 2, 0}, {s.k / 2, 0}, {0, -s.d / 2 - gap}, true,
              diameterText(QStringLiteral("K"), s.k));
-    b.diameter(o, s.bore / 2, 135.0 + pitch / 4, diameterText("B", s.bore));
+    // The bore's diameter along the horizontal centre line, its text inside the bore; a bore
+    // too small for it gets its text on a leader out past the rim, lower left.
+    const QString boreText = diameterText(QStringLiteral("B"), s.bore);
+    const double boreWidth = b.textWidth(boreText);
+    if (std::hypot(boreWidth / 2, 1.3 * t) <= s.bore / 2 - 0.2 * t) {
+        b.diameter(o, s.bore / 2, 0.0, boreText, {0, 0.3 * t});
+    } else {
+        const QPointF down(-std::numbers::sqrt2 / 2, -std::numbers::sqrt2 / 2);
+        b.leader(down * (s.bore / 2), down, {(s.d - s.bore) / 2 + 2 * t, (s.d - s.bore) / 2 + 4 * t},
+                 true, boreText);
+    }
 
     // The hole callout on a leader from the upper left hole out past the rim, away from the
     // section on the right.
     const double a = (180.0 - pitch / 2) * Degree;
     const QPointF dir(std::cos(a), std::sin(a));
-    const QPointF tip = dir * (s.k / 2) + dir * (s.l / 2);
-    const QPointF knee = dir * (s.d / 2) + QPointF(-t, t);
     const QString callout = QStringLiteral("n-φL=") + r.callout;
-    const double width = b.textWidth(callout);
-    b.line(DrawingLayer::Dimensions, tip, knee);
-    b.line(DrawingLayer::Dimensions, knee, knee - QPointF(width, 0));
-    b.text(knee + QPointF(-width, t / 2), callout);
+    const double past = (s.d - s.k - s.l) / 2;
+    b.leader(dir * ((s.k + s.l) / 2), dir, {past + 1.5 * t, past + 3 * t, past + 5 * t}, true,
+             callout);
 }
 
 // The upper half of the section's cut faces, as closed outlines. The bolt holes are turned
@@ -356,16 +487,19 @@ void drawSection(Builder &b, const FlangeRecord &r, const Sizes &s, double x0, d
             b.linear({xEnd, -s.bore / 2}, {xEnd, -s.bore / 2 - *r.bevelWidth}, rightOf(), false,
                      lengthText(QStringLiteral("b"), *r.bevelWidth));
     }
+    // The axial sizes stacked above the section, shortest nearest.
     if (r.height)
         b.linear({x0, top}, {xEnd, r.hubDiameter.value_or(0) / 2}, {0, top + 2 * gap}, true,
                  lengthText(QStringLiteral("H"), *r.height));
     if (r.neckHeight && r.weldEndDiameter)
         b.linear({xEnd - *r.neckHeight, *r.weldEndDiameter / 2}, {xEnd, *r.weldEndDiameter / 2},
-                 {0, r.hubDiameter.value_or(0) / 2 + gap}, true,
-                 lengthText(QStringLiteral("h"), *r.neckHeight));
+                 {0, top + 3 * gap}, true, lengthText(QStringLiteral("h"), *r.neckHeight));
+    // The fillet's radius on a leader from the middle of its arc out into the corner's air.
     for (const Fillet &f : half.fillets) {
-        const QPointF at = f.center + QPointF(t, t);
-        b.text(at, lengthText(QStringLiteral("R"), fr));
+        QPointF out = f.center - (f.onU + f.onV) / 2;
+        out /= std::hypot(out.x(), out.y());
+        b.leader(f.center - out * fr, out, {fr + 2 * t, fr + 3 * t, fr + 4 * t, fr + 6 * t},
+                 false, lengthText(QStringLiteral("R"), fr));
     }
 }
 
@@ -410,6 +544,47 @@ QRectF boundingRect(const DrawingOutline &outline)
 }
 
 } // namespace
+
+double estimatedTextWidth(const QString &text, double height)
+{
+    // Latin letters and digits advance about 0.75 of the capital height in the export's faces,
+    // Chinese characters a whole em (1.37 of it).
+    double width = 0;
+    for (QChar c : text)
+        width += c.unicode() >= 0x2E80 ? 1.4 : 0.8;
+    return width * height;
+}
+
+QList<QRectF> textBoxes(const FlangeDrawing &d)
+{
+    const double t = d.textHeight;
+    QList<QRectF> boxes;
+    for (const LinearDimension &dim : d.linearDimensions)
+        boxes << turnedTextBox(dim.textPos, estimatedTextWidth(dim.text, t), t, TextAnchor::Center,
+                               dim.horizontal ? 0 : 90);
+    for (const DiameterDimension &dim : d.diameterDimensions)
+        boxes << turnedTextBox(dim.textPos, estimatedTextWidth(dim.text, t), t, TextAnchor::Center,
+                               readableAngle(dim.angleDeg));
+    for (const DrawingText &text : d.texts)
+        boxes << turnedTextBox(text.pos, estimatedTextWidth(text.text, text.height), text.height,
+                               text.anchor, 0);
+    return boxes;
+}
+
+bool boxMeetsOutline(const FlangeDrawing &d, const QRectF &box)
+{
+    for (const DrawingLine &l : d.lines)
+        if (l.layer == DrawingLayer::Outline && segmentMeetsBox(l.line, box))
+            return true;
+    for (const DrawingCircle &c : d.circles)
+        if (c.layer == DrawingLayer::Outline && circleMeetsBox(c.center, c.radius, box))
+            return true;
+    // A fillet's arc is short: its whole circle stands in for it.
+    for (const DrawingArc &a : d.arcs)
+        if (a.layer == DrawingLayer::Outline && circleMeetsBox(a.center, a.radius, box))
+            return true;
+    return false;
+}
 
 QString millimetres(double value)
 {
@@ -464,6 +639,7 @@ FlangeDrawing buildFlangeDrawing(const FlangeRecord &record, const DrawingStyle 
     // The section stands right of the face view, clear of its own dimension lines on its left.
     const double x0 = s.d / 2 + 7 * t;
     drawSection(b, record, s, x0, t);
+    b.placeTexts();
     if (style.titleBlock)
         drawTitleBlock(b, titleBlockRows(record, QStringLiteral("1:1")), t);
     drawing.extents.adjust(-t, -t, t, t);

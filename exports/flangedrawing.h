@@ -50,7 +50,8 @@ struct LinearDimension {
     QPointF to;
     QPointF linePos;
     bool horizontal;
-    QString text; // "D 210", the value as the row holds it
+    QString text;    // "D 210", the value as the row holds it
+    QPointF textPos; // the text's baseline middle; a vertical one reads upwards, left of it
 };
 
 // A diameter of a circle, its dimension line through the centre at angleDeg.
@@ -59,6 +60,7 @@ struct DiameterDimension {
     double radius;
     double angleDeg;
     QString text;
+    QPointF textPos; // the text's baseline middle, the text reading along the line
 };
 
 enum class TextAnchor { Left, Center };
@@ -82,6 +84,16 @@ struct FlangeDrawing {
     double textHeight = 3.5; // mm, dimension and title text
     QRectF extents;          // everything above, dimension texts included
 };
+
+// A text's width in drawing units, estimated from its characters: what the layout keeps apart.
+double estimatedTextWidth(const QString &text, double height);
+
+// The boxes every text of the drawing covers (dimension texts, callouts, title block), in the
+// order the drawing holds them.
+QList<QRectF> textBoxes(const FlangeDrawing &drawing);
+
+// Whether `box` meets a line, circle or arc of the part's outline (the title block's included).
+bool boxMeetsOutline(const FlangeDrawing &drawing, const QRectF &box);
 
 // One row of the title block: "公称通径", "DN100".
 struct TitleRow {

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/flangeinput.h"
 #include "exports/copytext.h"
+#include "exports/flangedrawing.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,6 +102,7 @@ private slots:
     void dxfReadBack_data();
     void dxfReadBack();
     void svgIsTrueScale();
+    void textsKeepApart();
     void dataSheetHoldsEveryValue_data() { dxfReadBack_data(); }
     void dataSheetHoldsEveryValue();
     void failedWriteKeepsEarlierFile_data();
@@ -228,6 +230,36 @@ void TestDrawingExport::svgIsTrueScale()
     QSvgRenderer renderer(file);
     QVERIFY(renderer.isValid());
     QCOMPARE(renderer.viewBoxF().width(), box.captured(1).toDouble());
+}
+
+// Over every row, as drawn for CAD and at the data sheet's text: no text meets another or an
+// outline of the part, and every one lies within the extents the writers size their page by.
+void TestDrawingExport::textsKeepApart()
+{
+    int drawings = 0;
+    forEachFlange([&](const FlangeRecord &record) {
+        for (const FlangeDrawing &d : {buildCadDrawing(record), buildFlangeDrawing(record, {4.0, false})}) {
+            ++drawings;
+            const QList<QRectF> boxes = textBoxes(d);
+            QStringList texts;
+            for (const LinearDimension &dim : d.linearDimensions)
+                texts << dim.text;
+            for (const DiameterDimension &dim : d.diameterDimensions)
+                texts << dim.text;
+            for (const DrawingText &text : d.texts)
+                texts << text.text;
+            QCOMPARE(boxes.size(), texts.size());
+            for (qsizetype i = 0; i < boxes.size(); ++i) {
+                const QString where = d.title + QStringLiteral(" \"") + texts[i] + '"';
+                QVERIFY2(d.extents.contains(boxes[i]), qPrintable(where + " leaves the extents"));
+                QVERIFY2(!boxMeetsOutline(d, boxes[i]), qPrintable(where + " crosses an outline"));
+                for (qsizetype j = 0; j < i; ++j)
+                    QVERIFY2(!boxes[i].intersects(boxes[j]),
+                             qPrintable(where + " meets \"" + texts[j] + '"'));
+            }
+        }
+    });
+    QVERIFY(drawings > 100);
 }
 
 void TestDrawingExport::dataSheetHoldsEveryValue()
