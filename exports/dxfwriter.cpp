@@ -195,8 +195,9 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         const QPointF far = dim.center - dir * dim.radius;
         const QPointF near = dim.center + dir * dim.radius;
         dxf.writeDimDiametric(
-            dw, dimensionData(far, dim.textPos + QPointF(-dir.y(), dir.x()) * (d.textHeight / 2), 3,
-                              dim.text, 0.0),
+            dw,
+            dimensionData(far, dim.textPos + QPointF(-dir.y(), dir.x()) * (d.textHeight / 2), 3,
+                          dim.text, 0.0),
             DL_DimDiametricData(near.x(), near.y(), 0.0, 0.0), on(DrawingLayer::Dimensions));
     }
     for (const DrawingText &t : d.texts) {

@@ -126,7 +126,8 @@ public:
     void linear(QPointF from, QPointF to, QPointF linePos, bool horizontal, const QString &s)
     {
         m_d.linearDimensions.append({from, to, linePos, horizontal, s, {}});
-        const QPointF a = horizontal ? QPointF(from.x(), linePos.y()) : QPointF(linePos.x(), from.y());
+        const QPointF a =
+            horizontal ? QPointF(from.x(), linePos.y()) : QPointF(linePos.x(), from.y());
         const QPointF z = horizontal ? QPointF(to.x(), linePos.y()) : QPointF(linePos.x(), to.y());
         m_guides << QLineF(from, a) << QLineF(to, z) << QLineF(a, z);
         grow(QRectF(from, a).normalized().united(QRectF(to, z).normalized()));
@@ -168,8 +169,10 @@ public:
         for (LinearDimension &dim : m_d.linearDimensions) {
             const double w = textWidth(dim.text);
             const bool h = dim.horizontal;
-            const double lo = h ? std::min(dim.from.x(), dim.to.x()) : std::min(dim.from.y(), dim.to.y());
-            const double hi = h ? std::max(dim.from.x(), dim.to.x()) : std::max(dim.from.y(), dim.to.y());
+            const double lo =
+                h ? std::min(dim.from.x(), dim.to.x()) : std::min(dim.from.y(), dim.to.y());
+            const double hi =
+                h ? std::max(dim.from.x(), dim.to.x()) : std::max(dim.from.y(), dim.to.y());
             const double across = h ? dim.linePos.y() + 0.3 * t : dim.linePos.x() - 0.3 * t;
             QList<double> alongs;
             const double between = (lo + hi) / 2, after = hi + t + w / 2, before = lo - t - w / 2;
@@ -316,8 +319,8 @@ void drawFaceView(Builder &b, const FlangeRecord &r, const Sizes &s, double t)
         b.diameter(o, s.bore / 2, 0.0, boreText, {0, 0.3 * t});
     } else {
         const QPointF down(-std::numbers::sqrt2 / 2, -std::numbers::sqrt2 / 2);
-        b.leader(down * (s.bore / 2), down, {(s.d - s.bore) / 2 + 2 * t, (s.d - s.bore) / 2 + 4 * t},
-                 true, boreText);
+        b.leader(down * (s.bore / 2), down,
+                 {(s.d - s.bore) / 2 + 2 * t, (s.d - s.bore) / 2 + 4 * t}, true, boreText);
     }
 
     // The hole callout on a leader from the upper left hole out past the rim, away from the
@@ -498,8 +501,10 @@ void drawSection(Builder &b, const FlangeRecord &r, const Sizes &s, double x0, d
     for (const Fillet &f : half.fillets) {
         QPointF out = f.center - (f.onU + f.onV) / 2;
         out /= std::hypot(out.x(), out.y());
-        b.leader(f.center - out * fr, out, {fr + 2 * t, fr + 3 * t, fr + 4 * t, fr + 6 * t},
-                 false, lengthText(QStringLiteral("R"), fr));
+        QList<double> lengths;
+        for (int step = 2; step <= 24; ++step)
+            lengths << fr + step * t;
+        b.leader(f.center - out * fr, out, lengths, false, lengthText(QStringLiteral("R"), fr));
     }
 }
 

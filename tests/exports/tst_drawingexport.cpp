@@ -238,7 +238,8 @@ void TestDrawingExport::textsKeepApart()
 {
     int drawings = 0;
     forEachFlange([&](const FlangeRecord &record) {
-        for (const FlangeDrawing &d : {buildCadDrawing(record), buildFlangeDrawing(record, {4.0, false})}) {
+        for (const FlangeDrawing &d :
+             {buildCadDrawing(record), buildFlangeDrawing(record, {4.0, false})}) {
             ++drawings;
             const QList<QRectF> boxes = textBoxes(d);
             QStringList texts;
