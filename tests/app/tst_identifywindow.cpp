@@ -5,6 +5,7 @@
 #include "catalogue/flangeinput.h"
 #include "catalogue/identify.h"
 #include "support/messagecatcher.h"
+#include "support/programrun.h"
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
 #include "widgets/querywindow.h"
@@ -21,24 +22,12 @@ Q_DECLARE_METATYPE(FlangeRecord)
 namespace
 {
 
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            names.append(w->objectName());
-    return names;
-}
-
 // The matches the command lists: kind, pressure, DN, series, total deviation per line.
 QStringList commandMatches(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(QUORVIT_PROGRAM),
-                  QStringList{"identify", "--format", "csv"} + arguments);
-    process.waitForFinished(60000);
     QStringList rows;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    const QStringList lines =
+        quorvit(QStringList{"identify", "--format", "csv"} + arguments).text().split(u'\n');
     for (const QString &line : lines.mid(1))
         if (!line.isEmpty())
             rows.append(line.section(u',', 0, 4));

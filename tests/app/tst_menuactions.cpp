@@ -2,6 +2,8 @@
 // --window start; and the closing rules that keep exactly one window on screen.
 #include "app/form1.h"
 #include "app/windows.h"
+#include "support/programrun.h"
+#include "support/windowdriver.h"
 #include "widgets/fonts.h"
 
 #include <QAction>
@@ -14,15 +16,6 @@ Q_DECLARE_METATYPE(WindowKind)
 
 namespace
 {
-
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            names.append(w->objectName());
-    return names;
-}
 
 } // namespace
 
@@ -135,11 +128,9 @@ private slots:
     void unknownWindowIsAUsageError()
     {
         QFETCH(QStringList, arguments);
-        QProcess process;
-        process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitCode(), 2);
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        const ProgramRun run = quorvit(arguments);
+        QCOMPARE(run.exitCode, 2);
+        const QString &err = run.err;
         QCOMPARE(err.count(u'\n'), 1);
         QVERIFY2(err.contains("takeoff, identify"), qPrintable(err));
     }

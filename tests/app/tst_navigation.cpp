@@ -1,5 +1,6 @@
 #include "app/windows.h"
 #include "support/messagecatcher.h"
+#include "support/windowdriver.h"
 #include "widgets/fonts.h"
 #include "widgets/twips.h"
 
@@ -14,16 +15,6 @@ Q_DECLARE_METATYPE(WindowKind)
 
 namespace
 {
-
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            names.append(w->objectName());
-    names.sort();
-    return names;
-}
 
 // Lets Qt delete the windows that their close box discarded.
 void flushDeletes()

@@ -4,6 +4,8 @@
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
 #include "support/messagecatcher.h"
+#include "support/programrun.h"
+#include "support/windowdriver.h"
 #include "takeoff/takeoffrun.h"
 #include "widgets/fonts.h"
 #include "windows/takeoff/formtakeoff.h"
@@ -60,10 +62,7 @@ void answerFileDialog(const QString &path, const QString &typeSuffix)
 
 int runCommand(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
-    process.waitForFinished(60000);
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return quorvit(arguments).exitCode;
 }
 
 QByteArray readAll(const QString &path)

@@ -1,5 +1,7 @@
 // `quorvit COMMAND ...` run as a process: exit codes, output formats read back by independent
 // readers, hostile arguments, and no GUI at all.
+#include "support/programrun.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,28 +12,6 @@
 
 namespace
 {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run quorvit(const QStringList &arguments,
-            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-        return {-2, {}, QStringLiteral("did not finish")};
-    }
-    const bool crashed = process.exitStatus() != QProcess::NormalExit;
-    return {crashed ? -3 : process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // Runs /usr/bin/python3 with a script reading the given input; its stdout.
 QString python(const QString &script, const QString &input)
@@ -104,9 +84,9 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, inOut);
         QFETCH(QString, inErr);
-        const Run run = quorvit(arguments);
+        const ProgramRun run = quorvit(arguments);
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
-        QVERIFY2(run.out.contains(inOut), qPrintable(run.out));
+        QVERIFY2(run.text().contains(inOut), qPrintable(run.text()));
         QVERIFY2(run.err.contains(inErr), qPrintable(run.err));
         // Data only on success, a one-line reason first on failure.
         QCOMPARE(run.out.isEmpty(), exitCode != 0);
@@ -117,7 +97,7 @@ private slots:
     // order, numbers where lengths are, and a 1.6 MPa DN 250 ring as corrected.
     void jsonReadsBackInPython()
     {
-        const Run run = quorvit({"table", "WN", "--format", "json", "--series", "B"});
+        const ProgramRun run = quorvit({"table", "WN", "--format", "json", "--series", "B"});
         QCOMPARE(run.exitCode, 0);
         const QString script = QStringLiteral(R"(
 import json, sys
@@ -136,15 +116,15 @@ for r in rows:
 ring = [r for r in rows if r['pressure_mpa'] == '1.6' and r['dn'] == 250][0]
 print(ring['outside_diameter'], ring['bolt_circle'])
 )");
-        QCOMPARE(python(script, run.out), QStringLiteral("405 355"));
+        QCOMPARE(python(script, run.text()), QStringLiteral("405 355"));
     }
 
     // Python's csv reader takes the slip-on table: one header, equal field counts, the JSON's
     // values field for field.
     void csvMatchesJson()
     {
-        const Run csv = quorvit({"table", "so", "--format", "csv"});
-        const Run json = quorvit({"table", "so", "--format", "json"});
+        const ProgramRun csv = quorvit({"table", "so", "--format", "csv"});
+        const ProgramRun json = quorvit({"table", "so", "--format", "json"});
         QCOMPARE(csv.exitCode, 0);
         QCOMPARE(json.exitCode, 0);
         const QString script = QStringLiteral(R"(
@@ -160,7 +140,7 @@ for r, o in zip(rows, objs):
         assert r[k] == ('' if v is None else str(v)), (k, r[k], v)
 print(len(rows))
 )");
-        const QString count = python(script, csv.out + QChar(0) + json.out);
+        const QString count = python(script, csv.text() + QChar(0) + json.text());
         QVERIFY2(count.toInt() > 50, qPrintable(count));
     }
 
@@ -173,13 +153,13 @@ print(len(rows))
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
         environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-        const Run run = quorvit({"lookup", "pl", "1.0", "100"}, environment);
+        const ProgramRun run = quorvit({"lookup", "pl", "1.0", "100"}, {}, environment);
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains(QStringLiteral("M16x75")));
+        QVERIFY(run.text().contains(QStringLiteral("M16x75")));
         QVERIFY2(!run.err.contains(QStringLiteral("platforms")), qPrintable(run.err));
         QVERIFY2(!run.err.contains(QStringLiteral("libQt6Gui")), qPrintable(run.err));
         // The window path, by contrast, does look for both: the checks above can see them.
-        const Run windows = quorvit({"--window-probe-that-fails"}, environment);
+        const ProgramRun windows = quorvit({"--window-probe-that-fails"}, {}, environment);
         QVERIFY2(windows.err.contains(QStringLiteral("platforms")), qPrintable(windows.err));
         QVERIFY2(windows.err.contains(QStringLiteral("libQt6Gui")), qPrintable(windows.err));
     }
@@ -215,7 +195,7 @@ print(len(rows))
             arguments << QStringLiteral("-o") << path;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QUORVIT_MODULE_DIR"), empty.path());
-        const Run run = quorvit(arguments, environment);
+        const ProgramRun run = quorvit(arguments, {}, environment);
         QCOMPARE(run.exitCode, exitCode);
         if (!file.isEmpty())
             QCOMPARE(QFileInfo(path).size() > 0, exitCode == 0);

@@ -4,6 +4,7 @@
 #include "catalogue/flangeinput.h"
 #include "exports/copytext.h"
 #include "exports/flangedrawing.h"
+#include "support/programrun.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,23 +21,13 @@
 namespace
 {
 
-struct Run {
-    int exitCode;
-    QString err;
-};
-
-Run quorvit(const QStringList &arguments)
+// The program as on a machine with no display at all.
+ProgramRun quorvitWithoutDisplay(const QStringList &arguments)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // As on a machine with no display at all.
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, QStringLiteral("did not finish")};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    return quorvit(arguments, {}, environment);
 }
 
 // Prints what ezdxf finds: units, layers, circles by layer, hatches and dimensions.
@@ -133,10 +124,10 @@ void TestDrawingExport::dxfReadBack()
 {
     QFETCH(FlangeRecord, record);
     const QString file = m_dir.filePath(QStringLiteral("row.dxf"));
-    const Run run =
-        quorvit({QStringLiteral("drawing"), kindCode(record.kind), pressureArgument(record),
-                 QString::number(record.dn), QStringLiteral("--series"), seriesText(record.series),
-                 QStringLiteral("-o"), file});
+    const ProgramRun run = quorvitWithoutDisplay(
+        {QStringLiteral("drawing"), kindCode(record.kind), pressureArgument(record),
+         QString::number(record.dn), QStringLiteral("--series"), seriesText(record.series),
+         QStringLiteral("-o"), file});
     QCOMPARE(run.exitCode, 0);
 
     QProcess python;
@@ -210,7 +201,7 @@ void TestDrawingExport::svgIsTrueScale()
     // The same row as DXF and SVG: the SVG's size in mm is the DXF drawing's extents, and
     // at least the flange's outside diameter.
     const QString file = m_dir.filePath(QStringLiteral("wn.svg"));
-    QCOMPARE(quorvit({"drawing", "WN", "4.0", "200", "-o", file}).exitCode, 0);
+    QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "4.0", "200", "-o", file}).exitCode, 0);
     QFile svg(file);
     QVERIFY(svg.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(svg.readAll());
@@ -267,11 +258,11 @@ void TestDrawingExport::dataSheetHoldsEveryValue()
 {
     QFETCH(FlangeRecord, record);
     const QString file = m_dir.filePath(QStringLiteral("sheet.pdf"));
-    QCOMPARE(
-        quorvit({"drawing", kindCode(record.kind), record.pressureText, QString::number(record.dn),
-                 "--series", seriesText(record.series), "-o", file})
-            .exitCode,
-        0);
+    QCOMPARE(quorvitWithoutDisplay({"drawing", kindCode(record.kind), record.pressureText,
+                                    QString::number(record.dn), "--series",
+                                    seriesText(record.series), "-o", file})
+                 .exitCode,
+             0);
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
     QVERIFY2(pdftotext.waitForFinished(60000) && pdftotext.exitCode() == 0,
@@ -299,7 +290,8 @@ void TestDrawingExport::failedWriteKeepsEarlierFile()
     QFETCH(QString, format);
     // A missing directory: exit 1 with a reason naming the file.
     const QString missing = m_dir.filePath(QStringLiteral("no/such/dir/x.") + format);
-    const Run intoNowhere = quorvit({"drawing", "SO", "1.6", "100", "-o", missing});
+    const ProgramRun intoNowhere =
+        quorvitWithoutDisplay({"drawing", "SO", "1.6", "100", "-o", missing});
     QCOMPARE(intoNowhere.exitCode, 1);
     QVERIFY2(intoNowhere.err.contains(missing), qPrintable(intoNowhere.err));
 
@@ -310,12 +302,12 @@ void TestDrawingExport::failedWriteKeepsEarlierFile()
     QVERIFY(seed.open(QIODevice::WriteOnly));
     seed.write("earlier content");
     seed.close();
-    QCOMPARE(quorvit({"drawing", "SO", "1.6", "11", "-o", earlier}).exitCode, 1);
+    QCOMPARE(quorvitWithoutDisplay({"drawing", "SO", "1.6", "11", "-o", earlier}).exitCode, 1);
     const QString directory = m_dir.filePath(QStringLiteral("taken.") + format);
     QVERIFY(QDir().mkpath(directory));
     QVERIFY(QFile::copy(earlier, directory + QStringLiteral("/inside")));
-    const Run overDirectory =
-        quorvit({"drawing", "SO", "1.6", "100", "--format", format, "-o", directory});
+    const ProgramRun overDirectory =
+        quorvitWithoutDisplay({"drawing", "SO", "1.6", "100", "--format", format, "-o", directory});
     QCOMPARE(overDirectory.exitCode, 1);
     QVERIFY(overDirectory.err.contains(QStringLiteral("cannot write")));
     for (const QString &path : {earlier, directory + QStringLiteral("/inside")}) {

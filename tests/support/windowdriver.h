@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -32,4 +33,15 @@ inline void typeOver(QLineEdit *box, const QString &text)
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
+}
+
+// The object names of the windows on screen, sorted.
+inline QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names.append(w->objectName());
+    names.sort();
+    return names;
 }

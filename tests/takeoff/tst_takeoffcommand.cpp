@@ -1,6 +1,7 @@
 // The takeoff and identify commands through the real executable: exit codes and messages, a
 // spreadsheet read back by an independent reader, and an earlier file kept when a write fails.
 #include "catalogue/catalogue.h"
+#include "support/programrun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,26 +13,6 @@
 
 namespace
 {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run quorvit(const QStringList &arguments, const QByteArray &input = {},
-            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QUORVIT_PROGRAM), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QByteArray goodList = "kind,pressure,series,dn,quantity\n"
                             "PL,1.0,A,100,4\nSO,PN16,B,DN50,3\n带颈对焊,4.0,A,200,2\n";
@@ -110,7 +91,7 @@ void TestTakeoffCommand::exitCodes()
     for (QString &argument : arguments)
         if (argument.startsWith('@'))
             argument = argument == "@good" ? m_good : m_folder.filePath(argument.mid(1));
-    const Run run = quorvit(arguments, input);
+    const ProgramRun run = quorvit(arguments, input);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.err.isEmpty(), exitCode == 0);
@@ -180,7 +161,7 @@ void TestTakeoffCommand::jsonAgreesWithLookup()
     QVERIFY(objects.size() >= 3);
     for (const QJsonValue &value : objects) {
         const QJsonObject object = value.toObject();
-        const Run lookup =
+        const ProgramRun lookup =
             quorvit({"lookup", object["kind"].toString(), object["pressure_mpa"].toString(),
                      QString::number(object["dn"].toInt()), "--series", object["series"].toString(),
                      "--format", "json"});
@@ -204,7 +185,7 @@ void TestTakeoffCommand::failedRunsKeepEarlierFile()
     const QByteArray before = earlier.readAll();
     earlier.close();
 
-    const Run unread = quorvit({"takeoff", m_folder.filePath("none.csv"), "-o", sheet});
+    const ProgramRun unread = quorvit({"takeoff", m_folder.filePath("none.csv"), "-o", sheet});
     QCOMPARE(unread.exitCode, 1);
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), before);
@@ -234,7 +215,7 @@ void TestTakeoffCommand::identifyTextNamesColumnsInChinese()
     QStringList arguments{"identify"};
     for (auto [option, key] : measures)
         arguments << QStringLiteral("--%1").arg(option) << QString::number(row[key].toDouble());
-    const Run run = quorvit(arguments);
+    const ProgramRun run = quorvit(arguments);
     QCOMPARE(run.exitCode, 0);
     const QString header = QString::fromUtf8(run.out).section(u'\n', 0, 0);
     QCOMPARE(header.count(QStringLiteral("偏差")), 1 + int(std::size(measures)));
