@@ -508,33 +508,32 @@ BENCHMARK_CAPTURE(BM_Takeoff, xlsx, "xlsx")
 std::string selfPath;
 
 // The first show of a query window in a fresh process, as the menu's button does it once the
-// menu has been painted, with and without the drawing.
-void BM_FirstShowInFreshProcess(benchmark::State &state, const QueryWindowKind &kind)
+// menu has been painted, as the program shows it against the way `other` names.
+void firstShowsInTurn(benchmark::State &state, const QueryWindowKind &kind, const char *other,
+                      const char *programName)
 {
     const Measure ways[2] = {
         [&] {
             return runChild({selfPath, "--first-show", kind.name, "drawing"}, {});
         },
         [&] {
-            return runChild({selfPath, "--first-show", kind.name, "no_drawing"}, {});
+            return runChild({selfPath, "--first-show", kind.name, other}, {});
         }};
-    const char *names[2] = {"drawing", "no_drawing"};
+    const char *names[2] = {programName, other};
     inTurn(state, ways, names, true);
 }
 
-// What the Song face costs: the same first show with "宋体" drawn by Noto Serif CJK SC (as
-// the program does) and by the thinner AR PL UMing.
+// With and without the drawing.
+void BM_FirstShowInFreshProcess(benchmark::State &state, const QueryWindowKind &kind)
+{
+    firstShowsInTurn(state, kind, "no_drawing", "drawing");
+}
+
+// What the Song face costs: "宋体" drawn by Noto Serif CJK SC (as the program does) against the
+// thinner AR PL UMing.
 void BM_SongFaceFirstShow(benchmark::State &state, const QueryWindowKind &kind)
 {
-    const Measure ways[2] = {
-        [&] {
-            return runChild({selfPath, "--first-show", kind.name, "drawing"}, {});
-        },
-        [&] {
-            return runChild({selfPath, "--first-show", kind.name, "thin_song"}, {});
-        }};
-    const char *names[2] = {"noto_song", "thin_song"};
-    inTurn(state, ways, names, true);
+    firstShowsInTurn(state, kind, "thin_song", "noto_song");
 }
 
 // The child side of the above: the menu painted, then the timed press. Reports the duration in

@@ -75,11 +75,8 @@ int runDrawing(CommandArguments &arguments)
                                  "dxf, svg or pdf)")
                       .arg(file.left(60))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
-    const PressureRating pressure = pressureArgument(kind, given[1]);
-    const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
-    if (!record)
-        failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
-    if (const QString why = writeDrawing(*record, *format, file); !why.isEmpty())
+    const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
+    if (const QString why = writeDrawing(record, *format, file); !why.isEmpty())
         failRejected({why});
     return ExitSuccess;
 }

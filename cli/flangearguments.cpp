@@ -37,6 +37,15 @@ PressureRating pressureArgument(FlangeKind kind, const QString &text)
     return *index;
 }
 
+FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn, PipeSeries series)
+{
+    const PressureRating pressure = pressureArgument(kind, pressureText);
+    const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
+    if (!record)
+        failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
+    return *record;
+}
+
 int dnArgument(const QString &text)
 {
     const std::optional<int> dn = readDnText(text);

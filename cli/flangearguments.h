@@ -14,6 +14,11 @@ FlangeKind kindArgument(const QString &text);
 PressureRating pressureArgument(FlangeKind kind, const QString &text);
 int dnArgument(const QString &text);
 
+// The row KIND, PN (as written), DN and the series name; a pressure or DN the kind does not list
+// is rejected as the windows reject it.
+FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn,
+                            PipeSeries series);
+
 // `--series A|B` (A when left out) and `--format text|json|csv` (text when left out); declare
 // them with addFlangeOptions before parsing.
 void addFlangeOptions(CommandArguments &arguments);

@@ -14,10 +14,7 @@ int runLookup(CommandArguments &arguments)
     const int dn = dnArgument(given[2]);
     const PipeSeries series = seriesOption(arguments);
     const OutputFormat format = formatOption(arguments);
-    const PressureRating pressure = pressureArgument(kind, given[1]);
-    const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
-    if (!record)
-        failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
-    writeOut(formatRecords(kind, {*record}, format, RecordLayout::One));
+    const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
+    writeOut(formatRecords(kind, {record}, format, RecordLayout::One));
     return ExitSuccess;
 }

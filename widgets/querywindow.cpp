@@ -1,5 +1,6 @@
 #include "widgets/querywindow.h"
 
+#include "widgets/describe.h"
 #include "widgets/fonts.h"
 #include "widgets/resultactions.h"
 #include "widgets/twips.h"
@@ -112,12 +113,8 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
         if (!control)
             continue;
         tabOrder.emplace_back(c.tab, control);
-        if (!c.hint.isEmpty()) {
-            control->setAccessibleName(c.hint);
-            control->setToolTip(c.hintDetail.isEmpty()
-                                    ? c.hint
-                                    : QStringLiteral("%1（%2）").arg(c.hint, c.hintDetail));
-        }
+        if (!c.hint.isEmpty())
+            describe(control, c.hint, c.hintDetail);
     }
 
     // Labels take no focus: the focus starts on the first control in tab order that does.

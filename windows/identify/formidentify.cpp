@@ -2,7 +2,7 @@
 
 #include "core/values/valuetext.h"
 #include "widgets/controls.h"
-#include "windows/describe.h"
+#include "widgets/describe.h"
 #include "windows/identify/identifymatchmodel.h"
 
 #include <QBoxLayout>

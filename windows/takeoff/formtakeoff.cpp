@@ -8,7 +8,7 @@
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
 #include "widgets/querywindow.h"
-#include "windows/describe.h"
+#include "widgets/describe.h"
 #include "windows/takeoff/takeoffdelegate.h"
 #include "windows/takeoff/takeofftablemodel.h"
 

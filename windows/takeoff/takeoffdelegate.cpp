@@ -2,7 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 #include "takeoff/takeoffline.h"
-#include "windows/describe.h"
+#include "widgets/describe.h"
 #include "windows/takeoff/takeofftablemodel.h"
 
 #include <QComboBox>

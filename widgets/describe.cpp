@@ -1,4 +1,4 @@
-#include "windows/describe.h"
+#include "widgets/describe.h"
 
 #include <QWidget>
 

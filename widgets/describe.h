@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What a control holds, in Chinese, for a screen reader (its accessible name) and for the mouse
+// (its tooltip, with the unit or values in brackets when given).
+void describe(QWidget *control, const QString &name, const QString &detail = {});
