@@ -50,7 +50,7 @@ std::optional<double> readPressureMpa(QStringView text)
     return match.capturedLength(1) > 0 ? value / 10 : value;
 }
 
-std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa)
+std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa)
 {
     const std::optional<long long> wanted = hundredths(mpa);
     if (!wanted)
@@ -79,15 +79,15 @@ std::optional<PipeSeries> readSeries(QStringView text)
 {
     const QString t = text.trimmed().toString();
     if (t.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0)
-        return SeriesA;
+        return PipeSeries::A;
     if (t.compare(QLatin1String("B"), Qt::CaseInsensitive) == 0)
-        return SeriesB;
+        return PipeSeries::B;
     return std::nullopt;
 }
 
 QString seriesText(PipeSeries series)
 {
-    return series == SeriesB ? QStringLiteral("B") : QStringLiteral("A");
+    return series == PipeSeries::B ? QStringLiteral("B") : QStringLiteral("A");
 }
 
 LookupFailure pressureNotListed(FlangeKind kind, QStringView pressureText)
@@ -102,7 +102,7 @@ LookupFailure pressureNotListed(FlangeKind kind, QStringView pressureText)
                               pressureTexts(kind).join(QStringLiteral(", ")))};
 }
 
-LookupFailure diameterNotListed(FlangeKind kind, PressureRating pressure, int dn)
+LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
     const QString message = kind == FlangeKind::Plate ? QStringLiteral("请从新输入公称直径！")
                             : kind == FlangeKind::SlipOn

@@ -18,7 +18,7 @@ std::optional<FlangeKind> readFlangeKind(QStringView text);
 std::optional<double> readPressureMpa(QStringView text);
 
 // The list index of a pressure of the kind, or nullopt when the kind does not list it.
-std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa);
+std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa);
 
 // A DN written as digits, optionally "DN100" (any case): the DN as the windows read it, or
 // nullopt when the text is not of that form.
@@ -35,4 +35,4 @@ struct LookupFailure {
     QString reason;
 };
 LookupFailure pressureNotListed(FlangeKind kind, QStringView pressureText);
-LookupFailure diameterNotListed(FlangeKind kind, PressureRating pressure, int dn);
+LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn);

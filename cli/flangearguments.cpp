@@ -26,12 +26,12 @@ FlangeKind kindArgument(const QString &text)
     return *kind;
 }
 
-PressureRating pressureArgument(FlangeKind kind, const QString &text)
+PressureIndex pressureArgument(FlangeKind kind, const QString &text)
 {
     const std::optional<double> mpa = readPressureMpa(text);
     if (!mpa)
         failUsage(QStringLiteral("unreadable pressure %1 (MPa as 1.6, or PN16)").arg(quoted(text)));
-    const std::optional<PressureRating> index = pressureIndex(kind, *mpa);
+    const std::optional<PressureIndex> index = pressureIndex(kind, *mpa);
     if (!index)
         failRejected(failureLines(pressureNotListed(kind, formatNumber(*mpa))));
     return *index;
@@ -39,7 +39,7 @@ PressureRating pressureArgument(FlangeKind kind, const QString &text)
 
 FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn, PipeSeries series)
 {
-    const PressureRating pressure = pressureArgument(kind, pressureText);
+    const PressureIndex pressure = pressureArgument(kind, pressureText);
     const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
     if (!record)
         failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
@@ -63,7 +63,7 @@ void addFlangeOptions(CommandArguments &arguments)
 PipeSeries seriesOption(const CommandArguments &arguments)
 {
     if (!arguments.isSet(QStringLiteral("series")))
-        return SeriesA;
+        return PipeSeries::A;
     const QString text = arguments.value(QStringLiteral("series"));
     const std::optional<PipeSeries> series = readSeries(text);
     if (!series)

@@ -191,7 +191,7 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     if (!f.error.isEmpty() || fields.size() < 4)
         return f;
 
-    const std::optional<PressureRating> pressure = pressureIndex(*f.kind, *f.pressureMpa);
+    const std::optional<PressureIndex> pressure = pressureIndex(*f.kind, *f.pressureMpa);
     if (!pressure) {
         f.error = pressureNotListed(*f.kind, field(1)).reason.section(QLatin1Char(';'), 0, 0);
         return f;
@@ -211,11 +211,11 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 }
 
 std::shared_ptr<const FlangeRecord>
-TakeoffCalculator::record(FlangeKind kind, PressureRating pressure, int dn, PipeSeries series)
+TakeoffCalculator::record(FlangeKind kind, PressureIndex pressure, int dn, PipeSeries series)
 {
     // Only found rows are kept, so the map never holds more than the catalogue has.
     const quint64 key = (quint64(kind) << 48) | (quint64(pressure & 0xff) << 40) |
-                        (quint64(quint32(dn)) << 8) | quint64(series & 0xff);
+                        (quint64(quint32(dn)) << 8) | quint64(series);
     const auto found = m_records.find(key);
     if (found != m_records.end())
         return found->second;

@@ -91,7 +91,7 @@ QByteArray jsonPressure(const TakeoffLine &line)
     if (!line.pressureMpa)
         return "null";
     if (line.kind) {
-        if (const std::optional<PressureRating> listed =
+        if (const std::optional<PressureIndex> listed =
                 pressureIndex(*line.kind, *line.pressureMpa))
             return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
     }

@@ -11,6 +11,7 @@ const QString PressureMessage = QStringLiteral("压力不对，从新输入！")
 const QString DnMessage = QStringLiteral("请从新输入公称直径！");
 
 constexpr int NoSelection = -1;
+constexpr int SeriesA = 0, SeriesB = 1; // rows of the series list
 constexpr int Pn025 = 0, Pn06 = 1, Pn10 = 2, Pn25 = 4;
 
 // The twelve boxes of the window as the user sees them between presses.
@@ -35,10 +36,10 @@ public:
     QString operator[](int box) const { return m_texts.value(box); }
 
     // One press of "查找": applies its writes and returns the run.
-    QueryRun press(PressureRating pressure, PipeSeries series)
+    QueryRun press(PressureIndex pressure, int seriesRow)
     {
         QueryRun run([this](int box) { return m_texts.value(box); });
-        runPlateQuery(run, pressure, series);
+        runPlateQuery(run, pressure, seriesAtRow(seriesRow));
         for (const QueryStep &step : run.steps())
             if (step.kind == QueryStep::Kind::Write)
                 m_texts[step.box] = step.text;

@@ -49,7 +49,7 @@ QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     }
     case TakeoffTableModel::Series: {
         QComboBox *box = choice(parent, QStringLiteral("系列"));
-        for (PipeSeries series : {SeriesA, SeriesB})
+        for (PipeSeries series : AllPipeSeries)
             box->addItem(seriesText(series), seriesText(series));
         return box;
     }

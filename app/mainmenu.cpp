@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainmenu.h"
 
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
@@ -7,7 +7,7 @@
 #include <QAction>
 #include <QPushButton>
 
-Form1::Form1()
+MainMenu::MainMenu()
 {
     designWindow(this, {"Form1", "Quorvit查询", 4176, 2976, QPoint(3828, 2364), std::nullopt});
 
@@ -44,5 +44,5 @@ Form1::Form1()
                     WindowKind::FormIdentify);
 
     // The blind flange has no window: its button does nothing.
-    connect(exit, &QPushButton::clicked, this, &Form1::exitRequested);
+    connect(exit, &QPushButton::clicked, this, &MainMenu::exitRequested);
 }
