@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
+#include "core/values/valuetext.h"
 
 namespace
 {
@@ -33,7 +34,7 @@ PressureRating pressureArgument(FlangeKind kind, const QString &text)
         failUsage(QStringLiteral("unreadable pressure %1 (MPa as 1.6, or PN16)").arg(quoted(text)));
     const std::optional<PressureRating> index = pressureIndex(kind, *mpa);
     if (!index)
-        failRejected(failureLines(pressureNotListed(kind, formatNumber(*mpa))));
+        failRejected(failureLines(pressureNotListed(kind, plainNumberText(*mpa))));
     return *index;
 }
 
