@@ -3,17 +3,19 @@
 #include "app/windows.h"
 #include "widgets/deferredicon.h"
 #include "widgets/fonts.h"
-#include "widgets/language.h"
+#include "translations/language.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace
 {
 
 // The window `--window NAME` or `--window=NAME` asks for; the menu when not asked. A name that
 // is missing or unknown is a usage error, told on stderr before any window opens: nullopt.
+// Told in the language installed, so after the application is built.
 std::optional<WindowKind> startWindow(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -27,8 +29,10 @@ std::optional<WindowKind> startWindow(int argc, char *argv[])
             continue;
         if (const std::optional<WindowKind> kind = windowNamed(QString::fromLocal8Bit(name)))
             return kind;
-        std::fprintf(stderr, "quorvit: --window '%s' is not a window; windows: %s\n", name,
-                     qPrintable(windowNames()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "WindowsApplication", "quorvit: --window “%1” 不是窗口；窗口有：%2")
+                                    .arg(QString::fromLocal8Bit(name), windowNames())));
         return std::nullopt;
     }
     return WindowKind::Form1;
@@ -36,13 +40,18 @@ std::optional<WindowKind> startWindow(int argc, char *argv[])
 
 } // namespace
 
-int runWindowsApplication(int argc, char *argv[])
+int runWindowsApplication(int argc, char *argv[], const LanguageChoice &language)
 {
+    QApplication app(argc, argv);
+    installLanguage(language.language);
+    if (!language.isValid()) {
+        std::fprintf(stderr, "quorvit: %s\n", qPrintable(invalidLanguageMessage(language)));
+        return 2;
+    }
     const std::optional<WindowKind> start = startWindow(argc, argv);
     if (!start)
         return 2;
 
-    QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.
     QGuiApplication::setDesktopFileName("org.quorvit.Quorvit");
@@ -50,7 +59,6 @@ int runWindowsApplication(int argc, char *argv[])
     // The windows decide when the run ends (see Windows), not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     installChineseFonts();
-    installChineseTranslations();
 
     Windows windows;
     QObject::connect(&windows, &Windows::quitRequested, &app, &QApplication::quit,
