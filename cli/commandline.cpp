@@ -92,7 +92,9 @@ int runCommandLine(int argc, char *argv[], const LanguageChoice &language)
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     if (!app)
         return ExitRejected;
-    installLanguage(language.language);
+    // The command line's own messages are English, and so are Qt's option parser's with them.
+    if (language.language == Language::English)
+        installLanguage(Language::English);
     if (!language.isValid())
         return usageError(invalidLanguageMessage(language));
     QCoreApplication::setApplicationName(QStringLiteral("quorvit"));

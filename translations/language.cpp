@@ -24,6 +24,9 @@ std::optional<Language> namedLanguage(const QByteArray &value)
     }
 }
 
+const QString EnglishCatalogue = QStringLiteral("quorvit_en");
+const QString CatalogueFolder = QStringLiteral(":/i18n");
+
 void install(const QString &file, const QString &folder)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
@@ -74,13 +77,29 @@ LanguageChoice takeLanguageChoice(int &argc, char **argv)
 void installLanguage(Language language)
 {
     if (language == Language::English)
-        install(QStringLiteral("quorvit_en"), QStringLiteral(":/i18n"));
+        install(EnglishCatalogue, CatalogueFolder);
     else
         install(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+QString translated(Language language, const char *context, const char *text)
+{
+    if (language == Language::English) {
+        static QTranslator catalogue;
+        static const bool loaded = catalogue.load(EnglishCatalogue, CatalogueFolder);
+        if (loaded) {
+            const QString english = catalogue.translate(context, text);
+            if (!english.isEmpty())
+                return english;
+        }
+    }
+    return QString::fromUtf8(text);
+}
+
 QString invalidLanguageMessage(const LanguageChoice &choice)
 {
-    return QCoreApplication::translate("Language", "--lang 只能是 en（英文）或 zh（中文），不是 “%1”")
+    return translated(choice.language, "Language",
+                      QT_TRANSLATE_NOOP("Language",
+                                        "--lang 只能是 en（英文）或 zh（中文），不是 “%1”"))
         .arg(QString::fromLocal8Bit(choice.invalid));
 }

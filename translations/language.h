@@ -28,5 +28,10 @@ LanguageChoice takeLanguageChoice(int &argc, char **argv);
 // texts stay English.
 void installLanguage(Language language);
 
-// The one-line reason for an invalid choice, in the installed language.
+// A text (marked with QT_TRANSLATE_NOOP) in the language, before any application is built: a
+// usage error told before the windows' platform starts.
+QString translated(Language language, const char *context, const char *text);
+
+// The one-line reason for an invalid choice, in the locale's language (or the last valid
+// `--lang`).
 QString invalidLanguageMessage(const LanguageChoice &choice);
