@@ -34,15 +34,6 @@ QByteArrayView hundredthsText(char (&buffer)[48], qint64 hundredths)
     return QByteArrayView(buffer, end - buffer);
 }
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 // A weight in hundredths as the shortest JSON number: "12.3", "12".
 QByteArrayView jsonHundredths(char (&buffer)[48], qint64 hundredths)
 {
@@ -89,7 +80,7 @@ QByteArray jsonPressure(const TakeoffLine &line)
     if (line.record)
         return jsonStringLiteral(line.record->pressureText);
     if (line.kind && line.pressureMpa) {
-        if (const std::optional<PressureRating> listed =
+        if (const std::optional<PressureIndex> listed =
                 pressureIndex(*line.kind, *line.pressureMpa))
             return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
     }
@@ -269,7 +260,8 @@ TakeoffTableWriter::TakeoffTableWriter(QIODevice &device) : TakeoffRowWriter(dev
 
 QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    const QString text = takeoffCellText(cell, takeoffColumns()[column].decimals);
+    // Text from the list may hold control characters: shown escaped, never sent raw.
+    const QString text = terminalText(takeoffCellText(cell, takeoffColumns()[column].decimals));
     if (column == ErrorColumn)
         return text;
     return text + QString(std::max(m_widths[column] - displayWidth(text), 0) + 2, u' ');
