@@ -1,6 +1,7 @@
 #include "windows/takeoff/takeoffwindow.h"
 
 #include "catalogue/flangeinput.h"
+#include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
 #include "takeoff/linereader.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
@@ -301,29 +301,24 @@ void TakeoffWindow::exportLines()
 
 bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 {
-    QSaveFile file(path);
-    QString error;
-    bool ok = file.open(QIODevice::WriteOnly);
-    std::unique_ptr<TakeoffWriter> writer;
-    if (ok) {
-        writer = xlsx ? makeSpreadsheetWriter(file, &error)
-                      : std::make_unique<TakeoffCsvWriter>(file);
-        ok = writer != nullptr;
-    }
-    if (ok) {
+    const QString why = writeOutputFile(path, [&](QIODevice &file) {
+        QString error;
+        const std::unique_ptr<TakeoffWriter> writer =
+            xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
+        if (!writer)
+            return error;
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
         writer->writeTotals(m_model->totals());
-        ok = writer->finish(error) && file.commit();
+        writer->finish(error);
+        return error;
+    });
+    if (!why.isEmpty()) {
+        showMessage(this, QStringLiteral("文件未能保存：%1").arg(why));
+        return false;
     }
-    if (ok)
-        m_model->undoStack()->setClean();
-    if (!ok) {
-        file.cancelWriting();
-        showMessage(this, QStringLiteral("无法保存 %1：%2")
-                              .arg(path, error.isEmpty() ? file.errorString() : error));
-    }
-    return ok;
+    m_model->undoStack()->setClean();
+    return true;
 }
 
 void TakeoffWindow::print()
