@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bolting/jointbolting.h"
 #include "core/values/types.h"
 
 #include <QList>
@@ -54,6 +55,9 @@ struct FlangeRecord {
     int holeDiameter = 0;                      // L
     QString callout;                           // "8-φ18", as the window shows it
     QString bolt;                              // "M16x75", "M30X2", as the window shows it
+    // What a joint of two such flanges is bolted with: the table's length where it prints one,
+    // else the computed one; length 0 where the bolt text cannot be read.
+    JointBolting bolting;
     std::optional<double> areaM2;              // PL and SO: the window's "##0.00" value
     std::optional<double> weightKg;            // the window's "##0.00" value; none for "-"
     QString areaText;                          // the window's texts
@@ -84,5 +88,6 @@ struct FlangeField {
 using FieldValue = std::variant<std::monostate, double, QString>;
 
 // The fields of a kind in their stable order: the dimensions, then hole_count, hole_diameter,
-// callout, bolt, area_m2 (PL, SO) and weight_kg.
+// callout, bolt, bolt_designation, bolt_length_mm, nuts_per_bolt, area_m2 (PL, SO) and
+// weight_kg.
 const QList<FlangeField> &flangeFields(FlangeKind kind);
