@@ -1,12 +1,23 @@
 #include "cli/commandline.h"
 #include "cli/guimodule.h"
 
+namespace
+{
+
+// The windows and painting live in a module loaded only when the command line asks for them.
+const ProgramParts moduleParts{
+    [](int &argc, char **argv, const std::optional<QString> &startWindow) {
+        const GuiModule *gui = loadGuiModule();
+        return gui ? gui->runWindows(argc, argv, startWindow) : 1;
+    },
+    [](int &argc, char **argv) {
+        const GuiModule *gui = loadGuiModule();
+        return gui ? gui->makePaintingApplication(argc, argv) : nullptr;
+    }};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    // A command runs on Qt Core alone, without any window or GUI platform (see
-    // wantsCommandLine); the windows live in a module loaded only for them.
-    if (wantsCommandLine(argc, argv))
-        return runCommandLine(argc, argv);
-    const GuiModule *gui = loadGuiModule();
-    return gui ? gui->runWindows(argc, argv) : 1;
+    return runCommandLine(argc, argv, moduleParts);
 }

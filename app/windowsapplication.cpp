@@ -7,42 +7,52 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 
 namespace
 {
 
-// The window `--window NAME` or `--window=NAME` asks for; the menu when not asked. A name that
-// is missing or unknown is a usage error, told on stderr before any window opens: nullopt.
-std::optional<WindowKind> startWindow(int argc, char *argv[])
+// Why no window can open, in one line, instead of the platform plugin's report and abort.
+QString noDisplayReason()
 {
-    for (int i = 1; i < argc; ++i) {
-        const char *argument = argv[i];
-        const char *name = nullptr;
-        if (std::strcmp(argument, "--window") == 0)
-            name = i + 1 < argc ? argv[++i] : "";
-        else if (std::strncmp(argument, "--window=", 9) == 0)
-            name = argument + 9;
-        else
-            continue;
-        if (const std::optional<WindowKind> kind = windowNamed(QString::fromLocal8Bit(name)))
-            return kind;
-        std::fprintf(stderr, "quorvit: --window '%s' is not a window; windows: %s\n", name,
-                     qPrintable(windowNames()));
-        return std::nullopt;
-    }
-    return WindowKind::Form1;
+    const QString hint = QStringLiteral("; ./run.sh in the source folder serves the windows over VNC");
+    if (const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM"); !platform.isEmpty())
+        return QStringLiteral("the platform \"%1\" (QT_QPA_PLATFORM) cannot be started").arg(platform) +
+               hint;
+    for (const char *variable : {"WAYLAND_DISPLAY", "DISPLAY"})
+        if (const QString display = qEnvironmentVariable(variable); !display.isEmpty())
+            return QStringLiteral("the display \"%1\" (%2) cannot be opened")
+                       .arg(display, QLatin1String(variable)) +
+                   hint;
+    return QStringLiteral("no display to open the windows on (neither DISPLAY nor WAYLAND_DISPLAY "
+                          "is set)") +
+           hint;
+}
+
+// Installed while the application connects to the display: Qt's warnings about the attempt are
+// dropped, and its fatal error (no platform plugin could start) becomes one line and exit 1.
+void startingMessages(QtMsgType type, const QMessageLogContext &, const QString &)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "quorvit: cannot open the windows: %s\n", qPrintable(noDisplayReason()));
+    std::_Exit(1);
 }
 
 } // namespace
 
-int runWindowsApplication(int argc, char *argv[])
+int runWindowsApplication(int &argc, char **argv, const std::optional<QString> &startWindow)
 {
-    const std::optional<WindowKind> start = startWindow(argc, argv);
-    if (!start)
+    const std::optional<WindowKind> start = startWindow ? windowNamed(*startWindow) : WindowKind::Form1;
+    if (!start) {
+        std::fprintf(stderr, "quorvit: --window \"%s\" is not a window; windows: %s\n",
+                     qPrintable(startWindow->left(40)), qPrintable(windowNames()));
         return 2;
+    }
 
+    const QtMessageHandler previous = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.
     QGuiApplication::setDesktopFileName("org.quorvit.Quorvit");
