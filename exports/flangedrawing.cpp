@@ -1,6 +1,7 @@
 #include "exports/flangedrawing.h"
 
 #include "catalogue/flangeinput.h"
+#include "core/values/valuetext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -593,7 +594,7 @@ bool boxMeetsOutline(const FlangeDrawing &d, const QRectF &box)
 
 QString millimetres(double value)
 {
-    return QString::number(value, 'g', 12);
+    return plainNumberText(value);
 }
 
 double drawnBore(const FlangeRecord &record)
