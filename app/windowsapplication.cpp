@@ -3,7 +3,7 @@
 #include "app/windows.h"
 #include "widgets/deferredicon.h"
 #include "widgets/fonts.h"
-#include "widgets/language.h"
+#include "translations/language.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,20 +12,33 @@
 namespace
 {
 
+// The language of the one-line reasons below.
+Language messageLanguage = Language::Chinese;
+
+QString text(const char *source)
+{
+    return translated(messageLanguage, "WindowsApplication", source);
+}
+
 // Why no window can open, in one line, instead of the platform plugin's report and abort.
 QString noDisplayReason()
 {
-    const QString hint = QStringLiteral("; ./run.sh in the source folder serves the windows over VNC");
+    const QString hint = text(QT_TRANSLATE_NOOP(
+        "WindowsApplication", "；在源代码目录中运行 ./run.sh 可经 VNC 显示这些窗口"));
     if (const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM"); !platform.isEmpty())
-        return QStringLiteral("the platform \"%1\" (QT_QPA_PLATFORM) cannot be started").arg(platform) +
+        return text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                      "quorvit: 无法打开窗口：平台 “%1”（QT_QPA_PLATFORM）无法启动"))
+                   .arg(platform) +
                hint;
     for (const char *variable : {"WAYLAND_DISPLAY", "DISPLAY"})
         if (const QString display = qEnvironmentVariable(variable); !display.isEmpty())
-            return QStringLiteral("the display \"%1\" (%2) cannot be opened")
+            return text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                          "quorvit: 无法打开窗口：无法连接显示器 “%1”（%2）"))
                        .arg(display, QLatin1String(variable)) +
                    hint;
-    return QStringLiteral("no display to open the windows on (neither DISPLAY nor WAYLAND_DISPLAY "
-                          "is set)") +
+    return text(QT_TRANSLATE_NOOP(
+               "WindowsApplication",
+               "quorvit: 无法打开窗口：没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）")) +
            hint;
 }
 
@@ -35,24 +48,30 @@ void startingMessages(QtMsgType type, const QMessageLogContext &, const QString 
 {
     if (type != QtFatalMsg)
         return;
-    std::fprintf(stderr, "quorvit: cannot open the windows: %s\n", qPrintable(noDisplayReason()));
+    std::fprintf(stderr, "%s\n", qPrintable(noDisplayReason()));
     std::_Exit(1);
 }
 
 } // namespace
 
-int runWindowsApplication(int &argc, char **argv, const std::optional<QString> &startWindow)
+int runWindowsApplication(int &argc, char **argv, const std::optional<QString> &startWindow,
+                          const LanguageChoice &language)
 {
-    const std::optional<WindowKind> start = startWindow ? windowNamed(*startWindow) : WindowKind::Form1;
+    messageLanguage = language.language;
+    const std::optional<WindowKind> start =
+        startWindow ? windowNamed(*startWindow) : std::optional(WindowKind::Form1);
     if (!start) {
-        std::fprintf(stderr, "quorvit: --window \"%s\" is not a window; windows: %s\n",
-                     qPrintable(startWindow->left(40)), qPrintable(windowNames()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                                       "quorvit: --window “%1” 不是窗口；窗口有：%2"))
+                                    .arg(startWindow->left(40), windowNames())));
         return 2;
     }
 
     const QtMessageHandler previous = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    installLanguage(language.language);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.
     QGuiApplication::setDesktopFileName("org.quorvit.Quorvit");
@@ -60,7 +79,6 @@ int runWindowsApplication(int &argc, char **argv, const std::optional<QString> &
     // The windows decide when the run ends (see Windows), not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     installChineseFonts();
-    installChineseTranslations();
 
     Windows windows;
     QObject::connect(&windows, &Windows::quitRequested, &app, &QApplication::quit,

@@ -26,9 +26,7 @@ QString optionForm(const CommandOption &option)
 CommandArguments::CommandArguments(const Command &command, const QStringList &arguments)
     : m_command(command)
 {
-    m_parser.addOption(
-        QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
-    for (const CommandOption &option : command.options)
+    for (const CommandOption &option : command.options + commonOptions())
         m_parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
     // QCommandLineParser reads the first argument as the program's name.
     const QStringList marked = QStringList{command.name} + markedArguments(arguments);
@@ -81,6 +79,22 @@ void appendHelpRows(QList<QStringList> &rows, const QString &name, const QString
         rows.append({i == 0 ? QStringLiteral("  ") + name : QString(), lines[i]});
 }
 
+QList<CommandOption> commonOptions()
+{
+    return {{{QStringLiteral("lang")},
+             QStringLiteral("LANG"),
+             QStringLiteral("the language of the windows and of Qt's texts: en or zh; the "
+                            "locale's\nwhen left out")},
+            {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("this help")}};
+}
+
+std::optional<QString> CommandArguments::language() const
+{
+    if (!isSet(QStringLiteral("lang")))
+        return std::nullopt;
+    return value(QStringLiteral("lang"));
+}
+
 QString usageLine(const Command &command)
 {
     QStringList parts{QStringLiteral("Usage: quorvit"), command.name};
@@ -99,7 +113,8 @@ QString commandHelp(const Command &command)
         appendHelpRows(rows, argument.name, argument.description);
     for (const CommandOption &option : command.options)
         appendHelpRows(rows, optionNames(option), option.description);
-    appendHelpRows(rows, QStringLiteral("-h, --help"), QStringLiteral("this help"));
+    for (const CommandOption &option : commonOptions())
+        appendHelpRows(rows, optionNames(option), option.description);
     QString text = usageLine(command) + QStringLiteral("\n\n") + command.summary +
                    QStringLiteral("\n\n") + alignedColumns(rows);
     if (!command.notes.isEmpty())

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
 
 // The arguments of one command, parsed by QCommandLineParser from the command's description
 // before any application exists.
@@ -21,11 +22,16 @@ public:
     QStringList positional() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const;
+    // The last `--lang`, if one was given.
+    std::optional<QString> language() const;
 
 private:
     const Command &m_command;
     QCommandLineParser m_parser;
 };
+
+// The options of the program and of every command: `--lang LANG`, `-h`, `--help`.
+QList<CommandOption> commonOptions();
 
 // "Usage: quorvit lookup KIND PN DN [--series A|B] ...", made from the command's description.
 QString usageLine(const Command &command);

@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
+#include "translations/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,12 +15,14 @@ namespace
 
 QList<CommandOption> programOptions()
 {
-    return {{{QStringLiteral("window")},
-             QStringLiteral("NAME"),
-             QStringLiteral("open the windows at NAME instead of the menu: takeoff, identify, pl, "
-                            "so\nor wn")},
-            {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("this help")},
-            {{QStringLiteral("version")}, {}, QStringLiteral("the program's version")}};
+    return QList<CommandOption>{{{QStringLiteral("window")},
+                                 QStringLiteral("NAME"),
+                                 QStringLiteral("open the windows at NAME instead of the menu: "
+                                                "takeoff, identify, pl,\nso or wn")},
+                                {{QStringLiteral("version")},
+                                 {},
+                                 QStringLiteral("the program's version")}} +
+           commonOptions();
 }
 
 QString programHelp()
@@ -76,11 +79,26 @@ std::unique_ptr<QCoreApplication> makeApplication(CommandNeeds needs, int &argc,
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-int runCommand(const Command &command, const QStringList &arguments, int &argc, char *argv[],
+// The language `--lang` chose, the last one counting; an invalid one is a usage error.
+std::optional<LanguageChoice> chosenLanguage(const std::optional<QString> &value)
+{
+    const LanguageChoice choice = languageChoice(value);
+    if (choice.isValid())
+        return choice;
+    writeErr(QStringLiteral("quorvit: %1\n").arg(invalidLanguageMessage(choice)));
+    return std::nullopt;
+}
+
+int runCommand(const Command &command, const QStringList &arguments,
+               const std::optional<QString> &programLanguage, int &argc, char *argv[],
                const ProgramParts &parts)
 {
     try {
         const CommandArguments parsed(command, arguments);
+        const std::optional<LanguageChoice> language =
+            chosenLanguage(parsed.language() ? parsed.language() : programLanguage);
+        if (!language)
+            return ExitUsage;
         if (parsed.helpAsked()) {
             writeOut(commandHelp(command));
             return ExitSuccess;
@@ -90,6 +108,9 @@ int runCommand(const Command &command, const QStringList &arguments, int &argc, 
             command.needs ? command.needs(parsed) : CommandNeeds::Core, argc, argv, parts);
         if (!app)
             return ExitRejected;
+        // The command line's messages are English; Qt's texts follow the language.
+        if (language->language == Language::English)
+            installLanguage(Language::English);
         QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
         QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
         return command.run(parsed);
@@ -121,6 +142,12 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
         parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
     if (!parser.parse(QStringList{QStringLiteral("quorvit")} + markedArguments(arguments)))
         return usageError(programParseError(parser, arguments));
+    const std::optional<QString> programLanguage =
+        parser.isSet(QStringLiteral("lang")) ? std::optional(parser.value(QStringLiteral("lang")))
+                                             : std::nullopt;
+    const std::optional<LanguageChoice> language = chosenLanguage(programLanguage);
+    if (!language)
+        return ExitUsage;
     if (parser.isSet(QStringLiteral("help"))) {
         writeOut(programHelp());
         return ExitSuccess;
@@ -133,18 +160,19 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
     for (const QString &argument : parser.positionalArguments())
         rest.append(unmarkedArgument(argument));
     const bool window = parser.isSet(QStringLiteral("window"));
-    if (rest.isEmpty())
-        return parts.runWindows(argc, argv,
-                                window ? std::optional(parser.value(QStringLiteral("window")))
-                                       : std::nullopt);
-    if (window)
+    if (window && !rest.isEmpty())
         return usageError(QStringLiteral("--window opens the windows and takes no command"));
     QStringList names;
     for (const Command &command : commands()) {
-        if (rest.constFirst() == command.name)
-            return runCommand(command, rest.mid(1), argc, argv, parts);
+        if (!rest.isEmpty() && rest.constFirst() == command.name)
+            return runCommand(command, rest.mid(1), programLanguage, argc, argv, parts);
         names.append(command.name);
     }
-    return usageError(QStringLiteral("unknown command %1 (%2)")
-                          .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
+    if (!rest.isEmpty())
+        return usageError(QStringLiteral("unknown command %1 (%2)")
+                              .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
+    return parts.runWindows(argc, argv,
+                            window ? std::optional(parser.value(QStringLiteral("window")))
+                                   : std::nullopt,
+                            *language);
 }

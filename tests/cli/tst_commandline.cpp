@@ -114,7 +114,7 @@ private slots:
         row("Qt's own option", {"-platform", "offscreen"}, 2, "\"-platform\"");
         row("--window without a name", {"--window"}, 2, "takeoff, identify");
         row("--window with a command", {"--window", "takeoff", "lookup"}, 2, "no command");
-        row("the windows without a display", {}, 1, "no display");
+        row("the windows without a display", {}, 1, "WAYLAND_DISPLAY");
         row("a window without a display", {"--window=identify"}, 1, "./run.sh");
         row("output glued to -o", {"drawing", "pl", "1.0", "100", "-o@x.svg"}, 0, "", "x.svg");
         row("output after -o=", {"drawing", "wn", "1.6", "50", "-o=@x.pdf"}, 0, "", "x.pdf");
@@ -129,6 +129,8 @@ private slots:
         row("a number after --", {"lookup", "PL", "1.0", "--", "-7"}, 1, "DN -7");
         row("a command's unknown letter", {"lookup", "pl", "1.0", "100", "-q"}, 2, "\"-q\"");
         row("help after a command", {"drawing", "-h"}, 0, "");
+        row("--lang after a command's arguments", {"lookup", "pl", "1.0", "100", "--lang=en"}, 0, "");
+        row("an unknown --lang after a command", {"table", "pl", "--lang", "fr"}, 2, "--lang");
     }
     void argumentForms()
     {
