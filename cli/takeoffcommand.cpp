@@ -101,5 +101,7 @@ int runTakeoff(CommandArguments &arguments)
     }
     if (!why.isEmpty())
         failRejected({why});
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty())
+        failRejected({QStringLiteral("no totals: %1").arg(exceeded)});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
 }

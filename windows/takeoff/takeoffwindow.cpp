@@ -316,6 +316,10 @@ void TakeoffWindow::print()
 void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        m_totals->setText(QStringLiteral("合计超出可以准确给出的范围（%1）").arg(exceeded));
+        return;
+    }
     QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
