@@ -294,21 +294,27 @@ void TakeoffWindow::print()
     for (const TakeoffColumn &column : takeoffColumns())
         table.header.append(takeoffColumnTitle(column));
     table.columnWidthsMm = PrintColumnsMm;
-    for (int row = 0; row < m_model->rowCount(); ++row)
-        table.rows.append(m_model->lineTexts(row));
+    // The lines' texts are made as each page is painted (the preview is modal: the lines stay as
+    // they are); the totals' few rows once.
+    QList<QStringList> totals;
     for (const QList<TakeoffCell> &cells : takeoffTotalRows(m_model->totals())) {
         QStringList texts;
         for (qsizetype column = 0; column < cells.size(); ++column)
             texts.append(takeoffCellText(cells[column], takeoffColumns().at(column).decimals));
-        table.rows.append(texts);
+        totals.append(texts);
     }
+    const int lines = m_model->rowCount();
+    table.rowCount = lines + totals.size();
+    table.row = [model = m_model, lines, totals](qsizetype r) {
+        return r < lines ? model->lineTexts(int(r)) : totals.at(r - lines);
+    };
     PrintDocument document;
     document.title = table.title;
     document.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    document.paintPage = [table](QPainter &painter, const QRectF &page, double unitsPerMm,
-                                 int index) {
-        return paintSheetTablePage(painter, page, unitsPerMm, index, table);
+    document.paintPage = [pages = std::make_shared<SheetTablePages>(std::move(table))](
+                             QPainter &painter, const QRectF &page, double unitsPerMm, int index) {
+        return pages->paint(painter, page, unitsPerMm, index);
     };
     preview(this, document);
 }
