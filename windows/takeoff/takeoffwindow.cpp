@@ -323,6 +323,15 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 
 void TakeoffWindow::print()
 {
+    // Past this a printout is a pallet of paper, and laying it out would keep the window busy.
+    constexpr int MostPrintedLines = 200'000;
+    if (m_model->rowCount() > MostPrintedLines) {
+        showMessage(this, tr("清单有 %1 行，太长，无法打印（最多打印 %2 行）。可以先导出为 CSV "
+                             "或 Excel 文件。")
+                              .arg(m_model->rowCount())
+                              .arg(MostPrintedLines));
+        return;
+    }
     SheetTable table;
     table.title = QStringLiteral("法兰材料表");
     for (const TakeoffColumn &column : takeoffColumns())
@@ -357,7 +366,7 @@ void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
-        m_totals->setText(QStringLiteral("合计超出可以准确给出的范围（%1）").arg(exceeded));
+        m_totals->setText(tr("合计超出可以准确给出的范围（%1）").arg(exceeded));
         return;
     }
     QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
