@@ -151,7 +151,7 @@ double paintTableRows(QPainter &painter, QPointF topLeft, const QList<QStringLis
 }
 
 SheetTablePages::Layout &SheetTablePages::layout(const QPainter &painter, const QRectF &page,
-                                                double mm)
+                                                 double mm)
 {
     const int dpi = painter.device()->logicalDpiY();
     if (m_layout && m_layout->page == page.size() && m_layout->unitsPerMm == mm &&

@@ -73,7 +73,7 @@ private:
         int dpi;
         CellMeasure measure;
         double headerHeight;
-        QList<float> heights; // a million rows' heights in 4 MB
+        QList<float> heights;    // a million rows' heights in 4 MB
         QList<qsizetype> starts; // each page's first row
     };
     Layout &layout(const QPainter &painter, const QRectF &page, double unitsPerMm);

@@ -20,10 +20,10 @@ int paintDocument(QPagedPaintDevice &device, const PrintDocument &document, int 
             device.newPage();
     }
     if (more) {
-        painter.drawText(page, Qt::AlignCenter | Qt::TextWordWrap,
-                         QCoreApplication::translate("PrintDocument",
-                                                     "预览只显示前 %1 页，打印时印出全部各页。")
-                             .arg(mostPages));
+        painter.drawText(
+            page, Qt::AlignCenter | Qt::TextWordWrap,
+            QCoreApplication::translate("PrintDocument", "预览只显示前 %1 页，打印时印出全部各页。")
+                .arg(mostPages));
         ++index;
     }
     painter.end();

@@ -17,12 +17,11 @@ void showPreview(QWidget *parent, const PrintDocument &document)
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(document.title);
     // The preview records its pages as pictures; a print paints every page.
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&document](QPrinter *target) {
-                         const bool previewing =
-                             target->paintEngine()->type() == QPaintEngine::Picture;
-                         paintDocument(*target, document, previewing ? PreviewedPages : -1);
-                     });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&document](QPrinter *target) {
+            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
+            paintDocument(*target, document, previewing ? PreviewedPages : -1);
+        });
     preview.exec();
 }
 
