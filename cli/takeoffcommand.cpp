@@ -95,6 +95,8 @@ int runTakeoff(const CommandArguments &arguments)
     }
     if (!why.isEmpty())
         failRejected({why});
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty())
+        failRejected({QStringLiteral("no totals: %1").arg(exceeded)});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
 }
 

@@ -284,6 +284,10 @@ void TakeoffTableWriter::endRow(QByteArray &row) const
 
 void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
 {
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        m_out << QStringLiteral("\n合计: %1\n").arg(exceeded);
+        return;
+    }
     m_out << '\n'
           << QStringLiteral("法兰总数: %1").arg(totals.flanges()) << '\n'
           << QStringLiteral("总净重: %1 kg").arg(takeoffCellText(totals.weightKg(), 2)) << '\n';
@@ -360,8 +364,15 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
     const QMap<QString, qint64> counts = totals.bolts();
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         bolts.insert(it.key(), double(it.value()));
-    const QJsonObject sums{
-        {"flanges", double(totals.flanges())}, {"weight_kg", totals.weightKg()}, {"bolts", bolts}};
+    QJsonObject sums{{"flanges", double(totals.flanges())},
+                     {"weight_kg", totals.weightKg()},
+                     {"bolts", bolts},
+                     {"error", QJsonValue::Null}};
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) // no wrong number
+        sums = {{"flanges", QJsonValue::Null},
+                {"weight_kg", QJsonValue::Null},
+                {"bolts", QJsonValue::Null},
+                {"error", exceeded}};
     m_out << "\n],\n\"totals\": "
           << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

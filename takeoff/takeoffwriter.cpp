@@ -85,6 +85,10 @@ QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals)
     QList<QList<TakeoffCell>> rows;
     QList<TakeoffCell> sum(ErrorColumn + 1);
     sum[LineColumn] = QStringLiteral("合计");
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        sum[ErrorColumn] = exceeded; // no number rather than a wrong one
+        return {sum};
+    }
     sum[QuantityColumn] = double(totals.flanges());
     sum[WeightColumn] = totals.weightKg();
     if (totals.failedLines() > 0)

@@ -59,6 +59,13 @@
     </message>
 </context>
 <context>
+    <name>PrintDocument</name>
+    <message>
+        <source>预览只显示前 %1 页，打印时印出全部各页。</source>
+        <translation>The preview shows the first %1 pages; printing prints every page.</translation>
+    </message>
+</context>
+<context>
     <name>TakeoffWindow</name>
     <message numerus="yes">
         <source>打开清单将替换表中现有的 %n 行，其中的改动尚未导出（替换后可按 Ctrl+Z 恢复）。</source>
@@ -70,6 +77,14 @@
     <message>
         <source>替换</source>
         <translation>Replace</translation>
+    </message>
+    <message>
+        <source>清单有 %1 行，太长，无法打印（最多打印 %2 行）。可以先导出为 CSV 或 Excel 文件。</source>
+        <translation>The list has %1 lines, too many to print (at most %2 lines are printed). It can be exported as CSV or as an Excel workbook instead.</translation>
+    </message>
+    <message>
+        <source>合计超出可以准确给出的范围（%1）</source>
+        <translation>The totals pass what can be given exactly (%1)</translation>
     </message>
 </context>
 <context>

@@ -323,26 +323,41 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 
 void TakeoffWindow::print()
 {
+    // Past this a printout is a pallet of paper, and laying it out would keep the window busy.
+    constexpr int MostPrintedLines = 200'000;
+    if (m_model->rowCount() > MostPrintedLines) {
+        showMessage(this, tr("清单有 %1 行，太长，无法打印（最多打印 %2 行）。可以先导出为 CSV "
+                             "或 Excel 文件。")
+                              .arg(m_model->rowCount())
+                              .arg(MostPrintedLines));
+        return;
+    }
     SheetTable table;
     table.title = QStringLiteral("法兰材料表");
     for (const TakeoffColumn &column : takeoffColumns())
         table.header.append(takeoffColumnTitle(column));
     table.columnWidthsMm = PrintColumnsMm;
-    for (int row = 0; row < m_model->rowCount(); ++row)
-        table.rows.append(m_model->lineTexts(row));
+    // The lines' texts are made as each page is painted (the preview is modal: the lines stay as
+    // they are); the totals' few rows once.
+    QList<QStringList> totals;
     for (const QList<TakeoffCell> &cells : takeoffTotalRows(m_model->totals())) {
         QStringList texts;
         for (qsizetype column = 0; column < cells.size(); ++column)
             texts.append(takeoffCellText(cells[column], takeoffColumns().at(column).decimals));
-        table.rows.append(texts);
+        totals.append(texts);
     }
+    const int lines = m_model->rowCount();
+    table.rowCount = lines + totals.size();
+    table.row = [model = m_model, lines, totals](qsizetype r) {
+        return r < lines ? model->lineTexts(int(r)) : totals.at(r - lines);
+    };
     PrintDocument document;
     document.title = table.title;
     document.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    document.paintPage = [table](QPainter &painter, const QRectF &page, double unitsPerMm,
-                                 int index) {
-        return paintSheetTablePage(painter, page, unitsPerMm, index, table);
+    document.paintPage = [pages = std::make_shared<SheetTablePages>(std::move(table))](
+                             QPainter &painter, const QRectF &page, double unitsPerMm, int index) {
+        return pages->paint(painter, page, unitsPerMm, index);
     };
     preview(this, document);
 }
@@ -350,6 +365,10 @@ void TakeoffWindow::print()
 void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        m_totals->setText(tr("合计超出可以准确给出的范围（%1）").arg(exceeded));
+        return;
+    }
     QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
