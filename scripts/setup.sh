@@ -3,7 +3,7 @@
 
 # Build tools, Qt 6 Widgets and SVG, and the CJK faces the windows are drawn with.
 BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev libdxflib-dev
-    libxlsxwriter-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei
+    libxlsxwriter-dev libquazip1-qt6-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei
     qt6-translations-l10n)
 
 # What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes,

@@ -2,6 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstring>
 
@@ -11,13 +12,13 @@ namespace
 constexpr qsizetype FieldCount = 5;
 constexpr qsizetype RememberedFlanges = 4096;
 
-QString quotedText(const QString &text)
+TakeoffReason reason(const QString &text, const QString &english)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return {text, english};
 }
 
 // A positive whole number of flanges, or the reason it is not one.
-std::optional<qint64> readQuantity(const QString &text, QString &error)
+std::optional<qint64> readQuantity(const QString &text, TakeoffReason &why)
 {
     // Nearly every quantity is a few plain digits: read them without the locale-aware parser.
     if (!text.isEmpty() && text.size() <= 7) {
@@ -34,25 +35,33 @@ std::optional<qint64> readQuantity(const QString &text, QString &error)
     }
     bool whole = false;
     const qint64 value = text.toLongLong(&whole);
+    const auto tooMany = [&](const QString &shown) {
+        return reason(QCoreApplication::translate("Takeoff", "数量 %1 超过一行的上限 %2")
+                          .arg(shown)
+                          .arg(MaxTakeoffQuantity),
+                      QStringLiteral("quantity %1 is more than %2 on one line")
+                          .arg(shown)
+                          .arg(MaxTakeoffQuantity));
+    };
     if (!whole) {
         bool number = false;
         const double approximate = text.toDouble(&number);
-        error = !number ? QStringLiteral("quantity %1 is not a number").arg(quotedText(text))
-                : approximate != std::floor(approximate)
-                    ? QStringLiteral("quantity %1 is not a whole number").arg(text)
-                    : QStringLiteral("quantity %1 is more than %2 on one line")
-                          .arg(text.left(30))
-                          .arg(MaxTakeoffQuantity);
+        const QString quoted = quotedInReason(text);
+        why = !number ? reason(QCoreApplication::translate("Takeoff", "数量 %1 不是数").arg(quoted),
+                               QStringLiteral("quantity %1 is not a number").arg(quoted))
+              : approximate != std::floor(approximate)
+                  ? reason(QCoreApplication::translate("Takeoff", "数量 %1 不是整数").arg(text),
+                           QStringLiteral("quantity %1 is not a whole number").arg(text))
+                  : tooMany(text.left(30));
         return std::nullopt;
     }
     if (value <= 0) {
-        error = QStringLiteral("quantity %1 is not a positive number").arg(value);
+        why = reason(QCoreApplication::translate("Takeoff", "数量 %1 不是正数").arg(value),
+                     QStringLiteral("quantity %1 is not a positive number").arg(value));
         return std::nullopt;
     }
     if (value > MaxTakeoffQuantity) {
-        error = QStringLiteral("quantity %1 is more than %2 on one line")
-                    .arg(value)
-                    .arg(MaxTakeoffQuantity);
+        why = tooMany(QString::number(value));
         return std::nullopt;
     }
     return value;
@@ -78,25 +87,13 @@ quint64 mixedIn(quint64 hash, QStringView text)
     return hash ^ (hash >> 29);
 }
 
-void keepFirst(QString &error, const QString &reason)
+void keepFirst(TakeoffReason &kept, const TakeoffReason &found)
 {
-    if (error.isEmpty())
-        error = reason;
+    if (kept.isEmpty())
+        kept = found;
 }
 
 } // namespace
-
-bool isTakeoffHeader(const QStringList &fields)
-{
-    static const QStringList english = {"kind", "pressure", "series", "dn", "quantity"};
-    static const QStringList chinese = {"类型", "公称压力", "系列", "公称直径", "数量"};
-    if (fields.size() != FieldCount)
-        return false;
-    bool isEnglish = true;
-    for (qsizetype i = 0; i < FieldCount; ++i)
-        isEnglish = isEnglish && fields[i].compare(english[i], Qt::CaseInsensitive) == 0;
-    return isEnglish || fields == chinese;
-}
 
 TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
 {
@@ -112,25 +109,39 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.pressureMpa = f.pressureMpa;
     line.series = f.series;
     line.dn = f.dn;
-    QString error = f.error;
+    TakeoffReason why = f.reason;
     if (line.fields.size() != FieldCount)
-        error = QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
-                    .arg(line.fields.size());
+        why = reason(QCoreApplication::translate(
+                         "Takeoff", "应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列")
+                         .arg(line.fields.size()),
+                     QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), "
+                                    "found %1")
+                         .arg(line.fields.size()));
     if (line.fields.size() >= FieldCount) {
-        QString quantityError;
-        line.quantity = readQuantity(line.fields.at(4), quantityError);
-        keepFirst(error, quantityError);
-    } else {
-        keepFirst(error, QStringLiteral("no quantity"));
+        TakeoffReason quantityWhy;
+        line.quantity = readQuantity(line.fields.at(4), quantityWhy);
+        keepFirst(why, quantityWhy);
     }
 
-    if (!error.isEmpty()) {
-        line.error = QStringLiteral("line %1: %2").arg(number).arg(error);
+    if (!why.isEmpty()) {
+        line.reason = why.onLine(number);
         return line;
     }
     line.record = f.record;
     line.unitWeightHundredths = std::llround(*f.record->weightKg * 100);
     line.weightHundredths = line.unitWeightHundredths * *line.quantity;
+    return line;
+}
+
+TakeoffLine TakeoffCalculator::compute(const ListLine &read)
+{
+    TakeoffLine line = compute(read.number, read.fields);
+    line.carried = read.carried;
+    if (!read.fault.isEmpty()) {
+        line.reason = read.fault.onLine(read.number);
+        line.record.reset();
+        line.unitWeightHundredths = line.weightHundredths = 0;
+    }
     return line;
 }
 
@@ -174,37 +185,58 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     const auto field = [&](qsizetype i) { return fields.value(i); };
     f.kind = readFlangeKind(field(0));
     if (!f.kind)
-        keepFirst(f.error, QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, "
-                                          "带颈对焊)")
-                               .arg(quotedText(field(0))));
+        keepFirst(f.reason,
+                  reason(QCoreApplication::translate(
+                             "Takeoff", "未知的法兰类型 %1（PL、SO、WN、板式平焊、带颈平焊、带颈对焊）")
+                             .arg(quotedInReason(field(0))),
+                         QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, "
+                                        "带颈对焊)")
+                             .arg(quotedInReason(field(0)))));
     f.pressureMpa = readPressureMpa(field(1));
     if (!f.pressureMpa)
-        keepFirst(
-            f.error,
-            QStringLiteral("pressure %1 is not a number in MPa or PN").arg(quotedText(field(1))));
+        keepFirst(f.reason, reason(QCoreApplication::translate(
+                                       "Takeoff", "公称压力 %1 不是以 MPa 或 PN 写的数")
+                                       .arg(quotedInReason(field(1))),
+                                   QStringLiteral("pressure %1 is not a number in MPa or PN")
+                                       .arg(quotedInReason(field(1)))));
     f.series = readSeries(field(2));
     if (!f.series)
-        keepFirst(f.error, QStringLiteral("series %1 is not A or B").arg(quotedText(field(2))));
+        keepFirst(f.reason,
+                  reason(QCoreApplication::translate("Takeoff", "系列 %1 不是 A 或 B")
+                             .arg(quotedInReason(field(2))),
+                         QStringLiteral("series %1 is not A or B").arg(quotedInReason(field(2)))));
     f.dn = readDnText(field(3));
     if (!f.dn)
-        keepFirst(f.error, QStringLiteral("DN %1 is not a number").arg(quotedText(field(3))));
-    if (!f.error.isEmpty() || fields.size() < 4)
+        keepFirst(f.reason,
+                  reason(QCoreApplication::translate("Takeoff", "公称直径 %1 不是数")
+                             .arg(quotedInReason(field(3))),
+                         QStringLiteral("DN %1 is not a number").arg(quotedInReason(field(3)))));
+    if (!f.reason.isEmpty() || fields.size() < 4)
         return f;
 
+    const QString code = kindCode(*f.kind);
     const std::optional<PressureRating> pressure = pressureIndex(*f.kind, *f.pressureMpa);
     if (!pressure) {
-        f.error = pressureNotListed(*f.kind, field(1)).reason.section(QLatin1Char(';'), 0, 0);
+        const QString written = field(1).left(30);
+        f.reason = reason(
+            QCoreApplication::translate("Takeoff", "%1 没有 %2 MPa 这一公称压力").arg(code, written),
+            pressureNotListed(*f.kind, written).reason.section(QLatin1Char(';'), 0, 0));
         return f;
     }
+    const QString listed = pressureTexts(*f.kind).value(*pressure);
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);
     if (!f.record) {
-        f.error =
-            diameterNotListed(*f.kind, *pressure, *f.dn).reason.section(QLatin1Char(';'), 0, 0);
+        f.reason = reason(QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下没有 DN %3")
+                              .arg(code, listed)
+                              .arg(*f.dn),
+                          diameterNotListed(*f.kind, *pressure, *f.dn)
+                              .reason.section(QLatin1Char(';'), 0, 0));
     } else if (!f.record->weightKg) {
-        f.error = QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
-                      .arg(kindCode(*f.kind))
-                      .arg(*f.dn)
-                      .arg(f.record->pressureText);
+        f.reason = reason(
+            QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下 DN %3 没有 B 系列")
+                .arg(code, listed)
+                .arg(*f.dn),
+            QStringLiteral("%1 DN %2 at %3 MPa has no series B form").arg(code).arg(*f.dn).arg(listed));
         f.record.reset();
     }
     return f;

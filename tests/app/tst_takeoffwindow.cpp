@@ -30,6 +30,7 @@ namespace
 
 // What the engine makes of a list, line by line, as the command computes it.
 struct EngineRun : TakeoffWriter {
+    void begin(const CarriedColumns &) override {}
     void writeLine(const TakeoffLine &line) override { lines.append(line); }
     void writeTotals(const TakeoffTotals &) override {}
     bool finish(QString &) override { return true; }
@@ -41,7 +42,8 @@ EngineRun runEngine(QByteArray text)
     QBuffer buffer(&text);
     buffer.open(QIODevice::ReadOnly);
     EngineRun run;
-    run.totals = computeTakeoff(buffer, run, [](const QString &) {});
+    TextListRows rows(buffer, "list");
+    run.totals = computeTakeoff(rows, run, [](const TakeoffLine &) {});
     return run;
 }
 
@@ -175,7 +177,7 @@ private slots:
                 QVERIFY(cell(row, TakeoffTableModel::Bolt).contains(record->bolt));
             } else {
                 // The reason without its line number, which counts differently in a pasted block.
-                const QString reason = line.error.section(QStringLiteral(": "), 1);
+                const QString reason = line.reason.text.section(QStringLiteral("："), 1);
                 QVERIFY2(first.data(Qt::ToolTipRole).toString().endsWith(reason),
                          qPrintable(first.data(Qt::ToolTipRole).toString()));
             }
@@ -353,7 +355,7 @@ private slots:
 
         for (int row = 0; row < model()->rowCount(); ++row) {
             const TakeoffLine &line = model()->line(row);
-            QString expected = line.error;
+            QString expected = line.reason.text;
             if (const FlangeRecord *r = line.record.get()) {
                 const auto number = [](std::optional<double> value) {
                     return takeoffCellText(value.value_or(-1), -1);
