@@ -1,5 +1,7 @@
 #include "takeoff/listlayout.h"
 
+#include "catalogue/flangemarking.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <QHash>
@@ -136,18 +138,44 @@ ListLine ListLayout::line(const ListRow &row) const
     const auto cell = [&](qsizetype column, const QString &otherwise) {
         return column < 0 ? otherwise : row.cells.value(column);
     };
+    qsizetype filled = row.cells.size();
+    while (filled > 0 && row.cells[filled - 1].isEmpty())
+        --filled;
+    // A line of nothing but a standard marking and a quantity reads as one under any header.
+    if (filled <= 2 && filled > 0 && m_designation < 0 && readFlangeMarking(row.cells[0])) {
+        line.fields = row.cells.first(filled);
+        return line;
+    }
     line.fields = QStringList{cell(m_columns[Kind], {}), cell(m_columns[Pressure], {}),
                               cell(m_columns[Series], QStringLiteral("A")), cell(m_columns[Dn], {}),
                               cell(m_columns[Quantity], QStringLiteral("1"))};
+    if (m_designation >= 0)
+        fillFromDesignation(row.cells.value(m_designation), line);
     line.carried.reserve(m_carriedColumns.size());
     for (qsizetype column : m_carriedColumns)
         line.carried.append(row.cells.value(column));
-    if (line.fault.isEmpty()) {
-        qsizetype beyond = row.cells.size();
-        while (beyond > m_width && row.cells[beyond - 1].isEmpty())
-            --beyond;
-        if (beyond > m_width)
-            line.fault = cellsBeyondHeader(beyond - m_width);
-    }
+    if (line.fault.isEmpty() && filled > m_width)
+        line.fault = cellsBeyondHeader(filled - m_width);
     return line;
+}
+
+// What the columns do not name is read from the designation: a standard marking
+// ("PL 100(B)-1.6 RF"), or only a DN ("DN100") when the DN is all that is missing.
+void ListLayout::fillFromDesignation(const QString &designation, ListLine &line) const
+{
+    const bool onlyDn = m_columns[Kind] >= 0 && m_columns[Pressure] >= 0 && m_columns[Dn] < 0;
+    if (m_columns[Kind] >= 0 && m_columns[Pressure] >= 0 && m_columns[Dn] >= 0)
+        return;
+    const ValueReading<FlangeMarking> marking = readFlangeMarking(designation);
+    if (!marking) {
+        if (onlyDn)
+            line.fields[Dn] = designation;
+        else if (line.fault.isEmpty())
+            line.fault = {marking.text, marking.reason};
+        return;
+    }
+    const QStringList parts = marking->fields(); // kind, pressure, series, DN
+    for (int role : {Kind, Pressure, Series, Dn})
+        if (m_columns[role] < 0)
+            line.fields[role] = parts.value(role);
 }

@@ -30,8 +30,10 @@ struct ListLine {
 
 // Which column of a list holds what. A list with a header row is read by the names of its
 // columns, in any order, in Chinese or English and in their usual short forms ("类型", "压力",
-// "DN", "Qty", …; units in brackets are ignored); a list without one holds the five values in
-// their order. Without a series column a line is series A, without a quantity column one flange.
+// "DN", "Qty", …; units in brackets are ignored), or by one designation column ("标记", "规格")
+// holding a standard marking for what the other columns do not name; a list without a header
+// holds the five values in their order. Without a series column (or a marking) a line is series
+// A, without a quantity column one flange.
 class ListLayout
 {
 public:
@@ -47,6 +49,7 @@ public:
 
 private:
     enum Role { Kind, Pressure, Series, Dn, Quantity, RoleCount };
+    void fillFromDesignation(const QString &designation, ListLine &line) const;
     bool m_hasHeader = false;
     std::array<qsizetype, RoleCount> m_columns{-1, -1, -1, -1, -1};
     qsizetype m_designation = -1;

@@ -1,6 +1,7 @@
 #include "takeoff/takeoffline.h"
 
 #include "catalogue/flangeinput.h"
+#include "catalogue/flangemarking.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -11,61 +12,6 @@ namespace
 
 constexpr qsizetype FieldCount = 5;
 constexpr qsizetype RememberedFlanges = 4096;
-
-TakeoffReason reason(const QString &text, const QString &english)
-{
-    return {text, english};
-}
-
-// A positive whole number of flanges, or the reason it is not one.
-std::optional<qint64> readQuantity(const QString &text, TakeoffReason &why)
-{
-    // Nearly every quantity is a few plain digits: read them without the locale-aware parser.
-    if (!text.isEmpty() && text.size() <= 7) {
-        qint64 digits = 0;
-        for (QChar c : text) {
-            if (c < u'0' || c > u'9') {
-                digits = -1;
-                break;
-            }
-            digits = digits * 10 + (c.unicode() - u'0');
-        }
-        if (digits > 0 && digits <= MaxTakeoffQuantity)
-            return digits;
-    }
-    bool whole = false;
-    const qint64 value = text.toLongLong(&whole);
-    const auto tooMany = [&](const QString &shown) {
-        return reason(QCoreApplication::translate("Takeoff", "数量 %1 超过一行的上限 %2")
-                          .arg(shown)
-                          .arg(MaxTakeoffQuantity),
-                      QStringLiteral("quantity %1 is more than %2 on one line")
-                          .arg(shown)
-                          .arg(MaxTakeoffQuantity));
-    };
-    if (!whole) {
-        bool number = false;
-        const double approximate = text.toDouble(&number);
-        const QString quoted = quotedInReason(text);
-        why = !number ? reason(QCoreApplication::translate("Takeoff", "数量 %1 不是数").arg(quoted),
-                               QStringLiteral("quantity %1 is not a number").arg(quoted))
-              : approximate != std::floor(approximate)
-                  ? reason(QCoreApplication::translate("Takeoff", "数量 %1 不是整数").arg(text),
-                           QStringLiteral("quantity %1 is not a whole number").arg(text))
-                  : tooMany(text.left(30));
-        return std::nullopt;
-    }
-    if (value <= 0) {
-        why = reason(QCoreApplication::translate("Takeoff", "数量 %1 不是正数").arg(value),
-                     QStringLiteral("quantity %1 is not a positive number").arg(value));
-        return std::nullopt;
-    }
-    if (value > MaxTakeoffQuantity) {
-        why = tooMany(QString::number(value));
-        return std::nullopt;
-    }
-    return value;
-}
 
 // Mixes a text into a hash four characters at a time: the flange texts are a few characters, and
 // a hash of a character at a time (or Qt's, seeded) costs more than the rest of a line.
@@ -93,6 +39,18 @@ void keepFirst(TakeoffReason &kept, const TakeoffReason &found)
         kept = found;
 }
 
+template <typename T> TakeoffReason reasonOf(const ValueReading<T> &reading)
+{
+    return {reading.text, reading.reason};
+}
+
+// A reason that names what is listed after its semicolon, without that list: a line's reason
+// stays short.
+TakeoffReason withoutListed(const QString &text, const QString &english)
+{
+    return {text.section(u'；', 0, 0), english.section(u';', 0, 0)};
+}
+
 } // namespace
 
 TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
@@ -103,6 +61,11 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     // Spreadsheets often carry empty columns after the last one that holds something.
     while (line.fields.size() > FieldCount && line.fields.constLast().isEmpty())
         line.fields.removeLast();
+    // A standard marking and a quantity stand for the five fields ("PL 100(B)-1.6 RF", "4").
+    if (line.fields.size() == 1 || line.fields.size() == 2) {
+        if (const ValueReading<FlangeMarking> marking = readFlangeMarking(line.fields.first()))
+            line.fields = marking->fields() << line.fields.value(1);
+    }
 
     const Flange &f = flange(line.fields);
     line.kind = f.kind;
@@ -111,16 +74,16 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.dn = f.dn;
     TakeoffReason why = f.reason;
     if (line.fields.size() != FieldCount)
-        why = reason(QCoreApplication::translate(
-                         "Takeoff", "应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列")
-                         .arg(line.fields.size()),
-                     QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), "
-                                    "found %1")
-                         .arg(line.fields.size()));
+        why = {QCoreApplication::translate(
+                   "Takeoff", "应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列")
+                   .arg(line.fields.size()),
+               QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
+                   .arg(line.fields.size())};
     if (line.fields.size() >= FieldCount) {
-        TakeoffReason quantityWhy;
-        line.quantity = readQuantity(line.fields.at(4), quantityWhy);
-        keepFirst(why, quantityWhy);
+        const ValueReading<qint64> quantity =
+            readQuantity(line.fields.at(4), MaxTakeoffQuantity);
+        line.quantity = quantity;
+        keepFirst(why, reasonOf(quantity));
     }
 
     if (!why.isEmpty()) {
@@ -183,60 +146,44 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 {
     Flange f;
     const auto field = [&](qsizetype i) { return fields.value(i); };
-    f.kind = readFlangeKind(field(0));
-    if (!f.kind)
-        keepFirst(f.reason,
-                  reason(QCoreApplication::translate(
-                             "Takeoff", "未知的法兰类型 %1（PL、SO、WN、板式平焊、带颈平焊、带颈对焊）")
-                             .arg(quotedInReason(field(0))),
-                         QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, "
-                                        "带颈对焊)")
-                             .arg(quotedInReason(field(0)))));
-    f.pressureMpa = readPressureMpa(field(1));
-    if (!f.pressureMpa)
-        keepFirst(f.reason, reason(QCoreApplication::translate(
-                                       "Takeoff", "公称压力 %1 不是以 MPa 或 PN 写的数")
-                                       .arg(quotedInReason(field(1))),
-                                   QStringLiteral("pressure %1 is not a number in MPa or PN")
-                                       .arg(quotedInReason(field(1)))));
-    f.series = readSeries(field(2));
-    if (!f.series)
-        keepFirst(f.reason,
-                  reason(QCoreApplication::translate("Takeoff", "系列 %1 不是 A 或 B")
-                             .arg(quotedInReason(field(2))),
-                         QStringLiteral("series %1 is not A or B").arg(quotedInReason(field(2)))));
-    f.dn = readDnText(field(3));
-    if (!f.dn)
-        keepFirst(f.reason,
-                  reason(QCoreApplication::translate("Takeoff", "公称直径 %1 不是数")
-                             .arg(quotedInReason(field(3))),
-                         QStringLiteral("DN %1 is not a number").arg(quotedInReason(field(3)))));
+    const ValueReading<FlangeKind> kind = readFlangeKind(field(0));
+    f.kind = kind;
+    keepFirst(f.reason, reasonOf(kind));
+    // Whether the pressure is listed waits for the texts to be read; its reading does not.
+    const ValueReading<PressureRating> pressure =
+        readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
+    if (pressure.unreadable)
+        keepFirst(f.reason, reasonOf(pressure));
+    if (f.kind && pressure)
+        f.pressureMpa = pressureMpa(*f.kind, *pressure);
+    else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(field(1));
+             spelling && !spelling->barInMpa)
+        f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
+    const ValueReading<PipeSeries> series = readSeries(field(2));
+    f.series = series;
+    keepFirst(f.reason, reasonOf(series));
+    const ValueReading<int> dn = readDnText(field(3));
+    f.dn = dn;
+    keepFirst(f.reason, reasonOf(dn));
     if (!f.reason.isEmpty() || fields.size() < 4)
         return f;
-
-    const QString code = kindCode(*f.kind);
-    const std::optional<PressureRating> pressure = pressureIndex(*f.kind, *f.pressureMpa);
     if (!pressure) {
-        const QString written = field(1).left(30);
-        f.reason = reason(
-            QCoreApplication::translate("Takeoff", "%1 没有 %2 MPa 这一公称压力").arg(code, written),
-            pressureNotListed(*f.kind, written).reason.section(QLatin1Char(';'), 0, 0));
+        f.reason = withoutListed(pressure.text, pressure.reason);
         return f;
     }
-    const QString listed = pressureTexts(*f.kind).value(*pressure);
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);
     if (!f.record) {
-        f.reason = reason(QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下没有 DN %3")
-                              .arg(code, listed)
-                              .arg(*f.dn),
-                          diameterNotListed(*f.kind, *pressure, *f.dn)
-                              .reason.section(QLatin1Char(';'), 0, 0));
+        const LookupFailure failure = diameterNotListed(*f.kind, *pressure, *f.dn);
+        f.reason = withoutListed(failure.text, failure.reason);
     } else if (!f.record->weightKg) {
-        f.reason = reason(
-            QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下 DN %3 没有 B 系列")
-                .arg(code, listed)
-                .arg(*f.dn),
-            QStringLiteral("%1 DN %2 at %3 MPa has no series B form").arg(code).arg(*f.dn).arg(listed));
+        const QString code = kindCode(*f.kind);
+        f.reason = {QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下 DN %3 没有 B 系列")
+                        .arg(code, f.record->pressureText)
+                        .arg(*f.dn),
+                    QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
+                        .arg(code)
+                        .arg(*f.dn)
+                        .arg(f.record->pressureText)};
         f.record.reset();
     }
     return f;

@@ -4,25 +4,10 @@
 
 #include <QCoreApplication>
 
-namespace
-{
-
-constexpr qsizetype QuotedCharacters = 40;
-
-} // namespace
-
 TakeoffReason TakeoffReason::onLine(qint64 number) const
 {
     return {QCoreApplication::translate("Takeoff", "第 %1 行：%2").arg(number).arg(text),
             QStringLiteral("line %1: %2").arg(number).arg(english)};
-}
-
-QString quotedInReason(QStringView text)
-{
-    QString quoted = u'"' + text.left(QuotedCharacters).toString();
-    if (text.size() > QuotedCharacters)
-        quoted += u'…';
-    return quoted + u'"';
 }
 
 TakeoffReason quoteNotClosed()

@@ -18,9 +18,6 @@ struct TakeoffReason {
     TakeoffReason onLine(qint64 number) const;
 };
 
-// A text from the list as a reason quotes it: at most a few dozen characters, then "…".
-QString quotedInReason(QStringView text);
-
 // Why a line of a list could not be read whole.
 TakeoffReason quoteNotClosed();
 TakeoffReason lineTooLong();

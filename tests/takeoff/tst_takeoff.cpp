@@ -53,7 +53,7 @@ const QList<std::pair<QByteArray, QString>> &hostileLines()
         {"XX,1.0,A,100,1", "unknown flange kind \"XX\""},
         {"PL,1.0,A,11,2", "DN 11 is not listed for PL at 1.0 MPa"},
         {"PL,3.3,A,100,2", "pressure 3.3 MPa is not listed for PL"},
-        {"PL,abc,A,100,2", "pressure \"abc\" is not a number"},
+        {"PL,abc,A,100,2", "pressure \"abc\" is not a pressure"},
         {"SO,1.6,C,100,2", "series \"C\" is not A or B"},
         {"PL,1.0,A,DN1x,2", "DN \"DN1x\" is not a number"},
         {"PL,1.0,A,100,0", "quantity 0 is not a positive number"},
@@ -63,7 +63,7 @@ const QList<std::pair<QByteArray, QString>> &hostileLines()
         {"PL,1.0,A,100,1000001", "quantity 1000001 is more than 1000000"},
         {"PL,1.0,A,100,two", "quantity \"two\" is not a number"},
         // Under a header a missing cell is empty, a cell beyond it is no column.
-        {"PL,1.0,A,100", "quantity \"\""},
+        {"PL,1.0,A,100", "no quantity"},
         {"PL", "pressure \"\""},
         {"PL,1.0,A,100,2,extra", "beyond the header's last column (1 more cells)"},
         {"\"PL,1.0\",A,100,2,3", "unknown flange kind \"PL,1.0\""},
