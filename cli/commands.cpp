@@ -32,17 +32,22 @@ const QList<Command> &commands()
          "--format dxf (CAD, millimetres), svg (true scale) or pdf (data sheet); from the "
          "file's extension when left out\n",
          runDrawing, drawingNeedsGui},
-                 {"takeoff", "FILE [-o OUT] [--format text|csv|json|xlsx]",
+                 {"takeoff", "FILE [-o OUT] [--format text|csv|json|xlsx] [--sheet NAME]",
          "the weights and bolts of a list of flanges, line by line, with totals",
-         "FILE     a list, one flange per line: kind, pressure, series, dn, quantity, separated\n"
-         "         by commas or tabs (a block pasted from a spreadsheet); an optional header\n"
-         "         (kind,pressure,series,dn,quantity or 类型,公称压力,系列,公称直径,数量); blank\n"
-         "         lines and lines starting with # are skipped; UTF-8 or GB18030; - reads stdin\n"
+         "FILE     a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte\n"
+         "         order mark) or an xlsx workbook; columns found by their header's names\n"
+         "         (类型/型式/type, 公称压力/压力/PN, 系列/series, 公称直径/通径/DN/size,\n"
+         "         数量/件数/qty, or a designation 标记/规格 holding a standard marking), title rows\n"
+         "         above the header skipped, every other column carried through; without a\n"
+         "         header: kind, pressure, series, dn, quantity; - reads stdin\n"
          "-o OUT   write to OUT (replaced only when complete) instead of stdout\n"
-         "--format text (default), csv (with a byte order mark for spreadsheets), json or xlsx\n"
-         "         (xlsx goes to stdout only when stdout is not a terminal)\n"
-         "A line that cannot be taken off keeps its place with the reason, which also goes to\n"
-         "stderr, and counts for nothing in the totals; the exit code is then 1.\n",
+         "--format text, csv (with a byte order mark for spreadsheets), json or xlsx; by\n"
+         "         default the one OUT's extension names, else text (xlsx goes to stdout only\n"
+         "         when stdout is not a terminal)\n"
+         "--sheet  the workbook's sheet to read (the first when left out)\n"
+         "A line that cannot be taken off keeps its place with the reason (Chinese in the\n"
+         "text, CSV and xlsx forms; English in JSON and on stderr, the first 100 there), and\n"
+         "counts for nothing in the totals; the exit code is then 1.\n",
          runTakeoff, nullptr},
         {"identify",
          "[--outside-diameter MM] [--bolt-circle MM] [--holes N] [--hole-diameter MM] "

@@ -80,8 +80,8 @@ int runTakeoff(CommandArguments &arguments)
     const bool fromStdin = inPath == QLatin1String("-");
     const QString what = fromStdin ? QStringLiteral("standard input") : inPath;
     QFile input(inPath);
-    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly)
-                                  : input.open(QIODevice::ReadOnly);
+    const bool opened =
+        fromStdin ? input.open(stdin, QIODevice::ReadOnly) : input.open(QIODevice::ReadOnly);
     if (!opened)
         failRejected({listUnreadable(what, input.errorString()).english});
     TakeoffReason unreadable;

@@ -18,8 +18,9 @@ const ListReaders *listReaders(TakeoffReason &failure)
     static const ListReaders *const module = loadProgramModule<ListReaders>(
         QStringLiteral(QUORVIT_LISTS_MODULE_FILE), "quorvit_list_readers", &reason);
     if (!module)
-        failure = {QCoreApplication::translate("Takeoff", "无法加载读取 xlsx 的模块：%1").arg(reason),
-                   QStringLiteral("cannot load the list readers module: %1").arg(reason)};
+        failure = {
+            QCoreApplication::translate("Takeoff", "无法加载读取 xlsx 的模块：%1").arg(reason),
+            QStringLiteral("cannot load the list readers module: %1").arg(reason)};
     return module;
 }
 
@@ -51,14 +52,8 @@ public:
         m_copy.seek(0);
         m_rows = readers.openSheet(m_copy, what, sheet);
     }
-    std::optional<ListRow> next() override
-    {
-        return m_rows ? m_rows->next() : std::nullopt;
-    }
-    TakeoffReason failure() const override
-    {
-        return m_rows ? m_rows->failure() : m_failure;
-    }
+    std::optional<ListRow> next() override { return m_rows ? m_rows->next() : std::nullopt; }
+    TakeoffReason failure() const override { return m_rows ? m_rows->failure() : m_failure; }
 
 private:
     QTemporaryFile m_copy;

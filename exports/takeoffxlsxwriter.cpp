@@ -61,12 +61,7 @@ void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
 
 lxw_col_t TakeoffXlsxWriter::placed(TakeoffColumnIndex column) const
 {
-    qsizetype at = column;
-    if (column >= KindColumn)
-        at += m_carried.leading.size();
-    if (column >= OutsideDiameterColumn)
-        at += m_carried.trailing.size();
-    return lxw_col_t(at);
+    return lxw_col_t(takeoffColumnPlace(column, m_carried));
 }
 
 bool TakeoffXlsxWriter::roomForRow()

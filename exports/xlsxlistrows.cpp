@@ -33,8 +33,8 @@ class ZipXml
 public:
     ZipXml(QuaZip &zip, const QString &path, qint64 limit) : m_file(&zip), m_limit(limit)
     {
-        m_opened = zip.setCurrentFile(path, QuaZip::csInsensitive) &&
-                   m_file.open(QIODevice::ReadOnly);
+        m_opened =
+            zip.setCurrentFile(path, QuaZip::csInsensitive) && m_file.open(QIODevice::ReadOnly);
     }
     bool opened() const { return m_opened; }
 
@@ -235,8 +235,7 @@ std::optional<QString> XlsxListRows::sheetPath(const QString &sheet, QString &sh
             fail(relationships.why());
             return std::nullopt;
         }
-        if (token != QXmlStreamReader::StartElement ||
-            relationships.xml.name() != u"Relationship")
+        if (token != QXmlStreamReader::StartElement || relationships.xml.name() != u"Relationship")
             continue;
         const QXmlStreamAttributes attributes = relationships.xml.attributes();
         const QString target = partPath(attributes.value(QLatin1String("Target")).toString());

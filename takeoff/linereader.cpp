@@ -13,10 +13,14 @@ constexpr qsizetype KeptOfTooLong = 40;
 // archive (an xlsx is recognised before the text is read), PDF, ELF, PNG, JPEG, GIF.
 bool looksBinary(QByteArrayView start)
 {
-    static const QByteArrayView signatures[] = {
-        "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "PK\x03\x04", "%PDF-", "\x7F"
-                                                                   "ELF",
-        "\x89PNG",                          "\xFF\xD8\xFF", "GIF8"};
+    static const QByteArrayView signatures[] = {"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
+                                                "PK\x03\x04",
+                                                "%PDF-",
+                                                "\x7F"
+                                                "ELF",
+                                                "\x89PNG",
+                                                "\xFF\xD8\xFF",
+                                                "GIF8"};
     for (QByteArrayView signature : signatures)
         if (start.startsWith(signature))
             return true;
@@ -201,17 +205,10 @@ std::optional<ListText> LineReader::next()
             return decoded(line, isAscii(line), isComment(begin, stop));
         }
         if (limit - begin > MaxListLineBytes) {
-            ++m_lineNumber;
-            if (m_device.isSequential()) {
-                m_stop = Stop::EndlessLine; // its line may never end
-                return std::nullopt;
-            }
             const QString start =
                 decoded(QByteArrayView(begin, KeptOfTooLong * 4), false, true).text;
-            const ListText text = tooLong(start);
             m_used = limit - m_bytes.constData(); // no line end before
-            skipRestOfLine();
-            return text;
+            return pastLimit(start);
         }
         if (!fill()) {
             if (m_stop != Stop::None || m_used == m_bytes.size() || m_skipLineFeed)
@@ -243,15 +240,9 @@ std::optional<ListText> LineReader::nextUtf16()
             return ListText{QString(begin, stop - begin)};
         }
         if ((limit - begin) * 2 > MaxListLineBytes) {
-            ++m_lineNumber;
-            if (m_device.isSequential()) {
-                m_stop = Stop::EndlessLine;
-                return std::nullopt;
-            }
-            const ListText text = tooLong(QStringView(begin, KeptOfTooLong));
+            const QString start(begin, KeptOfTooLong);
             m_charsUsed = limit - m_chars.constData();
-            skipRestOfLine();
-            return text;
+            return pastLimit(start);
         }
         if (!fill()) {
             if (m_stop != Stop::None || m_charsUsed == m_chars.size() || m_skipLineFeed)
@@ -295,9 +286,18 @@ ListText LineReader::notDecodable(QByteArrayView bytes, QStringDecoder &other, c
     return {other.hasError() ? as : text, ListText::Fault::NotDecodable};
 }
 
-ListText LineReader::tooLong(QStringView start)
+// A line that passed the limit: from a file its start is kept to name it and the rest is
+// skipped; a stream stops the reading there, since its line may never end.
+std::optional<ListText> LineReader::pastLimit(QStringView start)
 {
-    return {start.left(KeptOfTooLong).toString() + u'…', ListText::Fault::TooLong};
+    ++m_lineNumber;
+    if (m_device.isSequential()) {
+        m_stop = Stop::EndlessLine;
+        return std::nullopt;
+    }
+    ListText text{start.left(KeptOfTooLong).toString() + u'…', ListText::Fault::TooLong};
+    skipRestOfLine();
+    return text;
 }
 
 // After a line of a file that passed the limit: the rest of it is read past and dropped.

@@ -50,9 +50,9 @@ public:
     // Why reading ended before the end of the input.
     enum class Stop {
         None,
-        NotText,        // a binary file: NUL bytes, or the signature of a known binary format
-        EndlessLine,    // a stream's line passed the limit
-        ReadError,      // the device failed; see device's errorString()
+        NotText,     // a binary file: NUL bytes, or the signature of a known binary format
+        EndlessLine, // a stream's line passed the limit
+        ReadError,   // the device failed; see device's errorString()
     };
     Stop stop() const { return m_stop; }
 
@@ -62,7 +62,7 @@ private:
     std::optional<ListText> nextUtf16();
     ListText decoded(QByteArrayView bytes, bool ascii, bool comment);
     static ListText notDecodable(QByteArrayView bytes, QStringDecoder &other, const QString &as);
-    static ListText tooLong(QStringView start);
+    std::optional<ListText> pastLimit(QStringView start);
     void skipRestOfLine();
     void decideFromBlock();
 

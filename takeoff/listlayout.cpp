@@ -3,8 +3,8 @@
 #include "catalogue/flangemarking.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QHash>
+#include <algorithm>
 
 namespace
 {
@@ -68,9 +68,8 @@ const QHash<QString, Column> &columnNames()
 // Names for the output: an unnamed column by its place, a repeated name numbered.
 QString carriedName(const QString &name, qsizetype column, const QStringList &taken)
 {
-    QString shown = name.isEmpty()
-                        ? QCoreApplication::translate("Takeoff", "第 %1 列").arg(column + 1)
-                        : name;
+    QString shown =
+        name.isEmpty() ? QCoreApplication::translate("Takeoff", "第 %1 列").arg(column + 1) : name;
     for (int n = 2; taken.contains(shown); ++n)
         shown = QStringLiteral("%1 (%2)").arg(name).arg(n);
     return shown;

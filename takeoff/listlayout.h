@@ -53,7 +53,7 @@ private:
     bool m_hasHeader = false;
     std::array<qsizetype, RoleCount> m_columns{-1, -1, -1, -1, -1};
     qsizetype m_designation = -1;
-    qsizetype m_width = 0;              // the header's columns
+    qsizetype m_width = 0;             // the header's columns
     QList<qsizetype> m_carriedColumns; // leading then trailing
     CarriedColumns m_carried;
 };

@@ -16,8 +16,8 @@
 // catalogue gives for it. A line that cannot be read or has no row keeps its place with the
 // reason; the values it could read are kept, the others stay empty.
 struct TakeoffLine {
-    qint64 number = 0;  // 1-based line in the list
-    QStringList fields; // as written, trimmed
+    qint64 number = 0;   // 1-based line in the list
+    QStringList fields;  // as written, trimmed
     QStringList carried; // the list's own columns (CarriedColumns), as written
     std::optional<FlangeKind> kind;
     std::optional<double> pressureMpa;
@@ -57,7 +57,7 @@ private:
         std::optional<int> dn;
         std::shared_ptr<const FlangeRecord> record;
         TakeoffReason reason; // without the line's number
-        QString texts; // the four texts it was read from, one after the other
+        QString texts;        // the four texts it was read from, one after the other
         QVarLengthArray<qsizetype, 4> textSizes;
     };
     const Flange &flange(const QStringList &fields);

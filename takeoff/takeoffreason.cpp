@@ -35,17 +35,18 @@ TakeoffReason lineNotDecodable(const char *encoding)
 
 TakeoffReason cellsBeyondHeader(qsizetype count)
 {
-    return {QCoreApplication::translate("Takeoff", "这一行在表头的最后一列之后还有 %1 格").arg(count),
-            QStringLiteral("the line has text beyond the header's last column (%1 more cells)")
-                .arg(count)};
+    return {
+        QCoreApplication::translate("Takeoff", "这一行在表头的最后一列之后还有 %1 格").arg(count),
+        QStringLiteral("the line has text beyond the header's last column (%1 more cells)")
+            .arg(count)};
 }
 
 TakeoffReason listNotText(const QString &what)
 {
-    return {QCoreApplication::translate("Takeoff",
-                                        "%1 不是文本或 xlsx 清单，请另存为 CSV 或 xlsx 文件")
-                .arg(what),
-            QStringLiteral("%1 is not a text or xlsx line list; save it as CSV or xlsx").arg(what)};
+    return {
+        QCoreApplication::translate("Takeoff", "%1 不是文本或 xlsx 清单，请另存为 CSV 或 xlsx 文件")
+            .arg(what),
+        QStringLiteral("%1 is not a text or xlsx line list; save it as CSV or xlsx").arg(what)};
 }
 
 TakeoffReason listLineEndless(const QString &what, qint64 line)

@@ -218,12 +218,7 @@ void TakeoffRowWriter::begin(const CarriedColumns &carried)
 
 qsizetype TakeoffRowWriter::placed(TakeoffColumnIndex column) const
 {
-    qsizetype at = column;
-    if (column >= KindColumn)
-        at += m_carried.leading.size();
-    if (column >= OutsideDiameterColumn)
-        at += m_carried.trailing.size();
-    return at;
+    return takeoffColumnPlace(column, m_carried);
 }
 
 void TakeoffRowWriter::writeRow(const QList<TakeoffCell> &cells)
@@ -319,8 +314,10 @@ void TakeoffTableWriter::writeHeldLines()
         // A long remark overflows its column rather than widen it for every line.
         constexpr int WidestColumn = 40;
         for (qsizetype i = 0; i + 1 < cells.size(); ++i)
-            m_widths[i] = std::max(m_widths[i], std::min(WidestColumn, displayWidth(takeoffCellText(
-                                                                           cells[i], m_columns[i].decimals))));
+            m_widths[i] =
+                std::max(m_widths[i],
+                         std::min(WidestColumn,
+                                  displayWidth(takeoffCellText(cells[i], m_columns[i].decimals))));
     }
     writeRow(header);
     m_holding = false;

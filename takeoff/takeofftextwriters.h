@@ -86,8 +86,7 @@ private:
     // Where a program column stands among m_columns.
     qsizetype placed(TakeoffColumnIndex column) const;
     QByteArray cellsText(const QList<TakeoffCell> &cells, qsizetype from, qsizetype to) const;
-    void appendCarried(const QStringList &texts, qsizetype from, qsizetype count,
-                       qsizetype column);
+    void appendCarried(const QStringList &texts, qsizetype from, qsizetype count, qsizetype column);
     QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
     QByteArray m_row;
 };

@@ -64,6 +64,16 @@ QList<TakeoffColumn> takeoffColumns(const CarriedColumns &carried)
            own.sliced(OutsideDiameterColumn);
 }
 
+qsizetype takeoffColumnPlace(TakeoffColumnIndex column, const CarriedColumns &carried)
+{
+    qsizetype at = column;
+    if (column >= KindColumn)
+        at += carried.leading.size();
+    if (column >= OutsideDiameterColumn)
+        at += carried.trailing.size();
+    return at;
+}
+
 QString takeoffColumnTitle(const TakeoffColumn &column)
 {
     return column.unit.isEmpty() ? column.name

@@ -23,10 +23,10 @@ public:
 // The columns a table of lines shows (text, CSV, spreadsheet): the line number, what the line
 // asks for, the row's main values, the weights, and the reason of a failed line.
 struct TakeoffColumn {
-    QString name;  // Chinese, as the windows name the value; a carried column's own name
-    QString unit;  // "" for counts and texts
-    int decimals;  // -1: as short as the value allows
-    int standard;  // its TakeoffColumnIndex, or -1 for a carried column
+    QString name; // Chinese, as the windows name the value; a carried column's own name
+    QString unit; // "" for counts and texts
+    int decimals; // -1: as short as the value allows
+    int standard; // its TakeoffColumnIndex, or -1 for a carried column
 };
 // The program's own columns, in TakeoffColumnIndex order.
 const QList<TakeoffColumn> &takeoffColumns();
@@ -52,6 +52,9 @@ enum TakeoffColumnIndex {
     WeightColumn,
     ErrorColumn,
 };
+
+// Where a program column stands among the columns of takeoffColumns(carried).
+qsizetype takeoffColumnPlace(TakeoffColumnIndex column, const CarriedColumns &carried);
 
 using TakeoffCell = std::variant<std::monostate, double, QString>;
 // A line's cells, one per program column; what a failed line could not read is shown as written.

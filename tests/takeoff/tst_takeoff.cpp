@@ -197,10 +197,12 @@ void TestTakeoff::readsSpreadsheetEncodings_data()
     QTest::newRow("UTF-8 with a Latin-1 comment")
         << crlf.toUtf8().replace("备注：注释行", "Projekt M\xfcller") << "";
     QTest::newRow("UTF-8 with a GB18030 line")
-        << crlf.toUtf8() + QStringEncoder("GB18030").encode(QStringLiteral("板式平焊,1.0,A,100,1\n"))
+        << crlf.toUtf8() +
+               QStringEncoder("GB18030").encode(QStringLiteral("板式平焊,1.0,A,100,1\n"))
         << "line 5: the line cannot be decoded as UTF-8";
     QTest::newRow("GB18030 with a UTF-8 line")
-        << QStringEncoder("GB18030").encode(crlf) + QStringLiteral("板式平焊,1.0,A,100,1\n").toUtf8()
+        << QStringEncoder("GB18030").encode(crlf) +
+               QStringLiteral("板式平焊,1.0,A,100,1\n").toUtf8()
         << "line 5: the line cannot be decoded as GB18030";
 }
 

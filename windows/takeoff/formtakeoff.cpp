@@ -7,8 +7,8 @@
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
-#include "widgets/querywindow.h"
 #include "widgets/describe.h"
+#include "widgets/querywindow.h"
 #include "windows/takeoff/takeoffdelegate.h"
 #include "windows/takeoff/takeofftablemodel.h"
 
@@ -174,8 +174,7 @@ void FormTakeoff::insertBelowCurrent(const QList<ListLine> &lines, const Carried
     m_model->insertLines(row, lines, carried, what);
     // The first new line becomes current; the lines stay unselected so their marks show.
     if (!lines.isEmpty())
-        m_table->setCurrentIndex(
-            m_model->index(row, m_model->viewColumn(TakeoffTableModel::Kind)));
+        m_table->setCurrentIndex(m_model->index(row, m_model->viewColumn(TakeoffTableModel::Kind)));
 }
 
 void FormTakeoff::paste()
@@ -227,8 +226,8 @@ void FormTakeoff::open()
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("清单文件 (*.csv *.txt *.tsv *.xlsx)"),
-                           QStringLiteral("所有文件 (*)")});
+    dialog.setNameFilters(
+        {QStringLiteral("清单文件 (*.csv *.txt *.tsv *.xlsx)"), QStringLiteral("所有文件 (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
@@ -282,8 +281,8 @@ bool FormTakeoff::exportTo(const QString &path, bool xlsx)
     bool ok = file.open(QIODevice::WriteOnly);
     std::unique_ptr<TakeoffWriter> writer;
     if (ok) {
-        writer = xlsx ? makeSpreadsheetWriter(file, &error)
-                      : std::make_unique<TakeoffCsvWriter>(file);
+        writer =
+            xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
         ok = writer != nullptr;
     }
     if (ok) {

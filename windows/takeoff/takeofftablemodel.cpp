@@ -87,8 +87,9 @@ int TakeoffTableModel::columnCount(const QModelIndex &parent) const
 
 int TakeoffTableModel::viewColumn(Column column) const
 {
-    const int leading = int(m_carried.leading.size());
-    return column <= Quantity ? leading + column : leading + int(m_carried.trailing.size()) + column;
+    // The table shows the take-off's columns without the line number.
+    return int(takeoffColumnPlace(TakeoffColumnIndex(int(column) + int(KindColumn)), m_carried)) -
+           1;
 }
 
 std::optional<TakeoffTableModel::Column> TakeoffTableModel::programColumn(int viewColumn) const
@@ -135,8 +136,9 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::TextAlignmentRole:
-        return int(Qt::AlignVCenter |
-                   (!column || column == Kind || column == Series ? Qt::AlignLeft : Qt::AlignRight));
+        return int(
+            Qt::AlignVCenter |
+            (!column || column == Kind || column == Series ? Qt::AlignLeft : Qt::AlignRight));
     default:
         return {};
     }
