@@ -1,6 +1,8 @@
 #include "exports/dxfwriter.h"
 
 #include "exports/atomicfile.h"
+#include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -44,11 +46,11 @@ DL_Attributes on(DrawingLayer layer)
 
 // Text in the file's code page, ANSI_936 (GBK, what Chinese AutoCAD writes into R2000
 // files); φ as the CAD diameter sign %%C (LibreCAD reads only the capital), a character GBK
-// lacks as a \U+XXXX escape.
+// lacks as a \U+XXXX escape. A value is one line of the file: no control character.
 std::string dxfText(const QString &text)
 {
     std::string out;
-    for (QChar c : text) {
+    for (QChar c : writableText(text, LineBreaks::Replace)) {
         if (c == QChar(0x03C6)) {
             out += "%%C";
             continue;
@@ -264,13 +266,11 @@ QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error)
 
 QString writeDxf(const FlangeDrawing &drawing, const QString &path)
 {
-    return writeFileAtomically(path, [&](QIODevice &device) {
+    return writeOutputFile(path, [&](QIODevice &device) {
         QString why;
         const QByteArray bytes = dxfBytes(drawing, &why);
         if (bytes.isEmpty())
             return why.isEmpty() ? QStringLiteral("no DXF was produced") : why;
-        if (device.write(bytes) != bytes.size())
-            return device.errorString();
-        return QString();
+        return writeAll(device, bytes);
     });
 }

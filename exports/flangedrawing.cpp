@@ -1,6 +1,7 @@
 #include "exports/flangedrawing.h"
 
 #include "catalogue/flangeinput.h"
+#include "core/values/valuetext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -364,7 +365,7 @@ HalfSection plateHalf(const FlangeRecord &r, const Sizes &s, double x0)
 HalfSection hubbedHalf(const FlangeRecord &r, const Sizes &s, double x0)
 {
     const double x1 = x0 + s.c;
-    const double xEnd = x0 + r.height.value_or(s.c);
+    const double xEnd = x0 + r.overallHeight.value_or(s.c);
     const double root = r.hubDiameter.value_or(s.bore) / 2;
     const double holeLow = s.k / 2 - s.l / 2, holeHigh = s.k / 2 + s.l / 2;
     const bool weldNeck = r.kind == FlangeKind::WeldNeck;
@@ -449,7 +450,7 @@ void drawSection(Builder &b, const FlangeRecord &r, const Sizes &s, double x0, d
         boundaries << face << mirrored(face);
     b.hatch(boundaries);
 
-    const double xEnd = plate ? x0 + s.c : x0 + r.height.value_or(s.c);
+    const double xEnd = plate ? x0 + s.c : x0 + r.overallHeight.value_or(s.c);
     // The bore seen through the cut, and the axis and hole centre lines.
     b.mirroredLine(DrawingLayer::Outline, {x0, s.bore / 2}, {xEnd, s.bore / 2});
     b.line(DrawingLayer::Center, {x0 - 2 * t, 0}, {xEnd + 2 * t, 0});
@@ -491,9 +492,9 @@ void drawSection(Builder &b, const FlangeRecord &r, const Sizes &s, double x0, d
                      lengthText(QStringLiteral("b"), *r.bevelWidth));
     }
     // The axial sizes stacked above the section, shortest nearest.
-    if (r.height)
+    if (r.overallHeight)
         b.linear({x0, top}, {xEnd, r.hubDiameter.value_or(0) / 2}, {0, top + 2 * gap}, true,
-                 lengthText(QStringLiteral("H"), *r.height));
+                 lengthText(QStringLiteral("H"), *r.overallHeight));
     if (r.neckHeight && r.weldEndDiameter)
         b.linear({xEnd - *r.neckHeight, *r.weldEndDiameter / 2}, {xEnd, *r.weldEndDiameter / 2},
                  {0, top + 3 * gap}, true, lengthText(QStringLiteral("h"), *r.neckHeight));
@@ -593,7 +594,7 @@ bool boxMeetsOutline(const FlangeDrawing &d, const QRectF &box)
 
 QString millimetres(double value)
 {
-    return QString::number(value, 'g', 12);
+    return plainNumberText(value);
 }
 
 double drawnBore(const FlangeRecord &record)

@@ -2,7 +2,10 @@
 
 #include "exports/atomicfile.h"
 #include "exports/drawingpainter.h"
+#include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <cmath>
@@ -13,9 +16,12 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
     // size in mm from dots and resolution, and the viewBox gives one user unit a millimetre.
     const QSize mm(int(std::ceil(drawing.extents.width())),
                    int(std::ceil(drawing.extents.height())));
-    return writeFileAtomically(path, [&](QIODevice &device) {
+    return writeOutputFile(path, [&](QIODevice &device) {
+        // Made in memory first: the generator escapes markup but writes any character, and
+        // what XML forbids is replaced before the file is written.
+        QBuffer made;
         QSvgGenerator svg;
-        svg.setOutputDevice(&device);
+        svg.setOutputDevice(&made);
         svg.setResolution(254);
         svg.setSize(mm * 10);
         svg.setViewBox(QRectF(QPointF(0, 0), mm));
@@ -26,6 +32,7 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
             return QStringLiteral("the SVG generator did not start");
         paintDrawing(painter, drawing, {{0, 0}, 1.0, 1.0});
         painter.end();
-        return QString();
+        const QByteArray bytes = writableText(QString::fromUtf8(made.data())).toUtf8();
+        return writeAll(device, bytes);
     });
 }

@@ -63,10 +63,15 @@ private:
 
 } // namespace
 
+bool holdsWorkbook(QIODevice &device)
+{
+    return device.peek(4).startsWith("PK\x03\x04");
+}
+
 std::unique_ptr<ListRows> openTakeoffList(QIODevice &device, const QString &what,
                                           const QString &sheet, TakeoffReason &failure)
 {
-    if (!device.peek(4).startsWith("PK\x03\x04")) {
+    if (!holdsWorkbook(device)) {
         if (!sheet.isEmpty()) {
             failure = listHasNoSheets(what);
             return nullptr;

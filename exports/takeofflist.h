@@ -15,6 +15,10 @@
 std::unique_ptr<ListRows> openTakeoffList(QIODevice &device, const QString &what,
                                           const QString &sheet, TakeoffReason &failure);
 
+// Whether the device holds a zip archive (an xlsx workbook, or no list at all), from its first
+// bytes, which stay to be read.
+bool holdsWorkbook(QIODevice &device);
+
 // The list readers module's table. Its zip library exports the same C names as the one the
 // spreadsheet writer's library uses (zipOpen, …) with other meanings, so it is a module apart from
 // the file formats module.

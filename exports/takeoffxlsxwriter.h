@@ -4,7 +4,9 @@
 
 #include <QHash>
 #include <QIODevice>
-#include <QTemporaryFile>
+#include <memory>
+
+class ScratchFile;
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -14,7 +16,8 @@ using lxw_col_t = unsigned short;
 // The take-off as a spreadsheet: one sheet, the columns of the text forms with their units in
 // the header, numbers as number cells, a frozen header, then the totals rows. Rows are written
 // as they come (the library's constant-memory mode, which keeps one row); the library writes to
-// a file name, so the workbook is made in a temporary file and copied into the device at the end.
+// a file name, so the workbook is made in a work file beside the output (exports/scratchfile.h)
+// and copied into the device at the end.
 class TakeoffXlsxWriter : public TakeoffWriter
 {
 public:
@@ -41,7 +44,8 @@ private:
     CarriedColumns m_carried;
     QList<TakeoffColumn> m_columns;
     QIODevice &m_device;
-    QTemporaryFile m_file;
+    QByteArray m_workFolder;
+    std::unique_ptr<ScratchFile> m_file;
     QString m_error;
     lxw_workbook *m_workbook = nullptr;
     lxw_worksheet *m_sheet = nullptr;

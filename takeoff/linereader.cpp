@@ -24,8 +24,14 @@ bool looksBinary(QByteArrayView start)
     for (QByteArrayView signature : signatures)
         if (start.startsWith(signature))
             return true;
-    // Text in these encodings never holds a NUL; UTF-16 (with its mark) is told apart before.
-    return start.contains('\0');
+    // Text may hold a stray control character (shown escaped), but hardly one in sixteen bytes,
+    // as random bytes, a zeroed device or UTF-16 without its mark do.
+    qsizetype controls = 0;
+    for (char c : start)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r' &&
+            c != '\f' && c != '\x1b')
+            ++controls;
+    return controls > std::max<qsizetype>(16, start.size() / 16);
 }
 
 // A line the take-off skips as a comment: its first character that is not blank is '#'.

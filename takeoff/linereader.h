@@ -31,8 +31,8 @@ struct ListText {
 // (UTF-8, UTF-16 LE or BE); else the lines of the first block that are not comments decide,
 // UTF-8 when they are valid UTF-8 (most of them, when they disagree), otherwise GB18030, as a
 // spreadsheet on a Chinese Windows saves text. A later line that does not fit the encoding is
-// marked NotDecodable. Input that is no text at all (NUL bytes, a binary file's signature) is
-// refused before the first line, and a stream (pipe, FIFO, device) whose line passes the limit
+// marked NotDecodable. Input that is no text at all (a binary file's signature, or control
+// bytes in numbers no text has) is refused before the first line, and a stream (pipe, FIFO, device) whose line passes the limit
 // is refused there, since it may never end.
 class LineReader
 {

@@ -44,11 +44,11 @@ template <typename T> TakeoffReason reasonOf(const ValueReading<T> &reading)
     return {reading.text, reading.reason};
 }
 
-// A reason that names what is listed after its semicolon, without that list: a line's reason
-// stays short.
+// A reason that names what is listed after its semicolon (full-width in Chinese), without that
+// list: a line's reason stays short.
 TakeoffReason withoutListed(const QString &text, const QString &english)
 {
-    return {text.section(u'；', 0, 0), english.section(u';', 0, 0)};
+    return {text.section(u'；', 0, 0).section(u';', 0, 0), english.section(u';', 0, 0)};
 }
 
 } // namespace
@@ -150,7 +150,7 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     f.kind = kind;
     keepFirst(f.reason, reasonOf(kind));
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
-    const ValueReading<PressureRating> pressure =
+    const ValueReading<PressureIndex> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
     if (pressure.unreadable)
         keepFirst(f.reason, reasonOf(pressure));
@@ -190,11 +190,11 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 }
 
 std::shared_ptr<const FlangeRecord>
-TakeoffCalculator::record(FlangeKind kind, PressureRating pressure, int dn, PipeSeries series)
+TakeoffCalculator::record(FlangeKind kind, PressureIndex pressure, int dn, PipeSeries series)
 {
     // Only found rows are kept, so the map never holds more than the catalogue has.
     const quint64 key = (quint64(kind) << 48) | (quint64(pressure & 0xff) << 40) |
-                        (quint64(quint32(dn)) << 8) | quint64(series & 0xff);
+                        (quint64(quint32(dn)) << 8) | quint64(series);
     const auto found = m_records.find(key);
     if (found != m_records.end())
         return found->second;

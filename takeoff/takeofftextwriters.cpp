@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "core/values/valuetext.h"
 #include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
 #include <QFileDevice>
 #include <QJsonDocument>
@@ -32,15 +33,6 @@ QByteArrayView hundredthsText(char (&buffer)[48], qint64 hundredths)
     *end++ = char('0' + rest / 10);
     *end++ = char('0' + rest % 10);
     return QByteArrayView(buffer, end - buffer);
-}
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 // A weight in hundredths as the shortest JSON number: "12.3", "12".
@@ -89,7 +81,7 @@ QByteArray jsonPressure(const TakeoffLine &line)
     if (line.record)
         return jsonStringLiteral(line.record->pressureText);
     if (line.kind && line.pressureMpa) {
-        if (const std::optional<PressureRating> listed =
+        if (const std::optional<PressureIndex> listed =
                 pressureIndex(*line.kind, *line.pressureMpa))
             return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
     }
@@ -175,8 +167,8 @@ void Utf8Output::advance(const char *end)
 
 void Utf8Output::writeBuffered()
 {
-    if (m_error.isEmpty() && m_device.write(m_buffer.constData(), m_used) != m_used)
-        m_error = m_device.errorString();
+    if (m_error.isEmpty())
+        m_error = writeAll(m_device, QByteArrayView(m_buffer.constData(), m_used));
     m_written += m_used;
     m_used = 0;
     constexpr qint64 Stretch = 8 << 20;
@@ -328,7 +320,8 @@ void TakeoffTableWriter::writeHeldLines()
 
 QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    const QString text = takeoffCellText(cell, m_columns[column].decimals);
+    // Text from the list may hold control characters: shown escaped, never sent raw.
+    const QString text = terminalText(takeoffCellText(cell, m_columns[column].decimals));
     if (column + 1 == m_columns.size())
         return text;
     return text + QString(std::max(m_widths[column] - displayWidth(text), 0) + 2, u' ');

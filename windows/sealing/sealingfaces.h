@@ -6,11 +6,11 @@
 enum class SealingFace { RaisedFace, MaleFemale, TongueGroove };
 
 // The sealing-face chooser: raised face, male/female face, tongue/groove face, and back.
-class FormMF : public QWidget
+class SealingFaceChooser : public QWidget
 {
     Q_OBJECT
 public:
-    FormMF();
+    SealingFaceChooser();
 
 signals:
     // A face's button: its sheet should take the chooser's place.
@@ -19,5 +19,6 @@ signals:
     void backRequested();
 };
 
-// The sheet of a sealing face (FormRF, FormFM or FormTG): an empty window with its caption.
+// The sheet of a sealing face (FormRF, FormFM or FormTG): a window with its caption and a line
+// saying that the face's dimensions are not yet included and what data they would need.
 QWidget *createSealingSheet(SealingFace face);

@@ -1,6 +1,7 @@
-#include "windows/takeoff/formtakeoff.h"
+#include "windows/takeoff/takeoffwindow.h"
 
 #include "catalogue/flangeinput.h"
+#include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
 #include "exports/takeofflist.h"
@@ -22,7 +23,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <memory>
 
@@ -75,7 +75,7 @@ TakeoffListLines takeoffLinesOfText(const QString &text)
     return readLines(rows);
 }
 
-FormTakeoff::FormTakeoff()
+TakeoffWindow::TakeoffWindow()
     : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
       m_totals(new QLabel(this))
 {
@@ -128,27 +128,27 @@ FormTakeoff::FormTakeoff()
     layout->addWidget(m_totals);
 
     QUndoStack *stack = m_model->undoStack();
-    connect(open, &QPushButton::clicked, this, &FormTakeoff::open);
-    connect(save, &QPushButton::clicked, this, &FormTakeoff::exportLines);
-    connect(print, &QPushButton::clicked, this, &FormTakeoff::print);
-    connect(add, &QPushButton::clicked, this, &FormTakeoff::addLine);
-    connect(remove, &QPushButton::clicked, this, &FormTakeoff::removeSelectedLines);
+    connect(open, &QPushButton::clicked, this, &TakeoffWindow::open);
+    connect(save, &QPushButton::clicked, this, &TakeoffWindow::exportLines);
+    connect(print, &QPushButton::clicked, this, &TakeoffWindow::print);
+    connect(add, &QPushButton::clicked, this, &TakeoffWindow::addLine);
+    connect(remove, &QPushButton::clicked, this, &TakeoffWindow::removeSelectedLines);
     connect(undo, &QPushButton::clicked, stack, &QUndoStack::undo);
     connect(redo, &QPushButton::clicked, stack, &QUndoStack::redo);
     connect(stack, &QUndoStack::canUndoChanged, undo, &QPushButton::setEnabled);
     connect(stack, &QUndoStack::canRedoChanged, redo, &QPushButton::setEnabled);
     undo->setEnabled(false);
     redo->setEnabled(false);
-    connect(back, &QPushButton::clicked, this, &FormTakeoff::backRequested);
-    connect(m_model, &TakeoffTableModel::totalsChanged, this, &FormTakeoff::showTotals);
+    connect(back, &QPushButton::clicked, this, &TakeoffWindow::backRequested);
+    connect(m_model, &TakeoffTableModel::totalsChanged, this, &TakeoffWindow::showTotals);
 
     // The table's own keys act only while no cell editor is open, so an editor keeps its paste.
     connect(keyAction(m_table, {QKeySequence::Paste}, Qt::WidgetShortcut), &QAction::triggered,
-            this, &FormTakeoff::paste);
+            this, &TakeoffWindow::paste);
     connect(keyAction(m_table, {Qt::Key_Insert}, Qt::WidgetShortcut), &QAction::triggered, this,
-            &FormTakeoff::addLine);
+            &TakeoffWindow::addLine);
     connect(keyAction(m_table, {Qt::Key_Delete}, Qt::WidgetShortcut), &QAction::triggered, this,
-            &FormTakeoff::removeSelectedLines);
+            &TakeoffWindow::removeSelectedLines);
     connect(keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, Qt::WindowShortcut),
             &QAction::triggered, stack, &QUndoStack::undo);
     connect(keyAction(this,
@@ -160,14 +160,14 @@ FormTakeoff::FormTakeoff()
         keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::WindowShortcut);
     printAction->setObjectName(QStringLiteral("actionPrint"));
     printAction->setText(QStringLiteral("打印…"));
-    connect(printAction, &QAction::triggered, this, &FormTakeoff::print);
+    connect(printAction, &QAction::triggered, this, &TakeoffWindow::print);
 
     showTotals();
     m_table->setFocus();
 }
 
-void FormTakeoff::insertBelowCurrent(const QList<ListLine> &lines, const CarriedColumns &carried,
-                                     const QString &what)
+void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines,
+                                       const CarriedColumns &carried, const QString &what)
 {
     const QModelIndex current = m_table->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
@@ -177,13 +177,13 @@ void FormTakeoff::insertBelowCurrent(const QList<ListLine> &lines, const Carried
         m_table->setCurrentIndex(m_model->index(row, m_model->viewColumn(TakeoffTableModel::Kind)));
 }
 
-void FormTakeoff::paste()
+void TakeoffWindow::paste()
 {
     const TakeoffListLines pasted = takeoffLinesOfText(QApplication::clipboard()->text());
     insertBelowCurrent(pasted.lines, pasted.carried, QStringLiteral("粘贴"));
 }
 
-void FormTakeoff::addLine()
+void TakeoffWindow::addLine()
 {
     // A new line starts as a copy of the current one, or as the first listed flange.
     const QModelIndex current = m_table->currentIndex();
@@ -192,14 +192,15 @@ void FormTakeoff::addLine()
         line = m_model->lines(current.row(), 1).constFirst();
     } else {
         line.fields = QStringList{kindCode(FlangeKind::Plate),
-                                  pressureTexts(FlangeKind::Plate).value(0), seriesText(SeriesA),
+                                  pressureTexts(FlangeKind::Plate).value(0),
+                                  seriesText(PipeSeries::A),
                                   QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
                                   QStringLiteral("1")};
     }
     insertBelowCurrent({line}, m_model->carried(), QStringLiteral("添加行"));
 }
 
-void FormTakeoff::removeSelectedLines()
+void TakeoffWindow::removeSelectedLines()
 {
     QList<int> rows;
     for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes())
@@ -220,7 +221,7 @@ void FormTakeoff::removeSelectedLines()
     m_model->undoStack()->endMacro();
 }
 
-void FormTakeoff::open()
+void TakeoffWindow::open()
 {
     QFileDialog dialog(this, QStringLiteral("打开清单"));
     dialog.setObjectName(QStringLiteral("openDialog"));
@@ -251,7 +252,7 @@ void FormTakeoff::open()
     m_model->replaceAll(read.lines, read.carried);
 }
 
-void FormTakeoff::exportLines()
+void TakeoffWindow::exportLines()
 {
     const QString csv = QStringLiteral("CSV 文件 (*.csv)");
     const QString xlsx = QStringLiteral("Excel 工作簿 (*.xlsx)");
@@ -274,33 +275,27 @@ void FormTakeoff::exportLines()
     exportTo(path, asXlsx);
 }
 
-bool FormTakeoff::exportTo(const QString &path, bool xlsx)
+bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 {
-    QSaveFile file(path);
-    QString error;
-    bool ok = file.open(QIODevice::WriteOnly);
-    std::unique_ptr<TakeoffWriter> writer;
-    if (ok) {
-        writer =
+    const QString why = writeOutputFile(path, [&](QIODevice &file) {
+        QString error;
+        const std::unique_ptr<TakeoffWriter> writer =
             xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
-        ok = writer != nullptr;
-    }
-    if (ok) {
+        if (!writer)
+            return error;
         writer->begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
         writer->writeTotals(m_model->totals());
-        ok = writer->finish(error) && file.commit();
-    }
-    if (!ok) {
-        file.cancelWriting();
-        showMessage(this, QStringLiteral("无法保存 %1：%2")
-                              .arg(path, error.isEmpty() ? file.errorString() : error));
-    }
-    return ok;
+        writer->finish(error);
+        return error;
+    });
+    if (!why.isEmpty())
+        showMessage(this, QStringLiteral("文件未能保存：%1").arg(why));
+    return why.isEmpty();
 }
 
-void FormTakeoff::print()
+void TakeoffWindow::print()
 {
     SheetTable table;
     table.title = QStringLiteral("法兰材料表");
@@ -330,7 +325,7 @@ void FormTakeoff::print()
     preview(this, document);
 }
 
-void FormTakeoff::showTotals()
+void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
     QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")

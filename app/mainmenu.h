@@ -4,13 +4,13 @@
 
 #include <QWidget>
 
-// The main menu: three flange kinds, the blind flange (no window), the sealing faces, exit; and in
-// its context menu (and on Ctrl+T, Ctrl+I) the take-off and the identification.
-class Form1 : public QWidget
+// The main menu: three flange kinds, the blind flange (no window), the sealing faces, exit; below
+// them the take-off and the identification, also in its context menu and on Ctrl+T, Ctrl+I.
+class MainMenu : public QWidget
 {
     Q_OBJECT
 public:
-    Form1();
+    MainMenu();
 
 signals:
     // A button's window should take the menu's place.
