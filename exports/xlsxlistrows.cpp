@@ -64,6 +64,17 @@ public:
             xml.addData(block);
         }
     }
+    // On to the next element named `name`; false at the end of the part, or at a fault (why()).
+    bool nextElement(QStringView name)
+    {
+        for (;;) {
+            const QXmlStreamReader::TokenType token = readNext();
+            if (token == QXmlStreamReader::Invalid || token == QXmlStreamReader::EndDocument)
+                return false;
+            if (token == QXmlStreamReader::StartElement && xml.name() == name)
+                return true;
+        }
+    }
     // Why the part could not be read ("" when it could).
     QString why() const
     {
@@ -197,14 +208,7 @@ std::optional<QString> XlsxListRows::sheetPath(const QString &sheet, QString &sh
     }
     QStringList names;
     QString relationship;
-    for (auto token = workbook.readNext(); token != QXmlStreamReader::EndDocument;
-         token = workbook.readNext()) {
-        if (token == QXmlStreamReader::Invalid) {
-            fail(workbook.why());
-            return std::nullopt;
-        }
-        if (token != QXmlStreamReader::StartElement || workbook.xml.name() != u"sheet")
-            continue;
+    while (workbook.nextElement(u"sheet")) {
         const QString name = workbook.xml.attributes().value(QLatin1String("name")).toString();
         names.append(name);
         if (relationship.isEmpty() && (sheet.isEmpty() || name == sheet)) {
@@ -216,6 +220,10 @@ std::optional<QString> XlsxListRows::sheetPath(const QString &sheet, QString &sh
                 return std::nullopt;
             }
         }
+    }
+    if (!workbook.why().isEmpty()) {
+        fail(workbook.why());
+        return std::nullopt;
     }
     if (relationship.isEmpty()) {
         m_failure = names.isEmpty() ? listSheetUnreadable(m_what, QStringLiteral("no sheets"))
@@ -229,20 +237,17 @@ std::optional<QString> XlsxListRows::sheetPath(const QString &sheet, QString &sh
         return std::nullopt;
     }
     std::optional<QString> path;
-    for (auto token = relationships.readNext(); token != QXmlStreamReader::EndDocument;
-         token = relationships.readNext()) {
-        if (token == QXmlStreamReader::Invalid) {
-            fail(relationships.why());
-            return std::nullopt;
-        }
-        if (token != QXmlStreamReader::StartElement || relationships.xml.name() != u"Relationship")
-            continue;
+    while (relationships.nextElement(u"Relationship")) {
         const QXmlStreamAttributes attributes = relationships.xml.attributes();
         const QString target = partPath(attributes.value(QLatin1String("Target")).toString());
         if (attributes.value(QLatin1String("Id")) == relationship)
             path = target;
         else if (attributes.value(QLatin1String("Type")).endsWith(u"/sharedStrings"))
             sharedStringsPath = target;
+    }
+    if (!relationships.why().isEmpty()) {
+        fail(relationships.why());
+        return std::nullopt;
     }
     if (!path)
         fail(QStringLiteral("the sheet's part is not named"));
@@ -257,14 +262,7 @@ bool XlsxListRows::readSharedStrings(const QString &path)
         return false;
     }
     qint64 characters = 0;
-    for (auto token = strings.readNext(); token != QXmlStreamReader::EndDocument;
-         token = strings.readNext()) {
-        if (token == QXmlStreamReader::Invalid) {
-            fail(strings.why());
-            return false;
-        }
-        if (token != QXmlStreamReader::StartElement || strings.xml.name() != u"si")
-            continue;
+    while (strings.nextElement(u"si")) {
         m_sharedStrings.append(strings.elementText(MaxListLineBytes, false));
         characters += m_sharedStrings.constLast().size();
         if (characters > SharedCharacters) {
@@ -272,6 +270,10 @@ bool XlsxListRows::readSharedStrings(const QString &path)
                      .arg(SharedCharacters >> 20));
             return false;
         }
+    }
+    if (!strings.why().isEmpty()) {
+        fail(strings.why());
+        return false;
     }
     return true;
 }
