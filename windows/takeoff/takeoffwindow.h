@@ -4,6 +4,7 @@
 #include "widgets/printpreview.h"
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -26,7 +27,8 @@ public:
 
     // Ctrl+V: the clipboard's lines below the current line (at the end when none is current).
     void paste();
-    // "打开…": every line replaced by those of a list file the user chooses.
+    // "打开…": every line replaced by those of a list file the user chooses, after asking when
+    // lines edited since the last open or export would go.
     void open();
     // "导出…": the take-off saved to a file the user chooses, CSV or spreadsheet by its type.
     void exportLines();
@@ -44,14 +46,27 @@ signals:
     // "返回": the menu should take this window's place.
     void backRequested();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void showTotals();
+    // The columns as wide as their contents; the window as wide as the columns, as long as the
+    // user has not given it a width of their own.
+    void fitColumns();
+    void fitWidth();
     void insertBelowCurrent(const QList<ListLine> &lines, const CarriedColumns &carried,
                             const QString &what);
 
     TakeoffTableModel *m_model;
     QTableView *m_table;
     QLabel *m_totals;
+    // The width fitWidth last gave the window; 0 once the user chose another.
+    int m_fittedWidth = -1;
+    bool m_shown = false;
+    // fitWidth once the header has measured every column.
+    QTimer m_fitLater;
 };
 
 // A list's lines as read and the columns it carries.
