@@ -241,6 +241,14 @@ QList<ListLine> TakeoffTableModel::lines(int row, int count) const
     return m_read.mid(row, count);
 }
 
+QList<QStringList> TakeoffTableModel::fields(int row, int count) const
+{
+    QList<QStringList> fields;
+    for (const ListLine &line : lines(row, count))
+        fields.append(line.fields);
+    return fields;
+}
+
 TakeoffLine TakeoffTableModel::compute(int row, const ListLine &line)
 {
     ListLine numbered = line;

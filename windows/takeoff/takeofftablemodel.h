@@ -73,6 +73,8 @@ public:
     // reason included (takeoffColumns(carried())).
     QStringList lineTexts(int row) const;
     QList<ListLine> lines(int row, int count) const;
+    // What those lines ask for, as written.
+    QList<QStringList> fields(int row, int count) const;
     const TakeoffTotals &totals() const { return m_totals; }
     QUndoStack *undoStack() { return &m_undo; }
 

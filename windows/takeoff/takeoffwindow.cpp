@@ -268,13 +268,13 @@ void TakeoffWindow::open()
         return;
     }
     TakeoffReason failure;
-    const std::unique_ptr<ListRows> rows = openTakeoffList(file, path, QString(), failure);
+    const std::unique_ptr<ListRows> list = openTakeoffList(file, path, QString(), failure);
     TakeoffListLines read;
-    if (rows)
-        read = readLines(*rows);
+    if (list)
+        read = readLines(*list);
     // A list read only in part is not taken in: the window would show a part as the whole.
-    if (rows && failure.isEmpty())
-        failure = rows->failure();
+    if (list && failure.isEmpty())
+        failure = list->failure();
     if (!failure.isEmpty()) {
         showMessage(this, failure.text);
         return;
