@@ -60,15 +60,8 @@ QString grouped(qint64 count)
     return digits;
 }
 
-} // namespace
-
-int runTakeoff(CommandArguments &arguments)
+int runTakeoff(const CommandArguments &arguments)
 {
-    arguments.addOption(QStringLiteral("o"), QStringLiteral("OUT"));
-    arguments.addOption(QStringLiteral("format"), QStringLiteral("FORMAT"));
-    arguments.addOption(QStringLiteral("sheet"), QStringLiteral("NAME"));
-    if (!arguments.parse(1, 1))
-        return ExitSuccess;
     const bool toFile = arguments.isSet(QStringLiteral("o"));
     const QString outPath = arguments.value(QStringLiteral("o"));
     const TakeoffFormat format = takeoffFormat(arguments, outPath);
@@ -140,4 +133,36 @@ int runTakeoff(CommandArguments &arguments)
     if (!why.isEmpty())
         failRejected({why});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
+}
+} // namespace
+
+Command takeoffCommand()
+{
+    return {
+        QStringLiteral("takeoff"),
+        QStringLiteral("the weights and bolts of a list of flanges, line by line, with totals"),
+        {{QStringLiteral("FILE"),
+          QStringLiteral(
+              "a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte\n"
+              "order mark) or an xlsx workbook; columns found by their header's names\n"
+              "(类型/型式/type, 公称压力/压力/PN, 系列/series, 公称直径/通径/DN/size,\n"
+              "数量/件数/qty, or a designation 标记/规格 holding a standard marking), title rows\n"
+              "above the header skipped, every other column carried through; without a\n"
+              "header: kind, pressure, series, dn, quantity; - reads stdin")}},
+        {{{QStringLiteral("o")},
+          QStringLiteral("OUT"),
+          QStringLiteral("write to OUT (replaced only when complete) instead of stdout")},
+         {{QStringLiteral("format")},
+          QStringLiteral("text|csv|json|xlsx"),
+          QStringLiteral("text, csv (with a byte order mark for spreadsheets), json or xlsx; by\n"
+                         "default the one OUT's extension names, else text (xlsx goes to stdout\n"
+                         "only when stdout is not a terminal)")},
+         {{QStringLiteral("sheet")},
+          QStringLiteral("NAME"),
+          QStringLiteral("the workbook's sheet to read (the first when left out)")}},
+        QStringLiteral("A line that cannot be taken off keeps its place with the reason (Chinese in "
+                       "the\ntext, CSV and xlsx forms; English in JSON and on stderr, the first "
+                       "100 there),\nand counts for nothing in the totals; the exit code is then "
+                       "1."),
+        runTakeoff};
 }

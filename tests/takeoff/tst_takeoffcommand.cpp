@@ -87,7 +87,7 @@ void TestTakeoffCommand::exitCodes_data()
         << "is a text list and has no sheets";
     QTest::newRow("unknown format") << QStringList{"takeoff", "@good", "--format", "pdf"}
                                     << QByteArray() << 2 << "format 'pdf'";
-    QTest::newRow("no list") << QStringList{"takeoff"} << QByteArray() << 2 << "missing argument";
+    QTest::newRow("no list") << QStringList{"takeoff"} << QByteArray() << 2 << "missing FILE";
     QTest::newRow("no measurement")
         << QStringList{"identify"} << QByteArray() << 2 << "at least one measurement";
     QTest::newRow("negative") << QStringList{"identify", "--outside-diameter", "-5"} << QByteArray()
