@@ -12,11 +12,20 @@
 namespace
 {
 
+// The program's column a cell is in; nullopt for a column the list carries.
+std::optional<TakeoffTableModel::Column> columnOf(const QModelIndex &index)
+{
+    const auto *model = qobject_cast<const TakeoffTableModel *>(index.model());
+    return model ? model->programColumn(index.column()) : std::nullopt;
+}
+
 // The kind a line asks for, plate when it names none that can be read.
 FlangeKind lineKind(const QModelIndex &index)
 {
-    const QString text =
-        index.siblingAtColumn(TakeoffTableModel::Kind).data(Qt::EditRole).toString();
+    const auto *model = static_cast<const TakeoffTableModel *>(index.model());
+    const QString text = index.siblingAtColumn(model->viewColumn(TakeoffTableModel::Kind))
+                             .data(Qt::EditRole)
+                             .toString();
     return readFlangeKind(text).value_or(FlangeKind::Plate);
 }
 
@@ -33,7 +42,10 @@ QComboBox *choice(QWidget *parent, const QString &name)
 QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                        const QModelIndex &index) const
 {
-    switch (index.column()) {
+    const std::optional<TakeoffTableModel::Column> column = columnOf(index);
+    if (!column)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    switch (*column) {
     case TakeoffTableModel::Kind: {
         QComboBox *box = choice(parent, QStringLiteral("类型"));
         for (FlangeKind kind : AllFlangeKinds)
@@ -73,8 +85,9 @@ void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
     if (auto *box = qobject_cast<QComboBox *>(editor)) {
         // The entry the written text means, read as the command reads it.
         const FlangeKind kind = lineKind(index);
+        const std::optional<TakeoffTableModel::Column> column = columnOf(index);
         const auto entryOf = [&](QStringView written) -> std::optional<int> {
-            switch (index.column()) {
+            switch (column.value_or(TakeoffTableModel::Pressure)) {
             case TakeoffTableModel::Kind: {
                 const std::optional<FlangeKind> named = readFlangeKind(written);
                 return named ? std::optional<int>(int(*named)) : std::nullopt;

@@ -4,7 +4,7 @@
 #include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
-#include "takeoff/linereader.h"
+#include "exports/takeofflist.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -32,15 +33,15 @@
 namespace
 {
 
-// Keeps what a list file asks for, line by line, so the window reads a file as the command does.
-class FieldsCollector : public TakeoffWriter
+// A list's lines as read, so the window reads a file or a pasted block as the command does.
+TakeoffListLines readLines(ListRows &rows)
 {
-public:
-    void writeLine(const TakeoffLine &line) override { lines.append(line.fields); }
-    void writeTotals(const TakeoffTotals &) override {}
-    bool finish(QString &) override { return true; }
-    QList<QStringList> lines;
-};
+    ListReading reading(rows);
+    TakeoffListLines read{{}, reading.layout().carried()};
+    while (std::optional<ListLine> line = reading.next())
+        read.lines.append(std::move(*line));
+    return read;
+}
 
 QPushButton *toolButton(QWidget *parent, QBoxLayout *row, const QString &name,
                         const QString &caption, const QString &hint)
@@ -62,28 +63,20 @@ QAction *keyAction(QWidget *on, const QList<QKeySequence> &keys, Qt::ShortcutCon
     return action;
 }
 
-// The printed columns' widths in mm, in the take-off's column order; the reason takes the rest
-// of the page. Long headings wrap.
+// The printed columns' widths in mm, in the take-off's column order, and a carried column's;
+// the reason takes the rest of the page. Long headings wrap.
 const QList<double> PrintColumnsMm = {10, 12, 16, 10, 14, 12, 16, 18, 20, 22, 14, 14, 16, 60};
+constexpr double PrintCarriedColumnMm = 16;
 
 } // namespace
 
-QList<QStringList> takeoffLinesOfText(const QString &text)
+TakeoffListLines takeoffLinesOfText(const QString &text)
 {
-    QList<QStringList> lines;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
-            continue;
-        const std::optional<QStringList> fields = splitListLine(line);
-        if (!fields)
-            lines.append(QStringList{trimmed.toString()});
-        else if (!isTakeoffHeader(*fields))
-            lines.append(*fields);
-    }
-    return lines;
+    QBuffer buffer;
+    buffer.setData(text.toUtf8());
+    buffer.open(QIODevice::ReadOnly);
+    TextListRows rows(buffer, QString());
+    return readLines(rows);
 }
 
 TakeoffWindow::TakeoffWindow()
@@ -195,34 +188,38 @@ TakeoffWindow::TakeoffWindow()
     m_table->setFocus();
 }
 
-void TakeoffWindow::insertBelowCurrent(const QList<QStringList> &lines, const QString &what)
+void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines,
+                                       const CarriedColumns &carried, const QString &what)
 {
     const QModelIndex current = m_table->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
-    m_model->insertLines(row, lines, what);
+    m_model->insertLines(row, lines, carried, what);
     // The first new line becomes current; the lines stay unselected so their marks show.
     if (!lines.isEmpty())
-        m_table->setCurrentIndex(m_model->index(row, TakeoffTableModel::Kind));
+        m_table->setCurrentIndex(m_model->index(row, m_model->viewColumn(TakeoffTableModel::Kind)));
 }
 
 void TakeoffWindow::paste()
 {
-    insertBelowCurrent(takeoffLinesOfText(QApplication::clipboard()->text()),
-                       QStringLiteral("粘贴"));
+    const TakeoffListLines pasted = takeoffLinesOfText(QApplication::clipboard()->text());
+    insertBelowCurrent(pasted.lines, pasted.carried, QStringLiteral("粘贴"));
 }
 
 void TakeoffWindow::addLine()
 {
     // A new line starts as a copy of the current one, or as the first listed flange.
     const QModelIndex current = m_table->currentIndex();
-    const QStringList fields =
-        current.isValid()
-            ? m_model->line(current.row()).fields
-            : QStringList{kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
-                          seriesText(PipeSeries::A),
-                          QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
-                          QStringLiteral("1")};
-    insertBelowCurrent({fields}, QStringLiteral("添加行"));
+    ListLine line;
+    if (current.isValid()) {
+        line = m_model->lines(current.row(), 1).constFirst();
+    } else {
+        line.fields = QStringList{kindCode(FlangeKind::Plate),
+                                  pressureTexts(FlangeKind::Plate).value(0),
+                                  seriesText(PipeSeries::A),
+                                  QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
+                                  QStringLiteral("1")};
+    }
+    insertBelowCurrent({line}, m_model->carried(), QStringLiteral("添加行"));
 }
 
 void TakeoffWindow::removeSelectedLines()
@@ -261,18 +258,28 @@ void TakeoffWindow::open()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(
-        {QStringLiteral("清单文件 (*.csv *.txt *.tsv)"), QStringLiteral("所有文件 (*)")});
+        {QStringLiteral("清单文件 (*.csv *.txt *.tsv *.xlsx)"), QStringLiteral("所有文件 (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(this, QStringLiteral("无法打开 %1：%2").arg(path, file.errorString()));
+        showMessage(this, listUnreadable(path, file.errorString()).text);
         return;
     }
-    FieldsCollector collector;
-    computeTakeoff(file, collector, [](const QString &) {});
-    m_model->replaceAll(collector.lines);
+    TakeoffReason failure;
+    const std::unique_ptr<ListRows> list = openTakeoffList(file, path, QString(), failure);
+    TakeoffListLines read;
+    if (list)
+        read = readLines(*list);
+    // A list read only in part is not taken in: the window would show a part as the whole.
+    if (list && failure.isEmpty())
+        failure = list->failure();
+    if (!failure.isEmpty()) {
+        showMessage(this, failure.text);
+        return;
+    }
+    m_model->replaceAll(read.lines, read.carried);
     m_model->undoStack()->setClean();
 }
 
@@ -307,6 +314,7 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
             xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
         if (!writer)
             return error;
+        writer->begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
         writer->writeTotals(m_model->totals());
@@ -334,16 +342,20 @@ void TakeoffWindow::print()
     }
     SheetTable table;
     table.title = QStringLiteral("法兰材料表");
-    for (const TakeoffColumn &column : takeoffColumns())
+    const QList<TakeoffColumn> columns = takeoffColumns(m_model->carried());
+    for (const TakeoffColumn &column : columns) {
         table.header.append(takeoffColumnTitle(column));
-    table.columnWidthsMm = PrintColumnsMm;
+        table.columnWidthsMm.append(column.standard < 0 ? PrintCarriedColumnMm
+                                                        : PrintColumnsMm.at(column.standard));
+    }
     // The lines' texts are made as each page is painted (the preview is modal: the lines stay as
     // they are); the totals' few rows once.
     QList<QStringList> totals;
-    for (const QList<TakeoffCell> &cells : takeoffTotalRows(m_model->totals())) {
+    for (const QList<TakeoffCell> &cells :
+         takeoffTotalRows(m_model->totals(), m_model->carried())) {
         QStringList texts;
         for (qsizetype column = 0; column < cells.size(); ++column)
-            texts.append(takeoffCellText(cells[column], takeoffColumns().at(column).decimals));
+            texts.append(takeoffCellText(cells[column], columns.at(column).decimals));
         totals.append(texts);
     }
     const int lines = m_model->rowCount();
