@@ -1,8 +1,10 @@
 #include "catalogue/flangeinput.h"
 
+#include "core/slipon/sliponquery.h"
 #include "core/values/numberreading.h"
 #include "core/values/valuetext.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -222,10 +224,11 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 {
     // The windows say it when no pressure is chosen; the weld-neck window says nothing.
-    const QString message = kind == FlangeKind::Plate ? QStringLiteral("压力不对，从新输入！")
-                            : kind == FlangeKind::SlipOn
-                                ? QStringLiteral("公称压力不对，请从新输入！")
-                                : QString();
+    const QString message =
+        kind == FlangeKind::Plate
+            ? QCoreApplication::translate("QueryMessage", "压力不对，从新输入！")
+        : kind == FlangeKind::SlipOn ? slipOnPressureMessage()
+                                     : QString();
     return {message, QStringLiteral("pressure %1 is not listed for %2; listed: %3")
                          .arg(pressure, kindCode(kind),
                               pressureTexts(kind).join(QStringLiteral(", ")))};
@@ -233,10 +236,12 @@ LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 
 LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
-    const QString message = kind == FlangeKind::Plate ? QStringLiteral("请从新输入公称直径！")
-                            : kind == FlangeKind::SlipOn
-                                ? QStringLiteral("公称直径不对，请从新输入！")
-                                : QStringLiteral("请确认公称通径！");
+    const QString message =
+        kind == FlangeKind::Plate
+            ? QCoreApplication::translate("QueryMessage", "请从新输入公称直径！")
+        : kind == FlangeKind::SlipOn
+            ? slipOnDiameterMessage()
+            : QCoreApplication::translate("QueryMessage", "请确认公称通径！");
     return {message,
             QStringLiteral("DN %1 is not listed for %2 at %3 MPa; listed: %4")
                 .arg(QString::number(dn), kindCode(kind), pressureTexts(kind).value(pressure),

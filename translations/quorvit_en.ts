@@ -2,18 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
-    <name>FormMF</name>
+    <name>FlangeKind</name>
     <message>
-        <source>突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。</source>
-        <translation>Raised face dimensions are not yet included: they need the face diameter d and height f for every nominal pressure and diameter.</translation>
+        <source>板式平焊</source>
+        <translation>Plate slip-on</translation>
     </message>
     <message>
-        <source>凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。</source>
-        <translation>Male/female face dimensions are not yet included: they need the diameters and heights of the male and the female face for every nominal pressure and diameter.</translation>
+        <source>带颈平焊</source>
+        <translation>Hubbed slip-on</translation>
     </message>
     <message>
-        <source>榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。</source>
-        <translation>Tongue/groove face dimensions are not yet included: they need the inner and outer diameters of tongue and groove, the tongue height and the groove depth for every nominal pressure and diameter.</translation>
+        <source>带颈对焊</source>
+        <translation>Weld-neck</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyMatchModel</name>
+    <message>
+        <source>双击或按回车键在%1窗口中查找</source>
+        <translation>Double-click or press Enter to look it up in the %1 window</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>公称压力(MPa)</source>
+        <translation>PN (MPa)</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>总偏差(mm)</source>
+        <translation>Total deviation (mm)</translation>
+    </message>
+    <message>
+        <source>%1偏差</source>
+        <translation>%1 deviation</translation>
+    </message>
+    <message>
+        <source>%1偏差(mm)</source>
+        <translation>%1 deviation (mm)</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyWindow</name>
+    <message>
+        <source>法兰外径 D</source>
+        <translation>Outside diameter D</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径 K</source>
+        <translation>Bolt circle K</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量 n</source>
+        <translation>Bolt holes n</translation>
+    </message>
+    <message>
+        <source>螺栓孔直径 L</source>
+        <translation>Hole diameter L</translation>
+    </message>
+    <message>
+        <source>法兰厚度 C</source>
+        <translation>Thickness C</translation>
+    </message>
+    <message>
+        <source>配管外径 A</source>
+        <translation>Pipe OD A</translation>
+    </message>
+    <message>
+        <source>反查法兰</source>
+        <translation>Identify a flange</translation>
+    </message>
+    <message>
+        <source>个</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>mm，每项尺寸允许的偏差</source>
+        <translation>mm, the deviation allowed in each dimension</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>相符的法兰</source>
+        <translation>Matching flanges</translation>
+    </message>
+    <message>
+        <source>按总偏差排序；双击或按回车键在查询窗口中查找</source>
+        <translation>By total deviation; double-click or press Enter to look one up in its query window</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>返回主菜单</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>请至少输入一项尺寸</source>
+        <translation>Enter at least one dimension</translation>
+    </message>
+    <message>
+        <source>公差 %1 mm 内没有相符的法兰</source>
+        <translation>No flange matches within %1 mm</translation>
+    </message>
+    <message numerus="yes">
+        <source>相符的法兰 %n 种，双击一行在查询窗口中查找</source>
+        <translation>
+            <numerusform>%n matching flange, double-click it to look it up in its query window</numerusform>
+            <numerusform>%n matching flanges, double-click one to look it up in its query window</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -57,12 +170,516 @@
         <source>法兰盖（BL）的尺寸暂未收录。现有板式平焊、带颈平焊和带颈对焊法兰的尺寸。</source>
         <translation>Blind flange (BL) dimensions are not yet included. Plate slip-on, hubbed slip-on and weld-neck flanges are.</translation>
     </message>
+    <message>
+        <source>Quorvit查询</source>
+        <translation>Quorvit lookup</translation>
+    </message>
+    <message>
+        <source>PL(板式)</source>
+        <translation>PL (plate)</translation>
+    </message>
+    <message>
+        <source>SO(带颈平焊)</source>
+        <translation>SO (hubbed)</translation>
+    </message>
+    <message>
+        <source>WN(带颈对焊)</source>
+        <translation>WN (weld-neck)</translation>
+    </message>
+    <message>
+        <source>BL(法兰盖)</source>
+        <translation>BL (blind)</translation>
+    </message>
+    <message>
+        <source>密封面尺寸</source>
+        <translation>Sealing faces</translation>
+    </message>
+    <message>
+        <source>退  出</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>PlateFlangeWindow</name>
+    <message>
+        <source>板式平焊钢制管法兰</source>
+        <translation>Plate slip-on steel pipe flange</translation>
+    </message>
+    <message>
+        <source>压力 MPa</source>
+        <translation>Pressure MPa</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>配管外径形式</source>
+        <translation>Pipe OD series</translation>
+    </message>
+    <message>
+        <source>A 或 B</source>
+        <translation>A or B</translation>
+    </message>
+    <message>
+        <source>公称直径mm</source>
+        <translation>DN mm</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>净面积M2=</source>
+        <translation>Net area m²=</translation>
+    </message>
+    <message>
+        <source>净面积</source>
+        <translation>Net area</translation>
+    </message>
+    <message>
+        <source>净重量Kg=</source>
+        <translation>Net weight kg=</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>螺栓查询不准确，待于改进！配管外径形式即为与法兰所配用的接管。</source>
+        <translation>The bolt lookup is not exact, to be improved! The pipe OD series is that of the pipe fitted to the flange.</translation>
+    </message>
+    <message>
+        <source>坡口宽度</source>
+        <translation>Bevel width</translation>
+    </message>
+    <message>
+        <source>配管外径</source>
+        <translation>Pipe outside diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓规格</source>
+        <translation>Bolt size</translation>
+    </message>
+    <message>
+        <source>法兰内径</source>
+        <translation>Flange bore</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>突面高度</source>
+        <translation>Raised face height</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreview</name>
+    <message>
+        <source>打印预览未能打开：%1</source>
+        <translation>The print preview could not open: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryMessage</name>
+    <message>
+        <source>压力不对，从新输入！</source>
+        <translation>Wrong pressure, enter it again!</translation>
+    </message>
+    <message>
+        <source>请从新输入公称直径！</source>
+        <translation>Enter the nominal diameter again!</translation>
+    </message>
+    <message>
+        <source>请确认公称通径！</source>
+        <translation>Check the nominal diameter!</translation>
+    </message>
+    <message>
+        <source>公称直径不对，请从新输入！</source>
+        <translation>Wrong nominal diameter, enter it again!</translation>
+    </message>
+    <message>
+        <source>公称压力不对，请从新输入！</source>
+        <translation>Wrong nominal pressure, enter it again!</translation>
+    </message>
+    <message>
+        <source>请确定焊端外径！</source>
+        <translation>Choose the weld end outside diameter!</translation>
+    </message>
+</context>
+<context>
+    <name>QueryWindow</name>
+    <message>
+        <source>，按回车键查找</source>
+        <translation>, Enter finds</translation>
+    </message>
+    <message>
+        <source>此窗口没有法兰数据</source>
+        <translation>This window has no flange data</translation>
+    </message>
+    <message>
+        <source>请先选择公称压力</source>
+        <translation>Choose a nominal pressure first</translation>
+    </message>
+    <message>
+        <source>请先选择系列</source>
+        <translation>Choose a series first</translation>
+    </message>
+    <message>
+        <source>请先输入公称直径</source>
+        <translation>Enter a nominal diameter first</translation>
+    </message>
+    <message>
+        <source>此公称直径未列出</source>
+        <translation>This nominal diameter is not listed</translation>
+    </message>
+    <message>
+        <source>此公称直径没有 %1 系列的规格</source>
+        <translation>This nominal diameter has no size in series %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultActions</name>
+    <message>
+        <source>%1法兰 %2 MPa DN%3 系列 %4</source>
+        <translation>%1 flange %2 MPa DN%3 series %4</translation>
+    </message>
+    <message>
+        <source>复制数据</source>
+        <translation>Copy data</translation>
+    </message>
+    <message>
+        <source>导出图纸…</source>
+        <translation>Export drawing…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>导出图纸</source>
+        <translation>Export drawing</translation>
+    </message>
+    <message>
+        <source>DXF 图纸 (*.dxf)</source>
+        <translation>DXF drawing (*.dxf)</translation>
+    </message>
+    <message>
+        <source>SVG 图纸 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 数据表 (*.pdf)</source>
+        <translation>PDF data sheet (*.pdf)</translation>
+    </message>
+    <message>
+        <source>文件未能保存：%1</source>
+        <translation>The file was not saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SealingFaceChooser</name>
+    <message>
+        <source>密封面</source>
+        <translation>Sealing faces</translation>
+    </message>
+    <message>
+        <source>突面（RF）</source>
+        <translation>Raised face (RF)</translation>
+    </message>
+    <message>
+        <source>凹凸面（FM/M）</source>
+        <translation>Male/female (FM/M)</translation>
+    </message>
+    <message>
+        <source>榫槽面（T/G）</source>
+        <translation>Tongue/groove (T/G)</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>请选择</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>突面</source>
+        <translation>Raised face</translation>
+    </message>
+    <message>
+        <source>突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。</source>
+        <translation>Raised face dimensions are not yet included: they need the face diameter d and height f for every nominal pressure and diameter.</translation>
+    </message>
+    <message>
+        <source>凹凸面</source>
+        <translation>Male/female face</translation>
+    </message>
+    <message>
+        <source>凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。</source>
+        <translation>Male/female face dimensions are not yet included: they need the diameters and heights of the male and the female face for every nominal pressure and diameter.</translation>
+    </message>
+    <message>
+        <source>榫槽</source>
+        <translation>Tongue and groove</translation>
+    </message>
+    <message>
+        <source>榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。</source>
+        <translation>Tongue/groove face dimensions are not yet included: they need the inner and outer diameters of tongue and groove, the tongue height and the groove depth for every nominal pressure and diameter.</translation>
+    </message>
+</context>
+<context>
+    <name>SlipOnFlangeWindow</name>
+    <message>
+        <source>带颈平焊</source>
+        <translation>Hubbed slip-on flange</translation>
+    </message>
+    <message>
+        <source>压力 MPa</source>
+        <translation>Pressure MPa</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>配管外径</source>
+        <translation>Pipe outside diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓螺纹</source>
+        <translation>Bolt thread</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+    <message>
+        <source>法兰内径</source>
+        <translation>Flange bore</translation>
+    </message>
+    <message>
+        <source>法兰颈外径</source>
+        <translation>Hub outside diameter</translation>
+    </message>
+    <message>
+        <source>颈根圆角半径</source>
+        <translation>Hub root fillet radius</translation>
+    </message>
+    <message>
+        <source>法兰总高度</source>
+        <translation>Overall flange height</translation>
+    </message>
+    <message>
+        <source>坡口宽度</source>
+        <translation>Bevel width</translation>
+    </message>
+    <message>
+        <source>法兰内径形式</source>
+        <translation>Bore series</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>A 或 B</source>
+        <translation>A or B</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>净面积M2</source>
+        <translation>Net area m²</translation>
+    </message>
+    <message>
+        <source>净重量Kg</source>
+        <translation>Net wt. kg</translation>
+    </message>
+    <message>
+        <source>净面积</source>
+        <translation>Net area</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>净面积为法兰用整块板下料面积。净重及为法兰去掉内径和螺栓孔的重量。</source>
+        <translation>The net area is that of the whole plate the flange is cut from. The net weight is the flange&apos;s without its bore and bolt holes.</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <comment>label</comment>
+        <translation>DN mm</translation>
+    </message>
+</context>
+<context>
+    <name>WeldNeckFlangeWindow</name>
+    <message>
+        <source>带颈对焊钢制管法兰</source>
+        <translation>Weld-neck steel pipe flange</translation>
+    </message>
+    <message>
+        <source>公称压力MPa</source>
+        <translation>Pressure MPa</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>法兰焊端外径</source>
+        <translation>Weld end OD</translation>
+    </message>
+    <message>
+        <source>法兰焊端外径形式</source>
+        <translation>Weld end OD series</translation>
+    </message>
+    <message>
+        <source>A 或 B</source>
+        <translation>A or B</translation>
+    </message>
+    <message>
+        <source>公称通径mm</source>
+        <translation>DN mm</translation>
+    </message>
+    <message>
+        <source>公称通径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>焊端外径</source>
+        <translation>Weld end outside diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓螺纹</source>
+        <translation>Bolt thread</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+    <message>
+        <source>颈部大端直径</source>
+        <translation>Hub diameter at the base</translation>
+    </message>
+    <message>
+        <source>焊端壁厚</source>
+        <translation>Weld end wall thickness</translation>
+    </message>
+    <message>
+        <source>焊端直段高度</source>
+        <translation>Straight weld end length</translation>
+    </message>
+    <message>
+        <source>过渡圆角半径</source>
+        <translation>Transition fillet radius</translation>
+    </message>
+    <message>
+        <source>净重量Kg=</source>
+        <translation>Net weight kg=</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>法兰总高度</source>
+        <translation>Overall flange height</translation>
+    </message>
 </context>
 <context>
     <name>WindowsApplication</name>
     <message>
         <source>quorvit: --window “%1” 不是窗口；窗口有：%2</source>
         <translation>quorvit: --window “%1” is not a window; windows: %2</translation>
+    </message>
+</context>
+<context>
+    <name>describe</name>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 </TS>
