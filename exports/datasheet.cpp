@@ -7,7 +7,9 @@
 #include "exports/sheettable.h"
 
 #include "catalogue/flangeinput.h"
+#include "takeoff/writeall.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -82,8 +84,11 @@ double paintDataSheet(QPainter &painter, const QRectF &page, double mm, const Fl
 
 QString writeDataSheetPdf(const FlangeRecord &record, const QString &path)
 {
-    return writeFileAtomically(path, [&](QIODevice &device) {
-        QPdfWriter pdf(&device);
+    return writeOutputFile(path, [&](QIODevice &device) {
+        // Made in memory first: the PDF writer does not say when a write fails.
+        QBuffer made;
+        made.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&made);
         pdf.setResolution(600);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Portrait);
@@ -96,6 +101,6 @@ QString writeDataSheetPdf(const FlangeRecord &record, const QString &path)
         const double mm = pdf.resolution() / 25.4;
         paintDataSheet(painter, QRectF(0, 0, 210 * mm, 297 * mm), mm, record);
         painter.end();
-        return QString();
+        return writeAll(device, made.data());
     });
 }

@@ -3,6 +3,7 @@
 #include "exports/atomicfile.h"
 #include "exports/drawingpainter.h"
 #include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -15,7 +16,7 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
     // size in mm from dots and resolution, and the viewBox gives one user unit a millimetre.
     const QSize mm(int(std::ceil(drawing.extents.width())),
                    int(std::ceil(drawing.extents.height())));
-    return writeFileAtomically(path, [&](QIODevice &device) {
+    return writeOutputFile(path, [&](QIODevice &device) {
         // Made in memory first: the generator escapes markup but writes any character, and
         // what XML forbids is replaced before the file is written.
         QBuffer made;
@@ -32,8 +33,6 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
         paintDrawing(painter, drawing, {{0, 0}, 1.0, 1.0});
         painter.end();
         const QByteArray bytes = writableText(QString::fromUtf8(made.data())).toUtf8();
-        if (device.write(bytes) != bytes.size())
-            return device.errorString();
-        return QString();
+        return writeAll(device, bytes);
     });
 }
