@@ -18,7 +18,7 @@ std::optional<ExportFormat> chosenFormat(const QString &formatText, const QStrin
 }
 
 // A DXF is written on Qt Core; SVG and PDF are painted by the windows module, which made the
-// application (drawingNeedsGui).
+// application (drawingNeeds).
 QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file)
 {
     if (!exportNeedsGui(format))
@@ -29,36 +29,16 @@ QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QStr
     return gui->exportFlange(record, format, file);
 }
 
-} // namespace
-
-bool drawingNeedsGui(const QStringList &arguments)
+// A DXF is written on Qt Core; SVG and PDF are painted, on a QGuiApplication.
+CommandNeeds drawingNeeds(const CommandArguments &arguments)
 {
-    // A look ahead of the parser, before any application exists: only a DXF goes without.
-    QString format, file;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        const QString next = arguments.value(i + 1);
-        if (a == QLatin1String("--format"))
-            format = next;
-        else if (a.startsWith(QLatin1String("--format=")))
-            format = a.mid(9);
-        else if (a == QLatin1String("-o") || a == QLatin1String("--output"))
-            file = next;
-        else if (a.startsWith(QLatin1String("--output=")))
-            file = a.mid(9);
-    }
-    const std::optional<ExportFormat> chosen = chosenFormat(format, file);
-    return chosen && exportNeedsGui(*chosen);
+    const std::optional<ExportFormat> chosen = chosenFormat(
+        arguments.value(QStringLiteral("format")), arguments.value(QStringLiteral("output")));
+    return chosen && exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Core;
 }
 
-int runDrawing(CommandArguments &arguments)
+int runDrawing(const CommandArguments &arguments)
 {
-    arguments.addOption(QStringLiteral("series"), QStringLiteral("A|B"));
-    arguments.addOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                        QStringLiteral("FILE"));
-    arguments.addOption(QStringLiteral("format"), QStringLiteral("dxf|svg|pdf"));
-    if (!arguments.parse(3, 3))
-        return ExitSuccess;
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
     const int dn = dnArgument(given[2]);
@@ -79,4 +59,25 @@ int runDrawing(CommandArguments &arguments)
     if (const QString why = writeDrawing(record, *format, file); !why.isEmpty())
         failRejected({why});
     return ExitSuccess;
+}
+
+} // namespace
+
+Command drawingCommand()
+{
+    return {QStringLiteral("drawing"),
+            QStringLiteral("a true-scale drawing (DXF, SVG) or an A4 data sheet (PDF) of one flange"),
+            {kindPositional(), pressurePositional(), dnPositional()},
+            {seriesOptionEntry(),
+             {{QStringLiteral("o"), QStringLiteral("output")},
+              QStringLiteral("FILE"),
+              QStringLiteral("the file to write; an earlier file is replaced only by a complete one"),
+              true},
+             {{QStringLiteral("format")},
+              QStringLiteral("dxf|svg|pdf"),
+              QStringLiteral("dxf (CAD, millimetres), svg (true scale) or pdf (data sheet); from "
+                             "the\nfile's extension when left out")}},
+            {},
+            runDrawing,
+            drawingNeeds};
 }
