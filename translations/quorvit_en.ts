@@ -570,6 +570,48 @@
     </message>
 </context>
 <context>
+    <name>TakeoffDelegate</name>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>公称压力（MPa）</source>
+        <translation>Nominal pressure (MPa)</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>片</source>
+        <translation>pieces</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+</context>
+<context>
+    <name>TakeoffTableModel</name>
+    <message>
+        <source>修改%1</source>
+        <translation>Change %1</translation>
+    </message>
+    <message>
+        <source>删除行</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
     <name>TakeoffWindow</name>
     <message numerus="yes">
         <source>打开清单将替换表中现有的 %n 行，其中的改动尚未导出（替换后可按 Ctrl+Z 恢复）。</source>
@@ -581,6 +623,147 @@
     <message>
         <source>替换</source>
         <translation>Replace</translation>
+    </message>
+    <message>
+        <source>批量计算</source>
+        <translation>Take-off</translation>
+    </message>
+    <message>
+        <source>打开…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>打开清单文件（类型、公称压力、系列、公称直径、数量）</source>
+        <translation>Open a list file (kind, nominal pressure, series, nominal diameter, quantity)</translation>
+    </message>
+    <message>
+        <source>导出…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>导出为 CSV 或 Excel 文件</source>
+        <translation>Export as a CSV or Excel file</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>打印材料表（Ctrl+P）</source>
+        <translation>Print the bill of materials (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>添加行</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>在当前行下添加一行（Insert）</source>
+        <translation>Add a row below the current one (Insert)</translation>
+    </message>
+    <message>
+        <source>删除行</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>删除选中的行（Delete）</source>
+        <translation>Delete the selected rows (Delete)</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>撤销（Ctrl+Z）</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>重做（Ctrl+Y）</source>
+        <translation>Redo (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>返回主菜单</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>批量计算清单</source>
+        <translation>Take-off list</translation>
+    </message>
+    <message>
+        <source>双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行</source>
+        <translation>Double-click a cell to edit it; Ctrl+V pastes rows copied in Excel</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>法兰数量、总重和各规格螺栓数量</source>
+        <translation>Number of flanges, total weight and the bolts of each size</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>打开清单</source>
+        <translation>Open a list</translation>
+    </message>
+    <message>
+        <source>清单文件 (*.csv *.txt *.tsv)</source>
+        <translation>List files (*.csv *.txt *.tsv)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>文件未能保存：%1</source>
+        <translation>The file was not saved: %1</translation>
+    </message>
+    <message>
+        <source>法兰材料表</source>
+        <translation>Flange bill of materials</translation>
+    </message>
+    <message>
+        <source>合计：法兰 %1 片，总重 %2 kg</source>
+        <translation>Totals: %1 flanges, %2 kg</translation>
+    </message>
+    <message>
+        <source>；螺栓：%1</source>
+        <translation>; bolts: %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <comment>between two bolt counts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>；%1 行有误，未计入</source>
+        <translation>; %1 lines with errors, not counted</translation>
     </message>
 </context>
 <context>

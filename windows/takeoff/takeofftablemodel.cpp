@@ -122,8 +122,7 @@ bool TakeoffTableModel::setData(const QModelIndex &index, const QVariant &value,
     fields[index.column()] = text;
     m_undo.push(new ReplaceLines(
         this, index.row(), 1, {fields},
-        QStringLiteral("修改%1").arg(
-            headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
+        tr("修改%1").arg(headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
     return true;
 }
 
@@ -136,12 +135,12 @@ void TakeoffTableModel::insertLines(int row, const QList<QStringList> &lines, co
 void TakeoffTableModel::removeLines(int row, int count)
 {
     if (count > 0)
-        m_undo.push(new ReplaceLines(this, row, count, {}, QStringLiteral("删除行")));
+        m_undo.push(new ReplaceLines(this, row, count, {}, tr("删除行")));
 }
 
 void TakeoffTableModel::replaceAll(const QList<QStringList> &lines)
 {
-    m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, QStringLiteral("打开")));
+    m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, tr("打开")));
 }
 
 QStringList TakeoffTableModel::lineTexts(int row) const
