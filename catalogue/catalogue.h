@@ -17,8 +17,10 @@
 
 // "PL", "SO", "WN".
 QString kindCode(FlangeKind kind);
-// "板式平焊", "带颈平焊", "带颈对焊".
+// "板式平焊", "带颈平焊", "带颈对焊": also a spelling of the kind in a list or an argument.
 QString kindChineseName(FlangeKind kind);
+// The kind's name in the language installed: "板式平焊", or "Plate slip-on" in English.
+QString kindName(FlangeKind kind);
 // The pressures of the kind's first list, in MPa, as the list shows them ("0.25", "1.0").
 QStringList pressureTexts(FlangeKind kind);
 // The DNs listed at a pressure (list index), ascending; empty for an index out of range.

@@ -1,5 +1,6 @@
 #include "catalogue/flangeinput.h"
 
+#include "core/slipon/sliponquery.h"
 #include "core/values/numberreading.h"
 #include "core/values/valuetext.h"
 
@@ -250,10 +251,11 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 {
     // The windows say it when no pressure is chosen; the weld-neck window says nothing.
-    const QString message = kind == FlangeKind::Plate ? QStringLiteral("压力不对，从新输入！")
-                            : kind == FlangeKind::SlipOn
-                                ? QStringLiteral("公称压力不对，请从新输入！")
-                                : QString();
+    const QString message =
+        kind == FlangeKind::Plate
+            ? QCoreApplication::translate("QueryMessage", "压力不对，从新输入！")
+        : kind == FlangeKind::SlipOn ? slipOnPressureMessage()
+                                     : QString();
     return {message,
             QStringLiteral("pressure %1 is not listed for %2; listed: %3")
                 .arg(pressure, kindCode(kind), pressureTexts(kind).join(QStringLiteral(", "))),
@@ -263,10 +265,12 @@ LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 
 LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
-    const QString message = kind == FlangeKind::Plate ? QStringLiteral("请从新输入公称直径！")
-                            : kind == FlangeKind::SlipOn
-                                ? QStringLiteral("公称直径不对，请从新输入！")
-                                : QStringLiteral("请确认公称通径！");
+    const QString message =
+        kind == FlangeKind::Plate
+            ? QCoreApplication::translate("QueryMessage", "请从新输入公称直径！")
+        : kind == FlangeKind::SlipOn
+            ? slipOnDiameterMessage()
+            : QCoreApplication::translate("QueryMessage", "请确认公称通径！");
     const QStringList arguments = {QString::number(dn), kindCode(kind),
                                    pressureTexts(kind).value(pressure),
                                    joined(listedDiameters(kind, pressure))};

@@ -6,6 +6,7 @@
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace
@@ -26,13 +27,13 @@ PlateWorkingValues lookUpRow(QueryRun &run, PressureIndex pressure)
     using namespace PlateBox;
     PlateWorkingValues values;
     if (pressure < 0 || pressure >= PlatePressureCount) {
-        run.message(QStringLiteral("压力不对，从新输入！"));
+        run.message(QCoreApplication::translate("QueryMessage", "压力不对，从新输入！"));
         return values;
     }
     const auto dn = readNominalDiameter(run.text(Dn));
     const PlateFlangeRow *row = dn ? findPlateFlangeRow(pressure, *dn) : nullptr;
     if (!row) {
-        run.message(QStringLiteral("请从新输入公称直径！"));
+        run.message(QCoreApplication::translate("QueryMessage", "请从新输入公称直径！"));
         return values;
     }
     run.write(BevelWidth, plainNumberText(row->bevelWidth));

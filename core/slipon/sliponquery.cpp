@@ -6,6 +6,7 @@
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
 
+#include <QCoreApplication>
 
 namespace
 {
@@ -28,6 +29,16 @@ QStringList slipOnPressureTexts()
     return {"0.6", "1.0", "1.6", "2.5", "4.0"};
 }
 
+QString slipOnDiameterMessage()
+{
+    return QCoreApplication::translate("QueryMessage", "公称直径不对，请从新输入！");
+}
+
+QString slipOnPressureMessage()
+{
+    return QCoreApplication::translate("QueryMessage", "公称压力不对，请从新输入！");
+}
+
 void runSlipOnQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series)
 {
     using namespace SlipOnBox;
@@ -48,10 +59,10 @@ void runSlipOnQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSer
                 run.write(BevelWidth, plainNumberText(*row->bevelWidth));
             values = valuesOf(*row);
         } else {
-            run.message(SlipOnDiameterMessage);
+            run.message(slipOnDiameterMessage());
         }
     } else {
-        run.message(SlipOnPressureMessage);
+        run.message(slipOnPressureMessage());
     }
 
     WorkingValue plateArea, hubArea;

@@ -30,8 +30,9 @@ constexpr int NetWeight = 14;
 // The pressures of the slip-on window's first list (MPa), in list order.
 QStringList slipOnPressureTexts();
 
-inline const QString SlipOnDiameterMessage = QStringLiteral("公称直径不对，请从新输入！");
-inline const QString SlipOnPressureMessage = QStringLiteral("公称压力不对，请从新输入！");
+// Its messages, in the language installed: "公称直径不对，请从新输入！", "公称压力不对，请从新输入！".
+QString slipOnDiameterMessage();
+QString slipOnPressureMessage();
 
 // One press of "查找" on the hubbed slip-on flange window: the DN from Text1, the row of the
 // table written onto the drawing, the series values, the bolt-hole callout, then the plate

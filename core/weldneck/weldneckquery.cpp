@@ -6,6 +6,7 @@
 #include "core/values/workingvalue.h"
 #include "core/weldneck/weldneckflangeresults.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 using namespace WeldNeckBox;
@@ -40,7 +41,7 @@ void runWeldNeckQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeS
             hubA = row->hubDiameterA;
             hubB = row->hubDiameterB;
         } else {
-            run.message(QStringLiteral("请确认公称通径！"));
+            run.message(QCoreApplication::translate("QueryMessage", "请确认公称通径！"));
         }
     }
 
@@ -62,7 +63,7 @@ void runWeldNeckQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeS
                 run.number(OverallHeight)));
         }
     } else {
-        run.message(QStringLiteral("请确定焊端外径！"));
+        run.message(QCoreApplication::translate("QueryMessage", "请确定焊端外径！"));
     }
 
     run.write(BoltHoles, boltHoleCallout(holeCount, holeDiameter));

@@ -261,11 +261,11 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("pipeAfter");
         QTest::newRow("fresh window, nothing selected")
-            << -1 << -1 << "" << SlipOnPressureMessage << " ";
-        QTest::newRow("no pressure, series A") << -1 << 0 << "100" << SlipOnPressureMessage << "";
-        QTest::newRow("PN 0.6 refuses DN 350") << 0 << 0 << "350" << SlipOnDiameterMessage << "";
+            << -1 << -1 << "" << slipOnPressureMessage() << " ";
+        QTest::newRow("no pressure, series A") << -1 << 0 << "100" << slipOnPressureMessage() << "";
+        QTest::newRow("PN 0.6 refuses DN 350") << 0 << 0 << "350" << slipOnDiameterMessage() << "";
         QTest::newRow("12.5 is DN 12, not listed")
-            << 1 << 1 << "12.5" << SlipOnDiameterMessage << "";
+            << 1 << 1 << "12.5" << slipOnDiameterMessage() << "";
     }
     void messages()
     {
@@ -345,7 +345,7 @@ private slots:
         typeInto(box(11), "30");
         typeInto(box(1), "350"); // not listed at PN 0.6: no row overwrites the boxes
         press("Command1");
-        QCOMPARE(catcher.texts(), QStringList{SlipOnDiameterMessage});
+        QCOMPARE(catcher.texts(), QStringList{slipOnDiameterMessage()});
         // 7.85 × 20 × 3.1415 × 190² / 4e6 = 4.451
         QCOMPARE(box(12)->text(), "0.03");
         QCOMPARE(box(14)->text(), "4.45");

@@ -47,20 +47,20 @@ QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
         return QStyledItemDelegate::createEditor(parent, option, index);
     switch (*column) {
     case TakeoffTableModel::Kind: {
-        QComboBox *box = choice(parent, QStringLiteral("类型"));
+        QComboBox *box = choice(parent, tr("类型"));
         for (FlangeKind kind : AllFlangeKinds)
-            box->addItem(QStringLiteral("%1 %2").arg(kindChineseName(kind), kindCode(kind)),
+            box->addItem(QStringLiteral("%1 %2").arg(kindName(kind), kindCode(kind)),
                          kindCode(kind));
         return box;
     }
     case TakeoffTableModel::Pressure: {
-        QComboBox *box = choice(parent, QStringLiteral("公称压力（MPa）"));
+        QComboBox *box = choice(parent, tr("公称压力（MPa）"));
         for (const QString &text : pressureTexts(lineKind(index)))
             box->addItem(text, text);
         return box;
     }
     case TakeoffTableModel::Series: {
-        QComboBox *box = choice(parent, QStringLiteral("系列"));
+        QComboBox *box = choice(parent, tr("系列"));
         for (PipeSeries series : AllPipeSeries)
             box->addItem(seriesText(series), seriesText(series));
         return box;
@@ -68,12 +68,12 @@ QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     case TakeoffTableModel::Quantity: {
         auto *spin = new QSpinBox(parent);
         spin->setRange(1, int(MaxTakeoffQuantity));
-        describe(spin, QStringLiteral("数量"), QStringLiteral("片"));
+        describe(spin, tr("数量"), tr("片"));
         return spin;
     }
     default: {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        describe(editor, QStringLiteral("公称直径"), QStringLiteral("DN"));
+        describe(editor, tr("公称直径"), QStringLiteral("DN"));
         return editor;
     }
     }

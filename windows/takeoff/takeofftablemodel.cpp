@@ -186,8 +186,7 @@ bool TakeoffTableModel::setData(const QModelIndex &index, const QVariant &value,
     *cell = text;
     m_undo.push(new ReplaceLines(
         this, index.row(), 1, {edited}, m_carried,
-        QStringLiteral("修改%1").arg(
-            headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
+        tr("修改%1").arg(headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
     return true;
 }
 
@@ -217,12 +216,12 @@ void TakeoffTableModel::insertLines(int row, const QList<ListLine> &lines,
 void TakeoffTableModel::removeLines(int row, int count)
 {
     if (count > 0)
-        m_undo.push(new ReplaceLines(this, row, count, {}, m_carried, QStringLiteral("删除行")));
+        m_undo.push(new ReplaceLines(this, row, count, {}, m_carried, tr("删除行")));
 }
 
 void TakeoffTableModel::replaceAll(const QList<ListLine> &lines, const CarriedColumns &carried)
 {
-    m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, carried, QStringLiteral("打开")));
+    m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, carried, tr("打开")));
 }
 
 QStringList TakeoffTableModel::lineTexts(int row) const

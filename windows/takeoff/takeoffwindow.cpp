@@ -83,8 +83,8 @@ TakeoffWindow::TakeoffWindow()
     : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
       m_totals(new QLabel(this))
 {
-    designWindow(this, {QStringLiteral("FormTakeoff"), QStringLiteral("批量计算"), 13500, 8400,
-                        std::nullopt, std::nullopt});
+    designWindow(this, {QStringLiteral("FormTakeoff"), tr("批量计算"), 13500, 8400, std::nullopt,
+                        std::nullopt});
     // Unlike the designed windows, a table grows with its window; its width follows the columns
     // (fitWidth) until the user gives it one.
     setMinimumSize(0, 0);
@@ -93,28 +93,23 @@ TakeoffWindow::TakeoffWindow()
     m_fittedWidth = width();
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *open =
-        toolButton(this, buttons, QStringLiteral("openButton"), QStringLiteral("打开…"),
-                   QStringLiteral("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
-    QPushButton *save =
-        toolButton(this, buttons, QStringLiteral("exportButton"), QStringLiteral("导出…"),
-                   QStringLiteral("导出为 CSV 或 Excel 文件"));
-    QPushButton *print =
-        toolButton(this, buttons, QStringLiteral("printButton"), QStringLiteral("打印…"),
-                   QStringLiteral("打印材料表（Ctrl+P）"));
-    QPushButton *add =
-        toolButton(this, buttons, QStringLiteral("addButton"), QStringLiteral("添加行"),
-                   QStringLiteral("在当前行下添加一行（Insert）"));
-    QPushButton *remove =
-        toolButton(this, buttons, QStringLiteral("removeButton"), QStringLiteral("删除行"),
-                   QStringLiteral("删除选中的行（Delete）"));
-    QPushButton *undo = toolButton(this, buttons, QStringLiteral("undoButton"),
-                                   QStringLiteral("撤销"), QStringLiteral("撤销（Ctrl+Z）"));
-    QPushButton *redo = toolButton(this, buttons, QStringLiteral("redoButton"),
-                                   QStringLiteral("重做"), QStringLiteral("重做（Ctrl+Y）"));
+    QPushButton *open = toolButton(this, buttons, QStringLiteral("openButton"), tr("打开…"),
+                                   tr("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
+    QPushButton *save = toolButton(this, buttons, QStringLiteral("exportButton"), tr("导出…"),
+                                   tr("导出为 CSV 或 Excel 文件"));
+    QPushButton *print = toolButton(this, buttons, QStringLiteral("printButton"), tr("打印…"),
+                                    tr("打印材料表（Ctrl+P）"));
+    QPushButton *add = toolButton(this, buttons, QStringLiteral("addButton"), tr("添加行"),
+                                  tr("在当前行下添加一行（Insert）"));
+    QPushButton *remove = toolButton(this, buttons, QStringLiteral("removeButton"), tr("删除行"),
+                                     tr("删除选中的行（Delete）"));
+    QPushButton *undo =
+        toolButton(this, buttons, QStringLiteral("undoButton"), tr("撤销"), tr("撤销（Ctrl+Z）"));
+    QPushButton *redo =
+        toolButton(this, buttons, QStringLiteral("redoButton"), tr("重做"), tr("重做（Ctrl+Y）"));
     buttons->addStretch();
-    QPushButton *back = toolButton(this, buttons, QStringLiteral("backButton"),
-                                   QStringLiteral("返回"), QStringLiteral("返回主菜单"));
+    QPushButton *back =
+        toolButton(this, buttons, QStringLiteral("backButton"), tr("返回"), tr("返回主菜单"));
 
     m_table->setObjectName(QStringLiteral("lines"));
     m_table->setModel(m_model);
@@ -124,13 +119,12 @@ TakeoffWindow::TakeoffWindow()
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     // Every column as wide as its contents; a wider window leaves its room beside the table.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    describe(m_table, QStringLiteral("批量计算清单"),
-             QStringLiteral("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
+    describe(m_table, tr("批量计算清单"), tr("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
 
     m_totals->setObjectName(QStringLiteral("totals"));
     m_totals->setWordWrap(true);
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    describe(m_totals, QStringLiteral("合计"), QStringLiteral("法兰数量、总重和各规格螺栓数量"));
+    describe(m_totals, tr("合计"), tr("法兰数量、总重和各规格螺栓数量"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -181,7 +175,7 @@ TakeoffWindow::TakeoffWindow()
     QAction *printAction =
         keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::WindowShortcut);
     printAction->setObjectName(QStringLiteral("actionPrint"));
-    printAction->setText(QStringLiteral("打印…"));
+    printAction->setText(tr("打印…"));
     connect(printAction, &QAction::triggered, this, &TakeoffWindow::print);
 
     showTotals();
@@ -202,7 +196,7 @@ void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines,
 void TakeoffWindow::paste()
 {
     const TakeoffListLines pasted = takeoffLinesOfText(QApplication::clipboard()->text());
-    insertBelowCurrent(pasted.lines, pasted.carried, QStringLiteral("粘贴"));
+    insertBelowCurrent(pasted.lines, pasted.carried, tr("粘贴"));
 }
 
 void TakeoffWindow::addLine()
@@ -219,7 +213,7 @@ void TakeoffWindow::addLine()
                                   QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
                                   QStringLiteral("1")};
     }
-    insertBelowCurrent({line}, m_model->carried(), QStringLiteral("添加行"));
+    insertBelowCurrent({line}, m_model->carried(), tr("添加行"));
 }
 
 void TakeoffWindow::removeSelectedLines()
@@ -232,7 +226,7 @@ void TakeoffWindow::removeSelectedLines()
         rows.append(m_table->currentIndex().row());
     std::sort(rows.begin(), rows.end());
     // Runs of neighbouring rows, last first, so the rows above keep their numbers; one undo step.
-    m_model->undoStack()->beginMacro(QStringLiteral("删除行"));
+    m_model->undoStack()->beginMacro(tr("删除行"));
     for (qsizetype end = rows.size(); end > 0;) {
         qsizetype start = end - 1;
         while (start > 0 && rows[start - 1] == rows[start] - 1)
@@ -253,12 +247,11 @@ void TakeoffWindow::open()
                          nullptr, rows),
                       tr("替换")))
         return;
-    QFileDialog dialog(this, QStringLiteral("打开清单"));
+    QFileDialog dialog(this, tr("打开清单"));
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("清单文件 (*.csv *.txt *.tsv *.xlsx)"), QStringLiteral("所有文件 (*)")});
+    dialog.setNameFilters({tr("清单文件 (*.csv *.txt *.tsv *.xlsx)"), tr("所有文件 (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
@@ -285,9 +278,9 @@ void TakeoffWindow::open()
 
 void TakeoffWindow::exportLines()
 {
-    const QString csv = QStringLiteral("CSV 文件 (*.csv)");
-    const QString xlsx = QStringLiteral("Excel 工作簿 (*.xlsx)");
-    QFileDialog dialog(this, QStringLiteral("导出"));
+    const QString csv = tr("CSV 文件 (*.csv)");
+    const QString xlsx = tr("Excel 工作簿 (*.xlsx)");
+    QFileDialog dialog(this, tr("导出"));
     dialog.setObjectName(QStringLiteral("exportDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -322,7 +315,7 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
         return error;
     });
     if (!why.isEmpty()) {
-        showMessage(this, QStringLiteral("文件未能保存：%1").arg(why));
+        showMessage(this, tr("文件未能保存：%1").arg(why));
         return false;
     }
     m_model->undoStack()->setClean();
@@ -341,7 +334,7 @@ void TakeoffWindow::print()
         return;
     }
     SheetTable table;
-    table.title = QStringLiteral("法兰材料表");
+    table.title = tr("法兰材料表");
     const QList<TakeoffColumn> columns = takeoffColumns(m_model->carried());
     for (const TakeoffColumn &column : columns) {
         table.header.append(takeoffColumnTitle(column));
@@ -381,7 +374,7 @@ void TakeoffWindow::showTotals()
         m_totals->setText(tr("合计超出可以准确给出的范围（%1）").arg(exceeded));
         return;
     }
-    QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
+    QString text = tr("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
     const QMap<QString, qint64> bolts = totals.bolts();
@@ -389,9 +382,9 @@ void TakeoffWindow::showTotals()
     for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
         boltTexts.append(QStringLiteral("%1 × %2").arg(it.key()).arg(it.value()));
     if (!boltTexts.isEmpty())
-        text += QStringLiteral("；螺栓：") + boltTexts.join(QStringLiteral("，"));
+        text += tr("；螺栓：%1").arg(boltTexts.join(tr("，", "between two bolt counts")));
     if (totals.failedLines() > 0)
-        text += QStringLiteral("；%1 行有误，未计入").arg(totals.failedLines());
+        text += tr("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
 }
 
