@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
+#include "exports/titleblock.h"
 
 #include <QString>
 #include <cstddef>
@@ -23,7 +24,8 @@ struct GuiModule {
     // before it is built.
     QCoreApplication *(*makePaintingApplication)(int &argc, char **argv);
     // exportFlange (exports/flangeexport.h), for SVG and PDF.
-    QString (*exportFlange)(const FlangeRecord &record, ExportFormat format, const QString &path);
+    QString (*exportFlange)(const FlangeRecord &record, ExportFormat format, const QString &path,
+                            const TitleEntries &entries);
 };
 
 // The module's one exported symbol.

@@ -4,15 +4,16 @@
 #include "exports/formatlibraries.h"
 #include "exports/svgwriter.h"
 
-QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path)
+QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path,
+                     const TitleEntries &entries)
 {
     switch (format) {
     case ExportFormat::Dxf:
-        return writeDxfFile(buildCadDrawing(record), path);
+        return writeDxfFile(buildFlangeSheet(record, entries), path);
     case ExportFormat::Svg:
-        return writeSvg(buildCadDrawing(record), path);
+        return writeSvg(buildFlangeSheet(record, entries), path);
     case ExportFormat::Pdf:
-        return writeDataSheetPdf(record, path);
+        return writeDataSheetPdf(record, entries, path);
     }
     return QStringLiteral("unknown export format");
 }

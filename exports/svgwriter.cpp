@@ -2,6 +2,7 @@
 
 #include "exports/atomicfile.h"
 #include "exports/drawingpainter.h"
+#include "exports/drawingsheet.h"
 
 #include <QPainter>
 #include <QSvgGenerator>
@@ -9,10 +10,11 @@
 
 QString writeSvg(const FlangeDrawing &drawing, const QString &path)
 {
-    // Whole millimetres, at 254 dots per inch (ten dots a millimetre): the generator writes the
-    // size in mm from dots and resolution, and the viewBox gives one user unit a millimetre.
-    const QSize mm(int(std::ceil(drawing.extents.width())),
-                   int(std::ceil(drawing.extents.height())));
+    // The sheet at its paper size, at 254 dots per inch (ten dots a millimetre): the generator
+    // writes the size in mm from dots and resolution, and the viewBox gives one user unit a
+    // millimetre of paper.
+    const QSize mm(int(std::ceil(drawing.paper.sizeMm.width())),
+                   int(std::ceil(drawing.paper.sizeMm.height())));
     return writeFileAtomically(path, [&](QIODevice &device) {
         QSvgGenerator svg;
         svg.setOutputDevice(&device);
@@ -20,11 +22,12 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
         svg.setSize(mm * 10);
         svg.setViewBox(QRectF(QPointF(0, 0), mm));
         svg.setTitle(drawing.title);
-        svg.setDescription(QStringLiteral("Quorvit, scale 1:1, millimetres"));
+        svg.setDescription(QStringLiteral("Quorvit, %1 %2, millimetres")
+                               .arg(drawing.paper.name, scaleText(drawing.paper.scale)));
         QPainter painter;
         if (!painter.begin(&svg))
             return QStringLiteral("the SVG generator did not start");
-        paintDrawing(painter, drawing, {{0, 0}, 1.0, 1.0});
+        paintDrawing(painter, drawing, {{0, 0}, 1.0 / drawing.paper.scale, 1.0});
         painter.end();
         return QString();
     });

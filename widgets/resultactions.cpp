@@ -5,6 +5,7 @@
 #include "catalogue/flangeinput.h"
 #include "exports/copytext.h"
 #include "exports/datasheet.h"
+#include "exports/flangedrawing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -175,10 +176,11 @@ void ResultActions::print()
         return;
     PrintDocument document;
     document.title = rowTitle(*row.record);
-    document.paintPage = [record = *row.record](QPainter &painter, const QRectF &page,
-                                                double unitsPerMm, int) {
-        paintDataSheet(painter, page, unitsPerMm, record);
-        return false; // one sheet
+    const FlangeDrawing sheet = buildFlangeSheet(*row.record);
+    document.layout = dataSheetLayout(sheet);
+    document.paintPage = [record = *row.record, sheet](QPainter &painter, const QRectF &page,
+                                                       double unitsPerMm, int index) {
+        return paintDataSheetPage(painter, page, unitsPerMm, record, sheet, index);
     };
     preview(m_window, document);
 }
