@@ -8,6 +8,9 @@ ensure_test_locale
 
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Every library the build links comes from a package the set-up installs (a fresh machine has
+# only those), so a missing one is named here rather than found on a newcomer's machine.
+scripts/check-build-packages.sh build-test
 cmake --build build-test -j"$(nproc)"
 scripts/test-install.sh build-test
 scripts/test-sanitizers.sh

@@ -1,12 +1,16 @@
 #include "catalogue/flangeinput.h"
 
 #include "core/values/numberreading.h"
+#include "core/values/valuetext.h"
 
 #include <QRegularExpression>
 #include <cmath>
 
 namespace
 {
+
+// Longer texts are no value of any kind; the limit keeps the regular expressions cheap.
+constexpr qsizetype LongestValue = 40;
 
 // Pressures are compared in hundredths of a MPa, the finest step any list has.
 std::optional<long long> hundredths(double mpa)
@@ -26,28 +30,102 @@ QString joined(const QList<int> &numbers)
     return texts.join(QStringLiteral(", "));
 }
 
-} // namespace
-
-std::optional<FlangeKind> readFlangeKind(QStringView text)
+// A match of a whole text no longer than any value is.
+bool matches(const QRegularExpression &form, const QString &text, QRegularExpressionMatch *match)
 {
-    const QString t = text.trimmed().toString();
-    for (FlangeKind kind : AllFlangeKinds) {
-        if (t.compare(kindCode(kind), Qt::CaseInsensitive) == 0 || t == kindChineseName(kind))
-            return kind;
-    }
-    return std::nullopt;
+    if (text.size() > LongestValue)
+        return false;
+    *match = form.match(text);
+    return match->hasMatch();
 }
 
-std::optional<double> readPressureMpa(QStringView text)
+QRegularExpression wholeForm(const char *pattern)
 {
-    static const QRegularExpression form(QStringLiteral("^(PN)?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QString t = text.trimmed().toString();
-    const QRegularExpressionMatch match = form.match(t);
-    if (!match.hasMatch() || t.size() > 40)
+    return QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(pattern)),
+                              QRegularExpression::CaseInsensitiveOption);
+}
+
+} // namespace
+
+QString quotedInput(QStringView text)
+{
+    constexpr qsizetype Longest = 40;
+    return QLatin1Char('"') +
+           (text.size() > Longest ? text.left(Longest).toString() + QStringLiteral("...")
+                                  : text.toString()) +
+           QLatin1Char('"');
+}
+
+ValueReading<FlangeKind> readFlangeKind(QStringView text)
+{
+    static const QRegularExpression code =
+        wholeForm("(PL|SO|WN)(?:[-/ ]*(?:RF|FF|MFM|TG|RJ)|[-/ ]+(?:FM|M|T|G))?");
+    static const QRegularExpression chinese =
+        wholeForm("(板式平焊|带颈平焊|带颈对焊|对焊|平焊) *(?:钢制管)?(?:法兰)?");
+    const QString plain = plainTypedText(text);
+    QRegularExpressionMatch match;
+    if (matches(code, plain, &match) || matches(chinese, plain, &match)) {
+        const QString name = match.captured(1);
+        if (name == QStringLiteral("对焊"))
+            return ValueReading<FlangeKind>::of(FlangeKind::WeldNeck);
+        if (name == QStringLiteral("平焊"))
+            return ValueReading<FlangeKind>::refused(
+                QStringLiteral("%1 could be 板式平焊 (PL) or 带颈平焊 (SO): write PL or SO")
+                    .arg(quotedInput(text)));
+        for (FlangeKind kind : AllFlangeKinds) {
+            if (name.compare(kindCode(kind), Qt::CaseInsensitive) == 0 ||
+                name == kindChineseName(kind))
+                return ValueReading<FlangeKind>::of(kind);
+        }
+    }
+    return ValueReading<FlangeKind>::notReadable(
+        QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, 带颈对焊)")
+            .arg(quotedInput(text)));
+}
+
+std::optional<PressureSpelling> readPressureSpelling(QStringView text)
+{
+    static const QRegularExpression form =
+        wholeForm("(PN)? *([0-9]+(?:\\.[0-9]*)?|\\.[0-9]+) *(MPa|bar)?");
+    QRegularExpressionMatch match;
+    if (!matches(form, plainTypedText(text), &match))
         return std::nullopt;
-    const double value = readNumber(match.captured(2));
-    return match.capturedLength(1) > 0 ? value / 10 : value;
+    const double number = readNumber(match.captured(2));
+    const QString unit = match.captured(3).toLower();
+    if (unit == QLatin1String("bar"))
+        return PressureSpelling{number / 10, std::nullopt};
+    if (unit.isEmpty() && match.capturedLength(1) > 0)
+        return PressureSpelling{number, number / 10};
+    return PressureSpelling{number, std::nullopt};
+}
+
+ValueReading<PressureRating> readPressure(FlangeKind kind, QStringView text)
+{
+    const std::optional<PressureSpelling> spelling = readPressureSpelling(text);
+    if (!spelling)
+        return ValueReading<PressureRating>::notReadable(
+            QStringLiteral("pressure %1 is not a pressure (1.6, 1.6MPa, 16bar or PN16)")
+                .arg(quotedInput(text)));
+    const std::optional<PressureRating> asMpa = pressureIndex(kind, spelling->mpa);
+    const std::optional<PressureRating> asBar =
+        spelling->barInMpa ? pressureIndex(kind, *spelling->barInMpa) : std::nullopt;
+    if (asMpa && asBar && *asMpa != *asBar) {
+        const QStringList listed = pressureTexts(kind);
+        return ValueReading<PressureRating>::refused(
+            QStringLiteral("%1 could be %2 MPa or %3 MPa: write %4MPa or %5MPa")
+                .arg(plainTypedText(text), listed.value(*asBar), listed.value(*asMpa),
+                     plainNumberText(*spelling->barInMpa), plainNumberText(spelling->mpa)));
+    }
+    if (asMpa || asBar)
+        return ValueReading<PressureRating>::of(asMpa ? *asMpa : *asBar);
+    const QString asked =
+        spelling->barInMpa
+            ? QStringLiteral("%1 (%2 MPa or %3 MPa)")
+                  .arg(plainTypedText(text), plainNumberText(*spelling->barInMpa),
+                       plainNumberText(spelling->mpa))
+            : plainNumberText(spelling->mpa) + QStringLiteral(" MPa");
+    const LookupFailure failure = pressureNotListed(kind, asked);
+    return ValueReading<PressureRating>::refused(failure.reason, failure.windowMessage);
 }
 
 std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa)
@@ -63,26 +141,36 @@ std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa)
     return std::nullopt;
 }
 
-std::optional<int> readDnText(QStringView text)
+double pressureMpa(FlangeKind kind, PressureRating pressure)
 {
-    static const QRegularExpression form(QStringLiteral("^(DN)?([0-9]{1,9})$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = form.match(text.trimmed().toString());
-    if (!match.hasMatch())
-        return std::nullopt;
-    // The windows' DN reading decides; a DN too large for it is simply not listed.
-    const std::optional<NominalDiameter> dn = readNominalDiameter(match.captured(2));
-    return dn ? int(*dn) : match.captured(2).toInt();
+    return readNumber(pressureTexts(kind).value(pressure));
 }
 
-std::optional<PipeSeries> readSeries(QStringView text)
+ValueReading<int> readDnText(QStringView text)
 {
-    const QString t = text.trimmed().toString();
-    if (t.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0)
-        return SeriesA;
-    if (t.compare(QLatin1String("B"), Qt::CaseInsensitive) == 0)
-        return SeriesB;
-    return std::nullopt;
+    static const QRegularExpression form = wholeForm("([0-9]{1,9})(\\.0*)?|[0-9]*\\.[0-9]+");
+    QRegularExpressionMatch match;
+    const QString number = dnNumberText(text);
+    if (!matches(form, number, &match))
+        return ValueReading<int>::notReadable(
+            QStringLiteral("DN %1 is not a number (100, DN100 or 100mm)").arg(quotedInput(text)));
+    if (!match.hasCaptured(1))
+        return ValueReading<int>::refused(
+            QStringLiteral("DN %1 is not a whole number").arg(quotedInput(text)));
+    // The windows' DN reading decides; a DN too large for it is simply not listed.
+    const std::optional<NominalDiameter> dn = readNominalDiameter(match.captured(1));
+    return ValueReading<int>::of(dn ? int(*dn) : match.captured(1).toInt());
+}
+
+ValueReading<PipeSeries> readSeries(QStringView text)
+{
+    const QString plain = plainTypedText(text);
+    if (plain.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0)
+        return ValueReading<PipeSeries>::of(SeriesA);
+    if (plain.compare(QLatin1String("B"), Qt::CaseInsensitive) == 0)
+        return ValueReading<PipeSeries>::of(SeriesB);
+    return ValueReading<PipeSeries>::notReadable(
+        QStringLiteral("series %1 is not A or B").arg(quotedInput(text)));
 }
 
 QString seriesText(PipeSeries series)
@@ -90,15 +178,56 @@ QString seriesText(PipeSeries series)
     return series == SeriesB ? QStringLiteral("B") : QStringLiteral("A");
 }
 
-LookupFailure pressureNotListed(FlangeKind kind, QStringView pressureText)
+ValueReading<qint64> readQuantity(QStringView text, qint64 most)
+{
+    // Nearly every quantity is a few plain digits: read them without a regular expression.
+    if (!text.isEmpty() && text.size() <= 7) {
+        qint64 digits = 0;
+        for (QChar c : text) {
+            if (c < u'0' || c > u'9') {
+                digits = -1;
+                break;
+            }
+            digits = digits * 10 + (c.unicode() - u'0');
+        }
+        if (digits > 0 && digits <= most)
+            return ValueReading<qint64>::of(digits);
+    }
+    static const QRegularExpression form =
+        wholeForm("([-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:e[-+]?[0-9]+)?) *"
+                  "(?:片|套|个|件|只|副|块|pcs?\\.?|pieces?|sets?|ea)?");
+    const QString plain = plainTypedText(text);
+    if (plain.isEmpty())
+        return ValueReading<qint64>::notReadable(QStringLiteral("no quantity"));
+    const QRegularExpressionMatch match = form.match(plain);
+    // Long digit strings are numbers too (too large ones), so only the form bounds the length.
+    if (!match.hasMatch())
+        return ValueReading<qint64>::notReadable(
+            QStringLiteral("quantity %1 is not a number").arg(quotedInput(text)));
+    const QString number = match.captured(1);
+    const QString shown = number.size() > 30 ? number.left(30) + QStringLiteral("...") : number;
+    const double value = readNumber(number);
+    if (value != std::floor(value))
+        return ValueReading<qint64>::refused(
+            QStringLiteral("quantity %1 is not a whole number").arg(shown));
+    if (value <= 0)
+        return ValueReading<qint64>::refused(
+            QStringLiteral("quantity %1 is not a positive number").arg(shown));
+    if (value > double(most))
+        return ValueReading<qint64>::refused(
+            QStringLiteral("quantity %1 is more than %2 on one line").arg(shown).arg(most));
+    return ValueReading<qint64>::of(qint64(value));
+}
+
+LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 {
     // The windows say it when no pressure is chosen; the weld-neck window says nothing.
     const QString message = kind == FlangeKind::Plate ? QStringLiteral("压力不对，从新输入！")
                             : kind == FlangeKind::SlipOn
                                 ? QStringLiteral("公称压力不对，请从新输入！")
                                 : QString();
-    return {message, QStringLiteral("pressure %1 MPa is not listed for %2; listed: %3")
-                         .arg(pressureText.toString(), kindCode(kind),
+    return {message, QStringLiteral("pressure %1 is not listed for %2; listed: %3")
+                         .arg(pressure, kindCode(kind),
                               pressureTexts(kind).join(QStringLiteral(", ")))};
 }
 

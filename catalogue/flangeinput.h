@@ -6,27 +6,80 @@
 #include <QStringView>
 #include <optional>
 
-// Reading what a person or a script writes for a flange: the command line, a take-off line
-// list. Each reader is strict about the form (an unreadable text is an error of its own) and
-// hands the value on to the rules the windows use.
+// Reading what a person or a script writes for a flange: the command line, a take-off line list,
+// the take-off window's cells. Every value is read here and only here. Texts are read in their
+// plain form first (full-width forms as ASCII, see plainTypedText).
 
-// "PL", "SO", "WN" in any case, or the Chinese names "板式平焊", "带颈平焊", "带颈对焊".
-std::optional<FlangeKind> readFlangeKind(QStringView text);
+// What a text reads as, or why it reads as nothing. A text that is no such value at all is
+// `unreadable` (a usage error on the command line); one that is such a value but cannot be taken
+// as written (ambiguous, not listed, not whole) is refused. `reason` is one English line that
+// quotes the text (cut when long); `windowMessage` is the query window's message for the same
+// refusal, when a window has one.
+template <typename T> struct ValueReading : std::optional<T> {
+    QString reason;
+    bool unreadable = false;
+    QString windowMessage;
 
-// A pressure in MPa written as a plain decimal number ("1.6", "1.60", "10"), or in bar as
-// "PN16" (any case): the value in MPa, or nullopt when the text is no such number.
-std::optional<double> readPressureMpa(QStringView text);
+    static ValueReading of(T value)
+    {
+        ValueReading reading;
+        reading.emplace(value);
+        return reading;
+    }
+    static ValueReading notReadable(const QString &why)
+    {
+        ValueReading reading;
+        reading.reason = why;
+        reading.unreadable = true;
+        return reading;
+    }
+    static ValueReading refused(const QString &why, const QString &message = {})
+    {
+        ValueReading reading;
+        reading.reason = why;
+        reading.windowMessage = message;
+        return reading;
+    }
+};
 
-// The list index of a pressure of the kind, or nullopt when the kind does not list it.
+// A text quoted back in a reason: in double quotes, cut after 40 characters.
+QString quotedInput(QStringView text);
+
+// "PL", "SO", "WN" in any case, also with a face code ("WN-RF", "SORF", "PL FF"), or the Chinese
+// names "板式平焊", "带颈平焊", "带颈对焊" with or without "法兰" ("对焊" alone is WN). "平焊"
+// alone is refused: it names both slip-on kinds.
+ValueReading<FlangeKind> readFlangeKind(QStringView text);
+
+// A pressure as written, before a kind decides it: "1.6MPa", "1.6 MPa", "16bar", "16 bar" and a
+// bare number (MPa) have one reading; a "PN" without a unit ("PN16", "PN 2.5") has two, in bar
+// and in MPa, as the newer and the older designations write it.
+struct PressureSpelling {
+    double mpa = 0;                 // the reading in MPa (the only one, or PN read as MPa)
+    std::optional<double> barInMpa; // PN read as bar, in MPa; none when a unit or no PN is written
+};
+std::optional<PressureSpelling> readPressureSpelling(QStringView text);
+
+// The list index of a pressure of the kind: of the readings of the spelling, the one the kind
+// lists. Refused when it lists both ("PN16 could be 1.6 MPa or 16.0 MPa: write 1.6MPa or 16MPa")
+// or neither (with the window's message).
+ValueReading<PressureRating> readPressure(FlangeKind kind, QStringView text);
+
+// The list index of a pressure in MPa, or nullopt when the kind does not list it.
 std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa);
+// The pressure of a list index in MPa.
+double pressureMpa(FlangeKind kind, PressureRating pressure);
 
-// A DN written as digits, optionally "DN100" (any case): the DN as the windows read it, or
-// nullopt when the text is not of that form.
-std::optional<int> readDnText(QStringView text);
+// A DN written as a whole number, optionally "DN100", "DN 100" or "100mm" (see dnNumberText); a
+// DN written with a fraction ("100.5") is refused. The DN as the windows read it.
+ValueReading<int> readDnText(QStringView text);
 
 // "A" or "B", any case.
-std::optional<PipeSeries> readSeries(QStringView text);
+ValueReading<PipeSeries> readSeries(QStringView text);
 QString seriesText(PipeSeries series);
+
+// A number of flanges: a positive whole number up to `most`, also written "4.0", "3." or "1e3",
+// optionally followed by a unit word ("2片", "4套", "2个", "2 pcs").
+ValueReading<qint64> readQuantity(QStringView text, qint64 most);
 
 // Why a lookup found nothing, for people: the window's own message and an English line naming
 // what is listed ("DN 11 is not listed for PL at 1.0 MPa; listed: 10, 15, ...").
@@ -34,5 +87,6 @@ struct LookupFailure {
     QString windowMessage;
     QString reason;
 };
-LookupFailure pressureNotListed(FlangeKind kind, QStringView pressureText);
+// `pressure` describes what was asked for, with its unit ("3.3 MPa").
+LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure);
 LookupFailure diameterNotListed(FlangeKind kind, PressureRating pressure, int dn);

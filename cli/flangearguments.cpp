@@ -7,34 +7,27 @@
 namespace
 {
 
-// Arguments are quoted back in messages; a very long one is cut so the reason stays one line.
-QString quoted(const QString &text)
+// The value read, or the program ends: a text that is no such value is a usage error, a value
+// that cannot be taken as written is rejected with the window's message when it has one.
+template <typename T> T accepted(const ValueReading<T> &reading)
 {
-    constexpr int Longest = 40;
-    return QLatin1Char('\'') +
-           (text.size() > Longest ? text.left(Longest) + QStringLiteral("...") : text) +
-           QLatin1Char('\'');
+    if (reading)
+        return *reading;
+    if (reading.unreadable)
+        failUsage(reading.reason);
+    failRejected(failureLines({reading.windowMessage, reading.reason}));
 }
 
 } // namespace
 
 FlangeKind kindArgument(const QString &text)
 {
-    const std::optional<FlangeKind> kind = readFlangeKind(text);
-    if (!kind)
-        failUsage(QStringLiteral("unknown flange kind %1 (PL, SO or WN)").arg(quoted(text)));
-    return *kind;
+    return accepted(readFlangeKind(text));
 }
 
 PressureRating pressureArgument(FlangeKind kind, const QString &text)
 {
-    const std::optional<double> mpa = readPressureMpa(text);
-    if (!mpa)
-        failUsage(QStringLiteral("unreadable pressure %1 (MPa as 1.6, or PN16)").arg(quoted(text)));
-    const std::optional<PressureRating> index = pressureIndex(kind, *mpa);
-    if (!index)
-        failRejected(failureLines(pressureNotListed(kind, formatNumber(*mpa))));
-    return *index;
+    return accepted(readPressure(kind, text));
 }
 
 FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn, PipeSeries series)
@@ -48,10 +41,7 @@ FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn
 
 int dnArgument(const QString &text)
 {
-    const std::optional<int> dn = readDnText(text);
-    if (!dn)
-        failUsage(QStringLiteral("unreadable DN %1 (100 or DN100)").arg(quoted(text)));
-    return *dn;
+    return accepted(readDnText(text));
 }
 
 void addFlangeOptions(CommandArguments &arguments)
@@ -65,10 +55,7 @@ PipeSeries seriesOption(const CommandArguments &arguments)
     if (!arguments.isSet(QStringLiteral("series")))
         return SeriesA;
     const QString text = arguments.value(QStringLiteral("series"));
-    const std::optional<PipeSeries> series = readSeries(text);
-    if (!series)
-        failUsage(QStringLiteral("unknown series %1 (A or B)").arg(quoted(text)));
-    return *series;
+    return accepted(readSeries(text));
 }
 
 OutputFormat formatOption(const CommandArguments &arguments)
@@ -78,7 +65,7 @@ OutputFormat formatOption(const CommandArguments &arguments)
     const QString text = arguments.value(QStringLiteral("format"));
     const std::optional<OutputFormat> format = readOutputFormat(text);
     if (!format)
-        failUsage(QStringLiteral("unknown format %1 (text, json or csv)").arg(quoted(text)));
+        failUsage(QStringLiteral("unknown format %1 (text, json or csv)").arg(quotedInput(text)));
     return *format;
 }
 

@@ -1,6 +1,7 @@
 #include "takeoff/takeoffline.h"
 
 #include "catalogue/flangeinput.h"
+#include "catalogue/flangemarking.h"
 
 #include <cmath>
 #include <cstring>
@@ -10,53 +11,6 @@ namespace
 
 constexpr qsizetype FieldCount = 5;
 constexpr qsizetype RememberedFlanges = 4096;
-
-QString quotedText(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// A positive whole number of flanges, or the reason it is not one.
-std::optional<qint64> readQuantity(const QString &text, QString &error)
-{
-    // Nearly every quantity is a few plain digits: read them without the locale-aware parser.
-    if (!text.isEmpty() && text.size() <= 7) {
-        qint64 digits = 0;
-        for (QChar c : text) {
-            if (c < u'0' || c > u'9') {
-                digits = -1;
-                break;
-            }
-            digits = digits * 10 + (c.unicode() - u'0');
-        }
-        if (digits > 0 && digits <= MaxTakeoffQuantity)
-            return digits;
-    }
-    bool whole = false;
-    const qint64 value = text.toLongLong(&whole);
-    if (!whole) {
-        bool number = false;
-        const double approximate = text.toDouble(&number);
-        error = !number ? QStringLiteral("quantity %1 is not a number").arg(quotedText(text))
-                : approximate != std::floor(approximate)
-                    ? QStringLiteral("quantity %1 is not a whole number").arg(text)
-                    : QStringLiteral("quantity %1 is more than %2 on one line")
-                          .arg(text.left(30))
-                          .arg(MaxTakeoffQuantity);
-        return std::nullopt;
-    }
-    if (value <= 0) {
-        error = QStringLiteral("quantity %1 is not a positive number").arg(value);
-        return std::nullopt;
-    }
-    if (value > MaxTakeoffQuantity) {
-        error = QStringLiteral("quantity %1 is more than %2 on one line")
-                    .arg(value)
-                    .arg(MaxTakeoffQuantity);
-        return std::nullopt;
-    }
-    return value;
-}
 
 // Mixes a text into a hash four characters at a time: the flange texts are a few characters, and
 // a hash of a character at a time (or Qt's, seeded) costs more than the rest of a line.
@@ -106,6 +60,11 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     // Spreadsheets often carry empty columns after the last one that holds something.
     while (line.fields.size() > FieldCount && line.fields.constLast().isEmpty())
         line.fields.removeLast();
+    // A standard marking and a quantity stand for the five fields ("PL 100(B)-1.6 RF", "4").
+    if (line.fields.size() == 1 || line.fields.size() == 2) {
+        if (const ValueReading<FlangeMarking> marking = readFlangeMarking(line.fields.first()))
+            line.fields = marking->fields() << line.fields.value(1);
+    }
 
     const Flange &f = flange(line.fields);
     line.kind = f.kind;
@@ -117,9 +76,10 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
         error = QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
                     .arg(line.fields.size());
     if (line.fields.size() >= FieldCount) {
-        QString quantityError;
-        line.quantity = readQuantity(line.fields.at(4), quantityError);
-        keepFirst(error, quantityError);
+        const ValueReading<qint64> quantity =
+            readQuantity(line.fields.at(4), MaxTakeoffQuantity);
+        line.quantity = quantity;
+        keepFirst(error, quantity.reason);
     } else {
         keepFirst(error, QStringLiteral("no quantity"));
     }
@@ -172,28 +132,29 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 {
     Flange f;
     const auto field = [&](qsizetype i) { return fields.value(i); };
-    f.kind = readFlangeKind(field(0));
-    if (!f.kind)
-        keepFirst(f.error, QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, "
-                                          "带颈对焊)")
-                               .arg(quotedText(field(0))));
-    f.pressureMpa = readPressureMpa(field(1));
-    if (!f.pressureMpa)
-        keepFirst(
-            f.error,
-            QStringLiteral("pressure %1 is not a number in MPa or PN").arg(quotedText(field(1))));
-    f.series = readSeries(field(2));
-    if (!f.series)
-        keepFirst(f.error, QStringLiteral("series %1 is not A or B").arg(quotedText(field(2))));
-    f.dn = readDnText(field(3));
-    if (!f.dn)
-        keepFirst(f.error, QStringLiteral("DN %1 is not a number").arg(quotedText(field(3))));
+    const ValueReading<FlangeKind> kind = readFlangeKind(field(0));
+    f.kind = kind;
+    keepFirst(f.error, kind.reason);
+    // Whether the pressure is listed waits for the texts to be read; its reading does not.
+    const ValueReading<PressureRating> pressure =
+        readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
+    if (pressure.unreadable)
+        keepFirst(f.error, pressure.reason);
+    if (f.kind && pressure)
+        f.pressureMpa = pressureMpa(*f.kind, *pressure);
+    else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(field(1));
+             spelling && !spelling->barInMpa)
+        f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
+    const ValueReading<PipeSeries> series = readSeries(field(2));
+    f.series = series;
+    keepFirst(f.error, series.reason);
+    const ValueReading<int> dn = readDnText(field(3));
+    f.dn = dn;
+    keepFirst(f.error, dn.reason);
     if (!f.error.isEmpty() || fields.size() < 4)
         return f;
-
-    const std::optional<PressureRating> pressure = pressureIndex(*f.kind, *f.pressureMpa);
     if (!pressure) {
-        f.error = pressureNotListed(*f.kind, field(1)).reason.section(QLatin1Char(';'), 0, 0);
+        f.error = pressure.reason.section(QLatin1Char(';'), 0, 0);
         return f;
     }
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);

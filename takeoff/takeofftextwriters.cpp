@@ -88,14 +88,13 @@ QByteArray jsonPressure(const TakeoffLine &line)
 {
     if (line.record)
         return jsonStringLiteral(line.record->pressureText);
-    if (!line.pressureMpa)
-        return "null";
-    if (line.kind) {
+    if (line.kind && line.pressureMpa) {
         if (const std::optional<PressureRating> listed =
                 pressureIndex(*line.kind, *line.pressureMpa))
             return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
     }
-    return jsonStringLiteral(line.fields.value(1));
+    return readPressureSpelling(line.fields.value(1)) ? jsonStringLiteral(line.fields.value(1))
+                                                      : QByteArray("null");
 }
 
 // The members from kind to DN and the quantity's key: the same for every line of a row.

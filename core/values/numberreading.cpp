@@ -71,6 +71,26 @@ double parseDecimal(const std::string &ascii)
 
 } // namespace
 
+QString plainTypedText(QStringView text)
+{
+    // NFKC leaves ASCII as it is; most texts are ASCII and skip the normalization.
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toString().normalized(QString::NormalizationForm_KC).trimmed();
+    }
+    return text.trimmed().toString();
+}
+
+QString dnNumberText(QStringView text)
+{
+    QString plain = plainTypedText(text);
+    if (plain.startsWith(QLatin1String("DN"), Qt::CaseInsensitive))
+        plain = plain.mid(2).trimmed();
+    if (plain.endsWith(QLatin1String("mm"), Qt::CaseInsensitive))
+        plain = plain.chopped(2).trimmed();
+    return plain;
+}
+
 double readNumber(QStringView text)
 {
     const std::u16string s = withoutBlanks(text);
@@ -113,7 +133,7 @@ double readNumber(QStringView text)
 
 std::optional<NominalDiameter> readNominalDiameter(QStringView text)
 {
-    const double value = readNumber(text);
+    const double value = readNumber(dnNumberText(text));
     if (!std::isfinite(value))
         return std::nullopt;
     // nearbyint follows the default rounding mode: to nearest, halves to even.

@@ -43,7 +43,9 @@ private slots:
             QTest::newRow(name) << args << code << QString::fromUtf8(out) << QString::fromUtf8(err);
         };
         row("lookup, text", {"lookup", "pl", "1.0", "100"}, 0, "M16x75", "");
-        row("Chinese kind, bar, DN prefix", {"lookup", "带颈对焊", "PN16", "DN250"}, 0, "405", "");
+        row("Chinese kind, bar, DN prefix", {"lookup", "带颈对焊", "16bar", "DN250"}, 0, "405", "");
+        row("old MPa designation", {"lookup", "pl", "PN2.5", "100"}, 1, "", "0.25 MPa or 2.5 MPa");
+        row("a PN only one reading lists", {"lookup", "WN-RF", "PN 40", "DN 100"}, 0, "4.0 MPa", "");
         row("trailing zeros", {"lookup", "SO", "1.60", "100", "--series=b"}, 0, "108", "");
         row("whole-number pressure", {"lookup", "wn", "10", "100"}, 0, "10.0 MPa", "");
         row("table of one pressure", {"table", "PL", "1.6"}, 0, "M33", "");
@@ -60,7 +62,7 @@ private slots:
         row("extra argument", {"table", "PL", "1.6", "7"}, 2, "", "unexpected argument");
         row("unknown option", {"table", "PL", "--colour"}, 2, "", "Unknown option");
         row("missing option value", {"table", "PL", "--series"}, 2, "", "Missing value");
-        row("bad series", {"table", "PL", "--series", "C"}, 2, "", "unknown series");
+        row("bad series", {"table", "PL", "--series", "C"}, 2, "", "series");
         row("bad format", {"table", "PL", "--format", "xml"}, 2, "", "unknown format");
         // Hostile texts where a number or a name belongs.
         row("huge DN", {"lookup", "PL", "1.6", "999999999"}, 1, "", "not listed");
@@ -74,7 +76,7 @@ private slots:
         row("empty kind", {"lookup", "", "1.6", "100"}, 2, "", "kind");
         row("empty DN", {"lookup", "PL", "1.6", ""}, 2, "", "DN");
         row("long kind", {"lookup", QString(100000, 'P'), "1.6", "100"}, 2, "", "...");
-        row("full-width digits", {"lookup", "PL", "１.６", "１００"}, 2, "", "");
+        row("full-width digits", {"lookup", "板式平焊法兰", "１.６", "１００mm"}, 0, "M16x75", "");
         row("odd Unicode", {"lookup", "P\u200BL", "1.6\u0301", "10\uFE0F0"}, 2, "", "");
         row("surrogates and emoji", {"table", "\U0001F529"}, 2, "", "kind");
     }

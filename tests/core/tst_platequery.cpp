@@ -125,7 +125,7 @@ private slots:
         QTest::newRow("9.5 reads 10") << Pn025 << "9.5" << "";
         QTest::newRow("10mm reads 10") << Pn025 << "10mm" << "";
         QTest::newRow("blank then 10") << Pn025 << " 10" << "";
-        QTest::newRow("DN10 reads 0") << Pn025 << "DN10" << DnMessage;
+        QTest::newRow("DN10 reads 10") << Pn025 << "DN10" << "";
         QTest::newRow("empty box") << Pn025 << "" << DnMessage;
         QTest::newRow("one blank, as at start") << Pn025 << " " << DnMessage;
         QTest::newRow("between sizes") << Pn025 << "349" << DnMessage;

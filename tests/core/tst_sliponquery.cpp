@@ -185,8 +185,8 @@ private slots:
                                                << "200";
         QTest::newRow("hexadecimal") << "&H64"
                                      << "220";
-        QTest::newRow("letters first") << "DN80"
-                                       << "old";
+        QTest::newRow("DN before the number") << "DN 80"
+                                              << "200";
         QTest::newRow("empty") << ""
                                << "old";
         QTest::newRow("one blank") << " "

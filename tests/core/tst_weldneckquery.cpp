@@ -164,7 +164,7 @@ void TestWeldNeckQuery::dnTextIsReadAndRounded_data()
     QTest::newRow("unit after the number") << "100mm" << true << "220";
     QTest::newRow("hexadecimal") << "&H64" << true << "220";
     QTest::newRow("exponent") << "1E2" << true << "220";
-    QTest::newRow("DN prefix reads 0") << "DN100" << false << " ";
+    QTest::newRow("DN prefix passed over") << "DN100" << true << "220";
     QTest::newRow("empty") << "" << false << " ";
     QTest::newRow("design-time blank") << " " << false << " ";
     QTest::newRow("negative") << "-100" << false << " ";

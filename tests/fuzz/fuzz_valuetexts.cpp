@@ -34,12 +34,12 @@ QString show(double value)
     return QString::number(value, 'g', 17);
 }
 
-// A typed text: the number reading is total, and the DN reading is that number rounded half to
-// even when it fits 16 bits, else "unlisted".
+// A typed text: the number reading is total, and the DN reading is the number of its DN text
+// rounded half to even when it fits 16 bits, else "unlisted".
 void checkTypedText(QStringView text)
 {
-    const double number = readNumber(text);
-    check(!std::isnan(number), "readNumber gives no NaN", text.toString());
+    check(!std::isnan(readNumber(text)), "readNumber gives no NaN", text.toString());
+    const double number = readNumber(dnNumberText(text));
 
     const std::optional<NominalDiameter> dn = readNominalDiameter(text);
     const double rounded = std::nearbyint(number);

@@ -109,7 +109,7 @@ private slots:
             {"minus zero", "-0", false},
             {"plus sign", "+10", true},
             {"grouping comma stops the number", "1,000", false},
-            {"full-width digits", "１００", false},
+            {"full-width digits read as ASCII", "１０", true},
             {"blanks inside", " 1 0 ", true},
             {"hexadecimal ten", "&HA", true},
             {"exponent ten", "1e1", true},

@@ -72,21 +72,28 @@ void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
     const QString text = index.data(Qt::EditRole).toString();
     if (auto *box = qobject_cast<QComboBox *>(editor)) {
         // The entry the written text means, read as the command reads it.
+        const FlangeKind kind = lineKind(index);
+        const auto entryOf = [&](QStringView written) -> std::optional<int> {
+            switch (index.column()) {
+            case TakeoffTableModel::Kind: {
+                const std::optional<FlangeKind> named = readFlangeKind(written);
+                return named ? std::optional<int>(int(*named)) : std::nullopt;
+            }
+            case TakeoffTableModel::Series:
+                return readSeries(written);
+            default:
+                return readPressure(kind, written);
+            }
+        };
+        const std::optional<int> wanted = entryOf(text);
         int found = -1;
-        for (int i = 0; i < box->count() && found < 0; ++i) {
-            const QString entry = box->itemData(i).toString();
-            const bool same =
-                index.column() == TakeoffTableModel::Kind
-                    ? readFlangeKind(entry) == readFlangeKind(text)
-                : index.column() == TakeoffTableModel::Series
-                    ? readSeries(entry) == readSeries(text)
-                    : readPressureMpa(text) && readPressureMpa(entry) == readPressureMpa(text);
-            if (same)
+        for (int i = 0; i < box->count() && found < 0 && wanted; ++i) {
+            if (entryOf(box->itemData(i).toString()) == wanted)
                 found = i;
         }
         box->setCurrentIndex(std::max(found, 0));
     } else if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
-        spin->setValue(std::max(text.toInt(), 1));
+        spin->setValue(int(readQuantity(text, MaxTakeoffQuantity).value_or(1)));
     } else {
         QStyledItemDelegate::setEditorData(editor, index);
     }

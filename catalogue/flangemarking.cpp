@@ -1,0 +1,37 @@
+#include "catalogue/flangemarking.h"
+
+#include "core/values/numberreading.h"
+
+#include <QRegularExpression>
+
+QStringList FlangeMarking::fields() const
+{
+    return {kindCode(kind), pressure, seriesText(series), QString::number(dn)};
+}
+
+ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(?:HG(?:/T)? *20592(?:-[0-9]+)? *)?(?:法兰 *)?"
+                       "(PL|SO|WN) *(?:DN *)?([0-9]{1,5}) *(?:\\( *([AB]) *\\))? *- *"
+                       "(PN *)?([0-9]+(?:\\.[0-9]+)?) *(MPa|bar)?"
+                       " *(?:(?:RF|FF|MFM|FM|M|TG|T|G|RJ)(?![A-Z]))?(?: +.*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    constexpr qsizetype Longest = 200;
+    const QString plain = plainTypedText(text);
+    const QRegularExpressionMatch match =
+        plain.size() <= Longest ? form.match(plain) : QRegularExpressionMatch();
+    if (!match.hasMatch())
+        return ValueReading<FlangeMarking>::notReadable(
+            QStringLiteral("%1 is no flange marking (as PL 100(B)-1.6 RF)").arg(quotedInput(text)));
+    FlangeMarking marking;
+    marking.kind = *readFlangeKind(match.captured(1));
+    marking.dn = match.captured(2).toInt();
+    marking.series = match.captured(3).compare(QLatin1String("B"), Qt::CaseInsensitive) == 0
+                         ? SeriesB
+                         : SeriesA;
+    const QString unit = match.captured(6);
+    marking.pressure = unit.isEmpty() ? QStringLiteral("PN") + match.captured(5)
+                                      : match.captured(5) + unit;
+    return ValueReading<FlangeMarking>::of(marking);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "catalogue/flangeinput.h"
+
+#include <QStringList>
+
+// A flange's standard marking in one text, as drawings and line lists write it:
+// "HG 20592 法兰 PL 100(B)-1.6 RF", "PL100(B)-1.6RF", "WN 100-2.5 RF". The standard's number
+// and "法兰" may lead; then the kind code, the DN, "(B)" for series B (series A when left out),
+// a dash and the PN. A face code and, after a blank, the wall thickness and material may follow;
+// they do not change the flange and are passed over.
+struct FlangeMarking {
+    FlangeKind kind = FlangeKind::Plate;
+    // The pressure as readPressure reads it: the number after the dash is a PN ("PN1.6", read
+    // both ways), unless a unit is written ("1.6MPa").
+    QString pressure;
+    PipeSeries series = SeriesA;
+    int dn = 0; // as written; whether it is listed is the lookup's to say
+
+    // The texts of a line's kind, pressure, series and DN fields: {"PL", "PN1.6", "B", "100"}.
+    QStringList fields() const;
+};
+
+// The parts of a marking, or unreadable when the text is no marking. Whether its pressure and
+// DN are listed for its kind is for readPressure and the lookup to say.
+ValueReading<FlangeMarking> readFlangeMarking(QStringView text);
