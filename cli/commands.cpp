@@ -19,16 +19,23 @@ const QList<Command> &commands()
          "--format text (default), json (an array of objects) or csv (header and one line "
          "per row)\n",
          runTable, nullptr},
-        {"drawing", "KIND PN DN [--series A|B] -o FILE [--format dxf|svg|pdf]",
-         "a true-scale drawing (DXF, SVG) or an A4 data sheet (PDF) of one flange",
+        {"drawing",
+         "KIND PN DN [--series A|B] -o FILE|- [--format dxf|svg|pdf] [--drawing-number TEXT] "
+         "[--material TEXT] [--designer TEXT]",
+         "a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)",
          "KIND     PL, SO or WN (any case), or 板式平焊, 带颈平焊, 带颈对焊\n"
          "PN       nominal pressure in MPa as listed (1.6, 1.60, 10) or in bar (PN16)\n"
          "DN       nominal diameter (100 or DN100)\n"
          "--series pipe series A (default) or B\n"
          "-o, --output FILE  the file to write; an earlier file is replaced only by a "
-         "complete one\n"
-         "--format dxf (CAD, millimetres), svg (true scale) or pdf (data sheet); from the "
-         "file's extension when left out\n",
+         "complete one; - writes to stdout (DXF unless --format names another)\n"
+         "--format dxf (CAD: the flange at 1:1 in millimetres, frame and title block at the "
+         "plot scale), svg (the sheet at its paper size) or pdf (the sheet and a table of "
+         "every value); from the file's extension when left out\n"
+         "--drawing-number, --material, --designer TEXT  fill the title block's 图号, 材料 and "
+         "设计 cells\n"
+         "The sheet is A4 or A3 (GB/T 14689) at the largest scale of GB/T 14690 that holds "
+         "the views.\n",
          runDrawing, drawingNeedsGui},
                  {"takeoff", "FILE [-o OUT] [--format text|csv|json|xlsx]",
          "the weights and bolts of a list of flanges, line by line, with totals",

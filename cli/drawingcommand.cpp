@@ -48,6 +48,8 @@ TitleEntries titleEntries(const CommandArguments &arguments)
 QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file,
                      const TitleEntries &entries)
 {
+    if (const QString why = undrawableReason(record); !why.isEmpty())
+        return why;
     if (!exportNeedsGui(format))
         return writeDxfFile(buildFlangeSheet(record, entries), file);
     const GuiModule *gui = loadGuiModule();

@@ -4,6 +4,7 @@
 #include "exports/drawingsheet.h"
 #include "exports/flangeviews.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace
@@ -33,13 +34,33 @@ double drawnBore(const FlangeRecord &record)
     return record.bore.value_or(0);
 }
 
+QString undrawableReason(const FlangeRecord &record)
+{
+    QStringList missing;
+    for (const FlangeField &field : flangeFields(record.kind)) {
+        const FieldValue value = field.value(record);
+        if (field.unit == QLatin1String("mm") && std::holds_alternative<double>(value) &&
+            std::get<double>(value) <= 0)
+            missing << field.symbol;
+    }
+    if (missing.isEmpty() && drawnBore(record) > 0)
+        return {};
+    return QCoreApplication::translate("FlangeDrawing",
+                                       "no drawing: the table gives %1 of %2 PN%3 DN%4 series %5 "
+                                       "as 0")
+        .arg(missing.isEmpty() ? QStringLiteral("the bore") : missing.join(QStringLiteral(", ")),
+             kindCode(record.kind), record.pressureText, QString::number(record.dn),
+             seriesText(record.series));
+}
+
 FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight)
 {
     FlangeDrawing drawing;
     drawing.textHeight = textHeight;
-    drawing.title = kindChineseName(record.kind) + QStringLiteral("法兰 ") + kindCode(record.kind) +
-                    QStringLiteral(" PN") + record.pressureText + QStringLiteral(" DN") +
-                    QString::number(record.dn);
+    drawing.title = kindChineseName(record.kind) +
+                    QCoreApplication::translate("FlangeDrawing", "法兰") + QLatin1Char(' ') +
+                    kindCode(record.kind) + QStringLiteral(" PN") + record.pressureText +
+                    QStringLiteral(" DN") + QString::number(record.dn);
     FlangeSizes s;
     s.d = record.outsideDiameter.value_or(0);
     s.k = record.boltCircle.value_or(0);

@@ -18,6 +18,10 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight);
 // the frame, with the title block; every text sized to print at its GB/T 14691 height.
 FlangeDrawing buildFlangeSheet(const FlangeRecord &record, const TitleEntries &entries = {});
 
+// "" when the row can be drawn, else why not: a size the table leaves at 0 (a weld-neck size
+// without a series-B form prints its A and N as 0), or a bore of no width.
+QString undrawableReason(const FlangeRecord &record);
+
 // The bore drawn for a record: B for plate and slip-on, A − 2S for weld-neck.
 double drawnBore(const FlangeRecord &record);
 

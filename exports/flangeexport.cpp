@@ -1,12 +1,15 @@
 #include "exports/flangeexport.h"
 
 #include "exports/datasheet.h"
+#include "exports/flangedrawing.h"
 #include "exports/formatlibraries.h"
 #include "exports/svgwriter.h"
 
 QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path,
                      const TitleEntries &entries)
 {
+    if (const QString why = undrawableReason(record); !why.isEmpty())
+        return why;
     switch (format) {
     case ExportFormat::Dxf:
         return writeDxfFile(buildFlangeSheet(record, entries), path);

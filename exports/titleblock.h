@@ -26,8 +26,8 @@ struct TitleCell {
     double valueHeightMm; // the lettering's size; a long value is set smaller to fit
 };
 
-// The cells, as the block shows them for `record` plotted at 1:`scale`: 设计, 审核, 日期, 标准,
-// 材料, 重量, 比例, 名称, 规格, 图号.
+// The cells, as the block shows them for `record` plotted at 1:`scale`: 设计, 审核, 日期, 材料,
+// 比例, 重量, 标准, 名称, 规格, 图号.
 QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const TitleEntries &entries);
 
 enum class TitleEntry { DrawingNumber, Material, Designer };

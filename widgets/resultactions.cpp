@@ -174,6 +174,10 @@ void ResultActions::print()
     const ChosenRow row = m_chosenRow();
     if (!row.record)
         return;
+    if (const QString why = undrawableReason(*row.record); !why.isEmpty()) {
+        showMessage(m_window, QCoreApplication::translate("ResultActions", "未能打印：%1").arg(why));
+        return;
+    }
     PrintDocument document;
     document.title = rowTitle(*row.record);
     const FlangeDrawing sheet = buildFlangeSheet(*row.record);
