@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-// The main menu: three flange kinds, the blind flange (no window), the sealing faces, exit; and in
-// its context menu (and on Ctrl+T, Ctrl+I) the take-off and the identification.
+// The main menu: three flange kinds, the blind flange (no window), the sealing faces, exit; below
+// them the take-off and the identification, also in its context menu and on Ctrl+T, Ctrl+I.
 class Form1 : public QWidget
 {
     Q_OBJECT

@@ -5,16 +5,17 @@ const QList<Command> &commands()
     static const QList<Command> all{
         {"lookup", "KIND PN DN [--series A|B] [--format text|json|csv]",
          "the dimensions, bolting, area and weight of one flange",
-         "KIND     PL, SO or WN (any case), or 板式平焊, 带颈平焊, 带颈对焊\n"
-         "PN       nominal pressure in MPa as listed (1.6, 1.60, 10) or in bar (PN16)\n"
-         "DN       nominal diameter (100 or DN100)\n"
+         "KIND     PL, SO or WN (any case, also WN-RF), or 板式平焊, 带颈平焊, 带颈对焊 (法兰)\n"
+         "PN       nominal pressure: MPa (1.6, 1.6MPa), bar (16bar), or PN16, read as bar or\n"
+         "         MPa, whichever the kind lists (refused when it lists both)\n"
+         "DN       nominal diameter (100, DN100 or 100mm)\n"
          "--series pipe series A (default) or B\n"
          "--format text (default), json (one object) or csv (header and one line)\n",
          runLookup, nullptr},
         {"table", "KIND [PN] [--series A|B] [--format text|json|csv]",
          "every listed flange of a kind, one record per row",
-         "KIND     PL, SO or WN (any case), or 板式平焊, 带颈平焊, 带颈对焊\n"
-         "PN       only this nominal pressure (MPa or PN16); every pressure when left out\n"
+         "KIND     PL, SO or WN (any case, also WN-RF), or 板式平焊, 带颈平焊, 带颈对焊 (法兰)\n"
+         "PN       only this nominal pressure (1.6, 16bar or PN16); every pressure when left out\n"
          "--series pipe series A (default) or B\n"
          "--format text (default), json (an array of objects) or csv (header and one line "
          "per row)\n",
@@ -23,9 +24,10 @@ const QList<Command> &commands()
          "KIND PN DN [--series A|B] -o FILE|- [--format dxf|svg|pdf] [--drawing-number TEXT] "
          "[--material TEXT] [--designer TEXT]",
          "a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)",
-         "KIND     PL, SO or WN (any case), or 板式平焊, 带颈平焊, 带颈对焊\n"
-         "PN       nominal pressure in MPa as listed (1.6, 1.60, 10) or in bar (PN16)\n"
-         "DN       nominal diameter (100 or DN100)\n"
+         "KIND     PL, SO or WN (any case, also WN-RF), or 板式平焊, 带颈平焊, 带颈对焊 (法兰)\n"
+         "PN       nominal pressure: MPa (1.6, 1.6MPa), bar (16bar), or PN16, read as bar or\n"
+         "         MPa, whichever the kind lists (refused when it lists both)\n"
+         "DN       nominal diameter (100, DN100 or 100mm)\n"
          "--series pipe series A (default) or B\n"
          "-o, --output FILE  the file to write; an earlier file is replaced only by a "
          "complete one; - writes to stdout (DXF unless --format names another)\n"

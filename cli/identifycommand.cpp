@@ -5,6 +5,7 @@
 #include "cli/commandarguments.h"
 #include "cli/flangearguments.h"
 #include "cli/textformat.h"
+#include "core/values/valuetext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,7 +50,7 @@ double measuredValue(const CommandArguments &arguments, const QString &option, b
 
 QString deviationText(double mm)
 {
-    return (mm > 0 ? QStringLiteral("+") : QString()) + formatNumber(mm);
+    return (mm > 0 ? QStringLiteral("+") : QString()) + plainNumberText(mm);
 }
 
 // "法兰外径偏差(mm)", "螺栓孔数量偏差": the catalogue's name and unit of the value a measure is
@@ -72,7 +73,7 @@ QString asText(const QList<FlangeMatch> &matches)
     for (const FlangeMatch &m : matches) {
         QStringList row = {kindChineseName(m.record.kind), m.record.pressureText,
                            QStringLiteral("DN%1").arg(m.record.dn), seriesText(m.record.series),
-                           formatNumber(m.totalMm)};
+                           plainNumberText(m.totalMm)};
         for (const Deviation &d : m.deviations)
             row.append(deviationText(d.mm));
         rows.append(row);
@@ -125,16 +126,16 @@ QString asCsv(const QList<FlangeMatch> &matches)
     for (const FlangeMatch &m : matches) {
         QStringList row = {kindCode(m.record.kind), m.record.pressureText,
                            QString::number(m.record.dn), seriesText(m.record.series),
-                           formatNumber(m.totalMm)};
+                           plainNumberText(m.totalMm)};
         for (const Deviation &d : m.deviations)
-            row.append(formatNumber(d.mm));
+            row.append(plainNumberText(d.mm));
         for (const char *key : shared) {
             for (const FlangeField &field : flangeFields(m.record.kind)) {
                 if (qstrcmp(field.key, key) != 0)
                     continue;
                 const FieldValue value = field.value(m.record);
                 row.append(std::holds_alternative<double>(value)
-                               ? formatNumber(std::get<double>(value))
+                               ? plainNumberText(std::get<double>(value))
                            : std::holds_alternative<QString>(value) ? std::get<QString>(value)
                                                                     : QString());
             }
@@ -170,7 +171,7 @@ int runIdentify(CommandArguments &arguments)
     const QList<FlangeMatch> matches = identifyFlange(measured);
     if (matches.isEmpty())
         failRejected({QStringLiteral("no listed flange matches within %1 mm")
-                          .arg(formatNumber(measured.toleranceMm))});
+                          .arg(plainNumberText(measured.toleranceMm))});
     writeOut(format == OutputFormat::Json  ? asJson(matches)
              : format == OutputFormat::Csv ? asCsv(matches)
                                            : asText(matches));

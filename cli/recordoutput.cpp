@@ -2,6 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 #include "cli/textformat.h"
+#include "core/values/valuetext.h"
 
 namespace
 {
@@ -10,7 +11,7 @@ namespace
 QString plainText(const FieldValue &value)
 {
     if (const double *number = std::get_if<double>(&value))
-        return formatNumber(*number);
+        return plainNumberText(*number);
     if (const QString *text = std::get_if<QString>(&value))
         return *text;
     return {};
@@ -19,9 +20,9 @@ QString plainText(const FieldValue &value)
 QString jsonText(const FieldValue &value)
 {
     if (const double *number = std::get_if<double>(&value))
-        return formatNumber(*number);
+        return plainNumberText(*number);
     if (const QString *text = std::get_if<QString>(&value))
-        return jsonString(*text);
+        return QString::fromUtf8(jsonStringLiteral(*text));
     return QStringLiteral("null");
 }
 
@@ -46,8 +47,8 @@ QString jsonObject(const FlangeRecord &r, const QString &indent)
 {
     QStringList members;
     for (const auto &[key, value] : keyedValues(r))
-        members.append(indent + QStringLiteral("  ") + jsonString(key) + QStringLiteral(": ") +
-                       jsonText(value));
+        members.append(indent + QStringLiteral("  ") + QString::fromUtf8(jsonStringLiteral(key)) +
+                       QStringLiteral(": ") + jsonText(value));
     return QStringLiteral("{\n") + members.join(QStringLiteral(",\n")) + QLatin1Char('\n') +
            indent + QLatin1Char('}');
 }

@@ -1,7 +1,5 @@
 #include "cli/textformat.h"
 
-#include <QLocale>
-#include <cmath>
 #include <cstdio>
 
 namespace
@@ -23,14 +21,7 @@ void writeOut(const QString &text)
 
 void writeErr(const QString &text)
 {
-    write(stderr, text);
-}
-
-QString formatNumber(double value)
-{
-    if (std::isfinite(value) && value == std::trunc(value) && std::abs(value) < 1e15)
-        return QString::number(static_cast<long long>(value));
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    write(stderr, terminalText(text));
 }
 
 QString alignedColumns(const QList<QStringList> &rows)
@@ -58,20 +49,7 @@ QString alignedColumns(const QList<QStringList> &rows)
 QString csvLine(const QStringList &fields)
 {
     QStringList quoted;
-    for (const QString &field : fields) {
-        const bool needsQuotes =
-            field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
-            field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));
-        quoted.append(needsQuotes
-                          ? QLatin1Char('"') +
-                                QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) +
-                                QLatin1Char('"')
-                          : field);
-    }
+    for (const QString &field : fields)
+        quoted.append(csvField(field));
     return quoted.join(QLatin1Char(',')) + QLatin1Char('\n');
-}
-
-QString jsonString(const QString &text)
-{
-    return QString::fromUtf8(jsonStringLiteral(text));
 }

@@ -6,22 +6,17 @@
 #include <QString>
 #include <QStringList>
 
-// Writing data for people and for programs: aligned columns, CSV lines, JSON texts, numbers.
+// Writing data for people and for programs: aligned columns and CSV lines, on the output rules
+// of takeoff/outputtext.h.
 
-// Data to stdout, messages to stderr, as UTF-8.
+// Data to stdout, messages to stderr, as UTF-8. A message may quote its input: its control
+// characters are shown escaped (terminalText).
 void writeOut(const QString &text);
 void writeErr(const QString &text);
-
-// A number as tabled: shortest exact form, integers without ".0" (17.2, 273, 0.05).
-QString formatNumber(double value);
 
 // Rows of cells as lines of columns padded to a common width (two blanks between columns),
 // each line ending in "\n".
 QString alignedColumns(const QList<QStringList> &rows);
 
-// One CSV line with RFC 4180 quoting (fields holding a comma, a quote or a line break are
-// quoted, quotes doubled), ending in "\n".
+// One CSV line of csvField()s, ending in "\n".
 QString csvLine(const QStringList &fields);
-
-// A JSON string literal with its quotes, escaped as JSON requires.
-QString jsonString(const QString &text);

@@ -1,6 +1,7 @@
 #include "exports/copytext.h"
 
 #include "catalogue/flangeinput.h"
+#include "core/values/valuetext.h"
 
 QString fieldValueText(const FlangeField &field, const FlangeRecord &record)
 {
@@ -12,7 +13,7 @@ QString fieldValueText(const FlangeField &field, const FlangeRecord &record)
         return record.weightText.trimmed();
     const FieldValue value = field.value(record);
     if (const double *number = std::get_if<double>(&value))
-        return QString::number(*number, 'g', 12);
+        return plainNumberText(*number);
     if (const QString *text = std::get_if<QString>(&value))
         return *text;
     return QStringLiteral("-");

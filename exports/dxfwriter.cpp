@@ -1,6 +1,7 @@
 #include "exports/dxfwriter.h"
 
 #include "exports/atomicfile.h"
+#include "takeoff/outputtext.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -51,11 +52,11 @@ DL_Attributes on(DrawingLayer layer)
 
 // Text in the file's code page, ANSI_936 (GBK, what Chinese AutoCAD writes into R2000
 // files); φ as the CAD diameter sign %%C (LibreCAD reads only the capital), a character GBK
-// lacks as a \U+XXXX escape.
+// lacks as a \U+XXXX escape. A value is one line of the file: no control character.
 std::string dxfText(const QString &text)
 {
     std::string out;
-    for (QChar c : text) {
+    for (QChar c : writableText(text, LineBreaks::Replace)) {
         if (c == QChar(0x03C6)) {
             out += "%%C";
             continue;

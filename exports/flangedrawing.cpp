@@ -4,6 +4,8 @@
 #include "exports/drawingsheet.h"
 #include "exports/flangeviews.h"
 
+#include "core/values/valuetext.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 
@@ -14,7 +16,7 @@ constexpr double DimensionTextMm = 3.5; // on paper (GB/T 14691)
 
 QString millimetres(double value)
 {
-    return QString::number(value, 'g', 12);
+    return plainNumberText(value);
 }
 
 QString diameterText(const QString &symbol, double value)

@@ -3,7 +3,9 @@
 #include "exports/atomicfile.h"
 #include "exports/drawingpainter.h"
 #include "exports/drawingsheet.h"
+#include "takeoff/outputtext.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <cmath>
@@ -16,8 +18,11 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
     const QSize mm(int(std::ceil(drawing.paper.sizeMm.width())),
                    int(std::ceil(drawing.paper.sizeMm.height())));
     return writeFileAtomically(path, [&](QIODevice &device) {
+        // Made in memory first: the generator escapes markup but writes any character, and
+        // what XML forbids is replaced before the file is written.
+        QBuffer made;
         QSvgGenerator svg;
-        svg.setOutputDevice(&device);
+        svg.setOutputDevice(&made);
         svg.setResolution(254);
         svg.setSize(mm * 10);
         svg.setViewBox(QRectF(QPointF(0, 0), mm));
@@ -29,6 +34,9 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
             return QStringLiteral("the SVG generator did not start");
         paintDrawing(painter, drawing, {{0, 0}, 1.0 / drawing.paper.scale, 1.0});
         painter.end();
+        const QByteArray bytes = writableText(QString::fromUtf8(made.data())).toUtf8();
+        if (device.write(bytes) != bytes.size())
+            return device.errorString();
         return QString();
     });
 }

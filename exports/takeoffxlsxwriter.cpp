@@ -1,6 +1,7 @@
 #include "exports/takeoffxlsxwriter.h"
 
 #include "catalogue/flangeinput.h"
+#include "takeoff/outputtext.h"
 
 #include <QDir>
 #include <QFileDevice>
@@ -11,6 +12,21 @@ namespace
 
 // A sheet holds at most this many rows.
 constexpr quint32 SheetRows = 1'048'576;
+
+// A text cell as the sheet's XML can hold it: no character XML forbids, and no more than the
+// 32,767 characters a cell takes (a longer one is cut, with an ellipsis).
+QByteArray cellText(const QString &text)
+{
+    constexpr qsizetype Longest = 32'767;
+    QString writable = writableText(text);
+    if (writable.size() > Longest) {
+        qsizetype cut = Longest - 1;
+        if (writable[cut - 1].isHighSurrogate())
+            --cut;
+        writable = writable.left(cut) + QChar(0x2026);
+    }
+    return writable.toUtf8();
+}
 
 } // namespace
 
@@ -79,7 +95,7 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
         if (const double *number = std::get_if<double>(&cells[i]))
             worksheet_write_number(m_sheet, m_row, column, *number, isWeight ? weight : text);
         else if (const QString *string = std::get_if<QString>(&cells[i]))
-            worksheet_write_string(m_sheet, m_row, column, string->toUtf8().constData(), text);
+            worksheet_write_string(m_sheet, m_row, column, cellText(*string).constData(), text);
     }
     ++m_row;
 }

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace
 {
@@ -17,6 +18,41 @@ bool isWide(char32_t c)
            (c >= 0x20000 && c <= 0x3FFFD);
 }
 
+// -2, 3.5, +1e3, .5: what a spreadsheet reads as a number, not as a formula.
+bool isPlainNumber(QStringView text)
+{
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i - from;
+    };
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+bool startsLikeFormula(QStringView text)
+{
+    return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()) &&
+           !isPlainNumber(text);
+}
+
 } // namespace
 
 int displayWidth(QStringView text)
@@ -27,10 +63,59 @@ int displayWidth(QStringView text)
     return width;
 }
 
+QString terminalText(QStringView text)
+{
+    const auto isControl = [](QChar c) {
+        return (c < u' ' && c != u'\n') || (c >= u'\x7f' && c <= u'\x9f');
+    };
+    if (std::none_of(text.begin(), text.end(), isControl))
+        return text.toString();
+    QString shown;
+    shown.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (!isControl(c))
+            shown += c;
+        else if (c.unicode() < 0x80)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 QByteArray jsonStringLiteral(QStringView text)
 {
     // QJsonDocument does the escaping; the array's brackets are taken off again.
     const QByteArray array =
         QJsonDocument(QJsonArray{text.toString()}).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
+}
+
+QString csvField(QStringView text)
+{
+    QString field = startsLikeFormula(text) ? QLatin1Char('\'') + text.toString() : text.toString();
+    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
+        !field.contains(u'\r'))
+        return field;
+    field.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QString writableText(QStringView text, LineBreaks lineBreaks)
+{
+    QString writable = text.toString();
+    const bool keepBreaks = lineBreaks == LineBreaks::Keep;
+    for (qsizetype i = 0; i < writable.size(); ++i) {
+        const char16_t c = writable[i].unicode();
+        bool forbidden = c == 0xFFFE || c == 0xFFFF ||
+                         (c < 0x20 && !(keepBreaks && (c == u'\t' || c == u'\n' || c == u'\r')));
+        if (QChar::isHighSurrogate(c) && i + 1 < writable.size() &&
+            QChar::isLowSurrogate(writable[i + 1].unicode()))
+            ++i; // a pair: one code point
+        else if (QChar::isSurrogate(c))
+            forbidden = true;
+        if (forbidden)
+            writable[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return writable;
 }

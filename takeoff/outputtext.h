@@ -1,13 +1,32 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringView>
 
-// Texts that both the take-off writers and the command line's other outputs write: aligned
-// columns for a terminal, and string literals for JSON.
+// The rules every writer of the program's output follows, one implementation each: columns for a
+// terminal, text a terminal shows as it is, JSON string literals, CSV fields, and text that every
+// file format can hold. Numbers are spelled by plainNumberText (core/values/valuetext.h).
 
 // Terminal columns a text takes: CJK and full-width characters take two.
 int displayWidth(QStringView text);
 
+// Text for a terminal: control characters (C0 but the line feed, DEL, C1), which could move the
+// cursor, recolour or retitle the terminal, are shown escaped: ESC as \x1b, NUL as \x00, U+009B
+// as \u009b.
+QString terminalText(QStringView text);
+
 // A JSON string literal with its quotes, escaped as JSON requires, in UTF-8.
 QByteArray jsonStringLiteral(QStringView text);
+
+// One CSV field (RFC 4180): quoted when it holds a comma, a quote or a line break, quotes
+// doubled. A text that a spreadsheet would take for a formula (first character =, +, -, @, tab
+// or CR, and not a plain number such as -2.5) gets a leading apostrophe, so the spreadsheet shows
+// it as the text it is; numbers stay numbers.
+QString csvField(QStringView text);
+
+// Text every file format can hold: each code point XML 1.0 forbids (C0 controls but tab, LF and
+// CR; a lone surrogate; U+FFFE, U+FFFF) becomes U+FFFD, the replacement character. A value that
+// must stay on one line (a DXF text) loses tab, LF and CR the same way.
+enum class LineBreaks { Keep, Replace };
+QString writableText(QStringView text, LineBreaks lineBreaks = LineBreaks::Keep);

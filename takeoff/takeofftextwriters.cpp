@@ -34,15 +34,6 @@ QByteArrayView hundredthsText(char (&buffer)[48], qint64 hundredths)
     return QByteArrayView(buffer, end - buffer);
 }
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 // A weight in hundredths as the shortest JSON number: "12.3", "12".
 QByteArrayView jsonHundredths(char (&buffer)[48], qint64 hundredths)
 {
@@ -269,7 +260,8 @@ TakeoffTableWriter::TakeoffTableWriter(QIODevice &device) : TakeoffRowWriter(dev
 
 QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    const QString text = takeoffCellText(cell, takeoffColumns()[column].decimals);
+    // Text from the list may hold control characters: shown escaped, never sent raw.
+    const QString text = terminalText(takeoffCellText(cell, takeoffColumns()[column].decimals));
     if (column == ErrorColumn)
         return text;
     return text + QString(std::max(m_widths[column] - displayWidth(text), 0) + 2, u' ');

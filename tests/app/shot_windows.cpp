@@ -105,6 +105,13 @@ int main(int argc, char *argv[])
         windows.returnToMenu(shot.kind);
     }
 
+    // A sealing-face sheet, reached through the chooser.
+    windows.existing(WindowKind::Form1)->findChild<QPushButton *>("Command5")->click();
+    windows.existing(WindowKind::FormMF)->findChild<QPushButton *>("Command1")->click();
+    ok = save(windows.existing(WindowKind::FormRF), out.filePath("formrf.png")) && ok;
+    windows.existing(WindowKind::FormRF)->close();
+    windows.existing(WindowKind::FormMF)->findChild<QPushButton *>("Command4")->click();
+
     windows.show(WindowKind::FormTakeoff);
     auto *takeoff = static_cast<FormTakeoff *>(windows.existing(WindowKind::FormTakeoff));
     QApplication::clipboard()->setText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\n"

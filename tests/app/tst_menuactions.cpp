@@ -32,10 +32,11 @@ class TestMenuActions : public QObject
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
         QTest::newRow("take-off") << WindowKind::FormTakeoff << "takeoff"
-                                  << "批量计算" << int(Qt::Key_T);
+                                  << "批量计算" << int(Qt::Key_T) << "takeoffButton";
         QTest::newRow("identification") << WindowKind::FormIdentify << "identify"
-                                        << "反查法兰" << int(Qt::Key_I);
+                                        << "反查法兰" << int(Qt::Key_I) << "identifyButton";
     }
 
 private slots:
@@ -74,6 +75,28 @@ private slots:
         QCOMPARE(offered, QStringList({"批量计算…", "反查法兰…"}));
         QCOMPARE(visibleWindows(), QStringList{m_windows->existing(kind)->objectName()});
         QCOMPARE(m_windows->existing(kind)->windowTitle(), caption);
+    }
+
+    // The menu's button for the window, captioned as the window, opens it in the menu's place
+    // each time; its "返回" brings the menu back.
+    void buttonOpens_data() { windows(); }
+    void buttonOpens()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(QString, caption);
+        QFETCH(QString, button);
+        m_windows->show(WindowKind::Form1);
+        auto *open = control<QPushButton>(menu(), button);
+        QCOMPARE(open->text(), caption);
+        for (int round = 0; round < 2; ++round) {
+            QTest::mouseClick(open, Qt::LeftButton);
+            QWidget *window = m_windows->existing(kind);
+            QVERIFY(window);
+            QCOMPARE(visibleWindows(), QStringList{window->objectName()});
+            QCOMPARE(window->windowTitle(), caption);
+            QTest::mouseClick(control<QPushButton>(window, "backButton"), Qt::LeftButton);
+            QCOMPARE(visibleWindows(), QStringList{"Form1"});
+        }
     }
 
     // The menu's key opens the window; its close box and its "返回" each bring the menu back.

@@ -89,7 +89,8 @@ private slots:
         QTest::addColumn<QPoint>("positionTwips"); // (-1,-1): platform placement
         QTest::addColumn<QColor>("background");    // invalid: the button face
         const QPoint free(-1, -1);
-        QTest::newRow("menu") << WindowKind::Form1 << "Quorvit查询" << QSize(4176, 2976)
+        // The menu has a row of buttons more than designed: the take-off and the identification.
+        QTest::newRow("menu") << WindowKind::Form1 << "Quorvit查询" << QSize(4176, 2976 + 960)
                               << QPoint(3828, 2364) << QColor();
         QTest::newRow("plate") << WindowKind::FormPL << "板式平焊钢制管法兰" << QSize(7212, 4104)
                                << QPoint(2748, 2364) << QColor(224, 224, 224);
@@ -155,6 +156,11 @@ private slots:
                                << "密封面尺寸" << QRect(360, 2160, 1452, 612) << 10.8;
         QTest::newRow("exit") << "Command6"
                               << "退  出" << QRect(2160, 2160, 1572, 612) << 13.8;
+        QTest::newRow("take-off, a row below") << "takeoffButton"
+                                               << "批量计算" << QRect(360, 3120, 1452, 612) << 10.8;
+        QTest::newRow("identification, a row below")
+            << "identifyButton"
+            << "反查法兰" << QRect(2160, 3120, 1572, 612) << 10.8;
     }
     void menuButtons()
     {
@@ -215,8 +221,9 @@ private slots:
         QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("menu") << WindowKind::Form1
-                              << QStringList{"Command1", "Command2", "Command3",
-                                             "Command4", "Command5", "Command6"};
+                              << QStringList{"Command1",      "Command2",      "Command3",
+                                             "Command4",      "Command5",      "Command6",
+                                             "takeoffButton", "identifyButton"};
         QTest::newRow("chooser") << WindowKind::FormMF
                                  << QStringList{"Command1", "Command2", "Command3", "Command4"};
     }
@@ -268,9 +275,17 @@ private slots:
         QCOMPARE(chooser->focusWidget(), chooser->findChild<QPushButton *>("Command1"));
     }
 
-    void blindFlangeButtonDoesNothing()
+    // The blind flange has no window: its button says so, in its tooltip and in a message, and
+    // the menu stays alone on screen.
+    void blindFlangeButtonSaysItIsNotIncluded()
     {
+        QVERIFY(button(WindowKind::Form1, "Command4")->toolTip().contains("暂未收录"));
+        MessageCatcher catcher;
         press(WindowKind::Form1, "Command4");
+        QCOMPARE(catcher.seen.size(), 1);
+        QCOMPARE(catcher.seen[0].title, QStringLiteral("Quorvit"));
+        QVERIFY(catcher.seen[0].modal);
+        QVERIFY2(catcher.seen[0].text.contains("法兰盖"), qPrintable(catcher.seen[0].text));
         QCOMPARE(visibleWindows(), QStringList{"Form1"});
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
     }
@@ -397,7 +412,15 @@ private slots:
         QWidget *window = windows().existing(sheet);
         QCOMPARE(visibleWindows(), QStringList{window->objectName()});
         QCOMPARE(window->windowTitle(), caption);
-        QVERIFY(window->findChildren<QWidget *>().isEmpty());
+        // One line, centred, says what is missing: the face's dimensions and their data.
+        const QList<QLabel *> labels = window->findChildren<QLabel *>();
+        QCOMPARE(window->findChildren<QWidget *>().size(), 1);
+        QCOMPARE(labels.size(), 1);
+        QVERIFY(labels[0]->isVisible());
+        QVERIFY2(labels[0]->text().contains("暂未收录") && labels[0]->text().contains("公称直径"),
+                 qPrintable(labels[0]->text()));
+        QCOMPARE(labels[0]->alignment(), Qt::AlignCenter);
+        QVERIFY((labels[0]->geometry().center() - window->rect().center()).manhattanLength() <= 1);
 
         // Its close box brings the chooser back, the same one.
         QVERIFY(window->close());

@@ -4,6 +4,8 @@
 #include "widgets/fonts.h"
 #include "widgets/twips.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 
 FormMF::FormMF()
@@ -35,12 +37,27 @@ QWidget *createSealingSheet(SealingFace face)
         const char *caption;
         int width;
         int height;
+        const char *missing; // what the sheet would need to show its face's dimensions
     };
-    const Sheet sheet = face == SealingFace::RaisedFace   ? Sheet{"FormRF", "突面", 4860, 3792}
-                        : face == SealingFace::MaleFemale ? Sheet{"FormFM", "凹凸面", 3744, 2496}
-                                                          : Sheet{"FormTG", "榫槽", 3744, 2496};
+    // clang-format off
+    const Sheet sheet = face == SealingFace::RaisedFace
+        ? Sheet{"FormRF", "突面", 4860, 3792, QT_TRANSLATE_NOOP("FormMF",
+              "突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。")}
+        : face == SealingFace::MaleFemale
+        ? Sheet{"FormFM", "凹凸面", 3744, 2496, QT_TRANSLATE_NOOP("FormMF",
+              "凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。")}
+        : Sheet{"FormTG", "榫槽", 3744, 2496, QT_TRANSLATE_NOOP("FormMF",
+              "榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。")};
+    // clang-format on
     auto *window = new QWidget;
     designWindow(
         window, {sheet.name, sheet.caption, sheet.width, sheet.height, std::nullopt, std::nullopt});
+    // The sheet is not a dead end: one line, centred, says what is missing.
+    const int margin = 240;
+    QLabel *label =
+        addLabel(window, "missingDimensions", QCoreApplication::translate("FormMF", sheet.missing),
+                 twipsRect(margin, margin, sheet.width - 2 * margin, sheet.height - 2 * margin));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
     return window;
 }

@@ -19,5 +19,6 @@ signals:
     void backRequested();
 };
 
-// The sheet of a sealing face (FormRF, FormFM or FormTG): an empty window with its caption.
+// The sheet of a sealing face (FormRF, FormFM or FormTG): a window with its caption and a line
+// saying that the face's dimensions are not yet included and what data they would need.
 QWidget *createSealingSheet(SealingFace face);
