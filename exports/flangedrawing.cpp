@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -31,8 +32,12 @@ QString lengthText(const QString &symbol, double value)
 
 double drawnBore(const FlangeRecord &record)
 {
+    // Rounded to the table's hundredths: the subtraction leaves binary noise (49.099999999999994
+    // for 60.3 − 2 × 5.6) that the shortest number spelling would show.
     if (record.kind == FlangeKind::WeldNeck)
-        return record.weldEndDiameter.value_or(0) - 2 * record.wallThickness.value_or(0);
+        return std::round((record.weldEndDiameter.value_or(0) - 2 * record.wallThickness.value_or(0)) *
+                          100) /
+               100;
     return record.bore.value_or(0);
 }
 

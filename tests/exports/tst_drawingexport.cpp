@@ -116,6 +116,11 @@ for path in sorted(glob.glob(os.path.join(sys.argv[1], "*.dxf"))):
             points = [p for p in points if p is not None]
         elif e.dxftype() == "TEXT":
             points = extent(e)
+        elif e.dxftype() == "LINE":
+            points = [e.dxf.start, e.dxf.end]
+        elif e.dxftype() in ("CIRCLE", "ARC"):  # an arc within its circle
+            c, r = e.dxf.center, e.dxf.radius
+            points = [(c.x - r, c.y - r), (c.x + r, c.y + r)] if r > 0 else []
         elif e.dxftype() == "HATCH":
             points = [v for path in e.paths for edge in path.edges for v in (edge.start, edge.end)]
         else:
@@ -352,6 +357,9 @@ void TestDrawingExport::everyRowOnItsSheet()
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             const QString where = d.title + QStringLiteral(" \"") + texts[i] + '"';
             QVERIFY2(d.extents.contains(boxes[i]), qPrintable(where + " leaves the extents"));
+            // Sizes as the tables print them, at most to hundredths (A − 2S worked out too).
+            QVERIFY2(!texts[i].contains(QRegularExpression(QStringLiteral("\\d\\.\\d{3}"))),
+                     qPrintable(where));
             QVERIFY2(!boxMeetsOutline(d, boxes[i]), qPrintable(where + " crosses an outline"));
             for (qsizetype j = 0; j < i; ++j)
                 QVERIFY2(!boxes[i].intersects(boxes[j]),
@@ -368,7 +376,8 @@ void TestDrawingExport::everyRowOnItsSheet()
 
     const ProgramRun read = runProgram(QStringLiteral("/usr/bin/python3"),
                                        {QStringLiteral("-c"), QString::fromUtf8(InFrame), rows.path(),
-                                        QStringLiteral(QUORVIT_LIBRECAD_FONTS "/quorvit-hei.lff")});
+                                        QStringLiteral(QUORVIT_LIBRECAD_FONTS "/quorvit-hei.lff")},
+                                       {}, QProcessEnvironment::systemEnvironment(), 600000);
     QVERIFY2(read.exitCode == 0, qPrintable(read.err));
     const QJsonObject found = QJsonDocument::fromJson(read.out).object();
     qInfo().noquote() << "sheets:" << QJsonDocument(found["sheets"].toObject()).toJson(QJsonDocument::Compact);
