@@ -1,13 +1,13 @@
 #include "app/windows.h"
 
-#include "app/form1.h"
+#include "app/mainmenu.h"
 #include "widgets/controls.h"
-#include "windows/identify/formidentify.h"
-#include "windows/plate/formpl.h"
+#include "windows/identify/identifywindow.h"
+#include "windows/plate/plateflangewindow.h"
 #include "windows/sealing/sealingfaces.h"
-#include "windows/slipon/formso.h"
-#include "windows/takeoff/formtakeoff.h"
-#include "windows/weldneck/formwn.h"
+#include "windows/slipon/sliponflangewindow.h"
+#include "windows/takeoff/takeoffwindow.h"
+#include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QEvent>
 
@@ -65,7 +65,7 @@ void Windows::returnToMenu(WindowKind from)
     hide(from);
 }
 
-void Windows::showMatch(FlangeKind kind, PressureRating pressure, PipeSeries series, int dn)
+void Windows::showMatch(FlangeKind kind, PressureIndex pressure, PipeSeries series, int dn)
 {
     const WindowKind target = kind == FlangeKind::Plate    ? WindowKind::FormPL
                               : kind == FlangeKind::SlipOn ? WindowKind::FormSO
@@ -103,34 +103,34 @@ QWidget *Windows::create(WindowKind kind)
 {
     switch (kind) {
     case WindowKind::Form1: {
-        auto *menu = new Form1;
-        connect(menu, &Form1::openRequested, this,
+        auto *menu = new MainMenu;
+        connect(menu, &MainMenu::openRequested, this,
                 [this](WindowKind target) { replace(WindowKind::Form1, target); });
-        connect(menu, &Form1::exitRequested, this, &Windows::exitApplication);
+        connect(menu, &MainMenu::exitRequested, this, &Windows::exitApplication);
         return menu;
     }
     case WindowKind::FormPL:
-        return connectBack(new FormPL, this, kind);
+        return connectBack(new PlateFlangeWindow, this, kind);
     case WindowKind::FormSO:
-        return connectBack(new FormSO, this, kind);
+        return connectBack(new SlipOnFlangeWindow, this, kind);
     case WindowKind::FormWN:
-        return connectBack(new FormWN, this, kind);
+        return connectBack(new WeldNeckFlangeWindow, this, kind);
     case WindowKind::FormMF: {
-        auto *chooser = new FormMF;
-        connect(chooser, &FormMF::sheetRequested, this, [this](SealingFace face) {
+        auto *chooser = new SealingFaceChooser;
+        connect(chooser, &SealingFaceChooser::sheetRequested, this, [this](SealingFace face) {
             replace(WindowKind::FormMF, face == SealingFace::RaisedFace   ? WindowKind::FormRF
                                         : face == SealingFace::MaleFemale ? WindowKind::FormFM
                                                                           : WindowKind::FormTG);
         });
-        connect(chooser, &FormMF::backRequested, this,
+        connect(chooser, &SealingFaceChooser::backRequested, this,
                 [this] { replace(WindowKind::FormMF, WindowKind::Form1); });
         return chooser;
     }
     case WindowKind::FormTakeoff:
-        return connectBack(new FormTakeoff, this, kind);
+        return connectBack(new TakeoffWindow, this, kind);
     case WindowKind::FormIdentify: {
-        auto *identify = connectBack(new FormIdentify, this, kind);
-        connect(identify, &FormIdentify::matchChosen, this, &Windows::showMatch);
+        auto *identify = connectBack(new IdentifyWindow, this, kind);
+        connect(identify, &IdentifyWindow::matchChosen, this, &Windows::showMatch);
         return identify;
     }
     case WindowKind::FormRF:

@@ -22,9 +22,9 @@
 #include "peakmemory.h"
 #include "widgets/fonts.h"
 #include "widgets/querywindow.h"
-#include "windows/plate/formpl.h"
-#include "windows/slipon/formso.h"
-#include "windows/weldneck/formwn.h"
+#include "windows/plate/plateflangewindow.h"
+#include "windows/slipon/sliponflangewindow.h"
+#include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -67,14 +67,14 @@ struct QueryWindowKind {
     std::function<QueryWindow *()> create;
     QueryProcedure query;
     int dnBox;
-    PressureRating pressure;
+    PressureIndex pressure;
     const char *drawing;
 };
 
 const std::array<QueryWindowKind, 3> kinds = {{
-    {"FormPL", [] { return new FormPL; }, runPlateQuery, PlateBox::Dn, 2, ":/drawings/plate.svg"},
-    {"FormSO", [] { return new FormSO; }, runSlipOnQuery, 1, 1, ":/drawings/slipon.svg"},
-    {"FormWN", [] { return new FormWN; }, runWeldNeckQuery, WeldNeckBox::Dn, 0,
+    {"FormPL", [] { return new PlateFlangeWindow; }, runPlateQuery, PlateBox::Dn, 2, ":/drawings/plate.svg"},
+    {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, 1, 1, ":/drawings/slipon.svg"},
+    {"FormWN", [] { return new WeldNeckFlangeWindow; }, runWeldNeckQuery, WeldNeckBox::Dn, 0,
      ":/drawings/weldneck.svg"},
 }};
 
@@ -90,7 +90,7 @@ template <typename Find> void lookups(benchmark::State &state, int pressureCount
 {
     std::int64_t found = 0;
     for (auto _ : state) {
-        for (PressureRating p = 0; p <= pressureCount; ++p)
+        for (PressureIndex p = 0; p <= pressureCount; ++p)
             for (NominalDiameter dn : standardDns) {
                 const auto *row = find(p, dn);
                 benchmark::DoNotOptimize(row);
@@ -108,11 +108,11 @@ void BM_LookupPlate(benchmark::State &state)
 }
 void BM_LookupSlipOn(benchmark::State &state)
 {
-    lookups(state, SlipOnPressureCount, findSlipOnRow);
+    lookups(state, SlipOnPressureCount, findSlipOnFlangeRow);
 }
 void BM_LookupWeldNeck(benchmark::State &state)
 {
-    lookups(state, WeldNeckPressureCount, findWeldNeckRow);
+    lookups(state, WeldNeckPressureCount, findWeldNeckFlangeRow);
 }
 BENCHMARK(BM_LookupPlate);
 BENCHMARK(BM_LookupSlipOn);
@@ -125,7 +125,7 @@ void BM_QueryProcedure(benchmark::State &state, const QueryWindowKind &kind)
     for (auto _ : state) {
         const QString &dn = typedDns[i++ % typedDns.size()];
         QueryRun run([&](int box) { return box == kind.dnBox ? dn : QStringLiteral(" "); });
-        kind.query(run, kind.pressure, SeriesA);
+        kind.query(run, kind.pressure, PipeSeries::A);
         benchmark::DoNotOptimize(run.steps().data());
         if (!run.messages().isEmpty()) {
             state.SkipWithError("the benchmark DN is not listed");
@@ -139,7 +139,7 @@ std::unique_ptr<QueryWindow> preparedWindow(const QueryWindowKind &kind)
 {
     std::unique_ptr<QueryWindow> window(kind.create());
     window->findChild<QListWidget *>("List1")->setCurrentRow(kind.pressure);
-    window->findChild<QListWidget *>("List2")->setCurrentRow(SeriesA);
+    window->findChild<QListWidget *>("List2")->setCurrentRow(int(PipeSeries::A));
     window->show();
     QCoreApplication::processEvents();
     return window;
@@ -175,7 +175,7 @@ void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
     for (std::size_t d = 0; d < typedDns.size(); ++d) {
         dnBox->setText(typedDns[d]);
         QueryRun run([&](int n) { return window->box(n) ? window->box(n)->text() : QString(); });
-        kind.query(run, kind.pressure, SeriesA);
+        kind.query(run, kind.pressure, PipeSeries::A);
         for (const QueryStep &step : run.steps())
             writes[d].push_back({window->box(step.box), step.text});
     }

@@ -56,8 +56,8 @@ std::optional<Holes> holesOf(const Row *row, int Row::*count, int Row::*diameter
 struct KindReading {
     int pressureCount;
     int dnBox;
-    void (*query)(QueryRun &, PressureRating, PipeSeries);
-    std::optional<Holes> (*holes)(PressureRating, NominalDiameter);
+    void (*query)(QueryRun &, PressureIndex, std::optional<PipeSeries>);
+    std::optional<Holes> (*holes)(PressureIndex, NominalDiameter);
     std::vector<std::pair<int, std::optional<double> FlangeRecord::*>> lengths;
     int calloutBox;
     int boltBox;
@@ -71,7 +71,7 @@ const KindReading &readingOf(FlangeKind kind)
     static const KindReading plate{PlatePressureCount,
                                    PlateBox::Dn,
                                    runPlateQuery,
-                                   [](PressureRating p, NominalDiameter dn) {
+                                   [](PressureIndex p, NominalDiameter dn) {
                                        return holesOf(findPlateFlangeRow(p, dn),
                                                       &PlateFlangeRow::holeCount,
                                                       &PlateFlangeRow::holeDiameter);
@@ -90,45 +90,45 @@ const KindReading &readingOf(FlangeKind kind)
     static const KindReading slipOn{SlipOnPressureCount,
                                     SlipOnBox::Dn,
                                     runSlipOnQuery,
-                                    [](PressureRating p, NominalDiameter dn) {
-                                        return holesOf(findSlipOnRow(p, dn),
-                                                       &SlipOnFlangeRow::boltCount,
-                                                       &SlipOnFlangeRow::boltHoleDiameter);
+                                    [](PressureIndex p, NominalDiameter dn) {
+                                        return holesOf(findSlipOnFlangeRow(p, dn),
+                                                       &SlipOnFlangeRow::holeCount,
+                                                       &SlipOnFlangeRow::holeDiameter);
                                     },
                                     {{SlipOnBox::OutsideDiameter, &R::outsideDiameter},
                                      {SlipOnBox::BoltCircle, &R::boltCircle},
                                      {SlipOnBox::Thickness, &R::thickness},
                                      {SlipOnBox::FilletRadius, &R::filletRadius},
-                                     {SlipOnBox::OverallHeight, &R::height},
+                                     {SlipOnBox::OverallHeight, &R::overallHeight},
                                      {SlipOnBox::BevelWidth, &R::bevelWidth},
                                      {SlipOnBox::PipeOutside, &R::pipeOutsideDiameter},
                                      {SlipOnBox::Bore, &R::bore},
-                                     {SlipOnBox::Hub, &R::hubDiameter}},
+                                     {SlipOnBox::HubDiameter, &R::hubDiameter}},
                                     SlipOnBox::BoltHoles,
-                                    SlipOnBox::Thread,
-                                    SlipOnBox::PlateArea,
+                                    SlipOnBox::Bolt,
+                                    SlipOnBox::NetArea,
                                     SlipOnBox::NetWeight};
     static const KindReading weldNeck{WeldNeckPressureCount,
                                       WeldNeckBox::Dn,
                                       runWeldNeckQuery,
-                                      [](PressureRating p, NominalDiameter dn) {
-                                          return holesOf(findWeldNeckRow(p, dn),
-                                                         &WeldNeckRow::boltCount,
-                                                         &WeldNeckRow::boltHoleDiameter);
+                                      [](PressureIndex p, NominalDiameter dn) {
+                                          return holesOf(findWeldNeckFlangeRow(p, dn),
+                                                         &WeldNeckFlangeRow::holeCount,
+                                                         &WeldNeckFlangeRow::holeDiameter);
                                       },
                                       {{WeldNeckBox::WeldEndDiameter, &R::weldEndDiameter},
-                                       {WeldNeckBox::FlangeDiameter, &R::outsideDiameter},
+                                       {WeldNeckBox::OutsideDiameter, &R::outsideDiameter},
                                        {WeldNeckBox::BoltCircle, &R::boltCircle},
-                                       {WeldNeckBox::RingThickness, &R::thickness},
-                                       {WeldNeckBox::HubRootDiameter, &R::hubDiameter},
-                                       {WeldNeckBox::WeldEndWall, &R::wallThickness},
-                                       {WeldNeckBox::StraightNeckHeight, &R::neckHeight},
-                                       {WeldNeckBox::Radius, &R::filletRadius},
-                                       {WeldNeckBox::OverallHeight, &R::height}},
+                                       {WeldNeckBox::Thickness, &R::thickness},
+                                       {WeldNeckBox::HubDiameter, &R::hubDiameter},
+                                       {WeldNeckBox::WallThickness, &R::wallThickness},
+                                       {WeldNeckBox::NeckHeight, &R::neckHeight},
+                                       {WeldNeckBox::FilletRadius, &R::filletRadius},
+                                       {WeldNeckBox::OverallHeight, &R::overallHeight}},
                                       WeldNeckBox::BoltHoles,
-                                      WeldNeckBox::Thread,
+                                      WeldNeckBox::Bolt,
                                       0,
-                                      WeldNeckBox::Weight};
+                                      WeldNeckBox::NetWeight};
     return kind == FlangeKind::Plate ? plate : kind == FlangeKind::SlipOn ? slipOn : weldNeck;
 }
 
@@ -181,7 +181,7 @@ QStringList pressureTexts(FlangeKind kind)
     return {};
 }
 
-QList<int> listedDiameters(FlangeKind kind, PressureRating pressure)
+QList<int> listedDiameters(FlangeKind kind, PressureIndex pressure)
 {
     static const auto lists = [] {
         QHash<int, QList<int>> byKindAndPressure;
@@ -199,11 +199,11 @@ QList<int> listedDiameters(FlangeKind kind, PressureRating pressure)
     return lists.value(int(kind) * 100 + pressure);
 }
 
-std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureRating pressure, int dn,
+std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure, int dn,
                                          PipeSeries series)
 {
     if (pressure < 0 || pressure >= pressureCount(kind) ||
-        (series != SeriesA && series != SeriesB) || dn < 1 || dn > LargestTabledDn)
+        (series != PipeSeries::A && series != PipeSeries::B) || dn < 1 || dn > LargestTabledDn)
         return std::nullopt;
     const KindReading &reading = readingOf(kind);
     const std::optional<Holes> holes = reading.holes(pressure, NominalDiameter(dn));
@@ -233,7 +233,7 @@ std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureRating pressur
 }
 
 QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
-                                  std::optional<PressureRating> pressure)
+                                  std::optional<PressureIndex> pressure)
 {
     QList<FlangeRecord> records;
     for (int p = 0; p < pressureCount(kind); ++p) {
@@ -250,7 +250,7 @@ void forEachFlange(const std::function<void(const FlangeRecord &)> &visit)
     for (FlangeKind kind : AllFlangeKinds)
         for (int p = 0; p < pressureCount(kind); ++p)
             for (int dn : listedDiameters(kind, p))
-                for (PipeSeries series : {SeriesA, SeriesB})
+                for (PipeSeries series : AllPipeSeries)
                     visit(*lookUpFlange(kind, p, dn, series));
 }
 
@@ -312,7 +312,7 @@ const QList<FlangeField> &flangeFields(FlangeKind kind)
             length("bolt_circle", "螺栓孔中心圆直径", "K", &R::boltCircle),
             length("thickness", "法兰厚度", "C", &R::thickness),
             length("fillet_radius", "颈根圆角半径", "R", &R::filletRadius),
-            length("height", "法兰总高度", "H", &R::height),
+            length("height", "法兰总高度", "H", &R::overallHeight),
             length("bevel_width", "坡口宽度", "b", &R::bevelWidth),
             length("pipe_outside_diameter", "配管外径", "A", &R::pipeOutsideDiameter),
             length("bore", "法兰内径", "B", &R::bore),
@@ -329,7 +329,7 @@ const QList<FlangeField> &flangeFields(FlangeKind kind)
             length("wall_thickness", "焊端壁厚", "S", &R::wallThickness),
             length("neck_height", "焊端直段高度", "h", &R::neckHeight),
             length("fillet_radius", "过渡圆角半径", "R", &R::filletRadius),
-            length("height", "法兰总高度", "H", &R::height),
+            length("height", "法兰总高度", "H", &R::overallHeight),
         } +
         commonTail(false);
     return kind == FlangeKind::Plate ? plate : kind == FlangeKind::SlipOn ? slipOn : weldNeck;

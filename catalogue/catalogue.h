@@ -26,16 +26,16 @@ QString kindChineseName(FlangeKind kind);
 // The pressures of the kind's first list, in MPa, as the list shows them ("0.25", "1.0").
 QStringList pressureTexts(FlangeKind kind);
 // The DNs listed at a pressure (list index), ascending; empty for an index out of range.
-QList<int> listedDiameters(FlangeKind kind, PressureRating pressure);
+QList<int> listedDiameters(FlangeKind kind, PressureIndex pressure);
 
 // One found row for one series. Lengths in mm exactly as tabled; nullopt where the row has no
 // such value (a slip-on row without bevel, a weld-neck size with no series-B form).
 struct FlangeRecord {
     FlangeKind kind = FlangeKind::Plate;
-    PressureRating pressure = 0; // list index
-    QString pressureText;        // the list text, "1.0"
+    PressureIndex pressure = 0; // list index
+    QString pressureText;       // the list text, "1.0"
     int dn = 0;
-    PipeSeries series = SeriesA;
+    PipeSeries series = PipeSeries::A;
 
     std::optional<double> outsideDiameter;     // D, all kinds
     std::optional<double> boltCircle;          // K, all kinds
@@ -45,7 +45,7 @@ struct FlangeRecord {
     std::optional<double> bevelWidth;          // b, PL and SO
     std::optional<double> faceHeight;          // f, PL
     std::optional<double> filletRadius;        // R, SO and WN
-    std::optional<double> height;              // H, SO and WN
+    std::optional<double> overallHeight;       // H, SO and WN
     std::optional<double> hubDiameter;         // N, SO and WN (at the hub root)
     std::optional<double> weldEndDiameter;     // A, WN
     std::optional<double> wallThickness;       // S, WN
@@ -61,13 +61,13 @@ struct FlangeRecord {
 };
 
 // The record of (kind, pressure index, DN, series), or nullopt when the table lists no such row.
-std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureRating pressure, int dn,
+std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure, int dn,
                                          PipeSeries series);
 
 // Every row of a kind in list order, pressure by pressure, ascending DN; all pressures when
 // `pressure` is nullopt.
 QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
-                                  std::optional<PressureRating> pressure = std::nullopt);
+                                  std::optional<PressureIndex> pressure = std::nullopt);
 
 // Visits every row of every kind and both series without building a list.
 void forEachFlange(const std::function<void(const FlangeRecord &)> &visit);

@@ -99,25 +99,25 @@ std::optional<PressureSpelling> readPressureSpelling(QStringView text)
     return PressureSpelling{number, std::nullopt};
 }
 
-ValueReading<PressureRating> readPressure(FlangeKind kind, QStringView text)
+ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
 {
     const std::optional<PressureSpelling> spelling = readPressureSpelling(text);
     if (!spelling)
-        return ValueReading<PressureRating>::notReadable(
+        return ValueReading<PressureIndex>::notReadable(
             QStringLiteral("pressure %1 is not a pressure (1.6, 1.6MPa, 16bar or PN16)")
                 .arg(quotedInput(text)));
-    const std::optional<PressureRating> asMpa = pressureIndex(kind, spelling->mpa);
-    const std::optional<PressureRating> asBar =
+    const std::optional<PressureIndex> asMpa = pressureIndex(kind, spelling->mpa);
+    const std::optional<PressureIndex> asBar =
         spelling->barInMpa ? pressureIndex(kind, *spelling->barInMpa) : std::nullopt;
     if (asMpa && asBar && *asMpa != *asBar) {
         const QStringList listed = pressureTexts(kind);
-        return ValueReading<PressureRating>::refused(
+        return ValueReading<PressureIndex>::refused(
             QStringLiteral("%1 could be %2 MPa or %3 MPa: write %4MPa or %5MPa")
                 .arg(plainTypedText(text), listed.value(*asBar), listed.value(*asMpa),
                      plainNumberText(*spelling->barInMpa), plainNumberText(spelling->mpa)));
     }
     if (asMpa || asBar)
-        return ValueReading<PressureRating>::of(asMpa ? *asMpa : *asBar);
+        return ValueReading<PressureIndex>::of(asMpa ? *asMpa : *asBar);
     const QString asked =
         spelling->barInMpa
             ? QStringLiteral("%1 (%2 MPa or %3 MPa)")
@@ -125,10 +125,10 @@ ValueReading<PressureRating> readPressure(FlangeKind kind, QStringView text)
                        plainNumberText(spelling->mpa))
             : plainNumberText(spelling->mpa) + QStringLiteral(" MPa");
     const LookupFailure failure = pressureNotListed(kind, asked);
-    return ValueReading<PressureRating>::refused(failure.reason, failure.windowMessage);
+    return ValueReading<PressureIndex>::refused(failure.reason, failure.windowMessage);
 }
 
-std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa)
+std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa)
 {
     const std::optional<long long> wanted = hundredths(mpa);
     if (!wanted)
@@ -141,7 +141,7 @@ std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa)
     return std::nullopt;
 }
 
-double pressureMpa(FlangeKind kind, PressureRating pressure)
+double pressureMpa(FlangeKind kind, PressureIndex pressure)
 {
     return readNumber(pressureTexts(kind).value(pressure));
 }
@@ -166,16 +166,16 @@ ValueReading<PipeSeries> readSeries(QStringView text)
 {
     const QString plain = plainTypedText(text);
     if (plain.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0)
-        return ValueReading<PipeSeries>::of(SeriesA);
+        return ValueReading<PipeSeries>::of(PipeSeries::A);
     if (plain.compare(QLatin1String("B"), Qt::CaseInsensitive) == 0)
-        return ValueReading<PipeSeries>::of(SeriesB);
+        return ValueReading<PipeSeries>::of(PipeSeries::B);
     return ValueReading<PipeSeries>::notReadable(
         QStringLiteral("series %1 is not A or B").arg(quotedInput(text)));
 }
 
 QString seriesText(PipeSeries series)
 {
-    return series == SeriesB ? QStringLiteral("B") : QStringLiteral("A");
+    return series == PipeSeries::B ? QStringLiteral("B") : QStringLiteral("A");
 }
 
 ValueReading<qint64> readQuantity(QStringView text, qint64 most)
@@ -231,7 +231,7 @@ LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
                               pressureTexts(kind).join(QStringLiteral(", ")))};
 }
 
-LookupFailure diameterNotListed(FlangeKind kind, PressureRating pressure, int dn)
+LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
     const QString message = kind == FlangeKind::Plate ? QStringLiteral("请从新输入公称直径！")
                             : kind == FlangeKind::SlipOn

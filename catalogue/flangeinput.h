@@ -62,12 +62,12 @@ std::optional<PressureSpelling> readPressureSpelling(QStringView text);
 // The list index of a pressure of the kind: of the readings of the spelling, the one the kind
 // lists. Refused when it lists both ("PN16 could be 1.6 MPa or 16.0 MPa: write 1.6MPa or 16MPa")
 // or neither (with the window's message).
-ValueReading<PressureRating> readPressure(FlangeKind kind, QStringView text);
+ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text);
 
 // The list index of a pressure in MPa, or nullopt when the kind does not list it.
-std::optional<PressureRating> pressureIndex(FlangeKind kind, double mpa);
+std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa);
 // The pressure of a list index in MPa.
-double pressureMpa(FlangeKind kind, PressureRating pressure);
+double pressureMpa(FlangeKind kind, PressureIndex pressure);
 
 // A DN written as a whole number, optionally "DN100", "DN 100" or "100mm" (see dnNumberText); a
 // DN written with a fraction ("100.5") is refused. The DN as the windows read it.
@@ -89,4 +89,4 @@ struct LookupFailure {
 };
 // `pressure` describes what was asked for, with its unit ("3.3 MPa").
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure);
-LookupFailure diameterNotListed(FlangeKind kind, PressureRating pressure, int dn);
+LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn);

@@ -28,8 +28,8 @@ ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
     marking.kind = *readFlangeKind(match.captured(1));
     marking.dn = match.captured(2).toInt();
     marking.series = match.captured(3).compare(QLatin1String("B"), Qt::CaseInsensitive) == 0
-                         ? SeriesB
-                         : SeriesA;
+                         ? PipeSeries::B
+                         : PipeSeries::A;
     const QString unit = match.captured(6);
     marking.pressure = unit.isEmpty() ? QStringLiteral("PN") + match.captured(5)
                                       : match.captured(5) + unit;

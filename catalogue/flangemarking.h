@@ -14,7 +14,7 @@ struct FlangeMarking {
     // The pressure as readPressure reads it: the number after the dash is a PN ("PN1.6", read
     // both ways), unless a unit is written ("1.6MPa").
     QString pressure;
-    PipeSeries series = SeriesA;
+    PipeSeries series = PipeSeries::A;
     int dn = 0; // as written; whether it is listed is the lookup's to say
 
     // The texts of a line's kind, pressure, series and DN fields: {"PL", "PN1.6", "B", "100"}.

@@ -25,14 +25,14 @@ FlangeKind kindArgument(const QString &text)
     return accepted(readFlangeKind(text));
 }
 
-PressureRating pressureArgument(FlangeKind kind, const QString &text)
+PressureIndex pressureArgument(FlangeKind kind, const QString &text)
 {
     return accepted(readPressure(kind, text));
 }
 
 FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn, PipeSeries series)
 {
-    const PressureRating pressure = pressureArgument(kind, pressureText);
+    const PressureIndex pressure = pressureArgument(kind, pressureText);
     const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
     if (!record)
         failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
@@ -53,7 +53,7 @@ void addFlangeOptions(CommandArguments &arguments)
 PipeSeries seriesOption(const CommandArguments &arguments)
 {
     if (!arguments.isSet(QStringLiteral("series")))
-        return SeriesA;
+        return PipeSeries::A;
     const QString text = arguments.value(QStringLiteral("series"));
     return accepted(readSeries(text));
 }

@@ -11,7 +11,7 @@ class CommandArguments;
 // with the window's message and an English line naming what is listed.
 
 FlangeKind kindArgument(const QString &text);
-PressureRating pressureArgument(FlangeKind kind, const QString &text);
+PressureIndex pressureArgument(FlangeKind kind, const QString &text);
 int dnArgument(const QString &text);
 
 // The row KIND, PN (as written), DN and the series name; a pressure or DN the kind does not list

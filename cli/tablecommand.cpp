@@ -12,7 +12,7 @@ int runTable(CommandArguments &arguments)
     const FlangeKind kind = kindArgument(given[0]);
     const PipeSeries series = seriesOption(arguments);
     const OutputFormat format = formatOption(arguments);
-    std::optional<PressureRating> pressure;
+    std::optional<PressureIndex> pressure;
     if (given.size() > 1)
         pressure = pressureArgument(kind, given[1]);
     writeOut(

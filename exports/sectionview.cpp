@@ -90,7 +90,7 @@ HalfSection plateHalf(const FlangeRecord &r, const FlangeSizes &s, double x0)
 HalfSection hubbedHalf(const FlangeRecord &r, const FlangeSizes &s, double x0)
 {
     const double x1 = x0 + s.c;
-    const double xEnd = x0 + r.height.value_or(s.c);
+    const double xEnd = x0 + r.overallHeight.value_or(s.c);
     const double root = r.hubDiameter.value_or(s.bore) / 2;
     const double holeLow = s.k / 2 - s.l / 2, holeHigh = s.k / 2 + s.l / 2;
     const bool weldNeck = r.kind == FlangeKind::WeldNeck;
@@ -178,7 +178,7 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
         boundaries << face << mirrored(face);
     b.hatch(boundaries);
 
-    const double xEnd = plate ? x0 + s.c : x0 + r.height.value_or(s.c);
+    const double xEnd = plate ? x0 + s.c : x0 + r.overallHeight.value_or(s.c);
     // The bore seen through the cut, and the axis and hole centre lines.
     b.mirroredLine(DrawingLayer::Outline, {x0, s.bore / 2}, {xEnd, s.bore / 2});
     b.line(DrawingLayer::Center, {x0 - 0.8 * t, 0}, {xEnd + 0.8 * t, 0});
@@ -220,9 +220,9 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
                      lengthText(QStringLiteral("b"), *r.bevelWidth));
     }
     // The axial sizes stacked above the section, shortest nearest.
-    if (r.height)
+    if (r.overallHeight)
         b.linear({x0, top}, {xEnd, r.hubDiameter.value_or(0) / 2}, {0, top + 2 * gap}, true,
-                 lengthText(QStringLiteral("H"), *r.height));
+                 lengthText(QStringLiteral("H"), *r.overallHeight));
     if (r.neckHeight && r.weldEndDiameter)
         b.linear({xEnd - *r.neckHeight, *r.weldEndDiameter / 2}, {xEnd, *r.weldEndDiameter / 2},
                  {0, top + 3 * gap}, true, lengthText(QStringLiteral("h"), *r.neckHeight));

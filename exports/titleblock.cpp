@@ -75,7 +75,7 @@ const Place &placeOf(Field field)
 QString specification(const FlangeRecord &r)
 {
     return kindCode(r.kind) + QLatin1Char(' ') + QString::number(r.dn) +
-           (r.series == SeriesB ? QStringLiteral("(B)") : QString()) + QLatin1Char('-') +
+           (r.series == PipeSeries::B ? QStringLiteral("(B)") : QString()) + QLatin1Char('-') +
            r.pressureText + QStringLiteral(" RF");
 }
 

@@ -136,7 +136,7 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     f.kind = kind;
     keepFirst(f.error, kind.reason);
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
-    const ValueReading<PressureRating> pressure =
+    const ValueReading<PressureIndex> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
     if (pressure.unreadable)
         keepFirst(f.error, pressure.reason);
@@ -172,11 +172,11 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 }
 
 std::shared_ptr<const FlangeRecord>
-TakeoffCalculator::record(FlangeKind kind, PressureRating pressure, int dn, PipeSeries series)
+TakeoffCalculator::record(FlangeKind kind, PressureIndex pressure, int dn, PipeSeries series)
 {
     // Only found rows are kept, so the map never holds more than the catalogue has.
     const quint64 key = (quint64(kind) << 48) | (quint64(pressure & 0xff) << 40) |
-                        (quint64(quint32(dn)) << 8) | quint64(series & 0xff);
+                        (quint64(quint32(dn)) << 8) | quint64(series);
     const auto found = m_records.find(key);
     if (found != m_records.end())
         return found->second;

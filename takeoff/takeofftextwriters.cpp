@@ -80,7 +80,7 @@ QByteArray jsonPressure(const TakeoffLine &line)
     if (line.record)
         return jsonStringLiteral(line.record->pressureText);
     if (line.kind && line.pressureMpa) {
-        if (const std::optional<PressureRating> listed =
+        if (const std::optional<PressureIndex> listed =
                 pressureIndex(*line.kind, *line.pressureMpa))
             return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
     }

@@ -6,10 +6,7 @@
 #include "widgets/twips.h"
 
 #include "catalogue/flangeinput.h"
-#include "core/plate/platequery.h"
-#include "core/slipon/sliponquery.h"
 #include "core/values/numberreading.h"
-#include "core/weldneck/weldneckquery.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -26,25 +23,6 @@
 namespace
 {
 
-// The window's own box number of a "Text<n>" name, 0 for other names.
-int boxNumber(const QString &name)
-{
-    return name.startsWith(u"Text") ? QStringView(name).mid(4).toInt() : 0;
-}
-
-// The flange kind whose query procedure a window runs: the catalogue's rows come from running
-// that same procedure.
-std::optional<FlangeKind> kindOfQuery(QueryProcedure query)
-{
-    if (query == runPlateQuery)
-        return FlangeKind::Plate;
-    if (query == runSlipOnQuery)
-        return FlangeKind::SlipOn;
-    if (query == runWeldNeckQuery)
-        return FlangeKind::WeldNeck;
-    return std::nullopt;
-}
-
 // Whether a row has a form in its series: a weld-neck size may list its weld end for one
 // series only, a plate or slip-on size its pipe.
 bool hasSeriesForm(const FlangeRecord &record)
@@ -56,7 +34,8 @@ bool hasSeriesForm(const FlangeRecord &record)
 } // namespace
 
 QueryWindow::QueryWindow(const QueryWindowDesign &design)
-    : m_query(design.query), m_dnBox(design.dnBox), m_clearOrder(design.clearOrder)
+    : m_query(design.query), m_kind(design.kind), m_dnBox(design.dnBox),
+      m_clearOrder(design.clearOrder)
 {
     designWindow(this, design.window);
 
@@ -84,7 +63,7 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
             break;
         case ControlDesign::TextBox: {
             QLineEdit *box = addTextBox(this, c.name, rect, c.text, font);
-            m_boxes.at(boxNumber(c.name)) = box;
+            m_boxes.at(std::size_t(c.box)) = box;
             control = box;
             break;
         }
@@ -134,7 +113,7 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
 
     fillLists(m_pressures, m_series, design.pressures);
 
-    if (kindOfQuery(m_query)) {
+    if (m_kind) {
         m_results = new ResultActions(this, [this] { return chosenRow(); });
         connect(m_pressures, &QListWidget::itemSelectionChanged, m_results, &ResultActions::update);
         connect(m_series, &QListWidget::itemSelectionChanged, m_results, &ResultActions::update);
@@ -144,26 +123,25 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
 
 ChosenRow QueryWindow::chosenRow() const
 {
-    const std::optional<FlangeKind> kind = kindOfQuery(m_query);
-    const PressureRating pressure = selectedIndex(m_pressures);
-    const PipeSeries series = selectedIndex(m_series);
+    const PressureIndex pressure = selectedIndex(m_pressures);
+    const std::optional<PipeSeries> series = seriesAtRow(selectedIndex(m_series));
     const QString dnText = box(m_dnBox)->text();
-    if (!kind)
+    if (!m_kind)
         return {std::nullopt, QStringLiteral("此窗口没有法兰数据")};
     if (pressure < 0)
         return {std::nullopt, QStringLiteral("请先选择公称压力")};
-    if (series < 0)
+    if (!series)
         return {std::nullopt, QStringLiteral("请先选择系列")};
     if (dnText.trimmed().isEmpty())
         return {std::nullopt, QStringLiteral("请先输入公称直径")};
     const std::optional<NominalDiameter> dn = readNominalDiameter(dnText);
     std::optional<FlangeRecord> record =
-        dn ? lookUpFlange(*kind, pressure, *dn, series) : std::nullopt;
+        dn ? lookUpFlange(*m_kind, pressure, *dn, *series) : std::nullopt;
     if (!record)
         return {std::nullopt, QStringLiteral("此公称直径未列出")};
     if (!hasSeriesForm(*record))
         return {std::nullopt,
-                QStringLiteral("此公称直径没有 %1 系列的规格").arg(seriesText(series))};
+                QStringLiteral("此公称直径没有 %1 系列的规格").arg(seriesText(*series))};
     return {std::move(record), QString()};
 }
 
@@ -187,7 +165,7 @@ void QueryWindow::find()
         const QLineEdit *edit = box(n);
         return edit ? edit->text() : QString();
     });
-    m_query(run, selectedIndex(m_pressures), selectedIndex(m_series));
+    m_query(run, selectedIndex(m_pressures), seriesAtRow(selectedIndex(m_series)));
     for (const QueryStep &step : run.steps()) {
         if (step.kind == QueryStep::Kind::Message)
             showMessage(this, step.text);
@@ -202,9 +180,9 @@ void QueryWindow::clear()
         box(n)->setText(QString());
 }
 
-void QueryWindow::findFor(int pressureRow, int seriesRow, int dn)
+void QueryWindow::findFor(PressureIndex pressure, PipeSeries series, int dn)
 {
-    for (auto [list, row] : {std::pair{m_pressures, pressureRow}, {m_series, seriesRow}}) {
+    for (auto [list, row] : {std::pair{m_pressures, pressure}, {m_series, int(series)}}) {
         list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
         list->scrollToItem(list->currentItem());
     }

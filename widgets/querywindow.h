@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/catalogue.h"
 #include "core/values/queryrun.h"
 #include "core/values/types.h"
 #include "widgets/controls.h"
@@ -39,6 +40,7 @@ struct ControlDesign {
     QString text;                   // caption, initial text, or the picture's drawing resource
     QString hint = {};              // what it holds, in Chinese (accessible name and tooltip)
     QString hintDetail = {};        // its unit or values ("mm", "A 或 B"); none for plain texts
+    int box = 0;                    // a text box's number in its kind's query (PlateBox::Bore)
 };
 
 struct LineDesign {
@@ -48,10 +50,11 @@ struct LineDesign {
     int width;
 };
 
-using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
+using QueryProcedure = void (*)(QueryRun &, PressureIndex, std::optional<PipeSeries>);
 
 // Everything that sets one flange kind's window apart from the others.
 struct QueryWindowDesign {
+    std::optional<FlangeKind> kind; // the flange its rows are of; none for a window without one
     WindowDesign window;
     std::vector<LineDesign> lines;
     std::vector<ControlDesign> controls;
@@ -75,7 +78,8 @@ public:
     explicit QueryWindow(const QueryWindowDesign &design);
     Q_DISABLE_COPY_MOVE(QueryWindow)
 
-    // The box "Text<n>"; nullptr for a number the window has no box for.
+    // The box of a number of the kind's query (the box "Text<n>"); nullptr for a number the
+    // window has no box for.
     QLineEdit *box(int n) const;
     QListWidget *pressures() const { return m_pressures; }
     QListWidget *series() const { return m_series; }
@@ -86,7 +90,7 @@ public:
     void clear();
     // What a user does to look up one row: selects the pressure and the series in the lists,
     // types the DN into the DN box and clicks "查找".
-    void findFor(int pressureRow, int seriesRow, int dn);
+    void findFor(PressureIndex pressure, PipeSeries series, int dn);
 
     // The catalogue row the selected pressure and series and the DN box name, read as "查找"
     // reads them; the values come from the catalogue, not from boxes the user may have typed
@@ -108,6 +112,7 @@ private:
     QListWidget *m_pressures = nullptr;
     QListWidget *m_series = nullptr;
     QueryProcedure m_query;
+    std::optional<FlangeKind> m_kind;
     int m_dnBox;
     std::vector<int> m_clearOrder;
     ResultActions *m_results = nullptr;

@@ -184,11 +184,14 @@ constexpr std::array<std::span<const PlateFlangeRow>, PlatePressureCount> tables
 
 } // namespace
 
-const PlateFlangeRow *findPlateFlangeRow(PressureRating pressure, NominalDiameter dn)
+std::span<const PlateFlangeRow> plateFlangeRows(PressureIndex pressure)
 {
     if (pressure < 0 || pressure >= PlatePressureCount)
-        return nullptr;
-    const auto rows = tables[static_cast<std::size_t>(pressure)];
-    const auto row = std::ranges::find(rows, dn, &PlateFlangeRow::dn);
-    return row == rows.end() ? nullptr : &*row;
+        return {};
+    return tables[static_cast<std::size_t>(pressure)];
+}
+
+const PlateFlangeRow *findPlateFlangeRow(PressureIndex pressure, NominalDiameter dn)
+{
+    return rowOfDiameter(plateFlangeRows(pressure), dn);
 }

@@ -23,6 +23,9 @@ struct PlateFlangeRow {
 // Pressures of the plate flange window, in the order of its pressure list.
 inline constexpr int PlatePressureCount = 5;
 
+// All rows of one pressure (list index 0 to 4), in DN order; empty for any other index.
+std::span<const PlateFlangeRow> plateFlangeRows(PressureIndex pressure);
+
 // The row of (pressure index 0 to 4, DN), matched exactly; nullptr when that pressure does not
 // list the DN or the index is out of range.
-const PlateFlangeRow *findPlateFlangeRow(PressureRating pressure, NominalDiameter dn);
+const PlateFlangeRow *findPlateFlangeRow(PressureIndex pressure, NominalDiameter dn);

@@ -2,6 +2,7 @@
 
 #include "core/plate/plateflangetable.h"
 #include "core/values/numberreading.h"
+#include "core/values/printedconstants.h"
 #include "core/values/queryrun.h"
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
@@ -22,7 +23,7 @@ struct PlateWorkingValues {
     WorkingValue boreB;
 };
 
-PlateWorkingValues lookUpRow(QueryRun &run, PressureRating pressure)
+PlateWorkingValues lookUpRow(QueryRun &run, PressureIndex pressure)
 {
     using namespace PlateBox;
     PlateWorkingValues values;
@@ -58,26 +59,27 @@ QStringList platePressureTexts()
     return {"0.25", "0.6", "1.0", "1.6", "2.5"};
 }
 
-void runPlateQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
+void runPlateQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series)
 {
     using namespace PlateBox;
     const PlateWorkingValues row = lookUpRow(run, pressure);
 
     // Without a series nothing is written and the area keeps the bore.
     WorkingValue bore;
-    if (series == SeriesA || series == SeriesB) {
-        bore = series == SeriesA ? row.boreA : row.boreB;
+    if (series) {
+        const bool a = *series == PipeSeries::A;
+        bore = a ? row.boreA : row.boreB;
         run.write(Bore, bore.text());
-        run.write(PipeOutside, (series == SeriesA ? row.pipeOutsideA : row.pipeOutsideB).text());
+        run.write(PipeOutside, (a ? row.pipeOutsideA : row.pipeOutsideB).text());
     }
 
     // D and C come from the boxes, so a value typed over a rejected query still counts.
     const double outside = run.number(OutsideDiameter);
     const double thickness = run.number(Thickness);
     const double holes = row.holeCount.number() * std::pow(row.holeDiameter.number(), 2.0);
-    const double area =
-        (std::pow(outside, 2.0) - holes - std::pow(bore.number(), 2.0)) * 3.14 / 4000000.0;
-    const double weight = area * 7.85 * thickness;
+    const double area = (std::pow(outside, 2.0) - holes - std::pow(bore.number(), 2.0)) * PlatePi /
+                        QuarterSquareMillimetresPerSquareMetre;
+    const double weight = area * SteelKgPerSquareMetreMillimetre * thickness;
 
     run.write(NetArea, resultText(area));
     run.write(NetWeight, resultText(weight));

@@ -3,6 +3,7 @@
 #include "core/values/types.h"
 
 #include <QStringList>
+#include <optional>
 
 class QueryRun;
 
@@ -28,4 +29,4 @@ QStringList platePressureTexts();
 
 // One press of "查找" on the plate flange window, from the boxes' texts and the two list rows.
 // A missing pressure or an unlisted DN is reported and the remaining steps run on an empty row.
-void runPlateQuery(QueryRun &run, PressureRating pressure, PipeSeries series);
+void runPlateQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);

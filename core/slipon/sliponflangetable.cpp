@@ -141,16 +141,14 @@ constexpr std::array<std::span<const SlipOnFlangeRow>, SlipOnPressureCount> tabl
 
 } // namespace
 
-std::span<const SlipOnFlangeRow> slipOnRows(PressureRating pressure)
+std::span<const SlipOnFlangeRow> slipOnFlangeRows(PressureIndex pressure)
 {
     if (pressure < 0 || pressure >= SlipOnPressureCount)
         return {};
     return tables[static_cast<std::size_t>(pressure)];
 }
 
-const SlipOnFlangeRow *findSlipOnRow(PressureRating pressure, NominalDiameter dn)
+const SlipOnFlangeRow *findSlipOnFlangeRow(PressureIndex pressure, NominalDiameter dn)
 {
-    const auto rows = slipOnRows(pressure);
-    const auto row = std::ranges::find(rows, dn, &SlipOnFlangeRow::dn);
-    return row == rows.end() ? nullptr : &*row;
+    return rowOfDiameter(slipOnFlangeRows(pressure), dn);
 }

@@ -8,28 +8,28 @@
 // One row of the hubbed slip-on flange table. Lengths in millimetres.
 struct SlipOnFlangeRow {
     NominalDiameter dn;
-    int outsideDiameter; // D
-    int boltCircle;      // K
-    BoltDesignation thread;
-    int thickness;     // C, the ring
-    int filletRadius;  // R, at the hub root
-    int overallHeight; // H, flange face to hub end
+    int outsideDiameter;  // D
+    int boltCircle;       // K
+    BoltDesignation bolt; // thread only: "M16", "M30x2"
+    int thickness;        // C, the ring
+    int filletRadius;     // R, at the hub root
+    int overallHeight;    // H, flange face to hub end
     std::optional<int> bevelWidth;
-    int boltCount;        // n
-    int boltHoleDiameter; // L
-    double pipeOutsideA;  // series A and B
+    int holeCount;       // n
+    int holeDiameter;    // L
+    double pipeOutsideA; // series A and B
     double pipeOutsideB;
     double boreA;
     double boreB;
-    int hubA;
-    int hubB;
+    int hubDiameterA; // N, at the hub root
+    int hubDiameterB;
 };
 
 // One table per pressure of the window's first list: 0.6, 1.0, 1.6, 2.5, 4.0 MPa.
 inline constexpr int SlipOnPressureCount = 5;
 
 // All rows of one pressure (list index 0 to 4), in DN order; empty for any other index.
-std::span<const SlipOnFlangeRow> slipOnRows(PressureRating pressure);
+std::span<const SlipOnFlangeRow> slipOnFlangeRows(PressureIndex pressure);
 
 // The row of exactly this DN at this pressure, or nullptr when none is listed.
-const SlipOnFlangeRow *findSlipOnRow(PressureRating pressure, NominalDiameter dn);
+const SlipOnFlangeRow *findSlipOnFlangeRow(PressureIndex pressure, NominalDiameter dn);

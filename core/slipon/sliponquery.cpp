@@ -2,6 +2,7 @@
 
 #include "core/slipon/sliponflangetable.h"
 #include "core/values/numberreading.h"
+#include "core/values/printedconstants.h"
 #include "core/values/queryrun.h"
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
@@ -11,18 +12,15 @@
 namespace
 {
 
-constexpr double Pi = 3.1415; // the constant the published weights were computed with
-constexpr double SteelDensity = 7.85;
-
 // What one press takes from the row; all empty when no row was found.
 struct SlipOnValues {
-    WorkingValue pipeA, pipeB, boltCount, holeDiameter, boreA, boreB, hubA, hubB;
+    WorkingValue pipeA, pipeB, holeCount, holeDiameter, boreA, boreB, hubDiameterA, hubDiameterB;
 };
 
 SlipOnValues valuesOf(const SlipOnFlangeRow &row)
 {
-    return {row.pipeOutsideA, row.pipeOutsideB, double(row.boltCount), double(row.boltHoleDiameter),
-            row.boreA,        row.boreB,        double(row.hubA),      double(row.hubB)};
+    return {row.pipeOutsideA, row.pipeOutsideB, double(row.holeCount),    double(row.holeDiameter),
+            row.boreA,        row.boreB,        double(row.hubDiameterA), double(row.hubDiameterB)};
 }
 
 } // namespace
@@ -32,18 +30,18 @@ QStringList slipOnPressureTexts()
     return {"0.6", "1.0", "1.6", "2.5", "4.0"};
 }
 
-void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
+void runSlipOnQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series)
 {
     using namespace SlipOnBox;
     const std::optional<NominalDiameter> dn = readNominalDiameter(run.text(Dn));
 
     SlipOnValues values;
     if (pressure >= 0 && pressure < SlipOnPressureCount) {
-        const SlipOnFlangeRow *row = dn ? findSlipOnRow(pressure, *dn) : nullptr;
+        const SlipOnFlangeRow *row = dn ? findSlipOnFlangeRow(pressure, *dn) : nullptr;
         if (row) {
             run.write(OutsideDiameter, plainNumberText(row->outsideDiameter));
             run.write(BoltCircle, plainNumberText(row->boltCircle));
-            run.write(Thread, QString::fromUtf8(row->thread));
+            run.write(Bolt, QString::fromUtf8(row->bolt));
             run.write(Thickness, plainNumberText(row->thickness));
             run.write(FilletRadius, plainNumberText(row->filletRadius));
             run.write(OverallHeight, plainNumberText(row->overallHeight));
@@ -59,31 +57,33 @@ void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
     }
 
     WorkingValue plateArea, hubArea;
-    if (series == SeriesA || series == SeriesB) {
-        const bool a = series == SeriesA;
+    if (series) {
+        const bool a = *series == PipeSeries::A;
         const WorkingValue &bore = a ? values.boreA : values.boreB;
-        const WorkingValue &hub = a ? values.hubA : values.hubB;
+        const WorkingValue &hub = a ? values.hubDiameterA : values.hubDiameterB;
         run.write(PipeOutside, (a ? values.pipeA : values.pipeB).text());
         run.write(Bore, bore.text());
-        run.write(Hub, hub.text());
+        run.write(HubDiameter, hub.text());
 
         // D is whatever Text3 shows now, even when this press found no row.
         const double d = run.number(OutsideDiameter);
         const double b = bore.number();
-        const double n = values.boltCount.number();
+        const double n = values.holeCount.number();
         const double l = values.holeDiameter.number();
         const double hubD = hub.number();
-        plateArea = Pi * (std::pow(d, 2) - b * b - n * l * l) / 4000000;
-        hubArea = Pi * (hubD * hubD - b * b) / 4000000;
+        plateArea = SlipOnPi * (std::pow(d, 2) - b * b - n * l * l) /
+                    QuarterSquareMillimetresPerSquareMetre;
+        hubArea = SlipOnPi * (hubD * hubD - b * b) / QuarterSquareMillimetresPerSquareMetre;
     }
 
-    run.write(BoltHoles, boltHoleCallout(values.boltCount, values.holeDiameter));
+    run.write(BoltHoles, boltHoleCallout(values.holeCount, values.holeDiameter));
 
     const double c = run.number(Thickness);
     const double h = run.number(OverallHeight);
-    const double weight = SteelDensity * (plateArea.number() * c + hubArea.number() * (h - c));
+    const double weight =
+        SteelKgPerSquareMetreMillimetre * (plateArea.number() * c + hubArea.number() * (h - c));
 
     // With no series the plate area is empty; it shows 0.00 like the weight.
-    run.write(PlateArea, resultText(plateArea.number()));
+    run.write(NetArea, resultText(plateArea.number()));
     run.write(NetWeight, resultText(weight));
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QueryRun;
 
@@ -15,13 +16,13 @@ constexpr int PipeOutside = 2;
 constexpr int OutsideDiameter = 3;
 constexpr int BoltCircle = 4;
 constexpr int BoltHoles = 5;
-constexpr int Thread = 6;
+constexpr int Bolt = 6;
 constexpr int Thickness = 7;
 constexpr int Bore = 8;
-constexpr int Hub = 9;
+constexpr int HubDiameter = 9;
 constexpr int FilletRadius = 10;
 constexpr int OverallHeight = 11;
-constexpr int PlateArea = 12;
+constexpr int NetArea = 12;
 constexpr int BevelWidth = 13;
 constexpr int NetWeight = 14;
 } // namespace SlipOnBox
@@ -35,4 +36,4 @@ inline const QString SlipOnPressureMessage = QStringLiteral("公称压力不对�
 // One press of "查找" on the hubbed slip-on flange window: the DN from Text1, the row of the
 // table written onto the drawing, the series values, the bolt-hole callout, then the plate
 // area (Text12) and the net weight (Text14). A message does not stop the run.
-void runSlipOnQuery(QueryRun &run, PressureRating pressure, PipeSeries series);
+void runSlipOnQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);

@@ -4,14 +4,12 @@
 
 #include <algorithm>
 
-std::span<const WeldNeckRow> weldNeckRows(PressureRating pressure)
+std::span<const WeldNeckFlangeRow> weldNeckFlangeRows(PressureIndex pressure)
 {
-    return pressure <= 2 ? weldNeckRowsPn1To2(pressure) : weldNeckRowsPn4To25(pressure);
+    return pressure <= 2 ? weldNeckFlangeRowsPn1To2(pressure) : weldNeckFlangeRowsPn4To25(pressure);
 }
 
-const WeldNeckRow *findWeldNeckRow(PressureRating pressure, NominalDiameter dn)
+const WeldNeckFlangeRow *findWeldNeckFlangeRow(PressureIndex pressure, NominalDiameter dn)
 {
-    const auto rows = weldNeckRows(pressure);
-    const auto row = std::ranges::find(rows, dn, &WeldNeckRow::dn);
-    return row == rows.end() ? nullptr : &*row;
+    return rowOfDiameter(weldNeckFlangeRows(pressure), dn);
 }

@@ -6,22 +6,22 @@
 #include <span>
 
 // One weld-neck flange size of one pressure. Lengths in mm.
-struct WeldNeckRow {
+struct WeldNeckFlangeRow {
     NominalDiameter dn;
     WorkingValue weldEndDiameterA; // outside diameter at the weld end, series A
     WorkingValue weldEndDiameterB; // series B; "-" where the size has no series-B form
-    int flangeDiameter;
-    int boltCircle;
-    int boltCount;
-    int boltHoleDiameter;
-    BoltDesignation thread; // thread only, "x" or "X" as the standard prints it
-    int ringThickness;
-    WorkingValue hubRootDiameterA;
-    WorkingValue hubRootDiameterB;
-    double weldEndWall;
-    int straightNeckHeight;
-    int radius;
-    int overallHeight;
+    int outsideDiameter;           // D
+    int boltCircle;                // K
+    int holeCount;                 // n
+    int holeDiameter;              // L
+    BoltDesignation bolt;          // thread only, "x" or "X" as the standard prints it
+    int thickness;                 // C, the ring
+    WorkingValue hubDiameterA;     // N, at the hub root
+    WorkingValue hubDiameterB;
+    double wallThickness; // S, at the weld end
+    int neckHeight;       // h, the straight part at the weld end
+    int filletRadius;     // R
+    int overallHeight;    // H
 };
 
 // Number of pressures of the weld-neck window's first list: 1.0, 1.6, 2.5, 4.0, 6.3, 10.0,
@@ -29,7 +29,7 @@ struct WeldNeckRow {
 constexpr int WeldNeckPressureCount = 8;
 
 // The rows of one pressure (list index 0 to 7) in ascending DN; no rows for any other index.
-std::span<const WeldNeckRow> weldNeckRows(PressureRating pressure);
+std::span<const WeldNeckFlangeRow> weldNeckFlangeRows(PressureIndex pressure);
 
 // The row of exactly this DN, or nullptr when the pressure does not list it.
-const WeldNeckRow *findWeldNeckRow(PressureRating pressure, NominalDiameter dn);
+const WeldNeckFlangeRow *findWeldNeckFlangeRow(PressureIndex pressure, NominalDiameter dn);

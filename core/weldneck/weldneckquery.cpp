@@ -1,6 +1,7 @@
 #include "core/weldneck/weldneckquery.h"
 
 #include "core/values/numberreading.h"
+#include "core/values/printedconstants.h"
 #include "core/values/queryrun.h"
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
@@ -13,9 +14,10 @@ using namespace WeldNeckBox;
 double weldNeckWeight(double D, double C, double n, double L, double N, double E, double S,
                       double H)
 {
-    // 3.14 × 7.85 g/cm³; the lengths are mm, so four million turns mm³ into kg.
+    // The lengths are mm: the quarter of π·d² in m² times the density gives kg.
     const double bore = E - 2 * S;
-    return 24.649 * (C * (D * D - n * L * L) + H * (N * N - bore * bore)) / 4000000;
+    return WeldNeckPiTimesDensity * (C * (D * D - n * L * L) + H * (N * N - bore * bore)) /
+           QuarterSquareMillimetresPerSquareMetre;
 }
 
 QStringList weldNeckPressureTexts()
@@ -23,30 +25,30 @@ QStringList weldNeckPressureTexts()
     return {"1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"};
 }
 
-void runWeldNeckQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
+void runWeldNeckQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series)
 {
     const std::optional<NominalDiameter> dn = readNominalDiameter(run.text(Dn));
 
     // Working values of this press only; they stay empty when no row is found.
-    WorkingValue weldEndA, weldEndB, boltCount, boltHoleDiameter, hubRootA, hubRootB;
+    WorkingValue weldEndA, weldEndB, holeCount, holeDiameter, hubA, hubB;
 
     if (pressure >= 0 && pressure < WeldNeckPressureCount) {
-        const WeldNeckRow *row = dn ? findWeldNeckRow(pressure, *dn) : nullptr;
+        const WeldNeckFlangeRow *row = dn ? findWeldNeckFlangeRow(pressure, *dn) : nullptr;
         if (row) {
-            run.write(FlangeDiameter, plainNumberText(row->flangeDiameter));
+            run.write(OutsideDiameter, plainNumberText(row->outsideDiameter));
             run.write(BoltCircle, plainNumberText(row->boltCircle));
-            run.write(Thread, QString::fromUtf8(row->thread));
-            run.write(RingThickness, plainNumberText(row->ringThickness));
-            run.write(WeldEndWall, plainNumberText(row->weldEndWall));
-            run.write(StraightNeckHeight, plainNumberText(row->straightNeckHeight));
-            run.write(Radius, plainNumberText(row->radius));
+            run.write(Bolt, QString::fromUtf8(row->bolt));
+            run.write(Thickness, plainNumberText(row->thickness));
+            run.write(WallThickness, plainNumberText(row->wallThickness));
+            run.write(NeckHeight, plainNumberText(row->neckHeight));
+            run.write(FilletRadius, plainNumberText(row->filletRadius));
             run.write(OverallHeight, plainNumberText(row->overallHeight));
             weldEndA = row->weldEndDiameterA;
             weldEndB = row->weldEndDiameterB;
-            boltCount = row->boltCount;
-            boltHoleDiameter = row->boltHoleDiameter;
-            hubRootA = row->hubRootDiameterA;
-            hubRootB = row->hubRootDiameterB;
+            holeCount = row->holeCount;
+            holeDiameter = row->holeDiameter;
+            hubA = row->hubDiameterA;
+            hubB = row->hubDiameterB;
         } else {
             run.message(QStringLiteral("请确认公称通径！"));
         }
@@ -54,24 +56,25 @@ void runWeldNeckQuery(QueryRun &run, PressureRating pressure, PipeSeries series)
 
     // With no series chosen no weight is computed, and the box shows 0.00.
     QString weightText = resultText(0);
-    if (series == SeriesA || series == SeriesB) {
-        const WorkingValue &weldEnd = series == SeriesA ? weldEndA : weldEndB;
-        const WorkingValue &hubRoot = series == SeriesA ? hubRootA : hubRootB;
+    if (series) {
+        const bool a = *series == PipeSeries::A;
+        const WorkingValue &weldEnd = a ? weldEndA : weldEndB;
+        const WorkingValue &hub = a ? hubA : hubB;
         run.write(WeldEndDiameter, weldEnd.text());
-        run.write(HubRootDiameter, hubRoot.text());
-        if (weldEnd.isText() || hubRoot.isText()) {
+        run.write(HubDiameter, hub.text());
+        if (weldEnd.isText() || hub.isText()) {
             // The size has no form in this series ("-"): there is no weight to give either.
-            weightText = weldEnd.isText() ? weldEnd.text() : hubRoot.text();
+            weightText = weldEnd.isText() ? weldEnd.text() : hub.text();
         } else {
             weightText = resultText(weldNeckWeight(
-                run.number(FlangeDiameter), run.number(RingThickness), boltCount.number(),
-                boltHoleDiameter.number(), hubRoot.number(), weldEnd.number(),
-                run.number(WeldEndWall), run.number(OverallHeight)));
+                run.number(OutsideDiameter), run.number(Thickness), holeCount.number(),
+                holeDiameter.number(), hub.number(), weldEnd.number(), run.number(WallThickness),
+                run.number(OverallHeight)));
         }
     } else {
         run.message(QStringLiteral("请确定焊端外径！"));
     }
 
-    run.write(BoltHoles, boltHoleCallout(boltCount, boltHoleDiameter));
-    run.write(Weight, weightText);
+    run.write(BoltHoles, boltHoleCallout(holeCount, holeDiameter));
+    run.write(NetWeight, weightText);
 }

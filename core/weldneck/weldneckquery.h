@@ -3,6 +3,7 @@
 #include "core/values/types.h"
 
 #include <QStringList>
+#include <optional>
 
 class QueryRun;
 
@@ -11,16 +12,16 @@ namespace WeldNeckBox
 {
 constexpr int Dn = 1;
 constexpr int WeldEndDiameter = 2;
-constexpr int FlangeDiameter = 3;
+constexpr int OutsideDiameter = 3;
 constexpr int BoltCircle = 4;
 constexpr int BoltHoles = 5;
-constexpr int Thread = 6;
-constexpr int RingThickness = 7;
-constexpr int HubRootDiameter = 8;
-constexpr int WeldEndWall = 9;
-constexpr int StraightNeckHeight = 10;
-constexpr int Radius = 11;
-constexpr int Weight = 12;
+constexpr int Bolt = 6;
+constexpr int Thickness = 7;
+constexpr int HubDiameter = 8;
+constexpr int WallThickness = 9;
+constexpr int NeckHeight = 10;
+constexpr int FilletRadius = 11;
+constexpr int NetWeight = 12;
 constexpr int OverallHeight = 13;
 } // namespace WeldNeckBox
 
@@ -30,7 +31,7 @@ QStringList weldNeckPressureTexts();
 // One press of "查找" on the weld-neck window: looks the DN typed into Text1 up for the chosen
 // pressure, writes the row, the series' weld-end and hub diameters, the bolt-hole callout and
 // the net weight in kg. Bad input is reported and the remaining steps still run.
-void runWeldNeckQuery(QueryRun &run, PressureRating pressure, PipeSeries series);
+void runWeldNeckQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);
 
 // Net weight in kg of ring and hub, from flange diameter D, ring thickness C, bolt count n and
 // hole diameter L, hub root diameter N, weld-end diameter E, wall S and overall height H.

@@ -9,7 +9,7 @@ namespace
 
 // clang-format off
 // PN 1.0 MPa
-constexpr WeldNeckRow pn1_0[] = {
+constexpr WeldNeckFlangeRow pn1_0[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,   90,   60,  4, 14, "M12",     14,   28,   28,    2,  6,  3,  35},
     {  15,  21.3,    18,   95,   65,  4, 14, "M12",     14,   32,   32,    2,  6,  3,  38},
@@ -43,7 +43,7 @@ constexpr WeldNeckRow pn1_0[] = {
 };
 
 // PN 1.6 MPa
-constexpr WeldNeckRow pn1_6[] = {
+constexpr WeldNeckFlangeRow pn1_6[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,   90,   60,  4, 14, "M12",     14,   28,   28,    2,  6,  3,  35},
     {  15,  21.3,    18,   95,   65,  4, 14, "M12",     14,   32,   32,    2,  6,  3,  38},
@@ -79,7 +79,7 @@ constexpr WeldNeckRow pn1_6[] = {
 };
 
 // PN 2.5 MPa
-constexpr WeldNeckRow pn2_5[] = {
+constexpr WeldNeckFlangeRow pn2_5[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,   90,   60,  4, 14, "M12",     14,   28,   28,  2.3,  6,  3,  35},
     {  15,  21.3,    18,   95,   65,  4, 14, "M12",     14,   32,   32,  3.2,  6,  3,  38},
@@ -111,7 +111,7 @@ constexpr WeldNeckRow pn2_5[] = {
 
 } // namespace
 
-std::span<const WeldNeckRow> weldNeckRowsPn1To2(PressureRating pressure)
+std::span<const WeldNeckFlangeRow> weldNeckFlangeRowsPn1To2(PressureIndex pressure)
 {
     switch (pressure) {
     case 0:

@@ -10,7 +10,7 @@ namespace
 
 // clang-format off
 // PN 4.0 MPa
-constexpr WeldNeckRow pn4_0[] = {
+constexpr WeldNeckFlangeRow pn4_0[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,   90,   60,  4, 14, "M12",     14,   28,   28,  2.3,  6,  3,  35},
     {  15,  21.3,    18,   95,   65,  4, 14, "M12",     14,   32,   32,  3.2,  6,  3,  38},
@@ -35,7 +35,7 @@ constexpr WeldNeckRow pn4_0[] = {
 };
 
 // PN 6.3 MPa
-constexpr WeldNeckRow pn6_3[] = {
+constexpr WeldNeckFlangeRow pn6_3[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,  100,   70,  4, 14, "M12",     20,   32,   32,    3,  6,  3,  45},
     {  15,  21.3,    18,  105,   75,  4, 14, "M12",     20,   34,   34,  3.2,  6,  3,  45},
@@ -57,7 +57,7 @@ constexpr WeldNeckRow pn6_3[] = {
 };
 
 // PN 10.0 MPa
-constexpr WeldNeckRow pn10_0[] = {
+constexpr WeldNeckFlangeRow pn10_0[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,  100,   70,  4, 14, "M12",     20,   32,   32,    3,  6,  3,  45},
     {  15,  21.3,    18,  105,   75,  4, 14, "M12",     20,   34,   34,  3.2,  6,  3,  45},
@@ -82,7 +82,7 @@ constexpr WeldNeckRow pn10_0[] = {
 };
 
 // PN 16.0 MPa
-constexpr WeldNeckRow pn16_0[] = {
+constexpr WeldNeckFlangeRow pn16_0[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     // weld end, flange, bolt circle and bolt holes: open in the printed table, filled as DN 10
     // of PN 10.0
@@ -104,7 +104,7 @@ constexpr WeldNeckRow pn16_0[] = {
 };
 
 // PN 25.0 MPa
-constexpr WeldNeckRow pn25_0[] = {
+constexpr WeldNeckFlangeRow pn25_0[] = {
     //  DN   OD A   OD B     D     K   n   L  thread     C   N A   N B     S   h   R    H
     {  10,  17.2,    14,  125,   85,  4, 18, "M16",     24,   44,   44,    3,  6,  3,  60},
     {  15,  21.3,    18,  130,   90,  4, 18, "M16",     26,   48,   48,  3.2,  6,  3,  60},
@@ -125,7 +125,7 @@ constexpr WeldNeckRow pn25_0[] = {
 
 } // namespace
 
-std::span<const WeldNeckRow> weldNeckRowsPn4To25(PressureRating pressure)
+std::span<const WeldNeckFlangeRow> weldNeckFlangeRowsPn4To25(PressureIndex pressure)
 {
     switch (pressure) {
     case 3:

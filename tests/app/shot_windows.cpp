@@ -7,8 +7,8 @@
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
 #include "widgets/fonts.h"
-#include "windows/identify/formidentify.h"
-#include "windows/takeoff/formtakeoff.h"
+#include "windows/identify/identifywindow.h"
+#include "windows/takeoff/takeoffwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -113,7 +113,7 @@ int main(int argc, char *argv[])
     windows.existing(WindowKind::FormMF)->findChild<QPushButton *>("Command4")->click();
 
     windows.show(WindowKind::FormTakeoff);
-    auto *takeoff = static_cast<FormTakeoff *>(windows.existing(WindowKind::FormTakeoff));
+    auto *takeoff = static_cast<TakeoffWindow *>(windows.existing(WindowKind::FormTakeoff));
     QApplication::clipboard()->setText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\n"
                                                       "PL\t1.0\tA\t100\t4\n"
                                                       "带颈平焊\t1.6\tB\t50\t2\n"
@@ -125,9 +125,9 @@ int main(int argc, char *argv[])
     windows.returnToMenu(WindowKind::FormTakeoff);
 
     windows.show(WindowKind::FormIdentify);
-    auto *identify = static_cast<FormIdentify *>(windows.existing(WindowKind::FormIdentify));
+    auto *identify = static_cast<IdentifyWindow *>(windows.existing(WindowKind::FormIdentify));
     const FlangeRecord row = *lookUpFlange(FlangeKind::WeldNeck,
-                                           *pressureIndex(FlangeKind::WeldNeck, 1.6), 100, SeriesA);
+                                           *pressureIndex(FlangeKind::WeldNeck, 1.6), 100, PipeSeries::A);
     identify->box(Measure::OutsideDiameter)->setText(QString::number(*row.outsideDiameter));
     identify->box(Measure::BoltCircle)->setText(QString::number(*row.boltCircle));
     identify->box(Measure::HoleCount)->setText(QString::number(row.holeCount));

@@ -1,6 +1,6 @@
 // The take-off and identification windows reached from the menu: its context menu, its keys, the
 // --window start; and the closing rules that keep exactly one window on screen.
-#include "app/form1.h"
+#include "app/mainmenu.h"
 #include "app/windows.h"
 #include "support/programrun.h"
 #include "support/windowdriver.h"

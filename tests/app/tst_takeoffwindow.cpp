@@ -8,7 +8,7 @@
 #include "support/windowdriver.h"
 #include "takeoff/takeoffrun.h"
 #include "widgets/fonts.h"
-#include "windows/takeoff/formtakeoff.h"
+#include "windows/takeoff/takeoffwindow.h"
 #include "windows/takeoff/takeofftablemodel.h"
 
 #include <QBuffer>
@@ -99,7 +99,7 @@ class TestTakeoffWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<Windows> m_windows;
-    FormTakeoff *m_form = nullptr;
+    TakeoffWindow *m_form = nullptr;
 
     TakeoffTableModel *model() { return m_form->model(); }
     QString cell(int row, int column) { return model()->index(row, column).data().toString(); }
@@ -139,7 +139,7 @@ private slots:
     {
         m_windows = std::make_unique<Windows>();
         m_windows->show(WindowKind::FormTakeoff);
-        m_form = static_cast<FormTakeoff *>(m_windows->existing(WindowKind::FormTakeoff));
+        m_form = static_cast<TakeoffWindow *>(m_windows->existing(WindowKind::FormTakeoff));
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
     }
     void cleanup() { m_windows.reset(); }
@@ -218,7 +218,7 @@ private slots:
         QTest::keyClick(kinds, Qt::Key_Return);
         QTRY_VERIFY(!m_form->table()->indexWidget(model()->index(0, TakeoffTableModel::Kind)));
         const auto slipOn =
-            lookUpFlange(FlangeKind::SlipOn, *pressureIndex(FlangeKind::SlipOn, 1.0), 100, SeriesA);
+            lookUpFlange(FlangeKind::SlipOn, *pressureIndex(FlangeKind::SlipOn, 1.0), 100, PipeSeries::A);
         QCOMPARE(cell(0, TakeoffTableModel::OutsideDiameter).toDouble(), *slipOn->outsideDiameter);
         checkTotalsEqualEngine("SO\t1.0\tA\t100\t5\n");
 
@@ -312,7 +312,7 @@ private slots:
     // many pages as the document says, each headed by the column names.
     void printHoldsEveryLineAndTheTotals()
     {
-        const QList<FlangeRecord> rows = flangeRecords(FlangeKind::Plate, SeriesA);
+        const QList<FlangeRecord> rows = flangeRecords(FlangeKind::Plate, PipeSeries::A);
         QString text;
         for (int i = 0; i < 60; ++i) {
             const FlangeRecord &r = rows[i * rows.size() / 60];

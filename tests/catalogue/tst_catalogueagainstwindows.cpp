@@ -4,9 +4,9 @@
 #include "catalogue/catalogue.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
-#include "windows/plate/formpl.h"
-#include "windows/slipon/formso.h"
-#include "windows/weldneck/formwn.h"
+#include "windows/plate/plateflangewindow.h"
+#include "windows/slipon/sliponflangewindow.h"
+#include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -72,11 +72,11 @@ private slots:
         QTest::addColumn<FlangeKind>("kind");
         QTest::addColumn<PipeSeries>("series");
         QTest::addColumn<std::function<QWidget *()>>("create");
-        const std::function<QWidget *()> plate = [] { return new FormPL; };
-        const std::function<QWidget *()> slipOn = [] { return new FormSO; };
-        const std::function<QWidget *()> weldNeck = [] { return new FormWN; };
-        for (PipeSeries series : {SeriesA, SeriesB}) {
-            const char *s = series == SeriesA ? "A" : "B";
+        const std::function<QWidget *()> plate = [] { return new PlateFlangeWindow; };
+        const std::function<QWidget *()> slipOn = [] { return new SlipOnFlangeWindow; };
+        const std::function<QWidget *()> weldNeck = [] { return new WeldNeckFlangeWindow; };
+        for (PipeSeries series : AllPipeSeries) {
+            const char *s = series == PipeSeries::A ? "A" : "B";
             QTest::addRow("PL %s", s) << FlangeKind::Plate << series << plate;
             QTest::addRow("SO %s", s) << FlangeKind::SlipOn << series << slipOn;
             QTest::addRow("WN %s", s) << FlangeKind::WeldNeck << series << weldNeck;
@@ -97,7 +97,7 @@ private slots:
         QVERIFY(dnBox);
         const QMap<QString, QString> fresh = boxTexts(window.get(), dnBox);
         auto *pressures = control<QListWidget>(window.get(), QStringLiteral("List1"));
-        clickRow(control<QListWidget>(window.get(), QStringLiteral("List2")), series);
+        clickRow(control<QListWidget>(window.get(), QStringLiteral("List2")), int(series));
         MessageCatcher messages;
 
         QStringList faults;

@@ -38,7 +38,7 @@ QString connection(const FlangeRecord &r)
 std::map<std::pair<int, int>, FlangeRecord> byPressureAndDn(FlangeKind kind)
 {
     std::map<std::pair<int, int>, FlangeRecord> rows;
-    for (const FlangeRecord &r : flangeRecords(kind, SeriesA))
+    for (const FlangeRecord &r : flangeRecords(kind, PipeSeries::A))
         rows[{qRound(r.pressureText.toDouble() * 100), r.dn}] = r;
     return rows;
 }

@@ -16,7 +16,7 @@ const QList<int> allSizes = {10,  15,  20,  25,   32,   40,   50,   65,   80,  1
 const QList<int> sizesTo600 = allSizes.mid(0, 20);
 
 // Every DN a pressure has a row for, found by asking for every 16-bit value.
-QList<int> acceptedSizes(PressureRating pressure)
+QList<int> acceptedSizes(PressureIndex pressure)
 {
     QList<int> sizes;
     for (int dn = std::numeric_limits<NominalDiameter>::min();
@@ -145,7 +145,7 @@ private slots:
     // Cells left blank in the source, filled from neighbouring rows and the DN-only values.
     void filledCells()
     {
-        for (PressureRating p : {0, 1}) {
+        for (PressureIndex p : {0, 1}) {
             const PlateFlangeRow &dn20 = *findPlateFlangeRow(p, 20);
             QCOMPARE(dn20.faceHeight, 2);
             QCOMPARE(dn20.thickness, 14);

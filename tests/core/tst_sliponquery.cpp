@@ -15,11 +15,11 @@ namespace
 constexpr int Message = 0; // stands for a message among box numbers
 
 // One press on a window whose boxes hold `boxes` (one blank where not given, as at start).
-QueryRun press(PressureRating pressure, PipeSeries series, const QString &dnText, Boxes boxes = {})
+QueryRun press(PressureIndex pressure, int seriesRow, const QString &dnText, Boxes boxes = {})
 {
     boxes.insert(1, dnText);
     QueryRun run([boxes](int box) { return boxes.value(box, QStringLiteral(" ")); });
-    runSlipOnQuery(run, pressure, series);
+    runSlipOnQuery(run, pressure, seriesAtRow(seriesRow));
     return run;
 }
 

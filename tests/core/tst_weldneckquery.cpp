@@ -10,7 +10,7 @@ namespace
 
 constexpr int PN1_0 = 0, PN1_6 = 1, PN2_5 = 2, PN4_0 = 3, PN10_0 = 5, PN16_0 = 6, PN25_0 = 7;
 constexpr int NoPressure = -1, NoSeries = -1;
-constexpr int A = SeriesA, B = SeriesB;
+constexpr int A = 0, B = 1; // rows of the series list
 
 const QString DnMessage = QStringLiteral("请确认公称通径！");
 const QString SeriesMessage = QStringLiteral("请确定焊端外径！");
@@ -25,7 +25,7 @@ QueryRun query(const QString &dn, int pressure, int series, QHash<int, QString> 
 {
     boxes.insert(1, dn);
     QueryRun run = runOn(boxes);
-    runWeldNeckQuery(run, pressure, series);
+    runWeldNeckQuery(run, pressure, seriesAtRow(series));
     return run;
 }
 

@@ -217,12 +217,12 @@ void TestDrawingExport::dxfReadBack_data()
     QTest::addColumn<FlangeRecord>("record");
     // The smallest and largest row of every kind, a middle one, and a series-B row.
     for (FlangeKind kind : AllFlangeKinds) {
-        const QList<FlangeRecord> rows = flangeRecords(kind, SeriesA);
+        const QList<FlangeRecord> rows = flangeRecords(kind, PipeSeries::A);
         for (qsizetype i : {qsizetype(0), rows.size() / 2, rows.size() - 1})
             QTest::addRow("%s PN%s DN%d", qPrintable(kindCode(kind)),
                           qPrintable(rows[i].pressureText), rows[i].dn)
                 << rows[i];
-        const FlangeRecord b = flangeRecords(kind, SeriesB).value(5);
+        const FlangeRecord b = flangeRecords(kind, PipeSeries::B).value(5);
         QTest::addRow("%s PN%s DN%d series B", qPrintable(kindCode(kind)),
                       qPrintable(b.pressureText), b.dn)
             << b;
@@ -275,8 +275,8 @@ void TestDrawingExport::dxfReadBack()
     QVERIFY(dimensions.contains(QStringLiteral("D=%%C") + QString::number(d)));
     QVERIFY(dimensions.contains(QStringLiteral("K=%%C") + QString::number(k)));
     QVERIFY(dimensions.contains(QStringLiteral("C=") + QString::number(*record.thickness)));
-    if (record.height)
-        QVERIFY(dimensions.contains(QStringLiteral("H=") + QString::number(*record.height)));
+    if (record.overallHeight)
+        QVERIFY(dimensions.contains(QStringLiteral("H=") + QString::number(*record.overallHeight)));
     const QStringList texts = dxf["texts"].toVariant().toStringList();
     QVERIFY(texts.contains(kindChineseName(record.kind) + QStringLiteral("法兰")));
 

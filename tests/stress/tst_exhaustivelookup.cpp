@@ -39,9 +39,9 @@ constexpr int DnMin = std::numeric_limits<NominalDiameter>::min();
 constexpr int DnMax = std::numeric_limits<NominalDiameter>::max();
 
 // Pressure indexes to try: every list row, nothing selected, and rows past either end.
-std::vector<PressureRating> pressuresAround(int count)
+std::vector<PressureIndex> pressuresAround(int count)
 {
-    std::vector<PressureRating> all = {std::numeric_limits<int>::min(), -2, -1};
+    std::vector<PressureIndex> all = {std::numeric_limits<int>::min(), -2, -1};
     for (int p = 0; p <= count + 1; ++p)
         all.push_back(p);
     all.push_back(std::numeric_limits<int>::max());
@@ -66,7 +66,7 @@ void walk(const std::vector<DnSet> &accepted, Find find, Check check)
 {
     QStringList faults;
     int rows = 0;
-    for (PressureRating p : pressuresAround(int(accepted.size()))) {
+    for (PressureIndex p : pressuresAround(int(accepted.size()))) {
         const bool listed = p >= 0 && p < int(accepted.size());
         for (int dn = DnMin; dn <= DnMax; ++dn) {
             const Row *row = find(p, NominalDiameter(dn));
@@ -104,7 +104,7 @@ private slots:
     void plate()
     {
         walk<PlateFlangeRow>(PlateAccepted, findPlateFlangeRow,
-                             [](PressureRating, const PlateFlangeRow &r) -> QString {
+                             [](PressureIndex, const PlateFlangeRow &r) -> QString {
                                  for (int length : {r.bevelWidth, r.boltCircle, r.outsideDiameter,
                                                     r.faceHeight, r.thickness, r.holeCount,
                                                     r.holeDiameter, r.pipeOutsideB, r.boreB})
@@ -125,18 +125,18 @@ private slots:
     void slipOn()
     {
         walk<SlipOnFlangeRow>(
-            SlipOnAccepted, findSlipOnRow,
-            [](PressureRating p, const SlipOnFlangeRow &r) -> QString {
+            SlipOnAccepted, findSlipOnFlangeRow,
+            [](PressureIndex p, const SlipOnFlangeRow &r) -> QString {
                 for (int length :
                      {r.outsideDiameter, r.boltCircle, r.thickness, r.filletRadius, r.overallHeight,
-                      r.boltCount, r.boltHoleDiameter, r.hubA, r.hubB})
+                      r.holeCount, r.holeDiameter, r.hubDiameterA, r.hubDiameterB})
                     if (length <= 0)
                         return QStringLiteral("a length of %1").arg(length);
                 for (double length : {r.pipeOutsideA, r.pipeOutsideB, r.boreA, r.boreB})
                     if (!(length > 0))
                         return QStringLiteral("a pipe or bore of %1").arg(length);
-                if (!isThread(r.thread))
-                    return QStringLiteral("thread \"%1\"").arg(r.thread);
+                if (!isThread(r.bolt))
+                    return QStringLiteral("thread \"%1\"").arg(r.bolt);
                 // No bevel at PN 0.6, nor at PN 1.0 up to DN 400; every other row has one.
                 const bool bevelExpected = !(p == 0 || (p == 1 && r.dn <= 400));
                 if (r.bevelWidth.has_value() != bevelExpected)
@@ -151,23 +151,23 @@ private slots:
 
     void weldNeck()
     {
-        walk<WeldNeckRow>(
-            WeldNeckAccepted, findWeldNeckRow,
-            [](PressureRating p, const WeldNeckRow &r) -> QString {
+        walk<WeldNeckFlangeRow>(
+            WeldNeckAccepted, findWeldNeckFlangeRow,
+            [](PressureIndex p, const WeldNeckFlangeRow &r) -> QString {
                 for (int length :
-                     {r.flangeDiameter, r.boltCircle, r.boltCount, r.boltHoleDiameter,
-                      r.ringThickness, r.straightNeckHeight, r.radius, r.overallHeight})
+                     {r.outsideDiameter, r.boltCircle, r.holeCount, r.holeDiameter,
+                      r.thickness, r.neckHeight, r.filletRadius, r.overallHeight})
                     if (length <= 0)
                         return QStringLiteral("a length of %1").arg(length);
-                if (!(r.weldEndWall > 0))
-                    return QStringLiteral("wall %1").arg(r.weldEndWall);
-                if (!isThread(r.thread))
-                    return QStringLiteral("thread \"%1\"").arg(r.thread);
-                if (!isLength(r.weldEndDiameterA) || !isLength(r.hubRootDiameterA))
+                if (!(r.wallThickness > 0))
+                    return QStringLiteral("wall %1").arg(r.wallThickness);
+                if (!isThread(r.bolt))
+                    return QStringLiteral("thread \"%1\"").arg(r.bolt);
+                if (!isLength(r.weldEndDiameterA) || !isLength(r.hubDiameterA))
                     return QStringLiteral("series A weld end or hub root not a length");
                 // Series B: PN 25.0 has no DN 200 form ("-") and gives 0 for DN 250.
                 const bool pn25 = p == 7;
-                for (const WorkingValue *b : {&r.weldEndDiameterB, &r.hubRootDiameterB}) {
+                for (const WorkingValue *b : {&r.weldEndDiameterB, &r.hubDiameterB}) {
                     if (pn25 && r.dn == 200) {
                         if (!(b->isText() && b->text() == u"-"))
                             return QStringLiteral("series B should be \"-\"");
@@ -178,7 +178,7 @@ private slots:
                         return QStringLiteral("series B weld end or hub root not a length");
                     }
                 }
-                if (!(r.boltCircle < r.flangeDiameter && r.overallHeight > r.ringThickness))
+                if (!(r.boltCircle < r.outsideDiameter && r.overallHeight > r.thickness))
                     return QStringLiteral("bolt circle or neck outside the flange");
                 return {};
             });

@@ -27,7 +27,7 @@
 namespace
 {
 
-using QueryProcedure = void (*)(QueryRun &, PressureRating, PipeSeries);
+using QueryProcedure = void (*)(QueryRun &, PressureIndex, std::optional<PipeSeries>);
 
 struct WindowUnderTest {
     WindowKind kind;
@@ -219,7 +219,7 @@ class TestMonkey : public QObject
             return box ? box->text() : QString();
         });
         kind.query(run, selectedIndex(window->findChild<QListWidget *>("List1")),
-                   selectedIndex(window->findChild<QListWidget *>("List2")));
+                   seriesAtRow(selectedIndex(window->findChild<QListWidget *>("List2"))));
         Prediction p{{}, run.messages()};
         for (int n = 1; n <= kind.boxCount; ++n)
             p.boxes.append(run.text(n));

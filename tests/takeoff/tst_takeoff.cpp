@@ -193,10 +193,10 @@ void TestTakeoff::readsSpreadsheetEncodings()
     QCOMPARE(r.lines[0]["kind"].toString(), "WN");
     QCOMPARE(r.lines[0]["line"].toInt(), 2);
     QCOMPARE(std::llround(r.lines[0]["weight_kg"].toDouble() * 100),
-             expected(FlangeKind::WeldNeck, 4.0, 100, SeriesA, 3));
+             expected(FlangeKind::WeldNeck, 4.0, 100, PipeSeries::A, 3));
     QCOMPARE(r.lines[1]["line"].toInt(), 4);
     QCOMPARE(std::llround(r.lines[1]["weight_kg"].toDouble() * 100),
-             expected(FlangeKind::Plate, 1.0, 200, SeriesB, 2));
+             expected(FlangeKind::Plate, 1.0, 200, PipeSeries::B, 2));
 }
 
 // A table that edits its lines takes a line back out: the totals return to where they were.

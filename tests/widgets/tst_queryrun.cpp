@@ -7,7 +7,7 @@
 #include <QtTest>
 
 // A query procedure that writes box 1, shows a message, then writes box 1 again.
-void writeMessageWrite(QueryRun &run, PressureRating, PipeSeries)
+void writeMessageWrite(QueryRun &run, PressureIndex, std::optional<PipeSeries>)
 {
     run.write(1, "before");
     run.message("压力不对，从新输入！");
@@ -20,10 +20,11 @@ class BoxWindow : public QueryWindow
 public:
     BoxWindow()
         : QueryWindow({
+              .kind = std::nullopt,
               .window = {"FormX", "X", 3000, 2000, std::nullopt, std::nullopt},
               .lines = {},
               .controls =
-                  {{ControlDesign::TextBox, "Text1", {0, 0, 600, 264}, 0, {}, " "},
+                  {{ControlDesign::TextBox, "Text1", {0, 0, 600, 264}, 0, {}, " ", {}, {}, 1},
                    {ControlDesign::List, "List1", {800, 0, 600, 264}, 1, {}, {}},
                    {ControlDesign::List, "List2", {800, 300, 600, 264}, 2, {}, {}},
                    {ControlDesign::Button, "Command1", {800, 600, 600, 372}, 3, {}, "查找"}},

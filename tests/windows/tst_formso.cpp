@@ -5,7 +5,7 @@
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
 #include "widgets/twips.h"
-#include "windows/slipon/formso.h"
+#include "windows/slipon/sliponflangewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +26,7 @@ class TestFormSO : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<FormSO> m_window;
+    std::unique_ptr<SlipOnFlangeWindow> m_window;
 
     template <typename T> T *control(const QString &name) const
     {
@@ -66,7 +66,7 @@ private slots:
     void initTestCase() { installChineseFonts(); }
     void init()
     {
-        m_window = std::make_unique<FormSO>();
+        m_window = std::make_unique<SlipOnFlangeWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }

@@ -4,7 +4,7 @@
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
 #include "widgets/twips.h"
-#include "windows/weldneck/formwn.h"
+#include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ class TestFormWN : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<FormWN> m_window;
+    std::unique_ptr<WeldNeckFlangeWindow> m_window;
 
     template <typename T> T *control(const QString &name) const
     {
@@ -88,7 +88,7 @@ private slots:
     void initTestCase() { installChineseFonts(); }
     void init()
     {
-        m_window = std::make_unique<FormWN>();
+        m_window = std::make_unique<WeldNeckFlangeWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }

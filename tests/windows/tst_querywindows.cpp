@@ -7,9 +7,9 @@
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
-#include "windows/plate/formpl.h"
-#include "windows/slipon/formso.h"
-#include "windows/weldneck/formwn.h"
+#include "windows/plate/plateflangewindow.h"
+#include "windows/slipon/sliponflangewindow.h"
+#include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QClipboard>
 #include <QScrollBar>
@@ -28,17 +28,17 @@ struct Kind {
     int dnBox;
 };
 const Kind Kinds[] = {
-    {"FormPL", [] { return new FormPL; }, runPlateQuery, PlateBox::Dn},
-    {"FormSO", [] { return new FormSO; }, runSlipOnQuery, SlipOnBox::Dn},
-    {"FormWN", [] { return new FormWN; }, runWeldNeckQuery, WeldNeckBox::Dn},
+    {"FormPL", [] { return new PlateFlangeWindow; }, runPlateQuery, PlateBox::Dn},
+    {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, SlipOnBox::Dn},
+    {"FormWN", [] { return new WeldNeckFlangeWindow; }, runWeldNeckQuery, WeldNeckBox::Dn},
 };
 
 // Every box's text, then the messages: what the procedure gives from the window's present boxes,
 // or what a click on "查找" leaves.
-QStringList predicted(const Kind &kind, const QueryWindow &window, PressureRating p, PipeSeries s)
+QStringList predicted(const Kind &kind, const QueryWindow &window, PressureIndex p, int seriesRow)
 {
     QueryRun run([&](int n) { return window.box(n) ? window.box(n)->text() : QString(); });
-    kind.query(run, p, s);
+    kind.query(run, p, seriesAtRow(seriesRow));
     QStringList out;
     for (int n = 1; n <= 15; ++n)
         out.append(window.box(n) ? run.text(n) : QString());
@@ -142,7 +142,7 @@ private slots:
         QueryWindow &window = open(kind);
         QListWidget *list = window.pressures();
         clickRow(list, start);
-        clickRow(window.series(), SeriesA);
+        clickRow(window.series(), int(PipeSeries::A));
         QCOMPARE(selectedIndex(list), start);
 
         Moves[move](list);
@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(selectedIndex(list), shown);
 
         typeOver(window.box(Kinds[kind].dnBox), "300");
-        const QStringList expected = predicted(Kinds[kind], window, shown, SeriesA);
+        const QStringList expected = predicted(Kinds[kind], window, shown, int(PipeSeries::A));
         // Otherwise the check could not tell the two pressures apart.
-        QVERIFY(expected != predicted(Kinds[kind], window, start, SeriesA));
+        QVERIFY(expected != predicted(Kinds[kind], window, start, int(PipeSeries::A)));
         QCOMPARE(pressFind(window), expected);
     }
 

@@ -9,9 +9,9 @@
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
 #include "widgets/resultactions.h"
-#include "windows/plate/formpl.h"
-#include "windows/slipon/formso.h"
-#include "windows/weldneck/formwn.h"
+#include "windows/plate/plateflangewindow.h"
+#include "windows/slipon/sliponflangewindow.h"
+#include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -34,12 +34,12 @@ struct Kind {
     int pressure;   // a list row that lists DN 100
 };
 const Kind Kinds[] = {
-    {"FormPL", [] { return new FormPL; }, FlangeKind::Plate, PlateBox::Dn,
+    {"FormPL", [] { return new PlateFlangeWindow; }, FlangeKind::Plate, PlateBox::Dn,
      PlateBox::OutsideDiameter, 2},
-    {"FormSO", [] { return new FormSO; }, FlangeKind::SlipOn, SlipOnBox::Dn,
+    {"FormSO", [] { return new SlipOnFlangeWindow; }, FlangeKind::SlipOn, SlipOnBox::Dn,
      SlipOnBox::OutsideDiameter, 3},
-    {"FormWN", [] { return new FormWN; }, FlangeKind::WeldNeck, WeldNeckBox::Dn,
-     WeldNeckBox::FlangeDiameter, 1},
+    {"FormWN", [] { return new WeldNeckFlangeWindow; }, FlangeKind::WeldNeck, WeldNeckBox::Dn,
+     WeldNeckBox::OutsideDiameter, 1},
 };
 const char *const ActionNames[] = {"actionCopy", "actionExportDrawing", "actionPrint",
                                    "actionExportPdf"};
@@ -108,7 +108,7 @@ private slots:
                 QTest::addRow("%s %s", Kinds[k].name, c.name)
                     << k << (c.pressure ? Kinds[k].pressure : -1) << c.series << c.dn
                     << c.disabledBecause;
-        for (const FlangeRecord &r : flangeRecords(FlangeKind::WeldNeck, SeriesB))
+        for (const FlangeRecord &r : flangeRecords(FlangeKind::WeldNeck, PipeSeries::B))
             if (!r.weldEndDiameter) // a size listed without a series-B form
                 QTest::addRow("FormWN no series-B form at DN%d", r.dn)
                     << 2 << r.pressure << 1 << QString::number(r.dn)
@@ -187,7 +187,7 @@ private slots:
         QueryWindow &window = open(kind, Kinds[kind].pressure, 1, "100");
         QTest::mouseClick(control<QPushButton>(&window, "Command1"), Qt::LeftButton);
         QLineEdit *typedOver = window.box(Kinds[kind].outsideBox);
-        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, Kinds[kind].pressure, 100, 1);
+        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, Kinds[kind].pressure, 100, PipeSeries::B);
         QCOMPARE(typedOver->text().toDouble(), *row.outsideDiameter);
         typeOver(typedOver, "9999");
         QTest::keyClick(window.box(Kinds[kind].dnBox), Qt::Key_C,
@@ -223,7 +223,7 @@ private slots:
     {
         QFETCH(int, kind);
         QueryWindow &window = open(kind, Kinds[kind].pressure, 0, "100");
-        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, Kinds[kind].pressure, 100, 0);
+        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, Kinds[kind].pressure, 100, PipeSeries::A);
         ResultActions &results = *window.resultActions();
         QString answer;
         results.chooseSaveFile = [&](QWidget *, const QString &, const QString &,

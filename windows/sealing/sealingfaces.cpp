@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-FormMF::FormMF()
+SealingFaceChooser::SealingFaceChooser()
 {
     designWindow(this, {"FormMF", "密封面", 4452, 3168, QPoint(3564, 2508), QColor(192, 192, 0)});
 
@@ -27,7 +27,7 @@ FormMF::FormMF()
             [this] { emit sheetRequested(SealingFace::MaleFemale); });
     connect(tg, &QPushButton::clicked, this,
             [this] { emit sheetRequested(SealingFace::TongueGroove); });
-    connect(back, &QPushButton::clicked, this, &FormMF::backRequested);
+    connect(back, &QPushButton::clicked, this, &SealingFaceChooser::backRequested);
 }
 
 QWidget *createSealingSheet(SealingFace face)

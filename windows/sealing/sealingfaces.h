@@ -6,11 +6,11 @@
 enum class SealingFace { RaisedFace, MaleFemale, TongueGroove };
 
 // The sealing-face chooser: raised face, male/female face, tongue/groove face, and back.
-class FormMF : public QWidget
+class SealingFaceChooser : public QWidget
 {
     Q_OBJECT
 public:
-    FormMF();
+    SealingFaceChooser();
 
 signals:
     // A face's button: its sheet should take the chooser's place.

@@ -49,7 +49,7 @@ QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     }
     case TakeoffTableModel::Series: {
         QComboBox *box = choice(parent, QStringLiteral("系列"));
-        for (PipeSeries series : {SeriesA, SeriesB})
+        for (PipeSeries series : AllPipeSeries)
             box->addItem(seriesText(series), seriesText(series));
         return box;
     }
@@ -79,8 +79,10 @@ void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
                 const std::optional<FlangeKind> named = readFlangeKind(written);
                 return named ? std::optional<int>(int(*named)) : std::nullopt;
             }
-            case TakeoffTableModel::Series:
-                return readSeries(written);
+            case TakeoffTableModel::Series: {
+                const std::optional<PipeSeries> series = readSeries(written);
+                return series ? std::optional<int>(int(*series)) : std::nullopt;
+            }
             default:
                 return readPressure(kind, written);
             }

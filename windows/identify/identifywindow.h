@@ -14,11 +14,11 @@ class IdentifyMatchModel;
 // "反查法兰": the measurements of a flange found in the field give the catalogue rows that fit
 // them, ranked as the identify command ranks them, updated as one types. Choosing a match asks
 // for its kind's query window with the match's pressure, series and DN looked up.
-class FormIdentify : public QWidget
+class IdentifyWindow : public QWidget
 {
     Q_OBJECT
 public:
-    FormIdentify();
+    IdentifyWindow();
 
     // The box of a measure, and of the tolerance.
     QLineEdit *box(Measure measure) const { return m_boxes[std::size_t(measure)]; }
@@ -31,7 +31,7 @@ public:
 
 signals:
     // A match was chosen (double-click or Enter): its window should show it.
-    void matchChosen(FlangeKind kind, PressureRating pressure, PipeSeries series, int dn);
+    void matchChosen(FlangeKind kind, PressureIndex pressure, PipeSeries series, int dn);
     // "返回": the menu should take this window's place.
     void backRequested();
 

@@ -1,4 +1,4 @@
-#include "windows/identify/formidentify.h"
+#include "windows/identify/identifywindow.h"
 
 #include "core/values/valuetext.h"
 #include "widgets/controls.h"
@@ -66,7 +66,7 @@ std::optional<double> boxValue(const QLineEdit *box)
 
 } // namespace
 
-FormIdentify::FormIdentify()
+IdentifyWindow::IdentifyWindow()
     : m_hint(new QLabel(this)), m_table(new QTableView(this)), m_model(new IdentifyMatchModel(this))
 {
     designWindow(this, {QStringLiteral("FormIdentify"), QStringLiteral("反查法兰"), 11400, 7800,
@@ -117,19 +117,19 @@ FormIdentify::FormIdentify()
     layout->addLayout(bottom);
 
     for (QLineEdit *box : m_boxes)
-        connect(box, &QLineEdit::textChanged, this, &FormIdentify::identify);
-    connect(m_tolerance, &QLineEdit::textChanged, this, &FormIdentify::identify);
+        connect(box, &QLineEdit::textChanged, this, &IdentifyWindow::identify);
+    connect(m_tolerance, &QLineEdit::textChanged, this, &IdentifyWindow::identify);
     connect(m_table, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         const FlangeRecord &r = m_model->match(index.row()).record;
         emit matchChosen(r.kind, r.pressure, r.series, r.dn);
     });
-    connect(back, &QPushButton::clicked, this, &FormIdentify::backRequested);
+    connect(back, &QPushButton::clicked, this, &IdentifyWindow::backRequested);
 
     identify();
     box(Measure::OutsideDiameter)->setFocus();
 }
 
-FlangeMeasurements FormIdentify::measurements() const
+FlangeMeasurements IdentifyWindow::measurements() const
 {
     FlangeMeasurements measured;
     for (Measure measure : AllMeasures)
@@ -140,7 +140,7 @@ FlangeMeasurements FormIdentify::measurements() const
     return measured;
 }
 
-void FormIdentify::identify()
+void IdentifyWindow::identify()
 {
     const FlangeMeasurements measured = measurements();
     m_model->identify(measured);

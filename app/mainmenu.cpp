@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainmenu.h"
 
 #include "widgets/controls.h"
 #include "widgets/describe.h"
@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QPushButton>
 
-Form1::Form1()
+MainMenu::MainMenu()
 {
     // The designed menu with one more row of buttons below it, for the take-off and the
     // identification: 960 twips, the step between the designed rows.
@@ -64,5 +64,5 @@ Form1::Form1()
         showMessage(this,
                     tr("法兰盖（BL）的尺寸暂未收录。现有板式平焊、带颈平焊和带颈对焊法兰的尺寸。"));
     });
-    connect(exit, &QPushButton::clicked, this, &Form1::exitRequested);
+    connect(exit, &QPushButton::clicked, this, &MainMenu::exitRequested);
 }

@@ -14,11 +14,11 @@ class TakeoffTableModel;
 // (Ctrl+V) or read from a list file as the takeoff command reads it; each line shows what the
 // catalogue gives for it, a line that cannot be computed is marked with its reason, the totals
 // stay below the table, and the take-off is saved as CSV or as a spreadsheet, or printed.
-class FormTakeoff : public QWidget
+class TakeoffWindow : public QWidget
 {
     Q_OBJECT
 public:
-    FormTakeoff();
+    TakeoffWindow();
 
     TakeoffTableModel *model() const { return m_model; }
     QTableView *table() const { return m_table; }

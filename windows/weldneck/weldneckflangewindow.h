@@ -4,10 +4,10 @@
 
 // The weld-neck flange window: pressure, weld-end series and DN in; the table row written onto
 // the dimension lines of a half-section drawing, with the bolt-hole callout and the net weight.
-class FormWN : public QueryWindow
+class WeldNeckFlangeWindow : public QueryWindow
 {
     Q_OBJECT
 public:
     // Builds the controls and runs the load step: both lists filled, nothing selected.
-    FormWN();
+    WeldNeckFlangeWindow();
 };

@@ -4,10 +4,10 @@
 
 // The hubbed slip-on flange window: pressure, series and DN in; the table row written onto the
 // dimension lines of a drawing of the flange, with the plate area and the net weight.
-class FormSO : public QueryWindow
+class SlipOnFlangeWindow : public QueryWindow
 {
     Q_OBJECT
 public:
     // Builds the controls and runs the load step: the two lists filled, nothing selected.
-    FormSO();
+    SlipOnFlangeWindow();
 };

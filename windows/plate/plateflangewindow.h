@@ -4,10 +4,10 @@
 
 // The plate slip-on flange window: pressure, series and DN in; the table row written onto the
 // drawing's dimension lines, with the net area and weight of the flange.
-class FormPL : public QueryWindow
+class PlateFlangeWindow : public QueryWindow
 {
     Q_OBJECT
 public:
     // Builds the controls and runs the load step: the two lists filled, nothing selected.
-    FormPL();
+    PlateFlangeWindow();
 };

@@ -6,11 +6,11 @@
 
 // The main menu: three flange kinds, the blind flange (no window), the sealing faces, exit; below
 // them the take-off and the identification, also in its context menu and on Ctrl+T, Ctrl+I.
-class Form1 : public QWidget
+class MainMenu : public QWidget
 {
     Q_OBJECT
 public:
-    Form1();
+    MainMenu();
 
 signals:
     // A button's window should take the menu's place.

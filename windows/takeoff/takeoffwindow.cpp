@@ -1,4 +1,4 @@
-#include "windows/takeoff/formtakeoff.h"
+#include "windows/takeoff/takeoffwindow.h"
 
 #include "catalogue/flangeinput.h"
 #include "exports/formatlibraries.h"
@@ -82,7 +82,7 @@ QList<QStringList> takeoffLinesOfText(const QString &text)
     return lines;
 }
 
-FormTakeoff::FormTakeoff()
+TakeoffWindow::TakeoffWindow()
     : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
       m_totals(new QLabel(this))
 {
@@ -135,27 +135,27 @@ FormTakeoff::FormTakeoff()
     layout->addWidget(m_totals);
 
     QUndoStack *stack = m_model->undoStack();
-    connect(open, &QPushButton::clicked, this, &FormTakeoff::open);
-    connect(save, &QPushButton::clicked, this, &FormTakeoff::exportLines);
-    connect(print, &QPushButton::clicked, this, &FormTakeoff::print);
-    connect(add, &QPushButton::clicked, this, &FormTakeoff::addLine);
-    connect(remove, &QPushButton::clicked, this, &FormTakeoff::removeSelectedLines);
+    connect(open, &QPushButton::clicked, this, &TakeoffWindow::open);
+    connect(save, &QPushButton::clicked, this, &TakeoffWindow::exportLines);
+    connect(print, &QPushButton::clicked, this, &TakeoffWindow::print);
+    connect(add, &QPushButton::clicked, this, &TakeoffWindow::addLine);
+    connect(remove, &QPushButton::clicked, this, &TakeoffWindow::removeSelectedLines);
     connect(undo, &QPushButton::clicked, stack, &QUndoStack::undo);
     connect(redo, &QPushButton::clicked, stack, &QUndoStack::redo);
     connect(stack, &QUndoStack::canUndoChanged, undo, &QPushButton::setEnabled);
     connect(stack, &QUndoStack::canRedoChanged, redo, &QPushButton::setEnabled);
     undo->setEnabled(false);
     redo->setEnabled(false);
-    connect(back, &QPushButton::clicked, this, &FormTakeoff::backRequested);
-    connect(m_model, &TakeoffTableModel::totalsChanged, this, &FormTakeoff::showTotals);
+    connect(back, &QPushButton::clicked, this, &TakeoffWindow::backRequested);
+    connect(m_model, &TakeoffTableModel::totalsChanged, this, &TakeoffWindow::showTotals);
 
     // The table's own keys act only while no cell editor is open, so an editor keeps its paste.
     connect(keyAction(m_table, {QKeySequence::Paste}, Qt::WidgetShortcut), &QAction::triggered,
-            this, &FormTakeoff::paste);
+            this, &TakeoffWindow::paste);
     connect(keyAction(m_table, {Qt::Key_Insert}, Qt::WidgetShortcut), &QAction::triggered, this,
-            &FormTakeoff::addLine);
+            &TakeoffWindow::addLine);
     connect(keyAction(m_table, {Qt::Key_Delete}, Qt::WidgetShortcut), &QAction::triggered, this,
-            &FormTakeoff::removeSelectedLines);
+            &TakeoffWindow::removeSelectedLines);
     connect(keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, Qt::WindowShortcut),
             &QAction::triggered, stack, &QUndoStack::undo);
     connect(keyAction(this,
@@ -167,13 +167,13 @@ FormTakeoff::FormTakeoff()
         keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::WindowShortcut);
     printAction->setObjectName(QStringLiteral("actionPrint"));
     printAction->setText(QStringLiteral("打印…"));
-    connect(printAction, &QAction::triggered, this, &FormTakeoff::print);
+    connect(printAction, &QAction::triggered, this, &TakeoffWindow::print);
 
     showTotals();
     m_table->setFocus();
 }
 
-void FormTakeoff::insertBelowCurrent(const QList<QStringList> &lines, const QString &what)
+void TakeoffWindow::insertBelowCurrent(const QList<QStringList> &lines, const QString &what)
 {
     const QModelIndex current = m_table->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
@@ -183,13 +183,13 @@ void FormTakeoff::insertBelowCurrent(const QList<QStringList> &lines, const QStr
         m_table->setCurrentIndex(m_model->index(row, TakeoffTableModel::Kind));
 }
 
-void FormTakeoff::paste()
+void TakeoffWindow::paste()
 {
     insertBelowCurrent(takeoffLinesOfText(QApplication::clipboard()->text()),
                        QStringLiteral("粘贴"));
 }
 
-void FormTakeoff::addLine()
+void TakeoffWindow::addLine()
 {
     // A new line starts as a copy of the current one, or as the first listed flange.
     const QModelIndex current = m_table->currentIndex();
@@ -197,13 +197,13 @@ void FormTakeoff::addLine()
         current.isValid()
             ? m_model->line(current.row()).fields
             : QStringList{kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
-                          seriesText(SeriesA),
+                          seriesText(PipeSeries::A),
                           QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
                           QStringLiteral("1")};
     insertBelowCurrent({fields}, QStringLiteral("添加行"));
 }
 
-void FormTakeoff::removeSelectedLines()
+void TakeoffWindow::removeSelectedLines()
 {
     QList<int> rows;
     for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes())
@@ -224,7 +224,7 @@ void FormTakeoff::removeSelectedLines()
     m_model->undoStack()->endMacro();
 }
 
-void FormTakeoff::open()
+void TakeoffWindow::open()
 {
     QFileDialog dialog(this, QStringLiteral("打开清单"));
     dialog.setObjectName(QStringLiteral("openDialog"));
@@ -245,7 +245,7 @@ void FormTakeoff::open()
     m_model->replaceAll(collector.lines);
 }
 
-void FormTakeoff::exportLines()
+void TakeoffWindow::exportLines()
 {
     const QString csv = QStringLiteral("CSV 文件 (*.csv)");
     const QString xlsx = QStringLiteral("Excel 工作簿 (*.xlsx)");
@@ -268,7 +268,7 @@ void FormTakeoff::exportLines()
     exportTo(path, asXlsx);
 }
 
-bool FormTakeoff::exportTo(const QString &path, bool xlsx)
+bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 {
     QSaveFile file(path);
     QString error;
@@ -293,7 +293,7 @@ bool FormTakeoff::exportTo(const QString &path, bool xlsx)
     return ok;
 }
 
-void FormTakeoff::print()
+void TakeoffWindow::print()
 {
     SheetTable table;
     table.title = QStringLiteral("法兰材料表");
@@ -319,7 +319,7 @@ void FormTakeoff::print()
     preview(this, document);
 }
 
-void FormTakeoff::showTotals()
+void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
     QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
