@@ -3,18 +3,20 @@
 #include "app/windows.h"
 #include "widgets/deferredicon.h"
 #include "widgets/fonts.h"
-#include "widgets/language.h"
+#include "translations/language.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace
 {
 
 // The window `--window NAME` or `--window=NAME` asks for; the menu when not asked. A name that
-// is missing or unknown is a usage error, told on stderr before any window opens: nullopt.
-std::optional<WindowKind> startWindow(int argc, char *argv[])
+// is missing or unknown is a usage error, told on stderr before any window opens (and without
+// a display): nullopt.
+std::optional<WindowKind> startWindow(int argc, char *argv[], Language language)
 {
     for (int i = 1; i < argc; ++i) {
         const char *argument = argv[i];
@@ -27,8 +29,12 @@ std::optional<WindowKind> startWindow(int argc, char *argv[])
             continue;
         if (const std::optional<WindowKind> kind = windowNamed(QString::fromLocal8Bit(name)))
             return kind;
-        std::fprintf(stderr, "quorvit: --window '%s' is not a window; windows: %s\n", name,
-                     qPrintable(windowNames()));
+        const QString reason =
+            translated(language, "WindowsApplication",
+                       QT_TRANSLATE_NOOP("WindowsApplication",
+                                         "quorvit: --window “%1” 不是窗口；窗口有：%2"))
+                .arg(QString::fromLocal8Bit(name), windowNames());
+        std::fprintf(stderr, "%s\n", qPrintable(reason));
         return std::nullopt;
     }
     return WindowKind::Form1;
@@ -36,13 +42,18 @@ std::optional<WindowKind> startWindow(int argc, char *argv[])
 
 } // namespace
 
-int runWindowsApplication(int argc, char *argv[])
+int runWindowsApplication(int argc, char *argv[], const LanguageChoice &language)
 {
-    const std::optional<WindowKind> start = startWindow(argc, argv);
+    if (!language.isValid()) {
+        std::fprintf(stderr, "quorvit: %s\n", qPrintable(invalidLanguageMessage(language)));
+        return 2;
+    }
+    const std::optional<WindowKind> start = startWindow(argc, argv, language.language);
     if (!start)
         return 2;
 
     QApplication app(argc, argv);
+    installLanguage(language.language);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.
     QGuiApplication::setDesktopFileName("org.quorvit.Quorvit");
@@ -50,7 +61,6 @@ int runWindowsApplication(int argc, char *argv[])
     // The windows decide when the run ends (see Windows), not the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     installChineseFonts();
-    installChineseTranslations();
 
     Windows windows;
     QObject::connect(&windows, &Windows::quitRequested, &app, &QApplication::quit,

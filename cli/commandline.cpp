@@ -4,6 +4,7 @@
 #include "cli/commandarguments.h"
 #include "cli/guimodule.h"
 #include "cli/textformat.h"
+#include "translations/language.h"
 
 #include <QCoreApplication>
 #include <cstring>
@@ -86,11 +87,16 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 
 } // namespace
 
-int runCommandLine(int argc, char *argv[])
+int runCommandLine(int argc, char *argv[], const LanguageChoice &language)
 {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     if (!app)
         return ExitRejected;
+    // The command line's own messages are English, and so are Qt's option parser's with them.
+    if (language.language == Language::English)
+        installLanguage(Language::English);
+    if (!language.isValid())
+        return usageError(invalidLanguageMessage(language));
     QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
     QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -1,5 +1,7 @@
 #pragma once
 
+struct LanguageChoice;
+
 // The front door of the command line: `quorvit COMMAND ...`, `quorvit --help`, `quorvit
 // --version`. The windows keep everything else.
 
@@ -8,6 +10,6 @@
 // (-platform, -style, ...) go to the windows.
 bool wantsCommandLine(int argc, char *argv[]);
 
-// Runs the command on a QCoreApplication (no GUI is initialised) and returns the exit code:
-// 0 success, 1 not found or rejected input, 2 usage error.
-int runCommandLine(int argc, char *argv[]);
+// Runs the command on a QCoreApplication (no GUI is initialised), speaking the language chosen,
+// and returns the exit code: 0 success, 1 not found or rejected input, 2 usage error.
+int runCommandLine(int argc, char *argv[], const LanguageChoice &language);

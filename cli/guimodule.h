@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
 #include "exports/titleblock.h"
+#include "translations/language.h"
 
 #include <QString>
 #include <cstddef>
@@ -18,7 +19,7 @@ struct GuiModule {
     // The table's size as the module was built, against a module left from another build.
     std::size_t size;
     // The windows (runWindowsApplication): builds the QApplication, shows the menu, runs.
-    int (*runWindows)(int argc, char **argv);
+    int (*runWindows)(int argc, char **argv, const LanguageChoice &language);
     // For a command that paints: a QGuiApplication, on the offscreen platform unless
     // QT_QPA_PLATFORM names one. Made here because the kind of application must be chosen
     // before it is built.

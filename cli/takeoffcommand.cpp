@@ -1,12 +1,13 @@
 // quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx]
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
+#include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
+#include "takeoff/listsize.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <memory>
 #include <unistd.h>
 
@@ -26,19 +27,16 @@ TakeoffFormat takeoffFormat(const CommandArguments &arguments)
     return TakeoffFormat(names.indexOf(text));
 }
 
-std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &device)
+// The writer of the format, or nullptr with the reason (the spreadsheet's module may be missing).
+std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &device, QString &reason)
 {
     switch (format) {
     case TakeoffFormat::Csv:
         return std::make_unique<TakeoffCsvWriter>(device);
     case TakeoffFormat::Json:
         return std::make_unique<TakeoffJsonWriter>(device);
-    case TakeoffFormat::Xlsx: {
-        QString reason;
-        if (std::unique_ptr<TakeoffWriter> writer = makeSpreadsheetWriter(device, &reason))
-            return writer;
-        throw CommandFailure{ExitRejected, {reason}};
-    }
+    case TakeoffFormat::Xlsx:
+        return makeSpreadsheetWriter(device, &reason);
     case TakeoffFormat::Text:
         break;
     }
@@ -54,38 +52,54 @@ int runTakeoff(CommandArguments &arguments)
     if (!arguments.parse(1, 1))
         return ExitSuccess;
     const TakeoffFormat format = takeoffFormat(arguments);
+    const bool toFile = arguments.isSet(QStringLiteral("o"));
     const QString outPath = arguments.value(QStringLiteral("o"));
-    if (format == TakeoffFormat::Xlsx && outPath.isEmpty() && isatty(STDOUT_FILENO))
+    if (toFile && outPath.isEmpty())
+        failUsage(QStringLiteral("-o needs a file name (leave -o out for standard output)"));
+    if (format == TakeoffFormat::Xlsx && !toFile && isatty(STDOUT_FILENO))
         failUsage(QStringLiteral("a spreadsheet is not for a terminal: give -o OUT.xlsx"));
 
     const QString inPath = arguments.positional().constFirst();
+    const bool fromStandardInput = inPath == QLatin1String("-");
+    if (toFile && !fromStandardInput && isSameFile(inPath, outPath))
+        failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
+                          .arg(outPath)});
     QFile input(inPath);
-    const bool opened = inPath == QLatin1String("-") ? input.open(stdin, QIODevice::ReadOnly)
-                                                     : input.open(QIODevice::ReadOnly);
+    const bool opened = fromStandardInput ? input.open(stdin, QIODevice::ReadOnly)
+                                          : input.open(QIODevice::ReadOnly);
     if (!opened)
         failRejected({QStringLiteral("cannot read %1: %2").arg(inPath, input.errorString())});
+    // A sheet too small for the list is told before the list is read, where its size shows.
+    if (const qint64 lines = format == TakeoffFormat::Xlsx ? countListLines(input) : -1;
+        lines + 1 > SpreadsheetRows)
+        failRejected({QStringLiteral("%1 has %2 lines; with its header and totals they do not fit "
+                                     "in the %3 rows of a sheet (csv has no such limit)")
+                          .arg(inPath)
+                          .arg(lines)
+                          .arg(SpreadsheetRows)});
 
-    QSaveFile file(outPath);
-    QFile standardOutput;
-    QIODevice *output = &file;
-    if (outPath.isEmpty()) {
-        standardOutput.open(stdout, QIODevice::WriteOnly);
-        output = &standardOutput;
-    } else if (!file.open(QIODevice::WriteOnly)) {
-        failRejected({QStringLiteral("cannot write %1: %2").arg(outPath, file.errorString())});
+    TakeoffTotals totals;
+    const auto produce = [&](QIODevice &output) {
+        QString reason;
+        const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, reason);
+        if (!writer)
+            return reason;
+        totals = computeTakeoff(input, *writer, [&](const QString &failed) {
+            writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(failed));
+        });
+        writer->finish(reason);
+        return reason;
+    };
+    QString why;
+    if (toFile) {
+        why = writeOutputFile(outPath, produce);
+    } else {
+        QFile standardOutput;
+        standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+        if (const QString reason = produce(standardOutput); !reason.isEmpty())
+            why = QStringLiteral("cannot write the output: %1").arg(reason);
     }
-
-    const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, *output);
-    const TakeoffTotals totals = computeTakeoff(input, *writer, [&](const QString &reason) {
-        writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(reason));
-    });
-    QString error;
-    if (!writer->finish(error) || (!outPath.isEmpty() && !file.commit())) {
-        file.cancelWriting();
-        const QString reason = error.isEmpty() ? file.errorString() : error;
-        failRejected(
-            {QStringLiteral("cannot write %1: %2")
-                 .arg(outPath.isEmpty() ? QStringLiteral("the output") : outPath, reason)});
-    }
+    if (!why.isEmpty())
+        failRejected({why});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
 }

@@ -7,7 +7,9 @@
 #include "exports/sheettable.h"
 
 #include "catalogue/flangeinput.h"
+#include "takeoff/writeall.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPdfWriter>
 #include <algorithm>
@@ -90,8 +92,11 @@ QString writeDataSheetPdf(const FlangeRecord &record, const TitleEntries &entrie
                           const QString &path)
 {
     const FlangeDrawing sheet = buildFlangeSheet(record, entries);
-    return writeFileAtomically(path, [&](QIODevice &device) {
-        QPdfWriter pdf(&device);
+    return writeOutputFile(path, [&](QIODevice &device) {
+        // Made in memory first: the PDF writer does not say when a write fails.
+        QBuffer made;
+        made.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&made);
         pdf.setResolution(600);
         pdf.setPageLayout(dataSheetLayout(sheet, 0));
         pdf.setTitle(sheet.title);
@@ -110,6 +115,6 @@ QString writeDataSheetPdf(const FlangeRecord &record, const TitleEntries &entrie
             pdf.newPage();
         }
         painter.end();
-        return QString();
+        return writeAll(device, made.data());
     });
 }

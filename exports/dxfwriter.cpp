@@ -2,6 +2,7 @@
 
 #include "exports/atomicfile.h"
 #include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -317,13 +318,11 @@ QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error)
 
 QString writeDxf(const FlangeDrawing &drawing, const QString &path)
 {
-    return writeFileAtomically(path, [&](QIODevice &device) {
+    return writeOutputFile(path, [&](QIODevice &device) {
         QString why;
         const QByteArray bytes = dxfBytes(drawing, &why);
         if (bytes.isEmpty())
             return why.isEmpty() ? QStringLiteral("no DXF was produced") : why;
-        if (device.write(bytes) != bytes.size())
-            return device.errorString();
-        return QString();
+        return writeAll(device, bytes);
     });
 }

@@ -16,6 +16,9 @@ class QIODevice;
 // Writes the drawing as a DXF file atomically (exports/dxfwriter.h); "" or why it could not.
 QString writeDxfFile(const FlangeDrawing &drawing, const QString &path);
 
+// The rows one sheet of a spreadsheet holds (Excel's limit), header and totals included.
+inline constexpr qint64 SpreadsheetRows = 1'048'576;
+
 // A take-off written as a spreadsheet into the device (exports/takeoffxlsxwriter.h); nullptr
 // with the reason when the module cannot be loaded.
 std::unique_ptr<TakeoffWriter> makeSpreadsheetWriter(QIODevice &device, QString *reason);

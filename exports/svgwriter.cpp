@@ -4,6 +4,7 @@
 #include "exports/drawingpainter.h"
 #include "exports/drawingsheet.h"
 #include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -17,7 +18,7 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
     // millimetre of paper.
     const QSize mm(int(std::ceil(drawing.paper.sizeMm.width())),
                    int(std::ceil(drawing.paper.sizeMm.height())));
-    return writeFileAtomically(path, [&](QIODevice &device) {
+    return writeOutputFile(path, [&](QIODevice &device) {
         // Made in memory first: the generator escapes markup but writes any character, and
         // what XML forbids is replaced before the file is written.
         QBuffer made;
@@ -35,8 +36,6 @@ QString writeSvg(const FlangeDrawing &drawing, const QString &path)
         paintDrawing(painter, drawing, {{0, 0}, 1.0 / drawing.paper.scale, 1.0});
         painter.end();
         const QByteArray bytes = writableText(QString::fromUtf8(made.data())).toUtf8();
-        if (device.write(bytes) != bytes.size())
-            return device.errorString();
-        return QString();
+        return writeAll(device, bytes);
     });
 }

@@ -3,15 +3,22 @@
 #include "catalogue/flangeinput.h"
 #include "takeoff/outputtext.h"
 
-#include <QDir>
-#include <QFileDevice>
+#include "exports/atomicfile.h"
+#include "exports/formatlibraries.h"
+#include "exports/scratchfile.h"
+#include "exports/workbookcheck.h"
+#include "takeoff/writeall.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 namespace
 {
-
-// A sheet holds at most this many rows.
-constexpr quint32 SheetRows = 1'048'576;
 
 // A text cell as the sheet's XML can hold it: no character XML forbids, and no more than the
 // 32,767 characters a cell takes (a longer one is cut, with an ellipsis).
@@ -28,21 +35,56 @@ QByteArray cellText(const QString &text)
     return writable.toUtf8();
 }
 
+// libxlsxwriter reports its own failures on standard error ("[ERROR][packager.c:1541]: Zip
+// generic error ZIP_ERRNO"), with no option to stop it: while it works, standard error goes
+// nowhere, and the user gets the reason in one line instead.
+class QuietStandardError
+{
+public:
+    QuietStandardError()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && nothing >= 0)
+            ::dup2(nothing, STDERR_FILENO);
+        if (nothing >= 0)
+            ::close(nothing);
+    }
+    ~QuietStandardError()
+    {
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+        }
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int m_saved;
+};
+
 } // namespace
 
 TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
-    : m_device(device), m_file(QDir::tempPath() + QStringLiteral("/quorvit-XXXXXX.xlsx"))
+    : m_device(device), m_workFolder(QFile::encodeName(workFolderOf(device))),
+      m_file(std::make_unique<ScratchFile>(QFile::decodeName(m_workFolder)))
 {
-    if (!m_file.open()) {
-        m_error = m_file.errorString();
+    if (!m_file->error().isEmpty()) {
+        m_error = m_file->error();
         return;
     }
-    m_file.close(); // the library opens it by name
-    static const QByteArray temporaryFolder = QDir::tempPath().toLocal8Bit();
+    // The library's own work files (the sheet's rows, each part before it is zipped) go beside
+    // the workbook; it removes each as soon as it has made it.
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    options.tmpdir = const_cast<char *>(temporaryFolder.constData());
-    m_workbook = workbook_new_opt(m_file.fileName().toLocal8Bit().constData(), &options);
+    options.tmpdir = m_workFolder.data();
+    {
+        QuietStandardError quiet;
+        m_workbook = workbook_new_opt(m_file->name().constData(), &options);
+    }
     if (!m_workbook) {
         m_error = QStringLiteral("cannot start the workbook");
         return;
@@ -70,16 +112,18 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
 
 bool TakeoffXlsxWriter::roomForRow()
 {
-    if (m_row < SheetRows)
+    if (qint64(m_row) < SpreadsheetRows)
         return true;
-    m_error = QStringLiteral("more than %1 rows do not fit in one sheet").arg(SheetRows);
+    m_error = QStringLiteral("more than %1 rows do not fit in one sheet").arg(SpreadsheetRows);
     return false;
 }
 
 TakeoffXlsxWriter::~TakeoffXlsxWriter()
 {
-    if (m_workbook)
+    if (m_workbook) {
+        QuietStandardError quiet;
         workbook_close(m_workbook);
+    }
 }
 
 void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *text,
@@ -150,24 +194,41 @@ void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)
 
 bool TakeoffXlsxWriter::finish(QString &error)
 {
-    if (m_workbook) {
-        const lxw_error closed = workbook_close(m_workbook);
-        m_workbook = nullptr;
-        if (closed != LXW_NO_ERROR && m_error.isEmpty())
-            m_error = QString::fromUtf8(lxw_strerror(closed));
+    // The rows go to a work file as they come, and the library pays no heed when a write to it
+    // fails: asked once more, the system gives its reason.
+    if (FILE *rows = m_sheet ? m_sheet->optimize_tmpfile : nullptr;
+        rows && m_error.isEmpty() && (std::fflush(rows) != 0 || std::ferror(rows))) {
+        std::clearerr(rows);
+        errno = 0;
+        if ((std::fputc('\n', rows) == EOF || std::fflush(rows) != 0) && errno != 0)
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
     }
-    if (m_error.isEmpty()) {
-        QFile made(m_file.fileName());
-        if (!made.open(QIODevice::ReadOnly))
-            m_error = made.errorString();
-        while (m_error.isEmpty() && !made.atEnd()) {
-            const QByteArray chunk = made.read(1 << 20);
-            if (m_device.write(chunk) != chunk.size())
-                m_error = m_device.errorString();
+    if (m_workbook) {
+        lxw_error closed;
+        int cause;
+        {
+            QuietStandardError quiet;
+            errno = 0;
+            closed = workbook_close(m_workbook);
+            cause = errno; // the system's reason behind a failed write, when there was one
         }
-        auto *file = qobject_cast<QFileDevice *>(&m_device);
-        if (m_error.isEmpty() && file && !file->flush())
-            m_error = file->errorString();
+        m_workbook = nullptr;
+        const QString system =
+            cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : QString();
+        if (closed != LXW_NO_ERROR && m_error.isEmpty())
+            m_error = cause != 0 ? system : QString::fromUtf8(lxw_strerror(closed));
+        QFile made;
+        if (m_error.isEmpty() && !m_file->readBack(made))
+            m_error = made.errorString();
+        if (const QString why = m_error.isEmpty() ? checkWorkbookParts(made) : QString();
+            !why.isEmpty())
+            m_error = system.isEmpty()
+                          ? QStringLiteral("the workbook is not whole: %1").arg(why)
+                          : QStringLiteral("%1 (the workbook is not whole: %2)").arg(system, why);
+        if (m_error.isEmpty() && !made.seek(0))
+            m_error = made.errorString();
+        for (QByteArray block; m_error.isEmpty() && !(block = made.read(1 << 20)).isEmpty();)
+            m_error = writeAll(m_device, block);
     }
     error = m_error;
     return m_error.isEmpty();

@@ -4,7 +4,9 @@
 
 #include <QHash>
 #include <QIODevice>
-#include <QTemporaryFile>
+#include <memory>
+
+class ScratchFile;
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -13,7 +15,8 @@ struct lxw_format;
 // The take-off as a spreadsheet: one sheet, the columns of the text forms with their units in
 // the header, numbers as number cells, a frozen header, then the totals rows. Rows are written
 // as they come (the library's constant-memory mode, which keeps one row); the library writes to
-// a file name, so the workbook is made in a temporary file and copied into the device at the end.
+// a file name, so the workbook is made in a work file beside the output (exports/scratchfile.h)
+// and copied into the device at the end.
 class TakeoffXlsxWriter : public TakeoffWriter
 {
 public:
@@ -35,7 +38,8 @@ private:
     QHash<const FlangeRecord *, RowStrings> m_rowStrings;
 
     QIODevice &m_device;
-    QTemporaryFile m_file;
+    QByteArray m_workFolder;
+    std::unique_ptr<ScratchFile> m_file;
     QString m_error;
     lxw_workbook *m_workbook = nullptr;
     lxw_worksheet *m_sheet = nullptr;

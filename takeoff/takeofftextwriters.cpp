@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "core/values/valuetext.h"
 #include "takeoff/outputtext.h"
+#include "takeoff/writeall.h"
 
 #include <QFileDevice>
 #include <QJsonDocument>
@@ -166,8 +167,8 @@ void Utf8Output::advance(const char *end)
 
 void Utf8Output::writeBuffered()
 {
-    if (m_error.isEmpty() && m_device.write(m_buffer.constData(), m_used) != m_used)
-        m_error = m_device.errorString();
+    if (m_error.isEmpty())
+        m_error = writeAll(m_device, QByteArrayView(m_buffer.constData(), m_used));
     m_written += m_used;
     m_used = 0;
     constexpr qint64 Stretch = 8 << 20;

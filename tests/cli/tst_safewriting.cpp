@@ -1,6 +1,8 @@
-// Writing never harms and hostile text cannot fool a reader, through the real executable: text
-// from a list that a spreadsheet would evaluate comes back as text, characters XML forbids never
-// reach a workbook, control characters never reach a terminal raw.
+// Writing never harms and hostile text cannot fool a reader, through the real executable: a
+// device, a FIFO, a folder or the list being read stays what it was after -o; a failed write
+// says why in one line; a workbook's work files stay beside it and go with it; text from a list
+// that a spreadsheet would evaluate comes back as text, characters XML forbids never reach a
+// workbook, control characters never reach a terminal raw.
 #include "support/programrun.h"
 
 #include <QJsonArray>
@@ -9,6 +11,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 
 namespace
 {
@@ -29,6 +36,48 @@ QString written(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 
+// Makes what a row writes to; false when the system does not let it be made.
+bool makeTarget(const QString &kind, const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const auto node = [&](mode_t type, int major, int minor, const char *orLinkTo) {
+        return ::mknod(name, type | 0666, makedev(major, minor)) == 0 ||
+               (orLinkTo && QFile::link(orLinkTo, path));
+    };
+    if (kind == "null device")
+        return node(S_IFCHR, 1, 3, "/dev/null");
+    if (kind == "full device")
+        return node(S_IFCHR, 1, 7, "/dev/full");
+    if (kind == "block device") // a number no disk has: even a wrong write would go nowhere
+        return node(S_IFBLK, 240, 0, nullptr);
+    if (kind == "fifo")
+        return ::mkfifo(name, 0666) == 0;
+    if (kind == "folder")
+        return QDir().mkdir(path);
+    if (kind == "socket") {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, name, sizeof address.sun_path);
+        const int bound = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        return ::bind(bound, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    }
+    return kind == "nothing";
+}
+
+// What a path names, through links.
+QString typeOf(const QString &path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path), &status) != 0)
+        return "nothing";
+    return S_ISCHR(status.st_mode)    ? "character device"
+           : S_ISBLK(status.st_mode)  ? "block device"
+           : S_ISFIFO(status.st_mode) ? "fifo"
+           : S_ISDIR(status.st_mode)  ? "folder"
+           : S_ISSOCK(status.st_mode) ? "socket"
+                                      : "file";
+}
+
 } // namespace
 
 class TestSafeWriting : public QObject
@@ -36,14 +85,140 @@ class TestSafeWriting : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_folder.isValid()); }
+    void initTestCase();
+    void targetsStayWhatTheyWere_data();
+    void targetsStayWhatTheyWere();
+    void workbookWorkFilesGoWithTheRun_data();
+    void workbookWorkFilesGoWithTheRun();
     void listTextComesBackAsText_data();
     void listTextComesBackAsText();
     void controlCharactersReachNoTerminal();
 
 private:
     QTemporaryDir m_folder;
+    QString m_list; // a list long enough to be written in many blocks
 };
+
+void TestSafeWriting::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    m_list = written(m_folder.filePath("list.csv"), QByteArray("PL,1.0,A,100,2\n").repeated(3000));
+}
+
+void TestSafeWriting::targetsStayWhatTheyWere_data()
+{
+    QTest::addColumn<QString>("made"); // what stands at the target before the run
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QStringList text{"takeoff", "@list", "-o", "@target"};
+    const QStringList sheet = text + QStringList{"--format", "xlsx"};
+    const QStringList dxf{"drawing", "pl", "1.0", "100", "-o", "@target", "--format", "dxf"};
+    const QStringList svg{"drawing", "so", "1.6", "50", "-o", "@target", "--format", "svg"};
+    const QString full = "cannot write @target: No space left on device";
+    QTest::newRow("a null device takes a table") << "null device" << text << 0 << "";
+    QTest::newRow("a null device takes a workbook") << "null device" << sheet << 0 << "";
+    QTest::newRow("a null device takes a DXF") << "null device" << dxf << 0 << "";
+    QTest::newRow("a FIFO takes an SVG") << "fifo" << svg << 0 << "";
+    QTest::newRow("a FIFO takes a table") << "fifo" << text << 0 << "";
+    QTest::newRow("a full device refuses a table") << "full device" << text << 1 << full;
+    QTest::newRow("a full device refuses a workbook") << "full device" << sheet << 1 << full;
+    QTest::newRow("a full device refuses a DXF") << "full device" << dxf << 1 << full;
+    QTest::newRow("a folder") << "folder" << text << 1 << "cannot write @target: it is a folder";
+    QTest::newRow("a socket") << "socket" << dxf << 1 << "cannot write @target: it is a socket";
+    QTest::newRow("a block device") << "block device" << text << 1 << "it is a block device";
+    QTest::newRow("the list being read, through a link")
+        << "nothing" << QStringList{"takeoff", "@target", "-o", "@list"} << 1
+        << "cannot write @list: it would overwrite the line list being read";
+    QTest::newRow("an empty name")
+        << "nothing" << QStringList{"takeoff", "@list", "-o", ""} << 2 << "-o needs a file name";
+    // A file that may grow no more mid-stream (ulimit -f): the system's reason, one line.
+    QTest::newRow("a table cut off mid-stream")
+        << "limit" << text << 1 << "@target: File too large";
+    QTest::newRow("a workbook cut off mid-stream") << "limit" << sheet << 1 << "File too large";
+}
+
+// State: something stands at the path -o names. Action: a take-off or drawing written there.
+// Expected: the exit code and a one-line reason; whatever stood there is still what it was (a
+// device is no file, a FIFO's reader got the output, the list is unchanged).
+void TestSafeWriting::targetsStayWhatTheyWere()
+{
+    QFETCH(QString, made);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString target = folder.filePath("target");
+    if (made == "nothing" && arguments.first() == "takeoff" && arguments[1] == "@target")
+        QVERIFY(QFile::link(m_list, target));
+    else if (!makeTarget(made, target) && made != "limit")
+        QSKIP("this system cannot make the target");
+    const QString before = typeOf(target);
+    QProcess reader;
+    if (made == "fifo") { // its reader's output to a file, so that the reader never waits
+        reader.setStandardOutputFile(folder.filePath("read"));
+        reader.start("cat", {target});
+    }
+    for (QString *text : {&message}) // a name as the reason gives it
+        text->replace("@target", target).replace("@list", m_list);
+    arguments.replaceInStrings("@target", target).replaceInStrings("@list", m_list);
+
+    const ProgramRun run =
+        made == "limit"
+            ? runProgram("/bin/sh",
+                         QStringList{"-c", "trap '' XFSZ; ulimit -f 40; exec \"$0\" \"$@\"",
+                                     QUORVIT_PROGRAM} +
+                             arguments)
+            : quorvit(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.count('\n') <= (exitCode == 2 ? 2 : 1), qPrintable(run.err));
+    QCOMPARE(typeOf(target), before);
+    QCOMPARE(QFileInfo(m_list).size(), 3000 * 15);
+    if (made == "fifo") {
+        QVERIFY(reader.waitForFinished(10000));
+        QVERIFY(QFileInfo(folder.filePath("read")).size() > 1000);
+    }
+}
+
+void TestSafeWriting::workbookWorkFilesGoWithTheRun_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("interrupted") << SIGINT;
+    QTest::newRow("terminated") << SIGTERM;
+}
+
+// State: a workbook being made from a list that keeps coming (standard input held open).
+// Action: the program is stopped by a signal. Expected: its work files were beside the workbook,
+// not in the temporary folder, and neither folder holds anything afterwards.
+void TestSafeWriting::workbookWorkFilesGoWithTheRun()
+{
+    QFETCH(int, signal);
+    QTemporaryDir out, temporary;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temporary.path());
+    QProcess run;
+    run.setProcessEnvironment(environment);
+    run.start(QUORVIT_PROGRAM, {"takeoff", "-", "--format", "xlsx", "-o", out.filePath("x.xlsx")});
+    QVERIFY(run.waitForStarted());
+    run.write(QByteArray("PL,1.0,A,100,2\n").repeated(1000));
+    const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(run.processId()));
+    const auto workFilesIn = [&](const QString &folder) {
+        qsizetype count = 0;
+        for (const QString &link : descriptors.entryList(QDir::AllEntries | QDir::System))
+            count += QFile::symLinkTarget(descriptors.filePath(link)).startsWith(folder + '/');
+        return count;
+    };
+    QTRY_VERIFY(workFilesIn(out.path()) >= 2); // the workbook and the library's sheet
+    QCOMPARE(workFilesIn(temporary.path()), 0);
+    ::kill(pid_t(run.processId()), signal);
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+    QCOMPARE(
+        QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+}
 
 void TestSafeWriting::listTextComesBackAsText_data()
 {

@@ -1,5 +1,5 @@
 #include "support/messagecatcher.h"
-#include "widgets/language.h"
+#include "translations/language.h"
 #include "widgets/querywindow.h"
 
 #include <QLineEdit>
@@ -101,7 +101,7 @@ private slots:
     // Qt's translations come with the set-up, so the button speaks the interface's language.
     void messageBoxButtonReadsChinese()
     {
-        installChineseTranslations();
+        installLanguage(Language::Chinese);
         BoxWindow window;
         MessageCatcher catcher;
         showMessage(&window, "请确认公称通径！");

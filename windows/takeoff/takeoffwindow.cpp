@@ -1,14 +1,15 @@
 #include "windows/takeoff/takeoffwindow.h"
 
 #include "catalogue/flangeinput.h"
+#include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
 #include "takeoff/linereader.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
-#include "widgets/querywindow.h"
 #include "widgets/describe.h"
+#include "widgets/querywindow.h"
 #include "windows/takeoff/takeoffdelegate.h"
 #include "windows/takeoff/takeofftablemodel.h"
 
@@ -21,7 +22,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <memory>
 
@@ -270,27 +270,21 @@ void TakeoffWindow::exportLines()
 
 bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 {
-    QSaveFile file(path);
-    QString error;
-    bool ok = file.open(QIODevice::WriteOnly);
-    std::unique_ptr<TakeoffWriter> writer;
-    if (ok) {
-        writer = xlsx ? makeSpreadsheetWriter(file, &error)
-                      : std::make_unique<TakeoffCsvWriter>(file);
-        ok = writer != nullptr;
-    }
-    if (ok) {
+    const QString why = writeOutputFile(path, [&](QIODevice &file) {
+        QString error;
+        const std::unique_ptr<TakeoffWriter> writer =
+            xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
+        if (!writer)
+            return error;
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
         writer->writeTotals(m_model->totals());
-        ok = writer->finish(error) && file.commit();
-    }
-    if (!ok) {
-        file.cancelWriting();
-        showMessage(this, QStringLiteral("无法保存 %1：%2")
-                              .arg(path, error.isEmpty() ? file.errorString() : error));
-    }
-    return ok;
+        writer->finish(error);
+        return error;
+    });
+    if (!why.isEmpty())
+        showMessage(this, QStringLiteral("文件未能保存：%1").arg(why));
+    return why.isEmpty();
 }
 
 void TakeoffWindow::print()

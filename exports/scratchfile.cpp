@@ -1,0 +1,107 @@
+#include "exports/scratchfile.h"
+
+#include <QFile>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+
+// Named work files a signal removes before the program ends: fixed storage, read by the handler
+// without a lock or an allocation.
+constexpr int Slots = 8;
+constexpr std::size_t PathRoom = 4096;
+char namedFiles[Slots][PathRoom];
+std::atomic<bool> slotUsed[Slots];
+
+void removeNamedFilesAndEnd(int signal)
+{
+    for (int i = 0; i < Slots; ++i)
+        if (slotUsed[i].load())
+            ::unlink(namedFiles[i]);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Installed once, for the signals nothing else handles (an ignored SIGHUP stays ignored).
+void removeOnSignals()
+{
+    static const bool installed = [] {
+        struct sigaction action = {};
+        action.sa_handler = removeNamedFilesAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            struct sigaction current = {};
+            if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+                sigaction(signal, &action, nullptr);
+        }
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+int takeSlot(const QByteArray &path)
+{
+    if (std::size_t(path.size()) >= PathRoom)
+        return -1;
+    for (int i = 0; i < Slots; ++i) {
+        bool expected = false;
+        if (slotUsed[i].load() || !slotUsed[i].compare_exchange_strong(expected, true))
+            continue;
+        std::memcpy(namedFiles[i], path.constData(), std::size_t(path.size()) + 1);
+        return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+ScratchFile::ScratchFile(const QString &folder)
+{
+    const QByteArray where = QFile::encodeName(folder);
+#ifdef O_TMPFILE
+    m_descriptor = ::open(where.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (m_descriptor >= 0) {
+        m_name = "/proc/self/fd/" + QByteArray::number(m_descriptor);
+        const int check = ::open(m_name.constData(), O_WRONLY | O_CLOEXEC);
+        if (check >= 0) {
+            ::close(check);
+            return;
+        }
+        ::close(m_descriptor); // no /proc: a named file after all
+        m_name.clear();
+    }
+#endif
+    removeOnSignals();
+    QByteArray path = where + "/.quorvit-XXXXXX";
+    m_descriptor = ::mkostemp(path.data(), O_CLOEXEC);
+    if (m_descriptor < 0) {
+        m_error = QStringLiteral("cannot make a work file in %1: %2")
+                      .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    m_name = path;
+    m_slot = takeSlot(path);
+}
+
+ScratchFile::~ScratchFile()
+{
+    if (m_descriptor < 0)
+        return;
+    ::close(m_descriptor);
+    if (m_name.startsWith("/proc/"))
+        return;
+    ::unlink(m_name.constData());
+    if (m_slot >= 0)
+        slotUsed[m_slot].store(false);
+}
+
+bool ScratchFile::readBack(QFile &file) const
+{
+    return file.open(m_descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) &&
+           file.seek(0);
+}

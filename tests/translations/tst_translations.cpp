@@ -1,0 +1,176 @@
+// The interface in English: the catalogue holds every text of the sources, the locale and
+// --lang choose the language of the real program.
+#include "support/programrun.h"
+#include "translations/language.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace
+{
+
+bool hasHan(const QString &text)
+{
+    static const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    return han.match(text).hasMatch();
+}
+
+// "%1 of %2 (%L3)" → {"%1", "%2", "%L3"}, sorted: a translation must place every argument.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression argument(QStringLiteral("%L?\\d+"));
+    QStringList found;
+    for (auto it = argument.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+// What is wrong with each message of a catalogue, one line each.
+QStringList catalogueFaults(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + path};
+    QStringList faults;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString where = context + QStringLiteral(" “") + source + QStringLiteral("”: ");
+            // A plural translation holds its forms in elements of their own.
+            QStringList forms;
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation")
+                if (xml.isCharacters())
+                    forms.append(xml.text().toString());
+            const QString translation = forms.join(QString()).trimmed();
+            if (type == u"unfinished" || translation.isEmpty())
+                faults.append(where + QStringLiteral("not translated"));
+            else if (hasHan(translation))
+                faults.append(where + QStringLiteral("translated with Chinese: ") + translation);
+            else if (placeholders(translation) != placeholders(source))
+                faults.append(where + QStringLiteral("arguments differ: ") + translation);
+        }
+    }
+    if (xml.hasError())
+        faults.append(path + QStringLiteral(": ") + xml.errorString());
+    return faults;
+}
+
+ProgramRun runWithLocale(const QStringList &arguments, const QStringList &locale)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    for (const QString &setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    return quorvit(arguments, {}, environment);
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // lupdate run over the sources on a copy of the catalogue finds no text the catalogue does
+    // not translate, and lrelease compiles it with nothing unfinished.
+    void catalogueTranslatesEveryText()
+    {
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(QStringLiteral("quorvit_en.ts"));
+        QVERIFY(QFile::copy(QStringLiteral(QUORVIT_CATALOGUE), copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+
+        const QStringList options = QStringLiteral(QUORVIT_TRANSLATION_OPTIONS).split(u' ');
+        const ProgramRun update =
+            runProgram(QStringLiteral(QUORVIT_LUPDATE),
+                       QStringList{QStringLiteral("@" QUORVIT_TRANSLATED_SOURCES)} + options +
+                           QStringList{QStringLiteral("-ts"), copy});
+        QCOMPARE(update.exitCode, 0);
+        // lupdate warns of a tr() it cannot place (a class without Q_OBJECT, a text built at
+        // run time): such texts would never be translated.
+        QVERIFY2(!update.text().contains(QStringLiteral("warning"), Qt::CaseInsensitive) &&
+                     !update.err.contains(QStringLiteral("warning"), Qt::CaseInsensitive),
+                 qPrintable(update.text() + update.err));
+
+        const QStringList faults = catalogueFaults(copy);
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(faults.join(u'\n') +
+                            QStringLiteral("\n(cmake --build build --target update_translations "
+                                           "adds new texts to translations/quorvit_en.ts)")));
+
+        const ProgramRun release =
+            runProgram(QStringLiteral(QUORVIT_LRELEASE),
+                       {copy, QStringLiteral("-qm"), folder.filePath(QStringLiteral("en.qm"))});
+        QCOMPARE(release.exitCode, 0);
+        const QString report = release.text() + release.err;
+        QVERIFY2(report.contains(QStringLiteral(" 0 unfinished")) &&
+                     !report.contains(QStringLiteral("untranslated")),
+                 qPrintable(report));
+    }
+
+    void localeAndOptionChooseTheLanguage_data()
+    {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("english");
+        const QStringList window{QStringLiteral("--window"), QStringLiteral("nowhere")};
+        const QStringList usEnglish{QStringLiteral("LANG=en_US.UTF-8")};
+        // clang-format off
+        QTest::newRow("C locale speaks Chinese")           << QStringList{"LC_ALL=C"} << window << false;
+        QTest::newRow("POSIX speaks Chinese")              << QStringList{"LANG=POSIX"} << window << false;
+        QTest::newRow("no locale at all speaks Chinese")   << QStringList{} << window << false;
+        QTest::newRow("a German locale speaks Chinese")    << QStringList{"LANG=de_DE.UTF-8"} << window << false;
+        QTest::newRow("US English speaks English")         << usEnglish << window << true;
+        QTest::newRow("British English messages, English") << QStringList{"LANG=zh_CN.UTF-8", "LC_MESSAGES=en_GB.UTF-8"} << window << true;
+        QTest::newRow("LC_ALL=C beats an English LANG")    << QStringList{"LANG=en_US.UTF-8", "LC_ALL=C"} << window << false;
+        QTest::newRow("--lang en in the C locale")         << QStringList{"LC_ALL=C"} << QStringList{"--lang", "en"} + window << true;
+        QTest::newRow("--lang zh in an English locale")    << usEnglish << QStringList{"--lang=zh"} + window << false;
+        QTest::newRow("--lang after the window's name")    << QStringList{} << window + QStringList{"--lang", "en"} << true;
+        QTest::newRow("the last --lang counts")            << usEnglish << QStringList{"--lang=en", "--lang=zh_CN"} + window << false;
+        // clang-format on
+    }
+    // Told through the windows' own usage error, which they give in their language before any
+    // window opens.
+    void localeAndOptionChooseTheLanguage()
+    {
+        QFETCH(QStringList, locale);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, english);
+        const ProgramRun run = runWithLocale(arguments, locale);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("nowhere")), qPrintable(run.err));
+        QVERIFY2(hasHan(run.err) != english, qPrintable(run.err));
+    }
+
+    void unknownLanguageIsAUsageError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("French") << QStringList{"--lang", "fr"};
+        QTest::newRow("no value") << QStringList{"--lang"};
+        QTest::newRow("empty value, command line") << QStringList{"--lang=", "--version"};
+    }
+    void unknownLanguageIsAUsageError()
+    {
+        QFETCH(QStringList, arguments);
+        const ProgramRun run = runWithLocale(arguments, {QStringLiteral("LANG=en_US.UTF-8")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("--lang")) && !hasHan(run.err),
+                 qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

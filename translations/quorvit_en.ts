@@ -1,0 +1,68 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>FormMF</name>
+    <message>
+        <source>突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。</source>
+        <translation>Raised face dimensions are not yet included: they need the face diameter d and height f for every nominal pressure and diameter.</translation>
+    </message>
+    <message>
+        <source>凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。</source>
+        <translation>Male/female face dimensions are not yet included: they need the diameters and heights of the male and the female face for every nominal pressure and diameter.</translation>
+    </message>
+    <message>
+        <source>榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。</source>
+        <translation>Tongue/groove face dimensions are not yet included: they need the inner and outer diameters of tongue and groove, the tongue height and the groove depth for every nominal pressure and diameter.</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--lang 只能是 en（英文）或 zh（中文），不是 “%1”</source>
+        <translation>--lang takes en (English) or zh (Chinese), not “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>批量计算</source>
+        <translation>Take-off</translation>
+    </message>
+    <message>
+        <source>反查法兰</source>
+        <translation>Identify</translation>
+    </message>
+    <message>
+        <source>清单中各法兰的尺寸、螺栓和重量，Ctrl+T</source>
+        <translation>Dimensions, bolts and weight of every flange of a list, Ctrl+T</translation>
+    </message>
+    <message>
+        <source>按量得的尺寸找出法兰，Ctrl+I</source>
+        <translation>Find a flange from measured dimensions, Ctrl+I</translation>
+    </message>
+    <message>
+        <source>批量计算…</source>
+        <translation>Take-off…</translation>
+    </message>
+    <message>
+        <source>反查法兰…</source>
+        <translation>Identify a flange…</translation>
+    </message>
+    <message>
+        <source>法兰盖（BL）的尺寸暂未收录</source>
+        <translation>Blind flange (BL) dimensions are not yet included</translation>
+    </message>
+    <message>
+        <source>法兰盖（BL）的尺寸暂未收录。现有板式平焊、带颈平焊和带颈对焊法兰的尺寸。</source>
+        <translation>Blind flange (BL) dimensions are not yet included. Plate slip-on, hubbed slip-on and weld-neck flanges are.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowsApplication</name>
+    <message>
+        <source>quorvit: --window “%1” 不是窗口；窗口有：%2</source>
+        <translation>quorvit: --window “%1” is not a window; windows: %2</translation>
+    </message>
+</context>
+</TS>
