@@ -198,7 +198,8 @@ void drawTitleBlock(FlangeDrawing &sheet, const QList<TitleCell> &cells)
     for (const QLineF &l : innerLines(cells))
         lineOnPaper(DrawingLayer::Sheet, l.p1(), l.p2());
     for (const TitleCell &cell : cells) {
-        centredText(sheet, origin, cell.labelBox, LabelHeightMm, cell.label);
+        centredText(sheet, origin, cell.labelBox,
+                    fittedHeight(cell.label, cell.labelBox, LabelHeightMm), cell.label);
         if (!cell.value.isEmpty())
             centredText(sheet, origin, cell.valueBox, cell.valueHeightMm, cell.value);
     }
