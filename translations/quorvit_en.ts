@@ -104,6 +104,20 @@
     </message>
 </context>
 <context>
+    <name>TakeoffWindow</name>
+    <message numerus="yes">
+        <source>打开清单将替换表中现有的 %n 行，其中的改动尚未导出（替换后可按 Ctrl+Z 恢复）。</source>
+        <translation>
+            <numerusform>Opening a list replaces the %n line in the table, whose changes have not been exported (Ctrl+Z brings it back after the replacement).</numerusform>
+            <numerusform>Opening a list replaces the %n lines in the table, whose changes have not been exported (Ctrl+Z brings them back after the replacement).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Replace</translation>
+    </message>
+</context>
+<context>
     <name>TitleBlock</name>
     <message>
         <source>设计</source>

@@ -204,10 +204,17 @@ int selectedIndex(const QListWidget *list)
     return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
-void showMessage(QWidget *parent, const QString &text)
+namespace
+{
+
+// Every message box of the program: the application title, the text, no icon; wide enough for a
+// window manager to show its title whole.
+void shapeMessageBox(QMessageBox &box, const QString &text)
 {
     const QString title = QStringLiteral("Quorvit");
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
     // A window manager cuts a title that does not fit beside the title bar's icon and buttons:
     // keep the box at least as wide as the title (in a bold title font) and five title-bar-sized
     // squares for the icon, the three buttons and the margins.
@@ -220,5 +227,26 @@ void showMessage(QWidget *parent, const QString &text)
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    QMessageBox box(parent);
+    box.setStandardButtons(QMessageBox::Ok);
+    shapeMessageBox(box, text);
     box.exec();
+}
+
+bool askToConfirm(QWidget *parent, const QString &text, const QString &goAhead)
+{
+    QMessageBox box(parent);
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.button(QMessageBox::Ok)->setText(goAhead);
+    // Enter or Escape keeps things as they are.
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    shapeMessageBox(box, text);
+    return box.exec() == QMessageBox::Ok;
 }

@@ -129,3 +129,6 @@ int selectedIndex(const QListWidget *list);
 // The modal message box: application title, the text, an OK button only, no icon; wide enough
 // for a window manager to show its title whole.
 void showMessage(QWidget *parent, const QString &text);
+// The same box asking before something is lost: the text, a button `goAhead` and "取消"
+// (the default). True when the user chose to go ahead.
+bool askToConfirm(QWidget *parent, const QString &text, const QString &goAhead);

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QIcon>
 #include <QLineEdit>
@@ -44,7 +45,10 @@ Shot Shots[] = {
 
 bool save(QWidget *window, const QString &path)
 {
-    QApplication::processEvents();
+    // Layouts that follow their contents settle over a few rounds of the event loop.
+    QDeadlineTimer settled(100);
+    while (!settled.hasExpired())
+        QApplication::processEvents();
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -116,10 +120,12 @@ int main(int argc, char *argv[])
     auto *takeoff = static_cast<TakeoffWindow *>(windows.existing(WindowKind::FormTakeoff));
     QApplication::clipboard()->setText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\n"
                                                       "PL\t1.0\tA\t100\t4\n"
-                                                      "带颈平焊\t1.6\tB\t50\t2\n"
+                                                      "WN\t16.0\tA\t150\t10\n"
+                                                      "PL\t0.6\tB\t2000\t2\n"
+                                                      "SO\t4.0\tB\t600\t100\n"
                                                       "WN\t2.5\tA\t11\t1\n"
-                                                      "WN\tPN40\tA\t200\t3\n"
-                                                      "SO\t1.6\tA\t150\t6\n"));
+                                                      "带颈平焊\t1.6\tB\t50\t2\n"
+                                                      "WN\tPN40\tA\t200\t3\n"));
     takeoff->paste();
     ok = save(takeoff, out.filePath("formtakeoff.png")) && ok;
     windows.returnToMenu(WindowKind::FormTakeoff);

@@ -15,10 +15,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStringDecoder>
 #include <QTableView>
@@ -45,20 +48,29 @@ EngineRun runEngine(QByteArray text)
     return run;
 }
 
-// Answers the window's next file dialog with a path and a file type, as a user would.
-void answerFileDialog(const QString &path, const QString &typeSuffix)
+// While it lives, answers every file dialog the window opens with a path and a file type, as a
+// user would.
+class FileDialogAnswer : public QObject
 {
-    QTimer::singleShot(0, [=] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no file dialog");
-        for (const QString &filter : dialog->nameFilters())
-            if (filter.contains(typeSuffix))
-                dialog->selectNameFilter(filter);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
-    });
-}
+public:
+    FileDialogAnswer(const QString &path, const QString &typeSuffix = QStringLiteral("*.csv"))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [=, this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            for (const QString &filter : dialog->nameFilters())
+                if (filter.contains(typeSuffix))
+                    dialog->selectNameFilter(filter);
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
+        });
+        m_timer.start(0);
+    }
+
+private:
+    QTimer m_timer;
+};
 
 int runCommand(const QStringList &arguments)
 {
@@ -269,20 +281,108 @@ private slots:
         if (source == "paste") {
             pasteText(text);
         } else {
-            answerFileDialog(list, "*.csv");
+            FileDialogAnswer answer(list);
             QTest::mouseClick(m_form->findChild<QPushButton *>("openButton"), Qt::LeftButton);
         }
         QCOMPARE(model()->rowCount(), 5);
 
         const QString exported = dir.filePath("window." + format);
-        answerFileDialog(exported, "*." + format);
-        QTest::mouseClick(m_form->findChild<QPushButton *>("exportButton"), Qt::LeftButton);
+        {
+            FileDialogAnswer answer(exported, "*." + format);
+            QTest::mouseClick(m_form->findChild<QPushButton *>("exportButton"), Qt::LeftButton);
+        }
         const QString expected = dir.filePath("command." + format);
         QCOMPARE(runCommand({"takeoff", list, "--format", format, "-o", expected}), 1);
         if (format == "xlsx")
             QCOMPARE(xlsxCells(exported), xlsxCells(expected));
         else
             QCOMPARE(readAll(exported), readAll(expected));
+    }
+
+    void columnsShownWholeAtDefaultWidth_data()
+    {
+        QTest::addColumn<qreal>("desktopPoints"); // 0: the platform's font
+        QTest::newRow("platform font") << 0.0;
+        QTest::newRow("desktop font 12 pt") << 12.0;
+    }
+    // At the width the window opens with, a realistic list shows every column and cell whole side
+    // by side, also after a line edited in place fails and gains its mark; every editor shows its
+    // choice whole.
+    void columnsShownWholeAtDefaultWidth()
+    {
+        QFETCH(qreal, desktopPoints);
+        if (m_form->screen()->availableGeometry().width() < 1280)
+            QSKIP("needs a screen 1280 pixels wide, as CTest gives it");
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        if (desktopPoints > 0) {
+            QApplication::setFont(QFont(desktop.family(), int(desktopPoints)));
+            init(); // the window made afresh under that font
+        }
+        // With the largest flange, the longest bolt and a line of a hundred heavy flanges.
+        pasteText(QString::fromUtf8(Lines + "PL\t0.6\tB\t2000\t2\nSO\t4.0\tB\t600\t100\n"));
+        auto *dn = qobject_cast<QLineEdit *>(openEditor(0, TakeoffTableModel::Dn));
+        typeOver(dn, QStringLiteral("11"));
+        QTest::keyClick(dn, Qt::Key_Return);
+        QTRY_VERIFY(!model()->line(0).ok());
+
+        QTableView *table = m_form->table();
+        const QHeaderView *header = table->horizontalHeader();
+        // Empty when every column and cell is shown whole, else the first that is not.
+        const auto cut = [&]() -> QString {
+            if (header->length() > table->viewport()->width())
+                return QStringLiteral("columns wider than the table");
+            for (int column = 0; column < model()->columnCount(); ++column)
+                for (int row = -1; row < model()->rowCount(); ++row)
+                    if (row < 0 ? header->sectionSize(column) < header->sectionSizeHint(column)
+                                : table->columnWidth(column) <
+                                      table->sizeHintForIndex(model()->index(row, column)).width())
+                        return QStringLiteral("row %1 column %2").arg(row).arg(column);
+            return {};
+        };
+        QTRY_COMPARE(cut(), QString());
+        for (int column : {TakeoffTableModel::Kind, TakeoffTableModel::Pressure,
+                           TakeoffTableModel::Series, TakeoffTableModel::Quantity}) {
+            QWidget *editor = openEditor(1, column);
+            QVERIFY(editor->width() >= editor->sizeHint().width());
+            QTest::keyClick(editor, Qt::Key_Escape);
+        }
+    }
+
+    void openAsksBeforeEditedLinesGo_data()
+    {
+        QTest::addColumn<bool>("exported"); // the pasted lines exported before "打开…"
+        QTest::addColumn<int>("press");     // the answer to the question
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("edited, cancelled: kept") << false << int(QMessageBox::Cancel) << false;
+        QTest::newRow("edited, replaced") << false << int(QMessageBox::Ok) << true;
+        QTest::newRow("exported: not asked") << true << int(QMessageBox::Cancel) << true;
+    }
+    // "打开…" over lines edited since the last open or export asks first; cancel keeps them.
+    void openAsksBeforeEditedLinesGo()
+    {
+        QFETCH(bool, exported);
+        QFETCH(int, press);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        QFile list(dir.filePath("list.txt"));
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("SO\t1.6\tA\t50\t7\n") &&
+                list.flush());
+        pasteText(QString::fromUtf8(Lines));
+        if (exported)
+            QVERIFY(m_form->exportTo(dir.filePath("out.csv"), false));
+        const QList<QStringList> pasted = model()->fields(0, model()->rowCount());
+
+        MessageCatcher catcher;
+        catcher.press = QMessageBox::StandardButton(press);
+        FileDialogAnswer answer(list.fileName());
+        QTest::mouseClick(m_form->findChild<QPushButton *>("openButton"), Qt::LeftButton);
+        QCOMPARE(catcher.seen.size(), exported ? 0 : 1);
+        if (!exported) // the application's box, naming the lines at stake
+            QVERIFY(catcher.seen[0].title == "Quorvit" && catcher.seen[0].buttonCount == 2 &&
+                    catcher.seen[0].text.contains(QString::number(pasted.size())));
+        const QList<QStringList> opened = {{"SO", "1.6", "A", "50", "7"}};
+        QCOMPARE(model()->fields(0, model()->rowCount()), replaced ? opened : pasted);
     }
 
     void failedExportSaysWhy_data()

@@ -9,7 +9,8 @@
 #include <functional>
 
 // While it lives, answers every modal message box the program opens: records what it showed
-// (and what the given probe saw at that moment) and presses its OK button, as a user would.
+// (and what the given probe saw at that moment) and presses its OK button, or the button named
+// by `press` when the box has one, as a user would.
 class MessageCatcher : public QObject
 {
 public:
@@ -33,6 +34,7 @@ public:
 
     // Something to look at while the box is up (for example a text box of the window).
     std::function<QString()> probe;
+    QMessageBox::StandardButton press = QMessageBox::Ok;
     QStringList probed;
 
     QList<Seen> seen;
@@ -56,7 +58,9 @@ private:
                      ok != nullptr, ok ? ok->text() : QString(), box->isModal(), box->width()});
         if (probe)
             probed.append(probe());
-        if (ok)
+        if (QAbstractButton *chosen = box->button(press))
+            chosen->click();
+        else if (ok)
             ok->click();
         else
             box->reject();

@@ -111,3 +111,16 @@ void TakeoffDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
     else
         QStyledItemDelegate::setModelData(editor, model, index);
 }
+
+void TakeoffDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                           const QModelIndex &index) const
+{
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    QRect place = editor->geometry();
+    place.setWidth(std::max(place.width(), editor->minimumSizeHint().width()));
+    // Kept inside the table where it can be: moved left from the last columns.
+    if (const QWidget *viewport = editor->parentWidget())
+        place.moveRight(std::min(place.right(), viewport->width() - 1));
+    place.moveLeft(std::max(place.left(), 0));
+    editor->setGeometry(place);
+}

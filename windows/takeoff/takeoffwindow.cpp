@@ -22,7 +22,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <memory>
 
 namespace
@@ -88,6 +92,12 @@ TakeoffWindow::TakeoffWindow()
 {
     designWindow(this, {QStringLiteral("FormTakeoff"), QStringLiteral("批量计算"), 13500, 8400,
                         std::nullopt, std::nullopt});
+    // Unlike the designed windows, a table grows with its window; its width follows the columns
+    // (fitWidth) until the user gives it one.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    m_fittedWidth = width();
 
     auto *buttons = new QHBoxLayout;
     QPushButton *open =
@@ -119,8 +129,8 @@ TakeoffWindow::TakeoffWindow()
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Every column as wide as its contents; a wider window leaves its room beside the table.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
     describe(m_table, QStringLiteral("批量计算清单"),
              QStringLiteral("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
 
@@ -148,6 +158,18 @@ TakeoffWindow::TakeoffWindow()
     redo->setEnabled(false);
     connect(back, &QPushButton::clicked, this, &TakeoffWindow::backRequested);
     connect(m_model, &TakeoffTableModel::totalsChanged, this, &TakeoffWindow::showTotals);
+    // The header measures its columns again when lines come or go, but not when a line changes
+    // (an edit, a line that fails and gains its mark).
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &TakeoffWindow::fitColumns);
+    // The window fits the columns once they have all been measured: the header resizes them one
+    // by one, from a default width.
+    m_fitLater.setSingleShot(true);
+    m_fitLater.setInterval(0);
+    connect(&m_fitLater, &QTimer::timeout, this, &TakeoffWindow::fitWidth);
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionResized, &m_fitLater,
+            qOverload<>(&QTimer::start));
+    // The line numbers on the left widen at 10, 100, ... lines.
+    connect(m_model, &QAbstractItemModel::rowsInserted, &m_fitLater, qOverload<>(&QTimer::start));
 
     // The table's own keys act only while no cell editor is open, so an editor keeps its paste.
     connect(keyAction(m_table, {QKeySequence::Paste}, Qt::WidgetShortcut), &QAction::triggered,
@@ -226,6 +248,14 @@ void TakeoffWindow::removeSelectedLines()
 
 void TakeoffWindow::open()
 {
+    const int rows = m_model->rowCount();
+    if (rows > 0 && !m_model->undoStack()->isClean() &&
+        !askToConfirm(this,
+                      tr("打开清单将替换表中现有的 %n 行，其中的改动尚未导出（替换后可按 Ctrl+Z "
+                         "恢复）。",
+                         nullptr, rows),
+                      tr("替换")))
+        return;
     QFileDialog dialog(this, QStringLiteral("打开清单"));
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -243,6 +273,7 @@ void TakeoffWindow::open()
     FieldsCollector collector;
     computeTakeoff(file, collector, [](const QString &) {});
     m_model->replaceAll(collector.lines);
+    m_model->undoStack()->setClean();
 }
 
 void TakeoffWindow::exportLines()
@@ -282,9 +313,12 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
         writer->finish(error);
         return error;
     });
-    if (!why.isEmpty())
+    if (!why.isEmpty()) {
         showMessage(this, QStringLiteral("文件未能保存：%1").arg(why));
-    return why.isEmpty();
+        return false;
+    }
+    m_model->undoStack()->setClean();
+    return true;
 }
 
 void TakeoffWindow::print()
@@ -328,4 +362,51 @@ void TakeoffWindow::showTotals()
     if (totals.failedLines() > 0)
         text += QStringLiteral("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
+}
+
+void TakeoffWindow::fitColumns()
+{
+    m_table->resizeColumnsToContents();
+}
+
+void TakeoffWindow::fitWidth()
+{
+    if (m_fittedWidth == 0)
+        return;
+    // The line numbers, every column and room for the vertical scroll bar, inside the frame.
+    const int table = m_table->verticalHeader()->sizeHint().width() +
+                      m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
+                      m_table->verticalScrollBar()->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    int wanted = std::max(table + margins.left() + margins.right(), minimumSizeHint().width());
+    const QRect screen = this->screen()->availableGeometry();
+    const int frame = frameGeometry().width() - geometry().width();
+    wanted = std::min(wanted, screen.width() - frame);
+    // Shown first at the width of its columns, then only widened, so that a line taken away does
+    // not make the window jump; kept on the screen.
+    if (wanted > width() || !m_shown) {
+        m_fittedWidth = wanted;
+        resize(wanted, height());
+        const int beyond = frameGeometry().right() - screen.right();
+        if (beyond > 0)
+            move(x() - beyond, y());
+    }
+}
+
+void TakeoffWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        fitColumns();
+        fitWidth();
+        m_shown = true;
+    }
+}
+
+void TakeoffWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A width the window did not give itself is the user's: keep it.
+    if (isVisible() && event->size().width() != m_fittedWidth)
+        m_fittedWidth = 0;
 }

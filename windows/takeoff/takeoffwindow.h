@@ -3,6 +3,7 @@
 #include "widgets/printpreview.h"
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -25,7 +26,8 @@ public:
 
     // Ctrl+V: the clipboard's lines below the current line (at the end when none is current).
     void paste();
-    // "打开…": every line replaced by those of a list file the user chooses.
+    // "打开…": every line replaced by those of a list file the user chooses, after asking when
+    // lines edited since the last open or export would go.
     void open();
     // "导出…": the take-off saved to a file the user chooses, CSV or spreadsheet by its type.
     void exportLines();
@@ -43,13 +45,26 @@ signals:
     // "返回": the menu should take this window's place.
     void backRequested();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void showTotals();
+    // The columns as wide as their contents; the window as wide as the columns, as long as the
+    // user has not given it a width of their own.
+    void fitColumns();
+    void fitWidth();
     void insertBelowCurrent(const QList<QStringList> &lines, const QString &what);
 
     TakeoffTableModel *m_model;
     QTableView *m_table;
     QLabel *m_totals;
+    // The width fitWidth last gave the window; 0 once the user chose another.
+    int m_fittedWidth = -1;
+    bool m_shown = false;
+    // fitWidth once the header has measured every column.
+    QTimer m_fitLater;
 };
 
 // The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines and
