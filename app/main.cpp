@@ -1,15 +1,24 @@
 #include "cli/commandline.h"
 #include "cli/guimodule.h"
-#include "translations/language.h"
+
+namespace
+{
+
+// The windows and painting live in a module loaded only when the command line asks for them.
+const ProgramParts moduleParts{
+    [](int &argc, char **argv, const std::optional<QString> &startWindow,
+       const LanguageChoice &language) {
+        const GuiModule *gui = loadGuiModule();
+        return gui ? gui->runWindows(argc, argv, startWindow, language) : 1;
+    },
+    [](int &argc, char **argv) {
+        const GuiModule *gui = loadGuiModule();
+        return gui ? gui->makePaintingApplication(argc, argv) : nullptr;
+    }};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // `--lang` goes for the command line and the windows alike, wherever it stands.
-    const LanguageChoice language = takeLanguageChoice(argc, argv);
-    // A command runs on Qt Core alone, without any window or GUI platform (see
-    // wantsCommandLine); the windows live in a module loaded only for them.
-    if (wantsCommandLine(argc, argv))
-        return runCommandLine(argc, argv, language);
-    const GuiModule *gui = loadGuiModule();
-    return gui ? gui->runWindows(argc, argv, language) : 1;
+    return runCommandLine(argc, argv, moduleParts);
 }

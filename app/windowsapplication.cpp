@@ -7,52 +7,70 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
-#include <optional>
+#include <cstdlib>
 
 namespace
 {
 
-// The window `--window NAME` or `--window=NAME` asks for; the menu when not asked. A name that
-// is missing or unknown is a usage error, told on stderr before any window opens (and without
-// a display): nullopt.
-std::optional<WindowKind> startWindow(int argc, char *argv[], Language language)
+// The language of the one-line reasons below.
+Language messageLanguage = Language::Chinese;
+
+QString text(const char *source)
 {
-    for (int i = 1; i < argc; ++i) {
-        const char *argument = argv[i];
-        const char *name = nullptr;
-        if (std::strcmp(argument, "--window") == 0)
-            name = i + 1 < argc ? argv[++i] : "";
-        else if (std::strncmp(argument, "--window=", 9) == 0)
-            name = argument + 9;
-        else
-            continue;
-        if (const std::optional<WindowKind> kind = windowNamed(QString::fromLocal8Bit(name)))
-            return kind;
-        const QString reason =
-            translated(language, "WindowsApplication",
-                       QT_TRANSLATE_NOOP("WindowsApplication",
-                                         "quorvit: --window “%1” 不是窗口；窗口有：%2"))
-                .arg(QString::fromLocal8Bit(name), windowNames());
-        std::fprintf(stderr, "%s\n", qPrintable(reason));
-        return std::nullopt;
-    }
-    return WindowKind::Form1;
+    return translated(messageLanguage, "WindowsApplication", source);
+}
+
+// Why no window can open, in one line, instead of the platform plugin's report and abort.
+QString noDisplayReason()
+{
+    const QString hint = text(QT_TRANSLATE_NOOP(
+        "WindowsApplication", "；在源代码目录中运行 ./run.sh 可经 VNC 显示这些窗口"));
+    if (const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM"); !platform.isEmpty())
+        return text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                      "quorvit: 无法打开窗口：平台 “%1”（QT_QPA_PLATFORM）无法启动"))
+                   .arg(platform) +
+               hint;
+    for (const char *variable : {"WAYLAND_DISPLAY", "DISPLAY"})
+        if (const QString display = qEnvironmentVariable(variable); !display.isEmpty())
+            return text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                          "quorvit: 无法打开窗口：无法连接显示器 “%1”（%2）"))
+                       .arg(display, QLatin1String(variable)) +
+                   hint;
+    return text(QT_TRANSLATE_NOOP(
+               "WindowsApplication",
+               "quorvit: 无法打开窗口：没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）")) +
+           hint;
+}
+
+// Installed while the application connects to the display: Qt's warnings about the attempt are
+// dropped, and its fatal error (no platform plugin could start) becomes one line and exit 1.
+void startingMessages(QtMsgType type, const QMessageLogContext &, const QString &)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(noDisplayReason()));
+    std::_Exit(1);
 }
 
 } // namespace
 
-int runWindowsApplication(int argc, char *argv[], const LanguageChoice &language)
+int runWindowsApplication(int &argc, char **argv, const std::optional<QString> &startWindow,
+                          const LanguageChoice &language)
 {
-    if (!language.isValid()) {
-        std::fprintf(stderr, "quorvit: %s\n", qPrintable(invalidLanguageMessage(language)));
+    messageLanguage = language.language;
+    const std::optional<WindowKind> start =
+        startWindow ? windowNamed(*startWindow) : std::optional(WindowKind::Form1);
+    if (!start) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                                       "quorvit: --window “%1” 不是窗口；窗口有：%2"))
+                                    .arg(startWindow->left(40), windowNames())));
         return 2;
     }
-    const std::optional<WindowKind> start = startWindow(argc, argv, language.language);
-    if (!start)
-        return 2;
 
+    const QtMessageHandler previous = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     installLanguage(language.language);
     QApplication::setApplicationName("Quorvit");
     // Ties the windows to the installed desktop entry and gives each of them the flange icon.

@@ -10,14 +10,9 @@
 #include <variant>
 
 // Every row of the three flange tables in one shape: what a query window shows after a
-// successful "查找" on a fresh window, for one kind, pressure, DN and series. The tables stay the
-// single source of the data; the values, the callout, the area and the weight come from running
-// the window's own query procedure.
-
-enum class FlangeKind { Plate, SlipOn, WeldNeck };
-
-inline constexpr FlangeKind AllFlangeKinds[] = {FlangeKind::Plate, FlangeKind::SlipOn,
-                                                FlangeKind::WeldNeck};
+// successful "查找", for one kind, pressure, DN and series. The tables stay the single source of
+// the data; the callout, the area and the weight come from the same functions the windows'
+// query procedures use.
 
 // "PL", "SO", "WN".
 QString kindCode(FlangeKind kind);

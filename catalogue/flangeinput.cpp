@@ -86,7 +86,7 @@ ValueReading<FlangeKind> readFlangeKind(QStringView text)
 std::optional<PressureSpelling> readPressureSpelling(QStringView text)
 {
     static const QRegularExpression form =
-        wholeForm("(PN)? *([0-9]+(?:\\.[0-9]*)?|\\.[0-9]+) *(MPa|bar)?");
+        wholeForm("(PN)? *(-?[0-9]+(?:\\.[0-9]*)?|-?\\.[0-9]+) *(MPa|bar)?");
     QRegularExpressionMatch match;
     if (!matches(form, plainTypedText(text), &match))
         return std::nullopt;
@@ -148,7 +148,7 @@ double pressureMpa(FlangeKind kind, PressureIndex pressure)
 
 ValueReading<int> readDnText(QStringView text)
 {
-    static const QRegularExpression form = wholeForm("([0-9]{1,9})(\\.0*)?|[0-9]*\\.[0-9]+");
+    static const QRegularExpression form = wholeForm("(-?[0-9]{1,9})(\\.0*)?|-?[0-9]*\\.[0-9]+");
     QRegularExpressionMatch match;
     const QString number = dnNumberText(text);
     if (!matches(form, number, &match))

@@ -53,6 +53,7 @@ ValueReading<FlangeKind> readFlangeKind(QStringView text);
 // A pressure as written, before a kind decides it: "1.6MPa", "1.6 MPa", "16bar", "16 bar" and a
 // bare number (MPa) have one reading; a "PN" without a unit ("PN16", "PN 2.5") has two, in bar
 // and in MPa, as the newer and the older designations write it.
+// A negative number reads as a pressure too, which no kind lists.
 struct PressureSpelling {
     double mpa = 0;                 // the reading in MPa (the only one, or PN read as MPa)
     std::optional<double> barInMpa; // PN read as bar, in MPa; none when a unit or no PN is written
@@ -70,7 +71,8 @@ std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa);
 double pressureMpa(FlangeKind kind, PressureIndex pressure);
 
 // A DN written as a whole number, optionally "DN100", "DN 100" or "100mm" (see dnNumberText); a
-// DN written with a fraction ("100.5") is refused. The DN as the windows read it.
+// DN written with a fraction ("100.5") is refused. The DN as the windows read it. A negative
+// number ("-100") reads as a DN too, which no table lists.
 ValueReading<int> readDnText(QStringView text);
 
 // "A" or "B", any case.

@@ -2,21 +2,45 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class CommandArguments;
 
-// One subcommand. A new command is one file with its run function plus one line in commands.cpp.
+// One option of a command: its names (`{"o", "output"}` for -o and --output), the name of its
+// value (empty for a flag) and what `--help` says of it.
+struct CommandOption {
+    QStringList names;
+    QString valueName;
+    QString description;
+    bool required = false; // the usage line shows it without brackets; parsing asks for it
+};
+
+// One positional argument: its name in the usage line and what `--help` says of it.
+struct CommandPositional {
+    QString name;
+    QString description;
+    bool optional = false; // only after the required ones
+};
+
+// What a command needs beyond Qt Core for the arguments it was given: the application and
+// libraries are chosen from it before the command runs.
+enum class CommandNeeds {
+    Core,     // Qt Core only
+    Painting, // a QGuiApplication to paint with (SVG, PDF)
+};
+
+// One subcommand, described by data from which the parser and `--help` are both made. A new
+// command is one file that returns its description plus one line in commands.cpp.
 struct Command {
-    const char *name;     // "lookup"
-    const char *synopsis; // what follows the name in the usage line
-    const char *summary;  // one line for `quorvit --help`
-    const char *details;  // what `quorvit COMMAND --help` adds below the usage line
-    // Declares its options, parses (CommandArguments::parse), does its work; returns the exit
-    // code or throws CommandFailure.
-    int (*run)(CommandArguments &arguments);
-    // Whether these arguments (after the command's name) need a QGuiApplication (fonts,
-    // painting) rather than a QCoreApplication; nullptr for never.
-    bool (*needsGui)(const QStringList &arguments);
+    QString name;    // "lookup"
+    QString summary; // one line for `quorvit --help`
+    QList<CommandPositional> positional;
+    QList<CommandOption> options;
+    QString notes; // what `quorvit COMMAND --help` adds below the arguments
+    // Does its work on the parsed arguments; returns the exit code or throws CommandFailure.
+    int (*run)(const CommandArguments &arguments);
+    // What these parsed arguments need; nullptr for Qt Core only.
+    CommandNeeds (*needs)(const CommandArguments &arguments) = nullptr;
 };
 
 // Every command, in the order `quorvit --help` lists them.
@@ -36,9 +60,8 @@ struct CommandFailure {
 [[noreturn]] void failRejected(const QStringList &lines);
 
 // The commands (one file each).
-int runLookup(CommandArguments &arguments);
-int runTable(CommandArguments &arguments);
-int runDrawing(CommandArguments &arguments);
-bool drawingNeedsGui(const QStringList &arguments);
-int runTakeoff(CommandArguments &arguments);
-int runIdentify(CommandArguments &arguments);
+Command lookupCommand();
+Command tableCommand();
+Command drawingCommand();
+Command takeoffCommand();
+Command identifyCommand();

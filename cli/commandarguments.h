@@ -4,35 +4,54 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
 
-// The arguments of one command, parsed by QCommandLineParser: the command declares its
-// options, then parse() checks them and the count of positional arguments, answers --help,
-// and turns every mistake into a usage error.
+// The arguments of one command, parsed by QCommandLineParser from the command's description
+// before any application exists.
 class CommandArguments
 {
 public:
+    // Parses the arguments after the command's name. Throws CommandFailure (usage) on an unknown
+    // option, a missing value or option, or too few or too many positional arguments; `--help`
+    // is no error (helpAsked).
     CommandArguments(const Command &command, const QStringList &arguments);
 
     const Command &command() const { return m_command; }
+    bool helpAsked() const { return m_parser.isSet(QStringLiteral("help")); }
 
-    // An option taking a value (`--series B`, `--series=B`), or a flag when valueName is empty.
-    void addOption(const QString &name, const QString &valueName = {});
-    // The same under several names (`-o`, `--output`); value() answers to any of them.
-    void addOption(const QStringList &names, const QString &valueName);
-
-    // False when --help was asked and answered on stdout; throws CommandFailure (usage) on an
-    // unknown option, a missing value or too few or too many positional arguments.
-    bool parse(int fewestPositional, int mostPositional);
-
-    QStringList positional() const { return m_parser.positionalArguments(); }
+    QStringList positional() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
-    QString value(const QString &name) const { return m_parser.value(name); }
+    QString value(const QString &name) const;
+    // The last `--lang`, if one was given.
+    std::optional<QString> language() const;
 
 private:
     const Command &m_command;
-    QStringList m_arguments;
     QCommandLineParser m_parser;
 };
 
-// "Usage: quorvit lookup KIND PN DN ..."
+// The options of the program and of every command: `--lang LANG`, `-h`, `--help`.
+QList<CommandOption> commonOptions();
+
+// "Usage: quorvit lookup KIND PN DN [--series A|B] ...", made from the command's description.
 QString usageLine(const Command &command);
+
+// What `quorvit COMMAND --help` prints: the usage line, then every argument and option with
+// its description, then the notes.
+QString commandHelp(const Command &command);
+
+// "-o, --output FILE": every name of the option with its dashes, and its value.
+QString optionNames(const CommandOption &option);
+
+// Help rows: the name (indented) and the description's first line, then a row for each further
+// line of it, for alignedColumns.
+void appendHelpRows(QList<QStringList> &rows, const QString &name, const QString &description);
+
+// The options as typed: an argument that reads as a negative number ("-100", "-.5") is a value,
+// never a cluster of one-letter options. Marks such arguments so that QCommandLineParser takes
+// them as values; unmarkedArgument() gives the text back.
+QStringList markedArguments(const QStringList &arguments);
+QString unmarkedArgument(const QString &argument);
+
+// "unknown option '--colour'" and the like: the parser's first error, with the option as typed.
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments);

@@ -1,46 +1,121 @@
 #include "cli/commandline.h"
 
+#include "catalogue/flangeinput.h"
 #include "cli/command.h"
 #include "cli/commandarguments.h"
-#include "cli/guimodule.h"
 #include "cli/textformat.h"
 #include "translations/language.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstring>
 #include <memory>
 
 namespace
 {
 
-QString programUsage()
+QList<CommandOption> programOptions()
 {
-    QList<QStringList> rows;
-    for (const Command &command : commands())
-        rows.append({QStringLiteral("  ") + QString::fromLatin1(command.name),
-                     QString::fromUtf8(command.summary)});
-    return QStringLiteral("Usage: quorvit                 open the lookup windows\n"
-                          "       quorvit --window NAME   open them at takeoff, identify, pl, so "
-                          "or wn\n"
-                          "       quorvit COMMAND [ARGUMENTS] [--help]\n"
-                          "       quorvit --help | --version\n"
-                          "\nCommands:\n") +
-           alignedColumns(rows);
+    return QList<CommandOption>{{{QStringLiteral("window")},
+                                 QStringLiteral("NAME"),
+                                 QStringLiteral("open the windows at NAME instead of the menu: "
+                                                "takeoff, identify, pl,\nso or wn")},
+                                {{QStringLiteral("version")},
+                                 {},
+                                 QStringLiteral("the program's version")}} +
+           commonOptions();
 }
 
+QString programHelp()
+{
+    QList<QStringList> commandRows, optionRows;
+    for (const Command &command : commands())
+        appendHelpRows(commandRows, command.name, command.summary);
+    for (const CommandOption &option : programOptions())
+        appendHelpRows(optionRows, optionNames(option), option.description);
+    return QStringLiteral("Usage: quorvit [--window NAME]     open the lookup windows\n"
+                          "       quorvit COMMAND [ARGUMENTS]  run a command, without windows "
+                          "(quorvit COMMAND --help)\n"
+                          "       quorvit --help | --version\n"
+                          "\nCommands:\n") +
+           alignedColumns(commandRows) + QStringLiteral("\nOptions:\n") +
+           alignedColumns(optionRows);
+}
+
+// One line, as every usage error of the program as a whole.
 int usageError(const QString &reason)
 {
-    writeErr(QStringLiteral("quorvit: %1\n").arg(reason) + programUsage());
+    writeErr(QStringLiteral("quorvit: %1 (see quorvit --help)\n").arg(reason));
     return ExitUsage;
 }
 
-int runCommand(const Command &command, const QStringList &arguments)
+// What the parser says, with the option's description when its value is missing.
+QString programParseError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString reason = parseError(parser, arguments);
+    if (!parser.unknownOptionNames().isEmpty())
+        return reason;
+    for (const CommandOption &option : programOptions())
+        for (const QString &name : option.names)
+            if (reason.contains(QLatin1Char('-') + name + QLatin1Char('\'')))
+                return reason + QStringLiteral(": ") +
+                       option.description.simplified();
+    return reason;
+}
+
+// Qt's own messages (a missing XDG_RUNTIME_DIR, a file engine's complaint) are not the user's
+// business on the command line: the program says what went wrong in its own words.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        writeErr(QStringLiteral("quorvit: %1\n").arg(message));
+}
+
+// The application a command runs on: Qt Core, or Qt Gui for one that paints.
+std::unique_ptr<QCoreApplication> makeApplication(CommandNeeds needs, int &argc, char *argv[],
+                                                  const ProgramParts &parts)
+{
+    if (needs == CommandNeeds::Painting)
+        return std::unique_ptr<QCoreApplication>(parts.makePaintingApplication(argc, argv));
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+// The language `--lang` chose, the last one counting; an invalid one is a usage error.
+std::optional<LanguageChoice> chosenLanguage(const std::optional<QString> &value)
+{
+    const LanguageChoice choice = languageChoice(value);
+    if (choice.isValid())
+        return choice;
+    writeErr(QStringLiteral("quorvit: %1\n").arg(invalidLanguageMessage(choice)));
+    return std::nullopt;
+}
+
+int runCommand(const Command &command, const QStringList &arguments,
+               const std::optional<QString> &programLanguage, int &argc, char *argv[],
+               const ProgramParts &parts)
 {
     try {
-        CommandArguments parsed(command, arguments);
+        const CommandArguments parsed(command, arguments);
+        const std::optional<LanguageChoice> language =
+            chosenLanguage(parsed.language() ? parsed.language() : programLanguage);
+        if (!language)
+            return ExitUsage;
+        if (parsed.helpAsked()) {
+            writeOut(commandHelp(command));
+            return ExitSuccess;
+        }
+        qInstallMessageHandler(quietMessages);
+        const std::unique_ptr<QCoreApplication> app = makeApplication(
+            command.needs ? command.needs(parsed) : CommandNeeds::Core, argc, argv, parts);
+        if (!app)
+            return ExitRejected;
+        // The command line's messages are English; Qt's texts follow the language.
+        if (language->language == Language::English)
+            installLanguage(Language::English);
+        QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
         return command.run(parsed);
     } catch (const CommandFailure &failure) {
-        const QString prefix = QStringLiteral("quorvit %1: ").arg(QLatin1String(command.name));
+        const QString prefix = QStringLiteral("quorvit %1: ").arg(command.name);
         QString message;
         for (const QString &line : failure.lines)
             message += prefix + line + QLatin1Char('\n');
@@ -53,67 +128,51 @@ int runCommand(const Command &command, const QStringList &arguments)
 
 } // namespace
 
-bool wantsCommandLine(int argc, char *argv[])
-{
-    if (argc < 2)
-        return false;
-    const char *first = argv[1];
-    if (std::strncmp(first, "--window", 8) == 0)
-        return false;
-    return first[0] != '-' || first[1] == '-' || std::strcmp(first, "-h") == 0;
-}
-
-namespace
-{
-
-// The application a command runs on: Qt Core, or for a command that paints (SVG, PDF) Qt Gui
-// on the offscreen platform, so that it too needs no display; Qt Gui comes with the windows
-// module. Null when that module cannot be loaded.
-std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
 {
     QStringList arguments;
-    for (int i = 2; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    for (const Command &command : commands()) {
-        if (std::strcmp(argv[1], command.name) == 0 && command.needsGui &&
-            command.needsGui(arguments)) {
-            const GuiModule *gui = loadGuiModule();
-            return std::unique_ptr<QCoreApplication>(gui ? gui->makePaintingApplication(argc, argv)
-                                                         : nullptr);
-        }
-    }
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
-} // namespace
-
-int runCommandLine(int argc, char *argv[], const LanguageChoice &language)
-{
-    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
-    if (!app)
-        return ExitRejected;
-    // The command line's own messages are English, and so are Qt's option parser's with them.
-    if (language.language == Language::English)
-        installLanguage(Language::English);
-    if (!language.isValid())
-        return usageError(invalidLanguageMessage(language));
-    QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString name = arguments.takeFirst();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
-        writeOut(programUsage());
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // The program's own options come before the command; what follows the command is its own.
+    // Qt's single-dash words (-platform) are unknown like any other option.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    for (const CommandOption &option : programOptions())
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+    if (!parser.parse(QStringList{QStringLiteral("quorvit")} + markedArguments(arguments)))
+        return usageError(programParseError(parser, arguments));
+    const std::optional<QString> programLanguage =
+        parser.isSet(QStringLiteral("lang")) ? std::optional(parser.value(QStringLiteral("lang")))
+                                             : std::nullopt;
+    const std::optional<LanguageChoice> language = chosenLanguage(programLanguage);
+    if (!language)
+        return ExitUsage;
+    if (parser.isSet(QStringLiteral("help"))) {
+        writeOut(programHelp());
         return ExitSuccess;
     }
-    if (name == QLatin1String("--version")) {
-        writeOut(QStringLiteral("quorvit %1\n").arg(QCoreApplication::applicationVersion()));
+    if (parser.isSet(QStringLiteral("version"))) {
+        writeOut(QStringLiteral("quorvit %1\n").arg(QStringLiteral(QUORVIT_VERSION)));
         return ExitSuccess;
     }
+    QStringList rest;
+    for (const QString &argument : parser.positionalArguments())
+        rest.append(unmarkedArgument(argument));
+    const bool window = parser.isSet(QStringLiteral("window"));
+    if (window && !rest.isEmpty())
+        return usageError(QStringLiteral("--window opens the windows and takes no command"));
+    QStringList names;
     for (const Command &command : commands()) {
-        if (name == QLatin1String(command.name))
-            return runCommand(command, arguments);
+        if (!rest.isEmpty() && rest.constFirst() == command.name)
+            return runCommand(command, rest.mid(1), programLanguage, argc, argv, parts);
+        names.append(command.name);
     }
-    return usageError(name.startsWith(QLatin1Char('-'))
-                          ? QStringLiteral("unknown option '%1'").arg(name.left(40))
-                          : QStringLiteral("unknown command '%1'").arg(name.left(40)));
+    if (!rest.isEmpty())
+        return usageError(QStringLiteral("unknown command %1 (%2)")
+                              .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
+    return parts.runWindows(argc, argv,
+                            window ? std::optional(parser.value(QStringLiteral("window")))
+                                   : std::nullopt,
+                            *language);
 }

@@ -1,15 +1,25 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
+class QCoreApplication;
 struct LanguageChoice;
 
-// The front door of the command line: `quorvit COMMAND ...`, `quorvit --help`, `quorvit
-// --version`. The windows keep everything else.
+// What the program running the command line has beyond Qt Core: the windows, and the Qt Gui
+// application a command that paints runs on.
+struct ProgramParts {
+    // Builds the QApplication, shows the window `--window` names (the menu when none) in the
+    // language chosen and runs until the windows end the run; the exit code.
+    int (*runWindows)(int &argc, char **argv, const std::optional<QString> &startWindow,
+                      const LanguageChoice &language) = nullptr;
+    // A QGuiApplication, on the offscreen platform unless QT_QPA_PLATFORM names one; nullptr
+    // after a one-line reason on stderr.
+    QCoreApplication *(*makePaintingApplication)(int &argc, char **argv) = nullptr;
+};
 
-// Whether the arguments ask for a command rather than the windows. A first argument that is a
-// word or a long option is the command line's; `--window...` and Qt's own single-dash options
-// (-platform, -style, ...) go to the windows.
-bool wantsCommandLine(int argc, char *argv[]);
-
-// Runs the command on a QCoreApplication (no GUI is initialised), speaking the language chosen,
-// and returns the exit code: 0 success, 1 not found or rejected input, 2 usage error.
-int runCommandLine(int argc, char *argv[], const LanguageChoice &language);
+// The front door: parses the whole command line once, before any application exists, then does
+// what it asks: a command on the application it needs (Qt Core unless it paints), the windows,
+// `--help` or `--version`. `--lang` is read wherever it stands before `--`, the last one counting. Returns the exit code: 0 success, 1 not found or rejected input,
+// 2 usage error.
+int runCommandLine(int argc, char *argv[], const ProgramParts &parts);

@@ -44,7 +44,7 @@ TitleEntries titleEntries(const CommandArguments &arguments)
 }
 
 // A DXF is written on Qt Core; SVG and PDF are painted by the windows module, which made the
-// application (drawingNeedsGui).
+// application (drawingNeeds).
 QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file,
                      const TitleEntries &entries)
 {
@@ -58,38 +58,16 @@ QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QStr
     return gui->exportFlange(record, format, file, entries);
 }
 
-} // namespace
-
-bool drawingNeedsGui(const QStringList &arguments)
+// A DXF is written on Qt Core; SVG and PDF are painted, on a QGuiApplication.
+CommandNeeds drawingNeeds(const CommandArguments &arguments)
 {
-    // A look ahead of the parser, before any application exists: only a DXF goes without.
-    QString format, file;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        const QString next = arguments.value(i + 1);
-        if (a == QLatin1String("--format"))
-            format = next;
-        else if (a.startsWith(QLatin1String("--format=")))
-            format = a.mid(9);
-        else if (a == QLatin1String("-o") || a == QLatin1String("--output"))
-            file = next;
-        else if (a.startsWith(QLatin1String("--output=")))
-            file = a.mid(9);
-    }
-    const std::optional<ExportFormat> chosen = chosenFormat(format, file);
-    return chosen && exportNeedsGui(*chosen);
+    const std::optional<ExportFormat> chosen = chosenFormat(
+        arguments.value(QStringLiteral("format")), arguments.value(QStringLiteral("output")));
+    return chosen && exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Core;
 }
 
-int runDrawing(CommandArguments &arguments)
+int runDrawing(const CommandArguments &arguments)
 {
-    arguments.addOption(QStringLiteral("series"), QStringLiteral("A|B"));
-    arguments.addOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                        QStringLiteral("FILE"));
-    arguments.addOption(QStringLiteral("format"), QStringLiteral("dxf|svg|pdf"));
-    for (const char *entry : {"drawing-number", "material", "designer"})
-        arguments.addOption(QLatin1String(entry), QStringLiteral("TEXT"));
-    if (!arguments.parse(3, 3))
-        return ExitSuccess;
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
     const int dn = dnArgument(given[2]);
@@ -111,4 +89,37 @@ int runDrawing(CommandArguments &arguments)
     if (const QString why = writeDrawing(record, *format, file, entries); !why.isEmpty())
         failRejected({why});
     return ExitSuccess;
+}
+
+} // namespace
+
+Command drawingCommand()
+{
+    const auto entry = [](const char *name, const char *cell) {
+        return CommandOption{{QLatin1String(name)},
+                             QStringLiteral("TEXT"),
+                             QStringLiteral("fills the title block's %1 cell").arg(QString::fromUtf8(cell))};
+    };
+    return {QStringLiteral("drawing"),
+            QStringLiteral("a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)"),
+            {kindPositional(), pressurePositional(), dnPositional()},
+            {seriesOptionEntry(),
+             {{QStringLiteral("o"), QStringLiteral("output")},
+              QStringLiteral("FILE"),
+              QStringLiteral("the file to write; an earlier file is replaced only by a complete "
+                             "one;\n- writes to stdout (DXF unless --format names another)"),
+              true},
+             {{QStringLiteral("format")},
+              QStringLiteral("dxf|svg|pdf"),
+              QStringLiteral("dxf (CAD: the flange at 1:1 in millimetres, frame and title block "
+                             "at the plot\nscale), svg (the sheet at its paper size) or pdf (the "
+                             "sheet and a table of\nevery value); from the file's extension when "
+                             "left out")},
+             entry("drawing-number", "图号"),
+             entry("material", "材料"),
+             entry("designer", "设计")},
+            QStringLiteral("The sheet is A4 or A3 (GB/T 14689) at the largest scale of GB/T 14690 "
+                           "that holds the views.\n"),
+            runDrawing,
+            drawingNeeds};
 }

@@ -44,10 +44,33 @@ int dnArgument(const QString &text)
     return accepted(readDnText(text));
 }
 
-void addFlangeOptions(CommandArguments &arguments)
+CommandPositional kindPositional()
 {
-    arguments.addOption(QStringLiteral("series"), QStringLiteral("A|B"));
-    arguments.addOption(QStringLiteral("format"), QStringLiteral("text|json|csv"));
+    return {QStringLiteral("KIND"),
+            QStringLiteral("PL, SO or WN (any case, also WN-RF), or 板式平焊, 带颈平焊, 带颈对焊 (法兰)")};
+}
+
+CommandPositional pressurePositional()
+{
+    return {QStringLiteral("PN"),
+            QStringLiteral("nominal pressure: MPa (1.6, 1.6MPa), bar (16bar), or PN16, read as bar "
+                           "or\nMPa, whichever the kind lists (refused when it lists both)")};
+}
+
+CommandPositional dnPositional()
+{
+    return {QStringLiteral("DN"), QStringLiteral("nominal diameter (100, DN100 or 100mm)")};
+}
+
+CommandOption seriesOptionEntry()
+{
+    return {{QStringLiteral("series")}, QStringLiteral("A|B"),
+            QStringLiteral("pipe series A (default) or B")};
+}
+
+CommandOption formatOptionEntry(const QString &description)
+{
+    return {{QStringLiteral("format")}, QStringLiteral("text|json|csv"), description};
 }
 
 PipeSeries seriesOption(const CommandArguments &arguments)

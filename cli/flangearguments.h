@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/flangeinput.h"
+#include "cli/command.h"
 #include "cli/recordoutput.h"
 
 class CommandArguments;
@@ -19,9 +20,15 @@ int dnArgument(const QString &text);
 FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn,
                             PipeSeries series);
 
-// `--series A|B` (A when left out) and `--format text|json|csv` (text when left out); declare
-// them with addFlangeOptions before parsing.
-void addFlangeOptions(CommandArguments &arguments);
+// KIND, PN and DN as every command describes them.
+CommandPositional kindPositional();
+CommandPositional pressurePositional();
+CommandPositional dnPositional();
+
+// `--series A|B` (A when left out) and `--format text|json|csv` (text when left out), the
+// second described by the command (what one record or a list looks like in each format).
+CommandOption seriesOptionEntry();
+CommandOption formatOptionEntry(const QString &description);
 PipeSeries seriesOption(const CommandArguments &arguments);
 OutputFormat formatOption(const CommandArguments &arguments);
 

@@ -3,12 +3,13 @@
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
 #include "exports/titleblock.h"
-#include "translations/language.h"
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 
 class QCoreApplication;
+struct LanguageChoice;
 
 // Everything that needs Qt Gui (the windows, the painted exports) is built into a module the
 // program loads only when it needs it (exports/programmodule.h): linking Qt Gui, Widgets and Svg
@@ -19,7 +20,8 @@ struct GuiModule {
     // The table's size as the module was built, against a module left from another build.
     std::size_t size;
     // The windows (runWindowsApplication): builds the QApplication, shows the menu, runs.
-    int (*runWindows)(int argc, char **argv, const LanguageChoice &language);
+    int (*runWindows)(int &argc, char **argv, const std::optional<QString> &startWindow,
+                      const LanguageChoice &language);
     // For a command that paints: a QGuiApplication, on the offscreen platform unless
     // QT_QPA_PLATFORM names one. Made here because the kind of application must be chosen
     // before it is built.

@@ -15,23 +15,29 @@
 namespace
 {
 
-const char *optionOf(Measure measure)
+// The option of a measure and what `--help` says of it.
+struct MeasureOption {
+    const char *name;
+    const char *description;
+};
+
+MeasureOption optionOf(Measure measure)
 {
     switch (measure) {
     case Measure::OutsideDiameter:
-        return "outside-diameter";
+        return {"outside-diameter", "D, the flange's outside diameter"};
     case Measure::BoltCircle:
-        return "bolt-circle";
+        return {"bolt-circle", "K, the bolt circle's diameter"};
     case Measure::HoleCount:
-        return "holes";
+        return {"holes", "n, the number of bolt holes (matched exactly)"};
     case Measure::HoleDiameter:
-        return "hole-diameter";
+        return {"hole-diameter", "L, the bolt holes' diameter"};
     case Measure::Thickness:
-        return "thickness";
+        return {"thickness", "C, the flange's thickness"};
     case Measure::PipeOutsideDiameter:
         break;
     }
-    return "pipe-od";
+    return {"pipe-od", "A, the pipe's outside diameter (the weld end of WN)"};
 }
 
 // A length or count as measured: a finite number, not negative; a count also whole.
@@ -145,20 +151,11 @@ QString asCsv(const QList<FlangeMatch> &matches)
     return text;
 }
 
-} // namespace
-
-int runIdentify(CommandArguments &arguments)
+int runIdentify(const CommandArguments &arguments)
 {
-    for (Measure measure : AllMeasures)
-        arguments.addOption(QLatin1String(optionOf(measure)), QStringLiteral("MM"));
-    arguments.addOption(QStringLiteral("tolerance"), QStringLiteral("MM"));
-    arguments.addOption(QStringLiteral("format"), QStringLiteral("FORMAT"));
-    if (!arguments.parse(0, 0))
-        return ExitSuccess;
-
     FlangeMeasurements measured;
     for (Measure measure : AllMeasures) {
-        const QString option = QLatin1String(optionOf(measure));
+        const QString option = QLatin1String(optionOf(measure).name);
         if (arguments.isSet(option))
             measured[measure] = measuredValue(arguments, option, measure == Measure::HoleCount);
     }
@@ -176,4 +173,29 @@ int runIdentify(CommandArguments &arguments)
              : format == OutputFormat::Csv ? asCsv(matches)
                                            : asText(matches));
     return ExitSuccess;
+}
+
+} // namespace
+
+Command identifyCommand()
+{
+    QList<CommandOption> options;
+    for (Measure measure : AllMeasures)
+        options.append({{QLatin1String(optionOf(measure).name)},
+                        measure == Measure::HoleCount ? QStringLiteral("N") : QStringLiteral("MM"),
+                        QLatin1String(optionOf(measure).description)});
+    options.append({{QStringLiteral("tolerance")},
+                    QStringLiteral("MM"),
+                    QStringLiteral("how far a length may be off, 2 by default")});
+    options.append({{QStringLiteral("format")},
+                    QStringLiteral("text|json|csv"),
+                    QStringLiteral("text (default), json (an array) or csv")});
+    return {QStringLiteral("identify"),
+            QStringLiteral("the listed flanges that fit measurements, best first"),
+            {},
+            options,
+            QStringLiteral("Give at least one measurement. Every kind and both series are searched; "
+                           "the rows\nthat fit every measurement are listed by total deviation, "
+                           "smallest first. None: exit 1."),
+            runIdentify};
 }

@@ -4,11 +4,11 @@
 #include "cli/flangearguments.h"
 #include "cli/textformat.h"
 
-int runLookup(CommandArguments &arguments)
+namespace
 {
-    addFlangeOptions(arguments);
-    if (!arguments.parse(3, 3))
-        return ExitSuccess;
+
+int runLookup(const CommandArguments &arguments)
+{
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
     const int dn = dnArgument(given[2]);
@@ -17,4 +17,18 @@ int runLookup(CommandArguments &arguments)
     const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
     writeOut(formatRecords(kind, {record}, format, RecordLayout::One));
     return ExitSuccess;
+}
+
+} // namespace
+
+Command lookupCommand()
+{
+    return {QStringLiteral("lookup"),
+            QStringLiteral("the dimensions, bolting, area and weight of one flange"),
+            {kindPositional(), pressurePositional(), dnPositional()},
+            {seriesOptionEntry(),
+             formatOptionEntry(QStringLiteral(
+                 "text (default), json (one object) or csv (header and one line)"))},
+            {},
+            runLookup};
 }

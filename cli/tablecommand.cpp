@@ -3,11 +3,11 @@
 #include "cli/flangearguments.h"
 #include "cli/textformat.h"
 
-int runTable(CommandArguments &arguments)
+namespace
 {
-    addFlangeOptions(arguments);
-    if (!arguments.parse(1, 2))
-        return ExitSuccess;
+
+int runTable(const CommandArguments &arguments)
+{
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
     const PipeSeries series = seriesOption(arguments);
@@ -18,4 +18,22 @@ int runTable(CommandArguments &arguments)
     writeOut(
         formatRecords(kind, flangeRecords(kind, series, pressure), format, RecordLayout::List));
     return ExitSuccess;
+}
+
+} // namespace
+
+Command tableCommand()
+{
+    CommandPositional pressure = pressurePositional();
+    pressure.description =
+        QStringLiteral("only this nominal pressure (1.6, 16bar or PN16); every pressure when left out");
+    pressure.optional = true;
+    return {QStringLiteral("table"),
+            QStringLiteral("every listed flange of a kind, one record per row"),
+            {kindPositional(), pressure},
+            {seriesOptionEntry(),
+             formatOptionEntry(QStringLiteral("text (default), json (an array of objects) or csv "
+                                              "(header and one line per row)"))},
+            {},
+            runTable};
 }

@@ -43,14 +43,8 @@ std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &devic
     return std::make_unique<TakeoffTableWriter>(device);
 }
 
-} // namespace
-
-int runTakeoff(CommandArguments &arguments)
+int runTakeoff(const CommandArguments &arguments)
 {
-    arguments.addOption(QStringLiteral("o"), QStringLiteral("OUT"));
-    arguments.addOption(QStringLiteral("format"), QStringLiteral("FORMAT"));
-    if (!arguments.parse(1, 1))
-        return ExitSuccess;
     const TakeoffFormat format = takeoffFormat(arguments);
     const bool toFile = arguments.isSet(QStringLiteral("o"));
     const QString outPath = arguments.value(QStringLiteral("o"));
@@ -102,4 +96,30 @@ int runTakeoff(CommandArguments &arguments)
     if (!why.isEmpty())
         failRejected({why});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
+}
+
+} // namespace
+
+Command takeoffCommand()
+{
+    return {
+        QStringLiteral("takeoff"),
+        QStringLiteral("the weights and bolts of a list of flanges, line by line, with totals"),
+        {{QStringLiteral("FILE"),
+          QStringLiteral(
+              "a list, one flange per line: kind, pressure, series, dn, quantity, separated\n"
+              "by commas or tabs (a block pasted from a spreadsheet); an optional header\n"
+              "(kind,pressure,series,dn,quantity or 类型,公称压力,系列,公称直径,数量); blank\n"
+              "lines and lines starting with # are skipped; UTF-8 or GB18030; - reads stdin")}},
+        {{{QStringLiteral("o")},
+          QStringLiteral("OUT"),
+          QStringLiteral("write to OUT (replaced only when complete) instead of stdout")},
+         {{QStringLiteral("format")},
+          QStringLiteral("text|csv|json|xlsx"),
+          QStringLiteral("text (default), csv (with a byte order mark for spreadsheets), json or "
+                         "xlsx\n(xlsx goes to stdout only when stdout is not a terminal)")}},
+        QStringLiteral("A line that cannot be taken off keeps its place with the reason, which also "
+                       "goes to\nstderr, and counts for nothing in the totals; the exit code is "
+                       "then 1."),
+        runTakeoff};
 }

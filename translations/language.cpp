@@ -4,7 +4,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <cstring>
 #include <optional>
 
 namespace
@@ -44,33 +43,15 @@ Language localeLanguage()
                                                             : Language::Chinese;
 }
 
-LanguageChoice takeLanguageChoice(int &argc, char **argv)
+LanguageChoice languageChoice(const std::optional<QString> &value)
 {
     LanguageChoice choice{localeLanguage(), {}};
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        const char *argument = argv[i];
-        if (std::strcmp(argument, "--") == 0) {
-            while (i < argc)
-                argv[kept++] = argv[i++];
-            break;
-        }
-        QByteArray value;
-        if (std::strcmp(argument, "--lang") == 0)
-            value = i + 1 < argc ? QByteArray(argv[++i]) : QByteArray("");
-        else if (std::strncmp(argument, "--lang=", 7) == 0)
-            value = QByteArray(argument + 7);
-        else {
-            argv[kept++] = argv[i];
-            continue;
-        }
-        const std::optional<Language> named = namedLanguage(value);
-        choice.invalid = named ? QByteArray() : value;
-        if (named)
-            choice.language = *named;
-    }
-    argc = kept;
-    argv[argc] = nullptr;
+    if (!value)
+        return choice;
+    if (const std::optional<Language> named = namedLanguage(value->toLocal8Bit()))
+        choice.language = *named;
+    else if (choice.invalid = value->toLocal8Bit(); choice.invalid.isNull())
+        choice.invalid = QByteArray(""); // an empty value is invalid too
     return choice;
 }
 

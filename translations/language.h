@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The interface's language. Its texts are written in Chinese, the program's own language; the
 // English catalogue compiled into the program (quorvit_en.ts) gives each of them in English.
@@ -18,9 +19,9 @@ struct LanguageChoice {
     bool isValid() const { return invalid.isNull(); }
 };
 
-// Takes every `--lang` option out of the arguments before `--` (the last one counts), so that
-// the rest of the program never sees it.
-LanguageChoice takeLanguageChoice(int &argc, char **argv);
+// The language the value of the last `--lang` names (any locale name of English or Chinese:
+// en, en_GB, zh, zh_CN ...), else the locale's language.
+LanguageChoice languageChoice(const std::optional<QString> &value);
 
 // Installs the texts of the language on the running application: the program's English
 // catalogue, or for Chinese Qt's own Chinese texts (the message box's "确定", the text boxes'

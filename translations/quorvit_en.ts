@@ -170,5 +170,21 @@
         <source>quorvit: --window “%1” 不是窗口；窗口有：%2</source>
         <translation>quorvit: --window “%1” is not a window; windows: %2</translation>
     </message>
+    <message>
+        <source>；在源代码目录中运行 ./run.sh 可经 VNC 显示这些窗口</source>
+        <translation>; ./run.sh in the source folder serves them over VNC</translation>
+    </message>
+    <message>
+        <source>quorvit: 无法打开窗口：平台 “%1”（QT_QPA_PLATFORM）无法启动</source>
+        <translation>quorvit: cannot open the windows: the platform “%1” (QT_QPA_PLATFORM) cannot be started</translation>
+    </message>
+    <message>
+        <source>quorvit: 无法打开窗口：无法连接显示器 “%1”（%2）</source>
+        <translation>quorvit: cannot open the windows: the display “%1” (%2) cannot be opened</translation>
+    </message>
+    <message>
+        <source>quorvit: 无法打开窗口：没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）</source>
+        <translation>quorvit: cannot open the windows: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</translation>
+    </message>
 </context>
 </TS>

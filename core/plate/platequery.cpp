@@ -1,14 +1,12 @@
 #include "core/plate/platequery.h"
 
-#include "core/plate/plateflangetable.h"
+#include "core/plate/plateflangeresults.h"
 #include "core/values/numberreading.h"
-#include "core/values/printedconstants.h"
 #include "core/values/queryrun.h"
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
 
 #include <QString>
-#include <cmath>
 
 namespace
 {
@@ -76,10 +74,9 @@ void runPlateQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeri
     // D and C come from the boxes, so a value typed over a rejected query still counts.
     const double outside = run.number(OutsideDiameter);
     const double thickness = run.number(Thickness);
-    const double holes = row.holeCount.number() * std::pow(row.holeDiameter.number(), 2.0);
-    const double area = (std::pow(outside, 2.0) - holes - std::pow(bore.number(), 2.0)) * PlatePi /
-                        QuarterSquareMillimetresPerSquareMetre;
-    const double weight = area * SteelKgPerSquareMetreMillimetre * thickness;
+    const double area =
+        plateNetArea(outside, row.holeCount.number(), row.holeDiameter.number(), bore.number());
+    const double weight = plateNetWeight(area, thickness);
 
     run.write(NetArea, resultText(area));
     run.write(NetWeight, resultText(weight));

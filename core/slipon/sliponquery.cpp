@@ -1,13 +1,11 @@
 #include "core/slipon/sliponquery.h"
 
-#include "core/slipon/sliponflangetable.h"
+#include "core/slipon/sliponflangeresults.h"
 #include "core/values/numberreading.h"
-#include "core/values/printedconstants.h"
 #include "core/values/queryrun.h"
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
 
-#include <cmath>
 
 namespace
 {
@@ -66,22 +64,15 @@ void runSlipOnQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSer
         run.write(HubDiameter, hub.text());
 
         // D is whatever Text3 shows now, even when this press found no row.
-        const double d = run.number(OutsideDiameter);
-        const double b = bore.number();
-        const double n = values.holeCount.number();
-        const double l = values.holeDiameter.number();
-        const double hubD = hub.number();
-        plateArea = SlipOnPi * (std::pow(d, 2) - b * b - n * l * l) /
-                    QuarterSquareMillimetresPerSquareMetre;
-        hubArea = SlipOnPi * (hubD * hubD - b * b) / QuarterSquareMillimetresPerSquareMetre;
+        plateArea = slipOnPlateArea(run.number(OutsideDiameter), bore.number(),
+                                    values.holeCount.number(), values.holeDiameter.number());
+        hubArea = slipOnHubArea(hub.number(), bore.number());
     }
 
     run.write(BoltHoles, boltHoleCallout(values.holeCount, values.holeDiameter));
 
-    const double c = run.number(Thickness);
-    const double h = run.number(OverallHeight);
-    const double weight =
-        SteelKgPerSquareMetreMillimetre * (plateArea.number() * c + hubArea.number() * (h - c));
+    const double weight = slipOnNetWeight(plateArea.number(), hubArea.number(),
+                                          run.number(Thickness), run.number(OverallHeight));
 
     // With no series the plate area is empty; it shows 0.00 like the weight.
     run.write(NetArea, resultText(plateArea.number()));

@@ -7,6 +7,12 @@
 
 // Values a query window works with.
 
+// The three flange kinds that have a window and a table: plate slip-on (PL), hubbed slip-on (SO),
+// weld-neck (WN).
+enum class FlangeKind { Plate, SlipOn, WeldNeck };
+inline constexpr FlangeKind AllFlangeKinds[] = {FlangeKind::Plate, FlangeKind::SlipOn,
+                                                FlangeKind::WeldNeck};
+
 // The row of a window's pressure list; -1 while nothing is selected.
 using PressureIndex = int;
 using NominalDiameter = std::int16_t;

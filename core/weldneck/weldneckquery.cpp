@@ -1,24 +1,14 @@
 #include "core/weldneck/weldneckquery.h"
 
 #include "core/values/numberreading.h"
-#include "core/values/printedconstants.h"
 #include "core/values/queryrun.h"
 #include "core/values/valuetext.h"
 #include "core/values/workingvalue.h"
-#include "core/weldneck/weldneckflangetable.h"
+#include "core/weldneck/weldneckflangeresults.h"
 
 #include <QString>
 
 using namespace WeldNeckBox;
-
-double weldNeckWeight(double D, double C, double n, double L, double N, double E, double S,
-                      double H)
-{
-    // The lengths are mm: the quarter of π·d² in m² times the density gives kg.
-    const double bore = E - 2 * S;
-    return WeldNeckPiTimesDensity * (C * (D * D - n * L * L) + H * (N * N - bore * bore)) /
-           QuarterSquareMillimetresPerSquareMetre;
-}
 
 QStringList weldNeckPressureTexts()
 {

@@ -32,8 +32,3 @@ QStringList weldNeckPressureTexts();
 // pressure, writes the row, the series' weld-end and hub diameters, the bolt-hole callout and
 // the net weight in kg. Bad input is reported and the remaining steps still run.
 void runWeldNeckQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);
-
-// Net weight in kg of ring and hub, from flange diameter D, ring thickness C, bolt count n and
-// hole diameter L, hub root diameter N, weld-end diameter E, wall S and overall height H.
-double weldNeckWeight(double D, double C, double n, double L, double N, double E, double S,
-                      double H);

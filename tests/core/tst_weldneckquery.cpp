@@ -1,5 +1,6 @@
 // The weld-neck query procedure without widgets: what one press of "查找" writes and shows.
 #include "core/values/queryrun.h"
+#include "core/weldneck/weldneckflangeresults.h"
 #include "core/weldneck/weldneckquery.h"
 
 #include <QHash>

@@ -67,7 +67,7 @@ void TestTakeoffCommand::exitCodes_data()
                                     << QByteArray() << 1 << "cannot write";
     QTest::newRow("unknown format") << QStringList{"takeoff", "@good", "--format", "pdf"}
                                     << QByteArray() << 2 << "format 'pdf'";
-    QTest::newRow("no list") << QStringList{"takeoff"} << QByteArray() << 2 << "missing argument";
+    QTest::newRow("no list") << QStringList{"takeoff"} << QByteArray() << 2 << "missing FILE";
     QTest::newRow("no measurement")
         << QStringList{"identify"} << QByteArray() << 2 << "at least one measurement";
     QTest::newRow("negative") << QStringList{"identify", "--outside-diameter", "-5"} << QByteArray()
