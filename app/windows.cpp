@@ -2,6 +2,7 @@
 
 #include "app/mainmenu.h"
 #include "widgets/controls.h"
+#include "widgets/textfitting.h"
 #include "windows/identify/identifywindow.h"
 #include "windows/plate/plateflangewindow.h"
 #include "windows/sealing/sealingfaces.h"

@@ -36,9 +36,9 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption,
 QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &twipsGeometry,
                       const QString &initialText = QStringLiteral(" "),
                       const std::optional<QFont> &font = {});
-// A one-line list box: single selection, and the entry it shows is always the one selected once
-// the user has moved it (arrows, wheel, keys); Up or Down on a list without a selection selects
-// the first entry.
+// A one-line list box (onelinelist.h): single selection; with nothing selected it shows a grey
+// "请选择", and once the user has moved it (arrows, wheel, keys) the entry it shows is the one
+// selected.
 QListWidget *addList(QWidget *parent, const QString &name, const QRect &twipsGeometry,
                      const std::optional<QFont> &font = {});
 // A straight line from one point to another, in twips, with a width in pixels.
@@ -50,11 +50,6 @@ QWidget *addPicture(QWidget *parent, const QString &name, const QString &svgReso
 
 // A control-array member's name: "Label1" and 0 give "Label1(0)".
 QString arrayName(const QString &name, int index);
-
-// Gives every label and button of the window whose caption would be clipped by its designed
-// rectangle (the desktop's font is often larger than the one the windows were designed with) the
-// largest smaller point size at which it fits. Positions and sizes stay as designed.
-void fitCaptions(QWidget *window);
 
 // Sets the tab order: the widgets in the order of their tab indexes.
 void setTabSequence(std::initializer_list<QWidget *> widgetsInTabOrder);
