@@ -12,11 +12,12 @@ BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev qt6
 
 # What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes,
 # Google Benchmark for the benchmark programs it builds, independent readers of what the program
-# writes (ezdxf for DXF, openpyxl for xlsx, poppler-utils for PDF text), and the locales with
+# writes (ezdxf for DXF, openpyxl for xlsx, poppler-utils for PDF text and pages), LibreCAD to
+# print the DXF drawings as a CAD user would, and the locales with
 # which a test proves that number reading ignores the locale (ensure_test_locale generates
 # de_DE.UTF-8).
 TEST_PACKAGES=(clang libclang-rt-14-dev libbenchmark-dev python3-ezdxf python3-openpyxl
-    poppler-utils locales)
+    poppler-utils librecad locales)
 
 ensure_packages() {
     local missing=()

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
     <context>
+        <name>DataSheet</name>
+        <message>
+            <source>法兰数据表</source>
+            <translation> flange data sheet</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>符号</source>
+            <translation>Symbol</translation>
+        </message>
+        <message>
+            <source>数值</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>单位</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source> 系列</source>
+            <translation> series </translation>
+        </message>
+    </context>
+    <context>
+        <name>FlangeDrawing</name>
+        <message>
+            <source>no drawing: the table gives %1 of %2 PN%3 DN%4 series %5 as 0</source>
+            <translation>no drawing: the table gives %1 of %2 PN%3 DN%4 series %5 as 0</translation>
+        </message>
+        <message>
+            <source>法兰</source>
+            <translation> flange</translation>
+        </message>
+    </context>
+    <context>
         <name>FlangeInput</name>
         <message>
             <source>%1 可能是板式平焊（PL）或带颈平焊（SO）：请写 PL 或 SO</source>
@@ -450,6 +488,10 @@
     </context>
     <context>
         <name>ResultActions</name>
+        <message>
+            <source>未能打印：%1</source>
+            <translation>Could not print: %1</translation>
+        </message>
         <message>
             <source>%1法兰 %2 MPa DN%3 系列 %4</source>
             <translation>%1 flange %2 MPa DN%3 series %4</translation>
@@ -916,6 +958,53 @@
         <message>
             <source>合计超出可以准确给出的范围（%1）</source>
             <translation>The totals pass what can be given exactly (%1)</translation>
+        </message>
+    </context>
+    <context>
+        <name>TitleBlock</name>
+        <message>
+            <source>设计</source>
+            <translation>Drawn</translation>
+        </message>
+        <message>
+            <source>审核</source>
+            <translation>Checked</translation>
+        </message>
+        <message>
+            <source>日期</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>材料</source>
+            <translation>Material</translation>
+        </message>
+        <message>
+            <source>比例</source>
+            <translation>Scale</translation>
+        </message>
+        <message>
+            <source>重量</source>
+            <translation>Weight</translation>
+        </message>
+        <message>
+            <source>标准</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>名称</source>
+            <translation>Title</translation>
+        </message>
+        <message>
+            <source>规格</source>
+            <translation>Size</translation>
+        </message>
+        <message>
+            <source>图号</source>
+            <translation>Dwg. No.</translation>
+        </message>
+        <message>
+            <source>法兰</source>
+            <translation> flange</translation>
         </message>
     </context>
     <context>

@@ -5,6 +5,7 @@
 #include "catalogue/flangeinput.h"
 #include "exports/copytext.h"
 #include "exports/datasheet.h"
+#include "exports/flangedrawing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -173,12 +174,17 @@ void ResultActions::print()
     const ChosenRow row = m_chosenRow();
     if (!row.record)
         return;
+    if (const QString why = undrawableReason(*row.record); !why.isEmpty()) {
+        showMessage(m_window, QCoreApplication::translate("ResultActions", "未能打印：%1").arg(why));
+        return;
+    }
     PrintDocument document;
     document.title = rowTitle(*row.record);
-    document.paintPage = [record = *row.record](QPainter &painter, const QRectF &page,
-                                                double unitsPerMm, int) {
-        paintDataSheet(painter, page, unitsPerMm, record);
-        return false; // one sheet
+    const FlangeDrawing sheet = buildFlangeSheet(*row.record);
+    document.layout = dataSheetLayout(sheet);
+    document.paintPage = [record = *row.record, sheet](QPainter &painter, const QRectF &page,
+                                                       double unitsPerMm, int index) {
+        return paintDataSheetPage(painter, page, unitsPerMm, record, sheet, index);
     };
     preview(m_window, document);
 }
