@@ -519,14 +519,17 @@ void BM_PrintPreview(benchmark::State &state)
     qputenv("QUORVIT_MODULE_DIR", QFileInfo(QStringLiteral(QUORVIT_PROGRAM)).path().toLocal8Bit());
     QList<FlangeRecord> rows;
     forEachFlange([&](const FlangeRecord &r) { rows.append(r); });
-    QList<QStringList> lines;
+    QList<ListLine> lines;
     for (qsizetype i = 0; i < state.range(0); ++i) {
         const FlangeRecord &r = rows[i % rows.size()];
-        lines.append({kindCode(r.kind), r.pressureText, seriesText(r.series), QString::number(r.dn),
-                      QString::number(1 + i % 50)});
+        ListLine line;
+        line.number = i + 1;
+        line.fields = {kindCode(r.kind), r.pressureText, seriesText(r.series),
+                       QString::number(r.dn), QString::number(1 + i % 50)};
+        lines.append(line);
     }
     TakeoffWindow window;
-    window.model()->replaceAll(lines);
+    window.model()->replaceAll(lines, {});
     int pages = -1;
     for (auto _ : state) {
         QTimer::singleShot(0, [&] {

@@ -63,7 +63,7 @@ bool save(QWidget *window, const QString &path)
 
 int main(int argc, char *argv[])
 {
-    const LanguageChoice language = takeLanguageChoice(argc, argv);
+    const LanguageChoice language = languageChoice(std::nullopt); // LANG=en_US.UTF-8 for English
     QApplication app(argc, argv);
     installLanguage(language.language);
     QApplication::setApplicationName("Quorvit");
