@@ -130,7 +130,9 @@ void TestTakeoff::totalsAreTheCatalogueSum()
     QByteArray list = "# a generated list\n";
     qint64 flanges = 0;
     qint64 hundredths = 0;
-    QMap<QString, qint64> holes;
+    // Bolt holes by fastener and designation, with each's nuts a bolt; flanges by gasket.
+    QMap<QString, std::pair<qint64, int>> holes;
+    QMap<QString, qint64> gasketFlanges;
     QList<int> badLines;
     for (int n = 2; n <= 1500; ++n) {
         if (random.bounded(10) == 0) {
@@ -152,7 +154,11 @@ void TestTakeoff::totalsAreTheCatalogueSum()
         }
         flanges += quantity;
         hundredths += std::llround(*row.weightKg * 100) * quantity;
-        holes[row.bolt] += qint64(row.holeCount) * quantity;
+        auto &[boltHoles, nutsPerBolt] =
+            holes[QString::number(int(row.bolting.kind)) + row.bolting.designation];
+        boltHoles += qint64(row.holeCount) * quantity;
+        nutsPerBolt = row.bolting.nutsPerBolt;
+        gasketFlanges[QStringLiteral("RF %1-%2").arg(row.dn).arg(row.pressureText)] += quantity;
     }
     const Result r = takeOff(list);
     QCOMPARE(r.lines.size(), 1499);
@@ -166,10 +172,29 @@ void TestTakeoff::totalsAreTheCatalogueSum()
     QCOMPARE(r.failures.size(), badLines.size());
     QCOMPARE(qint64(r.totals["flanges"].toDouble()), flanges);
     QCOMPARE(std::llround(r.totals["weight_kg"].toDouble() * 100), hundredths);
-    const QJsonObject bolts = r.totals["bolts"].toObject();
-    QCOMPARE(bolts.keys(), QStringList(holes.keys()));
-    for (auto it = holes.cbegin(); it != holes.cend(); ++it)
-        QCOMPARE(qint64(bolts[it.key()].toDouble()), (it.value() + 1) / 2);
+    const auto counts = [&](const char *member, const auto &key) {
+        QMap<QString, qint64> read;
+        for (const QJsonValue &total : r.totals[member].toArray()) // a list without materials
+            read[key(total.toObject()) + total["material"].toString()] +=
+                qint64(total["count"].toDouble());
+        return read;
+    };
+    QMap<QString, qint64> bolts, nuts, gaskets;
+    for (auto it = holes.cbegin(); it != holes.cend(); ++it) {
+        bolts[it.key()] = (it->first + 1) / 2;
+        nuts[it.key().sliced(1).section(u'×', 0, -2)] += (it->first + 1) / 2 * it->second;
+    }
+    for (auto it = gasketFlanges.cbegin(); it != gasketFlanges.cend(); ++it)
+        gaskets[it.key()] = (it.value() + 1) / 2;
+    QCOMPARE(counts("bolts",
+                    [](const QJsonObject &o) {
+                        return (o["kind"] == "stud_bolt" ? "1" : "0") + o["designation"].toString();
+                    }),
+             bolts);
+    QCOMPARE(counts("nuts", [](const QJsonObject &o) { return o["designation"].toString(); }),
+             nuts);
+    QCOMPARE(counts("gaskets", [](const QJsonObject &o) { return o["designation"].toString(); }),
+             gaskets);
 }
 
 void TestTakeoff::readsSpreadsheetEncodings_data()
@@ -238,10 +263,14 @@ void TestTakeoff::totalsCanBeTakenBack()
     const TakeoffLine edited = calculator.compute(2, {"WN", "10", "B", "150", "3"});
     QVERIFY(kept.ok() && edited.ok());
     totals.add(kept);
-    const QMap<QString, qint64> before = totals.bolts();
+    const QList<BoltTotal> bolts = totals.bolts();
+    const QList<NutTotal> nuts = totals.nuts();
+    const QList<GasketTotal> gaskets = totals.gaskets();
     totals.add(edited);
     totals.remove(edited);
-    QCOMPARE(totals.bolts(), before);
+    QCOMPARE(totals.bolts(), bolts);
+    QCOMPARE(totals.nuts(), nuts);
+    QCOMPARE(totals.gaskets(), gaskets);
     QCOMPARE(totals.flanges(), 7);
     QCOMPARE(totals.weightHundredths(), kept.weightHundredths);
 }
