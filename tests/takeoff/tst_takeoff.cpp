@@ -89,6 +89,8 @@ private slots:
     void readsSpreadsheetEncodings_data();
     void readsSpreadsheetEncodings();
     void totalsCanBeTakenBack();
+    void totalsPastTheLimitAreRefused_data();
+    void totalsPastTheLimitAreRefused();
     void failedLinePressure_data();
     void failedLinePressure();
 };
@@ -273,6 +275,57 @@ void TestTakeoff::totalsCanBeTakenBack()
     QCOMPARE(totals.gaskets(), gaskets);
     QCOMPARE(totals.flanges(), 7);
     QCOMPARE(totals.weightHundredths(), kept.weightHundredths);
+}
+
+void TestTakeoff::totalsPastTheLimitAreRefused_data()
+{
+    QTest::addColumn<QStringList>("flange"); // a stud-bolted row
+    QTest::addColumn<int>("holes");
+    QTest::addColumn<qint64>("quantity");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("bolts past the limit, the flanges within it")
+        << QStringList{"WN", "4.0", "A", "100"} << 8 << 250'000'000'000'001LL << "bolts number";
+    QTest::newRow("two nuts a bolt take the nuts past the limit alone")
+        << QStringList{"WN", "4.0", "A", "25"} << 4 << 150'000'000'000'000LL << "nuts number";
+    QTest::newRow("a sum past 64 bits")
+        << QStringList{"WN", "4.0", "A", "25"} << 4 << (1LL << 62) << "pass what can be counted";
+}
+
+// Lines no list could hold, made here (their weight left out): the first total past the limit
+// is named and none is given; taking the lines back out gives the totals again, unless a sum
+// passed 64 bits (it then stays unknown).
+void TestTakeoff::totalsPastTheLimitAreRefused()
+{
+    QFETCH(QStringList, flange);
+    QFETCH(int, holes);
+    QFETCH(qint64, quantity);
+    QFETCH(QString, refusal);
+    TakeoffCalculator calculator;
+    TakeoffLine line = calculator.compute(1, flange << "1");
+    QVERIFY(line.ok());
+    QCOMPARE(line.record->holeCount, holes);
+    QCOMPARE(line.record->bolting.nutsPerBolt, 2);
+    line.quantity = quantity;
+    line.weightHundredths = 0;
+    TakeoffTotals totals;
+    totals.add(line);
+    totals.add(line);
+    QVERIFY2(totals.exceeded().contains(refusal), qPrintable(totals.exceeded()));
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    TakeoffJsonWriter writer(output);
+    writer.begin({});
+    writer.writeTotals(totals);
+    QString error;
+    QVERIFY(writer.finish(error));
+    const QJsonObject written = QJsonDocument::fromJson(output.data()).object()["totals"].toObject();
+    for (const char *member : {"bolts", "nuts", "gaskets", "flanges"})
+        QVERIFY2(written[member].isNull(), member);
+    totals.remove(line);
+    totals.remove(line);
+    QCOMPARE(totals.exceeded().isEmpty(), quantity < TakeoffTotalLimit);
+    if (quantity < TakeoffTotalLimit)
+        QVERIFY(totals.bolts().isEmpty() && totals.gaskets().isEmpty());
 }
 
 void TestTakeoff::failedLinePressure_data()
