@@ -1,5 +1,6 @@
 #include "catalogue/flangeinput.h"
 
+#include "core/kinds/querymessages.h"
 #include "core/values/numberreading.h"
 #include "core/values/valuetext.h"
 
@@ -221,23 +222,15 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
 
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 {
-    // The windows say it when no pressure is chosen; the weld-neck window says nothing.
-    const QString message = kind == FlangeKind::Plate ? QStringLiteral("压力不对，从新输入！")
-                            : kind == FlangeKind::SlipOn
-                                ? QStringLiteral("公称压力不对，请从新输入！")
-                                : QString();
-    return {message, QStringLiteral("pressure %1 is not listed for %2; listed: %3")
+    // The window's message when no pressure is chosen.
+    return {queryMessages(kind).noPressure, QStringLiteral("pressure %1 is not listed for %2; listed: %3")
                          .arg(pressure, kindCode(kind),
                               pressureTexts(kind).join(QStringLiteral(", ")))};
 }
 
 LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
-    const QString message = kind == FlangeKind::Plate ? QStringLiteral("请从新输入公称直径！")
-                            : kind == FlangeKind::SlipOn
-                                ? QStringLiteral("公称直径不对，请从新输入！")
-                                : QStringLiteral("请确认公称通径！");
-    return {message,
+    return {queryMessages(kind).diameterNotListed,
             QStringLiteral("DN %1 is not listed for %2 at %3 MPa; listed: %4")
                 .arg(QString::number(dn), kindCode(kind), pressureTexts(kind).value(pressure),
                      joined(listedDiameters(kind, pressure)))};

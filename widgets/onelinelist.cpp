@@ -1,6 +1,7 @@
 #include "widgets/onelinelist.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
@@ -33,6 +34,13 @@ OneLineList::OneLineList(QWidget *parent) : QListWidget(parent)
 {
     setItemDelegate(new RowAsTallAsTheList(this));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &OneLineList::selectShownEntry);
+    // The placeholder covers the whole view: repaint it all when the selection comes or goes.
+    connect(this, &QListWidget::itemSelectionChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+QString OneLineList::placeholderText()
+{
+    return QStringLiteral("请选择");
 }
 
 void OneLineList::keyPressEvent(QKeyEvent *event)
@@ -64,8 +72,27 @@ void OneLineList::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void OneLineList::paintEvent(QPaintEvent *event)
+{
+    if (!selectedItems().isEmpty()) {
+        QListWidget::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     placeholderText());
+}
+
 void OneLineList::selectShownEntry()
 {
+    // From "请选择" the first move shows the first entry, wherever the view had been left.
+    if (selectedItems().isEmpty() && count() > 0) {
+        const QSignalBlocker quiet(verticalScrollBar());
+        setCurrentRow(0);
+        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
+        return;
+    }
     QListWidgetItem *shown = itemAt(1, 1);
     if (shown && !shown->isSelected())
         setCurrentItem(shown);
