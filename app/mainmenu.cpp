@@ -14,15 +14,18 @@ MainMenu::MainMenu()
     // The designed menu with one more row of buttons below it, for the take-off and the
     // identification: 960 twips, the step between the designed rows.
     designWindow(this,
-                 {"Form1", "Quorvit查询", 4176, 2976 + 960, QPoint(3828, 2364), std::nullopt});
+                 {"Form1", tr("Quorvit查询"), 4176, 2976 + 960, QPoint(3828, 2364), std::nullopt});
 
     const QFont font = designFont("隶书", 10.8);
-    auto *pl = addButton(this, "Command1", "PL(板式)", twipsRect(360, 240, 1452, 612), font);
-    auto *so = addButton(this, "Command2", "SO(带颈平焊)", twipsRect(2160, 240, 1572, 612), font);
-    auto *wn = addButton(this, "Command3", "WN(带颈对焊)", twipsRect(360, 1200, 1452, 612), font);
-    auto *bl = addButton(this, "Command4", "BL(法兰盖)", twipsRect(2160, 1200, 1572, 612), font);
-    auto *mf = addButton(this, "Command5", "密封面尺寸", twipsRect(360, 2160, 1452, 612), font);
-    auto *exit = addButton(this, "Command6", "退  出", twipsRect(2160, 2160, 1572, 612),
+    auto *pl = addButton(this, "Command1", tr("PL(板式)"), twipsRect(360, 240, 1452, 612), font);
+    auto *so =
+        addButton(this, "Command2", tr("SO(带颈平焊)"), twipsRect(2160, 240, 1572, 612), font);
+    auto *wn =
+        addButton(this, "Command3", tr("WN(带颈对焊)"), twipsRect(360, 1200, 1452, 612), font);
+    auto *bl =
+        addButton(this, "Command4", tr("BL(法兰盖)"), twipsRect(2160, 1200, 1572, 612), font);
+    auto *mf = addButton(this, "Command5", tr("密封面尺寸"), twipsRect(360, 2160, 1452, 612), font);
+    auto *exit = addButton(this, "Command6", tr("退  出"), twipsRect(2160, 2160, 1572, 612),
                            designFont("隶书", 13.8));
     auto *takeoff =
         addButton(this, "takeoffButton", tr("批量计算"), twipsRect(360, 3120, 1452, 612), font);

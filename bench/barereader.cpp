@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
         return 1;
     LineReader reader(file);
     qsizetype fields = 0;
-    while (const std::optional<QString> line = reader.next()) {
-        if (const std::optional<QStringList> split = splitListLine(*line))
+    while (const std::optional<ListText> line = reader.next()) {
+        if (const std::optional<QStringList> split = splitListLine(line->text))
             fields += split->size();
     }
     // Printed so the work cannot be left out.

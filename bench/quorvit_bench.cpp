@@ -10,7 +10,8 @@
 //   prints one line, both started in turn;
 // - a take-off of a generated list of a million lines, against a bare program that reads and
 //   splits the same list with the same reader, both started as processes in turn;
-// - the first show of each query window in a fresh process, with and without its drawing.
+// - the first show of each query window in a fresh process, with and without its drawing;
+// - the print preview of a take-off of 2,000 to a million lines.
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
 #include "core/plate/plateflangetable.h"
@@ -24,6 +25,8 @@
 #include "widgets/querywindow.h"
 #include "windows/plate/plateflangewindow.h"
 #include "windows/slipon/sliponflangewindow.h"
+#include "windows/takeoff/takeofftablemodel.h"
+#include "windows/takeoff/takeoffwindow.h"
 #include "windows/weldneck/weldneckflangewindow.h"
 
 #include <QApplication>
@@ -32,17 +35,20 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -502,6 +508,50 @@ BENCHMARK_CAPTURE(BM_Takeoff, json, "json")
 BENCHMARK_CAPTURE(BM_Takeoff, xlsx, "xlsx")
     ->Arg(1'000'000)
     ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// "打印…" on a take-off window holding `lines` lines, until the print preview shows its pages
+// (the preview lays out and paints every page before it shows); the model's filling is not
+// timed. With the pages the preview shows.
+void BM_PrintPreview(benchmark::State &state)
+{
+    qputenv("QUORVIT_MODULE_DIR", QFileInfo(QStringLiteral(QUORVIT_PROGRAM)).path().toLocal8Bit());
+    QList<FlangeRecord> rows;
+    forEachFlange([&](const FlangeRecord &r) { rows.append(r); });
+    QList<ListLine> lines;
+    for (qsizetype i = 0; i < state.range(0); ++i) {
+        const FlangeRecord &r = rows[i % rows.size()];
+        ListLine line;
+        line.number = i + 1;
+        line.fields = {kindCode(r.kind), r.pressureText, seriesText(r.series),
+                       QString::number(r.dn), QString::number(1 + i % 50)};
+        lines.append(line);
+    }
+    TakeoffWindow window;
+    window.model()->replaceAll(lines, {});
+    int pages = -1;
+    for (auto _ : state) {
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (auto *preview = dialog ? dialog->findChild<QPrintPreviewWidget *>() : nullptr)
+                pages = preview->pageCount();
+            if (dialog)
+                dialog->close();
+        });
+        const auto start = std::chrono::steady_clock::now();
+        window.print();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_PrintPreview)
+    ->Arg(2'000)
+    ->Arg(8'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

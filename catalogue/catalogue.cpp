@@ -10,6 +10,7 @@
 #include "core/weldneck/weldneckflangeresults.h"
 #include "core/weldneck/weldneckquery.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace
@@ -99,17 +100,32 @@ QString kindCode(FlangeKind kind)
     return {};
 }
 
-QString kindChineseName(FlangeKind kind)
+namespace
+{
+
+const char *kindNameSource(FlangeKind kind)
 {
     switch (kind) {
     case FlangeKind::Plate:
-        return QStringLiteral("板式平焊");
+        return QT_TRANSLATE_NOOP("FlangeKind", "板式平焊");
     case FlangeKind::SlipOn:
-        return QStringLiteral("带颈平焊");
+        return QT_TRANSLATE_NOOP("FlangeKind", "带颈平焊");
     case FlangeKind::WeldNeck:
-        return QStringLiteral("带颈对焊");
+        return QT_TRANSLATE_NOOP("FlangeKind", "带颈对焊");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString kindChineseName(FlangeKind kind)
+{
+    return QString::fromUtf8(kindNameSource(kind));
+}
+
+QString kindName(FlangeKind kind)
+{
+    return QCoreApplication::translate("FlangeKind", kindNameSource(kind));
 }
 
 QStringList pressureTexts(FlangeKind kind)
@@ -146,6 +162,9 @@ std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure
     record.dn = dn;
     record.series = series;
     std::visit([&record](const auto *found) { fill(record, *found); }, *row);
+    record.bolting = jointBolting(record.bolt, record.thickness.value_or(0),
+                                  record.pressureText.toDouble())
+                         .value_or(JointBolting{});
     return record;
 }
 

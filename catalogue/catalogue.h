@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bolting/jointbolting.h"
 #include "core/values/types.h"
 
 #include <QList>
@@ -16,8 +17,10 @@
 
 // "PL", "SO", "WN".
 QString kindCode(FlangeKind kind);
-// "板式平焊", "带颈平焊", "带颈对焊".
+// "板式平焊", "带颈平焊", "带颈对焊": also a spelling of the kind in a list or an argument.
 QString kindChineseName(FlangeKind kind);
+// The kind's name in the language installed: "板式平焊", or "Plate slip-on" in English.
+QString kindName(FlangeKind kind);
 // The pressures of the kind's first list, in MPa, as the list shows them ("0.25", "1.0").
 QStringList pressureTexts(FlangeKind kind);
 // The DNs listed at a pressure (list index), ascending; empty for an index out of range.
@@ -49,6 +52,9 @@ struct FlangeRecord {
     int holeDiameter = 0;                      // L
     QString callout;                           // "8-φ18", as the window shows it
     QString bolt;                              // "M16x75", "M30X2", as the window shows it
+    // What a joint of two such flanges is bolted with: the table's length where it prints one,
+    // else the computed one; length 0 where the bolt text cannot be read.
+    JointBolting bolting;
     std::optional<double> areaM2;              // PL and SO: the window's "##0.00" value
     std::optional<double> weightKg;            // the window's "##0.00" value; none for "-"
     QString areaText;                          // the window's texts
@@ -79,5 +85,6 @@ struct FlangeField {
 using FieldValue = std::variant<std::monostate, double, QString>;
 
 // The fields of a kind in their stable order: the dimensions, then hole_count, hole_diameter,
-// callout, bolt, area_m2 (PL, SO) and weight_kg.
+// callout, bolt, bolt_designation, bolt_length_mm, nuts_per_bolt, area_m2 (PL, SO) and
+// weight_kg.
 const QList<FlangeField> &flangeFields(FlangeKind kind);

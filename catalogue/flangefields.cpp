@@ -26,6 +26,16 @@ QList<FlangeField> commonTail(bool withArea)
          [](const FlangeRecord &r) { return FieldValue(r.callout); }},
         {"bolt", QStringLiteral("螺栓规格"), QStringLiteral("Th"), QString(),
          [](const FlangeRecord &r) { return FieldValue(r.bolt); }},
+        {"bolt_designation", QStringLiteral("螺栓规格及长度"), QString(), QString(),
+         [](const FlangeRecord &r) { return FieldValue(r.bolting.designation); }},
+        {"bolt_length_mm", QStringLiteral("螺栓长度"), QStringLiteral("l"), QStringLiteral("mm"),
+         [](const FlangeRecord &r) {
+             return r.bolting.length ? FieldValue(double(r.bolting.length)) : FieldValue();
+         }},
+        {"nuts_per_bolt", QStringLiteral("每根螺栓的螺母数"), QString(), QString(),
+         [](const FlangeRecord &r) {
+             return r.bolting.length ? FieldValue(double(r.bolting.nutsPerBolt)) : FieldValue();
+         }},
     };
     if (withArea)
         fields.append({"area_m2", QStringLiteral("净面积"), QString(), QStringLiteral("m²"),

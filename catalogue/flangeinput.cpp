@@ -4,6 +4,7 @@
 #include "core/values/numberreading.h"
 #include "core/values/valuetext.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -72,6 +73,9 @@ ValueReading<FlangeKind> readFlangeKind(QStringView text)
         if (name == QStringLiteral("平焊"))
             return ValueReading<FlangeKind>::refused(
                 QStringLiteral("%1 could be 板式平焊 (PL) or 带颈平焊 (SO): write PL or SO")
+                    .arg(quotedInput(text)),
+                QCoreApplication::translate("FlangeInput",
+                                            "%1 可能是板式平焊（PL）或带颈平焊（SO）：请写 PL 或 SO")
                     .arg(quotedInput(text)));
         for (FlangeKind kind : AllFlangeKinds) {
             if (name.compare(kindCode(kind), Qt::CaseInsensitive) == 0 ||
@@ -81,6 +85,9 @@ ValueReading<FlangeKind> readFlangeKind(QStringView text)
     }
     return ValueReading<FlangeKind>::notReadable(
         QStringLiteral("unknown flange kind %1 (PL, SO, WN, 板式平焊, 带颈平焊, 带颈对焊)")
+            .arg(quotedInput(text)),
+        QCoreApplication::translate("FlangeInput",
+                                    "未知的法兰类型 %1（PL、SO、WN、板式平焊、带颈平焊、带颈对焊）")
             .arg(quotedInput(text)));
 }
 
@@ -106,16 +113,24 @@ ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
     if (!spelling)
         return ValueReading<PressureIndex>::notReadable(
             QStringLiteral("pressure %1 is not a pressure (1.6, 1.6MPa, 16bar or PN16)")
+                .arg(quotedInput(text)),
+            QCoreApplication::translate("FlangeInput",
+                                        "公称压力 %1 不是压力（1.6、1.6MPa、16bar 或 PN16）")
                 .arg(quotedInput(text)));
     const std::optional<PressureIndex> asMpa = pressureIndex(kind, spelling->mpa);
     const std::optional<PressureIndex> asBar =
         spelling->barInMpa ? pressureIndex(kind, *spelling->barInMpa) : std::nullopt;
     if (asMpa && asBar && *asMpa != *asBar) {
         const QStringList listed = pressureTexts(kind);
+        const QStringList arguments = {plainTypedText(text), listed.value(*asBar),
+                                       listed.value(*asMpa), plainNumberText(*spelling->barInMpa),
+                                       plainNumberText(spelling->mpa)};
         return ValueReading<PressureIndex>::refused(
             QStringLiteral("%1 could be %2 MPa or %3 MPa: write %4MPa or %5MPa")
-                .arg(plainTypedText(text), listed.value(*asBar), listed.value(*asMpa),
-                     plainNumberText(*spelling->barInMpa), plainNumberText(spelling->mpa)));
+                .arg(arguments[0], arguments[1], arguments[2], arguments[3], arguments[4]),
+            QCoreApplication::translate("FlangeInput",
+                                        "%1 可能是 %2 MPa 或 %3 MPa：请写 %4MPa 或 %5MPa")
+                .arg(arguments[0], arguments[1], arguments[2], arguments[3], arguments[4]));
     }
     if (asMpa || asBar)
         return ValueReading<PressureIndex>::of(asMpa ? *asMpa : *asBar);
@@ -126,7 +141,8 @@ ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
                        plainNumberText(spelling->mpa))
             : plainNumberText(spelling->mpa) + QStringLiteral(" MPa");
     const LookupFailure failure = pressureNotListed(kind, asked);
-    return ValueReading<PressureIndex>::refused(failure.reason, failure.windowMessage);
+    return ValueReading<PressureIndex>::refused(failure.reason, failure.text,
+                                                 failure.windowMessage);
 }
 
 std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa)
@@ -154,10 +170,14 @@ ValueReading<int> readDnText(QStringView text)
     const QString number = dnNumberText(text);
     if (!matches(form, number, &match))
         return ValueReading<int>::notReadable(
-            QStringLiteral("DN %1 is not a number (100, DN100 or 100mm)").arg(quotedInput(text)));
+            QStringLiteral("DN %1 is not a number (100, DN100 or 100mm)").arg(quotedInput(text)),
+            QCoreApplication::translate("FlangeInput", "公称直径 %1 不是数（100、DN100 或 100mm）")
+                .arg(quotedInput(text)));
     if (!match.hasCaptured(1))
         return ValueReading<int>::refused(
-            QStringLiteral("DN %1 is not a whole number").arg(quotedInput(text)));
+            QStringLiteral("DN %1 is not a whole number").arg(quotedInput(text)),
+            QCoreApplication::translate("FlangeInput", "公称直径 %1 不是整数")
+                .arg(quotedInput(text)));
     // The windows' DN reading decides; a DN too large for it is simply not listed.
     const std::optional<NominalDiameter> dn = readNominalDiameter(match.captured(1));
     return ValueReading<int>::of(dn ? int(*dn) : match.captured(1).toInt());
@@ -171,7 +191,8 @@ ValueReading<PipeSeries> readSeries(QStringView text)
     if (plain.compare(QLatin1String("B"), Qt::CaseInsensitive) == 0)
         return ValueReading<PipeSeries>::of(PipeSeries::B);
     return ValueReading<PipeSeries>::notReadable(
-        QStringLiteral("series %1 is not A or B").arg(quotedInput(text)));
+        QStringLiteral("series %1 is not A or B").arg(quotedInput(text)),
+        QCoreApplication::translate("FlangeInput", "系列 %1 不是 A 或 B").arg(quotedInput(text)));
 }
 
 QString seriesText(PipeSeries series)
@@ -199,39 +220,52 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
                   "(?:片|套|个|件|只|副|块|pcs?\\.?|pieces?|sets?|ea)?");
     const QString plain = plainTypedText(text);
     if (plain.isEmpty())
-        return ValueReading<qint64>::notReadable(QStringLiteral("no quantity"));
+        return ValueReading<qint64>::notReadable(
+            QStringLiteral("no quantity"), QCoreApplication::translate("FlangeInput", "没有数量"));
     const QRegularExpressionMatch match = form.match(plain);
     // Long digit strings are numbers too (too large ones), so only the form bounds the length.
     if (!match.hasMatch())
         return ValueReading<qint64>::notReadable(
-            QStringLiteral("quantity %1 is not a number").arg(quotedInput(text)));
+            QStringLiteral("quantity %1 is not a number").arg(quotedInput(text)),
+            QCoreApplication::translate("FlangeInput", "数量 %1 不是数").arg(quotedInput(text)));
     const QString number = match.captured(1);
     const QString shown = number.size() > 30 ? number.left(30) + QStringLiteral("...") : number;
     const double value = readNumber(number);
     if (value != std::floor(value))
         return ValueReading<qint64>::refused(
-            QStringLiteral("quantity %1 is not a whole number").arg(shown));
+            QStringLiteral("quantity %1 is not a whole number").arg(shown),
+            QCoreApplication::translate("FlangeInput", "数量 %1 不是整数").arg(shown));
     if (value <= 0)
         return ValueReading<qint64>::refused(
-            QStringLiteral("quantity %1 is not a positive number").arg(shown));
+            QStringLiteral("quantity %1 is not a positive number").arg(shown),
+            QCoreApplication::translate("FlangeInput", "数量 %1 不是正数").arg(shown));
     if (value > double(most))
         return ValueReading<qint64>::refused(
-            QStringLiteral("quantity %1 is more than %2 on one line").arg(shown).arg(most));
+            QStringLiteral("quantity %1 is more than %2 on one line").arg(shown).arg(most),
+            QCoreApplication::translate("FlangeInput", "数量 %1 超过一行的上限 %2")
+                .arg(shown)
+                .arg(most));
     return ValueReading<qint64>::of(qint64(value));
 }
 
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 {
     // The window's message when no pressure is chosen.
-    return {queryMessages(kind).noPressure, QStringLiteral("pressure %1 is not listed for %2; listed: %3")
-                         .arg(pressure, kindCode(kind),
-                              pressureTexts(kind).join(QStringLiteral(", ")))};
+    return {queryMessages(kind).noPressure,
+            QStringLiteral("pressure %1 is not listed for %2; listed: %3")
+                .arg(pressure, kindCode(kind), pressureTexts(kind).join(QStringLiteral(", "))),
+            QCoreApplication::translate("FlangeInput", "%2 没有公称压力 %1；有：%3")
+                .arg(pressure, kindCode(kind), pressureTexts(kind).join(QStringLiteral("、")))};
 }
 
 LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
+    const QStringList arguments = {QString::number(dn), kindCode(kind),
+                                   pressureTexts(kind).value(pressure),
+                                   joined(listedDiameters(kind, pressure))};
     return {queryMessages(kind).diameterNotListed,
             QStringLiteral("DN %1 is not listed for %2 at %3 MPa; listed: %4")
-                .arg(QString::number(dn), kindCode(kind), pressureTexts(kind).value(pressure),
-                     joined(listedDiameters(kind, pressure)))};
+                .arg(arguments[0], arguments[1], arguments[2], arguments[3]),
+            QCoreApplication::translate("FlangeInput", "%2 在 %3 MPa 下没有 DN %1；有：%4")
+                .arg(arguments[0], arguments[1], arguments[2], arguments[3])};
 }

@@ -13,10 +13,13 @@
 // What a text reads as, or why it reads as nothing. A text that is no such value at all is
 // `unreadable` (a usage error on the command line); one that is such a value but cannot be taken
 // as written (ambiguous, not listed, not whole) is refused. `reason` is one English line that
-// quotes the text (cut when long); `windowMessage` is the query window's message for the same
-// refusal, when a window has one.
+// quotes the text (cut when long), for the command line's messages and JSON; `text` is the same
+// for people in the interface's language (Chinese; written for QCoreApplication::translate,
+// context "FlangeInput"), as the take-off shows it; `windowMessage` is the query window's message
+// for the same refusal, when a window has one.
 template <typename T> struct ValueReading : std::optional<T> {
     QString reason;
+    QString text;
     bool unreadable = false;
     QString windowMessage;
 
@@ -26,17 +29,20 @@ template <typename T> struct ValueReading : std::optional<T> {
         reading.emplace(value);
         return reading;
     }
-    static ValueReading notReadable(const QString &why)
+    static ValueReading notReadable(const QString &why, const QString &text)
     {
         ValueReading reading;
         reading.reason = why;
+        reading.text = text;
         reading.unreadable = true;
         return reading;
     }
-    static ValueReading refused(const QString &why, const QString &message = {})
+    static ValueReading refused(const QString &why, const QString &text,
+                                const QString &message = {})
     {
         ValueReading reading;
         reading.reason = why;
+        reading.text = text;
         reading.windowMessage = message;
         return reading;
     }
@@ -83,11 +89,14 @@ QString seriesText(PipeSeries series);
 // optionally followed by a unit word ("2片", "4套", "2个", "2 pcs").
 ValueReading<qint64> readQuantity(QStringView text, qint64 most);
 
-// Why a lookup found nothing, for people: the window's own message and an English line naming
-// what is listed ("DN 11 is not listed for PL at 1.0 MPa; listed: 10, 15, ...").
+// Why a lookup found nothing, for people: the window's own message, an English line naming what
+// is listed ("DN 11 is not listed for PL at 1.0 MPa; listed: 10, 15, ...") and the same in the
+// interface's language ("PL 在 1.0 MPa 下没有 DN 11；有：10、15、…"); each names what is listed
+// after its first semicolon.
 struct LookupFailure {
     QString windowMessage;
     QString reason;
+    QString text;
 };
 // `pressure` describes what was asked for, with its unit ("3.3 MPa").
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure);

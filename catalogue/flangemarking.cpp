@@ -2,6 +2,7 @@
 
 #include "core/values/numberreading.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 QStringList FlangeMarking::fields() const
@@ -23,7 +24,9 @@ ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
         plain.size() <= Longest ? form.match(plain) : QRegularExpressionMatch();
     if (!match.hasMatch())
         return ValueReading<FlangeMarking>::notReadable(
-            QStringLiteral("%1 is no flange marking (as PL 100(B)-1.6 RF)").arg(quotedInput(text)));
+            QStringLiteral("%1 is no flange marking (as PL 100(B)-1.6 RF)").arg(quotedInput(text)),
+            QCoreApplication::translate("FlangeInput", "%1 不是法兰标记（如 PL 100(B)-1.6 RF）")
+                .arg(quotedInput(text)));
     FlangeMarking marking;
     marking.kind = *readFlangeKind(match.captured(1));
     marking.dn = match.captured(2).toInt();

@@ -1,32 +1,61 @@
-// quorvit drawing KIND PN DN [--series A|B] -o FILE [--format dxf|svg|pdf]
+// quorvit drawing KIND PN DN [--series A|B] -o FILE|- [--format dxf|svg|pdf]
+//                 [--drawing-number TEXT] [--material TEXT] [--designer TEXT]
 #include "catalogue/flangeinput.h"
 #include "cli/commandarguments.h"
 #include "cli/flangearguments.h"
 #include "cli/guimodule.h"
 #include "exports/exportformat.h"
+#include "exports/flangedrawing.h"
 #include "exports/formatlibraries.h"
+
+#include <tuple>
 
 namespace
 {
 
-// The format --format names, else the one the file's extension names.
+// The format --format names, else the one the file's extension names; a DXF on standard
+// output.
 std::optional<ExportFormat> chosenFormat(const QString &formatText, const QString &file)
 {
     if (!formatText.isEmpty())
         return readExportFormat(formatText);
+    if (file == QLatin1String("-"))
+        return ExportFormat::Dxf;
     return exportFormatOfPath(file);
+}
+
+// The title block's entries from --drawing-number, --material and --designer; one that does
+// not fit its cell is a usage error.
+TitleEntries titleEntries(const CommandArguments &arguments)
+{
+    TitleEntries entries;
+    const std::tuple<const char *, TitleEntry, QString *> given[] = {
+        {"drawing-number", TitleEntry::DrawingNumber, &entries.drawingNumber},
+        {"material", TitleEntry::Material, &entries.material},
+        {"designer", TitleEntry::Designer, &entries.designer},
+    };
+    for (const auto &[name, entry, value] : given) {
+        *value = arguments.value(QLatin1String(name)).trimmed();
+        if (!fitsTitleBlock(entry, *value))
+            failUsage(QStringLiteral("--%1 '%2' is too long for its cell in the title block")
+                          .arg(QLatin1String(name), value->left(60)));
+    }
+    return entries;
 }
 
 // A DXF is written on Qt Core; SVG and PDF are painted by the windows module, which made the
 // application (drawingNeeds).
-QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file)
+QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file,
+                     const TitleEntries &entries)
 {
+    if (const QString why = undrawableReason(record); !why.isEmpty())
+        return why;
     if (!exportNeedsGui(format))
-        return writeDxfFile(buildCadDrawing(record), file);
+        return writeDxfFile(buildFlangeSheet(record, entries), file);
     const GuiModule *gui = loadGuiModule();
     if (!gui)
         throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already
-    return gui->exportFlange(record, format, file);
+    return gui->exportFlange(record, format, file, entries);
 }
 
 // A DXF is written on Qt Core; SVG and PDF are painted, on a QGuiApplication.
@@ -55,8 +84,9 @@ int runDrawing(const CommandArguments &arguments)
                                  "dxf, svg or pdf)")
                       .arg(file.left(60))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
+    const TitleEntries entries = titleEntries(arguments);
     const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
-    if (const QString why = writeDrawing(record, *format, file); !why.isEmpty())
+    if (const QString why = writeDrawing(record, *format, file, entries); !why.isEmpty())
         failRejected({why});
     return ExitSuccess;
 }
@@ -65,19 +95,31 @@ int runDrawing(const CommandArguments &arguments)
 
 Command drawingCommand()
 {
+    const auto entry = [](const char *name, const char *cell) {
+        return CommandOption{{QLatin1String(name)},
+                             QStringLiteral("TEXT"),
+                             QStringLiteral("fills the title block's %1 cell").arg(QString::fromUtf8(cell))};
+    };
     return {QStringLiteral("drawing"),
-            QStringLiteral("a true-scale drawing (DXF, SVG) or an A4 data sheet (PDF) of one flange"),
+            QStringLiteral("a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)"),
             {kindPositional(), pressurePositional(), dnPositional()},
             {seriesOptionEntry(),
              {{QStringLiteral("o"), QStringLiteral("output")},
               QStringLiteral("FILE"),
-              QStringLiteral("the file to write; an earlier file is replaced only by a complete one"),
+              QStringLiteral("the file to write; an earlier file is replaced only by a complete "
+                             "one;\n- writes to stdout (DXF unless --format names another)"),
               true},
              {{QStringLiteral("format")},
               QStringLiteral("dxf|svg|pdf"),
-              QStringLiteral("dxf (CAD, millimetres), svg (true scale) or pdf (data sheet); from "
-                             "the\nfile's extension when left out")}},
-            {},
+              QStringLiteral("dxf (CAD: the flange at 1:1 in millimetres, frame and title block "
+                             "at the plot\nscale), svg (the sheet at its paper size) or pdf (the "
+                             "sheet and a table of\nevery value); from the file's extension when "
+                             "left out")},
+             entry("drawing-number", "图号"),
+             entry("material", "材料"),
+             entry("designer", "设计")},
+            QStringLiteral("The sheet is A4 or A3 (GB/T 14689) at the largest scale of GB/T 14690 "
+                           "that holds the views.\n"),
             runDrawing,
             drawingNeeds};
 }

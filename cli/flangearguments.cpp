@@ -15,7 +15,7 @@ template <typename T> T accepted(const ValueReading<T> &reading)
         return *reading;
     if (reading.unreadable)
         failUsage(reading.reason);
-    failRejected(failureLines({reading.windowMessage, reading.reason}));
+    failRejected(failureLines({reading.windowMessage, reading.reason, reading.text}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
+#include "exports/titleblock.h"
 
 #include <QString>
 #include <cstddef>
@@ -26,7 +27,8 @@ struct GuiModule {
     // before it is built.
     QCoreApplication *(*makePaintingApplication)(int &argc, char **argv);
     // exportFlange (exports/flangeexport.h), for SVG and PDF.
-    QString (*exportFlange)(const FlangeRecord &record, ExportFormat format, const QString &path);
+    QString (*exportFlange)(const FlangeRecord &record, ExportFormat format, const QString &path,
+                            const TitleEntries &entries);
 };
 
 // The module's one exported symbol.

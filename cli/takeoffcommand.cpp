@@ -1,13 +1,15 @@
-// quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx]
+// quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx] [--sheet NAME]
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
 #include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
+#include "exports/takeofflist.h"
 #include "takeoff/listsize.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <memory>
 #include <unistd.h>
 
@@ -15,16 +17,22 @@ namespace
 {
 
 enum class TakeoffFormat { Text, Csv, Json, Xlsx };
+const QStringList FormatNames = {"text", "csv", "json", "xlsx"};
 
-TakeoffFormat takeoffFormat(const CommandArguments &arguments)
+// Reasons printed on stderr before the rest are only counted: the output keeps every one.
+constexpr qint64 ReasonsOnStderr = 100;
+
+// --format, else the output's extension (".csv", ".json", ".xlsx"), else text.
+TakeoffFormat takeoffFormat(const CommandArguments &arguments, const QString &outPath)
 {
-    if (!arguments.isSet(QStringLiteral("format")))
-        return TakeoffFormat::Text;
+    if (!arguments.isSet(QStringLiteral("format"))) {
+        const qsizetype byExtension = FormatNames.indexOf(QFileInfo(outPath).suffix().toLower());
+        return byExtension > 0 ? TakeoffFormat(byExtension) : TakeoffFormat::Text;
+    }
     const QString text = arguments.value(QStringLiteral("format")).toLower();
-    const QStringList names = {"text", "csv", "json", "xlsx"};
-    if (!names.contains(text))
+    if (!FormatNames.contains(text))
         failUsage(QStringLiteral("format '%1' is not text, csv, json or xlsx").arg(text.left(40)));
-    return TakeoffFormat(names.indexOf(text));
+    return TakeoffFormat(FormatNames.indexOf(text));
 }
 
 // The writer of the format, or nullptr with the reason (the spreadsheet's module may be missing).
@@ -43,11 +51,20 @@ std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &devic
     return std::make_unique<TakeoffTableWriter>(device);
 }
 
+// "12,345".
+QString grouped(qint64 count)
+{
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    return digits;
+}
+
 int runTakeoff(const CommandArguments &arguments)
 {
-    const TakeoffFormat format = takeoffFormat(arguments);
     const bool toFile = arguments.isSet(QStringLiteral("o"));
     const QString outPath = arguments.value(QStringLiteral("o"));
+    const TakeoffFormat format = takeoffFormat(arguments, outPath);
     if (toFile && outPath.isEmpty())
         failUsage(QStringLiteral("-o needs a file name (leave -o out for standard output)"));
     if (format == TakeoffFormat::Xlsx && !toFile && isatty(STDOUT_FILENO))
@@ -55,6 +72,7 @@ int runTakeoff(const CommandArguments &arguments)
 
     const QString inPath = arguments.positional().constFirst();
     const bool fromStandardInput = inPath == QLatin1String("-");
+    const QString what = fromStandardInput ? QStringLiteral("standard input") : inPath;
     if (toFile && !fromStandardInput && isSameFile(inPath, outPath))
         failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
                           .arg(outPath)});
@@ -62,25 +80,38 @@ int runTakeoff(const CommandArguments &arguments)
     const bool opened = fromStandardInput ? input.open(stdin, QIODevice::ReadOnly)
                                           : input.open(QIODevice::ReadOnly);
     if (!opened)
-        failRejected({QStringLiteral("cannot read %1: %2").arg(inPath, input.errorString())});
-    // A sheet too small for the list is told before the list is read, where its size shows.
-    if (const qint64 lines = format == TakeoffFormat::Xlsx ? countListLines(input) : -1;
+        failRejected({listUnreadable(what, input.errorString()).english});
+    // A sheet too small for a text list is told before the list is read, where its size shows.
+    if (const qint64 lines = format == TakeoffFormat::Xlsx && !holdsWorkbook(input)
+                                 ? countListLines(input)
+                                 : -1;
         lines + 1 > SpreadsheetRows)
         failRejected({QStringLiteral("%1 has %2 lines; with its header and totals they do not fit "
                                      "in the %3 rows of a sheet (csv has no such limit)")
                           .arg(inPath)
                           .arg(lines)
                           .arg(SpreadsheetRows)});
+    TakeoffReason unreadable;
+    const std::unique_ptr<ListRows> rows =
+        openTakeoffList(input, what, arguments.value(QStringLiteral("sheet")), unreadable);
+    if (!rows)
+        failRejected({unreadable.english});
 
     TakeoffTotals totals;
+    TakeoffReason stopped; // a list that could not be read to its end: no output is a part of it
+    qint64 failed = 0;
     const auto produce = [&](QIODevice &output) {
         QString reason;
         const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, reason);
         if (!writer)
             return reason;
-        totals = computeTakeoff(input, *writer, [&](const QString &failed) {
-            writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(failed));
+        totals = computeTakeoff(*rows, *writer, [&](const TakeoffLine &line) {
+            if (++failed <= ReasonsOnStderr)
+                writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(line.reason.english));
         });
+        stopped = rows->failure();
+        if (!stopped.isEmpty())
+            return stopped.english;
         writer->finish(reason);
         return reason;
     };
@@ -93,11 +124,18 @@ int runTakeoff(const CommandArguments &arguments)
         if (const QString reason = produce(standardOutput); !reason.isEmpty())
             why = QStringLiteral("cannot write the output: %1").arg(reason);
     }
+    if (failed > ReasonsOnStderr)
+        writeErr(QStringLiteral("quorvit takeoff: …and %1 more lines failed; all are in the "
+                                "output\n")
+                     .arg(grouped(failed - ReasonsOnStderr)));
+    if (!stopped.isEmpty())
+        failRejected({stopped.english});
     if (!why.isEmpty())
         failRejected({why});
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty())
+        failRejected({QStringLiteral("no totals: %1").arg(exceeded)});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
 }
-
 } // namespace
 
 Command takeoffCommand()
@@ -107,19 +145,26 @@ Command takeoffCommand()
         QStringLiteral("the weights and bolts of a list of flanges, line by line, with totals"),
         {{QStringLiteral("FILE"),
           QStringLiteral(
-              "a list, one flange per line: kind, pressure, series, dn, quantity, separated\n"
-              "by commas or tabs (a block pasted from a spreadsheet); an optional header\n"
-              "(kind,pressure,series,dn,quantity or 类型,公称压力,系列,公称直径,数量); blank\n"
-              "lines and lines starting with # are skipped; UTF-8 or GB18030; - reads stdin")}},
+              "a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte\n"
+              "order mark) or an xlsx workbook; columns found by their header's names\n"
+              "(类型/型式/type, 公称压力/压力/PN, 系列/series, 公称直径/通径/DN/size,\n"
+              "数量/件数/qty, or a designation 标记/规格 holding a standard marking), title rows\n"
+              "above the header skipped, every other column carried through; without a\n"
+              "header: kind, pressure, series, dn, quantity; - reads stdin")}},
         {{{QStringLiteral("o")},
           QStringLiteral("OUT"),
           QStringLiteral("write to OUT (replaced only when complete) instead of stdout")},
          {{QStringLiteral("format")},
           QStringLiteral("text|csv|json|xlsx"),
-          QStringLiteral("text (default), csv (with a byte order mark for spreadsheets), json or "
-                         "xlsx\n(xlsx goes to stdout only when stdout is not a terminal)")}},
-        QStringLiteral("A line that cannot be taken off keeps its place with the reason, which also "
-                       "goes to\nstderr, and counts for nothing in the totals; the exit code is "
-                       "then 1."),
+          QStringLiteral("text, csv (with a byte order mark for spreadsheets), json or xlsx; by\n"
+                         "default the one OUT's extension names, else text (xlsx goes to stdout\n"
+                         "only when stdout is not a terminal)")},
+         {{QStringLiteral("sheet")},
+          QStringLiteral("NAME"),
+          QStringLiteral("the workbook's sheet to read (the first when left out)")}},
+        QStringLiteral("A line that cannot be taken off keeps its place with the reason (Chinese in "
+                       "the\ntext, CSV and xlsx forms; English in JSON and on stderr, the first "
+                       "100 there),\nand counts for nothing in the totals; the exit code is then "
+                       "1."),
         runTakeoff};
 }

@@ -1,10 +1,12 @@
 #include "exports/atomicfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace
@@ -30,11 +32,29 @@ QString refusal(const struct stat &status)
     return {};
 }
 
+QString writeStandardOutput(const std::function<QString(QIODevice &device)> &produce)
+{
+    const auto failed = [](const QString &why) {
+        return QStringLiteral("cannot write standard output: %1").arg(why);
+    };
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    if (const QString why = produce(made); !why.isEmpty())
+        return failed(why);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(made.data()) != made.data().size() ||
+        !out.flush())
+        return failed(out.errorString());
+    return {};
+}
+
 } // namespace
 
 QString writeOutputFile(const QString &path,
                         const std::function<QString(QIODevice &device)> &produce)
 {
+    if (path == QLatin1String("-"))
+        return writeStandardOutput(produce);
     const QString shown = QDir::toNativeSeparators(path);
     const auto failed = [&](const QString &why) {
         return QStringLiteral("cannot write %1: %2").arg(shown, why);

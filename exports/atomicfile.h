@@ -10,7 +10,8 @@
 //   replaces the one at `path`, so a failed write leaves an earlier file as it was;
 // - a character device (/dev/null, a terminal) or a FIFO is written in place, never replaced
 //   by a file of the same name;
-// - a folder, a socket or a block device is refused.
+// - a folder, a socket or a block device is refused;
+// - "-" is standard output, which gets the content only when all of it was produced.
 // `produce` writes the content into the device and returns "" or why it could not. Returns ""
 // on success, otherwise a one-line reason naming the file: "cannot write PATH: REASON".
 QString writeOutputFile(const QString &path,

@@ -10,19 +10,26 @@
 #include "takeoff/writeall.h"
 
 #include <QBuffer>
-#include <QPageLayout>
+#include <QCoreApplication>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace
 {
 
-constexpr double TextMm = 3.0;        // body text height on paper
-constexpr double DrawingTextMm = 2.5; // the drawing's dimension text on paper
-constexpr double RowMm = 2 * TextMm;  // a one-line table row, as paintTableRows draws it
+// The sheet as issued, at its paper size when the page has it, else reduced to fit.
+void paintSheet(QPainter &painter, const QRectF &page, double mm, const FlangeDrawing &sheet)
+{
+    const QSizeF paper = sheet.paper.sizeMm * mm;
+    const double fit = std::min({1.0, page.width() / paper.width(), page.height() / paper.height()});
+    const QPointF topLeft(page.center().x() - paper.width() * fit / 2,
+                          page.center().y() - paper.height() * fit / 2);
+    paintDrawing(painter, sheet, {topLeft, mm * fit / sheet.paper.scale, mm * fit});
+}
 
-} // namespace
-
-double paintDataSheet(QPainter &painter, const QRectF &page, double mm, const FlangeRecord &record)
+// Every value of the row with its name, symbol and unit, under a heading.
+void paintValues(QPainter &painter, const QRectF &page, double mm, const FlangeRecord &record,
+                 const FlangeDrawing &sheet)
 {
     painter.save();
     painter.setPen(QPen(Qt::black, 0.25 * mm));
@@ -30,76 +37,83 @@ double paintDataSheet(QPainter &painter, const QRectF &page, double mm, const Fl
     const QRectF frame = page.adjusted(margin, margin, -margin, -margin);
     painter.drawRect(frame);
 
-    // Heading.
-    const QString heading = kindChineseName(record.kind) + QStringLiteral("法兰数据表");
+    const QString heading = kindChineseName(record.kind) +
+                            QCoreApplication::translate("DataSheet", "法兰数据表");
     painter.setFont(fontOfHeight(exportFont(), painter, 5 * mm));
     const QRectF headingBox(frame.left(), frame.top() + 3 * mm, frame.width(), 9 * mm);
     painter.drawText(headingBox, Qt::AlignCenter, heading);
 
-    // The drawing, at the largest standard scale whose drawing fits the room the tables and
-    // the footer leave.
-    const QList<FlangeField> &fields = flangeFields(record.kind);
-    const double tablesHeight = (fields.size() + 1) * RowMm * mm;
-    const QRectF room(frame.left() + 5 * mm, headingBox.bottom() + 2 * mm, frame.width() - 10 * mm,
-                      frame.bottom() - headingBox.bottom() - tablesHeight - 24 * mm);
-    FlangeDrawing drawing;
-    double scale = 1;
-    for (double candidate : standardScales()) {
-        scale = candidate;
-        drawing = buildFlangeDrawing(record, {DrawingTextMm * scale, false});
-        const QSizeF onPaper = drawing.extents.size() * (mm / scale);
-        if (onPaper.width() <= room.width() && onPaper.height() <= room.height())
-            break;
-    }
-    const QSizeF onPaper = drawing.extents.size() * (mm / scale);
-    const QPointF drawingTopLeft(room.center().x() - onPaper.width() / 2,
-                                 room.center().y() - onPaper.height() / 2);
-    paintDrawing(painter, drawing, {drawingTopLeft, mm / scale, mm});
-
-    // The title block and the values side by side under the drawing.
-    painter.setPen(QPen(Qt::black, 0.25 * mm));
-    const double tablesTop = room.bottom() + 6 * mm;
-    QList<QStringList> title;
-    for (const TitleRow &row : titleBlockRows(record, scaleText(scale)))
-        title << QStringList{row.label, row.value};
-    const double left = frame.left() + 5 * mm;
-    paintTableRows(painter, QPointF(left, tablesTop), title, {22, 52}, mm);
-
-    QList<QStringList> values{{QStringLiteral("名称"), QStringLiteral("符号"),
-                               QStringLiteral("数值"), QStringLiteral("单位")}};
-    for (const FlangeField &field : fields)
+    QList<QStringList> values{{QCoreApplication::translate("DataSheet", "名称"),
+                               QCoreApplication::translate("DataSheet", "符号"),
+                               QCoreApplication::translate("DataSheet", "数值"),
+                               QCoreApplication::translate("DataSheet", "单位")}};
+    for (const FlangeField &field : flangeFields(record.kind))
         values << QStringList{field.name, field.symbol, fieldValueText(field, record), field.unit};
-    paintTableRows(painter, QPointF(left + 80 * mm, tablesTop), values, {38, 16, 28, 13}, mm);
+    const QList<double> widths{38, 16, 28, 13};
+    double width = 0;
+    for (double w : widths)
+        width += w * mm;
+    paintTableRows(painter, QPointF(frame.center().x() - width / 2, headingBox.bottom() + 6 * mm),
+                   values, widths, mm);
 
-    // Footer: the program that made the sheet.
+    // Footer: the flange and the program that made the sheet.
     painter.setFont(fontOfHeight(exportFont(), painter, 2.2 * mm));
     const QRectF footer(frame.left() + 3 * mm, frame.bottom() - 8 * mm, frame.width() - 6 * mm,
                         6 * mm);
     painter.drawText(footer, Qt::AlignVCenter | Qt::AlignLeft,
-                     drawing.title + QStringLiteral(" 系列") + seriesText(record.series));
+                     sheet.title + QCoreApplication::translate("DataSheet", " 系列") +
+                         seriesText(record.series));
     painter.drawText(footer, Qt::AlignVCenter | Qt::AlignRight, programLine());
     painter.restore();
-    return scale;
 }
 
-QString writeDataSheetPdf(const FlangeRecord &record, const QString &path)
+} // namespace
+
+QPageLayout dataSheetLayout(const FlangeDrawing &sheet, int index)
 {
+    const QSizeF paper = index == 0 ? sheet.paper.sizeMm : QSizeF(210, 297);
+    const bool landscape = paper.width() > paper.height();
+    const QSizeF portrait = landscape ? paper.transposed() : paper;
+    return QPageLayout(QPageSize(portrait, QPageSize::Millimeter),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+bool paintDataSheetPage(QPainter &painter, const QRectF &page, double mm,
+                        const FlangeRecord &record, const FlangeDrawing &sheet, int index)
+{
+    if (index == 0)
+        paintSheet(painter, page, mm, sheet);
+    else
+        paintValues(painter, page, mm, record, sheet);
+    return index == 0;
+}
+
+QString writeDataSheetPdf(const FlangeRecord &record, const TitleEntries &entries,
+                          const QString &path)
+{
+    const FlangeDrawing sheet = buildFlangeSheet(record, entries);
     return writeOutputFile(path, [&](QIODevice &device) {
         // Made in memory first: the PDF writer does not say when a write fails.
         QBuffer made;
         made.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&made);
         pdf.setResolution(600);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Portrait);
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        pdf.setTitle(kindChineseName(record.kind) + QStringLiteral("法兰数据表"));
+        pdf.setPageLayout(dataSheetLayout(sheet, 0));
+        pdf.setTitle(sheet.title);
         pdf.setCreator(programLine());
         QPainter painter;
         if (!painter.begin(&pdf))
             return QStringLiteral("the PDF writer did not start");
         const double mm = pdf.resolution() / 25.4;
-        paintDataSheet(painter, QRectF(0, 0, 210 * mm, 297 * mm), mm, record);
+        for (int index = 0;; ++index) {
+            const QRectF page(
+                QPointF(0, 0),
+                dataSheetLayout(sheet, index).fullRect(QPageLayout::Millimeter).size() * mm);
+            if (!paintDataSheetPage(painter, page, mm, record, sheet, index))
+                break;
+            pdf.setPageLayout(dataSheetLayout(sheet, index + 1));
+            pdf.newPage();
+        }
         painter.end();
         return writeAll(device, made.data());
     });

@@ -1,5 +1,7 @@
 #include "exports/drawingpainter.h"
 
+#include "exports/drawinggeometry.h"
+
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <cmath>
@@ -7,6 +9,8 @@
 
 namespace
 {
+
+constexpr double ArrowMm = 2.5; // an arrowhead's length on paper
 
 // Maps drawing millimetres (y up) to device units (y down).
 class Mapper
@@ -28,7 +32,7 @@ private:
 
 QPen layerPen(DrawingLayer layer, const Mapper &map)
 {
-    const bool thick = layer == DrawingLayer::Outline;
+    const bool thick = layer == DrawingLayer::Outline || layer == DrawingLayer::Border;
     QPen pen(QColor(layer == DrawingLayer::Center ? Qt::darkRed : Qt::black),
              map.paper(thick ? 0.5 : 0.25));
     pen.setCapStyle(Qt::FlatCap);
@@ -45,7 +49,7 @@ void arrowhead(QPainter &painter, QPointF tip, QPointF towards, const Mapper &ma
         return;
     dir /= len;
     const QPointF across(-dir.y(), dir.x());
-    const double l = map.paper(2.5), w = map.paper(0.6);
+    const double l = map.paper(ArrowMm), w = map.paper(0.6);
     QPainterPath head;
     head.moveTo(tip);
     head.lineTo(tip + dir * l + across * w);
@@ -86,9 +90,21 @@ void paintLinear(QPainter &painter, const LinearDimension &dim, const FlangeDraw
             painter.drawLine(from + dir * map.paper(0.8), to + dir * overshoot);
         }
     }
-    painter.drawLine(map(a), map(b));
-    arrowhead(painter, map(a), map(b), map);
-    arrowhead(painter, map(b), map(a), map);
+    // Arrows too long for a short dimension stand outside it, pointing in, on the line drawn on.
+    const QPointF pa = map(a), pb = map(b);
+    QPointF dir = pb - pa;
+    const double len = std::hypot(dir.x(), dir.y());
+    if (len >= 2.5 * map.paper(ArrowMm) || len <= 0) {
+        painter.drawLine(pa, pb);
+        arrowhead(painter, pa, pb, map);
+        arrowhead(painter, pb, pa, map);
+    } else {
+        dir /= len;
+        const QPointF out = dir * (2 * map.paper(ArrowMm));
+        painter.drawLine(pa - out, pb + out);
+        arrowhead(painter, pa, pa - out, map);
+        arrowhead(painter, pb, pb + out, map);
+    }
     drawText(painter, map(dim.textPos), dim.text, map.length(d.textHeight), TextAnchor::Center,
              dim.horizontal ? 0 : 90);
 }
@@ -103,13 +119,8 @@ void paintDiameter(QPainter &painter, const DiameterDimension &dim, const Flange
     arrowhead(painter, p, q, map);
     arrowhead(painter, q, p, map);
     // The text along the line, reading upwards.
-    double readable = dim.angleDeg;
-    while (readable > 90)
-        readable -= 180;
-    while (readable < -90)
-        readable += 180;
     drawText(painter, map(dim.textPos), dim.text, map.length(d.textHeight), TextAnchor::Center,
-             readable);
+             readableAngle(dim.angleDeg));
 }
 
 } // namespace

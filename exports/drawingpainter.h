@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exports/flangedrawing.h"
+#include "exports/drawingmodel.h"
 
 #include <QFont>
 #include <QPainter>

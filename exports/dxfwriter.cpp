@@ -28,7 +28,14 @@ constexpr LayerStyle Layers[] = {
     {DrawingLayer::Hatch, "HATCH", 8, "CONTINUOUS"},
     {DrawingLayer::Dimensions, "DIMENSIONS", 3, "CONTINUOUS"},
     {DrawingLayer::Text, "TEXT", 7, "CONTINUOUS"},
+    {DrawingLayer::Border, "BORDER", 7, "CONTINUOUS"},
+    {DrawingLayer::Sheet, "SHEET", 7, "CONTINUOUS"},
 };
+
+bool thick(DrawingLayer layer)
+{
+    return layer == DrawingLayer::Outline || layer == DrawingLayer::Border;
+}
 
 const char *layerName(DrawingLayer layer)
 {
@@ -107,8 +114,7 @@ void writeTables(DL_Dxf &dxf, DL_WriterA &dw, double textHeight)
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
     for (const LayerStyle &s : Layers)
         dxf.writeLayer(dw, DL_LayerData(s.name, 0),
-                       DL_Attributes("", s.color, s.layer == DrawingLayer::Outline ? 50 : 25,
-                                     s.linetype, 1.0));
+                       DL_Attributes("", s.color, thick(s.layer) ? 50 : 25, s.linetype, 1.0));
     dw.tableEnd();
 
     // LibreCAD takes a text's style name for the name of its stroke font: the drawing's text
@@ -145,6 +151,17 @@ DL_DimensionData dimensionData(QPointF definition, QPointF textMiddle, int type,
     return DL_DimensionData(definition.x(), definition.y(), 0.0, textMiddle.x(), textMiddle.y(),
                             0.0, type, 5 /*middle centre*/, 1, 1.0, dxfText(text), "Standard",
                             angle);
+}
+
+void writeText(DL_Dxf &dxf, DL_WriterA &dw, const DrawingText &t, double angleDeg,
+               DrawingLayer layer)
+{
+    const bool centred = t.anchor == TextAnchor::Center;
+    dxf.writeText(dw,
+                  DL_TextData(t.pos.x(), t.pos.y(), 0.0, t.pos.x(), t.pos.y(), 0.0, t.height, 1.0,
+                              0, centred ? 1 : 0, 0, dxfText(t.text), DrawingTextStyle,
+                              angleDeg * M_PI / 180.0),
+                  on(layer));
 }
 
 void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
@@ -186,7 +203,19 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         // The text's middle, half its height off its baseline.
         const QPointF mid = dim.textPos + (dim.horizontal ? QPointF(0, d.textHeight / 2)
                                                           : QPointF(-d.textHeight / 2, 0));
-        dxf.writeDimLinear(dw, dimensionData(def, mid, 0, dim.text, 0.0),
+        // CAD programs move a text wider than its dimension further out on their own (LibreCAD
+        // by another text's width): a text placed beyond the extension lines is written as a
+        // text of its own, the dimension's suppressed (one blank).
+        const double along = dim.horizontal ? dim.textPos.x() : dim.textPos.y();
+        const double lo = dim.horizontal ? std::min(dim.from.x(), dim.to.x())
+                                         : std::min(dim.from.y(), dim.to.y());
+        const double hi = dim.horizontal ? std::max(dim.from.x(), dim.to.x())
+                                         : std::max(dim.from.y(), dim.to.y());
+        const bool between = along > lo && along < hi;
+        if (!between)
+            writeText(dxf, dw, {dim.textPos, d.textHeight, dim.text, TextAnchor::Center},
+                      dim.horizontal ? 0 : 90, DrawingLayer::Dimensions);
+        dxf.writeDimLinear(dw, dimensionData(def, mid, 0, between ? dim.text : QStringLiteral(" "), 0.0),
                            DL_DimLinearData(dim.from.x(), dim.from.y(), 0.0, dim.to.x(), dim.to.y(),
                                             0.0, dim.horizontal ? 0.0 : M_PI / 2, 0.0),
                            on(DrawingLayer::Dimensions));
@@ -202,18 +231,42 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
                           dim.text, 0.0),
             DL_DimDiametricData(near.x(), near.y(), 0.0, 0.0), on(DrawingLayer::Dimensions));
     }
-    for (const DrawingText &t : d.texts) {
-        const bool centred = t.anchor == TextAnchor::Center;
-        dxf.writeText(dw,
-                      DL_TextData(t.pos.x(), t.pos.y(), 0.0, t.pos.x(), t.pos.y(), 0.0, t.height,
-                                  1.0, 0, centred ? 1 : 0, 0, dxfText(t.text), DrawingTextStyle,
-                                  0.0),
-                      on(DrawingLayer::Text));
-    }
+    for (const DrawingText &t : d.texts)
+        writeText(dxf, dw, t, 0, DrawingLayer::Text);
     dw.sectionEnd();
 }
 
 } // namespace
+
+// The sheet for CAD programs that print from the file's settings: its limits, the paper and
+// the plot scale, and where the paper's corner lies, so that LibreCAD prints the frame at its
+// paper size; the centre lines' dashes and the dimensions' lettering at their paper sizes.
+void writePaper(DL_WriterA &dw, const FlangeDrawing &d)
+{
+    const auto point = [&](const char *name, QPointF p) {
+        dw.dxfString(9, name);
+        dw.dxfReal(10, p.x());
+        dw.dxfReal(20, p.y());
+    };
+    const double scale = d.paper.scale;
+    const QPointF lowerLeft = d.extents.topLeft(); // y up: top() is the lowest
+    point("$LIMMIN", lowerLeft);
+    point("$LIMMAX", lowerLeft + QPointF(d.extents.width(), d.extents.height()));
+    point("$PLIMMIN", {0, 0});
+    point("$PLIMMAX", {d.paper.sizeMm.width(), d.paper.sizeMm.height()});
+    point("$PINSBASE", -lowerLeft / scale);
+    dw.dxfString(9, "$PSVPSCALE");
+    dw.dxfReal(40, 1.0 / scale);
+    dw.dxfString(9, "$LTSCALE");
+    dw.dxfReal(40, scale);
+    // Dimension texts aligned with their lines, in the drawing's text style.
+    for (const char *name : {"$DIMTIH", "$DIMTOH"}) {
+        dw.dxfString(9, name);
+        dw.dxfInt(70, 0);
+    }
+    dw.dxfString(9, "$DIMTXSTY");
+    dw.dxfString(7, DrawingTextStyle);
+}
 
 QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error)
 {
@@ -236,8 +289,7 @@ QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error)
         dw->dxfInt(70, 4); // millimetres
         dw->dxfString(9, "$MEASUREMENT");
         dw->dxfInt(70, 1); // metric
-        dw->dxfString(9, "$LTSCALE");
-        dw->dxfReal(40, drawing.textHeight / 3.5);
+        writePaper(*dw, drawing);
         // Dimension sizes for programs that take them from the header rather than the style.
         const double t = drawing.textHeight;
         for (const auto &[name, value] :

@@ -2,13 +2,16 @@
 
 #include "catalogue/catalogue.h"
 #include "exports/exportformat.h"
+#include "exports/titleblock.h"
 
 #include <QString>
 
 // One front door to every export, for the windows' menus and the command line's SVG and PDF
 // (through the windows module). Qt Gui part: needs a QGuiApplication for SVG and PDF.
 
-// Writes the flange's drawing (DXF, SVG: true scale) or its data sheet (PDF) to `path`
-// atomically. Returns "" on success, otherwise a one-line reason; an earlier file at `path`
-// is left as it was.
-QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path);
+// Writes the flange's drawing sheet (DXF, SVG) or its data sheet (PDF: the same sheet and the
+// table of values) to `path` atomically, the title block's entries filled in from `entries`.
+// Returns "" on success, otherwise a one-line reason; an earlier file at `path` is left as it
+// was.
+QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path,
+                     const TitleEntries &entries = {});

@@ -4,6 +4,7 @@
 
 #include <QString>
 
-// A drawing as SVG at true scale: width and height in millimetres, the viewBox in millimetres,
-// so one user unit is one millimetre. Needs a QGuiApplication (fonts).
+// A drawing sheet as SVG at its paper size (A4, A3): width and height in millimetres, the
+// viewBox in millimetres of paper, the drawing at its plot scale. Needs a QGuiApplication
+// (fonts).
 QString writeSvg(const FlangeDrawing &drawing, const QString &path);

@@ -97,17 +97,29 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     m_boldWeight = workbook_add_format(m_workbook);
     format_set_bold(m_boldWeight);
     format_set_num_format(m_boldWeight, "0.00");
+}
 
-    const QList<TakeoffColumn> &columns = takeoffColumns();
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        const double width = i == ErrorColumn ? 50 : i == CalloutColumn ? 18 : 12;
+void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
+{
+    m_carried = carried;
+    m_columns = takeoffColumns(carried);
+    if (!m_sheet)
+        return;
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        const int standard = m_columns[i].standard;
+        const double width = standard == ErrorColumn ? 50 : standard == CalloutColumn ? 18 : 12;
         worksheet_set_column(m_sheet, lxw_col_t(i), lxw_col_t(i), width, nullptr);
     }
     worksheet_freeze_panes(m_sheet, 1, 0);
     QList<TakeoffCell> header;
-    for (const TakeoffColumn &column : columns)
+    for (const TakeoffColumn &column : m_columns)
         header.append(takeoffColumnTitle(column));
     writeRow(header, m_bold, m_bold);
+}
+
+lxw_col_t TakeoffXlsxWriter::placed(TakeoffColumnIndex column) const
+{
+    return lxw_col_t(takeoffColumnPlace(column, m_carried));
 }
 
 bool TakeoffXlsxWriter::roomForRow()
@@ -135,7 +147,8 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
         return;
     for (qsizetype i = 0; i < cells.size(); ++i) {
         const lxw_col_t column = lxw_col_t(i);
-        const bool isWeight = i == UnitWeightColumn || i == WeightColumn;
+        const int standard = m_columns.value(i).standard;
+        const bool isWeight = standard == UnitWeightColumn || standard == WeightColumn;
         if (const double *number = std::get_if<double>(&cells[i]))
             worksheet_write_number(m_sheet, m_row, column, *number, isWeight ? weight : text);
         else if (const QString *string = std::get_if<QString>(&cells[i]))
@@ -147,7 +160,7 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
 void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
 {
     if (!line.ok()) {
-        writeRow(takeoffCells(line), nullptr, m_weight);
+        writeRow(takeoffCells(line, m_carried), nullptr, m_weight);
         return;
     }
     if (!m_sheet || !m_error.isEmpty() || !roomForRow())
@@ -161,21 +174,30 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
     }
     const FlangeRecord &r = *line.record;
     const auto number = [&](TakeoffColumnIndex column, double value, lxw_format *format) {
-        worksheet_write_number(m_sheet, m_row, lxw_col_t(column), value, format);
+        worksheet_write_number(m_sheet, m_row, placed(column), value, format);
     };
     const auto string = [&](TakeoffColumnIndex column, const QByteArray &text) {
-        worksheet_write_string(m_sheet, m_row, lxw_col_t(column), text.constData(), nullptr);
+        worksheet_write_string(m_sheet, m_row, placed(column), text.constData(), nullptr);
+    };
+    // The list's own texts stay text cells, never formulas, whatever they start with.
+    const auto carried = [&](qsizetype from, qsizetype count, lxw_col_t column) {
+        for (qsizetype i = 0; i < count; ++i)
+            if (const QString text = line.carried.value(from + i); !text.isEmpty())
+                worksheet_write_string(m_sheet, m_row, column + lxw_col_t(i),
+                                       text.toUtf8().constData(), nullptr);
     };
     const auto length = [&](TakeoffColumnIndex column, const std::optional<double> &value) {
         if (value)
             number(column, *value, nullptr);
     };
     number(LineColumn, double(line.number), nullptr);
+    carried(0, m_carried.leading.size(), LineColumn + 1);
     string(KindColumn, strings.kind);
     number(PressureColumn, *line.pressureMpa, nullptr);
     string(SeriesColumn, strings.series);
     number(DnColumn, r.dn, nullptr);
     number(QuantityColumn, double(*line.quantity), nullptr);
+    carried(m_carried.leading.size(), m_carried.trailing.size(), placed(QuantityColumn) + 1);
     length(OutsideDiameterColumn, r.outsideDiameter);
     length(BoltCircleColumn, r.boltCircle);
     string(CalloutColumn, strings.callout);
@@ -188,7 +210,7 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
 
 void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)
 {
-    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals))
+    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals, m_carried))
         writeRow(row, m_bold, m_boldWeight);
 }
 

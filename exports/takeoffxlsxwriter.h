@@ -11,6 +11,7 @@ class ScratchFile;
 struct lxw_workbook;
 struct lxw_worksheet;
 struct lxw_format;
+using lxw_col_t = unsigned short;
 
 // The take-off as a spreadsheet: one sheet, the columns of the text forms with their units in
 // the header, numbers as number cells, a frozen header, then the totals rows. Rows are written
@@ -22,6 +23,7 @@ class TakeoffXlsxWriter : public TakeoffWriter
 public:
     explicit TakeoffXlsxWriter(QIODevice &device);
     ~TakeoffXlsxWriter() override;
+    void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;
     bool finish(QString &error) override;
@@ -30,6 +32,8 @@ private:
     void writeRow(const QList<TakeoffCell> &cells, lxw_format *text, lxw_format *weight);
     // False, with the reason kept, when the sheet is full.
     bool roomForRow();
+    // Where a program column stands among the columns with the carried ones.
+    lxw_col_t placed(TakeoffColumnIndex column) const;
 
     struct RowStrings {
         std::shared_ptr<const FlangeRecord> record; // keeps the key alive
@@ -37,6 +41,8 @@ private:
     };
     QHash<const FlangeRecord *, RowStrings> m_rowStrings;
 
+    CarriedColumns m_carried;
+    QList<TakeoffColumn> m_columns;
     QIODevice &m_device;
     QByteArray m_workFolder;
     std::unique_ptr<ScratchFile> m_file;

@@ -22,11 +22,13 @@ libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$libdir" ] || fail "$build/CMakeCache.txt names no CMAKE_INSTALL_LIBDIR"
 module=usr/$libdir/quorvit/quorvit-gui.so
 formats=usr/$libdir/quorvit/quorvit-formats.so
+lists=usr/$libdir/quorvit/quorvit-lists.so
 print=usr/$libdir/quorvit/quorvit-print.so
 expected_files=(
     usr/bin/quorvit
     "$module"
     "$formats"
+    "$lists"
     "$print"
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg

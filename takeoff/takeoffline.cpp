@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstring>
 
@@ -32,25 +33,25 @@ quint64 mixedIn(quint64 hash, QStringView text)
     return hash ^ (hash >> 29);
 }
 
-void keepFirst(QString &error, const QString &reason)
+void keepFirst(TakeoffReason &kept, const TakeoffReason &found)
 {
-    if (error.isEmpty())
-        error = reason;
+    if (kept.isEmpty())
+        kept = found;
+}
+
+template <typename T> TakeoffReason reasonOf(const ValueReading<T> &reading)
+{
+    return {reading.text, reading.reason};
+}
+
+// A reason that names what is listed after its semicolon (full-width in Chinese), without that
+// list: a line's reason stays short.
+TakeoffReason withoutListed(const QString &text, const QString &english)
+{
+    return {text.section(u'；', 0, 0).section(u';', 0, 0), english.section(u';', 0, 0)};
 }
 
 } // namespace
-
-bool isTakeoffHeader(const QStringList &fields)
-{
-    static const QStringList english = {"kind", "pressure", "series", "dn", "quantity"};
-    static const QStringList chinese = {"类型", "公称压力", "系列", "公称直径", "数量"};
-    if (fields.size() != FieldCount)
-        return false;
-    bool isEnglish = true;
-    for (qsizetype i = 0; i < FieldCount; ++i)
-        isEnglish = isEnglish && fields[i].compare(english[i], Qt::CaseInsensitive) == 0;
-    return isEnglish || fields == chinese;
-}
 
 TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
 {
@@ -71,26 +72,39 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.pressureMpa = f.pressureMpa;
     line.series = f.series;
     line.dn = f.dn;
-    QString error = f.error;
+    TakeoffReason why = f.reason;
     if (line.fields.size() != FieldCount)
-        error = QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
-                    .arg(line.fields.size());
+        why = {QCoreApplication::translate(
+                   "Takeoff", "应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列")
+                   .arg(line.fields.size()),
+               QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
+                   .arg(line.fields.size())};
     if (line.fields.size() >= FieldCount) {
         const ValueReading<qint64> quantity =
             readQuantity(line.fields.at(4), MaxTakeoffQuantity);
         line.quantity = quantity;
-        keepFirst(error, quantity.reason);
-    } else {
-        keepFirst(error, QStringLiteral("no quantity"));
+        keepFirst(why, reasonOf(quantity));
     }
 
-    if (!error.isEmpty()) {
-        line.error = QStringLiteral("line %1: %2").arg(number).arg(error);
+    if (!why.isEmpty()) {
+        line.reason = why.onLine(number);
         return line;
     }
     line.record = f.record;
     line.unitWeightHundredths = std::llround(*f.record->weightKg * 100);
     line.weightHundredths = line.unitWeightHundredths * *line.quantity;
+    return line;
+}
+
+TakeoffLine TakeoffCalculator::compute(const ListLine &read)
+{
+    TakeoffLine line = compute(read.number, read.fields);
+    line.carried = read.carried;
+    if (!read.fault.isEmpty()) {
+        line.reason = read.fault.onLine(read.number);
+        line.record.reset();
+        line.unitWeightHundredths = line.weightHundredths = 0;
+    }
     return line;
 }
 
@@ -134,12 +148,12 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     const auto field = [&](qsizetype i) { return fields.value(i); };
     const ValueReading<FlangeKind> kind = readFlangeKind(field(0));
     f.kind = kind;
-    keepFirst(f.error, kind.reason);
+    keepFirst(f.reason, reasonOf(kind));
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
     const ValueReading<PressureIndex> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
     if (pressure.unreadable)
-        keepFirst(f.error, pressure.reason);
+        keepFirst(f.reason, reasonOf(pressure));
     if (f.kind && pressure)
         f.pressureMpa = pressureMpa(*f.kind, *pressure);
     else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(field(1));
@@ -147,25 +161,29 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
         f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
     const ValueReading<PipeSeries> series = readSeries(field(2));
     f.series = series;
-    keepFirst(f.error, series.reason);
+    keepFirst(f.reason, reasonOf(series));
     const ValueReading<int> dn = readDnText(field(3));
     f.dn = dn;
-    keepFirst(f.error, dn.reason);
-    if (!f.error.isEmpty() || fields.size() < 4)
+    keepFirst(f.reason, reasonOf(dn));
+    if (!f.reason.isEmpty() || fields.size() < 4)
         return f;
     if (!pressure) {
-        f.error = pressure.reason.section(QLatin1Char(';'), 0, 0);
+        f.reason = withoutListed(pressure.text, pressure.reason);
         return f;
     }
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);
     if (!f.record) {
-        f.error =
-            diameterNotListed(*f.kind, *pressure, *f.dn).reason.section(QLatin1Char(';'), 0, 0);
+        const LookupFailure failure = diameterNotListed(*f.kind, *pressure, *f.dn);
+        f.reason = withoutListed(failure.text, failure.reason);
     } else if (!f.record->weightKg) {
-        f.error = QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
-                      .arg(kindCode(*f.kind))
-                      .arg(*f.dn)
-                      .arg(f.record->pressureText);
+        const QString code = kindCode(*f.kind);
+        f.reason = {QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下 DN %3 没有 B 系列")
+                        .arg(code, f.record->pressureText)
+                        .arg(*f.dn),
+                    QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
+                        .arg(code)
+                        .arg(*f.dn)
+                        .arg(f.record->pressureText)};
         f.record.reset();
     }
     return f;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
+#include "takeoff/listlayout.h"
+#include "takeoff/takeoffreason.h"
 
 #include <QHash>
 #include <QString>
@@ -14,8 +16,9 @@
 // catalogue gives for it. A line that cannot be read or has no row keeps its place with the
 // reason; the values it could read are kept, the others stay empty.
 struct TakeoffLine {
-    qint64 number = 0;  // 1-based line in the list
-    QStringList fields; // as written, trimmed
+    qint64 number = 0;   // 1-based line in the list
+    QStringList fields;  // as written, trimmed
+    QStringList carried; // the list's own columns (CarriedColumns), as written
     std::optional<FlangeKind> kind;
     std::optional<double> pressureMpa;
     std::optional<PipeSeries> series;
@@ -25,9 +28,11 @@ struct TakeoffLine {
     std::shared_ptr<const FlangeRecord> record;
     qint64 unitWeightHundredths = 0; // the row's weight in 0.01 kg
     qint64 weightHundredths = 0;     // unit weight × quantity
-    QString error; // "line 7: DN 11 is not listed for PL at 1.0 MPa"; empty when good
+    // "第 7 行：PL 在 1.0 MPa 下没有 DN 11", "line 7: DN 11 is not listed for PL at 1.0 MPa";
+    // empty when good.
+    TakeoffReason reason;
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
     double unitWeightKg() const { return double(unitWeightHundredths) / 100; }
     double weightKg() const { return double(weightHundredths) / 100; }
 };
@@ -35,15 +40,14 @@ struct TakeoffLine {
 // The most flanges one line may ask for, so that no sum can overflow.
 inline constexpr qint64 MaxTakeoffQuantity = 1'000'000;
 
-// The column names a list may start with, in English and in Chinese.
-bool isTakeoffHeader(const QStringList &fields);
-
 // Computes lines. It remembers the catalogue rows it has looked up (there are under a thousand)
 // and the readings of recent flange texts, so a long list costs little more than reading it.
 class TakeoffCalculator
 {
 public:
     TakeoffLine compute(qint64 number, const QStringList &fields);
+    // A line as read from a list: its carried texts kept, a fault found in reading first.
+    TakeoffLine compute(const ListLine &line);
 
 private:
     struct Flange {
@@ -52,8 +56,8 @@ private:
         std::optional<PipeSeries> series;
         std::optional<int> dn;
         std::shared_ptr<const FlangeRecord> record;
-        QString error; // without the "line N: " prefix
-        QString texts; // the four texts it was read from, one after the other
+        TakeoffReason reason; // without the line's number
+        QString texts;        // the four texts it was read from, one after the other
         QVarLengthArray<qsizetype, 4> textSizes;
     };
     const Flange &flange(const QStringList &fields);

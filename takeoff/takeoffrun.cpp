@@ -1,36 +1,58 @@
 #include "takeoff/takeoffrun.h"
 
-#include "takeoff/linereader.h"
+#include "catalogue/flangeinput.h"
 
-TakeoffTotals computeTakeoff(QIODevice &input, TakeoffWriter &writer,
-                             const std::function<void(const QString &reason)> &failed)
+namespace
 {
-    LineReader reader(input);
+
+// Rows looked through for a header before the list is taken to have none.
+constexpr qsizetype HeaderSearchRows = 16;
+
+} // namespace
+
+ListReading::ListReading(ListRows &rows) : m_rows(rows)
+{
+    // A row that reads as a line of a list without header (a flange kind first) ends the search.
+    while (m_ahead.size() < HeaderSearchRows) {
+        std::optional<ListRow> row = m_rows.next();
+        if (!row)
+            break;
+        if (row->fault.isEmpty()) {
+            if (std::optional<ListLayout> header = ListLayout::fromHeader(row->cells)) {
+                m_layout = std::move(*header);
+                m_ahead.clear(); // titles
+                return;
+            }
+        }
+        const bool line = readFlangeKind(row->cells.value(0)).has_value();
+        m_ahead.append(std::move(*row));
+        if (line)
+            break;
+    }
+}
+
+std::optional<ListLine> ListReading::next()
+{
+    if (!m_ahead.isEmpty())
+        return m_layout.line(m_ahead.takeFirst());
+    if (std::optional<ListRow> row = m_rows.next())
+        return m_layout.line(*row);
+    return std::nullopt;
+}
+
+TakeoffTotals computeTakeoff(ListRows &rows, TakeoffWriter &writer,
+                             const std::function<void(const TakeoffLine &line)> &failed)
+{
+    ListReading reading(rows);
+    writer.begin(reading.layout().carried());
     TakeoffCalculator calculator;
     TakeoffTotals totals;
-    bool first = true;
-    while (const std::optional<QString> text = reader.next()) {
-        const QStringView trimmed = QStringView(*text).trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
-            continue;
-        const std::optional<QStringList> fields = splitListLine(*text);
-        const bool header = first && fields && isTakeoffHeader(*fields);
-        first = false;
-        if (header)
-            continue;
-
-        TakeoffLine line;
-        if (fields) {
-            line = calculator.compute(reader.lineNumber(), *fields);
-        } else {
-            line.number = reader.lineNumber();
-            line.fields = QStringList{text->trimmed()};
-            line.error = QStringLiteral("line %1: a quoted field is not closed").arg(line.number);
-        }
+    while (const std::optional<ListLine> read = reading.next()) {
+        const TakeoffLine line = calculator.compute(*read);
         writer.writeLine(line);
         totals.add(line);
         if (!line.ok())
-            failed(line.error);
+            failed(line);
     }
     writer.writeTotals(totals);
     return totals;

@@ -135,7 +135,7 @@ QByteArray takeoffFailedLineJson(const TakeoffLine &line)
     }
     appendJsonMember(members, "unit_weight_kg", "null");
     appendJsonMember(members, "weight_kg", "null");
-    members += "\"error\":" + jsonStringLiteral(line.error) + '}';
+    members += "\"error\":" + jsonStringLiteral(line.reason.english);
     return members;
 }
 
@@ -201,6 +201,18 @@ bool Utf8Output::flush(QString &error)
     return m_error.isEmpty();
 }
 
+void TakeoffRowWriter::begin(const CarriedColumns &carried)
+{
+    m_carried = carried;
+    m_columns = takeoffColumns(carried);
+    writeHeader();
+}
+
+qsizetype TakeoffRowWriter::placed(TakeoffColumnIndex column) const
+{
+    return takeoffColumnPlace(column, m_carried);
+}
+
 void TakeoffRowWriter::writeRow(const QList<TakeoffCell> &cells)
 {
     m_row = cellsText(cells, 0, cells.size());
@@ -217,53 +229,100 @@ QByteArray TakeoffRowWriter::cellsText(const QList<TakeoffCell> &cells, qsizetyp
     return text.toUtf8();
 }
 
+void TakeoffRowWriter::appendCarried(const QStringList &texts, qsizetype from, qsizetype count,
+                                     qsizetype column)
+{
+    if (count == 0)
+        return;
+    QString text;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString carried = texts.value(from + i);
+        text += cellText(carried.isEmpty() ? TakeoffCell() : TakeoffCell(carried), column + i);
+    }
+    m_row += text.toUtf8();
+}
+
 void TakeoffRowWriter::writeLine(const TakeoffLine &line)
 {
     if (!line.ok()) {
-        writeRow(takeoffCells(line));
+        writeRow(takeoffCells(line, m_carried));
         return;
     }
     TakeoffRecordTexts &texts = m_recordTexts[line.record.get()];
     if (!texts.record) {
-        const QList<TakeoffCell> cells = takeoffCells(line);
-        texts = {line.record, cellsText(cells, KindColumn, QuantityColumn),
-                 cellsText(cells, OutsideDiameterColumn, WeightColumn)};
+        const QList<TakeoffCell> cells = takeoffCells(line, m_carried);
+        texts = {line.record, cellsText(cells, placed(KindColumn), placed(QuantityColumn)),
+                 cellsText(cells, placed(OutsideDiameterColumn), placed(WeightColumn))};
     }
     char digits[48];
     m_row.resize(0); // keeps its capacity
     appendCell(m_row, integerText(digits, line.number), LineColumn);
+    appendCarried(line.carried, 0, m_carried.leading.size(), LineColumn + 1);
     m_row += texts.flange;
-    appendCell(m_row, integerText(digits, *line.quantity), QuantityColumn);
+    appendCell(m_row, integerText(digits, *line.quantity), placed(QuantityColumn));
+    appendCarried(line.carried, m_carried.leading.size(), m_carried.trailing.size(),
+                  placed(QuantityColumn) + 1);
     m_row += texts.values;
-    appendCell(m_row, hundredthsText(digits, line.weightHundredths), WeightColumn);
-    appendCell(m_row, {}, ErrorColumn);
+    appendCell(m_row, hundredthsText(digits, line.weightHundredths), placed(WeightColumn));
+    appendCell(m_row, {}, placed(ErrorColumn));
     endRow(m_row);
     m_out << m_row;
 }
 
 void TakeoffRowWriter::writeTotals(const TakeoffTotals &totals)
 {
-    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals))
+    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals, m_carried))
         writeRow(row);
 }
 
-TakeoffTableWriter::TakeoffTableWriter(QIODevice &device) : TakeoffRowWriter(device)
+void TakeoffTableWriter::writeHeader()
+{
+    m_holding = true; // until the first lines have given the widths
+}
+
+void TakeoffTableWriter::writeLine(const TakeoffLine &line)
+{
+    constexpr qsizetype LinesMeasured = 1000;
+    if (!m_holding) {
+        TakeoffRowWriter::writeLine(line);
+        return;
+    }
+    m_held.append(line);
+    if (m_held.size() >= LinesMeasured)
+        writeHeldLines();
+}
+
+void TakeoffTableWriter::writeHeldLines()
 {
     QList<TakeoffCell> header;
-    for (const TakeoffColumn &column : takeoffColumns()) {
+    for (const TakeoffColumn &column : m_columns) {
         const QString title = takeoffColumnTitle(column);
         header.append(title);
-        // Wide enough for the title and for the usual values of the column.
+        // At least as wide as the usual numbers of a column.
         m_widths.append(std::max(displayWidth(title), 8));
     }
+    for (const TakeoffLine &line : std::as_const(m_held)) {
+        const QList<TakeoffCell> cells = takeoffCells(line, m_carried);
+        // A long remark overflows its column rather than widen it for every line.
+        constexpr int WidestColumn = 40;
+        for (qsizetype i = 0; i + 1 < cells.size(); ++i)
+            m_widths[i] =
+                std::max(m_widths[i],
+                         std::min(WidestColumn,
+                                  displayWidth(takeoffCellText(cells[i], m_columns[i].decimals))));
+    }
     writeRow(header);
+    m_holding = false;
+    for (const TakeoffLine &line : std::as_const(m_held))
+        TakeoffRowWriter::writeLine(line);
+    m_held.clear();
 }
 
 QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
     // Text from the list may hold control characters: shown escaped, never sent raw.
-    const QString text = terminalText(takeoffCellText(cell, takeoffColumns()[column].decimals));
-    if (column == ErrorColumn)
+    const QString text = terminalText(takeoffCellText(cell, m_columns[column].decimals));
+    if (column + 1 == m_columns.size())
         return text;
     return text + QString(std::max(m_widths[column] - displayWidth(text), 0) + 2, u' ');
 }
@@ -271,7 +330,7 @@ QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) 
 void TakeoffTableWriter::appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const
 {
     row += ascii;
-    if (column != ErrorColumn)
+    if (column + 1 != m_columns.size())
         row.append(std::max(m_widths[column] - int(ascii.size()), 0) + 2, ' ');
 }
 
@@ -284,6 +343,12 @@ void TakeoffTableWriter::endRow(QByteArray &row) const
 
 void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
 {
+    if (m_holding)
+        writeHeldLines();
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        m_out << QStringLiteral("\n合计: %1\n").arg(exceeded);
+        return;
+    }
     m_out << '\n'
           << QStringLiteral("法兰总数: %1").arg(totals.flanges()) << '\n'
           << QStringLiteral("总净重: %1 kg").arg(takeoffCellText(totals.weightKg(), 2)) << '\n';
@@ -294,19 +359,19 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
         m_out << QStringLiteral("未计入的行: %1").arg(totals.failedLines()) << '\n';
 }
 
-TakeoffCsvWriter::TakeoffCsvWriter(QIODevice &device) : TakeoffRowWriter(device)
+void TakeoffCsvWriter::writeHeader()
 {
     m_out << "\xEF\xBB\xBF";
     QList<TakeoffCell> header;
-    for (const TakeoffColumn &column : takeoffColumns())
+    for (const TakeoffColumn &column : m_columns)
         header.append(takeoffColumnTitle(column));
     writeRow(header);
 }
 
 QString TakeoffCsvWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    QString text = csvField(takeoffCellText(cell, takeoffColumns()[column].decimals));
-    if (column != ErrorColumn)
+    QString text = csvField(takeoffCellText(cell, m_columns[column].decimals));
+    if (column + 1 != m_columns.size())
         text += u',';
     return text;
 }
@@ -314,7 +379,7 @@ QString TakeoffCsvWriter::cellText(const TakeoffCell &cell, qsizetype column) co
 void TakeoffCsvWriter::appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const
 {
     row += ascii;
-    if (column != ErrorColumn)
+    if (column + 1 != m_columns.size())
         row += ',';
 }
 
@@ -323,9 +388,25 @@ void TakeoffCsvWriter::endRow(QByteArray &row) const
     row += "\r\n";
 }
 
-TakeoffJsonWriter::TakeoffJsonWriter(QIODevice &device) : TakeoffStreamWriter(device)
+void TakeoffJsonWriter::begin(const CarriedColumns &carried)
 {
+    for (const QStringList &names : {carried.leading, carried.trailing})
+        for (const QString &name : names)
+            m_carriedKeys.append(jsonStringLiteral(name) + ':');
     m_out << "{\"lines\": [";
+}
+
+QByteArray TakeoffJsonWriter::carriedMembers(const TakeoffLine &line) const
+{
+    if (m_carriedKeys.isEmpty())
+        return {};
+    QByteArray members = ",\"list_columns\":{";
+    for (qsizetype i = 0; i < m_carriedKeys.size(); ++i) {
+        if (i > 0)
+            members += ',';
+        members += m_carriedKeys[i] + jsonStringLiteral(line.carried.value(i));
+    }
+    return members + '}';
 }
 
 void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
@@ -334,7 +415,8 @@ void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
     m_first = false;
     char digits[48];
     if (!line.ok()) {
-        m_out << start << integerText(digits, line.number) << ',' << takeoffFailedLineJson(line);
+        m_out << start << integerText(digits, line.number) << ',' << takeoffFailedLineJson(line)
+              << carriedMembers(line) << '}';
         return;
     }
     TakeoffRecordTexts &texts = m_recordTexts[line.record.get()];
@@ -350,8 +432,12 @@ void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
     to = std::to_chars(to, to + 20, *line.quantity).ptr;
     to = copied(to, texts.values);
     to = copied(to, jsonHundredths(digits, line.weightHundredths));
-    to = copied(to, ",\"error\":null}");
-    m_out.advance(to);
+    if (!m_carriedKeys.isEmpty()) {
+        m_out.advance(copied(to, ",\"error\":null"));
+        m_out << carriedMembers(line) << '}';
+        return;
+    }
+    m_out.advance(copied(to, ",\"error\":null}"));
 }
 
 void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
@@ -360,8 +446,15 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
     const QMap<QString, qint64> counts = totals.bolts();
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         bolts.insert(it.key(), double(it.value()));
-    const QJsonObject sums{
-        {"flanges", double(totals.flanges())}, {"weight_kg", totals.weightKg()}, {"bolts", bolts}};
+    QJsonObject sums{{"flanges", double(totals.flanges())},
+                     {"weight_kg", totals.weightKg()},
+                     {"bolts", bolts},
+                     {"error", QJsonValue::Null}};
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) // no wrong number
+        sums = {{"flanges", QJsonValue::Null},
+                {"weight_kg", QJsonValue::Null},
+                {"bolts", QJsonValue::Null},
+                {"error", exceeded}};
     m_out << "\n],\n\"totals\": "
           << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

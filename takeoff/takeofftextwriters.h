@@ -64,38 +64,55 @@ protected:
 class TakeoffRowWriter : public TakeoffStreamWriter
 {
 public:
+    void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;
 
 protected:
     using TakeoffStreamWriter::TakeoffStreamWriter;
     void writeRow(const QList<TakeoffCell> &cells);
+    // The header row; the columns are known.
+    virtual void writeHeader() = 0;
     // A cell as the form writes it, with what separates it from the next column; the same for
-    // the ASCII text of a number.
+    // the ASCII text of a number. `column` counts the carried columns.
     virtual QString cellText(const TakeoffCell &cell, qsizetype column) const = 0;
     virtual void appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const = 0;
     virtual void endRow(QByteArray &row) const = 0;
 
+    QList<TakeoffColumn> m_columns; // with the list's carried columns
+    CarriedColumns m_carried;
+
 private:
+    // Where a program column stands among m_columns.
+    qsizetype placed(TakeoffColumnIndex column) const;
     QByteArray cellsText(const QList<TakeoffCell> &cells, qsizetype from, qsizetype to) const;
+    void appendCarried(const QStringList &texts, qsizetype from, qsizetype count, qsizetype column);
     QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
     QByteArray m_row;
 };
 
-// An aligned table for people, Chinese column names with units, then the totals.
+// An aligned table for people, Chinese column names with units, then the totals. Columns are as
+// wide as their title and the widest text of the first lines (a Chinese character counts two),
+// which are held back until the widths are known.
 class TakeoffTableWriter : public TakeoffRowWriter
 {
 public:
-    explicit TakeoffTableWriter(QIODevice &device);
+    using TakeoffRowWriter::TakeoffRowWriter;
+    void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;
 
 protected:
+    void writeHeader() override;
     QString cellText(const TakeoffCell &cell, qsizetype column) const override;
     void appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const override;
     void endRow(QByteArray &row) const override;
 
 private:
+    void writeHeldLines();
+
     QList<int> m_widths;
+    bool m_holding = true;
+    QList<TakeoffLine> m_held;
 };
 
 // CSV with a byte order mark (so a spreadsheet reads the Chinese names), a header with units,
@@ -103,9 +120,10 @@ private:
 class TakeoffCsvWriter : public TakeoffRowWriter
 {
 public:
-    explicit TakeoffCsvWriter(QIODevice &device);
+    using TakeoffRowWriter::TakeoffRowWriter;
 
 protected:
+    void writeHeader() override;
     QString cellText(const TakeoffCell &cell, qsizetype column) const override;
     void appendCell(QByteArray &row, QByteArrayView ascii, qsizetype column) const override;
     void endRow(QByteArray &row) const override;
@@ -113,16 +131,20 @@ protected:
 
 // {"lines": [...], "totals": {...}}, the array written as the lines come. A line is an object of
 // what it asks for, the catalogue's values of its row under their catalogue keys, its unit
-// weight, its own weight (under weight_kg) and its error (or null); keys as `quorvit lookup`
-// writes them, pressure_mpa as the list text. A row's members are made once.
+// weight, its own weight (under weight_kg) and its error in English (or null), and when the
+// list has columns of its own, "list_columns": an object of their texts under their names; keys
+// as `quorvit lookup` writes them, pressure_mpa as the list text. A row's members are made once.
 class TakeoffJsonWriter : public TakeoffStreamWriter
 {
 public:
-    explicit TakeoffJsonWriter(QIODevice &device);
+    using TakeoffStreamWriter::TakeoffStreamWriter;
+    void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;
 
 private:
+    QByteArray carriedMembers(const TakeoffLine &line) const;
     QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
+    QList<QByteArray> m_carriedKeys; // `"name":` of each carried column
     bool m_first = true;
 };

@@ -28,23 +28,50 @@ const QList<TakeoffColumn> &takeoffColumns()
 {
     static const QString mm = QStringLiteral("mm");
     static const QString kg = QStringLiteral("kg");
-    static const QList<TakeoffColumn> columns = {
-        {QStringLiteral("行号"), {}, -1},
-        {QStringLiteral("类型"), {}, -1},
-        {QStringLiteral("公称压力"), QStringLiteral("MPa"), -1},
-        {QStringLiteral("系列"), {}, -1},
-        {QStringLiteral("公称直径"), QStringLiteral("DN"), -1},
-        {QStringLiteral("数量"), {}, -1},
-        {fieldName("outside_diameter"), mm, -1},
-        {fieldName("bolt_circle"), mm, -1},
-        {fieldName("callout"), {}, -1},
-        {fieldName("bolt"), {}, -1},
-        {fieldName("thickness"), mm, -1},
-        {QStringLiteral("单重"), kg, 2},
-        {QStringLiteral("重量"), kg, 2},
-        {QStringLiteral("错误"), {}, -1},
-    };
+    static const QList<TakeoffColumn> columns = [] {
+        QList<TakeoffColumn> made = {
+            {QStringLiteral("行号"), {}, -1, LineColumn},
+            {QStringLiteral("类型"), {}, -1, KindColumn},
+            {QStringLiteral("公称压力"), QStringLiteral("MPa"), -1, PressureColumn},
+            {QStringLiteral("系列"), {}, -1, SeriesColumn},
+            {QStringLiteral("公称直径"), QStringLiteral("DN"), -1, DnColumn},
+            {QStringLiteral("数量"), {}, -1, QuantityColumn},
+            {fieldName("outside_diameter"), mm, -1, OutsideDiameterColumn},
+            {fieldName("bolt_circle"), mm, -1, BoltCircleColumn},
+            {fieldName("callout"), {}, -1, CalloutColumn},
+            {fieldName("bolt"), {}, -1, BoltColumn},
+            {fieldName("thickness"), mm, -1, ThicknessColumn},
+            {QStringLiteral("单重"), kg, 2, UnitWeightColumn},
+            {QStringLiteral("重量"), kg, 2, WeightColumn},
+            {QStringLiteral("错误"), {}, -1, ErrorColumn},
+        };
+        return made;
+    }();
     return columns;
+}
+
+QList<TakeoffColumn> takeoffColumns(const CarriedColumns &carried)
+{
+    const QList<TakeoffColumn> &own = takeoffColumns();
+    const auto named = [](const QStringList &names) {
+        QList<TakeoffColumn> columns;
+        for (const QString &name : names)
+            columns.append({name, {}, -1, -1});
+        return columns;
+    };
+    return own.first(KindColumn) + named(carried.leading) +
+           own.sliced(KindColumn, OutsideDiameterColumn - KindColumn) + named(carried.trailing) +
+           own.sliced(OutsideDiameterColumn);
+}
+
+qsizetype takeoffColumnPlace(TakeoffColumnIndex column, const CarriedColumns &carried)
+{
+    qsizetype at = column;
+    if (column >= KindColumn)
+        at += carried.leading.size();
+    if (column >= OutsideDiameterColumn)
+        at += carried.trailing.size();
+    return at;
 }
 
 QString takeoffColumnTitle(const TakeoffColumn &column)
@@ -76,15 +103,50 @@ QList<TakeoffCell> takeoffCells(const TakeoffLine &line)
         cells[WeightColumn] = line.weightKg();
     }
     if (!line.ok())
-        cells[ErrorColumn] = line.error;
+        cells[ErrorColumn] = line.reason.text;
     return cells;
 }
 
-QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals)
+namespace
+{
+
+// Program cells with the carried cells put in their places.
+QList<TakeoffCell> withCarried(QList<TakeoffCell> cells, const QStringList &texts,
+                               const CarriedColumns &carried)
+{
+    if (carried.size() == 0)
+        return cells;
+    const auto textCells = [&](qsizetype from, qsizetype count) {
+        QList<TakeoffCell> made;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const QString text = texts.value(i);
+            made.append(text.isEmpty() ? TakeoffCell() : TakeoffCell(text));
+        }
+        return made;
+    };
+    const qsizetype leading = carried.leading.size();
+    return cells.first(KindColumn) + textCells(0, leading) +
+           cells.sliced(KindColumn, OutsideDiameterColumn - KindColumn) +
+           textCells(leading, carried.trailing.size()) + cells.sliced(OutsideDiameterColumn);
+}
+
+} // namespace
+
+QList<TakeoffCell> takeoffCells(const TakeoffLine &line, const CarriedColumns &carried)
+{
+    return withCarried(takeoffCells(line), line.carried, carried);
+}
+
+QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
+                                           const CarriedColumns &carried)
 {
     QList<QList<TakeoffCell>> rows;
     QList<TakeoffCell> sum(ErrorColumn + 1);
     sum[LineColumn] = QStringLiteral("合计");
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        sum[ErrorColumn] = exceeded; // no number rather than a wrong one
+        return {sum};
+    }
     sum[QuantityColumn] = double(totals.flanges());
     sum[WeightColumn] = totals.weightKg();
     if (totals.failedLines() > 0)
@@ -98,6 +160,8 @@ QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals)
         bolt[BoltColumn] = it.key();
         rows.append(bolt);
     }
+    for (QList<TakeoffCell> &row : rows)
+        row = withCarried(row, {}, carried);
     return rows;
 }
 

@@ -12,6 +12,8 @@ class TakeoffWriter
 {
 public:
     virtual ~TakeoffWriter() = default;
+    // Before the first line: the list's own columns, which every line carries.
+    virtual void begin(const CarriedColumns &carried) = 0;
     virtual void writeLine(const TakeoffLine &line) = 0;
     virtual void writeTotals(const TakeoffTotals &totals) = 0;
     // Flushes; false with the reason when the output could not be written.
@@ -21,11 +23,16 @@ public:
 // The columns a table of lines shows (text, CSV, spreadsheet): the line number, what the line
 // asks for, the row's main values, the weights, and the reason of a failed line.
 struct TakeoffColumn {
-    QString name; // Chinese, as the windows name the value
+    QString name; // Chinese, as the windows name the value; a carried column's own name
     QString unit; // "" for counts and texts
     int decimals; // -1: as short as the value allows
+    int standard; // its TakeoffColumnIndex, or -1 for a carried column
 };
+// The program's own columns, in TakeoffColumnIndex order.
 const QList<TakeoffColumn> &takeoffColumns();
+// The columns of a list's table: the line number, the list's leading columns, kind to quantity,
+// its trailing columns, then the computed columns and the reason.
+QList<TakeoffColumn> takeoffColumns(const CarriedColumns &carried);
 // "法兰外径(mm)".
 QString takeoffColumnTitle(const TakeoffColumn &column);
 
@@ -46,11 +53,17 @@ enum TakeoffColumnIndex {
     ErrorColumn,
 };
 
+// Where a program column stands among the columns of takeoffColumns(carried).
+qsizetype takeoffColumnPlace(TakeoffColumnIndex column, const CarriedColumns &carried);
+
 using TakeoffCell = std::variant<std::monostate, double, QString>;
-// A line's cells, one per column; what a failed line could not read is shown as written.
+// A line's cells, one per program column; what a failed line could not read is shown as written.
 QList<TakeoffCell> takeoffCells(const TakeoffLine &line);
+// The same with the carried texts in their places (the columns of takeoffColumns(carried)).
+QList<TakeoffCell> takeoffCells(const TakeoffLine &line, const CarriedColumns &carried);
 // The totals as rows of the same columns: the flanges and the weight, then one row per bolt
 // designation with its count in the quantity column.
-QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals);
+QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
+                                           const CarriedColumns &carried = {});
 // A cell as text: numbers with the column's decimals.
 QString takeoffCellText(const TakeoffCell &cell, int decimals);

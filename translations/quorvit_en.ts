@@ -2,18 +2,232 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
-    <name>FormMF</name>
+    <name>DataSheet</name>
     <message>
-        <source>突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。</source>
-        <translation>Raised face dimensions are not yet included: they need the face diameter d and height f for every nominal pressure and diameter.</translation>
+        <source>法兰数据表</source>
+        <translation> flange data sheet</translation>
     </message>
     <message>
-        <source>凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。</source>
-        <translation>Male/female face dimensions are not yet included: they need the diameters and heights of the male and the female face for every nominal pressure and diameter.</translation>
+        <source>名称</source>
+        <translation>Name</translation>
     </message>
     <message>
-        <source>榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。</source>
-        <translation>Tongue/groove face dimensions are not yet included: they need the inner and outer diameters of tongue and groove, the tongue height and the groove depth for every nominal pressure and diameter.</translation>
+        <source>符号</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source> 系列</source>
+        <translation> series </translation>
+    </message>
+</context>
+<context>
+    <name>FlangeDrawing</name>
+    <message>
+        <source>no drawing: the table gives %1 of %2 PN%3 DN%4 series %5 as 0</source>
+        <translation>no drawing: the table gives %1 of %2 PN%3 DN%4 series %5 as 0</translation>
+    </message>
+    <message>
+        <source>法兰</source>
+        <translation> flange</translation>
+    </message>
+</context>
+<context>
+    <name>FlangeInput</name>
+    <message>
+        <source>%1 可能是板式平焊（PL）或带颈平焊（SO）：请写 PL 或 SO</source>
+        <translation>%1 could be a plate slip-on (PL) or a hubbed slip-on (SO) flange: write PL or SO</translation>
+    </message>
+    <message>
+        <source>未知的法兰类型 %1（PL、SO、WN、板式平焊、带颈平焊、带颈对焊）</source>
+        <translation>unknown flange kind %1 (PL, SO, WN, or their Chinese names)</translation>
+    </message>
+    <message>
+        <source>公称压力 %1 不是压力（1.6、1.6MPa、16bar 或 PN16）</source>
+        <translation>pressure %1 is not a pressure (1.6, 1.6MPa, 16bar or PN16)</translation>
+    </message>
+    <message>
+        <source>%1 可能是 %2 MPa 或 %3 MPa：请写 %4MPa 或 %5MPa</source>
+        <translation>%1 could be %2 MPa or %3 MPa: write %4MPa or %5MPa</translation>
+    </message>
+    <message>
+        <source>公称直径 %1 不是数（100、DN100 或 100mm）</source>
+        <translation>DN %1 is not a number (100, DN100 or 100mm)</translation>
+    </message>
+    <message>
+        <source>公称直径 %1 不是整数</source>
+        <translation>DN %1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>系列 %1 不是 A 或 B</source>
+        <translation>series %1 is not A or B</translation>
+    </message>
+    <message>
+        <source>没有数量</source>
+        <translation>no quantity</translation>
+    </message>
+    <message>
+        <source>数量 %1 不是数</source>
+        <translation>quantity %1 is not a number</translation>
+    </message>
+    <message>
+        <source>数量 %1 不是整数</source>
+        <translation>quantity %1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>数量 %1 不是正数</source>
+        <translation>quantity %1 is not a positive number</translation>
+    </message>
+    <message>
+        <source>数量 %1 超过一行的上限 %2</source>
+        <translation>quantity %1 is more than %2 on one line</translation>
+    </message>
+    <message>
+        <source>%2 没有公称压力 %1；有：%3</source>
+        <translation>pressure %1 is not listed for %2; listed: %3</translation>
+    </message>
+    <message>
+        <source>%2 在 %3 MPa 下没有 DN %1；有：%4</source>
+        <translation>DN %1 is not listed for %2 at %3 MPa; listed: %4</translation>
+    </message>
+    <message>
+        <source>%1 不是法兰标记（如 PL 100(B)-1.6 RF）</source>
+        <translation>%1 is no flange marking (as PL 100(B)-1.6 RF)</translation>
+    </message>
+</context>
+<context>
+    <name>FlangeKind</name>
+    <message>
+        <source>板式平焊</source>
+        <translation>Plate slip-on</translation>
+    </message>
+    <message>
+        <source>带颈平焊</source>
+        <translation>Hubbed slip-on</translation>
+    </message>
+    <message>
+        <source>带颈对焊</source>
+        <translation>Weld-neck</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyMatchModel</name>
+    <message>
+        <source>双击或按回车键在%1窗口中查找</source>
+        <translation>Double-click or press Enter to look it up in the %1 window</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>公称压力(MPa)</source>
+        <translation>PN (MPa)</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>总偏差(mm)</source>
+        <translation>Total deviation (mm)</translation>
+    </message>
+    <message>
+        <source>%1偏差</source>
+        <translation>%1 deviation</translation>
+    </message>
+    <message>
+        <source>%1偏差(mm)</source>
+        <translation>%1 deviation (mm)</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyWindow</name>
+    <message>
+        <source>法兰外径 D</source>
+        <translation>Outside diameter D</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径 K</source>
+        <translation>Bolt circle K</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量 n</source>
+        <translation>Bolt holes n</translation>
+    </message>
+    <message>
+        <source>螺栓孔直径 L</source>
+        <translation>Hole diameter L</translation>
+    </message>
+    <message>
+        <source>法兰厚度 C</source>
+        <translation>Thickness C</translation>
+    </message>
+    <message>
+        <source>配管外径 A</source>
+        <translation>Pipe OD A</translation>
+    </message>
+    <message>
+        <source>反查法兰</source>
+        <translation>Identify a flange</translation>
+    </message>
+    <message>
+        <source>个</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>公差</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>mm，每项尺寸允许的偏差</source>
+        <translation>mm, the deviation allowed in each dimension</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>相符的法兰</source>
+        <translation>Matching flanges</translation>
+    </message>
+    <message>
+        <source>按总偏差排序；双击或按回车键在查询窗口中查找</source>
+        <translation>By total deviation; double-click or press Enter to look one up in its query window</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>返回主菜单</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>请至少输入一项尺寸</source>
+        <translation>Enter at least one dimension</translation>
+    </message>
+    <message>
+        <source>公差 %1 mm 内没有相符的法兰</source>
+        <translation>No flange matches within %1 mm</translation>
+    </message>
+    <message numerus="yes">
+        <source>相符的法兰 %n 种，双击一行在查询窗口中查找</source>
+        <translation>
+            <numerusform>%n matching flange, double-click it to look it up in its query window</numerusform>
+            <numerusform>%n matching flanges, double-click one to look it up in its query window</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -57,6 +271,539 @@
         <source>法兰盖（BL）的尺寸暂未收录。现有板式平焊、带颈平焊和带颈对焊法兰的尺寸。</source>
         <translation>Blind flange (BL) dimensions are not yet included. Plate slip-on, hubbed slip-on and weld-neck flanges are.</translation>
     </message>
+    <message>
+        <source>Quorvit查询</source>
+        <translation>Quorvit lookup</translation>
+    </message>
+    <message>
+        <source>PL(板式)</source>
+        <translation>PL (plate)</translation>
+    </message>
+    <message>
+        <source>SO(带颈平焊)</source>
+        <translation>SO (hubbed)</translation>
+    </message>
+    <message>
+        <source>WN(带颈对焊)</source>
+        <translation>WN (weld-neck)</translation>
+    </message>
+    <message>
+        <source>BL(法兰盖)</source>
+        <translation>BL (blind)</translation>
+    </message>
+    <message>
+        <source>密封面尺寸</source>
+        <translation>Sealing faces</translation>
+    </message>
+    <message>
+        <source>退  出</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>OneLineList</name>
+    <message>
+        <source>请选择</source>
+        <translation>Choose</translation>
+    </message>
+</context>
+<context>
+    <name>PlateFlangeWindow</name>
+    <message>
+        <source>板式平焊钢制管法兰</source>
+        <translation>Plate slip-on steel pipe flange</translation>
+    </message>
+    <message>
+        <source>压力 MPa</source>
+        <translation>Pressure MPa</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>配管外径形式</source>
+        <translation>Pipe OD series</translation>
+    </message>
+    <message>
+        <source>A 或 B</source>
+        <translation>A or B</translation>
+    </message>
+    <message>
+        <source>公称直径mm</source>
+        <translation>DN mm</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>净面积M2=</source>
+        <translation>Net area m²=</translation>
+    </message>
+    <message>
+        <source>净面积</source>
+        <translation>Net area</translation>
+    </message>
+    <message>
+        <source>净重量Kg=</source>
+        <translation>Net weight kg=</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>坡口宽度</source>
+        <translation>Bevel width</translation>
+    </message>
+    <message>
+        <source>配管外径</source>
+        <translation>Pipe outside diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓规格</source>
+        <translation>Bolt size</translation>
+    </message>
+    <message>
+        <source>法兰内径</source>
+        <translation>Flange bore</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>突面高度</source>
+        <translation>Raised face height</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+    <message>
+        <source>尺寸按 HG 20593-97 标准。配管外径形式即为与法兰所配用的接管。</source>
+        <translation>Dimensions to HG 20593-97. The pipe OD series is that of the pipe fitted to the flange.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>预览只显示前 %1 页，打印时印出全部各页。</source>
+        <translation>The preview shows the first %1 pages; printing prints every page.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreview</name>
+    <message>
+        <source>打印预览未能打开：%1</source>
+        <translation>The print preview could not open: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueryMessage</name>
+    <message>
+        <source>请确认公称通径！</source>
+        <translation>Check the nominal diameter!</translation>
+    </message>
+    <message>
+        <source>请确定焊端外径！</source>
+        <translation>Choose the weld end outside diameter!</translation>
+    </message>
+    <message>
+        <source>压力不对，重新输入！</source>
+        <translation>Wrong pressure, enter it again!</translation>
+    </message>
+    <message>
+        <source>请重新输入公称直径！</source>
+        <translation>Enter the nominal diameter again!</translation>
+    </message>
+    <message>
+        <source>请选择配管外径形式！</source>
+        <translation>Choose the pipe OD series!</translation>
+    </message>
+    <message>
+        <source>公称压力不对，请重新输入！</source>
+        <translation>Wrong nominal pressure, enter it again!</translation>
+    </message>
+    <message>
+        <source>公称直径不对，请重新输入！</source>
+        <translation>Wrong nominal diameter, enter it again!</translation>
+    </message>
+    <message>
+        <source>请选择法兰内径形式！</source>
+        <translation>Choose the bore series!</translation>
+    </message>
+    <message>
+        <source>请确定公称压力！</source>
+        <translation>Choose the nominal pressure!</translation>
+    </message>
+</context>
+<context>
+    <name>QueryWindow</name>
+    <message>
+        <source>，按回车键查找</source>
+        <translation>, Enter finds</translation>
+    </message>
+    <message>
+        <source>此窗口没有法兰数据</source>
+        <translation>This window has no flange data</translation>
+    </message>
+    <message>
+        <source>请先选择公称压力</source>
+        <translation>Choose a nominal pressure first</translation>
+    </message>
+    <message>
+        <source>请先选择系列</source>
+        <translation>Choose a series first</translation>
+    </message>
+    <message>
+        <source>请先输入公称直径</source>
+        <translation>Enter a nominal diameter first</translation>
+    </message>
+    <message>
+        <source>此公称直径未列出</source>
+        <translation>This nominal diameter is not listed</translation>
+    </message>
+    <message>
+        <source>此公称直径没有 %1 系列的规格</source>
+        <translation>This nominal diameter has no size in series %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultActions</name>
+    <message>
+        <source>未能打印：%1</source>
+        <translation>Could not print: %1</translation>
+    </message>
+    <message>
+        <source>%1法兰 %2 MPa DN%3 系列 %4</source>
+        <translation>%1 flange %2 MPa DN%3 series %4</translation>
+    </message>
+    <message>
+        <source>复制数据</source>
+        <translation>Copy data</translation>
+    </message>
+    <message>
+        <source>导出图纸…</source>
+        <translation>Export drawing…</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>导出 PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>导出图纸</source>
+        <translation>Export drawing</translation>
+    </message>
+    <message>
+        <source>DXF 图纸 (*.dxf)</source>
+        <translation>DXF drawing (*.dxf)</translation>
+    </message>
+    <message>
+        <source>SVG 图纸 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 数据表 (*.pdf)</source>
+        <translation>PDF data sheet (*.pdf)</translation>
+    </message>
+    <message>
+        <source>文件未能保存：%1</source>
+        <translation>The file was not saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SealingFaceChooser</name>
+    <message>
+        <source>密封面</source>
+        <translation>Sealing faces</translation>
+    </message>
+    <message>
+        <source>突面（RF）</source>
+        <translation>Raised face (RF)</translation>
+    </message>
+    <message>
+        <source>凹凸面（FM/M）</source>
+        <translation>Male/female (FM/M)</translation>
+    </message>
+    <message>
+        <source>榫槽面（T/G）</source>
+        <translation>Tongue/groove (T/G)</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>请选择</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>突面</source>
+        <translation>Raised face</translation>
+    </message>
+    <message>
+        <source>突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。</source>
+        <translation>Raised face dimensions are not yet included: they need the face diameter d and height f for every nominal pressure and diameter.</translation>
+    </message>
+    <message>
+        <source>凹凸面</source>
+        <translation>Male/female face</translation>
+    </message>
+    <message>
+        <source>凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。</source>
+        <translation>Male/female face dimensions are not yet included: they need the diameters and heights of the male and the female face for every nominal pressure and diameter.</translation>
+    </message>
+    <message>
+        <source>榫槽</source>
+        <translation>Tongue and groove</translation>
+    </message>
+    <message>
+        <source>榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。</source>
+        <translation>Tongue/groove face dimensions are not yet included: they need the inner and outer diameters of tongue and groove, the tongue height and the groove depth for every nominal pressure and diameter.</translation>
+    </message>
+</context>
+<context>
+    <name>SlipOnFlangeWindow</name>
+    <message>
+        <source>带颈平焊</source>
+        <translation>Hubbed slip-on flange</translation>
+    </message>
+    <message>
+        <source>压力 MPa</source>
+        <translation>Pressure MPa</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <comment>label</comment>
+        <translation>DN mm</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>配管外径</source>
+        <translation>Pipe outside diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓螺纹</source>
+        <translation>Bolt thread</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+    <message>
+        <source>法兰内径</source>
+        <translation>Flange bore</translation>
+    </message>
+    <message>
+        <source>法兰颈外径</source>
+        <translation>Hub outside diameter</translation>
+    </message>
+    <message>
+        <source>颈根圆角半径</source>
+        <translation>Hub root fillet radius</translation>
+    </message>
+    <message>
+        <source>法兰总高度</source>
+        <translation>Overall flange height</translation>
+    </message>
+    <message>
+        <source>坡口宽度</source>
+        <translation>Bevel width</translation>
+    </message>
+    <message>
+        <source>法兰内径形式</source>
+        <translation>Bore series</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>A 或 B</source>
+        <translation>A or B</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>净面积M2</source>
+        <translation>Net area m²</translation>
+    </message>
+    <message>
+        <source>净重量Kg</source>
+        <translation>Net wt. kg</translation>
+    </message>
+    <message>
+        <source>净面积</source>
+        <translation>Net area</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>净面积为法兰用整块板下料面积。净重即为法兰去掉内径和螺栓孔的重量。</source>
+        <translation>The net area is that of the whole plate the flange is cut from. The net weight is the flange&apos;s without its bore and bolt holes.</translation>
+    </message>
+</context>
+<context>
+    <name>Takeoff</name>
+    <message>
+        <source>无法加载读取 xlsx 的模块：%1</source>
+        <translation>cannot load the list readers module: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列</source>
+        <translation>expected 5 fields (kind, pressure, series, dn, quantity), found %1</translation>
+    </message>
+    <message>
+        <source>%1 在 %2 MPa 下 DN %3 没有 B 系列</source>
+        <translation>%1 DN %3 at %2 MPa has no series B form</translation>
+    </message>
+    <message>
+        <source>第 %1 行：%2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>引号没有闭合</source>
+        <translation>a quoted field is not closed</translation>
+    </message>
+    <message>
+        <source>这一行超过 %1 KiB，其余部分已跳过</source>
+        <translation>the line is longer than %1 KiB; the rest of it was skipped</translation>
+    </message>
+    <message>
+        <source>这一行不是 %1 文本（清单的其余部分是 %1）</source>
+        <translation>the line is not %1 text, as the rest of the list is (%1)</translation>
+    </message>
+    <message>
+        <source>这一行在表头的最后一列之后还有 %1 格</source>
+        <translation>the line has text beyond the header&apos;s last column (%1 more cells)</translation>
+    </message>
+    <message>
+        <source>%1 不是文本或 xlsx 清单，请另存为 CSV 或 xlsx 文件</source>
+        <translation>%1 is not a text or xlsx line list; save it as CSV or xlsx</translation>
+    </message>
+    <message>
+        <source>%1 第 %2 行超过 %3 KiB 仍未结束，这个输入流不是清单，已停止读取</source>
+        <translation>line %2 of %1 passed %3 KiB without ending; a stream like this is no line list, reading stopped</translation>
+    </message>
+    <message>
+        <source>无法读取 %1：%2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>无法读取 %1 的工作表：%2</source>
+        <translation>cannot read the sheet of %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 没有名为“%2”的工作表（有：%3）</source>
+        <translation>%1 has no sheet named &quot;%2&quot; (sheets: %3)</translation>
+    </message>
+    <message>
+        <source>%1 是文本清单，没有工作表</source>
+        <translation>%1 is a text list and has no sheets</translation>
+    </message>
+</context>
+<context>
+    <name>TakeoffDelegate</name>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>公称压力（MPa）</source>
+        <translation>Nominal pressure (MPa)</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>片</source>
+        <translation>pieces</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+</context>
+<context>
+    <name>TakeoffTableModel</name>
+    <message>
+        <source>修改%1</source>
+        <translation>Change %1</translation>
+    </message>
+    <message>
+        <source>删除行</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
 </context>
 <context>
     <name>TakeoffWindow</name>
@@ -70,6 +817,297 @@
     <message>
         <source>替换</source>
         <translation>Replace</translation>
+    </message>
+    <message>
+        <source>批量计算</source>
+        <translation>Take-off</translation>
+    </message>
+    <message>
+        <source>打开…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>打开清单文件（类型、公称压力、系列、公称直径、数量）</source>
+        <translation>Open a list file (kind, nominal pressure, series, nominal diameter, quantity)</translation>
+    </message>
+    <message>
+        <source>导出…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>导出为 CSV 或 Excel 文件</source>
+        <translation>Export as a CSV or Excel file</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>打印材料表（Ctrl+P）</source>
+        <translation>Print the bill of materials (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>添加行</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>在当前行下添加一行（Insert）</source>
+        <translation>Add a row below the current one (Insert)</translation>
+    </message>
+    <message>
+        <source>删除行</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>删除选中的行（Delete）</source>
+        <translation>Delete the selected rows (Delete)</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>撤销（Ctrl+Z）</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>重做（Ctrl+Y）</source>
+        <translation>Redo (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>返回主菜单</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>批量计算清单</source>
+        <translation>Take-off list</translation>
+    </message>
+    <message>
+        <source>双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行</source>
+        <translation>Double-click a cell to edit it; Ctrl+V pastes rows copied in Excel</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>法兰数量、总重和各规格螺栓数量</source>
+        <translation>Number of flanges, total weight and the bolts of each size</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>打开清单</source>
+        <translation>Open a list</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>文件未能保存：%1</source>
+        <translation>The file was not saved: %1</translation>
+    </message>
+    <message>
+        <source>法兰材料表</source>
+        <translation>Flange bill of materials</translation>
+    </message>
+    <message>
+        <source>合计：法兰 %1 片，总重 %2 kg</source>
+        <translation>Totals: %1 flanges, %2 kg</translation>
+    </message>
+    <message>
+        <source>；螺栓：%1</source>
+        <translation>; bolts: %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <comment>between two bolt counts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>；%1 行有误，未计入</source>
+        <translation>; %1 lines with errors, not counted</translation>
+    </message>
+    <message>
+        <source>清单有 %1 行，太长，无法打印（最多打印 %2 行）。可以先导出为 CSV 或 Excel 文件。</source>
+        <translation>The list has %1 lines, too many to print (at most %2 lines are printed). It can be exported as CSV or as an Excel workbook instead.</translation>
+    </message>
+    <message>
+        <source>合计超出可以准确给出的范围（%1）</source>
+        <translation>The totals pass what can be given exactly (%1)</translation>
+    </message>
+    <message>
+        <source>清单文件 (*.csv *.txt *.tsv *.xlsx)</source>
+        <translation>Line lists (*.csv *.txt *.tsv *.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBlock</name>
+    <message>
+        <source>设计</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>审核</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>比例</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>规格</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>图号</source>
+        <translation>Dwg. No.</translation>
+    </message>
+    <message>
+        <source>法兰</source>
+        <translation> flange</translation>
+    </message>
+</context>
+<context>
+    <name>WeldNeckFlangeWindow</name>
+    <message>
+        <source>带颈对焊钢制管法兰</source>
+        <translation>Weld-neck steel pipe flange</translation>
+    </message>
+    <message>
+        <source>公称压力MPa</source>
+        <translation>Pressure MPa</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>法兰焊端外径</source>
+        <translation>Weld end OD</translation>
+    </message>
+    <message>
+        <source>法兰焊端外径形式</source>
+        <translation>Weld end OD series</translation>
+    </message>
+    <message>
+        <source>A 或 B</source>
+        <translation>A or B</translation>
+    </message>
+    <message>
+        <source>公称通径mm</source>
+        <translation>DN mm</translation>
+    </message>
+    <message>
+        <source>公称通径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>焊端外径</source>
+        <translation>Weld end outside diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓螺纹</source>
+        <translation>Bolt thread</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+    <message>
+        <source>颈部大端直径</source>
+        <translation>Hub diameter at the base</translation>
+    </message>
+    <message>
+        <source>焊端壁厚</source>
+        <translation>Weld end wall thickness</translation>
+    </message>
+    <message>
+        <source>焊端直段高度</source>
+        <translation>Straight weld end length</translation>
+    </message>
+    <message>
+        <source>过渡圆角半径</source>
+        <translation>Transition fillet radius</translation>
+    </message>
+    <message>
+        <source>净重量Kg=</source>
+        <translation>Net weight kg=</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>法兰总高度</source>
+        <translation>Overall flange height</translation>
     </message>
 </context>
 <context>
@@ -93,6 +1131,13 @@
     <message>
         <source>quorvit: 无法打开窗口：没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）</source>
         <translation>quorvit: cannot open the windows: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</translation>
+    </message>
+</context>
+<context>
+    <name>describe</name>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "widgets/onelinelist.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -40,7 +41,7 @@ OneLineList::OneLineList(QWidget *parent) : QListWidget(parent)
 
 QString OneLineList::placeholderText()
 {
-    return QStringLiteral("请选择");
+    return QCoreApplication::translate("OneLineList", "请选择");
 }
 
 void OneLineList::keyPressEvent(QKeyEvent *event)

@@ -1,8 +1,9 @@
 #include "widgets/printdocument.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 
-int paintDocument(QPagedPaintDevice &device, const PrintDocument &document)
+int paintDocument(QPagedPaintDevice &device, const PrintDocument &document, int mostPages)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -12,8 +13,19 @@ int paintDocument(QPagedPaintDevice &device, const PrintDocument &document)
     const QRectF page(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
     const double unitsPerMm = resolution / 25.4;
     int index = 0;
-    while (document.paintPage(painter, page, unitsPerMm, index++))
-        device.newPage();
+    bool more = true;
+    while (more && index != mostPages) {
+        more = document.paintPage(painter, page, unitsPerMm, index++);
+        if (more)
+            device.newPage();
+    }
+    if (more) {
+        painter.drawText(
+            page, Qt::AlignCenter | Qt::TextWordWrap,
+            QCoreApplication::translate("PrintDocument", "预览只显示前 %1 页，打印时印出全部各页。")
+                .arg(mostPages));
+        ++index;
+    }
     painter.end();
     return index;
 }

@@ -23,6 +23,11 @@ struct PrintDocument {
 };
 
 // Paints every page of the document on a printer or PDF writer whose page is already set up,
-// starting a new page between pages. Returns the number of pages painted, 0 when the device
+// starting a new page between pages; or, given `mostPages`, that many pages and then one that
+// says the rest is left out (a preview). Returns the number of pages painted, 0 when the device
 // did not start.
-int paintDocument(QPagedPaintDevice &device, const PrintDocument &document);
+int paintDocument(QPagedPaintDevice &device, const PrintDocument &document, int mostPages = -1);
+
+// The pages a print preview shows: it paints each page it shows before it opens, some 2 ms a
+// page of a take-off, and the rest are printed all the same.
+inline constexpr int PreviewedPages = 400;

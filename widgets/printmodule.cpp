@@ -2,6 +2,7 @@
 // (widgets/printpreview.h).
 #include "widgets/printpreview.h"
 
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -15,8 +16,12 @@ void showPreview(QWidget *parent, const PrintDocument &document)
     printer.setDocName(document.title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(document.title);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&document](QPrinter *target) { paintDocument(*target, document); });
+    // The preview records its pages as pictures; a print paints every page.
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&document](QPrinter *target) {
+            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
+            paintDocument(*target, document, previewing ? PreviewedPages : -1);
+        });
     preview.exec();
 }
 

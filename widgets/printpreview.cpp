@@ -4,6 +4,8 @@
 
 #include "exports/programmodule.h"
 
+#include <QCoreApplication>
+
 void previewAndPrint(QWidget *parent, const PrintDocument &document)
 {
     static QString reason;
@@ -12,5 +14,5 @@ void previewAndPrint(QWidget *parent, const PrintDocument &document)
     if (module)
         module->previewAndPrint(parent, document);
     else
-        showMessage(parent, QStringLiteral("打印预览未能打开：%1").arg(reason));
+        showMessage(parent, QCoreApplication::translate("PrintPreview", "打印预览未能打开：%1").arg(reason));
 }

@@ -106,7 +106,7 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
 
     // Enter in the DN box presses "查找".
     QLineEdit *dn = box(design.dnBox);
-    dn->setToolTip(dn->toolTip() + QStringLiteral("，按回车键查找"));
+    dn->setToolTip(dn->toolTip() + tr("，按回车键查找"));
     connect(dn, &QLineEdit::returnPressed, find, &QPushButton::click);
     m_dnEdit = dn;
     m_findButton = find;
@@ -127,21 +127,21 @@ ChosenRow QueryWindow::chosenRow() const
     const std::optional<PipeSeries> series = seriesAtRow(selectedIndex(m_series));
     const QString dnText = box(m_dnBox)->text();
     if (!m_kind)
-        return {std::nullopt, QStringLiteral("此窗口没有法兰数据")};
+        return {std::nullopt, tr("此窗口没有法兰数据")};
     if (pressure < 0)
-        return {std::nullopt, QStringLiteral("请先选择公称压力")};
+        return {std::nullopt, tr("请先选择公称压力")};
     if (!series)
-        return {std::nullopt, QStringLiteral("请先选择系列")};
+        return {std::nullopt, tr("请先选择系列")};
     if (dnText.trimmed().isEmpty())
-        return {std::nullopt, QStringLiteral("请先输入公称直径")};
+        return {std::nullopt, tr("请先输入公称直径")};
     const std::optional<NominalDiameter> dn = readNominalDiameter(dnText);
     std::optional<FlangeRecord> record =
         dn ? lookUpFlange(*m_kind, pressure, *dn, *series) : std::nullopt;
     if (!record)
-        return {std::nullopt, QStringLiteral("此公称直径未列出")};
+        return {std::nullopt, tr("此公称直径未列出")};
     if (!hasSeriesForm(*record))
         return {std::nullopt,
-                QStringLiteral("此公称直径没有 %1 系列的规格").arg(seriesText(*series))};
+                tr("此公称直径没有 %1 系列的规格").arg(seriesText(*series))};
     return {std::move(record), QString()};
 }
 

@@ -5,6 +5,7 @@
 #include "catalogue/flangeinput.h"
 #include "exports/copytext.h"
 #include "exports/datasheet.h"
+#include "exports/flangedrawing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -43,8 +44,8 @@ QString copyHtml(const QString &copyText)
 // "带颈对焊法兰 1.6 MPa DN100 系列 A".
 QString rowTitle(const FlangeRecord &record)
 {
-    return QStringLiteral("%1法兰 %2 MPa DN%3 系列 %4")
-        .arg(kindChineseName(record.kind), record.pressureText)
+    return ResultActions::tr("%1法兰 %2 MPa DN%3 系列 %4")
+        .arg(kindName(record.kind), record.pressureText)
         .arg(record.dn)
         .arg(seriesText(record.series));
 }
@@ -82,12 +83,12 @@ ResultActions::ResultActions(QWidget *window, std::function<ChosenRow()> chosenR
         window->addAction(action);
         return action;
     };
-    m_copy = addAction("actionCopy", QStringLiteral("复制数据"),
+    m_copy = addAction("actionCopy", tr("复制数据"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    m_exportDrawing = addAction("actionExportDrawing", QStringLiteral("导出图纸…"),
+    m_exportDrawing = addAction("actionExportDrawing", tr("导出图纸…"),
                                 QKeySequence(Qt::CTRL | Qt::Key_E));
-    m_print = addAction("actionPrint", QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_exportPdf = addAction("actionExportPdf", QStringLiteral("导出 PDF…"), QKeySequence());
+    m_print = addAction("actionPrint", tr("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_exportPdf = addAction("actionExportPdf", tr("导出 PDF…"), QKeySequence());
     connect(m_copy, &QAction::triggered, this, &ResultActions::copy);
     connect(m_exportDrawing, &QAction::triggered, this, &ResultActions::exportDrawing);
     connect(m_print, &QAction::triggered, this, &ResultActions::print);
@@ -145,13 +146,13 @@ void ResultActions::copy()
 
 void ResultActions::exportDrawing()
 {
-    exportTo(QStringLiteral("导出图纸"),
-             {QStringLiteral("DXF 图纸 (*.dxf)"), QStringLiteral("SVG 图纸 (*.svg)")});
+    exportTo(tr("导出图纸"),
+             {tr("DXF 图纸 (*.dxf)"), tr("SVG 图纸 (*.svg)")});
 }
 
 void ResultActions::exportPdf()
 {
-    exportTo(QStringLiteral("导出 PDF"), {QStringLiteral("PDF 数据表 (*.pdf)")});
+    exportTo(tr("导出 PDF"), {tr("PDF 数据表 (*.pdf)")});
 }
 
 void ResultActions::exportTo(const QString &caption, const QStringList &filters)
@@ -165,7 +166,7 @@ void ResultActions::exportTo(const QString &caption, const QStringList &filters)
         return;
     const QString reason = exportFlange(*row.record, file->format, file->path);
     if (!reason.isEmpty())
-        showMessage(m_window, QStringLiteral("文件未能保存：%1").arg(reason));
+        showMessage(m_window, tr("文件未能保存：%1").arg(reason));
 }
 
 void ResultActions::print()
@@ -173,12 +174,17 @@ void ResultActions::print()
     const ChosenRow row = m_chosenRow();
     if (!row.record)
         return;
+    if (const QString why = undrawableReason(*row.record); !why.isEmpty()) {
+        showMessage(m_window, QCoreApplication::translate("ResultActions", "未能打印：%1").arg(why));
+        return;
+    }
     PrintDocument document;
     document.title = rowTitle(*row.record);
-    document.paintPage = [record = *row.record](QPainter &painter, const QRectF &page,
-                                                double unitsPerMm, int) {
-        paintDataSheet(painter, page, unitsPerMm, record);
-        return false; // one sheet
+    const FlangeDrawing sheet = buildFlangeSheet(*row.record);
+    document.layout = dataSheetLayout(sheet);
+    document.paintPage = [record = *row.record, sheet](QPainter &painter, const QRectF &page,
+                                                       double unitsPerMm, int index) {
+        return paintDataSheetPage(painter, page, unitsPerMm, record, sheet, index);
     };
     preview(m_window, document);
 }

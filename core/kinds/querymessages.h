@@ -11,4 +11,5 @@ struct QueryMessages {
     QString diameterNotListed; // the DN is not listed at the chosen pressure
     QString noSeries;          // no series chosen
 };
-const QueryMessages &queryMessages(FlangeKind kind);
+// In the language installed (context "QueryMessage").
+QueryMessages queryMessages(FlangeKind kind);

@@ -22,8 +22,9 @@ FAMILY = "Noto Sans CJK SC"
 
 SYMBOLS = "°±×²·φ−⌀ØøΦ∅"
 HANZI = (
-    "不中从位例值入公兰内净列力半单压厚口号名和圆坡型壁外大子孔宽对带平度式径心总找据数新"
-    "板查栓根格段比法渡焊直确积称突端符管类系螺表规角认请输过通部配重量面颈高"
+    "不中从位例值入公兰内净准列力半单压厚口号名和图圆坡型壁外大子孔审宽对带平度式径心总找据数"
+    "料新日期材板查标栓核根格段比法渡焊直确积称突端符管类系螺表规角计认设请输过通部配重量面颈"
+    "高"
 )
 CHARACTERS = [chr(c) for c in range(0x21, 0x7F)] + list(SYMBOLS) + list(HANZI)
 # LibreCAD reads the diameter sign %%C as ⌀, which the face lacks: drawn as its Ø.

@@ -2,10 +2,12 @@
 // each, pastes a few take-off lines (one of them not listed) into the take-off window, types the
 // measurements of a flange into the identification window, and saves a picture of every window, for
 // the README and for looking at the windows at any scale (QT_SCALE_FACTOR). Usage: shot_windows
-// <directory> [<file>:<pressure row>:<series row>:<DN text> ...], where each query given replaces
-// the default one of the window whose picture is <file> (for example formpl.png:1:0:2000).
+// <directory> [<file>:<pressure row>:<series row>:<DN text> ...] [--lang en|zh], where each
+// query given replaces the default one of the window whose picture is <file> (for example
+// formpl.png:1:0:2000); the language is the program's choice (the locale, or --lang).
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
+#include "translations/language.h"
 #include "widgets/fonts.h"
 #include "windows/identify/identifywindow.h"
 #include "windows/takeoff/takeoffwindow.h"
@@ -61,7 +63,9 @@ bool save(QWidget *window, const QString &path)
 
 int main(int argc, char *argv[])
 {
+    const LanguageChoice language = languageChoice(std::nullopt); // LANG=en_US.UTF-8 for English
     QApplication app(argc, argv);
+    installLanguage(language.language);
     QApplication::setApplicationName("Quorvit");
     QApplication::setWindowIcon(QIcon(":/icons/quorvit.svg"));
     installChineseFonts();

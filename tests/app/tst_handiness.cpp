@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
@@ -355,16 +356,25 @@ private slots:
     void noCaptionClipped_data()
     {
         QTest::addColumn<qreal>("desktopPoints");
-        QTest::newRow("desktop font 9 pt") << 9.0;
-        QTest::newRow("desktop font 10 pt") << 10.0;
-        QTest::newRow("desktop font 11 pt") << 11.0;
-        QTest::newRow("desktop font 12 pt") << 12.0;
+        QTest::addColumn<bool>("english");
+        QTest::newRow("desktop font 9 pt") << 9.0 << false;
+        QTest::newRow("desktop font 10 pt") << 10.0 << false;
+        QTest::newRow("desktop font 11 pt") << 11.0 << false;
+        QTest::newRow("desktop font 12 pt") << 12.0 << false;
+        QTest::newRow("in English, desktop font 9 pt") << 9.0 << true;
+        QTest::newRow("in English, desktop font 12 pt") << 12.0 << true;
     }
-    // Whatever the desktop's font, every caption of every window is drawn whole inside its
-    // designed rectangle; a caption that fits keeps the font it was given.
+    // Whatever the desktop's font and the language, every caption of every window is drawn whole
+    // inside its designed rectangle; a caption that fits keeps the font it was given.
     void noCaptionClipped()
     {
         QFETCH(qreal, desktopPoints);
+        QFETCH(bool, english);
+        QTranslator catalogue;
+        if (english) {
+            QVERIFY(catalogue.load(QStringLiteral(":/i18n/quorvit_en.qm")));
+            QCoreApplication::installTranslator(&catalogue);
+        }
         const QFont desktop = QApplication::font();
         QFont font = desktop;
         font.setPointSizeF(desktopPoints);

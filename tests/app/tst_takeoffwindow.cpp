@@ -33,6 +33,7 @@ namespace
 
 // What the engine makes of a list, line by line, as the command computes it.
 struct EngineRun : TakeoffWriter {
+    void begin(const CarriedColumns &) override {}
     void writeLine(const TakeoffLine &line) override { lines.append(line); }
     void writeTotals(const TakeoffTotals &) override {}
     bool finish(QString &) override { return true; }
@@ -44,7 +45,8 @@ EngineRun runEngine(QByteArray text)
     QBuffer buffer(&text);
     buffer.open(QIODevice::ReadOnly);
     EngineRun run;
-    run.totals = computeTakeoff(buffer, run, [](const QString &) {});
+    TextListRows rows(buffer, "list");
+    run.totals = computeTakeoff(rows, run, [](const TakeoffLine &) {});
     return run;
 }
 
@@ -187,7 +189,7 @@ private slots:
                 QVERIFY(cell(row, TakeoffTableModel::Bolt).contains(record->bolt));
             } else {
                 // The reason without its line number, which counts differently in a pasted block.
-                const QString reason = line.error.section(QStringLiteral(": "), 1);
+                const QString reason = line.reason.text.section(QStringLiteral("："), 1);
                 QVERIFY2(first.data(Qt::ToolTipRole).toString().endsWith(reason),
                          qPrintable(first.data(Qt::ToolTipRole).toString()));
             }
@@ -266,25 +268,62 @@ private slots:
                                          << "csv";
         QTest::newRow("GB18030 file, CSV") << "GB18030"
                                            << "csv";
+        QTest::newRow("UTF-16 file, CSV") << "UTF-16"
+                                          << "csv";
+        QTest::newRow("list with columns of its own, pasted, spreadsheet") << "own columns, paste"
+                                                                         << "xlsx";
+        QTest::newRow("list with columns of its own, file, CSV") << "own columns"
+                                                                 << "csv";
+        QTest::newRow("workbook with columns of its own, CSV") << "own columns, workbook"
+                                                               << "csv";
     }
     void exportEqualsTheCommand()
     {
         QFETCH(QString, source);
         QFETCH(QString, format);
         QTemporaryDir dir;
-        const QString list = dir.filePath("list.txt");
+        const bool workbook = source.endsWith("workbook");
+        const QString list = dir.filePath(workbook ? "list.xlsx" : "list.txt");
+        QString text = QString::fromUtf8(Lines);
+        if (source.startsWith("own columns")) {
+            // A title, a header of its own, and columns the program only carries.
+            QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                lines[i] = QStringLiteral("%1\tL-%1\t%2\t备注 %1").arg(i + 1).arg(lines[i]);
+            text = QStringLiteral("法兰清单\n序号\t管线号\t型式\t压力\t系列\t通径\t数量\t备注\n") +
+                   lines.join(u'\n') + u'\n';
+        }
         QFile file(list);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QString text = QString::fromUtf8(Lines);
-        file.write(source == "GB18030" ? QStringEncoder("GB18030").encode(text) : Lines);
+        file.write(source == "GB18030"  ? QStringEncoder("GB18030").encode(text)
+                   : source == "UTF-16" ? QStringEncoder(QStringConverter::Utf16LE,
+                                                         QStringConverter::Flag::WriteBom)
+                                              .encode(text)
+                                        : text.toUtf8());
         file.close();
-        if (source == "paste") {
+        if (workbook)
+            QCOMPARE(runProgram("/usr/bin/python3",
+                                {"-c",
+                                 "import openpyxl,sys\nwb=openpyxl.Workbook()\n"
+                                 "for line in open(sys.argv[1],encoding='utf-8'):\n"
+                                 "    wb.active.append(line.rstrip('\\n').split('\\t'))\n"
+                                 "wb.save(sys.argv[1])",
+                                 list})
+                         .exitCode,
+                     0);
+        if (source.endsWith("paste")) {
             pasteText(text);
         } else {
             FileDialogAnswer answer(list);
             QTest::mouseClick(m_form->findChild<QPushButton *>("openButton"), Qt::LeftButton);
         }
         QCOMPARE(model()->rowCount(), 5);
+        // The list's own columns are shown where it had them.
+        if (source.startsWith("own columns")) {
+            QCOMPARE(model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "管线号");
+            QCOMPARE(model()->index(4, model()->columnCount() - 1 - 7).data().toString(),
+                     "备注 5");
+        }
 
         const QString exported = dir.filePath("window." + format);
         {
@@ -293,10 +332,32 @@ private slots:
         }
         const QString expected = dir.filePath("command." + format);
         QCOMPARE(runCommand({"takeoff", list, "--format", format, "-o", expected}), 1);
+        // The window numbers its rows, the command the file's lines, which a title and a header
+        // put two further down.
+        const auto unnumbered = [&](const QByteArray &bytes) {
+            if (!source.startsWith("own columns"))
+                return bytes;
+            return QString::fromUtf8(bytes)
+                .remove(QRegularExpression("(?m)^\\(?[0-9]+, ?|第 [0-9]+ 行："))
+                .toUtf8();
+        };
         if (format == "xlsx")
-            QCOMPARE(xlsxCells(exported), xlsxCells(expected));
+            QCOMPARE(unnumbered(xlsxCells(exported)), unnumbered(xlsxCells(expected)));
         else
-            QCOMPARE(readAll(exported), readAll(expected));
+            QCOMPARE(unnumbered(readAll(exported)), unnumbered(readAll(expected)));
+    }
+
+    // A remark of thousands of characters is shown cut, with an ellipsis, and kept whole.
+    void longCellIsShownCut()
+    {
+        const QString remark(5000, u'长');
+        pasteText("序号\t类型\t压力\t系列\tDN\t数量\t备注\n1\tPL\t1.0\tA\t100\t1\t" + remark);
+        QCOMPARE(model()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), "备注");
+        const QModelIndex cell = model()->index(0, 6);
+        const QString shown = cell.data().toString();
+        QVERIFY(shown.size() < 300 && shown.endsWith(u'…') && remark.startsWith(shown.chopped(1)));
+        QCOMPARE(cell.data(Qt::EditRole).toString(), remark);
+        QVERIFY(model()->line(0).ok());
     }
 
     void columnsShownWholeAtDefaultWidth_data()
@@ -453,7 +514,7 @@ private slots:
 
         for (int row = 0; row < model()->rowCount(); ++row) {
             const TakeoffLine &line = model()->line(row);
-            QString expected = line.error;
+            QString expected = line.reason.text;
             if (const FlangeRecord *r = line.record.get()) {
                 const auto number = [](std::optional<double> value) {
                     return takeoffCellText(value.value_or(-1), -1);

@@ -112,6 +112,9 @@ private slots:
                 const QString where =
                     QStringLiteral("%1 MPa DN %2: ").arg(record.pressureText).arg(dn);
                 for (const FlangeField &field : flangeFields(kind)) {
+                    if (QByteArrayView(field.key).startsWith("bolt_") ||
+                        QByteArrayView(field.key) == "nuts_per_bolt")
+                        continue; // the joint's bolting: no window shows it
                     const QLineEdit *box = boxNamed(window.get(), field.name);
                     // The counts stand only in the callout "n-φL".
                     const QString shown =

@@ -42,7 +42,7 @@ QString read(const QString &reader, const QString &text)
     TakeoffCalculator calculator;
     const TakeoffLine line = calculator.compute(1, {text, QStringLiteral("2")});
     if (!line.ok())
-        return QStringLiteral("refused: ") + line.error;
+        return QStringLiteral("refused: ") + line.reason.english;
     return QStringLiteral("%1 %2 MPa %3 DN %4")
         .arg(kindCode(*line.kind), line.record->pressureText, seriesText(*line.series))
         .arg(*line.dn);

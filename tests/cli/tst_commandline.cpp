@@ -155,7 +155,8 @@ private slots:
     }
 
     // Python's own JSON reader takes the weld-neck table: an array of objects, every key in
-    // order, numbers where lengths are, and a 1.6 MPa DN 250 ring as corrected.
+    // order, numbers where lengths are, a bolt that reaches through both flanges, a gasket and
+    // its nuts, and a 1.6 MPa DN 250 ring as corrected.
     void jsonReadsBackInPython()
     {
         const ProgramRun run = quorvit({"table", "WN", "--format", "json", "--series", "B"});
@@ -165,7 +166,8 @@ import json, sys
 rows = json.load(sys.stdin)
 keys = ['kind', 'pressure_mpa', 'dn', 'series', 'weld_end_diameter', 'outside_diameter',
         'bolt_circle', 'thickness', 'hub_diameter', 'wall_thickness', 'neck_height',
-        'fillet_radius', 'height', 'hole_count', 'hole_diameter', 'callout', 'bolt', 'weight_kg']
+        'fillet_radius', 'height', 'hole_count', 'hole_diameter', 'callout', 'bolt',
+        'bolt_designation', 'bolt_length_mm', 'nuts_per_bolt', 'weight_kg']
 assert isinstance(rows, list) and len(rows) > 150, len(rows)
 for r in rows:
     assert list(r) == keys, list(r)
@@ -174,6 +176,12 @@ for r in rows:
         assert r[k] is None or (type(r[k]) in (int, float) and r[k] >= 0), (k, r)
     assert r['callout'] == '%d-\u03c6%d' % (r['hole_count'], r['hole_diameter']), r
     assert r['weight_kg'] is None or round(r['weight_kg'], 2) == r['weight_kg'], r
+    length, nuts = r['bolt_length_mm'], r['nuts_per_bolt']
+    thread = r['bolt'].replace('x', '×').replace('X', '×')
+    assert r['bolt_designation'] == '%s×%d' % (thread, length), r
+    assert nuts == (1 if float(r['pressure_mpa']) <= 1.6 else 2), r
+    d = int(thread[1:].split('×')[0])
+    assert length % 5 == 0 and length >= 2 * r['thickness'] + 3 + nuts * 0.8 * d, r
 ring = [r for r in rows if r['pressure_mpa'] == '1.6' and r['dn'] == 250][0]
 print(ring['outside_diameter'], ring['bolt_circle'])
 )");

@@ -88,6 +88,8 @@ private slots:
     void initTestCase();
     void targetsStayWhatTheyWere_data();
     void targetsStayWhatTheyWere();
+    void totalsStopAtTheirLimit_data();
+    void totalsStopAtTheirLimit();
     void workbookWorkFilesGoWithTheRun_data();
     void workbookWorkFilesGoWithTheRun();
     void listTextComesBackAsText_data();
@@ -179,6 +181,44 @@ void TestSafeWriting::targetsStayWhatTheyWere()
         QVERIFY(reader.waitForFinished(10000));
         QVERIFY(QFileInfo(folder.filePath("read")).size() > 1000);
     }
+}
+
+void TestSafeWriting::totalsStopAtTheirLimit_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("format");
+    // The heaviest flange a million at a time: 3838 lines stay within fifteen digits of
+    // hundredths, 3839 pass them.
+    for (const char *format : {"csv", "json", "text"}) {
+        QTest::addRow("just within the limit, %s", format) << 3838 << format;
+        QTest::addRow("just past the limit, %s", format) << 3839 << format;
+    }
+}
+
+// Lines of the heaviest listed flange, a million a line, up to the most a total may hold: the
+// total weight is exact to the hundredth, and one line more gives no total but the reason.
+void TestSafeWriting::totalsStopAtTheirLimit()
+{
+    QFETCH(int, lines);
+    QFETCH(QString, format);
+    const QJsonObject row =
+        QJsonDocument::fromJson(quorvit({"lookup", "WN", "1.6", "2000", "--format", "json"}).out)
+            .object();
+    const qint64 hundredths = qRound64(row["weight_kg"].toDouble() * 100) * lines * 1'000'000;
+    const QString list = written(m_folder.filePath("heavy.csv"),
+                                 QByteArray("WN,1.6,A,2000,1000000\n").repeated(lines));
+    const ProgramRun run = quorvit({"takeoff", list, "--format", format});
+    const bool within = hundredths <= 999'999'999'999'999;
+    QCOMPARE(run.exitCode, within ? 0 : 1);
+    const QString weight =
+        QStringLiteral("%1.%2").arg(hundredths / 100).arg(hundredths % 100, 2, 10, QChar('0'));
+    const QString totals = run.text().section(format == "json" ? "\"totals\"" : "合计", -1);
+    if (format == "json")
+        QCOMPARE(QJsonDocument::fromJson(run.out)["totals"]["weight_kg"].toDouble(),
+                 within ? double(hundredths) / 100 : 0.0);
+    else
+        QCOMPARE(totals.contains(weight), within);
+    QCOMPARE(run.err.contains("no totals: the total weight passes 9999999999999.99 kg"), !within);
 }
 
 void TestSafeWriting::workbookWorkFilesGoWithTheRun_data()

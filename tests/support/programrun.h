@@ -15,14 +15,15 @@ struct ProgramRun {
 
 inline ProgramRun
 runProgram(const QString &program, const QStringList &arguments, const QByteArray &input = {},
-           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+           int timeoutMs = 60000)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
         return {-1, {}, QStringLiteral("did not finish")};

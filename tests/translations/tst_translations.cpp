@@ -1,12 +1,25 @@
 // The interface in English: the catalogue holds every text of the sources, the locale and
-// --lang choose the language of the real program.
+// --lang choose the language of the real program, and the windows built in English show no
+// Chinese.
+#include "app/windows.h"
+#include "support/messagecatcher.h"
 #include "support/programrun.h"
+#include "support/windowdriver.h"
 #include "translations/language.h"
+#include "widgets/fonts.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QLabel>
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <utility>
+
+Q_DECLARE_METATYPE(WindowKind)
 
 namespace
 {
@@ -17,10 +30,11 @@ bool hasHan(const QString &text)
     return han.match(text).hasMatch();
 }
 
-// "%1 of %2 (%L3)" → {"%1", "%2", "%L3"}, sorted: a translation must place every argument.
+// "%1 of %2 (%L3), %n" → {"%1", "%2", "%L3", "%n"}, sorted: a translation must place every
+// argument.
 QStringList placeholders(const QString &text)
 {
-    static const QRegularExpression argument(QStringLiteral("%L?\\d+"));
+    static const QRegularExpression argument(QStringLiteral("%L?(?:\\d+|n)"));
     QStringList found;
     for (auto it = argument.globalMatch(text); it.hasNext();)
         found.append(it.next().captured());
@@ -47,18 +61,26 @@ QStringList catalogueFaults(const QString &path)
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
             const QString where = context + QStringLiteral(" “") + source + QStringLiteral("”: ");
-            // A plural translation holds its forms in elements of their own.
+            // A plural translation holds its forms in elements of their own: each must be whole.
             QStringList forms;
-            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation")
+            QString text;
+            while (!xml.atEnd() && (xml.readNext() != QXmlStreamReader::EndElement ||
+                                    xml.name() != u"translation")) {
                 if (xml.isCharacters())
-                    forms.append(xml.text().toString());
-            const QString translation = forms.join(QString()).trimmed();
-            if (type == u"unfinished" || translation.isEmpty())
-                faults.append(where + QStringLiteral("not translated"));
-            else if (hasHan(translation))
-                faults.append(where + QStringLiteral("translated with Chinese: ") + translation);
-            else if (placeholders(translation) != placeholders(source))
-                faults.append(where + QStringLiteral("arguments differ: ") + translation);
+                    text += xml.text();
+                else if (xml.isEndElement())
+                    forms.append(std::exchange(text, QString()));
+            }
+            if (forms.isEmpty())
+                forms.append(text);
+            for (const QString &form : forms) {
+                if (type == u"unfinished" || form.trimmed().isEmpty())
+                    faults.append(where + QStringLiteral("not translated"));
+                else if (hasHan(form))
+                    faults.append(where + QStringLiteral("translated with Chinese: ") + form);
+                else if (placeholders(form) != placeholders(source))
+                    faults.append(where + QStringLiteral("arguments differ: ") + form);
+            }
         }
     }
     if (xml.hasError())
@@ -76,6 +98,50 @@ ProgramRun runWithLocale(const QStringList &arguments, const QStringList &locale
     return quorvit(arguments, {}, environment);
 }
 
+// Every text a window shows a user, with where it is: captions, hints, list and table entries,
+// headers, actions.
+QList<std::pair<QString, QString>> shownTexts(QWidget *window)
+{
+    QList<std::pair<QString, QString>> texts{{window->objectName(), window->windowTitle()}};
+    auto add = [&](const QObject *where, const QString &what, const QString &text) {
+        if (!text.isEmpty())
+            texts.append({window->objectName() + u' ' + where->objectName() + u' ' + what, text});
+    };
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : widgets) {
+        add(widget, QStringLiteral("tooltip"), widget->toolTip());
+        add(widget, QStringLiteral("accessible name"), widget->accessibleName());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            add(label, QStringLiteral("caption"), label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            add(button, QStringLiteral("caption"), button->text());
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model()) {
+            const QAbstractItemModel *model = view->model();
+            for (int column = 0; column < model->columnCount(); ++column) {
+                add(view, QStringLiteral("header"),
+                    model->headerData(column, Qt::Horizontal).toString());
+                add(view, QStringLiteral("header hint"),
+                    model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString());
+            }
+            for (int row = 0; row < model->rowCount(); ++row)
+                for (int column = 0; column < model->columnCount(); ++column)
+                    for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
+                        add(view, QStringLiteral("entry"),
+                            model->index(row, column).data(role).toString());
+        }
+        for (const QAction *action : widget->actions()) {
+            add(action, QStringLiteral("action"), action->text());
+            add(action, QStringLiteral("action hint"), action->toolTip());
+        }
+    }
+    return texts;
+}
+
+const WindowKind AllWindows[] = {WindowKind::Form1,  WindowKind::FormPL, WindowKind::FormSO,
+                                 WindowKind::FormWN, WindowKind::FormMF, WindowKind::FormRF,
+                                 WindowKind::FormFM, WindowKind::FormTG, WindowKind::FormIdentify};
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -83,6 +149,12 @@ class TestTranslations : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        installChineseFonts();
+        installLanguage(Language::English);
+    }
+
     // lupdate run over the sources on a copy of the catalogue finds no text the catalogue does
     // not translate, and lrelease compiles it with nothing unfinished.
     void catalogueTranslatesEveryText()
@@ -169,6 +241,32 @@ private slots:
         QVERIFY2(run.err.contains(QStringLiteral("--lang")) && !hasHan(run.err),
                  qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
+    }
+
+    // Built in English, no window shows a Chinese text, and the messages of a query speak
+    // English in a box whose button does too.
+    void everyWindowSpeaksEnglish()
+    {
+        Windows windows;
+        QStringList chinese;
+        for (WindowKind kind : AllWindows) {
+            QWidget *window = windows.window(kind);
+            for (const auto &[where, text] : shownTexts(window))
+                if (hasHan(text))
+                    chinese.append(where + QStringLiteral(": ") + text);
+        }
+        QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(u'\n')));
+
+        windows.show(WindowKind::FormPL);
+        QWidget *plate = windows.existing(WindowKind::FormPL);
+        MessageCatcher catcher;
+        QTest::mouseClick(control<QAbstractButton>(plate, QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QVERIFY(!catcher.seen.isEmpty());
+        for (const MessageCatcher::Seen &seen : catcher.seen) {
+            QVERIFY2(!seen.text.isEmpty() && !hasHan(seen.text), qPrintable(seen.text));
+            QCOMPARE(seen.okText, QStringLiteral("OK"));
+        }
     }
 };
 

@@ -48,7 +48,7 @@ QVariant IdentifyMatchModel::data(const QModelIndex &index, int role) const
         return {};
     const FlangeMatch &m = m_matches.at(index.row());
     if (role == Qt::ToolTipRole)
-        return QStringLiteral("双击或按回车键在%1窗口中查找").arg(kindChineseName(m.record.kind));
+        return tr("双击或按回车键在%1窗口中查找").arg(kindName(m.record.kind));
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignVCenter |
                    (index.column() == KindColumn ? Qt::AlignLeft : Qt::AlignRight));
@@ -56,7 +56,7 @@ QVariant IdentifyMatchModel::data(const QModelIndex &index, int role) const
         return {};
     switch (index.column()) {
     case KindColumn:
-        return QStringLiteral("%1 %2").arg(kindChineseName(m.record.kind), kindCode(m.record.kind));
+        return QStringLiteral("%1 %2").arg(kindName(m.record.kind), kindCode(m.record.kind));
     case PressureColumn:
         return m.record.pressureText;
     case DnColumn:
@@ -74,11 +74,12 @@ QVariant IdentifyMatchModel::headerData(int section, Qt::Orientation orientation
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const names[] = {"类型", "公称压力(MPa)", "公称直径", "系列", "总偏差(mm)"};
+    static const char *const names[] = {
+        QT_TR_NOOP("类型"), QT_TR_NOOP("公称压力(MPa)"), QT_TR_NOOP("公称直径"), QT_TR_NOOP("系列"),
+        QT_TR_NOOP("总偏差(mm)")};
     if (section < FirstDeviation)
-        return QString::fromUtf8(names[section]);
+        return tr(names[section]);
     const Measure measure = m_given.value(section - FirstDeviation);
-    return QStringLiteral("%1偏差%2")
-        .arg(measureSymbol(measure),
-             measure == Measure::HoleCount ? QString() : QStringLiteral("(mm)"));
+    return measure == Measure::HoleCount ? tr("%1偏差").arg(measureSymbol(measure))
+                                         : tr("%1偏差(mm)").arg(measureSymbol(measure));
 }

@@ -24,12 +24,14 @@ struct MeasureBox {
     const char *caption; // the label beside it
 };
 const MeasureBox MeasureBoxes[] = {
-    {Measure::OutsideDiameter, "outsideDiameter", "法兰外径 D"},
-    {Measure::BoltCircle, "boltCircle", "螺栓孔中心圆直径 K"},
-    {Measure::HoleCount, "holeCount", "螺栓孔数量 n"},
-    {Measure::HoleDiameter, "holeDiameter", "螺栓孔直径 L"},
-    {Measure::Thickness, "thickness", "法兰厚度 C"},
-    {Measure::PipeOutsideDiameter, "pipeOutsideDiameter", "配管外径 A"},
+    // clang-format off
+    {Measure::OutsideDiameter, "outsideDiameter", QT_TRANSLATE_NOOP("IdentifyWindow", "法兰外径 D")},
+    {Measure::BoltCircle, "boltCircle", QT_TRANSLATE_NOOP("IdentifyWindow", "螺栓孔中心圆直径 K")},
+    {Measure::HoleCount, "holeCount", QT_TRANSLATE_NOOP("IdentifyWindow", "螺栓孔数量 n")},
+    {Measure::HoleDiameter, "holeDiameter", QT_TRANSLATE_NOOP("IdentifyWindow", "螺栓孔直径 L")},
+    {Measure::Thickness, "thickness", QT_TRANSLATE_NOOP("IdentifyWindow", "法兰厚度 C")},
+    {Measure::PipeOutsideDiameter, "pipeOutsideDiameter", QT_TRANSLATE_NOOP("IdentifyWindow", "配管外径 A")},
+    // clang-format on
 };
 
 // A length in mm of at least 0, written with a point, as the command reads it.
@@ -69,7 +71,7 @@ std::optional<double> boxValue(const QLineEdit *box)
 IdentifyWindow::IdentifyWindow()
     : m_hint(new QLabel(this)), m_table(new QTableView(this)), m_model(new IdentifyMatchModel(this))
 {
-    designWindow(this, {QStringLiteral("FormIdentify"), QStringLiteral("反查法兰"), 11400, 7800,
+    designWindow(this, {QStringLiteral("FormIdentify"), tr("反查法兰"), 11400, 7800,
                         std::nullopt, std::nullopt});
 
     auto *grid = new QGridLayout;
@@ -77,21 +79,21 @@ IdentifyWindow::IdentifyWindow()
     for (const MeasureBox &m : MeasureBoxes) {
         const bool count = m.measure == Measure::HoleCount;
         QLineEdit *box =
-            measureBox(this, grid, place++, QLatin1String(m.name), QString::fromUtf8(m.caption),
-                       count ? QStringLiteral("个") : QStringLiteral("mm"));
+            measureBox(this, grid, place++, QLatin1String(m.name), tr(m.caption),
+                       count ? tr("个") : QStringLiteral("mm"));
         if (count)
             box->setValidator(new QIntValidator(0, 9999, box));
         else
             box->setValidator(lengthValidator(box));
         m_boxes[std::size_t(m.measure)] = box;
     }
-    m_tolerance = measureBox(this, grid, place, QStringLiteral("tolerance"), QStringLiteral("公差"),
-                             QStringLiteral("mm，每项尺寸允许的偏差"));
+    m_tolerance = measureBox(this, grid, place, QStringLiteral("tolerance"), tr("公差"),
+                             tr("mm，每项尺寸允许的偏差"));
     m_tolerance->setValidator(lengthValidator(m_tolerance));
     m_tolerance->setText(QStringLiteral("2"));
 
     m_hint->setObjectName(QStringLiteral("hint"));
-    describe(m_hint, QStringLiteral("提示"));
+    describe(m_hint, tr("提示"));
 
     m_table->setObjectName(QStringLiteral("matches"));
     m_table->setModel(m_model);
@@ -100,13 +102,12 @@ IdentifyWindow::IdentifyWindow()
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    describe(m_table, QStringLiteral("相符的法兰"),
-             QStringLiteral("按总偏差排序；双击或按回车键在查询窗口中查找"));
+    describe(m_table, tr("相符的法兰"), tr("按总偏差排序；双击或按回车键在查询窗口中查找"));
 
-    auto *back = new QPushButton(QStringLiteral("返回"), this);
+    auto *back = new QPushButton(tr("返回"), this);
     back->setObjectName(QStringLiteral("backButton"));
     back->setAutoDefault(false);
-    describe(back, QStringLiteral("返回主菜单"));
+    describe(back, tr("返回主菜单"));
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_hint, 1);
     bottom->addWidget(back);
@@ -144,10 +145,9 @@ void IdentifyWindow::identify()
 {
     const FlangeMeasurements measured = measurements();
     m_model->identify(measured);
-    m_hint->setText(measured.isEmpty() ? QStringLiteral("请至少输入一项尺寸")
+    m_hint->setText(measured.isEmpty() ? tr("请至少输入一项尺寸")
                     : m_model->rowCount() == 0
-                        ? QStringLiteral("公差 %1 mm 内没有相符的法兰")
-                              .arg(plainNumberText(measured.toleranceMm))
-                        : QStringLiteral("相符的法兰 %1 种，双击一行在查询窗口中查找")
-                              .arg(m_model->rowCount()));
+                        ? tr("公差 %1 mm 内没有相符的法兰").arg(plainNumberText(measured.toleranceMm))
+                        : tr("相符的法兰 %n 种，双击一行在查询窗口中查找", nullptr,
+                             m_model->rowCount()));
 }

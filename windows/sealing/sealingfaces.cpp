@@ -10,14 +10,16 @@
 
 SealingFaceChooser::SealingFaceChooser()
 {
-    designWindow(this, {"FormMF", "密封面", 4452, 3168, QPoint(3564, 2508), QColor(192, 192, 0)});
+    designWindow(this,
+                 {"FormMF", tr("密封面"), 4452, 3168, QPoint(3564, 2508), QColor(192, 192, 0)});
 
-    auto *rf = addButton(this, "Command1", "突面（RF）", twipsRect(240, 600, 1332, 612));
-    auto *fm = addButton(this, "Command2", "凹凸面（FM/M）", twipsRect(1320, 1440, 1452, 612));
-    auto *tg = addButton(this, "Command3", "榫槽面（T/G）", twipsRect(2520, 2280, 1452, 612));
-    auto *back = addButton(this, "Command4", "返回", twipsRect(3480, 360, 612, 972),
+    auto *rf = addButton(this, "Command1", tr("突面（RF）"), twipsRect(240, 600, 1332, 612));
+    auto *fm = addButton(this, "Command2", tr("凹凸面（FM/M）"), twipsRect(1320, 1440, 1452, 612));
+    auto *tg = addButton(this, "Command3", tr("榫槽面（T/G）"), twipsRect(2520, 2280, 1452, 612));
+    auto *back = addButton(this, "Command4", tr("返回"), twipsRect(3480, 360, 612, 972),
                            designFont("楷体_GB2312", 10.8));
-    addLabel(this, "Label1", "请选择", twipsRect(240, 120, 1212, 252), designFont("宋体", 10.8));
+    addLabel(this, "Label1", tr("请选择"), twipsRect(240, 120, 1212, 252),
+             designFont("宋体", 10.8));
     setTabSequence({rf, fm, tg, back});
     rf->setFocus();
 
@@ -41,21 +43,24 @@ QWidget *createSealingSheet(SealingFace face)
     };
     // clang-format off
     const Sheet sheet = face == SealingFace::RaisedFace
-        ? Sheet{"FormRF", "突面", 4860, 3792, QT_TRANSLATE_NOOP("FormMF",
-              "突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。")}
+        ? Sheet{"FormRF", QT_TRANSLATE_NOOP("SealingFaceChooser", "突面"), 4860, 3792,
+                QT_TRANSLATE_NOOP("SealingFaceChooser",
+                    "突面的尺寸暂未收录：需要各公称压力、公称直径下的突面直径 d 和突面高度 f。")}
         : face == SealingFace::MaleFemale
-        ? Sheet{"FormFM", "凹凸面", 3744, 2496, QT_TRANSLATE_NOOP("FormMF",
-              "凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。")}
-        : Sheet{"FormTG", "榫槽", 3744, 2496, QT_TRANSLATE_NOOP("FormMF",
-              "榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。")};
+        ? Sheet{"FormFM", QT_TRANSLATE_NOOP("SealingFaceChooser", "凹凸面"), 3744, 2496,
+                QT_TRANSLATE_NOOP("SealingFaceChooser",
+                    "凹凸面的尺寸暂未收录：需要各公称压力、公称直径下凸面和凹面的直径及高度。")}
+        : Sheet{"FormTG", QT_TRANSLATE_NOOP("SealingFaceChooser", "榫槽"), 3744, 2496,
+                QT_TRANSLATE_NOOP("SealingFaceChooser",
+                    "榫槽面的尺寸暂未收录：需要各公称压力、公称直径下榫和槽的内外直径及榫高、槽深。")};
     // clang-format on
     auto *window = new QWidget;
-    designWindow(
-        window, {sheet.name, sheet.caption, sheet.width, sheet.height, std::nullopt, std::nullopt});
+    designWindow(window, {sheet.name, SealingFaceChooser::tr(sheet.caption), sheet.width,
+                          sheet.height, std::nullopt, std::nullopt});
     // The sheet is not a dead end: one line, centred, says what is missing.
     const int margin = 240;
     QLabel *label =
-        addLabel(window, "missingDimensions", QCoreApplication::translate("FormMF", sheet.missing),
+        addLabel(window, "missingDimensions", SealingFaceChooser::tr(sheet.missing),
                  twipsRect(margin, margin, sheet.width - 2 * margin, sheet.height - 2 * margin));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);

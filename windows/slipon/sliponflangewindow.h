@@ -10,4 +10,9 @@ class SlipOnFlangeWindow : public QueryWindow
 public:
     // Builds the controls and runs the load step: the two lists filled, nothing selected.
     SlipOnFlangeWindow();
+
+private:
+    // Its kind, controls in designed order, lists and query, with the texts in the language
+    // installed.
+    static QueryWindowDesign design();
 };

@@ -12,11 +12,20 @@
 namespace
 {
 
+// The program's column a cell is in; nullopt for a column the list carries.
+std::optional<TakeoffTableModel::Column> columnOf(const QModelIndex &index)
+{
+    const auto *model = qobject_cast<const TakeoffTableModel *>(index.model());
+    return model ? model->programColumn(index.column()) : std::nullopt;
+}
+
 // The kind a line asks for, plate when it names none that can be read.
 FlangeKind lineKind(const QModelIndex &index)
 {
-    const QString text =
-        index.siblingAtColumn(TakeoffTableModel::Kind).data(Qt::EditRole).toString();
+    const auto *model = static_cast<const TakeoffTableModel *>(index.model());
+    const QString text = index.siblingAtColumn(model->viewColumn(TakeoffTableModel::Kind))
+                             .data(Qt::EditRole)
+                             .toString();
     return readFlangeKind(text).value_or(FlangeKind::Plate);
 }
 
@@ -33,22 +42,25 @@ QComboBox *choice(QWidget *parent, const QString &name)
 QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                        const QModelIndex &index) const
 {
-    switch (index.column()) {
+    const std::optional<TakeoffTableModel::Column> column = columnOf(index);
+    if (!column)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    switch (*column) {
     case TakeoffTableModel::Kind: {
-        QComboBox *box = choice(parent, QStringLiteral("类型"));
+        QComboBox *box = choice(parent, tr("类型"));
         for (FlangeKind kind : AllFlangeKinds)
-            box->addItem(QStringLiteral("%1 %2").arg(kindChineseName(kind), kindCode(kind)),
+            box->addItem(QStringLiteral("%1 %2").arg(kindName(kind), kindCode(kind)),
                          kindCode(kind));
         return box;
     }
     case TakeoffTableModel::Pressure: {
-        QComboBox *box = choice(parent, QStringLiteral("公称压力（MPa）"));
+        QComboBox *box = choice(parent, tr("公称压力（MPa）"));
         for (const QString &text : pressureTexts(lineKind(index)))
             box->addItem(text, text);
         return box;
     }
     case TakeoffTableModel::Series: {
-        QComboBox *box = choice(parent, QStringLiteral("系列"));
+        QComboBox *box = choice(parent, tr("系列"));
         for (PipeSeries series : AllPipeSeries)
             box->addItem(seriesText(series), seriesText(series));
         return box;
@@ -56,12 +68,12 @@ QWidget *TakeoffDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     case TakeoffTableModel::Quantity: {
         auto *spin = new QSpinBox(parent);
         spin->setRange(1, int(MaxTakeoffQuantity));
-        describe(spin, QStringLiteral("数量"), QStringLiteral("片"));
+        describe(spin, tr("数量"), tr("片"));
         return spin;
     }
     default: {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        describe(editor, QStringLiteral("公称直径"), QStringLiteral("DN"));
+        describe(editor, tr("公称直径"), QStringLiteral("DN"));
         return editor;
     }
     }
@@ -73,8 +85,9 @@ void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
     if (auto *box = qobject_cast<QComboBox *>(editor)) {
         // The entry the written text means, read as the command reads it.
         const FlangeKind kind = lineKind(index);
+        const std::optional<TakeoffTableModel::Column> column = columnOf(index);
         const auto entryOf = [&](QStringView written) -> std::optional<int> {
-            switch (index.column()) {
+            switch (column.value_or(TakeoffTableModel::Pressure)) {
             case TakeoffTableModel::Kind: {
                 const std::optional<FlangeKind> named = readFlangeKind(written);
                 return named ? std::optional<int>(int(*named)) : std::nullopt;

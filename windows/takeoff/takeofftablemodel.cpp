@@ -1,6 +1,5 @@
 #include "windows/takeoff/takeofftablemodel.h"
 
-#include "takeoff/linereader.h"
 #include "takeoff/takeoffwriter.h"
 
 #include <QApplication>
@@ -13,39 +12,63 @@
 namespace
 {
 
-// The take-off column a shown column is.
-int takeoffColumn(int column)
-{
-    return column + KindColumn;
-}
+// A cell shows at most this many characters: a line of a list may hold tens of thousands, which
+// would cost every repaint.
+constexpr qsizetype ShownCharacters = 200;
 
-// One step of the table: `count` lines from `row` replaced by other lines; undone by the reverse.
+// One step of the table: `count` lines from `row` replaced by other lines, the carried columns
+// perhaps changed with them; undone by the reverse.
 class ReplaceLines : public QUndoCommand
 {
 public:
-    ReplaceLines(TakeoffTableModel *model, int row, int count, const QList<QStringList> &lines,
-                 const QString &text)
-        : QUndoCommand(text), m_model(model), m_row(row), m_before(model->fields(row, count)),
-          m_after(lines)
+    ReplaceLines(TakeoffTableModel *model, int row, int count, const QList<ListLine> &lines,
+                 const CarriedColumns &carried, const QString &text)
+        : QUndoCommand(text), m_model(model), m_row(row), m_before(model->lines(row, count)),
+          m_after(lines), m_carriedBefore(model->carried()), m_carriedAfter(carried)
     {
     }
-    void redo() override { m_model->replaceLines(m_row, int(m_before.size()), m_after); }
-    void undo() override { m_model->replaceLines(m_row, int(m_after.size()), m_before); }
+    void redo() override
+    {
+        m_model->replaceLines(m_row, int(m_before.size()), m_after, m_carriedAfter);
+    }
+    void undo() override
+    {
+        m_model->replaceLines(m_row, int(m_after.size()), m_before, m_carriedBefore);
+    }
 
 private:
     TakeoffTableModel *m_model;
     int m_row;
-    QList<QStringList> m_before;
-    QList<QStringList> m_after;
+    QList<ListLine> m_before;
+    QList<ListLine> m_after;
+    CarriedColumns m_carriedBefore;
+    CarriedColumns m_carriedAfter;
 };
 
-// A take-off column of a line as the table shows it: a listed pressure as the lists show it
-// ("1.0", not "1").
-QString shownText(const TakeoffLine &line, const QList<TakeoffCell> &cells, int column)
+// A cell of a line as the table shows it: a listed pressure as the lists show it ("1.0", not
+// "1").
+QString shownText(const TakeoffLine &line, const TakeoffCell &cell, const TakeoffColumn &column)
 {
-    if (column == PressureColumn && line.record)
+    if (column.standard == PressureColumn && line.record)
         return line.record->pressureText;
-    return takeoffCellText(cells.value(column), takeoffColumns().at(column).decimals);
+    return takeoffCellText(cell, column.decimals);
+}
+
+QString cut(const QString &text)
+{
+    return text.size() > ShownCharacters ? text.left(ShownCharacters) + u'…' : text;
+}
+
+QStringList allNames(const CarriedColumns &carried)
+{
+    return carried.leading + carried.trailing;
+}
+
+// The carried text a shown carried column holds: its index among the line's carried texts.
+qsizetype carriedIndex(const CarriedColumns &carried, int viewColumn)
+{
+    const qsizetype leading = carried.leading.size();
+    return viewColumn < leading ? viewColumn : viewColumn - (TakeoffTableModel::Quantity + 1);
 }
 
 } // namespace
@@ -59,7 +82,27 @@ int TakeoffTableModel::rowCount(const QModelIndex &parent) const
 
 int TakeoffTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : ColumnCount + int(m_carried.size());
+}
+
+int TakeoffTableModel::viewColumn(Column column) const
+{
+    // The table shows the take-off's columns without the line number.
+    return int(takeoffColumnPlace(TakeoffColumnIndex(int(column) + int(KindColumn)), m_carried)) -
+           1;
+}
+
+std::optional<TakeoffTableModel::Column> TakeoffTableModel::programColumn(int viewColumn) const
+{
+    int at = viewColumn - int(m_carried.leading.size());
+    if (at < 0)
+        return std::nullopt;
+    if (at <= Quantity)
+        return Column(at);
+    at -= int(m_carried.trailing.size());
+    if (at <= Quantity)
+        return std::nullopt;
+    return at < ColumnCount ? std::optional(Column(at)) : std::nullopt;
 }
 
 QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
@@ -67,28 +110,35 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     const TakeoffLine &l = m_lines.at(index.row());
-    const int column = takeoffColumn(index.column());
+    const std::optional<Column> column = programColumn(index.column());
+    const bool input = !column || *column < FirstComputed;
+    const QString carried =
+        column ? QString() : l.carried.value(carriedIndex(m_carried, index.column()));
     switch (role) {
-    case Qt::DisplayRole:
-        return shownText(l, takeoffCells(l), column);
+    case Qt::DisplayRole: {
+        if (!column)
+            return cut(carried);
+        const int taken = int(*column) + int(KindColumn);
+        return cut(shownText(l, takeoffCells(l).value(taken), takeoffColumns().at(taken)));
+    }
     case Qt::EditRole:
-        return index.column() < FirstComputed ? l.fields.value(index.column()) : QVariant();
+        return !column ? carried : input ? l.fields.value(*column) : QVariant();
     case Qt::ToolTipRole:
-        return l.ok() ? QVariant() : QVariant(l.error);
+        return l.ok() ? QVariant() : QVariant(l.reason.text);
     case Qt::BackgroundRole:
-        if (!l.ok() && index.column() == Kind)
+        if (!l.ok() && column == Kind)
             return QBrush(QColor(255, 190, 190));
-        if (index.column() >= FirstComputed)
+        if (!input)
             return QBrush(QColor(240, 240, 240));
         return {};
     case Qt::DecorationRole:
-        if (!l.ok() && index.column() == Kind)
+        if (!l.ok() && column == Kind)
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::TextAlignmentRole:
         return int(
             Qt::AlignVCenter |
-            (index.column() == Kind || index.column() == Series ? Qt::AlignLeft : Qt::AlignRight));
+            (!column || column == Kind || column == Series ? Qt::AlignLeft : Qt::AlignRight));
     default:
         return {};
     }
@@ -100,108 +150,157 @@ QVariant TakeoffTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return takeoffColumnTitle(takeoffColumns().at(takeoffColumn(section)));
+    if (const std::optional<Column> column = programColumn(section))
+        return takeoffColumnTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
+    return allNames(m_carried).value(carriedIndex(m_carried, section));
 }
 
 Qt::ItemFlags TakeoffTableModel::flags(const QModelIndex &index) const
 {
     const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    return index.column() < FirstComputed ? flags | Qt::ItemIsEditable : flags;
+    const std::optional<Column> column = programColumn(index.column());
+    return !column || *column < FirstComputed ? flags | Qt::ItemIsEditable : flags;
 }
 
 bool TakeoffTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.column() >= FirstComputed)
+    const std::optional<Column> column = programColumn(index.column());
+    if (role != Qt::EditRole || !index.isValid() || (column && *column >= FirstComputed))
         return false;
-    QStringList fields = m_lines.at(index.row()).fields;
-    while (fields.size() < FirstComputed)
-        fields.append(QString());
+    ListLine edited = m_read.at(index.row());
     const QString text = value.toString().trimmed();
-    if (fields[index.column()] == text)
+    QString *cell = nullptr;
+    if (column) {
+        while (edited.fields.size() < FirstComputed)
+            edited.fields.append(QString());
+        cell = &edited.fields[*column];
+        edited.fault = {}; // the user wrote what the line asks for
+    } else {
+        const qsizetype at = carriedIndex(m_carried, index.column());
+        while (edited.carried.size() <= at)
+            edited.carried.append(QString());
+        cell = &edited.carried[at];
+    }
+    if (*cell == text)
         return false;
-    fields[index.column()] = text;
+    *cell = text;
     m_undo.push(new ReplaceLines(
-        this, index.row(), 1, {fields},
-        QStringLiteral("修改%1").arg(
-            headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
+        this, index.row(), 1, {edited}, m_carried,
+        tr("修改%1").arg(headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString())));
     return true;
 }
 
-void TakeoffTableModel::insertLines(int row, const QList<QStringList> &lines, const QString &what)
+void TakeoffTableModel::insertLines(int row, const QList<ListLine> &lines,
+                                    const CarriedColumns &carried, const QString &what)
 {
-    if (!lines.isEmpty())
-        m_undo.push(new ReplaceLines(this, row, 0, lines, what));
+    if (lines.isEmpty())
+        return;
+    // Into an empty table the lines bring their columns; otherwise their texts go to the
+    // window's columns of the same names, and columns it does not have are added after its own.
+    CarriedColumns merged = rowCount() == 0 ? carried : m_carried;
+    for (const QString &name : allNames(carried))
+        if (!allNames(merged).contains(name))
+            merged.trailing.append(name);
+    const QStringList mergedNames = allNames(merged);
+    const QStringList names = allNames(carried);
+    QList<ListLine> placed = lines;
+    for (ListLine &line : placed) {
+        QStringList texts(mergedNames.size());
+        for (qsizetype i = 0; i < names.size(); ++i)
+            texts[mergedNames.indexOf(names[i])] = line.carried.value(i);
+        line.carried = texts;
+    }
+    m_undo.push(new ReplaceLines(this, row, 0, placed, merged, what));
 }
 
 void TakeoffTableModel::removeLines(int row, int count)
 {
     if (count > 0)
-        m_undo.push(new ReplaceLines(this, row, count, {}, QStringLiteral("删除行")));
+        m_undo.push(new ReplaceLines(this, row, count, {}, m_carried, tr("删除行")));
 }
 
-void TakeoffTableModel::replaceAll(const QList<QStringList> &lines)
+void TakeoffTableModel::replaceAll(const QList<ListLine> &lines, const CarriedColumns &carried)
 {
-    m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, QStringLiteral("打开")));
+    m_undo.push(new ReplaceLines(this, 0, rowCount(), lines, carried, tr("打开")));
 }
 
 QStringList TakeoffTableModel::lineTexts(int row) const
 {
     const TakeoffLine &l = m_lines.at(row);
-    const QList<TakeoffCell> cells = takeoffCells(l);
+    const QList<TakeoffCell> cells = takeoffCells(l, m_carried);
+    const QList<TakeoffColumn> columns = takeoffColumns(m_carried);
     QStringList texts;
-    for (int column = 0; column < cells.size(); ++column)
-        texts.append(shownText(l, cells, column));
+    for (qsizetype column = 0; column < cells.size(); ++column)
+        texts.append(shownText(l, cells[column], columns[column]));
     return texts;
+}
+
+QList<ListLine> TakeoffTableModel::lines(int row, int count) const
+{
+    return m_read.mid(row, count);
 }
 
 QList<QStringList> TakeoffTableModel::fields(int row, int count) const
 {
     QList<QStringList> fields;
-    for (int i = row; i < row + count; ++i)
-        fields.append(m_lines.at(i).fields);
+    for (const ListLine &line : lines(row, count))
+        fields.append(line.fields);
     return fields;
 }
 
-TakeoffLine TakeoffTableModel::compute(int row, const QStringList &fields)
+TakeoffLine TakeoffTableModel::compute(int row, const ListLine &line)
 {
-    // A line whose quote was left open is kept whole in one field, as the command keeps it.
-    if (fields.size() == 1 && !splitListLine(fields.constFirst())) {
-        TakeoffLine line;
-        line.number = row + 1;
-        line.fields = fields;
-        line.error = QStringLiteral("line %1: a quoted field is not closed").arg(line.number);
-        return line;
-    }
-    return m_calculator.compute(row + 1, fields);
+    ListLine numbered = line;
+    numbered.number = row + 1;
+    return m_calculator.compute(numbered);
 }
 
-void TakeoffTableModel::replaceLines(int row, int count, const QList<QStringList> &lines)
+void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &lines,
+                                     const CarriedColumns &carried)
 {
+    const bool newColumns = carried != m_carried;
+    if (newColumns) {
+        beginResetModel();
+        m_carried = carried;
+    }
     const int common = std::min(count, int(lines.size()));
     for (int i = 0; i < common; ++i) {
         m_totals.remove(m_lines[row + i]);
+        m_read[row + i] = lines[i];
         m_lines[row + i] = compute(row + i, lines[i]);
         m_totals.add(m_lines[row + i]);
     }
-    if (common > 0)
-        emit dataChanged(index(row, 0), index(row + common - 1, ColumnCount - 1));
+    if (common > 0 && !newColumns)
+        emit dataChanged(index(row, 0), index(row + common - 1, columnCount() - 1));
     if (count > common) {
-        beginRemoveRows({}, row + common, row + count - 1);
+        if (!newColumns)
+            beginRemoveRows({}, row + common, row + count - 1);
         for (int i = row + common; i < row + count; ++i)
             m_totals.remove(m_lines.at(i));
         m_lines.remove(row + common, count - common);
-        endRemoveRows();
+        m_read.remove(row + common, count - common);
+        if (!newColumns)
+            endRemoveRows();
     } else if (lines.size() > common) {
-        beginInsertRows({}, row + common, row + int(lines.size()) - 1);
+        if (!newColumns)
+            beginInsertRows({}, row + common, row + int(lines.size()) - 1);
         for (qsizetype i = common; i < lines.size(); ++i) {
+            m_read.insert(row + i, lines[i]);
             m_lines.insert(row + i, compute(int(row + i), lines[i]));
             m_totals.add(m_lines.at(row + i));
         }
-        endInsertRows();
+        if (!newColumns)
+            endInsertRows();
     }
     // A line's reason names its line number, which moves with lines inserted or removed above.
-    if (count != lines.size())
-        renumberFrom(row + int(lines.size()));
+    if (count != lines.size()) {
+        const int from = row + int(lines.size());
+        renumberFrom(from);
+        if (from < rowCount() && !newColumns)
+            emit dataChanged(index(from, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    if (newColumns)
+        endResetModel();
     emit totalsChanged();
 }
 
@@ -209,9 +308,9 @@ void TakeoffTableModel::renumberFrom(int row)
 {
     for (int i = row; i < rowCount(); ++i) {
         m_totals.remove(m_lines[i]);
-        m_lines[i] = compute(i, m_lines[i].fields);
+        m_lines[i] = compute(i, m_read[i]);
         m_totals.add(m_lines[i]);
     }
     if (row < rowCount())
-        emit dataChanged(index(row, 0), index(rowCount() - 1, ColumnCount - 1));
+        emit dataChanged(index(row, 0), index(rowCount() - 1, columnCount() - 1));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "takeoff/listlayout.h"
 #include "takeoff/takeoffline.h"
 #include "takeoff/takeofftotals.h"
 
@@ -7,16 +8,19 @@
 #include <QList>
 #include <QStringList>
 #include <QUndoStack>
+#include <optional>
 
 // The lines of the take-off window: what each line asks for (kind, pressure, series, DN,
-// quantity, as written) and what the catalogue gives for it, computed as the command computes a
-// line, and the totals kept current line by line. The five input columns are editable; every
-// change goes through the model's undo stack.
+// quantity, as written), the list's own columns it carries (item number, material, remarks …,
+// before and after the flange's columns as the list had them) and what the catalogue gives for
+// it, computed as the command computes a line, and the totals kept current line by line. The
+// input and carried columns are editable; every change goes through the model's undo stack.
 class TakeoffTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    // The columns shown: the take-off's columns from the kind to the line weight.
+    // The program's columns shown: the take-off's columns from the kind to the line weight. With
+    // carried columns, they stand at viewColumn(); without, a Column is its own view column.
     enum Column {
         Kind,
         Pressure,
@@ -41,21 +45,35 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // An edit of an input cell, as one step that can be undone.
+    // An edit of an input or carried cell, as one step that can be undone.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
-    // Lines inserted before `row` (appended when row is the row count), as one undoable step.
-    void insertLines(int row, const QList<QStringList> &lines, const QString &what);
+    // Where a program column is shown, and which program column a shown column is (nullopt for
+    // a carried column).
+    int viewColumn(Column column) const;
+    std::optional<Column> programColumn(int viewColumn) const;
+
+    // Lines inserted before `row` (appended when row is the row count), as one undoable step;
+    // their carried texts are in the columns `carried` names: the window's columns of those names,
+    // new ones added after its own.
+    void insertLines(int row, const QList<ListLine> &lines, const CarriedColumns &carried,
+                     const QString &what);
     // `count` lines from `row` taken away, as one undoable step.
     void removeLines(int row, int count);
-    // Every line replaced by these, as one undoable step ("打开").
-    void replaceAll(const QList<QStringList> &lines);
-    // The undone or redone form of the steps above: `count` lines from `row` become `lines`.
-    void replaceLines(int row, int count, const QList<QStringList> &lines);
+    // Every line and column replaced by a list's, as one undoable step ("打开").
+    void replaceAll(const QList<ListLine> &lines, const CarriedColumns &carried);
+    // The undone or redone form of the steps above: `count` lines from `row` become `lines`,
+    // the carried columns `carried`.
+    void replaceLines(int row, int count, const QList<ListLine> &lines,
+                      const CarriedColumns &carried);
 
     const TakeoffLine &line(int row) const { return m_lines.at(row); }
-    // Every take-off column of a line as the table shows it, line number and reason included.
+    const CarriedColumns &carried() const { return m_carried; }
+    // Every take-off column of a line as the table shows it, line number, carried texts and
+    // reason included (takeoffColumns(carried())).
     QStringList lineTexts(int row) const;
+    QList<ListLine> lines(int row, int count) const;
+    // What those lines ask for, as written.
     QList<QStringList> fields(int row, int count) const;
     const TakeoffTotals &totals() const { return m_totals; }
     QUndoStack *undoStack() { return &m_undo; }
@@ -64,9 +82,12 @@ signals:
     void totalsChanged();
 
 private:
-    TakeoffLine compute(int row, const QStringList &fields);
+    TakeoffLine compute(int row, const ListLine &line);
+    // Recomputes the lines from `row` on, whose numbers moved.
     void renumberFrom(int row);
 
+    CarriedColumns m_carried;
+    QList<ListLine> m_read; // each line as read or last edited, the source of m_lines
     QList<TakeoffLine> m_lines;
     TakeoffTotals m_totals;
     TakeoffCalculator m_calculator;

@@ -4,7 +4,7 @@
 #include "exports/atomicfile.h"
 #include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
-#include "takeoff/linereader.h"
+#include "exports/takeofflist.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -32,15 +33,15 @@
 namespace
 {
 
-// Keeps what a list file asks for, line by line, so the window reads a file as the command does.
-class FieldsCollector : public TakeoffWriter
+// A list's lines as read, so the window reads a file or a pasted block as the command does.
+TakeoffListLines readLines(ListRows &rows)
 {
-public:
-    void writeLine(const TakeoffLine &line) override { lines.append(line.fields); }
-    void writeTotals(const TakeoffTotals &) override {}
-    bool finish(QString &) override { return true; }
-    QList<QStringList> lines;
-};
+    ListReading reading(rows);
+    TakeoffListLines read{{}, reading.layout().carried()};
+    while (std::optional<ListLine> line = reading.next())
+        read.lines.append(std::move(*line));
+    return read;
+}
 
 QPushButton *toolButton(QWidget *parent, QBoxLayout *row, const QString &name,
                         const QString &caption, const QString &hint)
@@ -62,36 +63,28 @@ QAction *keyAction(QWidget *on, const QList<QKeySequence> &keys, Qt::ShortcutCon
     return action;
 }
 
-// The printed columns' widths in mm, in the take-off's column order; the reason takes the rest
-// of the page. Long headings wrap.
+// The printed columns' widths in mm, in the take-off's column order, and a carried column's;
+// the reason takes the rest of the page. Long headings wrap.
 const QList<double> PrintColumnsMm = {10, 12, 16, 10, 14, 12, 16, 18, 20, 22, 14, 14, 16, 60};
+constexpr double PrintCarriedColumnMm = 16;
 
 } // namespace
 
-QList<QStringList> takeoffLinesOfText(const QString &text)
+TakeoffListLines takeoffLinesOfText(const QString &text)
 {
-    QList<QStringList> lines;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
-            continue;
-        const std::optional<QStringList> fields = splitListLine(line);
-        if (!fields)
-            lines.append(QStringList{trimmed.toString()});
-        else if (!isTakeoffHeader(*fields))
-            lines.append(*fields);
-    }
-    return lines;
+    QBuffer buffer;
+    buffer.setData(text.toUtf8());
+    buffer.open(QIODevice::ReadOnly);
+    TextListRows rows(buffer, QString());
+    return readLines(rows);
 }
 
 TakeoffWindow::TakeoffWindow()
     : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
       m_totals(new QLabel(this))
 {
-    designWindow(this, {QStringLiteral("FormTakeoff"), QStringLiteral("批量计算"), 13500, 8400,
-                        std::nullopt, std::nullopt});
+    designWindow(this, {QStringLiteral("FormTakeoff"), tr("批量计算"), 13500, 8400, std::nullopt,
+                        std::nullopt});
     // Unlike the designed windows, a table grows with its window; its width follows the columns
     // (fitWidth) until the user gives it one.
     setMinimumSize(0, 0);
@@ -100,28 +93,23 @@ TakeoffWindow::TakeoffWindow()
     m_fittedWidth = width();
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *open =
-        toolButton(this, buttons, QStringLiteral("openButton"), QStringLiteral("打开…"),
-                   QStringLiteral("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
-    QPushButton *save =
-        toolButton(this, buttons, QStringLiteral("exportButton"), QStringLiteral("导出…"),
-                   QStringLiteral("导出为 CSV 或 Excel 文件"));
-    QPushButton *print =
-        toolButton(this, buttons, QStringLiteral("printButton"), QStringLiteral("打印…"),
-                   QStringLiteral("打印材料表（Ctrl+P）"));
-    QPushButton *add =
-        toolButton(this, buttons, QStringLiteral("addButton"), QStringLiteral("添加行"),
-                   QStringLiteral("在当前行下添加一行（Insert）"));
-    QPushButton *remove =
-        toolButton(this, buttons, QStringLiteral("removeButton"), QStringLiteral("删除行"),
-                   QStringLiteral("删除选中的行（Delete）"));
-    QPushButton *undo = toolButton(this, buttons, QStringLiteral("undoButton"),
-                                   QStringLiteral("撤销"), QStringLiteral("撤销（Ctrl+Z）"));
-    QPushButton *redo = toolButton(this, buttons, QStringLiteral("redoButton"),
-                                   QStringLiteral("重做"), QStringLiteral("重做（Ctrl+Y）"));
+    QPushButton *open = toolButton(this, buttons, QStringLiteral("openButton"), tr("打开…"),
+                                   tr("打开清单文件（类型、公称压力、系列、公称直径、数量）"));
+    QPushButton *save = toolButton(this, buttons, QStringLiteral("exportButton"), tr("导出…"),
+                                   tr("导出为 CSV 或 Excel 文件"));
+    QPushButton *print = toolButton(this, buttons, QStringLiteral("printButton"), tr("打印…"),
+                                    tr("打印材料表（Ctrl+P）"));
+    QPushButton *add = toolButton(this, buttons, QStringLiteral("addButton"), tr("添加行"),
+                                  tr("在当前行下添加一行（Insert）"));
+    QPushButton *remove = toolButton(this, buttons, QStringLiteral("removeButton"), tr("删除行"),
+                                     tr("删除选中的行（Delete）"));
+    QPushButton *undo =
+        toolButton(this, buttons, QStringLiteral("undoButton"), tr("撤销"), tr("撤销（Ctrl+Z）"));
+    QPushButton *redo =
+        toolButton(this, buttons, QStringLiteral("redoButton"), tr("重做"), tr("重做（Ctrl+Y）"));
     buttons->addStretch();
-    QPushButton *back = toolButton(this, buttons, QStringLiteral("backButton"),
-                                   QStringLiteral("返回"), QStringLiteral("返回主菜单"));
+    QPushButton *back =
+        toolButton(this, buttons, QStringLiteral("backButton"), tr("返回"), tr("返回主菜单"));
 
     m_table->setObjectName(QStringLiteral("lines"));
     m_table->setModel(m_model);
@@ -131,13 +119,12 @@ TakeoffWindow::TakeoffWindow()
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     // Every column as wide as its contents; a wider window leaves its room beside the table.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    describe(m_table, QStringLiteral("批量计算清单"),
-             QStringLiteral("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
+    describe(m_table, tr("批量计算清单"), tr("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
 
     m_totals->setObjectName(QStringLiteral("totals"));
     m_totals->setWordWrap(true);
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    describe(m_totals, QStringLiteral("合计"), QStringLiteral("法兰数量、总重和各规格螺栓数量"));
+    describe(m_totals, tr("合计"), tr("法兰数量、总重和各规格螺栓数量"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -188,41 +175,45 @@ TakeoffWindow::TakeoffWindow()
     QAction *printAction =
         keyAction(this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, Qt::WindowShortcut);
     printAction->setObjectName(QStringLiteral("actionPrint"));
-    printAction->setText(QStringLiteral("打印…"));
+    printAction->setText(tr("打印…"));
     connect(printAction, &QAction::triggered, this, &TakeoffWindow::print);
 
     showTotals();
     m_table->setFocus();
 }
 
-void TakeoffWindow::insertBelowCurrent(const QList<QStringList> &lines, const QString &what)
+void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines,
+                                       const CarriedColumns &carried, const QString &what)
 {
     const QModelIndex current = m_table->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
-    m_model->insertLines(row, lines, what);
+    m_model->insertLines(row, lines, carried, what);
     // The first new line becomes current; the lines stay unselected so their marks show.
     if (!lines.isEmpty())
-        m_table->setCurrentIndex(m_model->index(row, TakeoffTableModel::Kind));
+        m_table->setCurrentIndex(m_model->index(row, m_model->viewColumn(TakeoffTableModel::Kind)));
 }
 
 void TakeoffWindow::paste()
 {
-    insertBelowCurrent(takeoffLinesOfText(QApplication::clipboard()->text()),
-                       QStringLiteral("粘贴"));
+    const TakeoffListLines pasted = takeoffLinesOfText(QApplication::clipboard()->text());
+    insertBelowCurrent(pasted.lines, pasted.carried, tr("粘贴"));
 }
 
 void TakeoffWindow::addLine()
 {
     // A new line starts as a copy of the current one, or as the first listed flange.
     const QModelIndex current = m_table->currentIndex();
-    const QStringList fields =
-        current.isValid()
-            ? m_model->line(current.row()).fields
-            : QStringList{kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
-                          seriesText(PipeSeries::A),
-                          QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
-                          QStringLiteral("1")};
-    insertBelowCurrent({fields}, QStringLiteral("添加行"));
+    ListLine line;
+    if (current.isValid()) {
+        line = m_model->lines(current.row(), 1).constFirst();
+    } else {
+        line.fields = QStringList{kindCode(FlangeKind::Plate),
+                                  pressureTexts(FlangeKind::Plate).value(0),
+                                  seriesText(PipeSeries::A),
+                                  QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
+                                  QStringLiteral("1")};
+    }
+    insertBelowCurrent({line}, m_model->carried(), tr("添加行"));
 }
 
 void TakeoffWindow::removeSelectedLines()
@@ -235,7 +226,7 @@ void TakeoffWindow::removeSelectedLines()
         rows.append(m_table->currentIndex().row());
     std::sort(rows.begin(), rows.end());
     // Runs of neighbouring rows, last first, so the rows above keep their numbers; one undo step.
-    m_model->undoStack()->beginMacro(QStringLiteral("删除行"));
+    m_model->undoStack()->beginMacro(tr("删除行"));
     for (qsizetype end = rows.size(); end > 0;) {
         qsizetype start = end - 1;
         while (start > 0 && rows[start - 1] == rows[start] - 1)
@@ -256,31 +247,40 @@ void TakeoffWindow::open()
                          nullptr, rows),
                       tr("替换")))
         return;
-    QFileDialog dialog(this, QStringLiteral("打开清单"));
+    QFileDialog dialog(this, tr("打开清单"));
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("清单文件 (*.csv *.txt *.tsv)"), QStringLiteral("所有文件 (*)")});
+    dialog.setNameFilters({tr("清单文件 (*.csv *.txt *.tsv *.xlsx)"), tr("所有文件 (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(this, QStringLiteral("无法打开 %1：%2").arg(path, file.errorString()));
+        showMessage(this, listUnreadable(path, file.errorString()).text);
         return;
     }
-    FieldsCollector collector;
-    computeTakeoff(file, collector, [](const QString &) {});
-    m_model->replaceAll(collector.lines);
+    TakeoffReason failure;
+    const std::unique_ptr<ListRows> list = openTakeoffList(file, path, QString(), failure);
+    TakeoffListLines read;
+    if (list)
+        read = readLines(*list);
+    // A list read only in part is not taken in: the window would show a part as the whole.
+    if (list && failure.isEmpty())
+        failure = list->failure();
+    if (!failure.isEmpty()) {
+        showMessage(this, failure.text);
+        return;
+    }
+    m_model->replaceAll(read.lines, read.carried);
     m_model->undoStack()->setClean();
 }
 
 void TakeoffWindow::exportLines()
 {
-    const QString csv = QStringLiteral("CSV 文件 (*.csv)");
-    const QString xlsx = QStringLiteral("Excel 工作簿 (*.xlsx)");
-    QFileDialog dialog(this, QStringLiteral("导出"));
+    const QString csv = tr("CSV 文件 (*.csv)");
+    const QString xlsx = tr("Excel 工作簿 (*.xlsx)");
+    QFileDialog dialog(this, tr("导出"));
     dialog.setObjectName(QStringLiteral("exportDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -307,6 +307,7 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
             xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
         if (!writer)
             return error;
+        writer->begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
         writer->writeTotals(m_model->totals());
@@ -314,7 +315,7 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
         return error;
     });
     if (!why.isEmpty()) {
-        showMessage(this, QStringLiteral("文件未能保存：%1").arg(why));
+        showMessage(this, tr("文件未能保存：%1").arg(why));
         return false;
     }
     m_model->undoStack()->setClean();
@@ -323,26 +324,45 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 
 void TakeoffWindow::print()
 {
+    // Past this a printout is a pallet of paper, and laying it out would keep the window busy.
+    constexpr int MostPrintedLines = 200'000;
+    if (m_model->rowCount() > MostPrintedLines) {
+        showMessage(this, tr("清单有 %1 行，太长，无法打印（最多打印 %2 行）。可以先导出为 CSV "
+                             "或 Excel 文件。")
+                              .arg(m_model->rowCount())
+                              .arg(MostPrintedLines));
+        return;
+    }
     SheetTable table;
-    table.title = QStringLiteral("法兰材料表");
-    for (const TakeoffColumn &column : takeoffColumns())
+    table.title = tr("法兰材料表");
+    const QList<TakeoffColumn> columns = takeoffColumns(m_model->carried());
+    for (const TakeoffColumn &column : columns) {
         table.header.append(takeoffColumnTitle(column));
-    table.columnWidthsMm = PrintColumnsMm;
-    for (int row = 0; row < m_model->rowCount(); ++row)
-        table.rows.append(m_model->lineTexts(row));
-    for (const QList<TakeoffCell> &cells : takeoffTotalRows(m_model->totals())) {
+        table.columnWidthsMm.append(column.standard < 0 ? PrintCarriedColumnMm
+                                                        : PrintColumnsMm.at(column.standard));
+    }
+    // The lines' texts are made as each page is painted (the preview is modal: the lines stay as
+    // they are); the totals' few rows once.
+    QList<QStringList> totals;
+    for (const QList<TakeoffCell> &cells :
+         takeoffTotalRows(m_model->totals(), m_model->carried())) {
         QStringList texts;
         for (qsizetype column = 0; column < cells.size(); ++column)
-            texts.append(takeoffCellText(cells[column], takeoffColumns().at(column).decimals));
-        table.rows.append(texts);
+            texts.append(takeoffCellText(cells[column], columns.at(column).decimals));
+        totals.append(texts);
     }
+    const int lines = m_model->rowCount();
+    table.rowCount = lines + totals.size();
+    table.row = [model = m_model, lines, totals](qsizetype r) {
+        return r < lines ? model->lineTexts(int(r)) : totals.at(r - lines);
+    };
     PrintDocument document;
     document.title = table.title;
     document.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    document.paintPage = [table](QPainter &painter, const QRectF &page, double unitsPerMm,
-                                 int index) {
-        return paintSheetTablePage(painter, page, unitsPerMm, index, table);
+    document.paintPage = [pages = std::make_shared<SheetTablePages>(std::move(table))](
+                             QPainter &painter, const QRectF &page, double unitsPerMm, int index) {
+        return pages->paint(painter, page, unitsPerMm, index);
     };
     preview(this, document);
 }
@@ -350,7 +370,11 @@ void TakeoffWindow::print()
 void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
-    QString text = QStringLiteral("合计：法兰 %1 片，总重 %2 kg")
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        m_totals->setText(tr("合计超出可以准确给出的范围（%1）").arg(exceeded));
+        return;
+    }
+    QString text = tr("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
     const QMap<QString, qint64> bolts = totals.bolts();
@@ -358,9 +382,9 @@ void TakeoffWindow::showTotals()
     for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
         boltTexts.append(QStringLiteral("%1 × %2").arg(it.key()).arg(it.value()));
     if (!boltTexts.isEmpty())
-        text += QStringLiteral("；螺栓：") + boltTexts.join(QStringLiteral("，"));
+        text += tr("；螺栓：%1").arg(boltTexts.join(tr("，", "between two bolt counts")));
     if (totals.failedLines() > 0)
-        text += QStringLiteral("；%1 行有误，未计入").arg(totals.failedLines());
+        text += tr("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
 }
 

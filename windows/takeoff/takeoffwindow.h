@@ -1,5 +1,6 @@
 #pragma once
 
+#include "takeoff/listlayout.h"
 #include "widgets/printpreview.h"
 
 #include <QStringList>
@@ -55,7 +56,8 @@ private:
     // user has not given it a width of their own.
     void fitColumns();
     void fitWidth();
-    void insertBelowCurrent(const QList<QStringList> &lines, const QString &what);
+    void insertBelowCurrent(const QList<ListLine> &lines, const CarriedColumns &carried,
+                            const QString &what);
 
     TakeoffTableModel *m_model;
     QTableView *m_table;
@@ -67,6 +69,13 @@ private:
     QTimer m_fitLater;
 };
 
-// The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines and
-// column names skipped, fields split as in a list file.
-QList<QStringList> takeoffLinesOfText(const QString &text);
+// A list's lines as read and the columns it carries.
+struct TakeoffListLines {
+    QList<ListLine> lines;
+    CarriedColumns carried;
+};
+
+// The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines,
+// title rows and the header skipped, columns found by their names, fields split as in a list
+// file.
+TakeoffListLines takeoffLinesOfText(const QString &text);

@@ -10,4 +10,9 @@ class WeldNeckFlangeWindow : public QueryWindow
 public:
     // Builds the controls and runs the load step: both lists filled, nothing selected.
     WeldNeckFlangeWindow();
+
+private:
+    // Its kind, controls in designed order, lists and query, with the texts in the language
+    // installed.
+    static QueryWindowDesign design();
 };

@@ -1,0 +1,70 @@
+#include "exports/flangeviews.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace
+{
+constexpr double Degree = std::numbers::pi / 180.0;
+}
+
+void drawFaceView(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double t)
+{
+    const QPointF o(0, 0);
+    b.circle(DrawingLayer::Outline, o, s.d / 2);
+    b.circle(DrawingLayer::Outline, o, s.bore / 2);
+    // Seen from the hub side: the hub where it meets the ring, and the weld end.
+    if (r.hubDiameter)
+        b.circle(DrawingLayer::Outline, o, *r.hubDiameter / 2);
+    if (r.weldEndDiameter)
+        b.circle(DrawingLayer::Outline, o, *r.weldEndDiameter / 2);
+    b.circle(DrawingLayer::Center, o, s.k / 2);
+
+    // Centre lines stand a little (2.8 mm on paper) beyond the outline.
+    const double reach = s.d / 2 + 0.8 * t;
+    b.line(DrawingLayer::Center, {-reach, 0}, {reach, 0});
+    b.line(DrawingLayer::Center, {0, -reach}, {0, reach});
+
+    // The holes straddle the centre lines: the first one half a pitch round from the x axis.
+    const double pitch = 360.0 / s.n;
+    for (int i = 0; i < s.n; ++i) {
+        const double a = (pitch / 2 + pitch * i) * Degree;
+        const QPointF c(s.k / 2 * std::cos(a), s.k / 2 * std::sin(a));
+        const QPointF radial(std::cos(a), std::sin(a));
+        const QPointF across(-std::sin(a), std::cos(a));
+        const double mark = s.l / 2 + t / 2;
+        b.circle(DrawingLayer::Outline, c, s.l / 2);
+        b.line(DrawingLayer::Center, c - radial * mark, c + radial * mark);
+        b.line(DrawingLayer::Center, c - across * mark, c + across * mark);
+    }
+
+    const double gap = 2.5 * t;
+    b.linear({-s.d / 2, 0}, {s.d / 2, 0}, {0, s.d / 2 + gap}, true,
+             diameterText(QStringLiteral("D"), s.d));
+    b.linear({-s.k / 2, 0}, {s.k / 2, 0}, {0, -s.d / 2 - gap}, true,
+             diameterText(QStringLiteral("K"), s.k));
+    // The bore's diameter along the horizontal centre line, its text inside the bore left of
+    // the vertical centre line, or across it when only the middle has room; a bore too small
+    // for it gets its text on a leader out past the rim, lower left.
+    const QString boreText = diameterText(QStringLiteral("B"), s.bore);
+    const double boreWidth = b.textWidth(boreText);
+    const double inside = s.bore / 2 - 0.2 * t;
+    if (std::hypot(boreWidth + 0.5 * t, 1.3 * t) <= inside) {
+        b.diameter(o, s.bore / 2, 0.0, boreText, {-boreWidth / 2 - 0.5 * t, 0.3 * t});
+    } else if (std::hypot(boreWidth / 2, 1.3 * t) <= inside) {
+        b.diameter(o, s.bore / 2, 0.0, boreText, {0, 0.3 * t});
+    } else {
+        const QPointF down(-std::numbers::sqrt2 / 2, -std::numbers::sqrt2 / 2);
+        b.leader(down * (s.bore / 2), down,
+                 {(s.d - s.bore) / 2 + 2 * t, (s.d - s.bore) / 2 + 4 * t}, true, boreText);
+    }
+
+    // The hole callout on a leader from the upper left hole out past the rim, away from the
+    // section on the right.
+    const double a = (180.0 - pitch / 2) * Degree;
+    const QPointF dir(std::cos(a), std::sin(a));
+    const QString callout = QStringLiteral("n-φL=") + r.callout;
+    const double past = (s.d - s.k - s.l) / 2;
+    b.leader(dir * ((s.k + s.l) / 2), dir, {past + 1.5 * t, past + 3 * t, past + 5 * t}, true,
+             callout);
+}

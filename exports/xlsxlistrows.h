@@ -1,0 +1,43 @@
+#pragma once
+
+#include "takeoff/listrows.h"
+
+#include <QHash>
+#include <QIODevice>
+#include <QStringList>
+#include <memory>
+
+class QuaZip;
+class ZipXml;
+
+// The rows of one sheet of an xlsx workbook, read as a take-off reads a list: the first sheet,
+// or the one named. QuaZip inflates the sheet and QXmlStreamReader reads it as it comes, row by
+// row; only the workbook's shared strings are held. Numbers read as their shortest text, shared
+// and inline strings as their text, a formula as its last result; columns missing from a row are
+// empty cells and rows missing from the sheet are no rows. Everything read is bounded (the
+// parts' inflated sizes, the shared strings, a cell's text, a row's columns), so a zip bomb or a
+// huge cell ends the reading with a reason instead of filling the memory.
+class XlsxListRows : public ListRows
+{
+public:
+    // Opens the workbook in a device that can seek; failure() tells when it cannot. `what`
+    // names the list in reasons.
+    XlsxListRows(QIODevice &device, const QString &what, const QString &sheet);
+    ~XlsxListRows() override;
+
+    std::optional<ListRow> next() override;
+    TakeoffReason failure() const override { return m_failure; }
+
+private:
+    bool open(const QString &sheet);
+    std::optional<QString> sheetPath(const QString &sheet, QString &sharedStringsPath);
+    bool readSharedStrings(const QString &path);
+    void fail(const QString &why);
+
+    QString m_what;
+    std::unique_ptr<QuaZip> m_zip;
+    std::unique_ptr<ZipXml> m_sheet;
+    QStringList m_sharedStrings;
+    TakeoffReason m_failure;
+    qint64 m_lastRow = 0;
+};

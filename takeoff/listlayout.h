@@ -1,0 +1,59 @@
+#pragma once
+
+#include "takeoff/listrows.h"
+#include "takeoff/takeoffreason.h"
+
+#include <QStringList>
+#include <array>
+#include <optional>
+
+// The columns of a list the engineer keeps for himself (item number, line number, material,
+// remarks …): carried through to every output under their own names, those that stand before
+// the flange's columns in the list before them, the others after them.
+struct CarriedColumns {
+    QStringList leading;
+    QStringList trailing;
+
+    qsizetype size() const { return leading.size() + trailing.size(); }
+    bool operator==(const CarriedColumns &) const = default;
+};
+
+// A line of a list as read, before it is computed.
+struct ListLine {
+    qint64 number = 0;
+    // What it asks for, as written: kind, pressure, series, DN and quantity; the cells as they
+    // stand when the list has no header.
+    QStringList fields;
+    QStringList carried; // the carried columns' texts, leading then trailing
+    TakeoffReason fault; // why it could not be read, before anything is computed
+};
+
+// Which column of a list holds what. A list with a header row is read by the names of its
+// columns, in any order, in Chinese or English and in their usual short forms ("类型", "压力",
+// "DN", "Qty", …; units in brackets are ignored), or by one designation column ("标记", "规格")
+// holding a standard marking for what the other columns do not name; a list without a header
+// holds the five values in their order. Without a series column (or a marking) a line is series
+// A, without a quantity column one flange.
+class ListLayout
+{
+public:
+    // A list without a header: kind, pressure, series, DN and quantity in that order.
+    ListLayout() = default;
+    // The layout a row of column names gives, or nullopt when the row names no flange (neither a
+    // kind, a pressure and a DN, nor a designation).
+    static std::optional<ListLayout> fromHeader(const QStringList &names);
+
+    bool hasHeader() const { return m_hasHeader; }
+    const CarriedColumns &carried() const { return m_carried; }
+    ListLine line(const ListRow &row) const;
+
+private:
+    enum Role { Kind, Pressure, Series, Dn, Quantity, RoleCount };
+    void fillFromDesignation(const QString &designation, ListLine &line) const;
+    bool m_hasHeader = false;
+    std::array<qsizetype, RoleCount> m_columns{-1, -1, -1, -1, -1};
+    qsizetype m_designation = -1;
+    qsizetype m_width = 0;             // the header's columns
+    QList<qsizetype> m_carriedColumns; // leading then trailing
+    CarriedColumns m_carried;
+};

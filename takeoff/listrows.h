@@ -1,0 +1,46 @@
+#pragma once
+
+#include "takeoff/linereader.h"
+#include "takeoff/takeoffreason.h"
+
+#include <QIODevice>
+#include <QStringList>
+#include <optional>
+
+// One row of a list as its file holds it: the cells, numbered as the file numbers its lines (a
+// text file's line, a sheet's row), and why it could not be read whole, if it could not.
+struct ListRow {
+    qint64 number = 0;
+    QStringList cells; // trimmed
+    TakeoffReason fault;
+};
+
+// Where a list's rows come from: a text file's lines split into fields, or a sheet's rows.
+// Lines that are blank or comments ('#') are no rows.
+class ListRows
+{
+public:
+    virtual ~ListRows() = default;
+    // The next row, or nullopt at the end of the list or when reading stopped.
+    virtual std::optional<ListRow> next() = 0;
+    // Why reading stopped before the end of the list; empty when it reached the end.
+    virtual TakeoffReason failure() const = 0;
+};
+
+// The rows of a text list (CSV, tab-separated, a pasted block) read from a device.
+class TextListRows : public ListRows
+{
+public:
+    // `what` names the list in a failure: its path, or "standard input".
+    TextListRows(QIODevice &device, const QString &what);
+    std::optional<ListRow> next() override;
+    TakeoffReason failure() const override;
+
+private:
+    LineReader m_reader;
+    QIODevice &m_device;
+    QString m_what;
+};
+
+// A row that holds nothing: every cell blank or only separator marks ("----", "====").
+bool isBlankRow(const QStringList &cells);
