@@ -1,5 +1,7 @@
 #include "widgets/onelinelist.h"
 
+#include "widgets/textfitting.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -79,10 +81,20 @@ void OneLineList::paintEvent(QPaintEvent *event)
         QListWidget::paintEvent(event);
         return;
     }
+    // In the list's font, smaller where it would be clipped (a tall Chinese face, a long word).
+    const QRect room = viewport()->rect().adjusted(2, 0, -2, 0);
+    const QString text = placeholderText();
+    QFont shown = font();
+    shown.setPointSizeF(largestFittingPointSize(shown.pointSizeF(), [&](qreal size) {
+        QFont sized = shown;
+        sized.setPointSizeF(size);
+        const QFontMetrics metrics(sized);
+        return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+    }));
     QPainter painter(viewport());
+    painter.setFont(shown);
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(viewport()->rect().adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     placeholderText());
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void OneLineList::selectShownEntry()

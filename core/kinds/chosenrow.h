@@ -7,9 +7,10 @@
 class QueryRun;
 
 // The first step of every kind's query: the row that the pressure, the series and the DN box
-// name. What is missing is told, a message each (no pressure, the DN not listed at it, no
-// series), and then every result box (`resultBoxes`, in the order a found row writes them) is
-// emptied and there is no row: a refused query leaves nothing on screen that belongs to no row.
+// name. When something is missing every result box (`resultBoxes`, in the order a found row
+// writes them) is emptied, then it is told, a message each (no pressure, the DN not listed at it,
+// no series), and there is no row: a refused query leaves nothing on screen that belongs to no
+// row.
 std::optional<FlangeRow> chooseRow(QueryRun &run, FlangeKind kind, int dnBox,
                                    PressureIndex pressure, bool seriesChosen,
                                    std::span<const int> resultBoxes);

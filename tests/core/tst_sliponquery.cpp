@@ -109,9 +109,9 @@ private slots:
         QTest::newRow("row with bevel")
             << 2 << 0 << "100" << QList<int>{3, 4, 6, 7, 10, 11, 13, 2, 8, 9, 5, 12, 14};
         QTest::newRow("no series")
-            << 1 << -1 << "100" << QList<int>{Message, 3, 4, 6, 7, 10, 11, 13, 2, 8, 9, 5, 12, 14};
+            << 1 << -1 << "100" << QList<int>{3, 4, 6, 7, 10, 11, 13, 2, 8, 9, 5, 12, 14, Message};
         QTest::newRow("no pressure, no series")
-            << -1 << -1 << "100" << QList<int>{Message, Message, 3, 4, 6, 7, 10, 11, 13, 2, 8, 9, 5, 12, 14};
+            << -1 << -1 << "100" << QList<int>{3, 4, 6, 7, 10, 11, 13, 2, 8, 9, 5, 12, 14, Message, Message};
     }
     void writeOrder()
     {

@@ -260,8 +260,8 @@ private slots:
         QTEST(boxTexts(&window), "boxes");
     }
 
-    // A query that cannot give the row's answer says what is missing and empties every result
-    // box, whatever an earlier row or the user left there.
+    // A query that cannot give the row's answer empties every result box, whatever an earlier
+    // row or the user left there, and then says what is missing.
     void refusalLeavesNoNumber_data()
     {
         QTest::addColumn<int>("design");
@@ -292,11 +292,19 @@ private slots:
         auto *dnBox = control<QLineEdit>(&window, Designs[design].dnBox);
         typeOver(dnBox, dn);
         MessageCatcher caught;
+        // What the boxes other than the DN box hold while each message is up.
+        caught.probe = [&] {
+            QString held;
+            for (const QLineEdit *box : controlsOf<QLineEdit>(&window))
+                held += box == dnBox ? QString() : box->text();
+            return held;
+        };
         QTest::mouseClick(control<QPushButton>(&window, "Command1"), Qt::LeftButton);
         QStringList expected;
         for (int m : messages)
             expected.append(Designs[design].messages[m]);
         QCOMPARE(caught.texts(), expected);
+        QCOMPARE(caught.probed, QStringList(expected.size(), QString()));
         for (const QLineEdit *box : controlsOf<QLineEdit>(&window))
             QCOMPARE(box->text(), box == dnBox ? dn : QString());
     }
