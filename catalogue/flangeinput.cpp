@@ -58,10 +58,42 @@ QString quotedInput(QStringView text)
            QLatin1Char('"');
 }
 
-ValueReading<FlangeKind> readFlangeKind(QStringView text)
+namespace
+{
+
+// A kind code, with its face code after it (captured second) when it has one.
+const QRegularExpression &kindCodeForm()
 {
     static const QRegularExpression code =
-        wholeForm("(PL|SO|WN)(?:[-/ ]*(?:RF|FF|MFM|TG|RJ)|[-/ ]+(?:FM|M|T|G))?");
+        wholeForm("(PL|SO|WN)(?:[-/ ]*(RF|FF|MFM|TG|RJ)|[-/ ]+(FM|M|T|G))?");
+    return code;
+}
+
+} // namespace
+
+QString sealingFace(QStringView faceCode)
+{
+    const QString code = faceCode.trimmed().toString().toUpper();
+    if (code == u"M" || code == u"FM" || code == u"MFM")
+        return QStringLiteral("MFM");
+    if (code == u"T" || code == u"G" || code == u"TG")
+        return QStringLiteral("TG");
+    if (code == u"RF" || code == u"FF" || code == u"RJ")
+        return code;
+    return {};
+}
+
+QString kindFaceCode(QStringView kindText)
+{
+    QRegularExpressionMatch match;
+    if (!matches(kindCodeForm(), plainTypedText(kindText), &match))
+        return {};
+    return match.hasCaptured(2) ? match.captured(2) : match.captured(3);
+}
+
+ValueReading<FlangeKind> readFlangeKind(QStringView text)
+{
+    const QRegularExpression &code = kindCodeForm();
     static const QRegularExpression chinese =
         wholeForm("(板式平焊|带颈平焊|带颈对焊|对焊|平焊) *(?:钢制管)?(?:法兰)?");
     const QString plain = plainTypedText(text);

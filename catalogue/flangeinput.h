@@ -56,6 +56,15 @@ QString quotedInput(QStringView text);
 // alone is refused: it names both slip-on kinds.
 ValueReading<FlangeKind> readFlangeKind(QStringView text);
 
+// The sealing face a face code names, as a joint's gasket is ordered by it: "RF", "FF", "MFM"
+// (a joint of a male and a female face: "M", "FM" or "MFM"), "TG" ("T", "G" or "TG"), "RJ"; ""
+// for any other text. A kind text's face: sealingFace(kindFaceCode(text)).
+QString sealingFace(QStringView faceCode);
+// The face code a kind text carries ("WN-RF" → "RF", "SO FM" → "FM"), "" when it carries none.
+QString kindFaceCode(QStringView kindText);
+// The face the catalogue's rows are for, and a line's when it names none: raised face.
+inline constexpr QStringView CatalogueFace = u"RF";
+
 // A pressure as written, before a kind decides it: "1.6MPa", "1.6 MPa", "16bar", "16 bar" and a
 // bare number (MPa) have one reading; a "PN" without a unit ("PN16", "PN 2.5") has two, in bar
 // and in MPa, as the newer and the older designations write it.

@@ -7,7 +7,9 @@
 
 QStringList FlangeMarking::fields() const
 {
-    return {kindCode(kind), pressure, seriesText(series), QString::number(dn)};
+    const QString code = kindCode(kind);
+    return {faceCode.isEmpty() ? code : code + u'-' + faceCode, pressure, seriesText(series),
+            QString::number(dn)};
 }
 
 ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
@@ -16,7 +18,7 @@ ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
         QStringLiteral("^(?:HG(?:/T)? *20592(?:-[0-9]+)? *)?(?:法兰 *)?"
                        "(PL|SO|WN) *(?:DN *)?([0-9]{1,5}) *(?:\\( *([AB]) *\\))? *- *"
                        "(PN *)?([0-9]+(?:\\.[0-9]+)?) *(MPa|bar)?"
-                       " *(?:(?:RF|FF|MFM|FM|M|TG|T|G|RJ)(?![A-Z]))?(?: +.*)?$"),
+                       " *(?:(RF|FF|MFM|FM|M|TG|T|G|RJ)(?![A-Z]))?(?: +.*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     constexpr qsizetype Longest = 200;
     const QString plain = plainTypedText(text);
@@ -36,5 +38,6 @@ ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
     const QString unit = match.captured(6);
     marking.pressure = unit.isEmpty() ? QStringLiteral("PN") + match.captured(5)
                                       : match.captured(5) + unit;
+    marking.faceCode = match.captured(7).toUpper();
     return ValueReading<FlangeMarking>::of(marking);
 }

@@ -8,7 +8,8 @@
 // "HG 20592 法兰 PL 100(B)-1.6 RF", "PL100(B)-1.6RF", "WN 100-2.5 RF". The standard's number
 // and "法兰" may lead; then the kind code, the DN, "(B)" for series B (series A when left out),
 // a dash and the PN. A face code and, after a blank, the wall thickness and material may follow;
-// they do not change the flange and are passed over.
+// they do not change the flange's dimensions; the face code is kept (its gasket), the rest is
+// passed over.
 struct FlangeMarking {
     FlangeKind kind = FlangeKind::Plate;
     // The pressure as readPressure reads it: the number after the dash is a PN ("PN1.6", read
@@ -16,8 +17,10 @@ struct FlangeMarking {
     QString pressure;
     PipeSeries series = PipeSeries::A;
     int dn = 0; // as written; whether it is listed is the lookup's to say
+    QString faceCode; // as written ("RF", "FM"), "" when left out
 
-    // The texts of a line's kind, pressure, series and DN fields: {"PL", "PN1.6", "B", "100"}.
+    // The texts of a line's kind, pressure, series and DN fields: {"PL-RF", "PN1.6", "B", "100"},
+    // the face code with the kind as a line may write it.
     QStringList fields() const;
 };
 

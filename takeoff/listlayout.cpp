@@ -65,6 +65,13 @@ const QHash<QString, Column> &columnNames()
     return names;
 }
 
+bool namesMaterial(const QString &name)
+{
+    static const QStringList names = {"材质", "材料", "法兰材质", "法兰材料", "材质牌号", "牌号",
+                                      "钢号", "material", "materials", "mat", "flangematerial"};
+    return names.contains(nameKey(name));
+}
+
 // Names for the output: an unnamed column by its place, a repeated name numbered.
 QString carriedName(const QString &name, qsizetype column, const QStringList &taken)
 {
@@ -76,6 +83,15 @@ QString carriedName(const QString &name, qsizetype column, const QStringList &ta
 }
 
 } // namespace
+
+qsizetype materialColumn(const CarriedColumns &carried)
+{
+    const QStringList names = carried.leading + carried.trailing;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (namesMaterial(names[i]))
+            return i;
+    return -1;
+}
 
 std::optional<ListLayout> ListLayout::fromHeader(const QStringList &names)
 {

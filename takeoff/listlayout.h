@@ -18,6 +18,10 @@ struct CarriedColumns {
     bool operator==(const CarriedColumns &) const = default;
 };
 
+// Where the list's material column ("材质", "材料", "Material" …, read as the flange columns' names
+// are) stands among a line's carried texts, or -1 when the list has none.
+qsizetype materialColumn(const CarriedColumns &carried);
+
 // A line of a list as read, before it is computed.
 struct ListLine {
     qint64 number = 0;

@@ -72,6 +72,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.pressureMpa = f.pressureMpa;
     line.series = f.series;
     line.dn = f.dn;
+    line.face = f.face;
     TakeoffReason why = f.reason;
     if (line.fields.size() != FieldCount)
         why = {QCoreApplication::translate(
@@ -96,10 +97,12 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     return line;
 }
 
-TakeoffLine TakeoffCalculator::compute(const ListLine &read)
+TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialAt)
 {
     TakeoffLine line = compute(read.number, read.fields);
     line.carried = read.carried;
+    if (materialAt >= 0)
+        line.material = read.carried.value(materialAt);
     if (!read.fault.isEmpty()) {
         line.reason = read.fault.onLine(read.number);
         line.record.reset();
@@ -149,6 +152,9 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     const ValueReading<FlangeKind> kind = readFlangeKind(field(0));
     f.kind = kind;
     keepFirst(f.reason, reasonOf(kind));
+    f.face = sealingFace(kindFaceCode(field(0)));
+    if (f.face.isEmpty())
+        f.face = CatalogueFace.toString();
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
     const ValueReading<PressureIndex> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), field(1));

@@ -24,6 +24,8 @@ struct TakeoffLine {
     std::optional<PipeSeries> series;
     std::optional<int> dn;
     std::optional<qint64> quantity;
+    QString face;     // the sealing face the kind or marking names, else the catalogue's (RF)
+    QString material; // the text of the list's material column, "" without one
     // The catalogue row (shared by every line of that flange), or null for a failed line.
     std::shared_ptr<const FlangeRecord> record;
     qint64 unitWeightHundredths = 0; // the row's weight in 0.01 kg
@@ -46,8 +48,9 @@ class TakeoffCalculator
 {
 public:
     TakeoffLine compute(qint64 number, const QStringList &fields);
-    // A line as read from a list: its carried texts kept, a fault found in reading first.
-    TakeoffLine compute(const ListLine &line);
+    // A line as read from a list: its carried texts kept, a fault found in reading first, its
+    // material the carried text at `materialAt` (materialColumn()).
+    TakeoffLine compute(const ListLine &line, qsizetype materialAt = -1);
 
 private:
     struct Flange {
@@ -55,6 +58,7 @@ private:
         std::optional<double> pressureMpa;
         std::optional<PipeSeries> series;
         std::optional<int> dn;
+        QString face;
         std::shared_ptr<const FlangeRecord> record;
         TakeoffReason reason; // without the line's number
         QString texts;        // the four texts it was read from, one after the other

@@ -6,6 +6,7 @@
 #include "takeoff/writeall.h"
 
 #include <QFileDevice>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <charconv>
@@ -352,9 +353,26 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
     m_out << '\n'
           << QStringLiteral("法兰总数: %1").arg(totals.flanges()) << '\n'
           << QStringLiteral("总净重: %1 kg").arg(takeoffCellText(totals.weightKg(), 2)) << '\n';
-    const QMap<QString, qint64> bolts = totals.bolts();
-    for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
-        m_out << QStringLiteral("螺栓 %1: %2").arg(it.key()).arg(it.value()) << '\n';
+    const QList<MaterialBolting> bolting = totals.boltingByMaterial();
+    for (const MaterialBolting &material : bolting) {
+        // Under a heading for each material when the list gives materials.
+        QString indent;
+        if (bolting.size() > 1 || !material.material.isEmpty()) {
+            m_out << (material.material.isEmpty()
+                          ? QStringLiteral("未写材质:\n")
+                          : QStringLiteral("材质 %1:\n").arg(terminalText(material.material)));
+            indent = QStringLiteral("  ");
+        }
+        const auto item = [&](const QString &name, const QString &designation, qint64 count) {
+            m_out << QStringLiteral("%1%2 %3: %4\n").arg(indent, name, designation).arg(count);
+        };
+        for (const BoltTotal &bolt : material.bolts)
+            item(fastenerName(bolt.kind), bolt.designation, bolt.count);
+        for (const NutTotal &nut : material.nuts)
+            item(QStringLiteral("螺母"), nut.thread, nut.count);
+        for (const GasketTotal &gasket : material.gaskets)
+            item(QStringLiteral("垫片"), gasketDesignation(gasket), gasket.count);
+    }
     if (totals.failedLines() > 0)
         m_out << QStringLiteral("未计入的行: %1").arg(totals.failedLines()) << '\n';
 }
@@ -442,19 +460,37 @@ void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
 
 void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
 {
-    QJsonObject bolts;
-    const QMap<QString, qint64> counts = totals.bolts();
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        bolts.insert(it.key(), double(it.value()));
+    const auto material = [](const QString &text) {
+        return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+    };
+    QJsonArray bolts, nuts, gaskets;
+    for (const BoltTotal &bolt : totals.bolts())
+        bolts.append(QJsonObject{
+            {"designation", bolt.designation},
+            {"kind", bolt.kind == FastenerKind::StudBolt ? "stud_bolt" : "hex_bolt"},
+            {"material", material(bolt.material)},
+            {"count", double(bolt.count)}});
+    for (const NutTotal &nut : totals.nuts())
+        nuts.append(QJsonObject{{"designation", nut.thread},
+                                {"material", material(nut.material)},
+                                {"count", double(nut.count)}});
+    for (const GasketTotal &gasket : totals.gaskets())
+        gaskets.append(QJsonObject{{"designation", gasketDesignation(gasket)},
+                                   {"face", gasket.face},
+                                   {"pressure_mpa", gasket.pressureText},
+                                   {"dn", gasket.dn},
+                                   {"material", material(gasket.material)},
+                                   {"count", double(gasket.count)}});
     QJsonObject sums{{"flanges", double(totals.flanges())},
                      {"weight_kg", totals.weightKg()},
                      {"bolts", bolts},
+                     {"nuts", nuts},
+                     {"gaskets", gaskets},
                      {"error", QJsonValue::Null}};
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) // no wrong number
-        sums = {{"flanges", QJsonValue::Null},
-                {"weight_kg", QJsonValue::Null},
-                {"bolts", QJsonValue::Null},
-                {"error", exceeded}};
+        sums = {{"flanges", QJsonValue::Null}, {"weight_kg", QJsonValue::Null},
+                {"bolts", QJsonValue::Null},   {"nuts", QJsonValue::Null},
+                {"gaskets", QJsonValue::Null}, {"error", exceeded}};
     m_out << "\n],\n\"totals\": "
           << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

@@ -134,6 +134,9 @@ protected:
 // weight, its own weight (under weight_kg) and its error in English (or null), and when the
 // list has columns of its own, "list_columns": an object of their texts under their names; keys
 // as `quorvit lookup` writes them, pressure_mpa as the list text. A row's members are made once.
+// The totals: flanges, weight_kg, and bolts, nuts and gaskets as arrays of objects with their
+// designation, material (null without one) and count (a bolt its kind, hex_bolt or stud_bolt; a
+// gasket its face, pressure_mpa and dn), or all null with the error when one passed its limit.
 class TakeoffJsonWriter : public TakeoffStreamWriter
 {
 public:

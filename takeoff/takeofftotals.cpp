@@ -1,5 +1,23 @@
 #include "takeoff/takeofftotals.h"
 
+#include <QCoreApplication>
+#include <map>
+#include <tuple>
+
+QString fastenerName(FastenerKind kind, bool translated)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("TakeoffTotals", "螺栓"),
+                                        QT_TRANSLATE_NOOP("TakeoffTotals", "螺柱")};
+    const char *name = names[kind == FastenerKind::StudBolt];
+    return translated ? QCoreApplication::translate("TakeoffTotals", name)
+                      : QString::fromUtf8(name);
+}
+
+QString gasketDesignation(const GasketTotal &gasket)
+{
+    return QStringLiteral("%1 %2-%3").arg(gasket.face).arg(gasket.dn).arg(gasket.pressureText);
+}
+
 void TakeoffTotals::add(const TakeoffLine &line)
 {
     count(line, 1);
@@ -24,6 +42,32 @@ bool added(qint64 &total, int sign, qint64 amount)
     return true;
 }
 
+// The bolting totals are made from the flanges by products and sums that are held at a bound
+// past the limit: such a total is refused by exceeded(), so its exact size does not matter.
+constexpr qint64 Held = TakeoffTotalLimit * 4;
+
+qint64 heldProduct(qint64 a, qint64 b)
+{
+    qint64 product;
+    return __builtin_mul_overflow(a, b, &product) || product > Held ? Held : product;
+}
+
+void addHeld(qint64 &total, qint64 amount) // both at most Held
+{
+    total = std::min(total + amount, Held);
+}
+
+qint64 halvedUp(qint64 count)
+{
+    return (count + 1) / 2;
+}
+
+// A thread's diameter, for the order of the lists: "M16" before "M100".
+int threadDiameter(const QString &thread)
+{
+    return thread.mid(1).section(u'×', 0, 0).toInt();
+}
+
 } // namespace
 
 void TakeoffTotals::count(const TakeoffLine &line, int sign)
@@ -33,29 +77,87 @@ void TakeoffTotals::count(const TakeoffLine &line, int sign)
         return;
     }
     const qint64 quantity = *line.quantity;
-    RowHoles &row = m_holes[line.record.get()];
-    if (!row.record) // a copy of the pointer costs two atomic counts a line
-        row.record = line.record;
-    qint64 holes;
+    GroupFlanges &group = m_groups[{line.record.get(), line.material, line.face}];
+    if (!group.record) // a copy of the pointer costs two atomic counts a line
+        group.record = line.record;
     if (!added(m_flanges, sign, quantity) |
         !added(m_weightHundredths, sign, line.weightHundredths) |
-        __builtin_mul_overflow(quantity, qint64(line.record->holeCount), &holes) |
-        !added(row.holes, sign, holes))
+        !added(group.flanges, sign, quantity))
         m_overflowed = true;
-    if (row.holes == 0)
-        m_holes.remove(line.record.get());
+    if (group.flanges == 0)
+        m_groups.remove({line.record.get(), line.material, line.face});
 }
 
-QMap<QString, qint64> TakeoffTotals::bolts() const
+QList<BoltTotal> TakeoffTotals::bolts() const
 {
-    QMap<QString, qint64> holes;
-    for (const RowHoles &row : m_holes) {
-        qint64 &count = holes[row.record->bolt];
-        count = std::min(count, TakeoffTotalLimit * 2) + std::min(row.holes, TakeoffTotalLimit * 2);
+    // material, kind, diameter, length, designation; the holes and the row's bolting
+    using Key = std::tuple<QString, int, int, int, QString>;
+    std::map<Key, std::pair<qint64, const JointBolting *>> holes;
+    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
+        const FlangeRecord &r = *it->record;
+        const JointBolting &b = r.bolting;
+        const QString thread = b.thread.isEmpty() ? r.bolt : b.thread;
+        auto &[count, bolting] = holes[{it.key().material, int(b.kind), threadDiameter(thread),
+                                        b.length, b.designation.isEmpty() ? r.bolt : b.designation}];
+        addHeld(count, heldProduct(it->flanges, r.holeCount));
+        bolting = &b;
     }
-    for (qint64 &count : holes)
-        count = (count + 1) / 2;
-    return holes;
+    QList<BoltTotal> totals;
+    for (const auto &[key, counted] : holes) {
+        const JointBolting &b = *counted.second;
+        totals.append({std::get<0>(key), b.kind, std::get<4>(key),
+                       b.thread.isEmpty() ? std::get<4>(key) : b.thread, b.nutsPerBolt,
+                       halvedUp(counted.first)});
+    }
+    return totals;
+}
+
+QList<NutTotal> TakeoffTotals::nuts() const
+{
+    using Key = std::tuple<QString, int, QString>; // material, diameter, thread
+    std::map<Key, qint64> nuts;
+    for (const BoltTotal &bolt : bolts())
+        addHeld(nuts[{bolt.material, threadDiameter(bolt.thread), bolt.thread}],
+                heldProduct(bolt.count, bolt.nutsPerBolt));
+    QList<NutTotal> totals;
+    for (const auto &[key, count] : nuts)
+        totals.append({std::get<0>(key), std::get<2>(key), count});
+    return totals;
+}
+
+QList<GasketTotal> TakeoffTotals::gaskets() const
+{
+    // material, face, pressure in hundredths of a MPa, its text, DN
+    using Key = std::tuple<QString, QString, int, QString, int>;
+    std::map<Key, qint64> flanges;
+    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
+        const FlangeRecord &r = *it->record;
+        const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
+        addHeld(flanges[{it.key().material, it.key().face, centiMpa, r.pressureText, r.dn}],
+                std::min(it->flanges, Held));
+    }
+    QList<GasketTotal> totals;
+    for (const auto &[key, count] : flanges)
+        totals.append({std::get<0>(key), std::get<1>(key), std::get<3>(key), std::get<4>(key),
+                       halvedUp(count)});
+    return totals;
+}
+
+QList<MaterialBolting> TakeoffTotals::boltingByMaterial() const
+{
+    std::map<QString, MaterialBolting> byMaterial;
+    for (const BoltTotal &bolt : bolts())
+        byMaterial[bolt.material].bolts.append(bolt);
+    for (const NutTotal &nut : nuts())
+        byMaterial[nut.material].nuts.append(nut);
+    for (const GasketTotal &gasket : gaskets())
+        byMaterial[gasket.material].gaskets.append(gasket);
+    QList<MaterialBolting> all;
+    for (auto &[material, bolting] : byMaterial) {
+        bolting.material = material;
+        all.append(bolting);
+    }
+    return all;
 }
 
 QString TakeoffTotals::exceeded() const
@@ -68,9 +170,17 @@ QString TakeoffTotals::exceeded() const
     if (m_weightHundredths > TakeoffTotalLimit)
         return QStringLiteral("the total weight passes %1.%2 kg")
             .arg(limit.chopped(2), limit.right(2));
-    const QMap<QString, qint64> counts = bolts();
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > TakeoffTotalLimit)
-            return QStringLiteral("the %1 bolts number more than %2").arg(it.key(), limit);
+    const auto passed = [&](const QString &what) {
+        return QStringLiteral("the %1 number more than %2").arg(what, limit);
+    };
+    for (const BoltTotal &bolt : bolts())
+        if (bolt.count > TakeoffTotalLimit)
+            return passed(QStringLiteral("%1 bolts").arg(bolt.designation));
+    for (const NutTotal &nut : nuts())
+        if (nut.count > TakeoffTotalLimit)
+            return passed(QStringLiteral("%1 nuts").arg(nut.thread));
+    for (const GasketTotal &gasket : gaskets())
+        if (gasket.count > TakeoffTotalLimit)
+            return passed(QStringLiteral("%1 gaskets").arg(gasketDesignation(gasket)));
     return {};
 }

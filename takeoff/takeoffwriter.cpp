@@ -145,23 +145,44 @@ QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
     sum[LineColumn] = QStringLiteral("合计");
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
         sum[ErrorColumn] = exceeded; // no number rather than a wrong one
-        return {sum};
+        return {withCarried(sum, {}, carried)};
     }
     sum[QuantityColumn] = double(totals.flanges());
     sum[WeightColumn] = totals.weightKg();
     if (totals.failedLines() > 0)
         sum[ErrorColumn] = QStringLiteral("%1 行未计入").arg(totals.failedLines());
-    rows.append(sum);
-    const QMap<QString, qint64> bolts = totals.bolts();
-    for (auto it = bolts.cbegin(); it != bolts.cend(); ++it) {
-        QList<TakeoffCell> bolt(ErrorColumn + 1);
-        bolt[LineColumn] = QStringLiteral("螺栓");
-        bolt[QuantityColumn] = double(it.value());
-        bolt[BoltColumn] = it.key();
-        rows.append(bolt);
+    rows.append(withCarried(sum, {}, carried));
+    // A bolting row names its item first and stands under the list's material column.
+    const qsizetype materialAt = materialColumn(carried);
+    const auto add = [&](QList<TakeoffCell> row, const QString &material, qint64 count) {
+        row[QuantityColumn] = double(count);
+        QStringList texts(carried.size());
+        if (materialAt >= 0)
+            texts[materialAt] = material;
+        rows.append(withCarried(row, texts, carried));
+    };
+    for (const MaterialBolting &material : totals.boltingByMaterial()) {
+        for (const BoltTotal &bolt : material.bolts) {
+            QList<TakeoffCell> row(ErrorColumn + 1);
+            row[LineColumn] = fastenerName(bolt.kind);
+            row[BoltColumn] = bolt.designation;
+            add(row, material.material, bolt.count);
+        }
+        for (const NutTotal &nut : material.nuts) {
+            QList<TakeoffCell> row(ErrorColumn + 1);
+            row[LineColumn] = QStringLiteral("螺母");
+            row[BoltColumn] = nut.thread;
+            add(row, material.material, nut.count);
+        }
+        for (const GasketTotal &gasket : material.gaskets) {
+            QList<TakeoffCell> row(ErrorColumn + 1);
+            row[LineColumn] = QStringLiteral("垫片");
+            row[KindColumn] = gasket.face;
+            row[PressureColumn] = gasket.pressureText.toDouble();
+            row[DnColumn] = double(gasket.dn);
+            add(row, material.material, gasket.count);
+        }
     }
-    for (QList<TakeoffCell> &row : rows)
-        row = withCarried(row, {}, carried);
     return rows;
 }
 

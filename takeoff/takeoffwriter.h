@@ -61,8 +61,10 @@ using TakeoffCell = std::variant<std::monostate, double, QString>;
 QList<TakeoffCell> takeoffCells(const TakeoffLine &line);
 // The same with the carried texts in their places (the columns of takeoffColumns(carried)).
 QList<TakeoffCell> takeoffCells(const TakeoffLine &line, const CarriedColumns &carried);
-// The totals as rows of the same columns: the flanges and the weight, then one row per bolt
-// designation with its count in the quantity column.
+// The totals as rows of the same columns: the flanges and the weight, then a row for each bolt
+// designation ("螺栓" or "螺柱" first, the designation under the bolt), each nut thread ("螺母") and
+// each gasket ("垫片", its face under the kind, its pressure and DN), its count in the quantity
+// column and its material under the list's material column.
 QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
                                            const CarriedColumns &carried = {});
 // A cell as text: numbers with the column's decimals.

@@ -806,6 +806,17 @@
     </message>
 </context>
 <context>
+    <name>TakeoffTotals</name>
+    <message>
+        <source>螺栓</source>
+        <translation>Bolts</translation>
+    </message>
+    <message>
+        <source>螺柱</source>
+        <translation>Stud bolts</translation>
+    </message>
+</context>
+<context>
     <name>TakeoffWindow</name>
     <message numerus="yes">
         <source>打开清单将替换表中现有的 %n 行，其中的改动尚未导出（替换后可按 Ctrl+Z 恢复）。</source>
@@ -899,10 +910,6 @@
         <translation>Totals</translation>
     </message>
     <message>
-        <source>法兰数量、总重和各规格螺栓数量</source>
-        <translation>Number of flanges, total weight and the bolts of each size</translation>
-    </message>
-    <message>
         <source>粘贴</source>
         <translation>Paste</translation>
     </message>
@@ -939,10 +946,6 @@
         <translation>Totals: %1 flanges, %2 kg</translation>
     </message>
     <message>
-        <source>；螺栓：%1</source>
-        <translation>; bolts: %1</translation>
-    </message>
-    <message>
         <source>，</source>
         <comment>between two bolt counts</comment>
         <translation>, </translation>
@@ -962,6 +965,35 @@
     <message>
         <source>清单文件 (*.csv *.txt *.tsv *.xlsx)</source>
         <translation>Line lists (*.csv *.txt *.tsv *.xlsx)</translation>
+    </message>
+    <message>
+        <source>法兰数量、总重，以及各规格螺栓、螺母和垫片的数量（清单有材质列时按材质分开）</source>
+        <translation>Number of flanges, total weight, and the bolts, nuts and gaskets of each size (by material when the list has a material column)</translation>
+    </message>
+    <message>
+        <source>螺母 %1</source>
+        <translation>Nuts %1</translation>
+    </message>
+    <message>
+        <source>垫片 %1</source>
+        <translation>Gaskets %1</translation>
+    </message>
+    <message>
+        <source>未写材质</source>
+        <translation>No material</translation>
+    </message>
+    <message>
+        <source>材质 %1</source>
+        <translation>Material %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <comment>between two totals</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
     </message>
 </context>
 <context>

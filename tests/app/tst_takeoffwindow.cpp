@@ -142,6 +142,8 @@ class TestTakeoffWindow : public QObject
         QCOMPARE(shown.flanges(), engine.totals.flanges());
         QCOMPARE(shown.weightHundredths(), engine.totals.weightHundredths());
         QCOMPARE(shown.bolts(), engine.totals.bolts());
+        QCOMPARE(shown.nuts(), engine.totals.nuts());
+        QCOMPARE(shown.gaskets(), engine.totals.gaskets());
         QCOMPARE(shown.failedLines(), engine.totals.failedLines());
         const QString label = m_form->findChild<QLabel *>("totals")->text();
         QVERIFY2(label.contains(takeoffCellText(engine.totals.weightKg(), 2)), qPrintable(label));
@@ -205,6 +207,41 @@ private slots:
         QCOMPARE(model()->rowCount(), 3);
         QCOMPARE(cell(1, TakeoffTableModel::Dn), QStringLiteral("50"));
         QCOMPARE(cell(2, TakeoffTableModel::Dn), QStringLiteral("200"));
+    }
+
+    // A list with a material column: the totals line gives each material's bolts, nuts and
+    // gaskets (summed here by hand) and follows a line moved to the other material; undo
+    // brings it back.
+    void totalsLineGroupsBoltingByMaterial()
+    {
+        pasteText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\t材质\nPL\t1.6\tA\t100\t3\t20\n"
+                                 "WN\t4.0\tA\t100\t5\t20\nPL\t1.0\tA\t50\t7\t304\n"));
+        const auto bolt = [](FlangeKind kind, double mpa, int dn) {
+            return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
+                ->bolting.designation;
+        };
+        const QLabel *label = m_form->findChild<QLabel *>("totals");
+        const QString before = label->text();
+        QVERIFY2(before.contains(QStringLiteral("；材质 20：螺栓 %1 × 12；螺柱 %2 × 20；螺母 M16 × 12，"
+                                                "M20 × 40；垫片 RF 100-1.6 × 2，RF 100-4.0 × 3；"
+                                                "材质 304：螺栓 %3 × 14；螺母 M16 × 14；垫片 RF "
+                                                "50-1.0 × 4")
+                                     .arg(bolt(FlangeKind::Plate, 1.6, 100),
+                                          bolt(FlangeKind::WeldNeck, 4.0, 100),
+                                          bolt(FlangeKind::Plate, 1.0, 50))),
+                 qPrintable(before));
+
+        auto *editor = qobject_cast<QLineEdit *>(
+            openEditor(2, model()->viewColumn(TakeoffTableModel::Quantity) + 1));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("20"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY2(label->text().contains(QStringLiteral("螺母 M16 × 26，M20 × 40")),
+                     qPrintable(label->text()));
+        QVERIFY(!label->text().contains(QStringLiteral("304")));
+        QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(label->text(), before);
     }
 
     void editorsUpdateLineAndTotals_andUndoRestores()
@@ -540,11 +577,21 @@ private slots:
         QVERIFY(printed.contains(QStringLiteral("合计 %1 %2 1 行未计入")
                                      .arg(totals.flanges())
                                      .arg(takeoffCellText(totals.weightKg(), 2))));
-        const QMap<QString, qint64> bolts = totals.bolts();
+        const QList<BoltTotal> bolts = totals.bolts();
         QVERIFY(!bolts.isEmpty());
-        for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
-            QVERIFY2(printed.contains(QStringLiteral("螺栓 %1 %2").arg(it.value()).arg(it.key())),
-                     qPrintable(it.key()));
+        for (const BoltTotal &bolt : bolts)
+            QVERIFY2(printed.contains(QStringLiteral("%1 %2 %3")
+                                          .arg(fastenerName(bolt.kind))
+                                          .arg(bolt.count)
+                                          .arg(bolt.designation)),
+                     qPrintable(bolt.designation));
+        for (const GasketTotal &gasket : totals.gaskets())
+            QVERIFY2(printed.contains(QStringLiteral("垫片 %1 %2 %3 %4")
+                                          .arg(gasket.face,
+                                               takeoffCellText(gasket.pressureText.toDouble(), -1))
+                                          .arg(gasket.dn)
+                                          .arg(gasket.count)),
+                     qPrintable(gasketDesignation(gasket)));
     }
 };
 

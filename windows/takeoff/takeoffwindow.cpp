@@ -124,7 +124,8 @@ TakeoffWindow::TakeoffWindow()
     m_totals->setObjectName(QStringLiteral("totals"));
     m_totals->setWordWrap(true);
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    describe(m_totals, tr("合计"), tr("法兰数量、总重和各规格螺栓数量"));
+    describe(m_totals, tr("合计"),
+             tr("法兰数量、总重，以及各规格螺栓、螺母和垫片的数量（清单有材质列时按材质分开）"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -377,12 +378,37 @@ void TakeoffWindow::showTotals()
     QString text = tr("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
-    const QMap<QString, qint64> bolts = totals.bolts();
-    QStringList boltTexts;
-    for (auto it = bolts.cbegin(); it != bolts.cend(); ++it)
-        boltTexts.append(QStringLiteral("%1 × %2").arg(it.key()).arg(it.value()));
-    if (!boltTexts.isEmpty())
-        text += tr("；螺栓：%1").arg(boltTexts.join(tr("，", "between two bolt counts")));
+    // Per material: "螺栓 M16×80 × 12，M20×90 × 8；螺母 M16 × 12；垫片 RF 100-1.6 × 3".
+    const QString between = tr("，", "between two bolt counts");
+    const auto counted = [](const QString &designation, qint64 count) {
+        return QStringLiteral("%1 × %2").arg(designation).arg(count);
+    };
+    const QList<MaterialBolting> bolting = totals.boltingByMaterial();
+    for (const MaterialBolting &material : bolting) {
+        QStringList items;
+        for (FastenerKind kind : {FastenerKind::HexBolt, FastenerKind::StudBolt}) {
+            QStringList bolts;
+            for (const BoltTotal &bolt : material.bolts)
+                if (bolt.kind == kind)
+                    bolts.append(counted(bolt.designation, bolt.count));
+            if (!bolts.isEmpty())
+                items.append(fastenerName(kind, true) + u' ' + bolts.join(between));
+        }
+        QStringList nuts, gaskets;
+        for (const NutTotal &nut : material.nuts)
+            nuts.append(counted(nut.thread, nut.count));
+        for (const GasketTotal &gasket : material.gaskets)
+            gaskets.append(counted(gasketDesignation(gasket), gasket.count));
+        if (!nuts.isEmpty())
+            items.append(tr("螺母 %1").arg(nuts.join(between)));
+        if (!gaskets.isEmpty())
+            items.append(tr("垫片 %1").arg(gaskets.join(between)));
+        const QString named = material.material.isEmpty()
+                                  ? (bolting.size() > 1 ? tr("未写材质") : QString())
+                                  : tr("材质 %1").arg(material.material);
+        text += tr("；", "between two totals") + (named.isEmpty() ? QString() : named + tr("：")) +
+                items.join(tr("；", "between two totals"));
+    }
     if (totals.failedLines() > 0)
         text += tr("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
