@@ -995,6 +995,18 @@
         <source>：</source>
         <translation>: </translation>
     </message>
+    <message>
+        <source>%1 %2 根</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 个</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 片</source>
+        <translation>%2 × %1</translation>
+    </message>
 </context>
 <context>
     <name>TitleBlock</name>
