@@ -1,6 +1,6 @@
 #include "catalogue/flangeinput.h"
 
-#include "core/slipon/sliponquery.h"
+#include "core/kinds/querymessages.h"
 #include "core/values/numberreading.h"
 #include "core/values/valuetext.h"
 
@@ -282,13 +282,8 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
 
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 {
-    // The windows say it when no pressure is chosen; the weld-neck window says nothing.
-    const QString message =
-        kind == FlangeKind::Plate
-            ? QCoreApplication::translate("QueryMessage", "压力不对，从新输入！")
-        : kind == FlangeKind::SlipOn ? slipOnPressureMessage()
-                                     : QString();
-    return {message,
+    // The window's message when no pressure is chosen.
+    return {queryMessages(kind).noPressure,
             QStringLiteral("pressure %1 is not listed for %2; listed: %3")
                 .arg(pressure, kindCode(kind), pressureTexts(kind).join(QStringLiteral(", "))),
             QCoreApplication::translate("FlangeInput", "%2 没有公称压力 %1；有：%3")
@@ -297,16 +292,10 @@ LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
 
 LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
 {
-    const QString message =
-        kind == FlangeKind::Plate
-            ? QCoreApplication::translate("QueryMessage", "请从新输入公称直径！")
-        : kind == FlangeKind::SlipOn
-            ? slipOnDiameterMessage()
-            : QCoreApplication::translate("QueryMessage", "请确认公称通径！");
     const QStringList arguments = {QString::number(dn), kindCode(kind),
                                    pressureTexts(kind).value(pressure),
                                    joined(listedDiameters(kind, pressure))};
-    return {message,
+    return {queryMessages(kind).diameterNotListed,
             QStringLiteral("DN %1 is not listed for %2 at %3 MPa; listed: %4")
                 .arg(arguments[0], arguments[1], arguments[2], arguments[3]),
             QCoreApplication::translate("FlangeInput", "%2 在 %3 MPa 下没有 DN %1；有：%4")

@@ -167,11 +167,13 @@ Command takeoffCommand()
          {{QStringLiteral("sheet")},
           QStringLiteral("NAME"),
           QStringLiteral("the workbook's sheet to read (the first when left out)")}},
-        QStringLiteral(
-            "A line that cannot be taken off keeps its place with the reason (Chinese in "
-            "the\ntext, CSV and xlsx forms; English in JSON and on stderr, the first "
-            "100 there),\nand counts for nothing in the totals; the exit code is then "
-            "1."),
+        QStringLiteral("The totals: flanges, weight, and the joints' bolts by designation with "
+                       "length,\nnuts by thread and gaskets by face, DN and pressure (two flanges "
+                       "a joint), for\neach material when the list has a material column "
+                       "(材质/材料/material).\nA line that cannot be taken off keeps its place "
+                       "with the reason (Chinese in the\ntext, CSV and xlsx forms; English in JSON "
+                       "and on stderr, the first 100 there),\nand counts for nothing in the "
+                       "totals; the exit code is then 1."),
         runTakeoff,
         takeoffNeeds};
 }

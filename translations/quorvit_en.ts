@@ -301,6 +301,13 @@
     </message>
 </context>
 <context>
+    <name>OneLineList</name>
+    <message>
+        <source>请选择</source>
+        <translation>Choose</translation>
+    </message>
+</context>
+<context>
     <name>PlateFlangeWindow</name>
     <message>
         <source>板式平焊钢制管法兰</source>
@@ -359,10 +366,6 @@
         <translation>Net weight</translation>
     </message>
     <message>
-        <source>螺栓查询不准确，待于改进！配管外径形式即为与法兰所配用的接管。</source>
-        <translation>The bolt lookup is not exact, to be improved! The pipe OD series is that of the pipe fitted to the flange.</translation>
-    </message>
-    <message>
         <source>坡口宽度</source>
         <translation>Bevel width</translation>
     </message>
@@ -398,6 +401,10 @@
         <source>法兰厚度</source>
         <translation>Flange thickness</translation>
     </message>
+    <message>
+        <source>尺寸按 HG 20593-97 标准。配管外径形式即为与法兰所配用的接管。</source>
+        <translation>Dimensions to HG 20593-97. The pipe OD series is that of the pipe fitted to the flange.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDocument</name>
@@ -409,28 +416,40 @@
 <context>
     <name>QueryMessage</name>
     <message>
-        <source>压力不对，从新输入！</source>
-        <translation>Wrong pressure, enter it again!</translation>
-    </message>
-    <message>
-        <source>请从新输入公称直径！</source>
-        <translation>Enter the nominal diameter again!</translation>
-    </message>
-    <message>
         <source>请确认公称通径！</source>
         <translation>Check the nominal diameter!</translation>
     </message>
     <message>
-        <source>公称直径不对，请从新输入！</source>
-        <translation>Wrong nominal diameter, enter it again!</translation>
+        <source>请确定焊端外径！</source>
+        <translation>Choose the weld end outside diameter!</translation>
     </message>
     <message>
-        <source>公称压力不对，请从新输入！</source>
+        <source>压力不对，重新输入！</source>
+        <translation>Wrong pressure, enter it again!</translation>
+    </message>
+    <message>
+        <source>请重新输入公称直径！</source>
+        <translation>Enter the nominal diameter again!</translation>
+    </message>
+    <message>
+        <source>请选择配管外径形式！</source>
+        <translation>Choose the pipe OD series!</translation>
+    </message>
+    <message>
+        <source>公称压力不对，请重新输入！</source>
         <translation>Wrong nominal pressure, enter it again!</translation>
     </message>
     <message>
-        <source>请确定焊端外径！</source>
-        <translation>Choose the weld end outside diameter!</translation>
+        <source>公称直径不对，请重新输入！</source>
+        <translation>Wrong nominal diameter, enter it again!</translation>
+    </message>
+    <message>
+        <source>请选择法兰内径形式！</source>
+        <translation>Choose the bore series!</translation>
+    </message>
+    <message>
+        <source>请确定公称压力！</source>
+        <translation>Choose the nominal pressure!</translation>
     </message>
 </context>
 <context>
@@ -666,12 +685,12 @@
         <translation>Net weight</translation>
     </message>
     <message>
-        <source>净面积为法兰用整块板下料面积。净重及为法兰去掉内径和螺栓孔的重量。</source>
-        <translation>The net area is that of the whole plate the flange is cut from. The net weight is the flange&apos;s without its bore and bolt holes.</translation>
-    </message>
-    <message>
         <source>公称直径</source>
         <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>净面积为法兰用整块板下料面积。净重即为法兰去掉内径和螺栓孔的重量。</source>
+        <translation>The net area is that of the whole plate the flange is cut from. The net weight is the flange&apos;s without its bore and bolt holes.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +983,18 @@
     <message>
         <source>：</source>
         <translation>: </translation>
+    </message>
+    <message>
+        <source>%1 %2 根</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 个</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 片</source>
+        <translation>%2 × %1</translation>
     </message>
 </context>
 <context>

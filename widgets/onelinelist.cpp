@@ -1,6 +1,10 @@
 #include "widgets/onelinelist.h"
 
+#include "widgets/textfitting.h"
+
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
@@ -33,6 +37,13 @@ OneLineList::OneLineList(QWidget *parent) : QListWidget(parent)
 {
     setItemDelegate(new RowAsTallAsTheList(this));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &OneLineList::selectShownEntry);
+    // The placeholder covers the whole view: repaint it all when the selection comes or goes.
+    connect(this, &QListWidget::itemSelectionChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+QString OneLineList::placeholderText()
+{
+    return QCoreApplication::translate("OneLineList", "请选择");
 }
 
 void OneLineList::keyPressEvent(QKeyEvent *event)
@@ -64,8 +75,37 @@ void OneLineList::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void OneLineList::paintEvent(QPaintEvent *event)
+{
+    if (!selectedItems().isEmpty()) {
+        QListWidget::paintEvent(event);
+        return;
+    }
+    // In the list's font, smaller where it would be clipped (a tall Chinese face, a long word).
+    const QRect room = viewport()->rect().adjusted(2, 0, -2, 0);
+    const QString text = placeholderText();
+    QFont shown = font();
+    shown.setPointSizeF(largestFittingPointSize(shown.pointSizeF(), [&](qreal size) {
+        QFont sized = shown;
+        sized.setPointSizeF(size);
+        const QFontMetrics metrics(sized);
+        return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+    }));
+    QPainter painter(viewport());
+    painter.setFont(shown);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
 void OneLineList::selectShownEntry()
 {
+    // From "请选择" the first move shows the first entry, wherever the view had been left.
+    if (selectedItems().isEmpty() && count() > 0) {
+        const QSignalBlocker quiet(verticalScrollBar());
+        setCurrentRow(0);
+        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
+        return;
+    }
     QListWidgetItem *shown = itemAt(1, 1);
     if (shown && !shown->isSelected())
         setCurrentItem(shown);

@@ -27,6 +27,7 @@ constexpr int NetWeight = 12;
 // The pressures of the plate window's first list (MPa), in list order.
 QStringList platePressureTexts();
 
-// One press of "查找" on the plate flange window, from the boxes' texts and the two list rows.
-// A missing pressure or an unlisted DN is reported and the remaining steps run on an empty row.
+// One press of "查找" on the plate flange window, from the DN box's text and the two list rows:
+// the row written onto the drawing with its net area and weight. A missing pressure or series
+// or an unlisted DN is told and every result box emptied (chosenrow.h).
 void runPlateQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);

@@ -2,7 +2,6 @@
 
 #include "core/values/types.h"
 
-#include <QString>
 #include <QStringList>
 #include <optional>
 
@@ -30,11 +29,8 @@ constexpr int NetWeight = 14;
 // The pressures of the slip-on window's first list (MPa), in list order.
 QStringList slipOnPressureTexts();
 
-// Its messages, in the language installed: "公称直径不对，请从新输入！", "公称压力不对，请从新输入！".
-QString slipOnDiameterMessage();
-QString slipOnPressureMessage();
-
 // One press of "查找" on the hubbed slip-on flange window: the DN from Text1, the row of the
 // table written onto the drawing, the series values, the bolt-hole callout, then the plate
-// area (Text12) and the net weight (Text14). A message does not stop the run.
+// area (Text12) and the net weight (Text14). A missing pressure or series or an unlisted DN is
+// told and every result box emptied (chosenrow.h).
 void runSlipOnQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);

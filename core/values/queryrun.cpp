@@ -1,7 +1,5 @@
 #include "core/values/queryrun.h"
 
-#include "core/values/numberreading.h"
-
 QueryRun::QueryRun(BoxReader initialText) : m_initial(std::move(initialText)) {}
 
 void QueryRun::write(int box, const QString &text)
@@ -19,11 +17,6 @@ QString QueryRun::text(int box) const
 {
     const auto written = m_written.constFind(box);
     return written != m_written.cend() ? *written : m_initial(box);
-}
-
-double QueryRun::number(int box) const
-{
-    return readNumber(text(box));
 }
 
 QStringList QueryRun::messages() const

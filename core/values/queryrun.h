@@ -28,8 +28,6 @@ public:
     void message(const QString &text);
 
     QString text(int box) const;
-    // The numeric reading of a box's current text.
-    double number(int box) const;
 
     const QList<QueryStep> &steps() const { return m_steps; }
     // The message shown, if any (empty when none).

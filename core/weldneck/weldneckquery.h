@@ -30,5 +30,6 @@ QStringList weldNeckPressureTexts();
 
 // One press of "查找" on the weld-neck window: looks the DN typed into Text1 up for the chosen
 // pressure, writes the row, the series' weld-end and hub diameters, the bolt-hole callout and
-// the net weight in kg. Bad input is reported and the remaining steps still run.
+// the net weight in kg. A missing pressure or series or an unlisted DN is told and every result
+// box emptied (chosenrow.h).
 void runWeldNeckQuery(QueryRun &run, PressureIndex pressure, std::optional<PipeSeries> series);

@@ -255,14 +255,14 @@ private slots:
         // clang-format off
         QTest::newRow("FormPL Return finds PN 0.25 A DN 10")  << PL << 0 << 0  << "10" << Return << "Text12" << "0.36"  << QStringList();
         QTest::newRow("FormPL keypad Enter finds the row")     << PL << 0 << 0  << "10" << Enter  << "Text7"  << "75"    << QStringList();
-        QTest::newRow("FormPL unlisted DN gives its message")  << PL << 0 << 0  << "11" << Return << "Text3"  << "-φ"    << QStringList{"请从新输入公称直径！"};
-        QTest::newRow("FormPL no pressure gives its message")  << PL << -1 << 0 << "10" << Return << "Text3"  << "-φ"    << QStringList{"压力不对，从新输入！"};
+        QTest::newRow("FormPL unlisted DN gives its message")  << PL << 0 << 0  << "11" << Return << "Text3"  << ""      << QStringList{"请重新输入公称直径！"};
+        QTest::newRow("FormPL no pressure gives its message")  << PL << -1 << 0 << "10" << Return << "Text3"  << ""      << QStringList{"压力不对，重新输入！"};
         QTest::newRow("FormSO Return finds PN 0.6 A DN 80")   << SO << 0 << 0  << "80" << Return << "Text14" << "3.34"  << QStringList();
         QTest::newRow("FormSO keypad Enter finds the row")     << SO << 0 << 0  << "10" << Enter  << "Text3"  << "75"    << QStringList();
-        QTest::newRow("FormSO unlisted DN gives its message")  << SO << 0 << 0  << "12" << Return << "Text5"  << "-φ"    << QStringList{"公称直径不对，请从新输入！"};
+        QTest::newRow("FormSO unlisted DN gives its message")  << SO << 0 << 0  << "12" << Return << "Text5"  << ""      << QStringList{"公称直径不对，请重新输入！"};
         QTest::newRow("FormWN Return finds PN 1.0 A DN 10")   << WN << 0 << 0  << "10" << Return << "Text12" << "0.76"  << QStringList();
         QTest::newRow("FormWN keypad Enter finds the row")     << WN << 0 << 1  << "10" << Enter  << "Text12" << "0.78"  << QStringList();
-        QTest::newRow("FormWN no series gives its message")    << WN << 0 << -1 << "10" << Return << "Text3"  << "90"    << QStringList{"请确定焊端外径！"};
+        QTest::newRow("FormWN no series gives its message")    << WN << 0 << -1 << "10" << Return << "Text3"  << ""      << QStringList{"请确定焊端外径！"};
         // clang-format on
     }
     // Enter typed into the real DN box runs the same query "查找" runs, messages included.

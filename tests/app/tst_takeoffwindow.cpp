@@ -222,10 +222,10 @@ private slots:
         };
         const QLabel *label = m_form->findChild<QLabel *>("totals");
         const QString before = label->text();
-        QVERIFY2(before.contains(QStringLiteral("；材质 20：螺栓 %1 × 12；螺柱 %2 × 20；螺母 M16 × 12，"
-                                                "M20 × 40；垫片 RF 100-1.6 × 2，RF 100-4.0 × 3；"
-                                                "材质 304：螺栓 %3 × 14；螺母 M16 × 14；垫片 RF "
-                                                "50-1.0 × 4")
+        QVERIFY2(before.contains(QStringLiteral("；材质 20：螺栓 %1 12 根；螺柱 %2 20 根；螺母 M16 12 个，"
+                                                "M20 40 个；垫片 RF 100-1.6 2 片，RF 100-4.0 3 片；"
+                                                "材质 304：螺栓 %3 14 根；螺母 M16 14 个；垫片 RF "
+                                                "50-1.0 4 片")
                                      .arg(bolt(FlangeKind::Plate, 1.6, 100),
                                           bolt(FlangeKind::WeldNeck, 4.0, 100),
                                           bolt(FlangeKind::Plate, 1.0, 50))),
@@ -237,7 +237,7 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("20"));
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY2(label->text().contains(QStringLiteral("螺母 M16 × 26，M20 × 40")),
+        QTRY_VERIFY2(label->text().contains(QStringLiteral("螺母 M16 26 个，M20 40 个")),
                      qPrintable(label->text()));
         QVERIFY(!label->text().contains(QStringLiteral("304")));
         QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);
@@ -585,13 +585,6 @@ private slots:
                                           .arg(bolt.count)
                                           .arg(bolt.designation)),
                      qPrintable(bolt.designation));
-        for (const GasketTotal &gasket : totals.gaskets())
-            QVERIFY2(printed.contains(QStringLiteral("垫片 %1 %2 %3 %4")
-                                          .arg(gasket.face,
-                                               takeoffCellText(gasket.pressureText.toDouble(), -1))
-                                          .arg(gasket.dn)
-                                          .arg(gasket.count)),
-                     qPrintable(gasketDesignation(gasket)));
     }
 };
 

@@ -53,10 +53,10 @@ private slots:
         row("help", {"--help"}, 0, "lookup", "");
         row("command help", {"table", "--help"}, 0, "Usage: quorvit table", "");
         row("version", {"--version"}, 0, "quorvit " QUORVIT_VERSION_TEXT, "");
-        row("pressure not listed", {"lookup", "PL", "1.3", "100"}, 1, "", "压力不对，从新输入！");
+        row("pressure not listed", {"lookup", "PL", "1.3", "100"}, 1, "", "压力不对，重新输入！");
         row("weld-neck pressure not listed", {"lookup", "WN", "0.6", "100"}, 1, "",
             "listed: 1.0, 1.6");
-        row("DN not listed", {"lookup", "SO", "1.6", "11"}, 1, "", "公称直径不对，请从新输入！");
+        row("DN not listed", {"lookup", "SO", "1.6", "11"}, 1, "", "公称直径不对，请重新输入！");
         row("unknown kind", {"lookup", "XX", "1.6", "100"}, 2, "", "unknown flange kind");
         row("unknown command", {"frobnicate"}, 2, "", "unknown command");
         row("missing argument", {"lookup", "PL", "1.6"}, 2, "", "Usage: quorvit lookup");

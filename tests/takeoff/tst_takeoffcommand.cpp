@@ -423,65 +423,46 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
 namespace
 {
 
-// A gasket as "RF 100-4": its pressure as a number, however the form spells it.
-QString gasketKey(const QString &face, int dn, double mpa)
-{
-    return QStringLiteral("垫片 %1 %2-%3").arg(face).arg(dn).arg(mpa);
-}
-
 // The bolting totals an output gives, as "material|item designation|count", sorted.
 QStringList boltingOf(const QString &form, const ProgramRun &run, const QString &sheet,
                       const QString &materialName)
 {
     QStringList totals;
+    QString material;
     if (form == "text") {
-        static const QRegularExpression item("^ *(螺栓|螺柱|螺母|垫片) (.+): ([0-9]+)$"),
-            gasket("^(\\S+) ([0-9]+)-([0-9.]+)$");
-        QString material;
-        for (const QString &line : run.text().section("\n\n", 1).split(u'\n')) {
+        for (const QString &line : run.text().split(u'\n')) {
             if (line.startsWith("材质 ") || line == "未写材质:")
                 material = line.startsWith("材质 ") ? line.sliced(3).chopped(1) : QString();
-            const QRegularExpressionMatch m = item.match(line);
-            const QRegularExpressionMatch g = gasket.match(m.captured(2));
-            if (m.hasMatch())
-                totals << material + '|' +
-                              (m.captured(1) == "垫片"
-                                   ? gasketKey(g.captured(1), g.captured(2).toInt(),
-                                               g.captured(3).toDouble())
-                                   : m.captured(1) + ' ' + m.captured(2)) +
-                              '|' + m.captured(3);
+            else if (line.startsWith("  "))
+                totals << material + '|' + line.trimmed().replace(": ", "|");
         }
     } else if (form == "json") {
         const QJsonObject read = QJsonDocument::fromJson(run.out).object()["totals"].toObject();
-        const auto add = [&](const char *member, auto item) {
+        for (const char *member : {"bolts", "nuts", "gaskets"})
             for (const QJsonValue &v : read[member].toArray())
-                totals << v["material"].toString() + '|' + item(v.toObject()) + '|' +
+                totals << v["material"].toString() + '|' +
+                              (v["kind"] == "stud_bolt" ? "螺柱"
+                               : v["kind"] == "hex_bolt" ? "螺栓"
+                               : v["face"].isString()    ? "垫片"
+                                                         : "螺母") +
+                              ' ' + v["designation"].toString() + '|' +
                               QString::number(v["count"].toInteger());
-        };
-        add("bolts", [](const QJsonObject &o) {
-            return (o["kind"] == "stud_bolt" ? "螺柱 " : "螺栓 ") + o["designation"].toString();
-        });
-        add("nuts", [](const QJsonObject &o) { return "螺母 " + o["designation"].toString(); });
-        add("gaskets", [](const QJsonObject &o) {
-            return gasketKey(o["face"].toString(), o["dn"].toInt(),
-                             o["pressure_mpa"].toString().toDouble());
-        });
     } else {
         const QJsonArray rows = runListScript({"read", sheet});
         QStringList header;
         for (const QJsonValue &title : rows[0].toArray())
             header << cellText(title);
         for (const QJsonValue &value : rows) {
-            const QJsonArray row = value.toArray();
-            const auto at = [&](const QString &title) { return cellText(row[header.indexOf(title)]); };
-            const QString item = cellText(row[0]);
-            if (!QStringList{"螺栓", "螺柱", "螺母", "垫片"}.contains(item))
-                continue;
-            totals << at(materialName) + '|' +
-                          (item == "垫片" ? gasketKey(at("类型"), at("公称直径(DN)").toInt(),
-                                                      at("公称压力(MPa)").toDouble())
-                                          : item + ' ' + at("螺栓规格")) +
-                          '|' + at("数量");
+            const auto at = [&](const QString &title) {
+                return cellText(value.toArray()[header.indexOf(title)]);
+            };
+            const QString item = at("行号");
+            if (QStringList{"螺栓", "螺柱", "螺母", "垫片"}.contains(item))
+                totals << at(materialName) + '|' + item + ' ' +
+                              (item == "垫片" ? at("类型") + ' ' + at("公称直径(DN)") + '-' +
+                                                    at("公称压力(MPa)")
+                                              : at("螺栓规格")) +
+                              '|' + at("数量");
         }
     }
     totals.sort();
@@ -498,7 +479,7 @@ void TestTakeoffCommand::boltingTotalsOfAMixedList_data()
     QTest::newRow("xlsx, under Material") << "Material";
 }
 
-// A mixed list (three kinds, three pressures, a flat face, a marking line without material, odd
+// A mixed list (three kinds, four pressures, a flat face, a marking line without material, odd
 // quantities, two materials) through the real program: its bolts, nuts and gaskets by material
 // in every form equal the list summed by hand, joint by joint.
 void TestTakeoffCommand::boltingTotalsOfAMixedList()
@@ -509,8 +490,8 @@ void TestTakeoffCommand::boltingTotalsOfAMixedList()
     QFile file(list);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(("序号,类型,公称压力,系列,公称直径,数量," + materialName +
-                "\n1,PL,1.6,A,100,3,20\n2,SO,1.6,A,100,2,20\n3,WN,4.0,A,100,5,20\n"
-                "4,WN-FF,1.6,B,50,3,304\n5,PL,1.0,A,50,7,304\n\"SO 80-2.5 RF\",1\n"
+                "\n1,PL,1.6,A,100,3,20\n2,SO,1.6,A,100,2,20\n3,WN,6.3,A,100,5,20\n"
+                "4,WN-FF,1.6,B,50,3,304\n5,PL,0.6,A,50,7,304\n\"SO 80-2.5 RF\",1\n"
                 "7,WN,1.6,A,100,1,20\n")
                    .toUtf8());
     file.close();
@@ -518,35 +499,25 @@ void TestTakeoffCommand::boltingTotalsOfAMixedList()
                                     form == "xlsx" ? sheet : QStringLiteral("-")});
     QCOMPARE(run.exitCode, 0);
 
-    // The catalogue's bolt for each row; the flanges of a joint share one.
-    const auto bolt = [](FlangeKind kind, double mpa, int dn, PipeSeries series) {
+    // The catalogue's bolt of a row; the three kinds' joints at PN 1.6 DN 100 share one.
+    const auto bolt = [](FlangeKind kind, double mpa, int dn, PipeSeries series = PipeSeries::A) {
         return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, series)->bolting.designation;
     };
     using K = FlangeKind;
-    const QString m16Pn16 = bolt(K::Plate, 1.6, 100, PipeSeries::A),
-                  m16Pn10 = bolt(K::Plate, 1.0, 50, PipeSeries::A);
-    QCOMPARE(bolt(K::SlipOn, 1.6, 100, PipeSeries::A), m16Pn16);
-    QCOMPARE(bolt(K::WeldNeck, 1.6, 100, PipeSeries::A), m16Pn16);
-    QCOMPARE(bolt(K::WeldNeck, 1.6, 50, PipeSeries::B), m16Pn10);
+    const QString m16 = bolt(K::Plate, 1.6, 100);
+    QCOMPARE(bolt(K::SlipOn, 1.6, 100), m16);
+    QCOMPARE(bolt(K::WeldNeck, 1.6, 100), m16);
     QStringList expected = {
-        // 20: 8 holes × (3 + 2 + 1) / 2; 8 × 5 / 2 studs with two nuts; joints (3 + 2 + 1) / 2
-        // and 5 / 2 rounded up.
-        "20|螺栓 " + m16Pn16 + "|24",
-        "20|螺柱 " + bolt(K::WeldNeck, 4.0, 100, PipeSeries::A) + "|20",
-        "20|螺母 M16|24",
-        "20|螺母 M20|40",
-        "20|" + gasketKey("RF", 100, 1.6) + "|3",
-        "20|" + gasketKey("RF", 100, 4.0) + "|3",
-        // 304: 4 holes × (3 + 7) / 2; a flat-face joint and seven raised-face flanges.
-        "304|螺栓 " + m16Pn10 + "|20",
-        "304|螺母 M16|20",
-        "304|" + gasketKey("FF", 50, 1.6) + "|2",
-        "304|" + gasketKey("RF", 50, 1.0) + "|4",
-        // The marking line, without material: one flange of 8 holes makes half a joint.
-        "|螺柱 " + bolt(K::SlipOn, 2.5, 80, PipeSeries::A) + "|4",
-        "|螺母 M16|8",
-        "|" + gasketKey("RF", 80, 2.5) + "|1",
-    };
+        // 20: 8 holes × (3 + 2 + 1) / 2; 8 × 5 / 2 studs with two nuts each; (3 + 2 + 1) / 2 and
+        // 5 / 2 joints, rounded up.
+        "20|螺栓 " + m16 + "|24", "20|螺柱 " + bolt(K::WeldNeck, 6.3, 100) + "|20",
+        "20|螺母 M16|24", "20|螺母 M24|40", "20|垫片 RF 100-1.6|3", "20|垫片 RF 100-6.3|3",
+        // 304: 4 holes × 3 / 2 and 4 × 7 / 2; a flat-face joint and a half, 3.5 raised-face.
+        "304|螺栓 " + bolt(K::WeldNeck, 1.6, 50, PipeSeries::B) + "|6",
+        "304|螺栓 " + bolt(K::Plate, 0.6, 50) + "|14", "304|螺母 M16|6", "304|螺母 M12|14",
+        "304|垫片 FF 50-1.6|2", "304|垫片 RF 50-0.6|4",
+        // The marking line, without material: one flange of 8 holes, half a joint.
+        "|螺柱 " + bolt(K::SlipOn, 2.5, 80) + "|4", "|螺母 M16|8", "|垫片 RF 80-2.5|1"};
     expected.sort();
     QCOMPARE(boltingOf(form, run, sheet, materialName), expected);
 }

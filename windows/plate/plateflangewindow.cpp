@@ -42,7 +42,7 @@ QueryWindowDesign PlateFlangeWindow::design()
             {C::TextBox, "Text12", {5880, 3480, 732, 264}, 21, {}, " ", tr("净重量"), "kg",
              PlateBox::NetWeight},
             {C::Note, "Label3", {120, 3360, 3492, 492}, 14, {},
-             tr("螺栓查询不准确，待于改进！配管外径形式即为与法兰所配用的接管。")},
+             tr("尺寸按 HG 20593-97 标准。配管外径形式即为与法兰所配用的接管。")},
             {C::Picture, "Image1", {120, 480, 3960, 2604}, -1, {}, ":/drawings/plate.svg"},
             {C::TextBox, "Text1", {2400, 240, 372, 264}, 0, {}, " ", tr("坡口宽度"), "mm",
              PlateBox::BevelWidth},

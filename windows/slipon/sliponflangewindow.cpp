@@ -64,7 +64,7 @@ QueryWindowDesign SlipOnFlangeWindow::design()
             {C::TextBox, "Text14", {6480, 3480, 852, 372}, 23, Song, "", tr("净重量"), "kg",
              SlipOnBox::NetWeight},
             {C::Note, "Label2", {120, 3720, 3612, 492}, 24, {},
-             tr("净面积为法兰用整块板下料面积。净重及为法兰去掉内径和螺栓孔的重量。")},
+             tr("净面积为法兰用整块板下料面积。净重即为法兰去掉内径和螺栓孔的重量。")},
             {C::Picture, "Image1", {120, 0, 4836, 3588}, -1, {}, ":/drawings/slipon.svg"},
         },
         .pressures = slipOnPressureTexts(),

@@ -376,11 +376,8 @@ void TakeoffWindow::showTotals()
     QString text = tr("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
-    // Per material: "螺栓 M16×80 × 12，M20×90 × 8；螺母 M16 × 12；垫片 RF 100-1.6 × 3".
+    // Per material: "螺栓 M16×80 12 根，M20×90 8 根；螺母 M16 20 个；垫片 RF 100-1.6 3 片".
     const QString between = tr("，", "between two bolt counts");
-    const auto counted = [](const QString &designation, qint64 count) {
-        return QStringLiteral("%1 × %2").arg(designation).arg(count);
-    };
     const QList<MaterialBolting> bolting = totals.boltingByMaterial();
     for (const MaterialBolting &material : bolting) {
         QStringList items;
@@ -388,15 +385,15 @@ void TakeoffWindow::showTotals()
             QStringList bolts;
             for (const BoltTotal &bolt : material.bolts)
                 if (bolt.kind == kind)
-                    bolts.append(counted(bolt.designation, bolt.count));
+                    bolts.append(tr("%1 %2 根").arg(bolt.designation).arg(bolt.count));
             if (!bolts.isEmpty())
                 items.append(fastenerName(kind, true) + u' ' + bolts.join(between));
         }
         QStringList nuts, gaskets;
         for (const NutTotal &nut : material.nuts)
-            nuts.append(counted(nut.thread, nut.count));
+            nuts.append(tr("%1 %2 个").arg(nut.thread).arg(nut.count));
         for (const GasketTotal &gasket : material.gaskets)
-            gaskets.append(counted(gasketDesignation(gasket), gasket.count));
+            gaskets.append(tr("%1 %2 片").arg(gasketDesignation(gasket)).arg(gasket.count));
         if (!nuts.isEmpty())
             items.append(tr("螺母 %1").arg(nuts.join(between)));
         if (!gaskets.isEmpty())
