@@ -159,7 +159,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         for (const Window *w : AllWindows)
             for (const char *typed : {"1e200", "-1e200", "&HFFFFFFFF", "1e400"})
-                QTest::addRow("%s, %s", qPrintable(kindName(*w)), typed) << w << QString::fromLatin1(typed);
+                QTest::addRow("%s, %s", qPrintable(kindName(*w)), typed)
+                    << w << QString::fromLatin1(typed);
     }
     void typedNumbersNeverReachTheResults()
     {
