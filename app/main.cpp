@@ -1,24 +1,32 @@
+// quorvit-gui: the windows, and the command line with every part; quorvit hands it the command
+// lines that need more than Qt Core.
+#include "app/windowsapplication.h"
 #include "cli/commandline.h"
-#include "cli/guimodule.h"
+#include "exports/flangeexport.h"
+#include "exports/takeoffxlsxwriter.h"
+
+#include <QGuiApplication>
 
 namespace
 {
 
-// The windows and painting live in a module loaded only when the command line asks for them.
-const ProgramParts moduleParts{
-    [](int &argc, char **argv, const std::optional<QString> &startWindow,
-       const LanguageChoice &language) {
-        const GuiModule *gui = loadGuiModule();
-        return gui ? gui->runWindows(argc, argv, startWindow, language) : 1;
-    },
-    [](int &argc, char **argv) {
-        const GuiModule *gui = loadGuiModule();
-        return gui ? gui->makePaintingApplication(argc, argv) : nullptr;
-    }};
+QCoreApplication *makePaintingApplication(int &argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QGuiApplication(argc, argv);
+}
+
+std::unique_ptr<TakeoffWriter> makeSpreadsheetWriter(QIODevice &device)
+{
+    return std::make_unique<TakeoffXlsxWriter>(device);
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    return runCommandLine(argc, argv, moduleParts);
+    return runCommandLine(
+        argc, argv,
+        {runWindowsApplication, makePaintingApplication, exportFlange, makeSpreadsheetWriter});
 }

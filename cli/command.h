@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class CommandArguments;
+struct ProgramParts;
 
 // One option of a command: its names (`{"o", "output"}` for -o and --output), the name of its
 // value (empty for a flag) and what `--help` says of it.
@@ -22,11 +23,12 @@ struct CommandPositional {
     bool optional = false; // only after the required ones
 };
 
-// What a command needs beyond Qt Core for the arguments it was given: the application and
-// libraries are chosen from it before the command runs.
+// What a command needs beyond Qt Core for the arguments it was given: the program (quorvit or
+// quorvit-gui) and the application are chosen from it before the command runs.
 enum class CommandNeeds {
     Core,     // Qt Core only
     Painting, // a QGuiApplication to paint with (SVG, PDF)
+    Formats,  // dxflib or libxlsxwriter, on Qt Core
 };
 
 // One subcommand, described by data from which the parser and `--help` are both made. A new
@@ -37,8 +39,9 @@ struct Command {
     QList<CommandPositional> positional;
     QList<CommandOption> options;
     QString notes; // what `quorvit COMMAND --help` adds below the arguments
-    // Does its work on the parsed arguments; returns the exit code or throws CommandFailure.
-    int (*run)(const CommandArguments &arguments);
+    // Does its work on the parsed arguments, in a program with the parts `needs` asked for;
+    // returns the exit code or throws CommandFailure.
+    int (*run)(const CommandArguments &arguments, const ProgramParts &parts);
     // What these parsed arguments need; nullptr for Qt Core only.
     CommandNeeds (*needs)(const CommandArguments &arguments) = nullptr;
 };

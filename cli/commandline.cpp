@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "cli/command.h"
 #include "cli/commandarguments.h"
+#include "cli/handover.h"
 #include "cli/textformat.h"
 #include "translations/language.h"
 
@@ -15,13 +16,12 @@ namespace
 
 QList<CommandOption> programOptions()
 {
-    return QList<CommandOption>{{{QStringLiteral("window")},
-                                 QStringLiteral("NAME"),
-                                 QStringLiteral("open the windows at NAME instead of the menu: "
-                                                "takeoff, identify, pl,\nso or wn")},
-                                {{QStringLiteral("version")},
-                                 {},
-                                 QStringLiteral("the program's version")}} +
+    return QList<CommandOption>{
+               {{QStringLiteral("window")},
+                QStringLiteral("NAME"),
+                QStringLiteral("open the windows at NAME instead of the menu: "
+                               "takeoff, identify, pl,\nso or wn")},
+               {{QStringLiteral("version")}, {}, QStringLiteral("the program's version")}} +
            commonOptions();
 }
 
@@ -57,8 +57,7 @@ QString programParseError(const QCommandLineParser &parser, const QStringList &a
     for (const CommandOption &option : programOptions())
         for (const QString &name : option.names)
             if (reason.contains(QLatin1Char('-') + name + QLatin1Char('\'')))
-                return reason + QStringLiteral(": ") +
-                       option.description.simplified();
+                return reason + QStringLiteral(": ") + option.description.simplified();
     return reason;
 }
 
@@ -103,17 +102,17 @@ int runCommand(const Command &command, const QStringList &arguments,
             writeOut(commandHelp(command));
             return ExitSuccess;
         }
+        const CommandNeeds needs = command.needs ? command.needs(parsed) : CommandNeeds::Core;
+        if (needs != CommandNeeds::Core && !parts.complete())
+            return handOverToGui(argv);
         qInstallMessageHandler(quietMessages);
-        const std::unique_ptr<QCoreApplication> app = makeApplication(
-            command.needs ? command.needs(parsed) : CommandNeeds::Core, argc, argv, parts);
-        if (!app)
-            return ExitRejected;
+        const std::unique_ptr<QCoreApplication> app = makeApplication(needs, argc, argv, parts);
         // The command line's messages are English; Qt's texts follow the language.
         if (language->language == Language::English)
             installLanguage(Language::English);
         QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
         QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
-        return command.run(parsed);
+        return command.run(parsed, parts);
     } catch (const CommandFailure &failure) {
         const QString prefix = QStringLiteral("quorvit %1: ").arg(command.name);
         QString message;
@@ -169,10 +168,12 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
         names.append(command.name);
     }
     if (!rest.isEmpty())
-        return usageError(QStringLiteral("unknown command %1 (%2)")
-                              .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
-    return parts.runWindows(argc, argv,
-                            window ? std::optional(parser.value(QStringLiteral("window")))
-                                   : std::nullopt,
-                            *language);
+        return usageError(
+            QStringLiteral("unknown command %1 (%2)")
+                .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
+    if (!parts.complete())
+        return handOverToGui(argv);
+    return parts.runWindows(
+        argc, argv, window ? std::optional(parser.value(QStringLiteral("window"))) : std::nullopt,
+        *language);
 }

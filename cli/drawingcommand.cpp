@@ -2,11 +2,10 @@
 //                 [--drawing-number TEXT] [--material TEXT] [--designer TEXT]
 #include "catalogue/flangeinput.h"
 #include "cli/commandarguments.h"
+#include "cli/commandline.h"
 #include "cli/flangearguments.h"
-#include "cli/guimodule.h"
 #include "exports/exportformat.h"
 #include "exports/flangedrawing.h"
-#include "exports/formatlibraries.h"
 
 #include <tuple>
 
@@ -43,30 +42,18 @@ TitleEntries titleEntries(const CommandArguments &arguments)
     return entries;
 }
 
-// A DXF is written on Qt Core; SVG and PDF are painted by the windows module, which made the
-// application (drawingNeeds).
-QString writeDrawing(const FlangeRecord &record, ExportFormat format, const QString &file,
-                     const TitleEntries &entries)
-{
-    if (const QString why = undrawableReason(record); !why.isEmpty())
-        return why;
-    if (!exportNeedsGui(format))
-        return writeDxfFile(buildFlangeSheet(record, entries), file);
-    const GuiModule *gui = loadGuiModule();
-    if (!gui)
-        throw CommandFailure{ExitRejected, {}}; // the reason is on stderr already
-    return gui->exportFlange(record, format, file, entries);
-}
-
-// A DXF is written on Qt Core; SVG and PDF are painted, on a QGuiApplication.
+// A DXF is written with dxflib on Qt Core; SVG and PDF are painted, on a QGuiApplication. A
+// format that cannot be told is a usage error, told where the command line was given.
 CommandNeeds drawingNeeds(const CommandArguments &arguments)
 {
     const std::optional<ExportFormat> chosen = chosenFormat(
         arguments.value(QStringLiteral("format")), arguments.value(QStringLiteral("output")));
-    return chosen && exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Core;
+    if (!chosen)
+        return CommandNeeds::Core;
+    return exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Formats;
 }
 
-int runDrawing(const CommandArguments &arguments)
+int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
 {
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
@@ -86,7 +73,7 @@ int runDrawing(const CommandArguments &arguments)
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
     const TitleEntries entries = titleEntries(arguments);
     const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
-    if (const QString why = writeDrawing(record, *format, file, entries); !why.isEmpty())
+    if (const QString why = parts.exportFlange(record, *format, file, entries); !why.isEmpty())
         failRejected({why});
     return ExitSuccess;
 }
@@ -96,9 +83,10 @@ int runDrawing(const CommandArguments &arguments)
 Command drawingCommand()
 {
     const auto entry = [](const char *name, const char *cell) {
-        return CommandOption{{QLatin1String(name)},
-                             QStringLiteral("TEXT"),
-                             QStringLiteral("fills the title block's %1 cell").arg(QString::fromUtf8(cell))};
+        return CommandOption{
+            {QLatin1String(name)},
+            QStringLiteral("TEXT"),
+            QStringLiteral("fills the title block's %1 cell").arg(QString::fromUtf8(cell))};
     };
     return {QStringLiteral("drawing"),
             QStringLiteral("a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)"),

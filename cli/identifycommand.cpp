@@ -151,7 +151,7 @@ QString asCsv(const QList<FlangeMatch> &matches)
     return text;
 }
 
-int runIdentify(const CommandArguments &arguments)
+int runIdentify(const CommandArguments &arguments, const ProgramParts &)
 {
     FlangeMeasurements measured;
     for (Measure measure : AllMeasures) {
@@ -190,12 +190,13 @@ Command identifyCommand()
     options.append({{QStringLiteral("format")},
                     QStringLiteral("text|json|csv"),
                     QStringLiteral("text (default), json (an array) or csv")});
-    return {QStringLiteral("identify"),
-            QStringLiteral("the listed flanges that fit measurements, best first"),
-            {},
-            options,
-            QStringLiteral("Give at least one measurement. Every kind and both series are searched; "
-                           "the rows\nthat fit every measurement are listed by total deviation, "
-                           "smallest first. None: exit 1."),
-            runIdentify};
+    return {
+        QStringLiteral("identify"),
+        QStringLiteral("the listed flanges that fit measurements, best first"),
+        {},
+        options,
+        QStringLiteral("Give at least one measurement. Every kind and both series are searched; "
+                       "the rows\nthat fit every measurement are listed by total deviation, "
+                       "smallest first. None: exit 1."),
+        runIdentify};
 }

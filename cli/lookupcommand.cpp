@@ -7,7 +7,7 @@
 namespace
 {
 
-int runLookup(const CommandArguments &arguments)
+int runLookup(const CommandArguments &arguments, const ProgramParts &)
 {
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
@@ -27,8 +27,8 @@ Command lookupCommand()
             QStringLiteral("the dimensions, bolting, area and weight of one flange"),
             {kindPositional(), pressurePositional(), dnPositional()},
             {seriesOptionEntry(),
-             formatOptionEntry(QStringLiteral(
-                 "text (default), json (one object) or csv (header and one line)"))},
+             formatOptionEntry(
+                 QStringLiteral("text (default), json (one object) or csv (header and one line)"))},
             {},
             runLookup};
 }

@@ -6,7 +6,7 @@
 namespace
 {
 
-int runTable(const CommandArguments &arguments)
+int runTable(const CommandArguments &arguments, const ProgramParts &)
 {
     const QStringList given = arguments.positional();
     const FlangeKind kind = kindArgument(given[0]);
@@ -25,8 +25,8 @@ int runTable(const CommandArguments &arguments)
 Command tableCommand()
 {
     CommandPositional pressure = pressurePositional();
-    pressure.description =
-        QStringLiteral("only this nominal pressure (1.6, 16bar or PN16); every pressure when left out");
+    pressure.description = QStringLiteral(
+        "only this nominal pressure (1.6, 16bar or PN16); every pressure when left out");
     pressure.optional = true;
     return {QStringLiteral("table"),
             QStringLiteral("every listed flange of a kind, one record per row"),

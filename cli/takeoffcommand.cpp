@@ -1,8 +1,8 @@
 // quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx] [--sheet NAME]
 #include "cli/commandarguments.h"
+#include "cli/commandline.h"
 #include "cli/textformat.h"
 #include "exports/atomicfile.h"
-#include "exports/formatlibraries.h"
 #include "exports/takeofflist.h"
 #include "takeoff/listsize.h"
 #include "takeoff/takeoffrun.h"
@@ -35,8 +35,8 @@ TakeoffFormat takeoffFormat(const CommandArguments &arguments, const QString &ou
     return TakeoffFormat(FormatNames.indexOf(text));
 }
 
-// The writer of the format, or nullptr with the reason (the spreadsheet's module may be missing).
-std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &device, QString &reason)
+std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &device,
+                                          const ProgramParts &parts)
 {
     switch (format) {
     case TakeoffFormat::Csv:
@@ -44,7 +44,7 @@ std::unique_ptr<TakeoffWriter> makeWriter(TakeoffFormat format, QIODevice &devic
     case TakeoffFormat::Json:
         return std::make_unique<TakeoffJsonWriter>(device);
     case TakeoffFormat::Xlsx:
-        return makeSpreadsheetWriter(device, &reason);
+        return parts.makeSpreadsheetWriter(device);
     case TakeoffFormat::Text:
         break;
     }
@@ -60,7 +60,7 @@ QString grouped(qint64 count)
     return digits;
 }
 
-int runTakeoff(const CommandArguments &arguments)
+int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 {
     const bool toFile = arguments.isSet(QStringLiteral("o"));
     const QString outPath = arguments.value(QStringLiteral("o"));
@@ -82,9 +82,8 @@ int runTakeoff(const CommandArguments &arguments)
     if (!opened)
         failRejected({listUnreadable(what, input.errorString()).english});
     // A sheet too small for a text list is told before the list is read, where its size shows.
-    if (const qint64 lines = format == TakeoffFormat::Xlsx && !holdsWorkbook(input)
-                                 ? countListLines(input)
-                                 : -1;
+    if (const qint64 lines =
+            format == TakeoffFormat::Xlsx && !holdsWorkbook(input) ? countListLines(input) : -1;
         lines + 1 > SpreadsheetRows)
         failRejected({QStringLiteral("%1 has %2 lines; with its header and totals they do not fit "
                                      "in the %3 rows of a sheet (csv has no such limit)")
@@ -101,10 +100,7 @@ int runTakeoff(const CommandArguments &arguments)
     TakeoffReason stopped; // a list that could not be read to its end: no output is a part of it
     qint64 failed = 0;
     const auto produce = [&](QIODevice &output) {
-        QString reason;
-        const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, reason);
-        if (!writer)
-            return reason;
+        const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, parts);
         totals = computeTakeoff(*rows, *writer, [&](const TakeoffLine &line) {
             if (++failed <= ReasonsOnStderr)
                 writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(line.reason.english));
@@ -112,6 +108,7 @@ int runTakeoff(const CommandArguments &arguments)
         stopped = rows->failure();
         if (!stopped.isEmpty())
             return stopped.english;
+        QString reason;
         writer->finish(reason);
         return reason;
     };
@@ -136,6 +133,14 @@ int runTakeoff(const CommandArguments &arguments)
         failRejected({QStringLiteral("no totals: %1").arg(exceeded)});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
 }
+// A spreadsheet is written with libxlsxwriter; every other format on Qt Core alone.
+CommandNeeds takeoffNeeds(const CommandArguments &arguments)
+{
+    return takeoffFormat(arguments, arguments.value(QStringLiteral("o"))) == TakeoffFormat::Xlsx
+               ? CommandNeeds::Formats
+               : CommandNeeds::Core;
+}
+
 } // namespace
 
 Command takeoffCommand()
@@ -169,5 +174,6 @@ Command takeoffCommand()
                        "with the reason (Chinese in the\ntext, CSV and xlsx forms; English in JSON "
                        "and on stderr, the first 100 there),\nand counts for nothing in the "
                        "totals; the exit code is then 1."),
-        runTakeoff};
+        runTakeoff,
+        takeoffNeeds};
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
 #include <optional>
 
 // The file formats a flange is exported to, on Qt Core: the command line reads them here and
@@ -14,3 +15,6 @@ std::optional<ExportFormat> readExportFormat(QStringView name);
 std::optional<ExportFormat> exportFormatOfPath(const QString &path);
 // SVG and PDF lay out text and need a QGuiApplication; DXF needs only QCoreApplication.
 bool exportNeedsGui(ExportFormat format);
+
+// The rows one sheet of a spreadsheet holds (Excel's limit), header and totals included.
+inline constexpr qint64 SpreadsheetRows = 1'048'576;

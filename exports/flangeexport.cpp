@@ -1,8 +1,8 @@
 #include "exports/flangeexport.h"
 
 #include "exports/datasheet.h"
+#include "exports/dxfwriter.h"
 #include "exports/flangedrawing.h"
-#include "exports/formatlibraries.h"
 #include "exports/svgwriter.h"
 
 QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path,
@@ -12,7 +12,7 @@ QString exportFlange(const FlangeRecord &record, ExportFormat format, const QStr
         return why;
     switch (format) {
     case ExportFormat::Dxf:
-        return writeDxfFile(buildFlangeSheet(record, entries), path);
+        return writeDxf(buildFlangeSheet(record, entries), path);
     case ExportFormat::Svg:
         return writeSvg(buildFlangeSheet(record, entries), path);
     case ExportFormat::Pdf:

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-// One front door to every export, for the windows' menus and the command line's SVG and PDF
-// (through the windows module). Qt Gui part: needs a QGuiApplication for SVG and PDF.
+// One front door to every export, for the windows' menus and the command line's drawings (in
+// quorvit-gui). Qt Gui part: needs a QGuiApplication for SVG and PDF.
 
 // Writes the flange's drawing sheet (DXF, SVG) or its data sheet (PDF: the same sheet and the
 // table of values) to `path` atomically, the title block's entries filled in from `entries`.

@@ -1,8 +1,7 @@
 #include "exports/takeofflist.h"
 
-#include "exports/programmodule.h"
+#include "exports/xlsxlistrows.h"
 
-#include <QCoreApplication>
 #include <QTemporaryFile>
 
 namespace
@@ -12,24 +11,11 @@ namespace
 // end. At most this much.
 constexpr qint64 CopiedWorkbookBytes = 1LL << 30;
 
-const ListReaders *listReaders(TakeoffReason &failure)
-{
-    static QString reason;
-    static const ListReaders *const module = loadProgramModule<ListReaders>(
-        QStringLiteral(QUORVIT_LISTS_MODULE_FILE), "quorvit_list_readers", &reason);
-    if (!module)
-        failure = {
-            QCoreApplication::translate("Takeoff", "无法加载读取 xlsx 的模块：%1").arg(reason),
-            QStringLiteral("cannot load the list readers module: %1").arg(reason)};
-    return module;
-}
-
 // The rows of a workbook read from a copy, which lives as long as they do.
 class CopiedWorkbookRows : public ListRows
 {
 public:
-    CopiedWorkbookRows(QIODevice &device, const QString &what, const QString &sheet,
-                       const ListReaders &readers)
+    CopiedWorkbookRows(QIODevice &device, const QString &what, const QString &sheet)
     {
         if (!m_copy.open()) {
             m_failure = listUnreadable(what, m_copy.errorString());
@@ -50,7 +36,7 @@ public:
             }
         }
         m_copy.seek(0);
-        m_rows = readers.openSheet(m_copy, what, sheet);
+        m_rows = std::make_unique<XlsxListRows>(m_copy, what, sheet);
     }
     std::optional<ListRow> next() override { return m_rows ? m_rows->next() : std::nullopt; }
     TakeoffReason failure() const override { return m_rows ? m_rows->failure() : m_failure; }
@@ -78,12 +64,11 @@ std::unique_ptr<ListRows> openTakeoffList(QIODevice &device, const QString &what
         }
         return std::make_unique<TextListRows>(device, what);
     }
-    const ListReaders *readers = listReaders(failure);
-    if (!readers)
-        return nullptr;
-    std::unique_ptr<ListRows> rows =
-        device.isSequential() ? std::make_unique<CopiedWorkbookRows>(device, what, sheet, *readers)
-                              : readers->openSheet(device, what, sheet);
+    std::unique_ptr<ListRows> rows;
+    if (device.isSequential())
+        rows = std::make_unique<CopiedWorkbookRows>(device, what, sheet);
+    else
+        rows = std::make_unique<XlsxListRows>(device, what, sheet);
     failure = rows->failure();
     if (!failure.isEmpty())
         return nullptr;

@@ -4,7 +4,7 @@
 #include "takeoff/outputtext.h"
 
 #include "exports/atomicfile.h"
-#include "exports/formatlibraries.h"
+#include "exports/exportformat.h"
 #include "exports/scratchfile.h"
 #include "exports/workbookcheck.h"
 #include "takeoff/writeall.h"

@@ -1,8 +1,8 @@
 #include "exports/xlsxlistrows.h"
 
+#include "exports/ziparchive.h"
+
 #include <QXmlStreamReader>
-#include <quazip.h>
-#include <quazipfile.h>
 
 namespace
 {
@@ -31,12 +31,12 @@ const QString RelationshipsPath = QStringLiteral("xl/_rels/workbook.xml.rels");
 class ZipXml
 {
 public:
-    ZipXml(QuaZip &zip, const QString &path, qint64 limit) : m_file(&zip), m_limit(limit)
+    ZipXml(const ZipArchive &zip, const QString &path, qint64 limit) : m_limit(limit)
     {
-        m_opened =
-            zip.setCurrentFile(path, QuaZip::csInsensitive) && m_file.open(QIODevice::ReadOnly);
+        if (const ZipEntry *entry = zip.find(path, Qt::CaseInsensitive))
+            m_file = std::make_unique<ZipEntryReader>(zip.device(), *entry);
     }
-    bool opened() const { return m_opened; }
+    bool opened() const { return m_file != nullptr; }
 
     // The next token, more of the part inflated when the reader needs it; Invalid with why()
     // at a fault, EndDocument at the end.
@@ -50,10 +50,12 @@ public:
             }
             if (!m_why.isEmpty())
                 return QXmlStreamReader::Invalid;
-            const QByteArray block = m_file.read(64 * 1024);
+            const QByteArray block = m_file->read(64 * 1024);
             m_read += block.size();
             m_sinceToken += block.size();
-            if (block.isEmpty())
+            if (!m_file->failure().isEmpty())
+                m_why = m_file->failure();
+            else if (block.isEmpty())
                 m_why = QStringLiteral("the XML ends too early");
             else if (m_read > m_limit)
                 m_why = QStringLiteral("a part inflates to more than %1 MiB").arg(m_limit >> 20);
@@ -119,8 +121,7 @@ private:
         return xml.name() == u"t" || (withValue && xml.name() == u"v");
     }
 
-    QuaZipFile m_file;
-    bool m_opened = false;
+    std::unique_ptr<ZipEntryReader> m_file;
     qint64 m_limit;
     qint64 m_read = 0;
     qint64 m_sinceToken = 0;
@@ -163,9 +164,9 @@ QString partPath(const QString &target)
 } // namespace
 
 XlsxListRows::XlsxListRows(QIODevice &device, const QString &what, const QString &sheet)
-    : m_what(what), m_zip(std::make_unique<QuaZip>(&device))
+    : m_what(what), m_zip(std::make_unique<ZipArchive>(device))
 {
-    if (!m_zip->open(QuaZip::mdUnzip)) {
+    if (!m_zip->failure().isEmpty()) {
         m_failure = listNotText(what);
         return;
     }

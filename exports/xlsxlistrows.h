@@ -7,16 +7,16 @@
 #include <QStringList>
 #include <memory>
 
-class QuaZip;
+class ZipArchive;
 class ZipXml;
 
 // The rows of one sheet of an xlsx workbook, read as a take-off reads a list: the first sheet,
-// or the one named. QuaZip inflates the sheet and QXmlStreamReader reads it as it comes, row by
-// row; only the workbook's shared strings are held. Numbers read as their shortest text, shared
-// and inline strings as their text, a formula as its last result; columns missing from a row are
-// empty cells and rows missing from the sheet are no rows. Everything read is bounded (the
-// parts' inflated sizes, the shared strings, a cell's text, a row's columns), so a zip bomb or a
-// huge cell ends the reading with a reason instead of filling the memory.
+// or the one named. The sheet is inflated (exports/ziparchive.h) and QXmlStreamReader reads it as
+// it comes, row by row; only the workbook's shared strings are held. Numbers read as their shortest
+// text, shared and inline strings as their text, a formula as its last result; columns missing from
+// a row are empty cells and rows missing from the sheet are no rows. Everything read is bounded
+// (the parts' inflated sizes, the shared strings, a cell's text, a row's columns), so a zip bomb or
+// a huge cell ends the reading with a reason instead of filling the memory.
 class XlsxListRows : public ListRows
 {
 public:
@@ -35,7 +35,7 @@ private:
     void fail(const QString &why);
 
     QString m_what;
-    std::unique_ptr<QuaZip> m_zip;
+    std::unique_ptr<ZipArchive> m_zip;
     std::unique_ptr<ZipXml> m_sheet;
     QStringList m_sharedStrings;
     TakeoffReason m_failure;

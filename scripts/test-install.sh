@@ -17,19 +17,13 @@ fail() {
 
 build=$(realpath "${1:-build-test}")
 app_id=org.quorvit.Quorvit
-# The program's modules go to the library folder the build was configured with.
+# quorvit-gui goes to a folder of its own in the library folder the build was configured with.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$libdir" ] || fail "$build/CMakeCache.txt names no CMAKE_INSTALL_LIBDIR"
-module=usr/$libdir/quorvit/quorvit-gui.so
-formats=usr/$libdir/quorvit/quorvit-formats.so
-lists=usr/$libdir/quorvit/quorvit-lists.so
-print=usr/$libdir/quorvit/quorvit-print.so
+gui=usr/$libdir/quorvit/quorvit-gui
 expected_files=(
     usr/bin/quorvit
-    "$module"
-    "$formats"
-    "$lists"
-    "$print"
+    "$gui"
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
@@ -61,21 +55,25 @@ mapfile -t installed < <(cd "$root" && find . -type f -printf '%P\n')
 check_file_set "the install" "${installed[@]}"
 [ -x "$root/usr/bin/quorvit" ] || fail "usr/bin/quorvit is not executable"
 
-# The installed program finds its windows module from its own folder: a command runs on Qt Core
-# alone, a painted drawing and the windows load the module (the windows keep running until
-# stopped), and without the module the program says why and exits 1.
+# Two ordinary programs: quorvit on Qt Core alone, and quorvit-gui, which links everything and
+# finds every library it links once installed; neither loads code of its own with dlopen.
+# quorvit finds quorvit-gui from its own folder and hands it the painted drawing, the DXF and the
+# windows (which keep running until stopped); without quorvit-gui it says why in one line and
+# exits 1.
 program=$root/usr/bin/quorvit
+[ -x "$root/$gui" ] || fail "$gui is not executable"
 needed=$(readelf -d "$program" | grep NEEDED) || fail "readelf cannot read $program"
-! grep -qE 'libQt6(Gui|Widgets|Svg)|libdxflib|libxlsxwriter' <<<"$needed" ||
+! grep -qE 'libQt6(Gui|Widgets|Svg|PrintSupport)|libdxflib|libxlsxwriter' <<<"$needed" ||
     fail "quorvit itself links Qt Gui or a format library:"$'\n'"$needed"
-# Print Support is loaded for a print only, from the print module, which finds every library it
-# links once installed.
-module_needs=$(readelf -d "$root/$module" | grep NEEDED) || fail "readelf cannot read $module"
-! grep -q 'libQt6PrintSupport' <<<"$module_needs" || fail "the windows module links Qt Print Support"
-print_needs=$(ldd "$root/$print") || fail "ldd cannot read $print"
-grep -q 'libQt6PrintSupport' <<<"$print_needs" && ! grep -q 'not found' <<<"$print_needs" ||
-    fail "the print module's libraries:"$'\n'"$print_needs"
-run() { env -u QUORVIT_MODULE_DIR -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
+gui_needs=$(ldd "$root/$gui") || fail "ldd cannot read $gui"
+for library in libQt6Widgets libQt6PrintSupport libdxflib libxlsxwriter; do
+    grep -q "$library" <<<"$gui_needs" || fail "quorvit-gui does not link $library"
+done
+! grep -q 'not found' <<<"$gui_needs" || fail "quorvit-gui's libraries:"$'\n'"$gui_needs"
+for binary in "$program" "$root/$gui"; do
+    ! nm -D --undefined-only "$binary" | grep -qwE 'dlopen|dlmopen' || fail "$binary calls dlopen"
+done
+run() { env -u QUORVIT_GUI_PROGRAM -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
 run "$program" lookup pl 1.0 100 | grep -q 'M16x75' || fail "the installed quorvit cannot look up a flange"
 run "$program" drawing wn 1.6 100 -o "$work/wn.svg" && grep -q '<svg' "$work/wn.svg" ||
     fail "the installed quorvit cannot paint an SVG drawing"
@@ -84,12 +82,12 @@ run "$program" drawing wn 1.6 100 -o "$work/wn.dxf" && grep -q 'AC1015' "$work/w
 status=0
 run timeout 3 "$program" >/dev/null 2>&1 || status=$?
 [ $status -eq 124 ] || fail "the installed quorvit's windows did not keep running (exit $status)"
-mv "$root/$module" "$work/module.so"
+mv "$root/$gui" "$work/quorvit-gui"
 status=0
 message=$(run "$program" 2>&1 >/dev/null) || status=$?
-mv "$work/module.so" "$root/$module"
-[ $status -eq 1 ] && [ "$(wc -l <<<"$message")" -eq 1 ] && grep -q 'quorvit-gui.so' <<<"$message" ||
-    fail "without its module the installed quorvit exits $status with: $message"
+mv "$work/quorvit-gui" "$root/$gui"
+[ $status -eq 1 ] && [ "$(wc -l <<<"$message")" -eq 1 ] && grep -q 'quorvit-gui' <<<"$message" ||
+    fail "without quorvit-gui the installed quorvit exits $status with: $message"
 
 desktop=$root/usr/share/applications/$app_id.desktop
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
@@ -97,16 +95,16 @@ icon=$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg
 desktop-file-validate "$desktop" || fail "desktop entry rejected by desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "metainfo rejected by appstreamcli"
 
-# The entry must start the installed binary and name the installed icon; the metainfo must
-# point at the entry.
+# The entry must start the installed quorvit-gui (by its full path: the windows start without
+# loading quorvit first) and name the installed icon; the metainfo must point at the entry.
 # A key of the main group; the desktop actions below it have Name and Exec keys of their own.
 entry() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$desktop"; }
 action() { sed -n "/^\[Desktop Action $1\]/,/^\[/ s/^Exec=//p" "$desktop"; }
 for window in takeoff identify; do
-    [ "$(action $window)" = "quorvit --window $window" ] ||
+    [ "$(action $window)" = "/$gui --window $window" ] ||
         fail "desktop action $window runs '$(action $window)'"
 done
-[ "$(entry Exec)" = quorvit ] || fail "desktop entry runs '$(entry Exec)', not quorvit"
+[ "$(entry Exec)" = "/$gui" ] || fail "desktop entry runs '$(entry Exec)', not /$gui"
 [ "$(entry Icon)" = "$app_id" ] || fail "desktop entry names icon '$(entry Icon)'"
 [ "$(entry Name)" = Quorvit ] || fail "desktop entry is named '$(entry Name)'"
 [ -n "$(entry 'Name\[zh_CN\]')" ] && [ -n "$(entry 'Comment\[zh_CN\]')" ] ||

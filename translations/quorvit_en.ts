@@ -414,13 +414,6 @@
     </message>
 </context>
 <context>
-    <name>PrintPreview</name>
-    <message>
-        <source>打印预览未能打开：%1</source>
-        <translation>The print preview could not open: %1</translation>
-    </message>
-</context>
-<context>
     <name>QueryMessage</name>
     <message>
         <source>请确认公称通径！</source>
@@ -702,10 +695,6 @@
 </context>
 <context>
     <name>Takeoff</name>
-    <message>
-        <source>无法加载读取 xlsx 的模块：%1</source>
-        <translation>cannot load the list readers module: %1</translation>
-    </message>
     <message>
         <source>第 %1 列</source>
         <translation>column %1</translation>

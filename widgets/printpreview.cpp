@@ -1,18 +1,21 @@
 #include "widgets/printpreview.h"
 
-#include "widgets/querywindow.h"
-
-#include "exports/programmodule.h"
-
-#include <QCoreApplication>
+#include <QPaintEngine>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 void previewAndPrint(QWidget *parent, const PrintDocument &document)
 {
-    static QString reason;
-    static const PrintModule *const module = loadProgramModule<PrintModule>(
-        QStringLiteral(QUORVIT_PRINT_MODULE_FILE), "quorvit_print_module", &reason);
-    if (module)
-        module->previewAndPrint(parent, document);
-    else
-        showMessage(parent, QCoreApplication::translate("PrintPreview", "打印预览未能打开：%1").arg(reason));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(document.layout);
+    printer.setDocName(document.title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(document.title);
+    // The preview records its pages as pictures; a print paints every page.
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&document](QPrinter *target) {
+            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
+            paintDocument(*target, document, previewing ? PreviewedPages : -1);
+        });
+    preview.exec();
 }

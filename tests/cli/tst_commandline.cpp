@@ -45,7 +45,8 @@ private slots:
         row("lookup, text", {"lookup", "pl", "1.0", "100"}, 0, "M16x75", "");
         row("Chinese kind, bar, DN prefix", {"lookup", "带颈对焊", "16bar", "DN250"}, 0, "405", "");
         row("old MPa designation", {"lookup", "pl", "PN2.5", "100"}, 1, "", "0.25 MPa or 2.5 MPa");
-        row("a PN only one reading lists", {"lookup", "WN-RF", "PN 40", "DN 100"}, 0, "4.0 MPa", "");
+        row("a PN only one reading lists", {"lookup", "WN-RF", "PN 40", "DN 100"}, 0, "4.0 MPa",
+            "");
         row("trailing zeros", {"lookup", "SO", "1.60", "100", "--series=b"}, 0, "108", "");
         row("whole-number pressure", {"lookup", "wn", "10", "100"}, 0, "10.0 MPa", "");
         row("table of one pressure", {"table", "PL", "1.6"}, 0, "M33", "");
@@ -120,16 +121,18 @@ private slots:
         row("output after -o=", {"drawing", "wn", "1.6", "50", "-o=@x.pdf"}, 0, "", "x.pdf");
         row("output after --output=", {"drawing", "so", "1.6", "80", "--output=@x.dxf"}, 0, "",
             "x.dxf");
-        row("options before the arguments", {"drawing", "--series", "B", "-o", "@y.svg", "pl", "1.0",
-                                             "100"}, 0, "", "y.svg");
-        row("a negative DN is a value", {"lookup", "PL", "1.0", "-100"}, 1, "DN -100 is not listed");
+        row("options before the arguments",
+            {"drawing", "--series", "B", "-o", "@y.svg", "pl", "1.0", "100"}, 0, "", "y.svg");
+        row("a negative DN is a value", {"lookup", "PL", "1.0", "-100"}, 1,
+            "DN -100 is not listed");
         row("a negative pressure is a value", {"table", "SO", "-1.6"}, 1, "-1.6 MPa is not listed");
         row("a negative option value", {"identify", "--holes", "4", "--tolerance", "-1"}, 2,
             "--tolerance");
         row("a number after --", {"lookup", "PL", "1.0", "--", "-7"}, 1, "DN -7");
         row("a command's unknown letter", {"lookup", "pl", "1.0", "100", "-q"}, 2, "\"-q\"");
         row("help after a command", {"drawing", "-h"}, 0, "");
-        row("--lang after a command's arguments", {"lookup", "pl", "1.0", "100", "--lang=en"}, 0, "");
+        row("--lang after a command's arguments", {"lookup", "pl", "1.0", "100", "--lang=en"}, 0,
+            "");
         row("an unknown --lang after a command", {"table", "pl", "--lang", "fr"}, 2, "--lang");
     }
     void argumentForms()
@@ -141,7 +144,8 @@ private slots:
         QTemporaryDir folder;
         arguments.replaceInStrings(QStringLiteral("@"), folder.path() + QLatin1Char('/'));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        for (const char *name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             environment.remove(QString::fromLatin1(name));
         const ProgramRun run = quorvit(arguments, {}, environment);
         QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
@@ -233,44 +237,62 @@ print(len(rows))
         QVERIFY2(windows.err.contains(QStringLiteral("libQt6Gui")), qPrintable(windows.err));
     }
 
-    // What needs Qt Gui comes from the windows module, DXF from the file formats module;
-    // without them, what needs neither still runs and the rest says in one line which module it
-    // misses, exits 1 and writes nothing.
-    void withoutTheWindowsModule_data()
+    // quorvit runs on Qt Core what needs nothing more and hands the rest, arguments as given, to
+    // quorvit-gui. Each command line runs once with quorvit-gui where the tests put it and once
+    // with none: what needs it then says so in one line, exits 1 and writes nothing, and a usage
+    // error is still told by quorvit itself.
+    void handsOverToQuorvitGui_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("module");
+        QTest::addColumn<int>("exitCodeWithoutGui");
         const QStringList wn{"drawing", "wn", "1.6", "100"};
-        QTest::newRow("lookup") << QStringList{"lookup", "so", "2.5", "50"} << QString() << 0
-                                << QString();
-        QTest::newRow("dxf drawing") << wn << "x.dxf" << 1 << "quorvit-formats.so";
-        QTest::newRow("svg drawing") << wn << "x.svg" << 1 << "quorvit-gui.so";
-        QTest::newRow("pdf data sheet")
-            << QStringList{"drawing", "pl", "1.0", "80"} << "x.pdf" << 1 << "quorvit-gui.so";
-        QTest::newRow("windows") << QStringList{} << QString() << 1 << "quorvit-gui.so";
+        QTest::newRow("a lookup runs on Qt Core")
+            << QStringList{"lookup", "so", "2.5", "50"} << QString() << 0 << 0;
+        QTest::newRow("a DXF drawing is handed over") << wn << "图 1.dxf" << 0 << 1;
+        QTest::newRow("an SVG drawing is handed over") << wn << "图 1.svg" << 0 << 1;
+        QTest::newRow("a PDF data sheet named with = is handed over")
+            << QStringList{"drawing", "pl", "1.0", "80", "--format=pdf"} << "sheet" << 0 << 1;
+        QTest::newRow("a workbook is handed over")
+            << QStringList{"takeoff", "-", "--format", "xlsx"} << "out.xlsx" << 0 << 1;
+        QTest::newRow("a usage error is told before any hand-over")
+            << (wn + QStringList{"--bogus"}) << "x.svg" << 2 << 2;
+        QTest::newRow("the windows are handed over (and find no display)")
+            << QStringList{} << QString() << 1 << 1;
     }
-    void withoutTheWindowsModule()
+    void handsOverToQuorvitGui()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, file);
         QFETCH(int, exitCode);
-        QFETCH(QString, module);
-        QTemporaryDir empty;
-        QVERIFY(empty.isValid());
-        const QString path = empty.filePath(file);
-        if (!file.isEmpty())
-            arguments << QStringLiteral("-o") << path;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QUORVIT_MODULE_DIR"), empty.path());
-        const ProgramRun run = quorvit(arguments, {}, environment);
-        QCOMPARE(run.exitCode, exitCode);
-        if (!file.isEmpty())
-            QCOMPARE(QFileInfo(path).size() > 0, exitCode == 0);
-        if (exitCode != 0) {
-            QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
-            QVERIFY2(run.err.contains(module), qPrintable(run.err));
+        QFETCH(int, exitCodeWithoutGui);
+        for (const bool withGui : {true, false}) {
+            QTemporaryDir folder;
+            QVERIFY(folder.isValid());
+            const QString path = folder.filePath(file);
+            QStringList given = arguments;
+            if (!file.isEmpty())
+                given << QStringLiteral("-o") << path;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            if (!withGui)
+                environment.insert(QStringLiteral("QUORVIT_GUI_PROGRAM"), folder.filePath("none"));
+            const ProgramRun run = quorvit(given, "PL,1.0,A,100,2\n", environment);
+            const int expected = withGui ? exitCode : exitCodeWithoutGui;
+            QVERIFY2(run.exitCode == expected,
+                     qPrintable(QStringLiteral("%1 with%2 quorvit-gui: exit %3, %4")
+                                    .arg(given.join(' '), withGui ? "" : "out")
+                                    .arg(run.exitCode)
+                                    .arg(run.err)));
+            if (!file.isEmpty())
+                QCOMPARE(QFileInfo(path).size() > 0, expected == 0);
+            if (expected != 0)
+                QCOMPARE(run.err.count(QLatin1Char('\n')), expected == 2 ? 2 : 1);
+            if (expected == 1 && !withGui)
+                QVERIFY2(run.err.contains(QStringLiteral("cannot start")), qPrintable(run.err));
         }
     }
 };

@@ -17,9 +17,10 @@ namespace
 {
 
 // Values in the ways line lists write them, full-width forms and a standard marking included.
-const QByteArray goodList = "kind,pressure,series,dn,quantity\n"
-                            "PL,1.0,A,100,4\nSO,PN16,B,DN50,3\n带颈对焊,4.0,A,200,2\n"
-                            "WN-RF,ＰＮ４０,ｂ,DN 150,2片\n\"HG 20592 法兰 PL 100(B)-1.6 RF\",3.0\n";
+const QByteArray goodList =
+    "kind,pressure,series,dn,quantity\n"
+    "PL,1.0,A,100,4\nSO,PN16,B,DN50,3\n带颈对焊,4.0,A,200,2\n"
+    "WN-RF,ＰＮ４０,ｂ,DN 150,2片\n\"HG 20592 法兰 PL 100(B)-1.6 RF\",3.0\n";
 
 } // namespace
 
@@ -38,6 +39,8 @@ private slots:
     void messyListCarriesItsColumns_data();
     void messyListCarriesItsColumns();
     void identifyTextNamesColumnsInChinese();
+    void workbookArchives_data();
+    void workbookArchives();
     void boltingTotalsOfAMixedList_data();
     void boltingTotalsOfAMixedList();
 
@@ -550,6 +553,74 @@ void TestTakeoffCommand::identifyTextNamesColumnsInChinese()
                 QVERIFY2(header.contains(field.name + QStringLiteral("偏差") +
                                          (field.unit.isEmpty() ? "" : "(" + field.unit + ")")),
                          qPrintable(header));
+}
+
+// Zip archives as other programs write a workbook, and damaged ones, made by Python's zipfile
+// from one openpyxl workbook of the good list. One that can be read takes off as the CSV list
+// does; a damaged or oversized one is refused in one line, whatever its fault.
+void TestTakeoffCommand::workbookArchives_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("parts deflated, as openpyxl writes them") << "as written" << 0 << "";
+    QTest::newRow("parts stored without compression") << "stored" << 0 << "";
+    QTest::newRow("zip64 local headers, sizes in their extra fields") << "zip64" << 0 << "";
+    QTest::newRow("an archive comment after the directory") << "comment" << 0 << "";
+    QTest::newRow("cut off halfway") << "cut" << 1 << "is not a text or xlsx line list";
+    QTest::newRow("the directory counting more parts than it holds")
+        << "miscounted" << 1 << "is not a text or xlsx line list";
+    QTest::newRow("the sheet's compressed data damaged") << "damaged" << 1 << "sheet1.xml";
+    QTest::newRow("a workbook part inflating past its bound")
+        << "bomb" << 1 << "inflates to more than 16 MiB";
+}
+
+void TestTakeoffCommand::workbookArchives()
+{
+    QFETCH(QString, variant);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const QString path = m_folder.filePath("variant.xlsx");
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", R"(
+import csv, io, sys, zipfile, openpyxl
+variant, path, listed = sys.argv[1], sys.argv[2], sys.argv[3]
+wb = openpyxl.Workbook()
+for row in csv.reader(io.StringIO(listed)):
+    wb.active.append(row)
+plain = io.BytesIO(); wb.save(plain)
+parts = [(i.filename, zipfile.ZipFile(plain).read(i)) for i in zipfile.ZipFile(plain).infolist()]
+out = io.BytesIO()
+with zipfile.ZipFile(out, "w", zipfile.ZIP_STORED if variant == "stored" else zipfile.ZIP_DEFLATED) as z:
+    for name, data in parts:
+        if variant == "bomb" and name == "xl/workbook.xml":
+            data = data.replace(b"<sheets>", b"<sheets>" + b"<x/>" * (5 << 20))
+        with z.open(name, "w", force_zip64=variant == "zip64") as f:
+            f.write(data)
+    if variant == "comment":
+        z.comment = b"written by another program"
+data = bytearray(out.getvalue())
+if variant == "cut":
+    data = data[:len(data) // 2]
+if variant == "miscounted":
+    end = data.rfind(b"PK\x05\x06")
+    data[end + 10:end + 12] = (200).to_bytes(2, "little")
+if variant == "damaged":
+    at = data.find(b"xl/worksheets/sheet1.xml") + 40
+    data[at:at + 60] = b"\xff" * 60
+open(path, "wb").write(data)
+)",
+                                      variant, path, QString::fromUtf8(goodList)});
+    QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
+             python.readAllStandardError().constData());
+    const ProgramRun run = quorvit({"takeoff", path, "--format", "json"});
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 0)
+        QCOMPARE(QJsonDocument::fromJson(run.out).object()["totals"],
+                 QJsonDocument::fromJson(quorvit({"takeoff", m_good, "--format", "json"}).out)
+                     .object()["totals"]);
+    QCOMPARE(run.err.count(u'\n'), exitCode == 0 ? 0 : 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestTakeoffCommand)

@@ -1,5 +1,5 @@
-// The print preview comes from the print module the windows load at the first print: the real
-// dialog, over the real module, shows the document's pages under its title.
+// The print preview the windows show at a print: the real dialog shows the document's pages under
+// its title.
 #include "widgets/printpreview.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "catalogue/flangeinput.h"
 #include "exports/atomicfile.h"
-#include "exports/formatlibraries.h"
 #include "exports/sheettable.h"
 #include "exports/takeofflist.h"
+#include "exports/takeoffxlsxwriter.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
@@ -183,8 +183,8 @@ TakeoffWindow::TakeoffWindow()
     m_table->setFocus();
 }
 
-void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines,
-                                       const CarriedColumns &carried, const QString &what)
+void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines, const CarriedColumns &carried,
+                                       const QString &what)
 {
     const QModelIndex current = m_table->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
@@ -208,11 +208,10 @@ void TakeoffWindow::addLine()
     if (current.isValid()) {
         line = m_model->lines(current.row(), 1).constFirst();
     } else {
-        line.fields = QStringList{kindCode(FlangeKind::Plate),
-                                  pressureTexts(FlangeKind::Plate).value(0),
-                                  seriesText(PipeSeries::A),
-                                  QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)),
-                                  QStringLiteral("1")};
+        line.fields = QStringList{
+            kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
+            seriesText(PipeSeries::A),
+            QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)), QStringLiteral("1")};
     }
     insertBelowCurrent({line}, m_model->carried(), tr("添加行"));
 }
@@ -305,9 +304,8 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
     const QString why = writeOutputFile(path, [&](QIODevice &file) {
         QString error;
         const std::unique_ptr<TakeoffWriter> writer =
-            xlsx ? makeSpreadsheetWriter(file, &error) : std::make_unique<TakeoffCsvWriter>(file);
-        if (!writer)
-            return error;
+            xlsx ? std::unique_ptr<TakeoffWriter>(std::make_unique<TakeoffXlsxWriter>(file))
+                 : std::make_unique<TakeoffCsvWriter>(file);
         writer->begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer->writeLine(m_model->line(row));
