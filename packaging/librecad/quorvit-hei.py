@@ -4,9 +4,10 @@
 LibreCAD draws text only with its own stroke fonts (.lff) and none of those it ships holds
 all the Chinese of the title block, so LibreCAD shows a placeholder for them. This font takes
 the outlines of Noto Sans CJK SC (SIL Open Font License 1.1), flattens their curves into
-polylines and keeps only the characters the drawings can write: printable ASCII, the CAD
-symbols and the Chinese of the labels. Add a character here when a label gains one; the
-export test fails until then.
+polylines and keeps the characters a drawing can hold: printable ASCII, the CAD symbols and
+the Chinese of the labels, and for what users type into the title block (designer, material)
+the GB 2312 symbols, full-width forms and Greek letters and its 3,755 level-1 hanzi. Add a
+character here when a label gains one outside those; the export test fails until then.
 
 Run with Debian's python3-fonttools:  /usr/bin/python3 quorvit-hei.py > quorvit-hei.lff
 """
@@ -26,7 +27,25 @@ HANZI = (
     "料新日期材板查标栓核根格段比法渡焊直确积称突端符管类系螺表规角计认设请输过通部配重量面颈"
     "高"
 )
-CHARACTERS = [chr(c) for c in range(0x21, 0x7F)] + list(SYMBOLS) + list(HANZI)
+LABELS = [chr(c) for c in range(0x21, 0x7F)] + list(SYMBOLS) + list(HANZI)
+
+
+def gb2312(rows, last=0xFE):
+    """The characters of GB 2312 in `rows` (1-94), the last row ending at cell byte `last`."""
+    chars = []
+    for row in rows:
+        for cell in range(0xA1, (last if row == rows[-1] else 0xFE) + 1):
+            try:
+                chars.append(bytes([0xA0 + row, cell]).decode("gb2312"))
+            except UnicodeDecodeError:
+                pass  # an empty cell
+    return chars
+
+
+# Symbols and punctuation, numbered lists, full-width ASCII, Greek; then hanzi level 1. Input
+# methods type U+2014 for the dash GB 2312 decodes as U+2015.
+TYPED = gb2312([1, 2, 3]) + gb2312([6]) + ["\u2014"] + gb2312(range(16, 56), last=0xF9)
+CHARACTERS = LABELS + sorted(set(TYPED) - set(LABELS))
 # LibreCAD reads the diameter sign %%C as ⌀, which the face lacks: drawn as its Ø.
 STAND_INS = {"⌀": "Ø"}
 
@@ -37,9 +56,10 @@ LETTER_SPACING = 1.0
 WORD_SPACING = 5.0
 
 
-def is_wide(char):
-    """Ideographs are set in the ideographic em box instead of at cap height."""
-    return ord(char) >= 0x2E80
+def is_wide(char, advance, em):
+    """Ideographs, and the full-width symbols users type, are set in the ideographic em box
+    instead of at cap height (the labels' symbols keep the size the drawings reckon with)."""
+    return ord(char) >= 0x2E80 or (char not in SYMBOLS and advance == em)
 
 
 class PolylinePen(BasePen):
@@ -86,8 +106,8 @@ class PolylinePen(BasePen):
     _endPath = _closePath
 
 
-def number(v):
-    text = f"{v:.2f}".rstrip("0").rstrip(".")
+def number(v, places=2):
+    text = f"{v:.{places}f}".rstrip("0").rstrip(".")
     return "0" if text in ("", "-0") else text
 
 
@@ -120,20 +140,30 @@ def main():
         name = cmap.get(ord(STAND_INS.get(char, char)))
         if name is None:
             sys.exit(f"{FAMILY} has no glyph for {char!r}")
-        if is_wide(char):
+        if is_wide(char, font["hmtx"][name][0], em):
             # An ideograph advances about one text height, as the drawings reckon it: its em box
             # 8.8 units wide, raised so that its ink (from 7 % below the baseline) stands on it.
             scale, rise = IDEOGRAPH_EM / em, IDEOGRAPH_EM * 0.07
         else:
             scale, rise = CAP_HEIGHT / cap, 0.0
+        # The thousands of characters users may type are drawn to a tenth of a unit (about 1 %
+        # of the text height), which keeps the file under 3 MB.
+        places = 2 if char in LABELS else 1
         pen = PolylinePen(glyphs, lambda p: (p[0] * scale, p[1] * scale + rise))
         glyphs[name].draw(pen)
-        if not pen.contours:
+        if pen.contours:
+            left = min(x for contour in pen.contours for x, _ in contour)
+        elif char.isspace():
+            # LibreCAD replaces a glyph without strokes by a placeholder; a stroke of no length
+            # at the ideographic space's advance gives it its width and prints as a speck.
+            width = font["hmtx"][name][0] * scale
+            pen.contours, left = [[(width, 0), (width, 0)]], 0
+        else:
             sys.exit(f"the glyph for {char!r} is empty")
-        left = min(x for contour in pen.contours for x, _ in contour)
         out.write(f"[{ord(char):04x}] {char}\n")
         for contour in pen.contours:
-            out.write(";".join(f"{number(x - left)},{number(y)}" for x, y in contour) + "\n")
+            out.write(";".join(f"{number(x - left, places)},{number(y, places)}" for x, y in contour)
+                      + "\n")
         out.write("\n")
 
 
