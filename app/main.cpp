@@ -1,9 +1,8 @@
-// quorvit-gui: the windows, and the command line with every part; quorvit hands it the command
-// lines that need more than Qt Core.
+// quorvit-gui: the windows, and the command line with the painted exports; quorvit hands it the
+// command lines that need Qt Gui.
 #include "app/windowsapplication.h"
 #include "cli/commandline.h"
 #include "exports/flangeexport.h"
-#include "exports/takeoffxlsxwriter.h"
 
 #include <QGuiApplication>
 
@@ -17,16 +16,13 @@ QCoreApplication *makePaintingApplication(int &argc, char **argv)
     return new QGuiApplication(argc, argv);
 }
 
-std::unique_ptr<TakeoffWriter> makeSpreadsheetWriter(QIODevice &device)
-{
-    return std::make_unique<TakeoffXlsxWriter>(device);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    return runCommandLine(
-        argc, argv,
-        {runWindowsApplication, makePaintingApplication, exportFlange, makeSpreadsheetWriter});
+    ProgramParts parts;
+    parts.runWindows = runWindowsApplication;
+    parts.makePaintingApplication = makePaintingApplication;
+    parts.exportFlange = exportFlange;
+    return runCommandLine(argc, argv, parts);
 }

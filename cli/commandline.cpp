@@ -5,6 +5,7 @@
 #include "cli/commandarguments.h"
 #include "cli/handover.h"
 #include "cli/textformat.h"
+#include "exports/programpaths.h"
 #include "translations/language.h"
 
 #include <QCommandLineParser>
@@ -103,8 +104,10 @@ int runCommand(const Command &command, const QStringList &arguments,
             return ExitSuccess;
         }
         const CommandNeeds needs = command.needs ? command.needs(parsed) : CommandNeeds::Core;
-        if (needs != CommandNeeds::Core && !parts.complete())
-            return handOverToGui(argv);
+        if (needs == CommandNeeds::Painting && !parts.makePaintingApplication)
+            return handOver(guiProgramPath(), argv);
+        if (needs == CommandNeeds::Formats && !parts.makeSpreadsheetWriter)
+            return handOver(formatsProgramPath(), argv);
         qInstallMessageHandler(quietMessages);
         const std::unique_ptr<QCoreApplication> app = makeApplication(needs, argc, argv, parts);
         // The command line's messages are English; Qt's texts follow the language.
@@ -171,8 +174,8 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
         return usageError(
             QStringLiteral("unknown command %1 (%2)")
                 .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
-    if (!parts.complete())
-        return handOverToGui(argv);
+    if (!parts.runWindows)
+        return handOver(guiProgramPath(), argv);
     return parts.runWindows(
         argc, argv, window ? std::optional(parser.value(QStringLiteral("window"))) : std::nullopt,
         *language);

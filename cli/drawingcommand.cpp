@@ -73,7 +73,11 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
     const TitleEntries entries = titleEntries(arguments);
     const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
-    if (const QString why = parts.exportFlange(record, *format, file, entries); !why.isEmpty())
+    QString why = undrawableReason(record);
+    if (why.isEmpty())
+        why = *format == ExportFormat::Dxf ? parts.writeDxf(buildFlangeSheet(record, entries), file)
+                                           : parts.exportFlange(record, *format, file, entries);
+    if (!why.isEmpty())
         failRejected({why});
     return ExitSuccess;
 }

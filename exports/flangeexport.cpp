@@ -1,7 +1,7 @@
 #include "exports/flangeexport.h"
 
 #include "exports/datasheet.h"
-#include "exports/dxfwriter.h"
+#include "exports/formatsprogram.h"
 #include "exports/flangedrawing.h"
 #include "exports/svgwriter.h"
 
@@ -12,7 +12,7 @@ QString exportFlange(const FlangeRecord &record, ExportFormat format, const QStr
         return why;
     switch (format) {
     case ExportFormat::Dxf:
-        return writeDxf(buildFlangeSheet(record, entries), path);
+        return writeDxfThroughProgram(record, path, entries);
     case ExportFormat::Svg:
         return writeSvg(buildFlangeSheet(record, entries), path);
     case ExportFormat::Pdf:

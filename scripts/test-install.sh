@@ -17,13 +17,16 @@ fail() {
 
 build=$(realpath "${1:-build-test}")
 app_id=org.quorvit.Quorvit
-# quorvit-gui goes to a folder of its own in the library folder the build was configured with.
+# quorvit-gui and quorvit-formats go to a folder of their own in the library folder the build
+# was configured with.
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$libdir" ] || fail "$build/CMakeCache.txt names no CMAKE_INSTALL_LIBDIR"
 gui=usr/$libdir/quorvit/quorvit-gui
+formats=usr/$libdir/quorvit/quorvit-formats
 expected_files=(
     usr/bin/quorvit
     "$gui"
+    "$formats"
     usr/share/applications/$app_id.desktop
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
@@ -55,25 +58,31 @@ mapfile -t installed < <(cd "$root" && find . -type f -printf '%P\n')
 check_file_set "the install" "${installed[@]}"
 [ -x "$root/usr/bin/quorvit" ] || fail "usr/bin/quorvit is not executable"
 
-# Two ordinary programs: quorvit on Qt Core alone, and quorvit-gui, which links everything and
-# finds every library it links once installed; neither loads code of its own with dlopen.
-# quorvit finds quorvit-gui from its own folder and hands it the painted drawing, the DXF and the
-# windows (which keep running until stopped); without quorvit-gui it says why in one line and
-# exits 1.
+# Three ordinary programs: quorvit on Qt Core alone, quorvit-gui with Qt Gui and Print Support
+# and without the format libraries, quorvit-formats with them; each finds every library it links
+# once installed, and none loads code of its own with dlopen.
 program=$root/usr/bin/quorvit
-[ -x "$root/$gui" ] || fail "$gui is not executable"
-needed=$(readelf -d "$program" | grep NEEDED) || fail "readelf cannot read $program"
-! grep -qE 'libQt6(Gui|Widgets|Svg|PrintSupport)|libdxflib|libxlsxwriter' <<<"$needed" ||
-    fail "quorvit itself links Qt Gui or a format library:"$'\n'"$needed"
-gui_needs=$(ldd "$root/$gui") || fail "ldd cannot read $gui"
-for library in libQt6Widgets libQt6PrintSupport libdxflib libxlsxwriter; do
-    grep -q "$library" <<<"$gui_needs" || fail "quorvit-gui does not link $library"
-done
-! grep -q 'not found' <<<"$gui_needs" || fail "quorvit-gui's libraries:"$'\n'"$gui_needs"
-for binary in "$program" "$root/$gui"; do
+links() { # binary, libraries it must link (+name) or must not (-name)
+    local binary=$1 needed library
+    shift
+    needed=$(ldd "$binary") || fail "ldd cannot read $binary"
+    ! grep -q 'not found' <<<"$needed" || fail "$binary's libraries:"$'\n'"$needed"
     ! nm -D --undefined-only "$binary" | grep -qwE 'dlopen|dlmopen' || fail "$binary calls dlopen"
-done
-run() { env -u QUORVIT_GUI_PROGRAM -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
+    for library in "$@"; do
+        if [ "${library:0:1}" = + ]; then
+            grep -q "${library:1}" <<<"$needed" || fail "$binary does not link ${library:1}"
+        else
+            ! grep -q "${library:1}" <<<"$needed" || fail "$binary links ${library:1}"
+        fi
+    done
+}
+links "$program" -libQt6Gui -libQt6Widgets -libQt6PrintSupport -libdxflib -libxlsxwriter
+links "$root/$gui" +libQt6Widgets +libQt6PrintSupport -libdxflib -libxlsxwriter
+links "$root/$formats" +libdxflib +libxlsxwriter -libQt6Gui
+# quorvit finds the other two from its own folder and hands them the painted drawing, the DXF and
+# the windows (which keep running until stopped); without quorvit-gui it says why in one line
+# and exits 1.
+run() { env -u QUORVIT_GUI_PROGRAM -u QUORVIT_FORMATS_PROGRAM -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$@"; }
 run "$program" lookup pl 1.0 100 | grep -q 'M16x75' || fail "the installed quorvit cannot look up a flange"
 run "$program" drawing wn 1.6 100 -o "$work/wn.svg" && grep -q '<svg' "$work/wn.svg" ||
     fail "the installed quorvit cannot paint an SVG drawing"

@@ -39,8 +39,7 @@ void install(const QString &file, const QString &folder)
 
 Language localeLanguage()
 {
-    return QLocale::system().language() == QLocale::English ? Language::English
-                                                            : Language::Chinese;
+    return QLocale::system().language() == QLocale::English ? Language::English : Language::Chinese;
 }
 
 LanguageChoice languageChoice(const std::optional<QString> &value)
@@ -55,12 +54,23 @@ LanguageChoice languageChoice(const std::optional<QString> &value)
     return choice;
 }
 
+namespace
+{
+Language installed = Language::Chinese;
+}
+
 void installLanguage(Language language)
 {
+    installed = language;
     if (language == Language::English)
         install(EnglishCatalogue, CatalogueFolder);
     else
         install(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+Language installedLanguage()
+{
+    return installed;
 }
 
 QString translated(Language language, const char *context, const char *text)
@@ -79,8 +89,8 @@ QString translated(Language language, const char *context, const char *text)
 
 QString invalidLanguageMessage(const LanguageChoice &choice)
 {
-    return translated(choice.language, "Language",
-                      QT_TRANSLATE_NOOP("Language",
-                                        "--lang 只能是 en（英文）或 zh（中文），不是 “%1”"))
+    return translated(
+               choice.language, "Language",
+               QT_TRANSLATE_NOOP("Language", "--lang 只能是 en（英文）或 zh（中文），不是 “%1”"))
         .arg(QString::fromLocal8Bit(choice.invalid));
 }

@@ -28,6 +28,8 @@ LanguageChoice languageChoice(const std::optional<QString> &value);
 // "复制", the command line's option help). Where Qt's translations are not installed its own
 // texts stay English.
 void installLanguage(Language language);
+// The language installLanguage() installed last; Chinese before it.
+Language installedLanguage();
 
 // A text (marked with QT_TRANSLATE_NOOP) in the language, before any application is built: a
 // usage error told before the windows' platform starts.

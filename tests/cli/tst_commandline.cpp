@@ -238,15 +238,15 @@ print(len(rows))
     }
 
     // quorvit runs on Qt Core what needs nothing more and hands the rest, arguments as given, to
-    // quorvit-gui. Each command line runs once with quorvit-gui where the tests put it and once
-    // with none: what needs it then says so in one line, exits 1 and writes nothing, and a usage
-    // error is still told by quorvit itself.
-    void handsOverToQuorvitGui_data()
+    // quorvit-gui (painting, windows) or quorvit-formats (DXF, xlsx). Each command line runs once
+    // with those where the tests put them and once with neither: what needs one then says so in
+    // one line, exits 1 and writes nothing, and a usage error is still told by quorvit itself.
+    void handsOver_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<int>("exitCodeWithoutGui");
+        QTest::addColumn<int>("exitCodeWithoutHelpers");
         const QStringList wn{"drawing", "wn", "1.6", "100"};
         QTest::newRow("a lookup runs on Qt Core")
             << QStringList{"lookup", "so", "2.5", "50"} << QString() << 0 << 0;
@@ -261,13 +261,13 @@ print(len(rows))
         QTest::newRow("the windows are handed over (and find no display)")
             << QStringList{} << QString() << 1 << 1;
     }
-    void handsOverToQuorvitGui()
+    void handsOver()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, file);
         QFETCH(int, exitCode);
-        QFETCH(int, exitCodeWithoutGui);
-        for (const bool withGui : {true, false}) {
+        QFETCH(int, exitCodeWithoutHelpers);
+        for (const bool withHelpers : {true, false}) {
             QTemporaryDir folder;
             QVERIFY(folder.isValid());
             const QString path = folder.filePath(file);
@@ -278,20 +278,21 @@ print(len(rows))
             environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
             environment.remove(QStringLiteral("DISPLAY"));
             environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-            if (!withGui)
-                environment.insert(QStringLiteral("QUORVIT_GUI_PROGRAM"), folder.filePath("none"));
+            if (!withHelpers)
+                for (const QString variable : {"QUORVIT_GUI_PROGRAM", "QUORVIT_FORMATS_PROGRAM"})
+                    environment.insert(variable, folder.filePath("none"));
             const ProgramRun run = quorvit(given, "PL,1.0,A,100,2\n", environment);
-            const int expected = withGui ? exitCode : exitCodeWithoutGui;
+            const int expected = withHelpers ? exitCode : exitCodeWithoutHelpers;
             QVERIFY2(run.exitCode == expected,
-                     qPrintable(QStringLiteral("%1 with%2 quorvit-gui: exit %3, %4")
-                                    .arg(given.join(' '), withGui ? "" : "out")
+                     qPrintable(QStringLiteral("%1 with%2 the helper programs: exit %3, %4")
+                                    .arg(given.join(' '), withHelpers ? "" : "out")
                                     .arg(run.exitCode)
                                     .arg(run.err)));
             if (!file.isEmpty())
                 QCOMPARE(QFileInfo(path).size() > 0, expected == 0);
             if (expected != 0)
                 QCOMPARE(run.err.count(QLatin1Char('\n')), expected == 2 ? 2 : 1);
-            if (expected == 1 && !withGui)
+            if (expected == 1 && !withHelpers)
                 QVERIFY2(run.err.contains(QStringLiteral("cannot start")), qPrintable(run.err));
         }
     }

@@ -2,9 +2,9 @@
 
 #include "catalogue/flangeinput.h"
 #include "exports/atomicfile.h"
+#include "exports/formatsprogram.h"
 #include "exports/sheettable.h"
 #include "exports/takeofflist.h"
-#include "exports/takeoffxlsxwriter.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 #include "widgets/controls.h"
@@ -303,14 +303,20 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
 {
     const QString why = writeOutputFile(path, [&](QIODevice &file) {
         QString error;
-        const std::unique_ptr<TakeoffWriter> writer =
-            xlsx ? std::unique_ptr<TakeoffWriter>(std::make_unique<TakeoffXlsxWriter>(file))
-                 : std::make_unique<TakeoffCsvWriter>(file);
-        writer->begin(m_model->carried());
+        if (xlsx) {
+            // Written by quorvit-formats from the lines as the table holds them, numbered as it
+            // numbers them (takeofftablemodel.cpp).
+            QList<ListLine> lines = m_model->lines(0, m_model->rowCount());
+            for (qsizetype row = 0; row < lines.size(); ++row)
+                lines[row].number = row + 1;
+            return writeWorkbookThroughProgram(file, m_model->carried(), lines);
+        }
+        TakeoffCsvWriter writer(file);
+        writer.begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
-            writer->writeLine(m_model->line(row));
-        writer->writeTotals(m_model->totals());
-        writer->finish(error);
+            writer.writeLine(m_model->line(row));
+        writer.writeTotals(m_model->totals());
+        writer.finish(error);
         return error;
     });
     if (!why.isEmpty()) {
