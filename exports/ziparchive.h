@@ -1,25 +1,19 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
-#include <memory>
 
 class QIODevice;
-struct z_stream_s;
 
 // One file of a zip archive, as the archive's central directory lists it.
 struct ZipEntry {
     QString name;
-    int method = 0; // 0 stored, 8 deflated
-    int flags = 0;
-    qint64 compressedSize = 0;
-    qint64 localHeaderAt = 0;
+    quint64 directoryAt = 0; // where minizip finds it again
+    quint64 number = 0;
 };
 
-// The central directory of a zip archive in a device that can seek (an xlsx workbook), found
-// from the record that ends the archive; zip64 archives too. Read with zlib, which Qt Core
-// loads anyway.
+// The central directory of a zip archive in a device that can seek (an xlsx workbook), read by
+// minizip (zip64 archives too) through the device itself, so a workbook is never copied.
 class ZipArchive
 {
 public:
@@ -33,36 +27,34 @@ public:
     QIODevice &device() const { return m_device; }
 
 private:
-    bool read();
-
     QIODevice &m_device;
     QList<ZipEntry> m_entries;
     QString m_failure;
 };
 
 // One file of an archive, inflated a block at a time as it is asked for. Another reader of the
-// same device may be read in between.
+// same device may be read in between: minizip seeks to its own place before each read.
 class ZipEntryReader
 {
 public:
     ZipEntryReader(QIODevice &device, const ZipEntry &entry);
     ~ZipEntryReader();
+    ZipEntryReader(const ZipEntryReader &) = delete;
+    ZipEntryReader &operator=(const ZipEntryReader &) = delete;
 
     // Up to `most` more bytes of the file; empty at its end, or at a fault (failure()).
     QByteArray read(qsizetype most);
     bool atEnd() const { return m_atEnd; }
-    // "" while the file reads, else why it does not, in one line.
+    // "" while the file reads, else why it does not, in one line (a wrong checksum at its end
+    // too).
     const QString &failure() const { return m_failure; }
 
 private:
     QByteArray fail(const QString &why);
 
-    QIODevice &m_device;
-    ZipEntry m_entry;
-    qint64 m_at = 0;   // where the rest of its stored data starts in the device
-    qint64 m_left = 0; // stored bytes not yet read
-    QByteArray m_in;
-    std::unique_ptr<z_stream_s> m_stream;
+    QString m_name;
+    void *m_zip = nullptr; // minizip's unzFile
+    bool m_open = false;   // its current file opened
     bool m_atEnd = false;
     QString m_failure;
 };

@@ -73,7 +73,8 @@ linked_libraries() {
     done < <(find "$build" -name link.txt -path '*/CMakeFiles/*' | sort)
 }
 
-mapfile -t links < <(linked_libraries | sort -u)
+# The program's own links first: a library both link is reported for the program's list.
+mapfile -t links < <(linked_libraries | sort -u | sort -s -t $'\t' -k3,3)
 mapfile -t libraries < <(printf '%s\n' "${links[@]}" | cut -f1 | sort -u)
 
 # The package that installed each library, asked of dpkg at once (a query reads every package's

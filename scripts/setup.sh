@@ -3,13 +3,14 @@
 
 # Build tools, Qt 6 Widgets and SVG, Qt's translation tools (lupdate and lrelease from
 # qt6-l10n-tools, their CMake functions from qt6-tools-dev) for the English catalogue, dxflib,
-# libxlsxwriter and zlib (which it links, and with which xlsx line lists are read; the -dev
-# package of libxlsxwriter does not bring zlib's), and the CJK faces the windows are drawn with.
+# libxlsxwriter and the zlib it links (its -dev package does not bring zlib's), minizip (reading
+# xlsx line lists; libxlsxwriter writes with the same library), and the CJK faces the windows are
+# drawn with.
 # Every library the build links must come from these or their dependencies
 # (scripts/check-build-packages.sh).
 BUILD_PACKAGES=(g++ make cmake pkg-config libgl-dev qt6-base-dev qt6-svg-dev qt6-tools-dev
-    qt6-l10n-tools libdxflib-dev libxlsxwriter-dev zlib1g-dev fonts-noto-cjk
-    fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n)
+    qt6-l10n-tools libdxflib-dev libxlsxwriter-dev zlib1g-dev libminizip-dev
+    fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n)
 
 # What the test command needs beyond that: clang with libFuzzer and the sanitizer runtimes,
 # Google Benchmark for the benchmark programs it builds, independent readers of what the program

@@ -16,7 +16,7 @@ private slots:
     {
         QTest::addColumn<QString>("package");
         QTest::addColumn<QString>("list");
-        // zlib, which reads xlsx line lists and which libxlsxwriter links, comes from its own
+        // zlib, which libxlsxwriter links (the benchmark program too), comes from its own
         // package alone: libxlsxwriter's -dev package does not bring it.
         QTest::newRow("zlib left out of the build's packages")
             << QStringLiteral("zlib1g-dev") << QStringLiteral("BUILD_PACKAGES");
