@@ -2,6 +2,7 @@
 // --lang choose the language of the real program, and the windows built in English show no
 // Chinese.
 #include "app/windows.h"
+#include "exports/formatsprogram.h"
 #include "support/messagecatcher.h"
 #include "support/programrun.h"
 #include "support/windowdriver.h"
@@ -11,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QBuffer>
 #include <QLabel>
 
 #include <QRegularExpression>
@@ -267,6 +269,30 @@ private slots:
             QVERIFY2(!seen.text.isEmpty() && !hasHan(seen.text), qPrintable(seen.text));
             QCOMPARE(seen.okText, QStringLiteral("OK"));
         }
+    }
+
+    // A take-off window's workbook is made by quorvit-formats, a program of its own: the lines'
+    // reasons come out in the language the window speaks.
+    void workbookOfTheWindowSpeaksItsLanguage()
+    {
+        ListLine bad;
+        bad.number = 1;
+        bad.fields = QStringList{"PL", "1.0", "A", "11", "2"};
+        QBuffer workbook;
+        QVERIFY(workbook.open(QIODevice::WriteOnly));
+        QCOMPARE(writeWorkbookThroughProgram(workbook, {}, {bad}), QString());
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("window.xlsx")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(workbook.data()) > 0);
+        file.close();
+        const ProgramRun read = runProgram(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import openpyxl, sys\nfor row in openpyxl.load_workbook(sys.argv[1])"
+                            ".active.iter_rows(values_only=True): print(row)"),
+             file.fileName()});
+        QCOMPARE(read.exitCode, 0);
+        QVERIFY2(read.text().contains(QStringLiteral("line 1: DN 11 is not listed")), read.out);
     }
 };
 
