@@ -168,6 +168,11 @@ std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure
     return record;
 }
 
+QString boltToOrder(const FlangeRecord &record)
+{
+    return record.bolting.designation.isEmpty() ? record.bolt : record.bolting.designation;
+}
+
 QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
                                   std::optional<PressureIndex> pressure)
 {

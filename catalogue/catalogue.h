@@ -65,6 +65,10 @@ struct FlangeRecord {
 std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure, int dn,
                                          PipeSeries series);
 
+// The bolt to order for a joint of two such flanges: its designation with the length,
+// "M16×80", or the table's bolt text where that cannot be read.
+QString boltToOrder(const FlangeRecord &record);
+
 // Every row of a kind in list order, pressure by pressure, ascending DN; all pressures when
 // `pressure` is nullopt.
 QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,

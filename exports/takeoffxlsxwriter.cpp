@@ -170,7 +170,7 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
     if (!strings.record) {
         const FlangeRecord &r = *line.record;
         strings = {line.record, kindCode(r.kind).toUtf8(), seriesText(r.series).toUtf8(),
-                   r.callout.toUtf8(), r.bolt.toUtf8()};
+                   r.callout.toUtf8(), boltToOrder(r).toUtf8()};
     }
     const FlangeRecord &r = *line.record;
     const auto number = [&](TakeoffColumnIndex column, double value, lxw_format *format) {

@@ -98,7 +98,7 @@ QList<BoltTotal> TakeoffTotals::bolts() const
         const JointBolting &b = r.bolting;
         const QString thread = b.thread.isEmpty() ? r.bolt : b.thread;
         auto &[count, bolting] = holes[{it.key().material, int(b.kind), threadDiameter(thread),
-                                        b.length, b.designation.isEmpty() ? r.bolt : b.designation}];
+                                        b.length, boltToOrder(r)}];
         addHeld(count, heldProduct(it->flanges, r.holeCount));
         bolting = &b;
     }

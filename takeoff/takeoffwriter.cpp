@@ -39,7 +39,7 @@ const QList<TakeoffColumn> &takeoffColumns()
             {fieldName("outside_diameter"), mm, -1, OutsideDiameterColumn},
             {fieldName("bolt_circle"), mm, -1, BoltCircleColumn},
             {fieldName("callout"), {}, -1, CalloutColumn},
-            {fieldName("bolt"), {}, -1, BoltColumn},
+            {fieldName("bolt_designation"), {}, -1, BoltColumn},
             {fieldName("thickness"), mm, -1, ThicknessColumn},
             {QStringLiteral("单重"), kg, 2, UnitWeightColumn},
             {QStringLiteral("重量"), kg, 2, WeightColumn},
@@ -97,7 +97,7 @@ QList<TakeoffCell> takeoffCells(const TakeoffLine &line)
         cells[OutsideDiameterColumn] = length(r->outsideDiameter);
         cells[BoltCircleColumn] = length(r->boltCircle);
         cells[CalloutColumn] = r->callout;
-        cells[BoltColumn] = r->bolt;
+        cells[BoltColumn] = boltToOrder(*r);
         cells[ThicknessColumn] = length(r->thickness);
         cells[UnitWeightColumn] = line.unitWeightKg();
         cells[WeightColumn] = line.weightKg();

@@ -181,14 +181,15 @@ private slots:
             QCOMPARE(first.data(Qt::BackgroundRole).isValid(), !line.ok());
             QCOMPARE(first.data(Qt::ToolTipRole).isValid(), !line.ok());
             if (line.ok()) {
-                // The computed columns show the catalogue row of what the line asks for.
+                // The computed columns show the catalogue row of what the line asks for, the
+                // bolt as it is ordered, with its length.
                 const auto record =
                     lookUpFlange(*line.kind, *pressureIndex(*line.kind, *line.pressureMpa),
                                  *line.dn, *line.series);
                 QVERIFY(record);
                 QCOMPARE(cell(row, TakeoffTableModel::OutsideDiameter).toDouble(),
                          *record->outsideDiameter);
-                QVERIFY(cell(row, TakeoffTableModel::Bolt).contains(record->bolt));
+                QCOMPARE(cell(row, TakeoffTableModel::Bolt), record->bolting.designation);
             } else {
                 // The reason without its line number, which counts differently in a pasted block.
                 const QString reason = line.reason.text.section(QStringLiteral("："), 1);
@@ -565,7 +566,7 @@ private slots:
                                        number(r->outsideDiameter),
                                        number(r->boltCircle),
                                        r->callout,
-                                       r->bolt,
+                                       r->bolting.designation,
                                        number(r->thickness),
                                        takeoffCellText(r->weightKg.value_or(-1), 2),
                                        takeoffCellText(line.weightKg(), 2)}

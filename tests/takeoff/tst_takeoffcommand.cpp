@@ -415,6 +415,7 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
         QCOMPARE(cellText(at("系列")), seriesText(e.series));
         QCOMPARE(cellText(at("公称直径(DN)")).toInt(), e.dn);
         QCOMPARE(cellText(at("数量")).toInt(), e.quantity);
+        QCOMPARE(cellText(at("螺栓规格及长度")), record->bolting.designation);
         QCOMPARE(std::llround(cellText(at("重量(kg)")).toDouble() * 100),
                  std::llround(*record->weightKg * 100) * e.quantity);
     }
@@ -461,7 +462,7 @@ QStringList boltingOf(const QString &form, const ProgramRun &run, const QString 
                 totals << at(materialName) + '|' + item + ' ' +
                               (item == "垫片" ? at("类型") + ' ' + at("公称直径(DN)") + '-' +
                                                     at("公称压力(MPa)")
-                                              : at("螺栓规格")) +
+                                              : at("螺栓规格及长度")) +
                               '|' + at("数量");
         }
     }
