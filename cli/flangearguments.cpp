@@ -94,9 +94,8 @@ OutputFormat formatOption(const CommandArguments &arguments)
 
 QStringList failureLines(const LookupFailure &failure)
 {
-    QStringList lines;
-    if (!failure.windowMessage.isEmpty())
-        lines.append(failure.windowMessage);
-    lines.append(failure.reason);
-    return lines;
+    // A refusal is one line on the terminal, like every other failure.
+    if (failure.windowMessage.isEmpty())
+        return {failure.reason};
+    return {failure.windowMessage + u' ' + failure.reason};
 }

@@ -32,5 +32,5 @@ CommandOption formatOptionEntry(const QString &description);
 PipeSeries seriesOption(const CommandArguments &arguments);
 OutputFormat formatOption(const CommandArguments &arguments);
 
-// The window's message (when it has one) and the English reason, for failRejected.
+// One line for failRejected: the window's message (when it has one), then the English reason.
 QStringList failureLines(const LookupFailure &failure);

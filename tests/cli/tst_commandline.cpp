@@ -94,6 +94,9 @@ private slots:
         // Data only on success, a one-line reason first on failure.
         QCOMPARE(run.out.isEmpty(), exitCode != 0);
         QCOMPARE(run.err.isEmpty(), exitCode == 0);
+        // A refused value is one line, the window's message and the reason together.
+        if (exitCode == 1)
+            QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
     }
 
     // Every form an argument can take, parsed before any application exists, on a machine with
