@@ -19,7 +19,7 @@ constexpr double RowMm = 8;
 // The columns' left edges: label, value, label, value, label, value; then the right edge.
 constexpr double ColumnEdgesMm[] = {0, 18, 50, 68, 100, 118, 180};
 
-enum class Field { Designer, Checker, Date, Standard, Material, Weight, Scale, Name, Spec, Number };
+enum class Field { Designer, Checker, Date, Standard, Material, Weight, Scale, Name, Marking, Number };
 
 // A cell's place: its label in `column`, its value over the `valueColumns` after it, `rows`
 // rows from `row` (counted from the top).
@@ -39,7 +39,7 @@ constexpr Place Places[] = {
     {Field::Weight, QT_TRANSLATE_NOOP("TitleBlock", "重量"), 2, 1, 1, 1, LabelHeightMm},
     {Field::Standard, QT_TRANSLATE_NOOP("TitleBlock", "标准"), 2, 2, 1, 1, LabelHeightMm},
     {Field::Name, QT_TRANSLATE_NOOP("TitleBlock", "名称"), 4, 0, 2, 1, NameHeightMm},
-    {Field::Spec, QT_TRANSLATE_NOOP("TitleBlock", "规格"), 4, 2, 1, 1, LabelHeightMm},
+    {Field::Marking, QT_TRANSLATE_NOOP("TitleBlock", "规格"), 4, 2, 1, 1, LabelHeightMm},
     {Field::Number, QT_TRANSLATE_NOOP("TitleBlock", "图号"), 4, 3, 1, 1, LabelHeightMm},
 };
 
@@ -72,7 +72,7 @@ const Place &placeOf(Field field)
 }
 
 // "WN 100-1.6 RF", "PL 100(B)-1.0 RF": the flange's marking without the standard's number.
-QString specification(const FlangeRecord &r)
+QString markingText(const FlangeRecord &r)
 {
     return kindCode(r.kind) + QLatin1Char(' ') + QString::number(r.dn) +
            (r.series == PipeSeries::B ? QStringLiteral("(B)") : QString()) + QLatin1Char('-') +
@@ -165,8 +165,8 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
         case Field::Name:
             return kindChineseName(record.kind) +
                    QCoreApplication::translate("TitleBlock", "法兰");
-        case Field::Spec:
-            return specification(record);
+        case Field::Marking:
+            return markingText(record);
         }
         return {};
     };
