@@ -56,7 +56,7 @@ CommandNeeds drawingNeeds(const CommandArguments &arguments)
 int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
 {
     const QStringList given = arguments.positional();
-    const FlangeKind kind = kindArgument(given[0]);
+    kindArgument(given[0]); // read first: an unreadable kind is the first usage error
     const int dn = dnArgument(given[2]);
     const PipeSeries series = seriesOption(arguments);
     const QString file = arguments.value(QStringLiteral("output"));
@@ -72,7 +72,7 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
                       .arg(file.left(60))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
     const TitleEntries entries = titleEntries(arguments);
-    const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
+    const FlangeRecord record = flangeArgument(given[0], given[1], dn, series);
     QString why = undrawableReason(record);
     if (why.isEmpty())
         why = *format == ExportFormat::Dxf ? parts.writeDxf(buildFlangeSheet(record, entries), file)

@@ -1,6 +1,7 @@
 #include "cli/flangearguments.h"
 
 #include "catalogue/flangeinput.h"
+#include "catalogue/sealingfaces.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
 
@@ -30,12 +31,27 @@ PressureIndex pressureArgument(FlangeKind kind, const QString &text)
     return accepted(readPressure(kind, text));
 }
 
-FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn, PipeSeries series)
+void checkFace(FlangeKind kind, PressureIndex pressure, const QString &kindText)
 {
+    const QString face = sealingFace(kindFaceCode(kindText));
+    if (face.isEmpty())
+        return;
+    if (const std::optional<LookupFailure> refused = faceNotListed(kind, pressure, face))
+        failRejected(failureLines(*refused));
+}
+
+FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText, int dn,
+                            PipeSeries series)
+{
+    const FlangeKind kind = kindArgument(kindText);
     const PressureIndex pressure = pressureArgument(kind, pressureText);
+    checkFace(kind, pressure, kindText);
     const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
     if (!record)
         failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
+    // A size the table leaves without a form in the series (its cells "-") is no flange.
+    if (!record->weightKg)
+        failRejected(failureLines(seriesFormMissing(kind, record->pressureText, dn, series)));
     return *record;
 }
 

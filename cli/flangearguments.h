@@ -15,10 +15,13 @@ FlangeKind kindArgument(const QString &text);
 PressureIndex pressureArgument(FlangeKind kind, const QString &text);
 int dnArgument(const QString &text);
 
-// The row KIND, PN (as written), DN and the series name; a pressure or DN the kind does not list
-// is rejected as the windows reject it.
-FlangeRecord flangeArgument(FlangeKind kind, const QString &pressureText, int dn,
+// The row KIND (as written, with its face code if any), PN (as written), DN and the series
+// name; a pressure or DN the kind does not list is rejected as the windows reject it, and so are
+// a face the kind is not made with at that pressure and a size without a form in the series.
+FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText, int dn,
                             PipeSeries series);
+// Rejects a face code in KIND that the kind is not made with at the pressure.
+void checkFace(FlangeKind kind, PressureIndex pressure, const QString &kindText);
 
 // KIND, PN and DN as every command describes them.
 CommandPositional kindPositional();

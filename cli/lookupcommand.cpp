@@ -14,7 +14,7 @@ int runLookup(const CommandArguments &arguments, const ProgramParts &)
     const int dn = dnArgument(given[2]);
     const PipeSeries series = seriesOption(arguments);
     const OutputFormat format = formatOption(arguments);
-    const FlangeRecord record = flangeArgument(kind, given[1], dn, series);
+    const FlangeRecord record = flangeArgument(given[0], given[1], dn, series);
     writeOut(formatRecords(kind, {record}, format, RecordLayout::One));
     return ExitSuccess;
 }

@@ -1,4 +1,5 @@
 // quorvit table KIND [PN] [--series A|B] [--format text|json|csv]
+#include "catalogue/sealingfaces.h"
 #include "cli/commandarguments.h"
 #include "cli/flangearguments.h"
 #include "cli/textformat.h"
@@ -12,11 +13,19 @@ int runTable(const CommandArguments &arguments, const ProgramParts &)
     const FlangeKind kind = kindArgument(given[0]);
     const PipeSeries series = seriesOption(arguments);
     const OutputFormat format = formatOption(arguments);
-    std::optional<PressureIndex> pressure;
-    if (given.size() > 1)
-        pressure = pressureArgument(kind, given[1]);
-    writeOut(
-        formatRecords(kind, flangeRecords(kind, series, pressure), format, RecordLayout::List));
+    QList<FlangeRecord> records;
+    if (given.size() > 1) {
+        const PressureIndex pressure = pressureArgument(kind, given[1]);
+        checkFace(kind, pressure, given[0]);
+        records = flangeRecords(kind, series, pressure);
+    } else {
+        // A face code keeps the pressures the kind is made with in that face.
+        const QString face = sealingFace(kindFaceCode(given[0]));
+        for (PressureIndex p = 0; p < pressureTexts(kind).size(); ++p)
+            if (face.isEmpty() || listedFaces(kind, pressureMpa(kind, p)).contains(face))
+                records += flangeRecords(kind, series, p);
+    }
+    writeOut(formatRecords(kind, records, format, RecordLayout::List));
     return ExitSuccess;
 }
 

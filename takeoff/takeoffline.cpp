@@ -2,6 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
+#include "catalogue/sealingfaces.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -177,19 +178,18 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
         f.reason = withoutListed(pressure.text, pressure.reason);
         return f;
     }
+    if (const std::optional<LookupFailure> face = faceNotListed(*f.kind, *pressure, f.face)) {
+        f.reason = {face->text, face->reason};
+        return f;
+    }
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);
     if (!f.record) {
         const LookupFailure failure = diameterNotListed(*f.kind, *pressure, *f.dn);
         f.reason = withoutListed(failure.text, failure.reason);
     } else if (!f.record->weightKg) {
-        const QString code = kindCode(*f.kind);
-        f.reason = {QCoreApplication::translate("Takeoff", "%1 在 %2 MPa 下 DN %3 没有 B 系列")
-                        .arg(code, f.record->pressureText)
-                        .arg(*f.dn),
-                    QStringLiteral("%1 DN %2 at %3 MPa has no series B form")
-                        .arg(code)
-                        .arg(*f.dn)
-                        .arg(f.record->pressureText)};
+        const LookupFailure failure =
+            seriesFormMissing(*f.kind, f.record->pressureText, *f.dn, *f.series);
+        f.reason = {failure.text, failure.reason};
         f.record.reset();
     }
     return f;

@@ -1,12 +1,10 @@
 #pragma once
 
-// The constants the printed area and weight formulas use. The windows show what the printed
-// formulas give, so each kind keeps its own value of π rather than a more exact one.
+// The constants the printed area and weight formulas use. The plate and slip-on windows show what
+// the printed formulas give, so each keeps its own value of π rather than a more exact one.
 
 inline constexpr double PlatePi = 3.14;    // π as the printed plate flange formula writes it
 inline constexpr double SlipOnPi = 3.1415; // π as the printed slip-on flange formula writes it
-// π × steel density as the printed weld-neck formula writes it, folded: 3.14 × 7.85.
-inline constexpr double WeldNeckPiTimesDensity = 24.649;
 
 // Steel, 7.85 kg/dm³: the kg of one m² of plate 1 mm thick.
 inline constexpr double SteelKgPerSquareMetreMillimetre = 7.85;

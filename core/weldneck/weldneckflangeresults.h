@@ -4,14 +4,17 @@
 
 #include <optional>
 
-// What the weld-neck flange window computes from a row, in the printed formula's own arithmetic
-// (π and the density folded into one constant, see printedconstants.h), so the window and the
-// catalogue give the same numbers.
+// What the weld-neck flange window computes from a row, so the window and the catalogue give the
+// same numbers.
 
-// Net weight in kg of ring and hub, from flange diameter D, ring thickness C, bolt count n and
-// hole diameter L, hub root diameter N, weld-end diameter E, wall S and overall height H.
-double weldNeckWeight(double D, double C, double n, double L, double N, double E, double S,
-                      double H);
+// Net weight in kg of the steel the window draws, 7.85 kg/dm³: the ring (flange diameter D,
+// thickness C) less its n holes of diameter L; the hub, a cone frustum from the root diameter N
+// at the ring to the weld-end diameter A, then straight at A over the neck height h up to the
+// overall height H; the bore A − 2S taken out of ring and hub alike. Left out: the fillet R at
+// the hub root (about half a percent) and the sealing face's own height, which the face ordered
+// decides.
+double weldNeckWeight(double D, double C, double n, double L, double N, double A, double S,
+                      double h, double H);
 
 // The same for a row, with the weld end and hub of its series; none for a size that has no form
 // in that series (its table cells read "-").

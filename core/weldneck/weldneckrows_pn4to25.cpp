@@ -5,8 +5,8 @@ namespace
 
 // Columns: DN; weld-end outside diameter A and B; flange outside diameter D; bolt circle K;
 // bolt holes n; hole diameter L; thread; ring thickness C; hub root diameter A and B; wall at
-// the weld end S; straight neck height h; radius R; overall height H. A series-B cell written 0.0
-// is the number 0 (a bare 0 would also read as a null text).
+// the weld end S; straight neck height h; radius R; overall height H. "-" marks a size without a
+// series-B form.
 
 // clang-format off
 // PN 4.0 MPa
@@ -119,7 +119,8 @@ constexpr WeldNeckFlangeRow pn25_0[] = {
     { 125, 152.4,   159,  340,  275, 12, 33, "M30x2",   60,  200,  206,   16, 16,  6, 140},
     { 150, 177.8,   180,  390,  320, 12, 36, "M33x2",   68,  240,  242, 17.5, 18,  8, 160},
     { 200, 219.1,   "-",  485,  400, 12, 42, "M39x3",   82,  305,  "-",   25, 25,  8, 190},
-    { 250, 298.5,   0.0,  585,  490, 16, 48, "M45x3",  100,  385,  0.0,   32, 30, 10, 215},
+    // The printed table holds 0 for the series-B weld end and hub, a placeholder: no B form.
+    { 250, 298.5,   "-",  585,  490, 16, 48, "M45x3",  100,  385,  "-",   32, 30, 10, 215},
 };
 // clang-format on
 
