@@ -101,6 +101,14 @@
         <source>%1 不是法兰标记（如 PL 100(B)-1.6 RF）</source>
         <translation>%1 is no flange marking (as PL 100(B)-1.6 RF)</translation>
     </message>
+    <message>
+        <source>%1 在 %2 MPa 下没有密封面 %3；有：%4</source>
+        <translation>%1 at %2 MPa has no face %3; listed: %4</translation>
+    </message>
+    <message>
+        <source>%1 在 %2 MPa 下 DN %3 没有 %4 系列</source>
+        <translation>%1 DN %3 at %2 MPa has no series %4 form</translation>
+    </message>
 </context>
 <context>
     <name>FlangeKind</name>
@@ -702,10 +710,6 @@
     <message>
         <source>应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列</source>
         <translation>expected 5 fields (kind, pressure, series, dn, quantity), found %1</translation>
-    </message>
-    <message>
-        <source>%1 在 %2 MPa 下 DN %3 没有 B 系列</source>
-        <translation>%1 DN %3 at %2 MPa has no series B form</translation>
     </message>
     <message>
         <source>第 %1 行：%2</source>

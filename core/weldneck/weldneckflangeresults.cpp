@@ -14,8 +14,6 @@ double disc(double d)
     return std::numbers::pi / 4 * d * d;
 }
 
-} // namespace
-
 double weldNeckWeight(double D, double C, double n, double L, double N, double A, double S,
                       double h, double H)
 {
@@ -29,6 +27,8 @@ double weldNeckWeight(double D, double C, double n, double L, double N, double A
     // mm³ to dm³ (10⁻⁶), times the kg of a dm³ of steel.
     return (ring + taper + neck) * SteelKgPerSquareMetreMillimetre / 1e6;
 }
+
+} // namespace
 
 std::optional<double> weldNeckNetWeight(const WeldNeckFlangeRow &row, PipeSeries series)
 {

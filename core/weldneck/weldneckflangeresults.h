@@ -12,10 +12,5 @@
 // at the ring to the weld-end diameter A, then straight at A over the neck height h up to the
 // overall height H; the bore A − 2S taken out of ring and hub alike. Left out: the fillet R at
 // the hub root (about half a percent) and the sealing face's own height, which the face ordered
-// decides.
-double weldNeckWeight(double D, double C, double n, double L, double N, double A, double S,
-                      double h, double H);
-
-// The same for a row, with the weld end and hub of its series; none for a size that has no form
-// in that series (its table cells read "-").
+// decides. None for a size that has no form in the series (its table cells read "-").
 std::optional<double> weldNeckNetWeight(const WeldNeckFlangeRow &row, PipeSeries series);

@@ -67,7 +67,7 @@ private slots:
             for (PipeSeries series : AllPipeSeries) {
                 const QList<FlangeRecord> rows = flangeRecords(kind, series);
                 for (qsizetype i : {qsizetype(0), rows.size() / 2, rows.size() - 1})
-                    if (rows[i].outsideDiameter)
+                    if (rows[i].weightKg) // a size without a form in the series is no flange
                         QTest::addRow("%s %s %s DN%d", qPrintable(kindCode(kind)),
                                       qPrintable(rows[i].pressureText),
                                       qPrintable(seriesText(series)), rows[i].dn)

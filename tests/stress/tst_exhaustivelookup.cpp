@@ -165,15 +165,12 @@ private slots:
                     return QStringLiteral("thread \"%1\"").arg(r.bolt);
                 if (!isLength(r.weldEndDiameterA) || !isLength(r.hubDiameterA))
                     return QStringLiteral("series A weld end or hub root not a length");
-                // Series B: PN 25.0 has no DN 200 form ("-") and gives 0 for DN 250.
-                const bool pn25 = p == 7;
+                // Series B: PN 25.0 has no DN 200 or DN 250 form ("-").
+                const bool noFormB = p == 7 && (r.dn == 200 || r.dn == 250);
                 for (const WorkingValue *b : {&r.weldEndDiameterB, &r.hubDiameterB}) {
-                    if (pn25 && r.dn == 200) {
+                    if (noFormB) {
                         if (!(b->isText() && b->text() == u"-"))
                             return QStringLiteral("series B should be \"-\"");
-                    } else if (pn25 && r.dn == 250) {
-                        if (!(!b->isEmpty() && !b->isText() && b->number() == 0))
-                            return QStringLiteral("series B should be 0");
                     } else if (!isLength(*b)) {
                         return QStringLiteral("series B weld end or hub root not a length");
                     }

@@ -69,6 +69,12 @@ const QList<std::pair<QByteArray, QString>> &hostileLines()
         {"\"PL,1.0\",A,100,2,3", "unknown flange kind \"PL,1.0\""},
         {"\"PL,1.0,A,100,2", "a quoted field is not closed"},
         {"WN,25,B,200,1", "WN DN 200 at 25.0 MPa has no series B form"},
+        {"WN,25,B,250,1", "WN DN 250 at 25.0 MPa has no series B form"},
+        // A face the kind is not made with at the pressure, in the kind or in a marking.
+        {"WN-RJ,2.5,A,100,2", "WN at 2.5 MPa has no face RJ"},
+        {"SO/RJ,4.0,A,100,2", "SO at 4.0 MPa has no face RJ"},
+        {"PL-TG,1.0,A,100,2", "PL at 1.0 MPa has no face TG"},
+        {"HG 20592 法兰 PL 100-1.6 M 20,2", "PL at 1.6 MPa has no face MFM"},
         // A line longer than a list's line may be, between two short ones: the reason quotes
         // its start.
         {QByteArray(100'000, 'X') + ",1.0,A,100,1", "the line is longer than 64 KiB"},
