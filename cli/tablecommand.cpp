@@ -25,6 +25,8 @@ int runTable(const CommandArguments &arguments, const ProgramParts &)
             if (face.isEmpty() || listedFaces(kind, pressureMpa(kind, p)).contains(face))
                 records += flangeRecords(kind, series, p);
     }
+    // A size without a form in the series (weld-neck PN 25.0 DN 200 and 250 in B) is no flange.
+    records.removeIf([](const FlangeRecord &record) { return !record.weightKg; });
     writeOut(formatRecords(kind, records, format, RecordLayout::List));
     return ExitSuccess;
 }

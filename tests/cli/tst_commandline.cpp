@@ -194,7 +194,7 @@ for r in rows:
     for k in keys[4:15]:
         assert r[k] is None or (type(r[k]) in (int, float) and r[k] >= 0), (k, r)
     assert r['callout'] == '%d-\u03c6%d' % (r['hole_count'], r['hole_diameter']), r
-    assert r['weight_kg'] is None or round(r['weight_kg'], 2) == r['weight_kg'], r
+    assert round(r['weight_kg'], 2) == r['weight_kg'], r
     length, nuts = r['bolt_length_mm'], r['nuts_per_bolt']
     thread = r['bolt'].replace('x', '×').replace('X', '×')
     assert r['bolt_designation'] == '%s×%d' % (thread, length), r
