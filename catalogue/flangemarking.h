@@ -24,6 +24,13 @@ struct FlangeMarking {
     QStringList fields() const;
 };
 
-// The parts of a marking, or unreadable when the text is no marking. Whether its pressure and
-// DN are listed for its kind is for readPressure and the lookup to say.
+// The parts of a marking, or unreadable when the text is no marking. A marking whose standard
+// number is not one of its kind's is refused, naming the kind the number belongs to. Whether its
+// pressure and DN are listed for its kind is for readPressure and the lookup to say.
 ValueReading<FlangeMarking> readFlangeMarking(QStringView text);
+
+// The numbers of the 1997 edition of the HG steel pipe flange standards whose tables the
+// catalogue holds: HG 20592 (types and parameters, every kind) and one number a kind, written
+// "HG 20593-97" (also "HG/T", "-1997"). HG/T 20592-2009 replaced them all.
+inline constexpr int CommonStandardNumber = 20592;
+int kindStandardNumber(FlangeKind kind); // 20593 PL, 20594 SO, 20595 WN
