@@ -98,7 +98,15 @@ ValueReading<FlangeMarking> readFlangeMarking(QStringView text)
     marking.series = match.captured(5).compare(QLatin1String("B"), Qt::CaseInsensitive) == 0
                          ? PipeSeries::B
                          : PipeSeries::A;
-    const QString unit = match.captured(8);
+    // The edition a marking names decides what its PN counts: MPa in 1997, bar from 2009.
+    const QString year = match.captured(2);
+    const bool in1997 = year == u"97" || year == u"1997" ||
+                        (match.hasCaptured(1) && match.captured(1).toInt() != CommonStandardNumber);
+    QString unit = match.captured(8);
+    if (unit.isEmpty() && match.capturedLength(6) == 0 && in1997)
+        unit = QStringLiteral("MPa");
+    else if (unit.isEmpty() && match.capturedLength(6) == 0 && year == u"2009")
+        unit = QStringLiteral("bar");
     marking.pressure = unit.isEmpty() ? QStringLiteral("PN") + match.captured(7)
                                       : match.captured(7) + unit;
     marking.faceCode = match.captured(9).toUpper();

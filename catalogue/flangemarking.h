@@ -13,7 +13,8 @@
 struct FlangeMarking {
     FlangeKind kind = FlangeKind::Plate;
     // The pressure as readPressure reads it: the number after the dash is a PN ("PN1.6", read
-    // both ways), unless a unit is written ("1.6MPa").
+    // both ways), unless a unit is written ("1.6MPa") or the standard's edition names one: MPa
+    // in the 1997 edition (HG 20593 … 20595, "-97"), bar in HG/T 20592-2009.
     QString pressure;
     PipeSeries series = PipeSeries::A;
     int dn = 0; // as written; whether it is listed is the lookup's to say
