@@ -39,6 +39,10 @@ private slots:
     void messyListCarriesItsColumns_data();
     void messyListCarriesItsColumns();
     void identifyTextNamesColumnsInChinese();
+    void identifyFiguresToTheTablesTenth_data();
+    void identifyFiguresToTheTablesTenth();
+    void pressuresAsTheStandardWritesThem_data();
+    void pressuresAsTheStandardWritesThem();
     void workbookArchives_data();
     void workbookArchives();
     void boltingTotalsOfAMixedList_data();
@@ -259,7 +263,8 @@ if mode == 'write':
         wb = openpyxl.Workbook(); ws = wb.active; ws.title = '封面'; ws.append(['见下一页'])
         ws = wb.create_sheet('法兰')
         for row in rows:
-            ws.append([float(c) if re.fullmatch(r'[0-9]+(\.[0-9]+)?', c) else c for c in row])
+            ws.append([float(c) if re.fullmatch(r'(0|[1-9][0-9]*)(\.[0-9]*[1-9])?', c) else c
+                       for c in row])
         for row in ws.iter_rows():
             for c in row:
                 if isinstance(c.value, str): c.data_type = 's'
@@ -307,14 +312,14 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
         {"2", "P-1002-50", "３", "１.６", "带颈平焊法兰", "ＤＮ５０", "Ｂ", "20#", "含,逗号"},
         {"----", "----", "----", "----", "----", "----", "----", "----", "----"},
         {"3", "P-1003-200", "2片", "2.5", "WN-RF", "200", "A", "16Mn", "备用 =SUM(A1)", ""},
-        {"4", "P-1004-11", "2", "1.0", "PL", "11", "A", "Q235B", "", ""},
+        {"4", "P-1004-11", "2", "1.0", "PL", "11", "A", "Q235B", "1-2", ""},
     };
     const QList<Expected> namedLines = {
         {5, {"1", "P-1001-100", "Q235B", "泵出口"}, FlangeKind::Plate, 1.0, S::A, 100, 4, {}},
         {7, {"2", "P-1002-50", "20#", "含,逗号"}, FlangeKind::SlipOn, 1.6, S::B, 50, 3, {}},
         {9, {"3", "P-1003-200", "16Mn", "备用 =SUM(A1)"}, FlangeKind::WeldNeck, 2.5, S::A, 200,
          2, {}},
-        {10, {"4", "P-1004-11", "Q235B", ""}, FlangeKind::Plate, 1.0, S::A, 11, 2,
+        {10, {"4", "P-1004-11", "Q235B", "1-2"}, FlangeKind::Plate, 1.0, S::A, 11, 2,
          "第 10 行：PL 在 1.0 MPa 下没有 DN 11"},
     };
     // A text a spreadsheet would read as a formula: a workbook keeps it a text cell (CSV writes
@@ -326,6 +331,7 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
         {"2", "ＷＮ　２００－４.０ＭＰａ ＲＦ", "４片", "全角"},
         {"3", "SO 50-16 RF", "1", "PN16: SO lists 1.6 MPa only"},
         {"4", "XX-123", "1", remark},
+        {"005", "PL 100-1.0", "1", "12.50"},
     }; };
     const auto designatedLines = [](const QString &remark) { return QList<Expected>{
         {3, {"1", "HG 20592 法兰 PL 100(B)-1.6 RF", ""}, FlangeKind::Plate, 1.6, S::B, 100, 2, {}},
@@ -335,6 +341,7 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
          50, 1, {}},
         {6, {"4", "XX-123", remark}, FlangeKind::Plate, 0, S::A, 0, 1,
          "第 6 行：\"XX-123\" 不是法兰标记"},
+        {7, {"005", "PL 100-1.0", "12.50"}, FlangeKind::Plate, 1.0, S::A, 100, 1, {}},
     }; };
     // clang-format on
     for (const char *form : {"csv", "xlsx"}) {
@@ -397,9 +404,12 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
         QCOMPARE(cellText(row[0]), QString::number(e.line));
         for (qsizetype c = 0; c < carriedColumns.size(); ++c) {
             QCOMPARE(cellText(row[carriedColumns[c]]), e.carried[c]);
-            // A carried text stays a text cell in a spreadsheet, whatever it looks like.
+            // A carried number as written ("1") stays a number cell in a spreadsheet; every
+            // other text stays a text cell, whatever it looks like ("004", "1-2", "=1+2").
+            static const QRegularExpression asWritten("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?$");
             if (form == "xlsx" && !e.carried[c].isEmpty())
-                QVERIFY2(row[carriedColumns[c]].toString().startsWith("text:"),
+                QVERIFY2(row[carriedColumns[c]].isDouble() ==
+                             asWritten.match(e.carried[c]).hasMatch(),
                          qPrintable(e.carried[c]));
         }
         const QString reason = cellText(at("错误"));
@@ -554,6 +564,122 @@ void TestTakeoffCommand::identifyTextNamesColumnsInChinese()
                 QVERIFY2(header.contains(field.name + QStringLiteral("偏差") +
                                          (field.unit.isEmpty() ? "" : "(" + field.unit + ")")),
                          qPrintable(header));
+}
+
+void TestTakeoffCommand::identifyFiguresToTheTablesTenth_data()
+{
+    QTest::addColumn<QStringList>("measured");
+    // Differences whose binary forms run to many digits, and measures finer than any table.
+    QTest::newRow("D and A a little off") << QStringList{"--outside-diameter", "221", "--holes",
+                                                         "8", "--pipe-od", "114"};
+    QTest::newRow("K and C in tenths") << QStringList{"--bolt-circle", "180.7", "--thickness",
+                                                      "21.9", "--tolerance", "1"};
+    QTest::newRow("hundredths measured") << QStringList{"--outside-diameter", "219.96",
+                                                        "--hole-diameter", "17.83", "--pipe-od",
+                                                        "114.26"};
+}
+
+// Every deviation the identification writes (text, CSV, JSON read by Python) has no more digits
+// than the tables (a tenth of a millimetre), is the measured value less the JSON's tabled one to
+// that tenth, and the total is their sum.
+void TestTakeoffCommand::identifyFiguresToTheTablesTenth()
+{
+    QFETCH(QStringList, measured);
+    QStringList outputs;
+    for (const char *format : {"text", "csv", "json"}) {
+        const ProgramRun run = quorvit(QStringList{"identify", "--format", format} + measured);
+        QCOMPARE(run.exitCode, 0);
+        outputs << run.text();
+    }
+    QProcess python;
+    python.start("/usr/bin/python3", QStringList{"-c", R"(
+import csv, json, re, sys
+text, table, objects = sys.stdin.read().split('\0')
+options = dict(zip(sys.argv[1::2], sys.argv[2::2]))
+keys = {'--outside-diameter': 'outside_diameter', '--bolt-circle': 'bolt_circle',
+        '--holes': 'hole_count', '--hole-diameter': 'hole_diameter', '--thickness': 'thickness',
+        '--pipe-od': 'pipe_outside_diameter'}
+tenth = re.compile(r'[+-]?[0-9]+(\.[0-9])?')
+objects, rows = json.loads(objects), list(csv.DictReader(table.splitlines()))
+lines = text.splitlines()[1:]
+assert objects and len(objects) == len(rows) == len(lines), (len(objects), len(rows))
+for o, r, line in zip(objects, rows, lines):
+    figures = [repr(o['deviation_mm'])] + [repr(v) for v in o['deviations'].values()]
+    figures += [v for k, v in r.items() if k.endswith('deviation_mm')] + line.split()[4:]
+    assert all(tenth.fullmatch(f) for f in figures), figures
+    total = 0
+    for option, key in keys.items():
+        if option in options and key != 'hole_count':
+            weld_end = key == 'pipe_outside_diameter' and o['kind'] == 'WN'
+            tabled = o['weld_end_diameter' if weld_end else key]
+            d = o['deviations'][key]
+            assert abs(d - (float(options[option]) - tabled)) <= 0.05 + 1e-9, (key, d, tabled)
+            total += abs(d)
+    assert abs(o['deviation_mm'] - total) < 1e-9, (o['deviation_mm'], total)
+print(len(objects))
+)"} + measured);
+    python.write(outputs.join(QChar(0)).toUtf8());
+    python.closeWriteChannel();
+    QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
+             python.readAllStandardError().constData());
+    QVERIFY(python.readAllStandardOutput().trimmed().toInt() > 0);
+}
+
+void TestTakeoffCommand::pressuresAsTheStandardWritesThem_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("a whole MPa") << "PL,1,A,100,2" << "1.0";
+    QTest::newRow("a whole MPa in bar") << "SO,40bar,A,50,2" << "4.0";
+    QTest::newRow("two decimals") << "PL,0.25,A,100,2" << "0.25";
+    QTest::newRow("ten, not PN 10") << "WN,10,A,100,2" << "10.0";
+    QTest::newRow("a pressure no table lists") << "PL,3,A,100,2" << "3.0";
+}
+
+// A pressure in every table a take-off writes (text, CSV, xlsx; the lines and the gasket totals)
+// reads as the standard writes it; the xlsx keeps a number cell shown with its decimal.
+void TestTakeoffCommand::pressuresAsTheStandardWritesThem()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, written);
+    const QByteArray list = "类型,公称压力,系列,公称直径,数量\n" + line.toUtf8() + "\n";
+    const bool listed = written != "3.0";
+    const ProgramRun text = quorvit({"takeoff", "-"}, list);
+    QCOMPARE(text.exitCode, listed ? 0 : 1);
+    const QStringList lineCells = text.text().section(u'\n', 1, 1).split(' ', Qt::SkipEmptyParts);
+    QCOMPARE(lineCells.value(2), written);
+    if (listed)
+        QVERIFY2(text.text().contains(QRegularExpression(" [0-9]+-" + written + ": ")),
+                 qPrintable(text.text()));
+
+    const QString sheet = m_folder.filePath("pressure.xlsx");
+    QCOMPARE(quorvit({"takeoff", "-", "-o", sheet}, list).exitCode, listed ? 0 : 1);
+    const ProgramRun csv = quorvit({"takeoff", "-", "--format", "csv"}, list);
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", R"(
+import csv, json, sys, openpyxl
+written = {}
+for row in csv.reader(sys.stdin.read().lstrip('\ufeff').splitlines()[1:]):
+    if row[2]: written.setdefault(row[0], []).append(row[2])
+ws = openpyxl.load_workbook(sys.argv[1]).active
+for row in list(ws.iter_rows())[1:]:
+    c = row[2]
+    if c.value is not None:
+        assert c.data_type == 'n' and c.number_format == '0.0#', (c.value, c.number_format)
+        written.setdefault(str(row[0].value), []).append('%.2f' % c.value)
+print(json.dumps(written, ensure_ascii=False))
+)",
+                                       sheet});
+    python.write(csv.out);
+    python.closeWriteChannel();
+    QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
+             python.readAllStandardError().constData());
+    const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    // The line (CSV, then its xlsx cell shown to two decimals) and, when listed, its gasket.
+    const QString xlsx = QString::number(written.toDouble(), 'f', 2);
+    QCOMPARE(read["2"].toArray().toVariantList(), QVariantList({written, xlsx}));
+    if (listed)
+        QCOMPARE(read["垫片"].toArray().toVariantList(), QVariantList({written, xlsx}));
 }
 
 // Zip archives as other programs write a workbook, and damaged ones, made by Python's zipfile
