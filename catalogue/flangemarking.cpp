@@ -35,11 +35,9 @@ std::optional<ValueReading<FlangeMarking>> standardRefusal(QStringView text, Fla
                                             const QString &year)
 {
     const QString named = QStringLiteral("HG %1").arg(number);
-    const QString own = QStringLiteral("HG %1-97 或 HG %2").arg(kindStandardNumber(kind))
-                            .arg(CommonStandardNumber);
-    const QString ownEnglish = QStringLiteral("HG %1-97 or HG %2")
-                                   .arg(kindStandardNumber(kind))
-                                   .arg(CommonStandardNumber);
+    const QString own = QString::number(kindStandardNumber(kind));
+    const QString common = QString::number(CommonStandardNumber);
+    const QString ownEnglish = QStringLiteral("HG %1-97 or HG %2").arg(own, common);
     if (number == CommonStandardNumber)
         return std::nullopt;
     for (FlangeKind other : AllFlangeKinds) {
@@ -49,23 +47,25 @@ std::optional<ValueReading<FlangeMarking>> standardRefusal(QStringView text, Fla
             return ValueReading<FlangeMarking>::refused(
                 QStringLiteral("%1: %2 is the standard of %3 flanges, not of %4: write %5")
                     .arg(quotedInput(text), named, kindCode(other), kindCode(kind), ownEnglish),
-                QCoreApplication::translate("FlangeInput",
-                                            "%1：%2 是%3（%4）法兰的标准，不是 %5 的：请写 %6")
+                QCoreApplication::translate(
+                    "FlangeInput", "%1：%2 是%3（%4）法兰的标准，不是 %5 的：请写 HG %6-97 或 HG %7")
                     .arg(quotedInput(text), named, kindChineseName(other), kindCode(other),
-                         kindCode(kind), own));
+                         kindCode(kind), own, common));
         if (!year.isEmpty() && year != u"97" && year != u"1997")
             return ValueReading<FlangeMarking>::refused(
                 QStringLiteral("%1: %2 is of the 1997 edition only: write %3")
                     .arg(quotedInput(text), named, ownEnglish),
-                QCoreApplication::translate("FlangeInput", "%1：%2 只有 1997 年版：请写 %3")
-                    .arg(quotedInput(text), named, own));
+                QCoreApplication::translate("FlangeInput",
+                                            "%1：%2 只有 1997 年版：请写 HG %3-97 或 HG %4")
+                    .arg(quotedInput(text), named, own, common));
         return std::nullopt;
     }
     return ValueReading<FlangeMarking>::refused(
         QStringLiteral("%1: %2 is not a standard of PL, SO or WN flanges: write %3")
             .arg(quotedInput(text), named, ownEnglish),
-        QCoreApplication::translate("FlangeInput", "%1：%2 不是 PL、SO、WN 法兰的标准：请写 %3")
-            .arg(quotedInput(text), named, own));
+        QCoreApplication::translate("FlangeInput",
+                                    "%1：%2 不是 PL、SO、WN 法兰的标准：请写 HG %3-97 或 HG %4")
+            .arg(quotedInput(text), named, own, common));
 }
 
 } // namespace

@@ -101,6 +101,18 @@
         <source>%1 不是法兰标记（如 PL 100(B)-1.6 RF）</source>
         <translation>%1 is no flange marking (as PL 100(B)-1.6 RF)</translation>
     </message>
+    <message>
+        <source>%1：%2 是%3（%4）法兰的标准，不是 %5 的：请写 HG %6-97 或 HG %7</source>
+        <translation>%1: %2 is the standard of %3 (%4) flanges, not of %5: write HG %6-97 or HG %7</translation>
+    </message>
+    <message>
+        <source>%1：%2 只有 1997 年版：请写 HG %3-97 或 HG %4</source>
+        <translation>%1: %2 is of the 1997 edition only: write HG %3-97 or HG %4</translation>
+    </message>
+    <message>
+        <source>%1：%2 不是 PL、SO、WN 法兰的标准：请写 HG %3-97 或 HG %4</source>
+        <translation>%1: %2 is not a standard of PL, SO or WN flanges: write HG %3-97 or HG %4</translation>
+    </message>
 </context>
 <context>
     <name>FlangeKind</name>
