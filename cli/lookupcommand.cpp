@@ -55,8 +55,8 @@ Command lookupCommand()
     CommandPositional kind = kindPositional();
     kind.name = QStringLiteral("KIND|MARKING");
     kind.description += QStringLiteral(
-        ";\nor alone, a whole marking: \"HG 20595 法兰 WN 100-2.5 RF\" (its standard number, "
-        "(B) for\nseries B, the PN after the dash)");
+        ";\nor alone, a whole marking: \"HG 20595 法兰 WN 100-2.5 RF\" (its standard's\n"
+        "number, (B) for series B, the PN after the dash)");
     CommandPositional pressure = pressurePositional();
     CommandPositional dn = dnPositional();
     pressure.optional = dn.optional = true;

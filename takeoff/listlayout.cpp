@@ -184,7 +184,7 @@ void ListLayout::fillFromDesignation(const QString &designation, ListLine &line)
         return;
     const ValueReading<FlangeMarking> marking = readFlangeMarking(designation);
     if (!marking) {
-        if (onlyDn)
+        if (onlyDn && marking.unreadable)
             line.fields[Dn] = designation;
         else if (line.fault.isEmpty())
             line.fault = {marking.text, marking.reason};
