@@ -332,6 +332,7 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
         {"3", "SO 50-16 RF", "1", "PN16: SO lists 1.6 MPa only"},
         {"4", "XX-123", "1", remark},
         {"005", "PL 100-1.0", "1", "12.50"},
+        {"6", "HG 20594 法兰 PL 100-1.0 RF", "2", ""},
     }; };
     const auto designatedLines = [](const QString &remark) { return QList<Expected>{
         {3, {"1", "HG 20592 法兰 PL 100(B)-1.6 RF", ""}, FlangeKind::Plate, 1.6, S::B, 100, 2, {}},
@@ -342,6 +343,8 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
         {6, {"4", "XX-123", remark}, FlangeKind::Plate, 0, S::A, 0, 1,
          "第 6 行：\"XX-123\" 不是法兰标记"},
         {7, {"005", "PL 100-1.0", "12.50"}, FlangeKind::Plate, 1.0, S::A, 100, 1, {}},
+        {8, {"6", "HG 20594 法兰 PL 100-1.0 RF", ""}, FlangeKind::Plate, 0, S::A, 0, 2,
+         "第 8 行：\"HG 20594 法兰 PL 100-1.0 RF\"：HG 20594 是带颈平焊（SO）法兰的标准"},
     }; };
     // clang-format on
     for (const char *form : {"csv", "xlsx"}) {
