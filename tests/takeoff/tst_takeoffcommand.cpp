@@ -573,7 +573,6 @@ void TestTakeoffCommand::identifyFiguresToTheTablesTenth_data()
     // Differences whose binary forms run to many digits, and measures finer than any table.
     QTest::addColumn<QStringList>("measured");
     QTest::newRow("D and A off") << QStringList{"--outside-diameter", "221", "--pipe-od", "114"};
-    QTest::newRow("K and C") << QStringList{"--bolt-circle", "180.7", "--thickness", "21.9"};
     QTest::newRow("hundredths") << QStringList{"--outside-diameter", "219.96", "--hole-diameter",
                                                "17.83", "--pipe-od", "114.26"};
 }
