@@ -13,7 +13,8 @@
 struct FlangeMarking {
     FlangeKind kind = FlangeKind::Plate;
     // The pressure as readPressure reads it: the number after the dash is a PN ("PN1.6", read
-    // both ways), unless a unit is written ("1.6MPa").
+    // both ways), unless a unit is written ("1.6MPa") or the standard's edition names one: MPa
+    // in the 1997 edition (HG 20593 … 20595, "-97"), bar in HG/T 20592-2009.
     QString pressure;
     PipeSeries series = PipeSeries::A;
     int dn = 0; // as written; whether it is listed is the lookup's to say
@@ -24,6 +25,13 @@ struct FlangeMarking {
     QStringList fields() const;
 };
 
-// The parts of a marking, or unreadable when the text is no marking. Whether its pressure and
-// DN are listed for its kind is for readPressure and the lookup to say.
+// The parts of a marking, or unreadable when the text is no marking. A marking whose standard
+// number is not one of its kind's is refused, naming the kind the number belongs to. Whether its
+// pressure and DN are listed for its kind is for readPressure and the lookup to say.
 ValueReading<FlangeMarking> readFlangeMarking(QStringView text);
+
+// The numbers of the 1997 edition of the HG steel pipe flange standards whose tables the
+// catalogue holds: HG 20592 (types and parameters, every kind) and one number a kind, written
+// "HG 20593-97" (also "HG/T", "-1997"). HG/T 20592-2009 replaced them all.
+inline constexpr int CommonStandardNumber = 20592;
+int kindStandardNumber(FlangeKind kind); // 20593 PL, 20594 SO, 20595 WN

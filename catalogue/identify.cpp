@@ -55,6 +55,15 @@ namespace
 // Tabled lengths are whole or half millimetres; the margin only absorbs binary fractions.
 constexpr double Margin = 1e-9;
 
+// The tables give lengths to a tenth of a millimetre at most (114.3): a deviation is told no
+// finer, so 221 − 219.7 reads 1.3, not the 1.2999999999999972 of its binary difference.
+double toTableStep(double mm)
+{
+    constexpr double StepsPerMm = 10;
+    const double rounded = std::round(mm * StepsPerMm) / StepsPerMm;
+    return rounded == 0 ? 0 : rounded; // no -0
+}
+
 std::optional<FlangeMatch> match(const FlangeRecord &record, const FlangeMeasurements &measured)
 {
     FlangeMatch found{record, 0, {}};
@@ -69,9 +78,10 @@ std::optional<FlangeMatch> match(const FlangeRecord &record, const FlangeMeasure
         const double allowed = measure == Measure::HoleCount ? 0 : measured.toleranceMm;
         if (std::abs(deviation) > allowed + Margin)
             return std::nullopt;
-        found.totalMm += std::abs(deviation);
-        found.deviations.append({measure, deviation});
+        found.totalMm += std::abs(toTableStep(deviation));
+        found.deviations.append({measure, toTableStep(deviation)});
     }
+    found.totalMm = toTableStep(found.totalMm);
     return found;
 }
 

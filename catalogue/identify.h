@@ -36,12 +36,12 @@ struct FlangeMeasurements {
 
 struct Deviation {
     Measure measure;
-    double mm; // measured minus tabled
+    double mm; // measured minus tabled, to the tables' tenth of a millimetre
 };
 
 struct FlangeMatch {
     FlangeRecord record;
-    double totalMm = 0;          // sum of the absolute deviations
+    double totalMm = 0;          // sum of the absolute deviations, to a tenth too
     QList<Deviation> deviations; // the given measures, in Measure order
 };
 

@@ -97,6 +97,12 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     m_boldWeight = workbook_add_format(m_workbook);
     format_set_bold(m_boldWeight);
     format_set_num_format(m_boldWeight, "0.00");
+    // The text forms' pressure decimals (PressureDecimals): one at least, hundredths at most.
+    m_pressure = workbook_add_format(m_workbook);
+    format_set_num_format(m_pressure, "0.0#");
+    m_boldPressure = workbook_add_format(m_workbook);
+    format_set_bold(m_boldPressure);
+    format_set_num_format(m_boldPressure, "0.0#");
 }
 
 void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
@@ -111,10 +117,11 @@ void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
         worksheet_set_column(m_sheet, lxw_col_t(i), lxw_col_t(i), width, nullptr);
     }
     worksheet_freeze_panes(m_sheet, 1, 0);
-    QList<TakeoffCell> header;
-    for (const TakeoffColumn &column : m_columns)
-        header.append(takeoffColumnTitle(column));
-    writeRow(header, m_bold, m_bold);
+    // Every title a text, whatever it spells.
+    for (qsizetype i = 0; i < m_columns.size(); ++i)
+        worksheet_write_string(m_sheet, m_row, lxw_col_t(i),
+                               cellText(takeoffColumnTitle(m_columns[i])).constData(), m_bold);
+    ++m_row;
 }
 
 lxw_col_t TakeoffXlsxWriter::placed(TakeoffColumnIndex column) const
@@ -149,12 +156,27 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
         const lxw_col_t column = lxw_col_t(i);
         const int standard = m_columns.value(i).standard;
         const bool isWeight = standard == UnitWeightColumn || standard == WeightColumn;
+        lxw_format *format = isWeight ? weight : text;
+        if (m_columns.value(i).decimals == PressureDecimals)
+            format = text == m_bold ? m_boldPressure : m_pressure;
         if (const double *number = std::get_if<double>(&cells[i]))
-            worksheet_write_number(m_sheet, m_row, column, *number, isWeight ? weight : text);
-        else if (const QString *string = std::get_if<QString>(&cells[i]))
+            worksheet_write_number(m_sheet, m_row, column, *number, format);
+        else if (const QString *string = std::get_if<QString>(&cells[i]); string && standard < 0)
+            writeCarried(column, *string, text);
+        else if (string)
             worksheet_write_string(m_sheet, m_row, column, cellText(*string).constData(), text);
     }
     ++m_row;
+}
+
+// The list's own texts stay text cells, never formulas, whatever they start with; a number as
+// written (an item number "12") stays a number, as the list had it.
+void TakeoffXlsxWriter::writeCarried(lxw_col_t column, const QString &text, lxw_format *format)
+{
+    if (const std::optional<double> number = numberAsWritten(text))
+        worksheet_write_number(m_sheet, m_row, column, *number, format);
+    else
+        worksheet_write_string(m_sheet, m_row, column, cellText(text).constData(), format);
 }
 
 void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
@@ -179,12 +201,10 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
     const auto string = [&](TakeoffColumnIndex column, const QByteArray &text) {
         worksheet_write_string(m_sheet, m_row, placed(column), text.constData(), nullptr);
     };
-    // The list's own texts stay text cells, never formulas, whatever they start with.
     const auto carried = [&](qsizetype from, qsizetype count, lxw_col_t column) {
         for (qsizetype i = 0; i < count; ++i)
             if (const QString text = line.carried.value(from + i); !text.isEmpty())
-                worksheet_write_string(m_sheet, m_row, column + lxw_col_t(i),
-                                       text.toUtf8().constData(), nullptr);
+                writeCarried(column + lxw_col_t(i), text, nullptr);
     };
     const auto length = [&](TakeoffColumnIndex column, const std::optional<double> &value) {
         if (value)
@@ -193,7 +213,7 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
     number(LineColumn, double(line.number), nullptr);
     carried(0, m_carried.leading.size(), LineColumn + 1);
     string(KindColumn, strings.kind);
-    number(PressureColumn, *line.pressureMpa, nullptr);
+    number(PressureColumn, *line.pressureMpa, m_pressure);
     string(SeriesColumn, strings.series);
     number(DnColumn, r.dn, nullptr);
     number(QuantityColumn, double(*line.quantity), nullptr);

@@ -30,6 +30,7 @@ public:
 
 private:
     void writeRow(const QList<TakeoffCell> &cells, lxw_format *text, lxw_format *weight);
+    void writeCarried(lxw_col_t column, const QString &text, lxw_format *format);
     // False, with the reason kept, when the sheet is full.
     bool roomForRow();
     // Where a program column stands among the columns with the carried ones.
@@ -52,5 +53,7 @@ private:
     lxw_format *m_bold = nullptr;
     lxw_format *m_weight = nullptr;
     lxw_format *m_boldWeight = nullptr;
+    lxw_format *m_pressure = nullptr;
+    lxw_format *m_boldPressure = nullptr;
     quint32 m_row = 0;
 };

@@ -1,5 +1,7 @@
 #include "exports/titleblock.h"
 
+#include "catalogue/flangemarking.h"
+
 #include "exports/drawinggeometry.h"
 #include "exports/drawingsheet.h"
 #include "exports/flangedrawing.h"
@@ -132,15 +134,7 @@ QList<QLineF> innerLines(const QList<TitleCell> &cells)
 QString kindStandard(FlangeKind kind)
 {
     // The 1997 tables of the HG 20592 series: pressures in MPa up to 25.0, pipe series A and B.
-    switch (kind) {
-    case FlangeKind::Plate:
-        return QStringLiteral("HG 20593-97");
-    case FlangeKind::SlipOn:
-        return QStringLiteral("HG 20594-97");
-    case FlangeKind::WeldNeck:
-        return QStringLiteral("HG 20595-97");
-    }
-    return {};
+    return QStringLiteral("HG %1-97").arg(kindStandardNumber(kind));
 }
 
 QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const TitleEntries &entries)

@@ -157,7 +157,8 @@ ListLine ListLayout::line(const ListRow &row) const
     while (filled > 0 && row.cells[filled - 1].isEmpty())
         --filled;
     // A line of nothing but a standard marking and a quantity reads as one under any header.
-    if (filled <= 2 && filled > 0 && m_designation < 0 && readFlangeMarking(row.cells[0])) {
+    if (filled <= 2 && filled > 0 && m_designation < 0 &&
+        !readFlangeMarking(row.cells[0]).unreadable) {
         line.fields = row.cells.first(filled);
         return line;
     }
@@ -183,7 +184,7 @@ void ListLayout::fillFromDesignation(const QString &designation, ListLine &line)
         return;
     const ValueReading<FlangeMarking> marking = readFlangeMarking(designation);
     if (!marking) {
-        if (onlyDn)
+        if (onlyDn && marking.unreadable)
             line.fields[Dn] = designation;
         else if (line.fault.isEmpty())
             line.fault = {marking.text, marking.reason};

@@ -1,5 +1,7 @@
 #include "takeoff/outputtext.h"
 
+#include "core/values/valuetext.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
@@ -99,6 +101,20 @@ QString csvField(QStringView text)
         return field;
     field.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+std::optional<double> numberAsWritten(QStringView text)
+{
+    // Longer digit strings than a double's shortest form never spell back the same.
+    constexpr qsizetype Longest = 24;
+    const auto numeric = [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'-' || c == u'.'; };
+    if (text.isEmpty() || text.size() > Longest || !std::all_of(text.begin(), text.end(), numeric))
+        return std::nullopt;
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || plainNumberText(number) != text)
+        return std::nullopt;
+    return number;
 }
 
 QString writableText(QStringView text, LineBreaks lineBreaks)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 // The rules every writer of the program's output follows, one implementation each: columns for a
 // terminal, text a terminal shows as it is, JSON string literals, CSV fields, and text that every
@@ -24,6 +25,11 @@ QByteArray jsonStringLiteral(QStringView text);
 // or CR, and not a plain number such as -2.5) gets a leading apostrophe, so the spreadsheet shows
 // it as the text it is; numbers stay numbers.
 QString csvField(QStringView text);
+
+// The number a text is as written: one whose number, spelled back, is the same text ("12",
+// "-0.5", "3.25"), so a spreadsheet can hold it as a number cell and lose nothing; none for
+// every other text ("001", "1.50", "1e3", "1-2", "12 ").
+std::optional<double> numberAsWritten(QStringView text);
 
 // Text every file format can hold: each code point XML 1.0 forbids (C0 controls but tab, LF and
 // CR; a lone surrogate; U+FFFE, U+FFFF) becomes U+FFFD, the replacement character. A value that

@@ -64,8 +64,13 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
         line.fields.removeLast();
     // A standard marking and a quantity stand for the five fields ("PL 100(B)-1.6 RF", "4").
     if (line.fields.size() == 1 || line.fields.size() == 2) {
-        if (const ValueReading<FlangeMarking> marking = readFlangeMarking(line.fields.first()))
+        const ValueReading<FlangeMarking> marking = readFlangeMarking(line.fields.first());
+        if (marking) {
             line.fields = marking->fields() << line.fields.value(1);
+        } else if (!marking.unreadable) { // a marking, but not of a listed flange
+            line.reason = reasonOf(marking).onLine(number);
+            return line;
+        }
     }
 
     const Flange &f = flange(line.fields);

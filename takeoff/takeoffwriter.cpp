@@ -32,7 +32,7 @@ const QList<TakeoffColumn> &takeoffColumns()
         QList<TakeoffColumn> made = {
             {QStringLiteral("行号"), {}, -1, LineColumn},
             {QStringLiteral("类型"), {}, -1, KindColumn},
-            {QStringLiteral("公称压力"), QStringLiteral("MPa"), -1, PressureColumn},
+            {QStringLiteral("公称压力"), QStringLiteral("MPa"), PressureDecimals, PressureColumn},
             {QStringLiteral("系列"), {}, -1, SeriesColumn},
             {QStringLiteral("公称直径"), QStringLiteral("DN"), -1, DnColumn},
             {QStringLiteral("数量"), {}, -1, QuantityColumn},
@@ -189,6 +189,12 @@ QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
 QString takeoffCellText(const TakeoffCell &cell, int decimals)
 {
     if (const double *number = std::get_if<double>(&cell)) {
+        if (decimals == PressureDecimals) {
+            const QString text = plainNumberText(*number);
+            return text.contains(u'.') || text.contains(u'e') || !std::isfinite(*number)
+                       ? text
+                       : text + QStringLiteral(".0");
+        }
         // Counts and hundredths print as integers: a long list prints millions of them.
         if (decimals < 0 && *number == std::trunc(*number) && std::abs(*number) < 1e15)
             return QString::number(qint64(*number));

@@ -25,9 +25,12 @@ public:
 struct TakeoffColumn {
     QString name; // Chinese, as the windows name the value; a carried column's own name
     QString unit; // "" for counts and texts
-    int decimals; // -1: as short as the value allows
+    int decimals; // -1: as short as the value allows; PressureDecimals: see there
     int standard; // its TakeoffColumnIndex, or -1 for a carried column
 };
+// A pressure's decimals: as short as the value allows but one at least, as the standard writes a
+// pressure (1.0, 4.0, 0.25; a bare "1" or "10" reads like another PN).
+inline constexpr int PressureDecimals = -2;
 // The program's own columns, in TakeoffColumnIndex order.
 const QList<TakeoffColumn> &takeoffColumns();
 // The columns of a list's table: the line number, the list's leading columns, kind to quantity,

@@ -109,6 +109,18 @@
         <source>%1 在 %2 MPa 下 DN %3 没有 %4 系列</source>
         <translation>%1 DN %3 at %2 MPa has no series %4 form</translation>
     </message>
+    <message>
+        <source>%1：%2 是%3（%4）法兰的标准，不是 %5 的：请写 HG %6-97 或 HG %7</source>
+        <translation>%1: %2 is the standard of %3 (%4) flanges, not of %5: write HG %6-97 or HG %7</translation>
+    </message>
+    <message>
+        <source>%1：%2 只有 1997 年版：请写 HG %3-97 或 HG %4</source>
+        <translation>%1: %2 is of the 1997 edition only: write HG %3-97 or HG %4</translation>
+    </message>
+    <message>
+        <source>%1：%2 不是 PL、SO、WN 法兰的标准：请写 HG %3-97 或 HG %4</source>
+        <translation>%1: %2 is not a standard of PL, SO or WN flanges: write HG %3-97 or HG %4</translation>
+    </message>
 </context>
 <context>
     <name>FlangeKind</name>

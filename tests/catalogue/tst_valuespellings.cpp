@@ -128,6 +128,16 @@ private slots:
             {"marking", "WN 100-16 RF", "refused: line 1: PN16 could be 1.6 MPa or 16.0 MPa"},
             {"marking", "PL 11-1.0 RF", "refused: line 1: DN 11 is not listed for PL at 1.0 MPa"},
             {"marking", "PL 100 RF", "refused: line 1: expected 5 fields"},
+            // A kind's own number of the 1997 edition (its PN in MPa); 2009's PN is in bar.
+            {"marking", "HG 20593 法兰 PL100-1.6 RF", "PL 1.6 MPa A DN 100"},
+            {"marking", "HG 20595 法兰 WN100-2.5 RF S=4 20", "WN 2.5 MPa A DN 100"},
+            {"marking", "HG/T20593-1997 PL 100-2.5", "PL 2.5 MPa A DN 100"},
+            {"marking", "HG/T 20592-2009 PL 100-2.5", "PL 0.25 MPa A DN 100"},
+            {"marking", "HG 20593 WN 1-2", "refused: line 1: \"HG 20593 WN 1-2\": HG 20593 is the "
+                                           "standard of PL flanges, not of WN"},
+            {"marking", "HG 20595-09 WN 1-2", "refused: line 1: \"HG 20595-09 WN 1-2\": HG 20595 "
+                                              "is of the 1997 edition only"},
+            {"marking", "HG 20601 PL 1-2", "refused: line 1: \"HG 20601 PL 1-2\": HG 20601 is not"},
         };
         for (const auto &[reader, text, expected] : rows)
             QTest::addRow("%s %s reads as %s", reader, text, expected)

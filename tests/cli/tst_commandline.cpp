@@ -50,6 +50,11 @@ private slots:
         row("trailing zeros", {"lookup", "SO", "1.60", "100", "--series=b"}, 0, "108", "");
         row("whole-number pressure", {"lookup", "wn", "10", "100"}, 0, "10.0 MPa", "");
         row("table of one pressure", {"table", "PL", "1.6"}, 0, "M33", "");
+        row("a whole marking", {"lookup", "HG 20595 法兰 WN100-2.5 RF S=4 20"}, 0, "2.5 MPa", "");
+        row("a marking's number of another kind", {"lookup", "HG 20593 法兰 WN100-2.5 RF"}, 1, "",
+            "HG 20593 is the standard of PL flanges, not of WN: write HG 20595-97");
+        row("a marking and --series", {"lookup", "PL 100-1.0", "--series", "B"}, 2, "", "contra");
+        row("a kind alone", {"lookup", "WN"}, 2, "", "missing PN");
         row("help", {"--help"}, 0, "lookup", "");
         row("command help", {"table", "--help"}, 0, "Usage: quorvit table", "");
         row("version", {"--version"}, 0, "quorvit " QUORVIT_VERSION_TEXT, "");

@@ -39,6 +39,9 @@ private slots:
     void messyListCarriesItsColumns_data();
     void messyListCarriesItsColumns();
     void identifyTextNamesColumnsInChinese();
+    void identifyFiguresToTheTablesTenth_data();
+    void identifyFiguresToTheTablesTenth();
+    void pressuresAsTheStandardWritesThem();
     void workbookArchives_data();
     void workbookArchives();
     void boltingTotalsOfAMixedList_data();
@@ -259,7 +262,8 @@ if mode == 'write':
         wb = openpyxl.Workbook(); ws = wb.active; ws.title = '封面'; ws.append(['见下一页'])
         ws = wb.create_sheet('法兰')
         for row in rows:
-            ws.append([float(c) if re.fullmatch(r'[0-9]+(\.[0-9]+)?', c) else c for c in row])
+            ws.append([float(c) if re.fullmatch(r'(0|[1-9][0-9]*)(\.[0-9]*[1-9])?', c) else c
+                       for c in row])
         for row in ws.iter_rows():
             for c in row:
                 if isinstance(c.value, str): c.data_type = 's'
@@ -307,14 +311,14 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
         {"2", "P-1002-50", "３", "１.６", "带颈平焊法兰", "ＤＮ５０", "Ｂ", "20#", "含,逗号"},
         {"----", "----", "----", "----", "----", "----", "----", "----", "----"},
         {"3", "P-1003-200", "2片", "2.5", "WN-RF", "200", "A", "16Mn", "备用 =SUM(A1)", ""},
-        {"4", "P-1004-11", "2", "1.0", "PL", "11", "A", "Q235B", "", ""},
+        {"4", "P-1004-11", "2", "1.0", "PL", "11", "A", "Q235B", "1-2", ""},
     };
     const QList<Expected> namedLines = {
         {5, {"1", "P-1001-100", "Q235B", "泵出口"}, FlangeKind::Plate, 1.0, S::A, 100, 4, {}},
         {7, {"2", "P-1002-50", "20#", "含,逗号"}, FlangeKind::SlipOn, 1.6, S::B, 50, 3, {}},
         {9, {"3", "P-1003-200", "16Mn", "备用 =SUM(A1)"}, FlangeKind::WeldNeck, 2.5, S::A, 200,
          2, {}},
-        {10, {"4", "P-1004-11", "Q235B", ""}, FlangeKind::Plate, 1.0, S::A, 11, 2,
+        {10, {"4", "P-1004-11", "Q235B", "1-2"}, FlangeKind::Plate, 1.0, S::A, 11, 2,
          "第 10 行：PL 在 1.0 MPa 下没有 DN 11"},
     };
     // A text a spreadsheet would read as a formula: a workbook keeps it a text cell (CSV writes
@@ -326,6 +330,8 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
         {"2", "ＷＮ　２００－４.０ＭＰａ ＲＦ", "４片", "全角"},
         {"3", "SO 50-16 RF", "1", "PN16: SO lists 1.6 MPa only"},
         {"4", "XX-123", "1", remark},
+        {"005", "PL 100-1.0", "1", "12.50"},
+        {"6", "HG 20594 法兰 PL 100-1.0 RF", "2", ""},
     }; };
     const auto designatedLines = [](const QString &remark) { return QList<Expected>{
         {3, {"1", "HG 20592 法兰 PL 100(B)-1.6 RF", ""}, FlangeKind::Plate, 1.6, S::B, 100, 2, {}},
@@ -335,6 +341,9 @@ void TestTakeoffCommand::messyListCarriesItsColumns_data()
          50, 1, {}},
         {6, {"4", "XX-123", remark}, FlangeKind::Plate, 0, S::A, 0, 1,
          "第 6 行：\"XX-123\" 不是法兰标记"},
+        {7, {"005", "PL 100-1.0", "12.50"}, FlangeKind::Plate, 1.0, S::A, 100, 1, {}},
+        {8, {"6", "HG 20594 法兰 PL 100-1.0 RF", ""}, FlangeKind::Plate, 0, S::A, 0, 2,
+         "第 8 行：\"HG 20594 法兰 PL 100-1.0 RF\"：HG 20594 是带颈平焊（SO）法兰的标准"},
     }; };
     // clang-format on
     for (const char *form : {"csv", "xlsx"}) {
@@ -397,9 +406,12 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
         QCOMPARE(cellText(row[0]), QString::number(e.line));
         for (qsizetype c = 0; c < carriedColumns.size(); ++c) {
             QCOMPARE(cellText(row[carriedColumns[c]]), e.carried[c]);
-            // A carried text stays a text cell in a spreadsheet, whatever it looks like.
+            // A carried number as written ("1") stays a number cell in a spreadsheet; every
+            // other text stays a text cell, whatever it looks like ("004", "1-2", "=1+2").
+            static const QRegularExpression asWritten("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?$");
             if (form == "xlsx" && !e.carried[c].isEmpty())
-                QVERIFY2(row[carriedColumns[c]].toString().startsWith("text:"),
+                QVERIFY2(row[carriedColumns[c]].isDouble() ==
+                             asWritten.match(e.carried[c]).hasMatch(),
                          qPrintable(e.carried[c]));
         }
         const QString reason = cellText(at("错误"));
@@ -554,6 +566,90 @@ void TestTakeoffCommand::identifyTextNamesColumnsInChinese()
                 QVERIFY2(header.contains(field.name + QStringLiteral("偏差") +
                                          (field.unit.isEmpty() ? "" : "(" + field.unit + ")")),
                          qPrintable(header));
+}
+
+void TestTakeoffCommand::identifyFiguresToTheTablesTenth_data()
+{
+    // Differences whose binary forms run to many digits, and measures finer than any table.
+    QTest::addColumn<QStringList>("measured");
+    QTest::newRow("D and A off") << QStringList{"--outside-diameter", "221", "--pipe-od", "114"};
+    QTest::newRow("hundredths") << QStringList{"--outside-diameter", "219.96", "--hole-diameter",
+                                               "17.83", "--pipe-od", "114.26"};
+}
+
+// Every deviation the identification writes (text, CSV, JSON read by Python) has no more digits
+// than the tables, a tenth of a millimetre; it is the measured value less the JSON's tabled one
+// to that tenth, and the total is their sum.
+void TestTakeoffCommand::identifyFiguresToTheTablesTenth()
+{
+    QFETCH(QStringList, measured);
+    QByteArray outputs;
+    for (const char *format : {"text", "csv", "json"})
+        outputs += quorvit(QStringList{"identify", "--format", format} + measured).out + '\0';
+    QProcess python;
+    python.start("/usr/bin/python3", QStringList{"-c", R"(
+import csv, json, re, sys
+text, table, objects, _ = sys.stdin.read().split('\0')
+given = {k[2:].replace('-od', '-outside-diameter').replace('-', '_'): float(v)
+         for k, v in zip(sys.argv[1::2], sys.argv[2::2])}
+objects, rows = json.loads(objects), list(csv.DictReader(table.splitlines()))
+for o, r, line in zip(objects, rows, text.splitlines()[1:], strict=True):
+    figures = [v for k, v in r.items() if k.endswith('deviation_mm')] + line.split()[4:]
+    figures += [repr(o['deviation_mm'])] + [repr(v) for v in o['deviations'].values()]
+    assert all(re.fullmatch(r'[+-]?[0-9]+(\.[0-9])?', f) for f in figures), figures
+    for key, d in o['deviations'].items():
+        tabled = o['weld_end_diameter'] if o['kind'] == 'WN' and 'pipe' in key else o[key]
+        assert abs(d - (given[key] - tabled)) <= 0.05 + 1e-9, (key, d, tabled)
+    assert abs(o['deviation_mm'] - sum(map(abs, o['deviations'].values()))) < 1e-9, o
+print(len(objects))
+)"} + measured);
+    python.write(outputs);
+    python.closeWriteChannel();
+    QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
+             python.readAllStandardError().constData());
+    QVERIFY(python.readAllStandardOutput().trimmed().toInt() > 0);
+}
+
+// Each pressure a take-off writes (text, CSV, xlsx; the lines and the gasket totals) reads as
+// the standard writes it; the xlsx keeps a number cell shown with its decimal.
+void TestTakeoffCommand::pressuresAsTheStandardWritesThem()
+{
+    const QList<std::pair<const char *, QString>> lines = {
+        {"PL,1,A,100,2", "1.0"},   {"SO,40bar,A,50,2", "4.0"}, {"PL,0.25,A,100,2", "0.25"},
+        {"WN,10,A,100,2", "10.0"}, {"PL,3,A,100,2", "3.0"}, // no table lists 3 MPa
+    };
+    QByteArray list = "类型,公称压力,系列,公称直径,数量\n";
+    QStringList written;
+    for (const auto &[line, pressure] : lines)
+        (list += line) += '\n', written << pressure;
+    const QString sheet = m_folder.filePath("pressures.xlsx");
+    QCOMPARE(quorvit({"takeoff", "-", "-o", sheet}, list).exitCode, 1);
+    const ProgramRun text = quorvit({"takeoff", "-"}, list);
+    const ProgramRun csv = quorvit({"takeoff", "-", "--format", "csv"}, list);
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", R"(
+import csv, json, sys, openpyxl
+text, table = sys.stdin.read().split('\0')
+rows = list(csv.reader(table.lstrip('\ufeff').splitlines()))
+sheet = list(openpyxl.load_workbook(sys.argv[1]).active.iter_rows())[1:6]
+assert all(r[2].data_type == 'n' and r[2].number_format == '0.0#' for r in sheet)
+print(json.dumps({'text': [l.split()[2] for l in text.splitlines()[1:6]],
+                  'csv': [r[2] for r in rows[1:6]], 'xlsx': [r[2].value for r in sheet],
+                  'gaskets': sorted(r[2] for r in rows if r[0] == '垫片')}))
+)",
+                                       sheet});
+    python.write(text.out + '\0' + csv.out);
+    python.closeWriteChannel();
+    QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
+             python.readAllStandardError().constData());
+    const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    QCOMPARE(read["text"].toVariant().toStringList(), written);
+    QCOMPARE(read["csv"].toVariant().toStringList(), written);
+    for (qsizetype i = 0; i < written.size(); ++i)
+        QCOMPARE(read["xlsx"][i].toDouble(), written[i].toDouble());
+    QStringList listed = written.first(4);
+    listed.sort(); // one gasket a listed line, by the line's pressure
+    QCOMPARE(read["gaskets"].toVariant().toStringList(), listed);
 }
 
 // Zip archives as other programs write a workbook, and damaged ones, made by Python's zipfile
