@@ -35,6 +35,8 @@ public:
     bool isFreeAt(QPointF pos, const QString &s, TextAnchor anchor, double angleDeg) const;
 
     double textHeight() const { return m_d.textHeight; }
+    // Everything drawn so far, dimension lines included.
+    QRectF extents() const { return m_d.extents; }
     double textWidth(const QString &s) const;
 
 private:

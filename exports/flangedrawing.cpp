@@ -80,7 +80,11 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight)
     DrawingBuilder b(drawing);
     drawFaceView(b, record, s, t);
     // The section stands right of the face view, clear of its own dimension lines on its left.
-    drawSection(b, record, s, s.d / 2 + 8 * t, t);
+    const double scale = textHeight / DimensionTextMm;
+    const double detail = hubDetailScale(record, s, scale);
+    drawSection(b, record, s, s.d / 2 + 8 * t, t, detail > 0);
+    if (detail > 0)
+        drawHubDetail(b, record, s, s.d / 2 + 8 * t, t, scale, detail);
     b.placeTexts();
     return drawing;
 }
