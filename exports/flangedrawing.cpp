@@ -100,9 +100,9 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight,
     if (detail > 0)
         drawHubDetail(b, record, s, s.d / 2 + 8 * t, t, scale, detail);
     b.placeTexts();
-    // The face note under the section, at the first place free of everything drawn.
+    // The face note under the views, at the first place free of everything drawn.
     if (const QString note = sealingFaceNote(faceCode); !note.isEmpty()) {
-        QPointF at(s.d / 2 + 4 * t, -s.d / 2 - 2 * t);
+        QPointF at(-s.d / 2, -s.d / 2 - 2 * t);
         while (!b.isFreeAt(at, note, TextAnchor::Left, 0))
             at.ry() -= t;
         b.text(at, note);

@@ -23,8 +23,8 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
 QList<DrawingOutline> upperSectionFaces(const FlangeRecord &r, const FlangeSizes &s, double x0);
 
 // The scale of the hub's enlarged detail on a sheet plotted at 1:`scale` (a GB/T 14690
-// denominator), or 0 when the hub reads well enough in the section: its wall where it meets
-// the ring stands at least 4 mm on paper.
+// denominator), or 0 when the hub reads well enough in the section: the sheet is at 1:1 or
+// the hub's wall where it meets the ring stands at least 4 mm on paper.
 double hubDetailScale(const FlangeRecord &r, const FlangeSizes &s, double scale);
 // The detail "I" of the hub right of everything drawn so far, at 1:`detailScale`, with the
 // sizes too small for the section; the hub ringed and named on the section.

@@ -68,7 +68,8 @@ double hubDetailScale(const FlangeRecord &r, const FlangeSizes &s, double scale)
     if (!r.hubDiameter || !r.overallHeight)
         return 0;
     const double wall = *r.hubDiameter / 2 - s.bore / 2;
-    if (wall <= 0 || wall / scale >= SmallestWallMm)
+    // At 1:1 the hub prints at its own size: nothing to enlarge it from.
+    if (wall <= 0 || scale <= 1 || wall / scale >= SmallestWallMm)
         return 0;
     const QRectF region = hubRegion(r, s, 0);
     // The largest scale, at least twice the sheet's, whose detail fits its room.
