@@ -20,6 +20,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace
 {
@@ -390,7 +391,9 @@ void TestDrawingExport::oneSheetInEveryFormat()
     // each; the SVG and the PDF's first page at the paper's size, the callout as text.
     const QString base = m_dir.filePath(QStringLiteral("wn100."));
     for (const char *format : {"dxf", "svg", "pdf"})
-        QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "1.6", "100", "-o", base + format}).exitCode,
+        QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "1.6", "100", "--checker", "王工", "--date",
+                                        "2026-12-07", "-o", base + format})
+                     .exitCode,
                  0);
     const QJsonObject dxf = readDxf(base + "dxf");
     const QSizeF paper(dxf["paper"][0].toDouble(), dxf["paper"][1].toDouble());
@@ -416,6 +419,8 @@ void TestDrawingExport::oneSheetInEveryFormat()
     const ProgramRun page = runProgram(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", base + "pdf", "-"});
     QVERIFY(page.text().contains(scale));
     QVERIFY(page.text().contains(QStringLiteral("n-φL=8-φ18")));
+    QVERIFY(page.text().contains(QStringLiteral("王工")));
+    QVERIFY(page.text().contains(QStringLiteral("2026-12-07")));
 }
 
 // Over every row of every kind: no text meets another or an outline of the part, and every one
@@ -551,6 +556,19 @@ void TestDrawingExport::drawingOptions_data()
         << wn100 + QStringList{"--material", QString(60, QLatin1Char('X'))} << 2 << QStringList{};
     QTest::newRow("a row whose table gives its weld end as 0 is refused")
         << QStringList{"WN", "25.0", "250", "--series", "B"} << 1 << QStringList{};
+    QTest::newRow("--checker and --date fill 审核 and 日期")
+        << wn100 + QStringList{"--checker", "  王工 ", "--date", "2026-12-07"} << 0
+        << QStringList{"王工", "2026-12-07"};
+    QTest::newRow("a flat face: FF in the marking, no note")
+        << QStringList{"WN-FF", "1.6", "100"} << 0 << QStringList{"WN 100-1.6 FF"};
+    QTest::newRow("a female face is named, not drawn as another")
+        << wn100 + QStringList{"--face", "fm"} << 0
+        << QStringList{"WN 100-1.6 FM", "密封面 FM 的尺寸未收录，图中未画出"};
+    for (const char *date : {"2026-02-30", "07.12.2026", "2026-1-7", "2026-12-07x"})
+        QTest::addRow("--date %s is a usage error", date)
+            << wn100 + QStringList{"--date", QString::fromLatin1(date)} << 2 << QStringList{};
+    QTest::newRow("a face the kind contradicts is a usage error")
+        << QStringList{"WN-FF", "1.6", "100", "--face", "RF"} << 2 << QStringList{};
     QTest::newRow("-o - writes the DXF to standard output")
         << wn100 + QStringList{"-o", "-"} << 0 << QStringList{"999\ndxflib"};
     QTest::newRow("-o - --format pdf writes the data sheet to standard output")
@@ -580,6 +598,11 @@ void TestDrawingExport::drawingOptions()
     const QStringList texts = readDxf(file)["texts"].toVariant().toStringList();
     for (const QString &text : shown)
         QVERIFY2(texts.contains(text), qPrintable(text));
+    // Only a face whose sizes are not on record carries a note.
+    const bool noted = std::any_of(texts.begin(), texts.end(), [](const QString &t) {
+        return t.contains(QStringLiteral("未收录"));
+    });
+    QCOMPARE(noted, !shown.contains(QStringLiteral("WN 100-1.6 FF")));
 }
 
 void TestDrawingExport::dataSheetHoldsEveryValue()
