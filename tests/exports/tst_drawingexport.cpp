@@ -147,6 +147,16 @@ for path in sorted(glob.glob(os.path.join(sys.argv[1], "*.dxf"))):
              for m in [re.match(r"([A-Za-z])=%%C([\d.]+)$", d.dxf.text)] if m}
     sized.update({m.group(1): float(m.group(2)) for t in texts
                   for m in [re.match(r"([A-Za-z])=%%C([\d.]+)$", t)] if m})
+    # Every linear dimension measures what its text says: as tabled in the views, enlarged by
+    # the detail's scale in the detail.
+    enlarged = [scale / float(m.group(1)) for t in texts for m in [re.match(r"I  1:([\d.]+)$", t)] if m]
+    for d in msp.query("DIMENSION"):
+        m = re.match(r"[A-Za-z]+=(?:%%C)?([\d.]+)$", d.dxf.text)
+        if m and d.dimtype & 7 == 0:
+            a, z = d.dxf.defpoint2, d.dxf.defpoint3
+            measured = abs(z.y - a.y) if abs(d.dxf.get("angle", 0) - 90) < 1e-6 else abs(z.x - a.x)
+            if not any(abs(measured - float(m.group(1)) * f) < 0.01 * f for f in [1] + enlarged):
+                bad("'%s' measures %g" % (d.dxf.text, measured))
     # Texts clear of each other and of the centre lines: TEXTs and the dimensions' own texts.
     boxes = []
     for t in msp.query("TEXT"):
