@@ -103,7 +103,7 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight,
     // The face note under the views, at the first place free of everything drawn.
     if (const QString note = sealingFaceNote(faceCode); !note.isEmpty()) {
         QPointF at(-s.d / 2, -s.d / 2 - 2 * t);
-        while (!b.isFreeAt(at, note, TextAnchor::Left, 0))
+        for (int step = 0; step < 100 && !b.isFreeAt(at, note, TextAnchor::Left, 0); ++step)
             at.ry() -= t;
         b.text(at, note);
     }

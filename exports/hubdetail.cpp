@@ -1,7 +1,6 @@
 #include "exports/drawingsheet.h"
 #include "exports/flangeviews.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -12,13 +11,15 @@ constexpr double SmallestWallMm = 4; // on paper: a hub wall under this is enlar
 constexpr QSizeF DetailRoomMm{100, 70}; // the most the detail takes on paper
 
 // The part of the upper half-section the detail shows: the hub, from a little into the ring to
-// a little past the weld end, from just inside the bore to above the fillet.
+// a little past the weld end, from just inside the bore to above the fillet, below the bolt
+// hole (its edges, where the detail cuts the part, are break lines, never one of the part's).
 QRectF hubRegion(const FlangeRecord &r, const FlangeSizes &s, double x0)
 {
     const double root = r.hubDiameter.value_or(s.bore) / 2;
     const double wall = root - s.bore / 2;
     const double x1 = x0 + s.c, xEnd = x0 + r.overallHeight.value_or(s.c);
-    const double top = std::min(root + r.filletRadius.value_or(0) + wall, s.k / 2 - s.l / 2);
+    const double top = std::min(root + r.filletRadius.value_or(0) + wall,
+                                s.k / 2 - s.l / 2 - wall / 4);
     return QRectF(QPointF(x1 - wall, s.bore / 2 - wall / 2), QPointF(xEnd + wall / 2, top));
 }
 
