@@ -1,5 +1,6 @@
-// quorvit drawing KIND PN DN [--series A|B] -o FILE|- [--format dxf|svg|pdf]
+// quorvit drawing KIND PN DN [--series A|B] -o FILE|- [--format dxf|svg|pdf] [--face CODE]
 //                 [--drawing-number TEXT] [--material TEXT] [--designer TEXT]
+//                 [--checker TEXT] [--date yyyy-mm-dd]
 #include "catalogue/flangeinput.h"
 #include "cli/commandarguments.h"
 #include "cli/commandline.h"
@@ -7,6 +8,8 @@
 #include "exports/exportformat.h"
 #include "exports/flangedrawing.h"
 
+#include <QDate>
+#include <QRegularExpression>
 #include <tuple>
 
 namespace
@@ -23,8 +26,23 @@ std::optional<ExportFormat> chosenFormat(const QString &formatText, const QStrin
     return exportFormatOfPath(file);
 }
 
-// The title block's entries from --drawing-number, --material and --designer; one that does
-// not fit its cell is a usage error.
+// The face the drawing is issued for: the kind's own code ("WN-FF"), else --face, else RF. A
+// code that names no sealing face, or two different faces, is a usage error.
+QString faceArgument(const QString &kindText, const QString &optionText)
+{
+    const QString inKind = kindFaceCode(kindText), option = optionText.trimmed().toUpper();
+    if (!option.isEmpty() && sealingFace(option).isEmpty())
+        failUsage(QStringLiteral("unknown sealing face '%1' (RF, FF, M, FM, T, G or RJ)")
+                      .arg(option.left(20)));
+    if (!inKind.isEmpty() && !option.isEmpty() && inKind.toUpper() != option)
+        failUsage(QStringLiteral("the kind names the face %1 but --face names %2")
+                      .arg(inKind, option.left(20)));
+    return !inKind.isEmpty() ? inKind.toUpper() : option;
+}
+
+// The title block's entries from --drawing-number, --material, --designer, --checker and
+// --date; one that does not fit its cell, or a date that is not a calendar date written
+// yyyy-mm-dd, is a usage error.
 TitleEntries titleEntries(const CommandArguments &arguments)
 {
     TitleEntries entries;
@@ -32,6 +50,8 @@ TitleEntries titleEntries(const CommandArguments &arguments)
         {"drawing-number", TitleEntry::DrawingNumber, &entries.drawingNumber},
         {"material", TitleEntry::Material, &entries.material},
         {"designer", TitleEntry::Designer, &entries.designer},
+        {"checker", TitleEntry::Checker, &entries.checker},
+        {"date", TitleEntry::Date, &entries.date},
     };
     for (const auto &[name, entry, value] : given) {
         *value = arguments.value(QLatin1String(name)).trimmed();
@@ -39,6 +59,12 @@ TitleEntries titleEntries(const CommandArguments &arguments)
             failUsage(QStringLiteral("--%1 '%2' is too long for its cell in the title block")
                           .arg(QLatin1String(name), value->left(60)));
     }
+    static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!entries.date.isEmpty() &&
+        (!iso.match(entries.date).hasMatch() ||
+         !QDate::fromString(entries.date, Qt::ISODate).isValid()))
+        failUsage(QStringLiteral("--date '%1' is not a date written yyyy-mm-dd (as 2026-12-07)")
+                      .arg(entries.date.left(40)));
     return entries;
 }
 
@@ -71,8 +97,13 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
                                  "dxf, svg or pdf)")
                       .arg(file.left(60))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
-    const TitleEntries entries = titleEntries(arguments);
-    const FlangeRecord record = flangeArgument(given[0], given[1], dn, series);
+    TitleEntries entries = titleEntries(arguments);
+    entries.faceCode = faceArgument(given[0], arguments.value(QStringLiteral("face")));
+    // The face --face names is checked against the kind and pressure as one written with the kind.
+    const QString kindWithFace = kindFaceCode(given[0]).isEmpty() && !entries.faceCode.isEmpty()
+        ? given[0] + u'-' + entries.faceCode
+        : given[0];
+    const FlangeRecord record = flangeArgument(kindWithFace, given[1], dn, series);
     QString why = undrawableReason(record);
     if (why.isEmpty())
         why = *format == ExportFormat::Dxf ? parts.writeDxf(buildFlangeSheet(record, entries), file)
@@ -107,9 +138,18 @@ Command drawingCommand()
                              "at the plot\nscale), svg (the sheet at its paper size) or pdf (the "
                              "sheet and a table of\nevery value); from the file's extension when "
                              "left out")},
+             {{QStringLiteral("face")},
+              QStringLiteral("CODE"),
+              QStringLiteral("the sealing face the drawing and its marking name: RF (the "
+                             "default), FF,\nM, FM, T, G or RJ; also written with the kind, as "
+                             "WN-FF")},
              entry("drawing-number", "图号"),
              entry("material", "材料"),
-             entry("designer", "设计")},
+             entry("designer", "设计"),
+             entry("checker", "审核"),
+             {{QStringLiteral("date")},
+              QStringLiteral("yyyy-mm-dd"),
+              QStringLiteral("fills the title block's 日期 cell")}},
             QStringLiteral("The sheet is A4 or A3 (GB/T 14689) at the largest scale of GB/T 14690 "
                            "that holds the views.\n"),
             runDrawing,

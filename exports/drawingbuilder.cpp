@@ -3,6 +3,7 @@
 #include "exports/drawinggeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 void DrawingBuilder::line(DrawingLayer layer, QPointF a, QPointF b)
 {
@@ -68,7 +69,11 @@ void DrawingBuilder::leader(QPointF tip, QPointF dir, const QList<double> &lengt
         return std::pair{knee, knee + QPointF(shelfLeft ? -w : 0, 0.3 * t)};
     };
     auto [knee, pos] = at(lengths.first());
-    for (double length : lengths) {
+    // The lengths asked for first, then longer ones until the text stands free.
+    QList<double> tried = lengths;
+    for (int step = 1; step <= 60; ++step)
+        tried << lengths.last() + step * t;
+    for (double length : tried) {
         const auto [k, p] = at(length);
         if (isFree(turnedTextBox(p, w, t, TextAnchor::Left, 0), false)) {
             knee = k;
@@ -96,7 +101,7 @@ void DrawingBuilder::placeTexts()
         const double room = hi - lo - w - 2 * t;
         const double between = (lo + hi) / 2, after = hi + t + w / 2, before = lo - t - w / 2;
         QList<double> outside;
-        for (double out = 0; out <= w + 2 * t; out += t / 2)
+        for (double out = 0; out <= 4 * w + 12 * t; out += t / 2)
             outside << after + out << before - out;
         QList<double> alongs;
         if (room >= 0)
@@ -115,6 +120,13 @@ void DrawingBuilder::placeTexts()
         }
         keep(turnedTextBox(dim.textPos, w, t, TextAnchor::Center, h ? 0 : 90));
     }
+}
+
+bool DrawingBuilder::isFreeAt(QPointF pos, const QString &s, TextAnchor anchor,
+                              double angleDeg) const
+{
+    return isFree(turnedTextBox(pos, textWidth(s), m_d.textHeight, anchor, angleDeg),
+                  std::abs(angleDeg) > 45);
 }
 
 double DrawingBuilder::textWidth(const QString &s) const

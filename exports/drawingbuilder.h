@@ -30,7 +30,13 @@ public:
     // beyond either end.
     void placeTexts();
 
+    // Whether a text at the drawing's height would stand there clear of every text, line and
+    // outline so far.
+    bool isFreeAt(QPointF pos, const QString &s, TextAnchor anchor, double angleDeg) const;
+
     double textHeight() const { return m_d.textHeight; }
+    // Everything drawn so far, dimension lines included.
+    QRectF extents() const { return m_d.extents; }
     double textWidth(const QString &s) const;
 
 private:

@@ -19,6 +19,20 @@ double estimatedTextWidth(const QString &text, double height)
     return width * height;
 }
 
+std::pair<double, double> glyphSpan(const QString &text)
+{
+    // Descenders are left out, as lettering is set on its capitals.
+    double high = 0;
+    for (QChar c : text) {
+        if (c.isSpace())
+            continue;
+        const bool chinese = c.unicode() >= 0x2E80;
+        const bool small = QStringView(u"acemnorsuvwxz:=-+.,×").contains(c);
+        high = std::max(high, chinese ? 0.88 : small ? 0.72 : 1.0);
+    }
+    return {0.0, high > 0 ? high : 1.0};
+}
+
 QRectF turnedTextBox(QPointF pos, double width, double height, TextAnchor anchor, double angleDeg)
 {
     const double a = angleDeg * Degree;

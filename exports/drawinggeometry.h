@@ -2,11 +2,17 @@
 
 #include "exports/drawingmodel.h"
 
+#include <utility>
+
 // The geometry the layout and the writers share: how much room a text takes, whether a box
 // meets a line or a circle, and the hatch lines that fill a section.
 
 // A text's width in drawing units, estimated from its characters: what the layout keeps apart.
 double estimatedTextWidth(const QString &text, double height);
+
+// How far a text's glyphs reach below and above its baseline, in text heights, descenders left
+// out: capitals and digits stand from 0 to 1, Chinese characters from 0 to 0.88.
+std::pair<double, double> glyphSpan(const QString &text);
 
 // The box a text covers: `pos` its baseline's left end or middle, the text turned by angleDeg
 // (counter-clockwise), its glyphs from a fifth of its height below the baseline to its height.

@@ -60,7 +60,21 @@ QString undrawableReason(const FlangeRecord &record)
              seriesText(record.series));
 }
 
-FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight)
+QString sealingFaceNote(const QString &faceCode)
+{
+    const QString face = sealingFace(faceCode.isEmpty() ? CatalogueFace : faceCode);
+    // HG 20592-97's raised-face diameter d and height f are not on record: no two independent
+    // public copies of its table were found, so no raised face is drawn from a guess.
+    if (face == QLatin1String("RF"))
+        return QCoreApplication::translate("FlangeDrawing", "突面 RF 的 d、f 未收录，图中未画出突台");
+    if (face == QLatin1String("FF") || face.isEmpty())
+        return {};
+    return QCoreApplication::translate("FlangeDrawing", "密封面 %1 的尺寸未收录，图中未画出")
+        .arg(faceCode.toUpper());
+}
+
+FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight,
+                               const QString &faceCode)
 {
     FlangeDrawing drawing;
     drawing.textHeight = textHeight;
@@ -80,15 +94,28 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight)
     DrawingBuilder b(drawing);
     drawFaceView(b, record, s, t);
     // The section stands right of the face view, clear of its own dimension lines on its left.
-    drawSection(b, record, s, s.d / 2 + 8 * t, t);
+    const double scale = textHeight / DimensionTextMm;
+    const double detail = hubDetailScale(record, s, scale);
+    drawSection(b, record, s, s.d / 2 + 8 * t, t, detail > 0);
+    if (detail > 0)
+        drawHubDetail(b, record, s, s.d / 2 + 8 * t, t, scale, detail);
     b.placeTexts();
+    // The face note under the views, at the first place free of everything drawn.
+    if (const QString note = sealingFaceNote(faceCode); !note.isEmpty()) {
+        QPointF at(-s.d / 2, -s.d / 2 - 2 * t);
+        for (int step = 0; step < 100 && !b.isFreeAt(at, note, TextAnchor::Left, 0); ++step)
+            at.ry() -= t;
+        b.text(at, note);
+    }
     return drawing;
 }
 
 FlangeDrawing buildFlangeSheet(const FlangeRecord &record, const TitleEntries &entries)
 {
     FlangeDrawing sheet = laidOutOnSheet(
-        [&](double scale) { return buildFlangeViews(record, DimensionTextMm * scale); });
+        [&](double scale) {
+            return buildFlangeViews(record, DimensionTextMm * scale, entries.faceCode);
+        });
     drawFrame(sheet);
     drawTitleBlock(sheet, titleCells(record, sheet.paper.scale, entries));
     return sheet;

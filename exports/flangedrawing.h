@@ -11,8 +11,14 @@
 
 // The face view (left) and the section through the axis (right) of `record` at 1:1, with
 // centre lines and dimensions carrying the row's values, their texts `textHeight` tall. Only
-// sizes the row holds are drawn.
-FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight);
+// sizes the row holds are drawn: a sealing face (`faceCode`, "" for RF) whose sizes are not on
+// record is not drawn, and a note under the section says so.
+FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight,
+                               const QString &faceCode = {});
+
+// The note a drawing carries for a sealing face it cannot draw, "" for a flat face (FF), which
+// the ring's own face is.
+QString sealingFaceNote(const QString &faceCode);
 
 // The drawing to issue: the views on the paper and at the plot scale chosen for them, inside
 // the frame, with the title block; every text sized to print at its GB/T 14691 height.

@@ -15,9 +15,21 @@ struct FlangeSizes {
 };
 
 void drawFaceView(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double t);
-// The section with its back face at x = x0.
+// The section with its back face at x = x0; the hub's small sizes (S, h, R) left to its
+// detail when `hubInDetail`.
 void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double x0,
-                 double t);
+                 double t, bool hubInDetail);
+// The upper half of the section's cut faces, closed outlines (the fillet as short chords).
+QList<DrawingOutline> upperSectionFaces(const FlangeRecord &r, const FlangeSizes &s, double x0);
+
+// The scale of the hub's enlarged detail on a sheet plotted at 1:`scale` (a GB/T 14690
+// denominator), or 0 when the hub reads well enough in the section: the sheet is at 1:1 or
+// the hub's wall where it meets the ring stands at least 4 mm on paper.
+double hubDetailScale(const FlangeRecord &r, const FlangeSizes &s, double scale);
+// The detail "I" of the hub right of everything drawn so far, at 1:`detailScale`, with the
+// sizes too small for the section; the hub ringed and named on the section.
+void drawHubDetail(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double x0,
+                   double t, double scale, double detailScale);
 
 // "D=φ210", "C=22".
 QString diameterText(const QString &symbol, double value);

@@ -47,7 +47,10 @@ QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
                               QStringLiteral("--format=dxf"), QStringLiteral("--output=") + path,
                               QStringLiteral("--drawing-number=") + entries.drawingNumber,
                               QStringLiteral("--material=") + entries.material,
-                              QStringLiteral("--designer=") + entries.designer},
+                              QStringLiteral("--designer=") + entries.designer,
+                              QStringLiteral("--checker=") + entries.checker,
+                              QStringLiteral("--date=") + entries.date,
+                              QStringLiteral("--face=") + entries.faceCode},
                              {}, nullptr);
 }
 

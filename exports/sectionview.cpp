@@ -164,8 +164,13 @@ void drawHalfOutline(DrawingBuilder &b, const HalfSection &half, double filletRa
 
 } // namespace
 
+QList<DrawingOutline> upperSectionFaces(const FlangeRecord &r, const FlangeSizes &s, double x0)
+{
+    return (r.kind == FlangeKind::Plate ? plateHalf(r, s, x0) : hubbedHalf(r, s, x0)).faces;
+}
+
 void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double x0,
-                 double t)
+                 double t, bool hubInDetail)
 {
     const double gap = 2.5 * t;
     const bool plate = r.kind == FlangeKind::Plate;
@@ -198,7 +203,7 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
         b.linear({xEnd, s.bore / 2}, {xEnd, s.bore / 2 + *r.bevelWidth}, rightOf(), false,
                  lengthText(QStringLiteral("b"), *r.bevelWidth));
     }
-    if (r.wallThickness && r.weldEndDiameter) {
+    if (r.wallThickness && r.weldEndDiameter && !hubInDetail) {
         const double a = *r.weldEndDiameter / 2;
         b.linear({xEnd, -a}, {xEnd, -a + *r.wallThickness}, rightOf(), false,
                  lengthText(QStringLiteral("S"), *r.wallThickness));
@@ -223,11 +228,11 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
     if (r.overallHeight)
         b.linear({x0, top}, {xEnd, r.hubDiameter.value_or(0) / 2}, {0, top + 2 * gap}, true,
                  lengthText(QStringLiteral("H"), *r.overallHeight));
-    if (r.neckHeight && r.weldEndDiameter)
+    if (r.neckHeight && r.weldEndDiameter && !hubInDetail)
         b.linear({xEnd - *r.neckHeight, *r.weldEndDiameter / 2}, {xEnd, *r.weldEndDiameter / 2},
                  {0, top + 3 * gap}, true, lengthText(QStringLiteral("h"), *r.neckHeight));
     // The fillet's radius on a leader from the middle of its arc out into the corner's air.
-    for (const Fillet &f : half.fillets) {
+    for (const Fillet &f : hubInDetail ? QList<Fillet>() : half.fillets) {
         QPointF out = f.center - (f.onU + f.onV) / 2;
         out /= std::hypot(out.x(), out.y());
         QList<double> lengths;

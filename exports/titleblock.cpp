@@ -6,6 +6,8 @@
 #include "exports/drawingsheet.h"
 #include "exports/flangedrawing.h"
 
+#include "catalogue/flangeinput.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <map>
@@ -73,20 +75,22 @@ const Place &placeOf(Field field)
                          [&](const Place &p) { return p.field == field; });
 }
 
-// "WN 100-1.6 RF", "PL 100(B)-1.0 RF": the flange's marking without the standard's number.
-QString markingText(const FlangeRecord &r)
+// "WN 100-1.6 RF", "PL 100(B)-1.0 FF": the flange's marking without the standard's number.
+QString markingText(const FlangeRecord &r, const QString &faceCode)
 {
     return kindCode(r.kind) + QLatin1Char(' ') + QString::number(r.dn) +
            (r.series == PipeSeries::B ? QStringLiteral("(B)") : QString()) + QLatin1Char('-') +
-           r.pressureText + QStringLiteral(" RF");
+           r.pressureText + QLatin1Char(' ') +
+           (faceCode.isEmpty() ? CatalogueFace.toString() : faceCode);
 }
 
-// A text centred in a box of the block, at `heightMm` (before the plot scale).
+// A text centred in a box of the block, at `heightMm` (before the plot scale): its glyphs'
+// middle, not its baseline's, on the box's middle.
 void centredText(FlangeDrawing &sheet, QPointF blockOrigin, const QRectF &box, double heightMm,
                  const QString &text)
 {
-    // The glyphs stand from a fifth of the height below the baseline to the height above it.
-    const QPointF baseline(box.center().x(), box.center().y() - 0.4 * heightMm);
+    const auto [low, high] = glyphSpan(text);
+    const QPointF baseline(box.center().x(), box.center().y() - (low + high) / 2 * heightMm);
     sheet.texts.append({onPaper(sheet, blockOrigin + baseline), heightMm * sheet.paper.scale, text,
                         TextAnchor::Center});
 }
@@ -148,8 +152,9 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
         case Field::Number:
             return entries.drawingNumber;
         case Field::Checker:
+            return entries.checker;
         case Field::Date:
-            return {};
+            return entries.date;
         case Field::Standard:
             return kindStandard(record.kind);
         case Field::Weight:
@@ -160,7 +165,7 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
             return kindChineseName(record.kind) +
                    QCoreApplication::translate("TitleBlock", "法兰");
         case Field::Marking:
-            return markingText(record);
+            return markingText(record, entries.faceCode);
         }
         return {};
     };
@@ -174,6 +179,8 @@ bool fitsTitleBlock(TitleEntry entry, const QString &text)
 {
     const Field field = entry == TitleEntry::DrawingNumber ? Field::Number
                         : entry == TitleEntry::Material    ? Field::Material
+                        : entry == TitleEntry::Checker     ? Field::Checker
+                        : entry == TitleEntry::Date        ? Field::Date
                                                            : Field::Designer;
     return cellAt(placeOf(field), text).valueHeightMm >= SmallestHeightMm;
 }

@@ -14,6 +14,9 @@ struct TitleEntries {
     QString drawingNumber; // 图号
     QString material;      // 材料
     QString designer;      // 设计
+    QString checker;       // 审核
+    QString date;          // 日期, yyyy-mm-dd
+    QString faceCode;      // the sealing face the marking names ("RF", "FF", "FM" …); "" is RF
 };
 
 // One cell: its label and what it holds, where each stands in the block (millimetres from the
@@ -30,7 +33,7 @@ struct TitleCell {
 // 比例, 重量, 标准, 名称, 规格, 图号.
 QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const TitleEntries &entries);
 
-enum class TitleEntry { DrawingNumber, Material, Designer };
+enum class TitleEntry { DrawingNumber, Material, Designer, Checker, Date };
 // Whether `text` fits the entry's cell lettered no smaller than 2.5 mm.
 bool fitsTitleBlock(TitleEntry entry, const QString &text);
 

@@ -38,6 +38,14 @@
         <source>法兰</source>
         <translation> flange</translation>
     </message>
+    <message>
+        <source>突面 RF 的 d、f 未收录，图中未画出突台</source>
+        <translation>raised face RF: d and f not on record, the raised face is not drawn</translation>
+    </message>
+    <message>
+        <source>密封面 %1 的尺寸未收录，图中未画出</source>
+        <translation>sealing face %1: its sizes are not on record, it is not drawn</translation>
+    </message>
 </context>
 <context>
     <name>FlangeInput</name>

@@ -20,6 +20,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace
 {
@@ -83,6 +84,7 @@ def extent(e):  # corners of a TEXT as LibreCAD letters it: capitals 9 units, 1 
     return [(at[0] + u * math.cos(a) - v * math.sin(a), at[1] + u * math.sin(a) + v * math.cos(a))
             for u in (start, start + width * k) for v in (low, high)]
 problems, sheets, rows = [], {}, 0
+sys_style = "Standard"
 def standard(scale):
     mantissa = scale / 10 ** math.floor(math.log10(scale) + 1e-9)
     return any(abs(mantissa - m) < 1e-6 for m in (1, 1.5, 2, 2.5, 3, 4, 5, 6))
@@ -140,6 +142,89 @@ for path in sorted(glob.glob(os.path.join(sys.argv[1], "*.dxf"))):
                 bad("'%s' lettered %g mm" % (e.dxf.text, printed))
     if "1:%g" % scale not in [t.dxf.text for t in msp.query("TEXT")]:
         bad("no scale cell 1:%g" % scale)
+    texts = [t.dxf.text for t in msp.query("TEXT")]
+    sized = {m.group(1): float(m.group(2)) for d in msp.query("DIMENSION")
+             for m in [re.match(r"([A-Za-z])=%%C([\d.]+)$", d.dxf.text)] if m}
+    sized.update({m.group(1): float(m.group(2)) for t in texts
+                  for m in [re.match(r"([A-Za-z])=%%C([\d.]+)$", t)] if m})
+    # Every linear dimension measures what its text says: as tabled in the views, enlarged by
+    # the detail's scale in the detail.
+    enlarged = [scale / float(m.group(1)) for t in texts for m in [re.match(r"I  1:([\d.]+)$", t)] if m]
+    for d in msp.query("DIMENSION"):
+        m = re.match(r"[A-Za-z]+=(?:%%C)?([\d.]+)$", d.dxf.text)
+        if m and d.dimtype & 7 == 0:
+            a, z = d.dxf.defpoint2, d.dxf.defpoint3
+            measured = abs(z.y - a.y) if abs(d.dxf.get("angle", 0) - 90) < 1e-6 else abs(z.x - a.x)
+            if not any(abs(measured - float(m.group(1)) * f) < 0.01 * f for f in [1] + enlarged):
+                bad("'%s' measures %g" % (d.dxf.text, measured))
+    # Texts clear of each other and of the centre lines: TEXTs and the dimensions' own texts.
+    boxes = []
+    for t in msp.query("TEXT"):
+        c = extent(t)
+        boxes.append((t.dxf.text, min(p[0] for p in c), min(p[1] for p in c), max(p[0] for p in c), max(p[1] for p in c)))
+    for d in msp.query("DIMENSION"):
+        if d.dxf.text.strip():
+            probe = msp.add_text(d.dxf.text, dxfattribs={"height": doc.header["$DIMTXT"], "style": sys_style})
+            probe.dxf.halign, probe.dxf.align_point = 1, d.dxf.text_midpoint
+            probe.dxf.rotation = 90 if d.dimtype == 0 and abs(d.dxf.get("angle", 0) - 90) < 1e-6 else 0
+            c = extent(probe)
+            height = doc.header["$DIMTXT"]
+            shift = (height / 2, 0) if probe.dxf.rotation == 90 else (0, -height / 2)
+            boxes.append((d.dxf.text, min(p[0] for p in c) + shift[0], min(p[1] for p in c) + shift[1],
+                          max(p[0] for p in c) + shift[0], max(p[1] for p in c) + shift[1]))
+            msp.delete_entity(probe)
+    for i, (text, x0, y0, x1, y1) in enumerate(boxes):
+        for other in boxes[:i]:
+            if x0 < other[3] and other[1] < x1 and y0 < other[4] and other[2] < y1:
+                bad("'%s' on '%s'" % (text, other[0]))
+        for line in msp.query('LINE[layer=="CENTER"]'):
+            a, z = line.dxf.start, line.dxf.end
+            for k in range(0, 41):
+                x, y = a.x + (z.x - a.x) * k / 40, a.y + (z.y - a.y) * k / 40
+                if x0 < x < x1 and y0 < y < y1:
+                    bad("'%s' on a centre line" % text)
+                    break
+    # In the section (right of the face view), no face line runs across a bolt hole's gap.
+    hole = re.search(r"n-%%CL=\d+-%%C([\d.]+)", " ".join(texts))
+    if "K" in sized and "D" in sized and hole:
+        low, high = sized["K"] / 2 - float(hole.group(1)) / 2, sized["K"] / 2 + float(hole.group(1)) / 2
+        for line in msp.query('LINE[layer=="OUTLINE"]'):
+            a, z = line.dxf.start, line.dxf.end
+            if a.x > sized["D"] / 2 and abs(a.x - z.x) < 1e-9:
+                for gapLow, gapHigh in ((low, high), (-high, -low)):
+                    if min(a.y, z.y) < gapLow + 1e-6 and max(a.y, z.y) > gapHigh - 1e-6:
+                        bad("face line across a hole at x=%g" % a.x)
+    # A face whose sizes are not on record says so (none is: HG 20592-97's raised faces have no
+    # agreeing public sources yet).
+    if not any(t.startswith("\u7a81\u9762 RF") for t in texts):
+        bad("no raised-face note")
+    # The hub detail where, and only where, a reduced sheet prints the hub's wall under 4 mm.
+    if "N" in sized:
+        wall = (sized["N"] - (sized.get("B") or 0)) / 2
+        detailed = any(re.match(r"I  1:[\d.]+$", t) for t in texts)
+        if detailed != (scale > 1 and wall / scale < 4):
+            bad("hub wall %.1f mm on paper, detail %s" % (wall / scale, detailed))
+    # Title texts centred in their cells, on their lettering, within 0.6 mm.
+    edges = [l for l in msp.query('LINE[layer=="SHEET" | layer=="BORDER"]')]
+    blockTop = lo.y + 32 * scale
+    for t in msp.query("TEXT"):
+        if t.dxf.align_point[1] > blockTop or t.dxf.halign != 1:
+            continue
+        px, py = t.dxf.align_point[0], t.dxf.align_point[1]
+        xs = [l.dxf.start.x for l in edges if abs(l.dxf.start.x - l.dxf.end.x) < 1e-9
+              and min(l.dxf.start.y, l.dxf.end.y) <= py <= max(l.dxf.start.y, l.dxf.end.y)]
+        ys = [l.dxf.start.y for l in edges if abs(l.dxf.start.y - l.dxf.end.y) < 1e-9
+              and min(l.dxf.start.x, l.dxf.end.x) <= px <= max(l.dxf.start.x, l.dxf.end.x)]
+        cell = (max(x for x in xs if x < px), max(y for y in ys if y < py),
+                min(x for x in xs if x > px), min(y for y in ys if y > py))
+        c = extent(t)
+        k = t.dxf.height / 9
+        caps = [p for ch in t.dxf.text if ch not in "gjpqy" for p in glyphs.get(ch, [])]
+        top = max((y for _, y in caps), default=9) * k + t.dxf.align_point[1]
+        bottom = max(0, min((y for _, y in caps), default=0)) * k + t.dxf.align_point[1]
+        middle = ((min(p[0] for p in c) + max(p[0] for p in c)) / 2, (top + bottom) / 2)
+        if abs(middle[0] - (cell[0] + cell[2]) / 2) > 0.6 * scale or abs(middle[1] - (cell[1] + cell[3]) / 2) > 0.6 * scale:
+            bad("'%s' off the middle of its cell by %.2f, %.2f mm" % (t.dxf.text, (middle[0] - (cell[0] + cell[2]) / 2) / scale, (middle[1] - (cell[1] + cell[3]) / 2) / scale))
 print(json.dumps({"rows": rows, "sheets": sheets, "problems": problems[:40]}))
 )py";
 
@@ -316,7 +401,9 @@ void TestDrawingExport::oneSheetInEveryFormat()
     // each; the SVG and the PDF's first page at the paper's size, the callout as text.
     const QString base = m_dir.filePath(QStringLiteral("wn100."));
     for (const char *format : {"dxf", "svg", "pdf"})
-        QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "1.6", "100", "-o", base + format}).exitCode,
+        QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "1.6", "100", "--checker", "王工", "--date",
+                                        "2026-12-07", "-o", base + format})
+                     .exitCode,
                  0);
     const QJsonObject dxf = readDxf(base + "dxf");
     const QSizeF paper(dxf["paper"][0].toDouble(), dxf["paper"][1].toDouble());
@@ -342,6 +429,8 @@ void TestDrawingExport::oneSheetInEveryFormat()
     const ProgramRun page = runProgram(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", base + "pdf", "-"});
     QVERIFY(page.text().contains(scale));
     QVERIFY(page.text().contains(QStringLiteral("n-φL=8-φ18")));
+    QVERIFY(page.text().contains(QStringLiteral("王工")));
+    QVERIFY(page.text().contains(QStringLiteral("2026-12-07")));
 }
 
 // Over every row of every kind: no text meets another or an outline of the part, and every one
@@ -477,6 +566,19 @@ void TestDrawingExport::drawingOptions_data()
         << wn100 + QStringList{"--material", QString(60, QLatin1Char('X'))} << 2 << QStringList{};
     QTest::newRow("a row whose table gives its weld end as 0 is refused")
         << QStringList{"WN", "25.0", "250", "--series", "B"} << 1 << QStringList{};
+    QTest::newRow("--checker and --date fill 审核 and 日期")
+        << wn100 + QStringList{"--checker", "  王工 ", "--date", "2026-12-07"} << 0
+        << QStringList{"王工", "2026-12-07"};
+    QTest::newRow("a flat face: FF in the marking, no note")
+        << QStringList{"WN-FF", "1.6", "100"} << 0 << QStringList{"WN 100-1.6 FF"};
+    QTest::newRow("a female face is named, not drawn as another")
+        << wn100 + QStringList{"--face", "fm"} << 0
+        << QStringList{"WN 100-1.6 FM", "密封面 FM 的尺寸未收录，图中未画出"};
+    for (const char *date : {"2026-02-30", "07.12.2026", "2026-1-7", "2026-12-07x"})
+        QTest::addRow("--date %s is a usage error", date)
+            << wn100 + QStringList{"--date", QString::fromLatin1(date)} << 2 << QStringList{};
+    QTest::newRow("a face the kind contradicts is a usage error")
+        << QStringList{"WN-FF", "1.6", "100", "--face", "RF"} << 2 << QStringList{};
     QTest::newRow("-o - writes the DXF to standard output")
         << wn100 + QStringList{"-o", "-"} << 0 << QStringList{"999\ndxflib"};
     QTest::newRow("-o - --format pdf writes the data sheet to standard output")
@@ -506,6 +608,11 @@ void TestDrawingExport::drawingOptions()
     const QStringList texts = readDxf(file)["texts"].toVariant().toStringList();
     for (const QString &text : shown)
         QVERIFY2(texts.contains(text), qPrintable(text));
+    // Only a face whose sizes are not on record carries a note.
+    const bool noted = std::any_of(texts.begin(), texts.end(), [](const QString &t) {
+        return t.contains(QStringLiteral("未收录"));
+    });
+    QCOMPARE(noted, !shown.contains(QStringLiteral("WN 100-1.6 FF")));
 }
 
 void TestDrawingExport::dataSheetHoldsEveryValue()
