@@ -76,6 +76,11 @@ public:
     // What those lines ask for, as written.
     QList<QStringList> fields(int row, int count) const;
     const TakeoffTotals &totals() const { return m_totals; }
+    // A line whose flange cells are all still empty (one just added): it is neither marked nor
+    // counted, and not exported, until the user fills it in.
+    bool awaitsInput(int row) const;
+    // The cell marked on a failed line: the one whose value the reason is about.
+    std::optional<Column> faultColumn(int row) const;
     QUndoStack *undoStack() { return &m_undo; }
 
 signals:
@@ -83,6 +88,8 @@ signals:
 
 private:
     TakeoffLine compute(int row, const ListLine &line);
+    // Adds a line to the totals or takes it away, unless it awaits input.
+    void tally(int row, bool add);
     // Recomputes the lines from `row` on, whose numbers moved.
     void renumberFrom(int row);
 
