@@ -24,11 +24,11 @@ int runLookup(const CommandArguments &arguments, const ProgramParts &)
 Command lookupCommand()
 {
     return {QStringLiteral("lookup"),
-            QStringLiteral("the dimensions, bolting, area and weight of one flange"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的尺寸、螺栓、面积和重量")),
             {kindPositional(), pressurePositional(), dnPositional()},
             {seriesOptionEntry(),
-             formatOptionEntry(
-                 QStringLiteral("text (default), json (one object) or csv (header and one line)"))},
+             formatOptionEntry(helpSource(QT_TRANSLATE_NOOP(
+                 "CommandHelp", "text（默认）、json（一个对象）或 csv（表头和一行）")))},
             {},
             runLookup};
 }

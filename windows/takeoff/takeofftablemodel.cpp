@@ -1,5 +1,6 @@
 #include "windows/takeoff/takeofftablemodel.h"
 
+#include "catalogue/fieldname.h"
 #include "takeoff/takeoffwriter.h"
 
 #include <QApplication>
@@ -73,6 +74,15 @@ qsizetype carriedIndex(const CarriedColumns &carried, int viewColumn)
 }
 
 } // namespace
+
+QString TakeoffTableModel::shownTitle(const TakeoffColumn &column)
+{
+    if (column.standard < 0)
+        return column.name; // the list's own
+    TakeoffColumn shown = column;
+    shown.name = translatedFieldName(column.name);
+    return takeoffColumnTitle(shown);
+}
 
 TakeoffTableModel::TakeoffTableModel(QObject *parent) : QAbstractTableModel(parent) {}
 
@@ -152,7 +162,7 @@ QVariant TakeoffTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Vertical)
         return section + 1;
     if (const std::optional<Column> column = programColumn(section))
-        return takeoffColumnTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
+        return shownTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
     return allNames(m_carried).value(carriedIndex(m_carried, section));
 }
 

@@ -10,6 +10,8 @@
 #include <QUndoStack>
 #include <optional>
 
+struct TakeoffColumn;
+
 // The lines of the take-off window: what each line asks for (kind, pressure, series, DN,
 // quantity, as written), the list's own columns it carries (item number, material, remarks …,
 // before and after the flange's columns as the list had them) and what the catalogue gives for
@@ -39,6 +41,11 @@ public:
     static constexpr int FirstComputed = OutsideDiameter;
 
     explicit TakeoffTableModel(QObject *parent = nullptr);
+
+    // A column's title as the window shows and prints it: the program's columns in the
+    // interface's language (the exported files keep the Chinese titles), the list's as it
+    // names them.
+    static QString shownTitle(const TakeoffColumn &column);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -95,7 +102,7 @@ private:
 
     CarriedColumns m_carried;
     qsizetype m_materialColumn = -1; // materialColumn(m_carried)
-    QList<ListLine> m_read; // each line as read or last edited, the source of m_lines
+    QList<ListLine> m_read;          // each line as read or last edited, the source of m_lines
     QList<TakeoffLine> m_lines;
     TakeoffTotals m_totals;
     TakeoffCalculator m_calculator;

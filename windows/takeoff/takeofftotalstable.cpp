@@ -43,15 +43,15 @@ void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals)
     QList<TotalRow> rows;
     if (totals.exceeded().isEmpty()) {
         rows.append({tr("法兰"), {}, {}, QString::number(totals.flanges()), tr("片")});
-        rows.append({tr("总重"), {}, {}, takeoffCellText(totals.weightKg(), 2),
-                     QStringLiteral("kg")});
+        rows.append(
+            {tr("总重"), {}, {}, takeoffCellText(totals.weightKg(), 2), QStringLiteral("kg")});
         for (const MaterialBolting &group : totals.boltingByMaterial()) {
             for (const BoltTotal &bolt : group.bolts)
                 rows.append({fastenerName(bolt.kind, true), bolt.designation, group.material,
                              QString::number(bolt.count), tr("根")});
             for (const NutTotal &nut : group.nuts)
-                rows.append({tr("螺母"), nut.thread, group.material, QString::number(nut.count),
-                             tr("个")});
+                rows.append(
+                    {tr("螺母"), nut.thread, group.material, QString::number(nut.count), tr("个")});
             for (const GasketTotal &gasket : group.gaskets)
                 rows.append({tr("垫片"), gasketDesignation(gasket), group.material,
                              QString::number(gasket.count), tr("片")});
