@@ -42,9 +42,9 @@ public:
 
     explicit TakeoffTableModel(QObject *parent = nullptr);
 
-    // A column's title as the window shows and prints it: the program's columns in the
-    // interface's language (the exported files keep the Chinese titles), the list's as it
-    // names them.
+    // A column's title as the window shows it: the program's columns in the interface's
+    // language (the exported files and the printed list keep the Chinese titles, as the
+    // totals rows under them are), the list's as it names them.
     static QString shownTitle(const TakeoffColumn &column);
 
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -347,7 +347,7 @@ void TakeoffWindow::print()
     table.title = tr("法兰材料表");
     const QList<TakeoffColumn> columns = takeoffColumns(m_model->carried());
     for (const TakeoffColumn &column : columns) {
-        table.header.append(TakeoffTableModel::shownTitle(column));
+        table.header.append(takeoffColumnTitle(column));
         table.columnWidthsMm.append(column.standard < 0 ? PrintCarriedColumnMm
                                                         : PrintColumnsMm.at(column.standard));
     }
