@@ -263,10 +263,14 @@ QList<QStringList> TakeoffTableModel::fields(int row, int count) const
 
 bool TakeoffTableModel::awaitsInput(int row) const
 {
+    // A line of a list with texts only in its own columns (a remark) is a line that fails, as
+    // the command takes it.
     const ListLine &read = m_read.at(row);
-    return read.fault.isEmpty() &&
-           std::all_of(read.fields.cbegin(), read.fields.cend(),
-                       [](const QString &field) { return field.trimmed().isEmpty(); });
+    const auto empty = [](const QStringList &texts) {
+        return std::all_of(texts.cbegin(), texts.cend(),
+                           [](const QString &text) { return text.trimmed().isEmpty(); });
+    };
+    return read.fault.isEmpty() && empty(read.fields) && empty(read.carried);
 }
 
 std::optional<TakeoffTableModel::Column> TakeoffTableModel::faultColumn(int row) const

@@ -83,8 +83,8 @@ public:
     // What those lines ask for, as written.
     QList<QStringList> fields(int row, int count) const;
     const TakeoffTotals &totals() const { return m_totals; }
-    // A line whose flange cells are all still empty (one just added): it is neither marked nor
-    // counted, and not exported, until the user fills it in.
+    // A line whose cells are all still empty (one just added): it is neither marked nor counted,
+    // and not exported, until the user fills it in.
     bool awaitsInput(int row) const;
     // The cell marked on a failed line: the one whose value the reason is about.
     std::optional<Column> faultColumn(int row) const;
