@@ -1,6 +1,5 @@
 #include "windows/takeoff/takeoffwindow.h"
 
-#include "catalogue/flangeinput.h"
 #include "exports/atomicfile.h"
 #include "exports/formatsprogram.h"
 #include "exports/sheettable.h"
