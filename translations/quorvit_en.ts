@@ -6,8 +6,8 @@
     <message>
         <source>窗口、帮助和输出的语言：en（英文）或 zh（中文）；
 不写时按区域设置</source>
-        <translation>the language of the windows, the help and the output's labels: en or zh;
-the locale's when left out</translation>
+        <translation>the language of the windows, the help and the output&apos;s labels: en or zh;
+the locale&apos;s when left out</translation>
     </message>
     <message>
         <source>显示本帮助</source>
@@ -25,7 +25,7 @@ so or wn</translation>
     </message>
     <message>
         <source>显示程序的版本</source>
-        <translation>the program's version</translation>
+        <translation>the program&apos;s version</translation>
     </message>
     <message>
         <source>用法：quorvit [--window NAME]     打开查询窗口
@@ -61,19 +61,19 @@ svg（按图幅大小的图纸）或 pdf（图纸和全部数值的表）；
 不写时按文件的扩展名</source>
         <translation>dxf (CAD: the flange at 1:1 in millimetres, frame and title block at the plot
 scale), svg (the sheet at its paper size) or pdf (the sheet and a table of
-every value); from the file's extension when left out</translation>
+every value); from the file&apos;s extension when left out</translation>
     </message>
     <message>
         <source>填写标题栏的“图号”栏</source>
-        <translation>fills the title block's drawing number cell</translation>
+        <translation>fills the title block&apos;s drawing number cell</translation>
     </message>
     <message>
         <source>填写标题栏的“材料”栏</source>
-        <translation>fills the title block's material cell</translation>
+        <translation>fills the title block&apos;s material cell</translation>
     </message>
     <message>
         <source>填写标题栏的“设计”栏</source>
-        <translation>fills the title block's designer cell</translation>
+        <translation>fills the title block&apos;s designer cell</translation>
     </message>
     <message>
         <source>图幅为 A4 或 A3（GB/T 14689），比例取 GB/T 14690 中能容纳各视图的最大比例。
@@ -84,7 +84,7 @@ every value); from the file's extension when left out</translation>
     <message>
         <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
 或 板式平焊、带颈平焊、带颈对焊（法兰）</source>
-        <translation>PL, SO or WN (any case, also WN-RF), or the kind's Chinese name</translation>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name</translation>
     </message>
     <message>
         <source>公称压力：MPa（1.6、1.6MPa）、bar（16bar）或 PN16（按该类型所列的读作
@@ -102,11 +102,11 @@ MPa, whichever the kind lists (refused when it lists both)</translation>
     </message>
     <message>
         <source>D，法兰外径</source>
-        <translation>D, the flange's outside diameter</translation>
+        <translation>D, the flange&apos;s outside diameter</translation>
     </message>
     <message>
         <source>K，螺栓孔中心圆直径</source>
-        <translation>K, the bolt circle's diameter</translation>
+        <translation>K, the bolt circle&apos;s diameter</translation>
     </message>
     <message>
         <source>n，螺栓孔数量（须完全相同）</source>
@@ -114,15 +114,15 @@ MPa, whichever the kind lists (refused when it lists both)</translation>
     </message>
     <message>
         <source>L，螺栓孔直径</source>
-        <translation>L, the bolt holes' diameter</translation>
+        <translation>L, the bolt holes&apos; diameter</translation>
     </message>
     <message>
         <source>C，法兰厚度</source>
-        <translation>C, the flange's thickness</translation>
+        <translation>C, the flange&apos;s thickness</translation>
     </message>
     <message>
         <source>A，配管外径（WN 为焊端外径）</source>
-        <translation>A, the pipe's outside diameter (the weld end of WN)</translation>
+        <translation>A, the pipe&apos;s outside diameter (the weld end of WN)</translation>
     </message>
     <message>
         <source>长度允许的偏差，默认 2</source>
@@ -173,7 +173,7 @@ that fit every measurement are listed by total deviation, smallest first. None: 
 列），跳过表头上方的标题行，其他各列原样带出；没有表头时各列依次为类型、
 公称压力、系列、公称直径、数量；- 读标准输入</source>
         <translation>a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte
-order mark) or an xlsx workbook; columns found by their header's names, in
+order mark) or an xlsx workbook; columns found by their header&apos;s names, in
 Chinese or English (type, PN, series, DN/size, qty, or a designation column
 holding a standard marking), title rows above the header skipped, every other
 column carried through; without a header: kind, pressure, series, dn,
@@ -187,12 +187,12 @@ quantity; - reads stdin</translation>
         <source>text、csv（带字节顺序标记，供电子表格打开）、json 或 xlsx；默认按 OUT 的
 扩展名，否则为 text（标准输出不是终端时才把 xlsx 写到标准输出）</source>
         <translation>text, csv (with a byte order mark for spreadsheets), json or xlsx; by
-default the one OUT's extension names, else text (xlsx goes to stdout
+default the one OUT&apos;s extension names, else text (xlsx goes to stdout
 only when stdout is not a terminal)</translation>
     </message>
     <message>
         <source>要读的工作表（不写时读第一个）</source>
-        <translation>the workbook's sheet to read (the first when left out)</translation>
+        <translation>the workbook&apos;s sheet to read (the first when left out)</translation>
     </message>
     <message>
         <source>合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和
@@ -200,7 +200,7 @@ only when stdout is not a terminal)</translation>
 （材质/材料/material）时按材质分开。
 不能计算的行保留原位并注明原因（text、CSV 和 xlsx 中用所选的语言，JSON 和
 标准错误输出中用英文，后者只列前 100 条），不计入合计；此时退出码为 1。</source>
-        <translation>The totals: flanges, weight, and the joints' bolts by designation with length,
+        <translation>The totals: flanges, weight, and the joints&apos; bolts by designation with length,
 nuts by thread and gaskets by face, DN and pressure (two flanges a joint), for
 each material when the list has a material column (material, in Chinese or
 English).
@@ -1240,6 +1240,10 @@ first 100 there), and counts for nothing in the totals; the exit code is then 1.
     <message>
         <source>垫片</source>
         <translation>Gaskets</translation>
+    </message>
+    <message>
+        <source>未写材质</source>
+        <translation>No material given</translation>
     </message>
 </context>
 <context>

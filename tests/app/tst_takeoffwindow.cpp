@@ -252,14 +252,15 @@ private slots:
     void totalsTableGroupsBoltingByMaterial()
     {
         pasteText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\t材质\nPL\t1.6\tA\t100\t3\t20\n"
-                                 "WN\t4.0\tA\t100\t5\t20\nPL\t1.0\tA\t50\t7\t304\n"));
+                                 "WN\t4.0\tA\t100\t5\t20\nPL\t1.0\tA\t50\t7\t304\n"
+                                 "SO\t1.0\tA\t50\t2\t\n"));
         const auto bolt = [](FlangeKind kind, double mpa, int dn) {
             return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
                 ->bolting.designation;
         };
         const QStringList before = totalsRows();
         const QStringList expected{
-            QStringLiteral("法兰|||15|片"),
+            QStringLiteral("法兰|||17|片"),
             QStringLiteral("螺栓|%1|20|12|根").arg(bolt(FlangeKind::Plate, 1.6, 100)),
             QStringLiteral("螺柱|%1|20|20|根").arg(bolt(FlangeKind::WeldNeck, 4.0, 100)),
             QStringLiteral("螺母|M16|20|12|个"),
@@ -268,7 +269,8 @@ private slots:
             QStringLiteral("垫片|RF 100-4.0|20|3|片"),
             QStringLiteral("螺栓|%1|304|14|根").arg(bolt(FlangeKind::Plate, 1.0, 50)),
             QStringLiteral("螺母|M16|304|14|个"),
-            QStringLiteral("垫片|RF 50-1.0|304|4|片")};
+            QStringLiteral("垫片|RF 50-1.0|304|4|片"),
+            QStringLiteral("垫片|RF 50-1.0|未写材质|1|片")};
         for (const QString &row : expected)
             QVERIFY2(before.contains(row), qPrintable(row + u'\n' + before.join(u'\n')));
         const auto *table = m_form->findChild<TakeoffTotalsTable *>("totalsTable");

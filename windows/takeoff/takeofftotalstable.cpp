@@ -45,15 +45,19 @@ void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals)
         rows.append({tr("法兰"), {}, {}, QString::number(totals.flanges()), tr("片")});
         rows.append(
             {tr("总重"), {}, {}, takeoffCellText(totals.weightKg(), 2), QStringLiteral("kg")});
-        for (const MaterialBolting &group : totals.boltingByMaterial()) {
+        const QList<MaterialBolting> bolting = totals.boltingByMaterial();
+        for (const MaterialBolting &group : bolting) {
+            // Lines without a material beside lines with one are counted apart: say so.
+            const QString material =
+                group.material.isEmpty() && bolting.size() > 1 ? tr("未写材质") : group.material;
             for (const BoltTotal &bolt : group.bolts)
-                rows.append({fastenerName(bolt.kind, true), bolt.designation, group.material,
+                rows.append({fastenerName(bolt.kind, true), bolt.designation, material,
                              QString::number(bolt.count), tr("根")});
             for (const NutTotal &nut : group.nuts)
                 rows.append(
-                    {tr("螺母"), nut.thread, group.material, QString::number(nut.count), tr("个")});
+                    {tr("螺母"), nut.thread, material, QString::number(nut.count), tr("个")});
             for (const GasketTotal &gasket : group.gaskets)
-                rows.append({tr("垫片"), gasketDesignation(gasket), group.material,
+                rows.append({tr("垫片"), gasketDesignation(gasket), material,
                              QString::number(gasket.count), tr("片")});
         }
     }
