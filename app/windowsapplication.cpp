@@ -1,9 +1,9 @@
 #include "app/windowsapplication.h"
 
 #include "app/windows.h"
+#include "translations/language.h"
 #include "widgets/deferredicon.h"
 #include "widgets/fonts.h"
-#include "translations/language.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -23,11 +23,14 @@ QString text(const char *source)
 // Why no window can open, in one line, instead of the platform plugin's report and abort.
 QString noDisplayReason()
 {
+    // What an installed user can do; the commands need no display.
     const QString hint = text(QT_TRANSLATE_NOOP(
-        "WindowsApplication", "；在源代码目录中运行 ./run.sh 可经 VNC 显示这些窗口"));
+        "WindowsApplication", "；请在桌面会话中运行，或把 DISPLAY 或 WAYLAND_DISPLAY 设为可以连接的"
+                              "显示器；各命令（quorvit --help）不需要显示器"));
     if (const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM"); !platform.isEmpty())
-        return text(QT_TRANSLATE_NOOP("WindowsApplication",
-                                      "quorvit: 无法打开窗口：平台 “%1”（QT_QPA_PLATFORM）无法启动"))
+        return text(
+                   QT_TRANSLATE_NOOP("WindowsApplication",
+                                     "quorvit: 无法打开窗口：平台 “%1”（QT_QPA_PLATFORM）无法启动"))
                    .arg(platform) +
                hint;
     for (const char *variable : {"WAYLAND_DISPLAY", "DISPLAY"})
@@ -61,10 +64,11 @@ int runWindowsApplication(int &argc, char **argv, const std::optional<QString> &
     const std::optional<WindowKind> start =
         startWindow ? windowNamed(*startWindow) : std::optional(WindowKind::Form1);
     if (!start) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(text(QT_TRANSLATE_NOOP("WindowsApplication",
-                                                       "quorvit: --window “%1” 不是窗口；窗口有：%2"))
-                                    .arg(startWindow->left(40), windowNames())));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(text(QT_TRANSLATE_NOOP("WindowsApplication",
+                                              "quorvit: --window “%1” 不是窗口；窗口有：%2"))
+                           .arg(startWindow->left(40), windowNames())));
         return 2;
     }
 

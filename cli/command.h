@@ -7,6 +7,13 @@
 class CommandArguments;
 struct ProgramParts;
 
+// Help texts are written in Chinese, marked QT_TRANSLATE_NOOP("CommandHelp", …), and printed in
+// the chosen language (helpText, cli/commandarguments.h).
+inline QString helpSource(const char *chinese)
+{
+    return QString::fromUtf8(chinese);
+}
+
 // One option of a command: its names (`{"o", "output"}` for -o and --output), the name of its
 // value (empty for a flag) and what `--help` says of it.
 struct CommandOption {
@@ -35,7 +42,7 @@ enum class CommandNeeds {
 // command is one file that returns its description plus one line in commands.cpp.
 struct Command {
     QString name;    // "lookup"
-    QString summary; // one line for `quorvit --help`
+    QString summary; // one line for `quorvit --help`, as helpSource()
     QList<CommandPositional> positional;
     QList<CommandOption> options;
     QString notes; // what `quorvit COMMAND --help` adds below the arguments

@@ -83,9 +83,12 @@ QList<CommandOption> commonOptions()
 {
     return {{{QStringLiteral("lang")},
              QStringLiteral("LANG"),
-             QStringLiteral("the language of the windows and of Qt's texts: en or zh; the "
-                            "locale's\nwhen left out")},
-            {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("this help")}};
+             helpSource(QT_TRANSLATE_NOOP(
+                 "CommandHelp",
+                 "窗口、帮助和输出的语言：en（英文）或 zh（中文）；\n不写时按区域设置"))},
+            {{QStringLiteral("h"), QStringLiteral("help")},
+             {},
+             helpSource(QT_TRANSLATE_NOOP("CommandHelp", "显示本帮助"))}};
 }
 
 std::optional<QString> CommandArguments::language() const
@@ -95,9 +98,16 @@ std::optional<QString> CommandArguments::language() const
     return value(QStringLiteral("lang"));
 }
 
-QString usageLine(const Command &command)
+QString helpText(Language language, const QString &source)
 {
-    QStringList parts{QStringLiteral("Usage: quorvit"), command.name};
+    return translated(language, "CommandHelp", source.toUtf8().constData());
+}
+
+QString usageLine(const Command &command, Language language)
+{
+    QStringList parts{
+        helpText(language, helpSource(QT_TRANSLATE_NOOP("CommandHelp", "用法：quorvit"))),
+        command.name};
     for (const CommandPositional &argument : command.positional)
         parts.append(argument.optional ? QStringLiteral("[%1]").arg(argument.name) : argument.name);
     for (const CommandOption &option : command.options)
@@ -106,19 +116,18 @@ QString usageLine(const Command &command)
     return parts.join(QLatin1Char(' '));
 }
 
-QString commandHelp(const Command &command)
+QString commandHelp(const Command &command, Language language)
 {
     QList<QStringList> rows;
     for (const CommandPositional &argument : command.positional)
-        appendHelpRows(rows, argument.name, argument.description);
-    for (const CommandOption &option : command.options)
-        appendHelpRows(rows, optionNames(option), option.description);
-    for (const CommandOption &option : commonOptions())
-        appendHelpRows(rows, optionNames(option), option.description);
-    QString text = usageLine(command) + QStringLiteral("\n\n") + command.summary +
-                   QStringLiteral("\n\n") + alignedColumns(rows);
+        appendHelpRows(rows, argument.name, helpText(language, argument.description));
+    for (const CommandOption &option : command.options + commonOptions())
+        appendHelpRows(rows, optionNames(option), helpText(language, option.description));
+    QString text = usageLine(command, language) + QStringLiteral("\n\n") +
+                   helpText(language, command.summary) + QStringLiteral("\n\n") +
+                   alignedColumns(rows);
     if (!command.notes.isEmpty())
-        text += QLatin1Char('\n') + command.notes + QLatin1Char('\n');
+        text += QLatin1Char('\n') + helpText(language, command.notes) + QLatin1Char('\n');
     return text;
 }
 
@@ -147,7 +156,8 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
     for (const QString &argument : arguments) {
         static const QRegularExpression dashes(QStringLiteral("^--?([^=]*)"));
         if (dashes.match(argument).captured(1) == name)
-            return QStringLiteral("unknown option %1").arg(quotedInput(argument.section(u'=', 0, 0)));
+            return QStringLiteral("unknown option %1")
+                .arg(quotedInput(argument.section(u'=', 0, 0)));
     }
     return QStringLiteral("unknown option %1")
         .arg(quotedInput((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command.h"
+#include "translations/language.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -33,12 +34,17 @@ private:
 // The options of the program and of every command: `--lang LANG`, `-h`, `--help`.
 QList<CommandOption> commonOptions();
 
-// "Usage: quorvit lookup KIND PN DN [--series A|B] ...", made from the command's description.
-QString usageLine(const Command &command);
+// A help text (helpSource) in the language: the program's help is in one language, the chosen
+// one.
+QString helpText(Language language, const QString &source);
 
-// What `quorvit COMMAND --help` prints: the usage line, then every argument and option with
-// its description, then the notes.
-QString commandHelp(const Command &command);
+// "Usage: quorvit lookup KIND PN DN [--series A|B] ...", made from the command's description;
+// in English unless told (usage errors are English, like every command-line message).
+QString usageLine(const Command &command, Language language = Language::English);
+
+// What `quorvit COMMAND --help` prints, in the language: the usage line, then every argument
+// and option with its description, then the notes.
+QString commandHelp(const Command &command, Language language);
 
 // "-o, --output FILE": every name of the option with its dashes, and its value.
 QString optionNames(const CommandOption &option);

@@ -20,25 +20,33 @@ QList<CommandOption> programOptions()
     return QList<CommandOption>{
                {{QStringLiteral("window")},
                 QStringLiteral("NAME"),
-                QStringLiteral("open the windows at NAME instead of the menu: "
-                               "takeoff, identify, pl,\nso or wn")},
-               {{QStringLiteral("version")}, {}, QStringLiteral("the program's version")}} +
+                helpSource(QT_TRANSLATE_NOOP(
+                    "CommandHelp",
+                    "打开名为 NAME 的窗口而不是主菜单：takeoff、identify、\npl、so 或 wn"))},
+               {{QStringLiteral("version")},
+                {},
+                helpSource(QT_TRANSLATE_NOOP("CommandHelp", "显示程序的版本"))}} +
            commonOptions();
 }
 
-QString programHelp()
+QString programHelp(Language language)
 {
     QList<QStringList> commandRows, optionRows;
     for (const Command &command : commands())
-        appendHelpRows(commandRows, command.name, command.summary);
+        appendHelpRows(commandRows, command.name, helpText(language, command.summary));
     for (const CommandOption &option : programOptions())
-        appendHelpRows(optionRows, optionNames(option), option.description);
-    return QStringLiteral("Usage: quorvit [--window NAME]     open the lookup windows\n"
-                          "       quorvit COMMAND [ARGUMENTS]  run a command, without windows "
-                          "(quorvit COMMAND --help)\n"
-                          "       quorvit --help | --version\n"
-                          "\nCommands:\n") +
-           alignedColumns(commandRows) + QStringLiteral("\nOptions:\n") +
+        appendHelpRows(optionRows, optionNames(option), helpText(language, option.description));
+    const auto text = [language](const char *source) {
+        return helpText(language, helpSource(source));
+    };
+    return text(QT_TRANSLATE_NOOP("CommandHelp",
+                                  "用法：quorvit [--window NAME]     打开查询窗口\n"
+                                  "      quorvit COMMAND [ARGUMENTS]  运行命令，不开窗口"
+                                  "（quorvit COMMAND --help）\n"
+                                  "      quorvit --help | --version\n")) +
+           QLatin1Char('\n') + text(QT_TRANSLATE_NOOP("CommandHelp", "命令：")) +
+           QLatin1Char('\n') + alignedColumns(commandRows) + QLatin1Char('\n') +
+           text(QT_TRANSLATE_NOOP("CommandHelp", "选项：")) + QLatin1Char('\n') +
            alignedColumns(optionRows);
 }
 
@@ -58,7 +66,8 @@ QString programParseError(const QCommandLineParser &parser, const QStringList &a
     for (const CommandOption &option : programOptions())
         for (const QString &name : option.names)
             if (reason.contains(QLatin1Char('-') + name + QLatin1Char('\'')))
-                return reason + QStringLiteral(": ") + option.description.simplified();
+                return reason + QStringLiteral(": ") +
+                       helpText(Language::English, option.description).simplified();
     return reason;
 }
 
@@ -100,7 +109,7 @@ int runCommand(const Command &command, const QStringList &arguments,
         if (!language)
             return ExitUsage;
         if (parsed.helpAsked()) {
-            writeOut(commandHelp(command));
+            writeOut(commandHelp(command, language->language));
             return ExitSuccess;
         }
         const CommandNeeds needs = command.needs ? command.needs(parsed) : CommandNeeds::Core;
@@ -110,7 +119,8 @@ int runCommand(const Command &command, const QStringList &arguments,
             return handOver(formatsProgramPath(), argv);
         qInstallMessageHandler(quietMessages);
         const std::unique_ptr<QCoreApplication> app = makeApplication(needs, argc, argv, parts);
-        // The command line's messages are English; Qt's texts follow the language.
+        // The command line's messages are English; its output's labels and Qt's texts follow
+        // the language.
         if (language->language == Language::English)
             installLanguage(Language::English);
         QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
@@ -151,7 +161,7 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
     if (!language)
         return ExitUsage;
     if (parser.isSet(QStringLiteral("help"))) {
-        writeOut(programHelp());
+        writeOut(programHelp(language->language));
         return ExitSuccess;
     }
     if (parser.isSet(QStringLiteral("version"))) {

@@ -117,41 +117,42 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
 
 Command drawingCommand()
 {
-    const auto entry = [](const char *name, const char *cell) {
+    const auto entry = [](const char *name, const char *description) {
         return CommandOption{
-            {QLatin1String(name)},
-            QStringLiteral("TEXT"),
-            QStringLiteral("fills the title block's %1 cell").arg(QString::fromUtf8(cell))};
+            {QLatin1String(name)}, QStringLiteral("TEXT"), helpSource(description)};
     };
     return {QStringLiteral("drawing"),
-            QStringLiteral("a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)"),
+            helpSource(
+                QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的图纸（DXF、SVG）或它的数据表（PDF）")),
             {kindPositional(), pressurePositional(), dnPositional()},
             {seriesOptionEntry(),
              {{QStringLiteral("o"), QStringLiteral("output")},
               QStringLiteral("FILE"),
-              QStringLiteral("the file to write; an earlier file is replaced only by a complete "
-                             "one;\n- writes to stdout (DXF unless --format names another)"),
+              helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                           "要写的文件；原有的文件只被完整写成的新文件替换；\n- "
+                                           "写到标准输出（DXF，除非 --format 另指格式）")),
               true},
              {{QStringLiteral("format")},
               QStringLiteral("dxf|svg|pdf"),
-              QStringLiteral("dxf (CAD: the flange at 1:1 in millimetres, frame and title block "
-                             "at the plot\nscale), svg (the sheet at its paper size) or pdf (the "
-                             "sheet and a table of\nevery value); from the file's extension when "
-                             "left out")},
+              helpSource(QT_TRANSLATE_NOOP(
+                  "CommandHelp", "dxf（CAD：法兰按 1:1 "
+                                 "以毫米绘制，图框和标题栏按出图比例）、\nsvg（按图幅大小的图纸）或"
+                                 " pdf（图纸和全部数值的表）；\n不写时按文件的扩展名"))},
              {{QStringLiteral("face")},
               QStringLiteral("CODE"),
-              QStringLiteral("the sealing face the drawing and its marking name: RF (the "
-                             "default), FF,\nM, FM, T, G or RJ; also written with the kind, as "
-                             "WN-FF")},
-             entry("drawing-number", "图号"),
-             entry("material", "材料"),
-             entry("designer", "设计"),
-             entry("checker", "审核"),
+              helpSource(QT_TRANSLATE_NOOP(
+                  "CommandHelp", "图纸和标记所写的密封面：RF（默认）、FF、\nM、FM、T、G 或 RJ；"
+                                 "也可与类型写在一起，如 WN-FF"))},
+             entry("drawing-number", QT_TRANSLATE_NOOP("CommandHelp", "填写标题栏的“图号”栏")),
+             entry("material", QT_TRANSLATE_NOOP("CommandHelp", "填写标题栏的“材料”栏")),
+             entry("designer", QT_TRANSLATE_NOOP("CommandHelp", "填写标题栏的“设计”栏")),
+             entry("checker", QT_TRANSLATE_NOOP("CommandHelp", "填写标题栏的“审核”栏")),
              {{QStringLiteral("date")},
               QStringLiteral("yyyy-mm-dd"),
-              QStringLiteral("fills the title block's 日期 cell")}},
-            QStringLiteral("The sheet is A4 or A3 (GB/T 14689) at the largest scale of GB/T 14690 "
-                           "that holds the views.\n"),
+              helpSource(QT_TRANSLATE_NOOP("CommandHelp", "填写标题栏的“日期”栏"))}},
+            helpSource(QT_TRANSLATE_NOOP(
+                "CommandHelp",
+                "图幅为 A4 或 A3（GB/T 14689），比例取 GB/T 14690 中能容纳各视图的最大比例。\n")),
             runDrawing,
             drawingNeeds};
 }

@@ -63,25 +63,30 @@ int dnArgument(const QString &text)
 CommandPositional kindPositional()
 {
     return {QStringLiteral("KIND"),
-            QStringLiteral("PL, SO or WN (any case, also WN-RF), or 板式平焊, 带颈平焊, 带颈对焊 (法兰)")};
+            helpSource(
+                QT_TRANSLATE_NOOP("CommandHelp", "PL、SO 或 WN（大小写均可，也可写 WN-RF），\n或 "
+                                                 "板式平焊、带颈平焊、带颈对焊（法兰）"))};
 }
 
 CommandPositional pressurePositional()
 {
     return {QStringLiteral("PN"),
-            QStringLiteral("nominal pressure: MPa (1.6, 1.6MPa), bar (16bar), or PN16, read as bar "
-                           "or\nMPa, whichever the kind lists (refused when it lists both)")};
+            helpSource(QT_TRANSLATE_NOOP(
+                "CommandHelp", "公称压力：MPa（1.6、1.6MPa）、bar（16bar）或 "
+                               "PN16（按该类型所列的读作\nbar 或 MPa，两者都列时拒绝）"))};
 }
 
 CommandPositional dnPositional()
 {
-    return {QStringLiteral("DN"), QStringLiteral("nominal diameter (100, DN100 or 100mm)")};
+    return {QStringLiteral("DN"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp", "公称直径（100、DN100 或 100mm）"))};
 }
 
 CommandOption seriesOptionEntry()
 {
-    return {{QStringLiteral("series")}, QStringLiteral("A|B"),
-            QStringLiteral("pipe series A (default) or B")};
+    return {{QStringLiteral("series")},
+            QStringLiteral("A|B"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp", "管子系列 A（默认）或 B"))};
 }
 
 CommandOption formatOptionEntry(const QString &description)

@@ -1,5 +1,6 @@
 // quorvit identify [--outside-diameter MM] [--bolt-circle MM] [--holes N] [--hole-diameter MM]
 //                  [--thickness MM] [--pipe-od MM] [--tolerance MM] [--format text|json|csv]
+#include "catalogue/fieldname.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/identify.h"
 #include "cli/commandarguments.h"
@@ -7,6 +8,7 @@
 #include "cli/textformat.h"
 #include "core/values/valuetext.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,19 +27,19 @@ MeasureOption optionOf(Measure measure)
 {
     switch (measure) {
     case Measure::OutsideDiameter:
-        return {"outside-diameter", "D, the flange's outside diameter"};
+        return {"outside-diameter", QT_TRANSLATE_NOOP("CommandHelp", "D，法兰外径")};
     case Measure::BoltCircle:
-        return {"bolt-circle", "K, the bolt circle's diameter"};
+        return {"bolt-circle", QT_TRANSLATE_NOOP("CommandHelp", "K，螺栓孔中心圆直径")};
     case Measure::HoleCount:
-        return {"holes", "n, the number of bolt holes (matched exactly)"};
+        return {"holes", QT_TRANSLATE_NOOP("CommandHelp", "n，螺栓孔数量（须完全相同）")};
     case Measure::HoleDiameter:
-        return {"hole-diameter", "L, the bolt holes' diameter"};
+        return {"hole-diameter", QT_TRANSLATE_NOOP("CommandHelp", "L，螺栓孔直径")};
     case Measure::Thickness:
-        return {"thickness", "C, the flange's thickness"};
+        return {"thickness", QT_TRANSLATE_NOOP("CommandHelp", "C，法兰厚度")};
     case Measure::PipeOutsideDiameter:
         break;
     }
-    return {"pipe-od", "A, the pipe's outside diameter (the weld end of WN)"};
+    return {"pipe-od", QT_TRANSLATE_NOOP("CommandHelp", "A，配管外径（WN 为焊端外径）")};
 }
 
 // A length or count as measured: a finite number, not negative; a count also whole.
@@ -65,19 +67,24 @@ QString deviationTitle(Measure measure)
 {
     for (const FlangeField &field : flangeFields(FlangeKind::Plate))
         if (qstrcmp(field.key, measureKey(measure)) == 0)
-            return field.name + QStringLiteral("偏差") +
+            return QCoreApplication::translate("RecordOutput", "%1偏差")
+                       .arg(translatedFieldName(field.name)) +
                    (field.unit.isEmpty() ? QString() : QStringLiteral("(%1)").arg(field.unit));
     return QLatin1String(measureKey(measure)); // every measure has its field
 }
 
 QString asText(const QList<FlangeMatch> &matches)
 {
-    QStringList header = {"类型", "公称压力(MPa)", "公称直径", "系列", "总偏差(mm)"};
+    QStringList header = {QCoreApplication::translate("RecordOutput", "类型"),
+                          QCoreApplication::translate("RecordOutput", "公称压力(MPa)"),
+                          QCoreApplication::translate("RecordOutput", "公称直径"),
+                          QCoreApplication::translate("RecordOutput", "系列"),
+                          QCoreApplication::translate("RecordOutput", "总偏差(mm)")};
     for (const Deviation &d : matches.constFirst().deviations)
         header.append(deviationTitle(d.measure));
     QList<QStringList> rows{header};
     for (const FlangeMatch &m : matches) {
-        QStringList row = {kindChineseName(m.record.kind), m.record.pressureText,
+        QStringList row = {kindName(m.record.kind), m.record.pressureText,
                            QStringLiteral("DN%1").arg(m.record.dn), seriesText(m.record.series),
                            plainNumberText(m.totalMm)};
         for (const Deviation &d : m.deviations)
@@ -183,20 +190,20 @@ Command identifyCommand()
     for (Measure measure : AllMeasures)
         options.append({{QLatin1String(optionOf(measure).name)},
                         measure == Measure::HoleCount ? QStringLiteral("N") : QStringLiteral("MM"),
-                        QLatin1String(optionOf(measure).description)});
+                        helpSource(optionOf(measure).description)});
     options.append({{QStringLiteral("tolerance")},
                     QStringLiteral("MM"),
-                    QStringLiteral("how far a length may be off, 2 by default")});
-    options.append({{QStringLiteral("format")},
-                    QStringLiteral("text|json|csv"),
-                    QStringLiteral("text (default), json (an array) or csv")});
-    return {
-        QStringLiteral("identify"),
-        QStringLiteral("the listed flanges that fit measurements, best first"),
-        {},
-        options,
-        QStringLiteral("Give at least one measurement. Every kind and both series are searched; "
-                       "the rows\nthat fit every measurement are listed by total deviation, "
-                       "smallest first. None: exit 1."),
-        runIdentify};
+                    helpSource(QT_TRANSLATE_NOOP("CommandHelp", "长度允许的偏差，默认 2"))});
+    options.append(
+        {{QStringLiteral("format")},
+         QStringLiteral("text|json|csv"),
+         helpSource(QT_TRANSLATE_NOOP("CommandHelp", "text（默认）、json（数组）或 csv"))});
+    return {QStringLiteral("identify"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp", "与量得的尺寸相符的法兰，最接近的在前")),
+            {},
+            options,
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                         "至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符"
+                                         "的行按总偏差\n从小到大列出。没有相符的：退出码 1。")),
+            runIdentify};
 }

@@ -55,18 +55,19 @@ Command lookupCommand()
 {
     CommandPositional kind = kindPositional();
     kind.name = QStringLiteral("KIND|MARKING");
-    kind.description += QStringLiteral(
-        ";\nor alone, a whole marking: \"HG 20595 法兰 WN 100-2.5 RF\" (its standard's\n"
-        "number, (B) for series B, the PN after the dash)");
+    kind.description = helpSource(QT_TRANSLATE_NOOP(
+        "CommandHelp", "PL、SO 或 WN（大小写均可，也可写 WN-RF），\n或 板式平焊、带颈平焊、带颈对焊（法兰）；\n"
+                       "或只写一个完整的标记：\"HG 20595 法兰 WN 100-2.5 RF\"（标准号，\n"
+                       "(B) 表示 B 系列，横线后是公称压力）"));
     CommandPositional pressure = pressurePositional();
     CommandPositional dn = dnPositional();
     pressure.optional = dn.optional = true;
     return {QStringLiteral("lookup"),
-            QStringLiteral("the dimensions, bolting, area and weight of one flange"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的尺寸、螺栓、面积和重量")),
             {kind, pressure, dn},
             {seriesOptionEntry(),
-             formatOptionEntry(
-                 QStringLiteral("text (default), json (one object) or csv (header and one line)"))},
+             formatOptionEntry(helpSource(QT_TRANSLATE_NOOP(
+                 "CommandHelp", "text（默认）、json（一个对象）或 csv（表头和一行）")))},
             {},
             runLookup};
 }

@@ -1,8 +1,11 @@
 #include "cli/recordoutput.h"
 
+#include "catalogue/fieldname.h"
 #include "catalogue/flangeinput.h"
 #include "cli/textformat.h"
 #include "core/values/valuetext.h"
+
+#include <QCoreApplication>
 
 namespace
 {
@@ -83,6 +86,12 @@ QString csv(FlangeKind kind, const QList<FlangeRecord> &records)
     return text;
 }
 
+// A label of the text form, in the interface's language.
+QString label(const char *chinese)
+{
+    return QCoreApplication::translate("RecordOutput", chinese);
+}
+
 QString withUnit(const QString &text, const QString &unit)
 {
     return unit.isEmpty() ? text : text + QLatin1Char('(') + unit + QLatin1Char(')');
@@ -92,14 +101,16 @@ QString withUnit(const QString &text, const QString &unit)
 QString textOne(const FlangeRecord &r)
 {
     QList<QStringList> rows{
-        {QStringLiteral("法兰类型"), QString(),
-         kindChineseName(r.kind) + QStringLiteral(" (") + kindCode(r.kind) + QLatin1Char(')')},
-        {QStringLiteral("公称压力"), QStringLiteral("PN"), r.pressureText + QStringLiteral(" MPa")},
-        {QStringLiteral("公称通径"), QStringLiteral("DN"), QString::number(r.dn)},
-        {QStringLiteral("管子系列"), QString(), seriesText(r.series)}};
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "法兰类型")), QString(),
+         kindName(r.kind) + QStringLiteral(" (") + kindCode(r.kind) + QLatin1Char(')')},
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "公称压力")), QStringLiteral("PN"),
+         r.pressureText + QStringLiteral(" MPa")},
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "公称通径")), QStringLiteral("DN"),
+         QString::number(r.dn)},
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "管子系列")), QString(), seriesText(r.series)}};
     for (const FlangeField &field : flangeFields(r.kind)) {
         const QString value = plainText(field.value(r));
-        rows.append({field.name, field.symbol,
+        rows.append({translatedFieldName(field.name), field.symbol,
                      value.isEmpty()        ? QStringLiteral("-")
                      : field.unit.isEmpty() ? value
                                             : value + QLatin1Char(' ') + field.unit});
@@ -110,10 +121,12 @@ QString textOne(const FlangeRecord &r)
 // A list: a header of names with units, then a line per record.
 QString textList(FlangeKind kind, const QList<FlangeRecord> &records)
 {
-    QStringList header{withUnit(QStringLiteral("公称压力"), QStringLiteral("MPa")),
-                       QStringLiteral("公称通径"), QStringLiteral("系列")};
+    QStringList header{
+        withUnit(label(QT_TRANSLATE_NOOP("RecordOutput", "公称压力")), QStringLiteral("MPa")),
+        label(QT_TRANSLATE_NOOP("RecordOutput", "公称通径")),
+        label(QT_TRANSLATE_NOOP("RecordOutput", "系列"))};
     for (const FlangeField &field : flangeFields(kind))
-        header.append(withUnit(field.name, field.unit));
+        header.append(withUnit(translatedFieldName(field.name), field.unit));
     QList<QStringList> rows{header};
     for (const FlangeRecord &r : records) {
         QStringList line{r.pressureText, QString::number(r.dn), seriesText(r.series)};

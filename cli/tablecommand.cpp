@@ -36,15 +36,15 @@ int runTable(const CommandArguments &arguments, const ProgramParts &)
 Command tableCommand()
 {
     CommandPositional pressure = pressurePositional();
-    pressure.description = QStringLiteral(
-        "only this nominal pressure (1.6, 16bar or PN16); every pressure when left out");
+    pressure.description = helpSource(QT_TRANSLATE_NOOP(
+        "CommandHelp", "只列这个公称压力（1.6、16bar 或 PN16）；不写时列出所有压力"));
     pressure.optional = true;
     return {QStringLiteral("table"),
-            QStringLiteral("every listed flange of a kind, one record per row"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一种法兰所列的全部规格，每行一条")),
             {kindPositional(), pressure},
             {seriesOptionEntry(),
-             formatOptionEntry(QStringLiteral("text (default), json (an array of objects) or csv "
-                                              "(header and one line per row)"))},
+             formatOptionEntry(helpSource(QT_TRANSLATE_NOOP(
+                 "CommandHelp", "text（默认）、json（对象数组）或 csv（表头，每行一条）")))},
             {},
             runTable};
 }

@@ -147,33 +147,36 @@ Command takeoffCommand()
 {
     return {
         QStringLiteral("takeoff"),
-        QStringLiteral("the weights and bolts of a list of flanges, line by line, with totals"),
+        helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一张法兰清单逐行的重量和螺栓，以及合计")),
         {{QStringLiteral("FILE"),
-          QStringLiteral(
-              "a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte\n"
-              "order mark) or an xlsx workbook; columns found by their header's names\n"
-              "(类型/型式/type, 公称压力/压力/PN, 系列/series, 公称直径/通径/DN/size,\n"
-              "数量/件数/qty, or a designation 标记/规格 holding a standard marking), title rows\n"
-              "above the header skipped, every other column carried through; without a\n"
-              "header: kind, pressure, series, dn, quantity; - reads stdin")}},
+          helpSource(QT_TRANSLATE_NOOP(
+              "CommandHelp",
+              "清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），\n或 xlsx "
+              "工作簿；按表头的列名找列（类型/型式/type、公称压力/压力/PN、\n系列/series、公称直径/"
+              "通径/DN/size、数量/件数/qty，或写标准标记的 "
+              "标记/"
+              "规格\n列），跳过表头上方的标题行，其他各列原样带出；没有表头时各列依次为类型、\n公称"
+              "压力、系列、公称直径、数量；- 读标准输入"))}},
         {{{QStringLiteral("o")},
           QStringLiteral("OUT"),
-          QStringLiteral("write to OUT (replaced only when complete) instead of stdout")},
+          helpSource(
+              QT_TRANSLATE_NOOP("CommandHelp", "写到 OUT（完整写成后才替换）而不是标准输出"))},
          {{QStringLiteral("format")},
           QStringLiteral("text|csv|json|xlsx"),
-          QStringLiteral("text, csv (with a byte order mark for spreadsheets), json or xlsx; by\n"
-                         "default the one OUT's extension names, else text (xlsx goes to stdout\n"
-                         "only when stdout is not a terminal)")},
+          helpSource(QT_TRANSLATE_NOOP(
+              "CommandHelp",
+              "text、csv（带字节顺序标记，供电子表格打开）、json 或 xlsx；默认按 OUT "
+              "的\n扩展名，否则为 text（标准输出不是终端时才把 xlsx 写到标准输出）"))},
          {{QStringLiteral("sheet")},
           QStringLiteral("NAME"),
-          QStringLiteral("the workbook's sheet to read (the first when left out)")}},
-        QStringLiteral("The totals: flanges, weight, and the joints' bolts by designation with "
-                       "length,\nnuts by thread and gaskets by face, DN and pressure (two flanges "
-                       "a joint), for\neach material when the list has a material column "
-                       "(材质/材料/material).\nA line that cannot be taken off keeps its place "
-                       "with the reason (Chinese in the\ntext, CSV and xlsx forms; English in JSON "
-                       "and on stderr, the first 100 there),\nand counts for nothing in the "
-                       "totals; the exit code is then 1."),
+          helpSource(QT_TRANSLATE_NOOP("CommandHelp", "要读的工作表（不写时读第一个）"))}},
+        helpSource(QT_TRANSLATE_NOOP(
+            "CommandHelp",
+            "合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和\n垫片（按密"
+            "封面、公称直径和压力；两片法兰为一副）；清单有材质列\n（材质/材料/"
+            "material）时按材质分开。\n不能计算的行保留原位并注明原因（text、CSV 和 xlsx "
+            "中用所选的语言，JSON 和\n标准错误输出中用英文，后者只列前 100 "
+            "条），不计入合计；此时退出码为 1。")),
         runTakeoff,
         takeoffNeeds};
 }

@@ -31,6 +31,7 @@ expected_files=(
     usr/share/icons/hicolor/scalable/apps/$app_id.svg
     usr/share/metainfo/$app_id.metainfo.xml
     usr/share/man/man1/quorvit.1
+    usr/share/man/zh_CN/man1/quorvit.1
     usr/share/bash-completion/completions/quorvit
     usr/share/librecad/fonts/quorvit-hei.lff
 )
@@ -123,14 +124,19 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
 grep -q '<svg ' "$icon" || fail "the icon is not an SVG drawing"
 
-# The manual page renders without warnings and documents every command; the completion is
-# valid bash that defines the completion function.
-man_page=$root/usr/share/man/man1/quorvit.1
-warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1) || fail "groff cannot render the manual page"
-[ -z "$warnings" ] || fail "the manual page renders with warnings: $warnings"
-for command in lookup table; do
-    grep -q "^\\.B $command" "$man_page" || fail "the manual page does not document '$command'"
+# The manual pages, English and Chinese, render without warnings and document every command,
+# each in its language; the completion is valid bash that defines the completion function.
+for man_page in "$root"/usr/share/man/man1/quorvit.1 "$root"/usr/share/man/zh_CN/man1/quorvit.1; do
+    warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1) || fail "groff cannot render $man_page"
+    [ -z "$warnings" ] || fail "$man_page renders with warnings: $warnings"
+    for command in lookup table drawing takeoff identify; do
+        grep -q "^\\.B $command" "$man_page" || fail "$man_page does not document '$command'"
+    done
 done
+grep -q '^\.SH DESCRIPTION' "$root/usr/share/man/man1/quorvit.1" ||
+    fail "the English manual page has no DESCRIPTION"
+grep -q '^\.SH 描述' "$root/usr/share/man/zh_CN/man1/quorvit.1" ||
+    fail "the Chinese manual page has no Chinese description"
 completion=$root/usr/share/bash-completion/completions/quorvit
 bash -n "$completion" || fail "the bash completion is not valid bash"
 bash -c "_init_completion() { :; }; complete() { :; }; source '$completion'; declare -F _quorvit" \

@@ -34,10 +34,13 @@ quint64 mixedIn(quint64 hash, QStringView text)
     return hash ^ (hash >> 29);
 }
 
-void keepFirst(TakeoffReason &kept, const TakeoffReason &found)
+// The first reason found, and the field it is about.
+void keepFirst(TakeoffReason &kept, int &keptField, const TakeoffReason &found, int field)
 {
-    if (kept.isEmpty())
+    if (kept.isEmpty() && !found.isEmpty()) {
         kept = found;
+        keptField = field;
+    }
 }
 
 template <typename T> TakeoffReason reasonOf(const ValueReading<T> &reading)
@@ -80,21 +83,25 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     line.dn = f.dn;
     line.face = f.face;
     TakeoffReason why = f.reason;
-    if (line.fields.size() != FieldCount)
+    int whyField = f.faultField;
+    if (line.fields.size() != FieldCount) {
+        whyField = -1;
         why = {QCoreApplication::translate(
                    "Takeoff", "应有 5 列（类型、公称压力、系列、公称直径、数量），实有 %1 列")
                    .arg(line.fields.size()),
                QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
                    .arg(line.fields.size())};
+    }
     if (line.fields.size() >= FieldCount) {
         const ValueReading<qint64> quantity =
             readQuantity(line.fields.at(4), MaxTakeoffQuantity);
         line.quantity = quantity;
-        keepFirst(why, reasonOf(quantity));
+        keepFirst(why, whyField, reasonOf(quantity), 4);
     }
 
     if (!why.isEmpty()) {
         line.reason = why.onLine(number);
+        line.faultField = whyField;
         return line;
     }
     line.record = f.record;
@@ -111,6 +118,7 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialA
         line.material = read.carried.value(materialAt);
     if (!read.fault.isEmpty()) {
         line.reason = read.fault.onLine(read.number);
+        line.faultField = -1;
         line.record.reset();
         line.unitWeightHundredths = line.weightHundredths = 0;
     }
@@ -157,7 +165,7 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     const auto field = [&](qsizetype i) { return fields.value(i); };
     const ValueReading<FlangeKind> kind = readFlangeKind(field(0));
     f.kind = kind;
-    keepFirst(f.reason, reasonOf(kind));
+    keepFirst(f.reason, f.faultField, reasonOf(kind), 0);
     f.face = sealingFace(kindFaceCode(field(0)));
     if (f.face.isEmpty())
         f.face = CatalogueFace.toString();
@@ -165,7 +173,7 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     const ValueReading<PressureIndex> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
     if (pressure.unreadable)
-        keepFirst(f.reason, reasonOf(pressure));
+        keepFirst(f.reason, f.faultField, reasonOf(pressure), 1);
     if (f.kind && pressure)
         f.pressureMpa = pressureMpa(*f.kind, *pressure);
     else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(field(1));
@@ -173,28 +181,32 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
         f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
     const ValueReading<PipeSeries> series = readSeries(field(2));
     f.series = series;
-    keepFirst(f.reason, reasonOf(series));
+    keepFirst(f.reason, f.faultField, reasonOf(series), 2);
     const ValueReading<int> dn = readDnText(field(3));
     f.dn = dn;
-    keepFirst(f.reason, reasonOf(dn));
+    keepFirst(f.reason, f.faultField, reasonOf(dn), 3);
     if (!f.reason.isEmpty() || fields.size() < 4)
         return f;
     if (!pressure) {
         f.reason = withoutListed(pressure.text, pressure.reason);
+        f.faultField = 1;
         return f;
     }
     if (const std::optional<LookupFailure> face = faceNotListed(*f.kind, *pressure, f.face)) {
         f.reason = {face->text, face->reason};
+        f.faultField = 0; // the face is written with the kind
         return f;
     }
     f.record = record(*f.kind, *pressure, *f.dn, *f.series);
     if (!f.record) {
         const LookupFailure failure = diameterNotListed(*f.kind, *pressure, *f.dn);
         f.reason = withoutListed(failure.text, failure.reason);
+        f.faultField = 3;
     } else if (!f.record->weightKg) {
         const LookupFailure failure =
             seriesFormMissing(*f.kind, f.record->pressureText, *f.dn, *f.series);
         f.reason = {failure.text, failure.reason};
+        f.faultField = 2;
         f.record.reset();
     }
     return f;

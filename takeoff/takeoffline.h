@@ -33,6 +33,8 @@ struct TakeoffLine {
     // "第 7 行：PL 在 1.0 MPa 下没有 DN 11", "line 7: DN 11 is not listed for PL at 1.0 MPa";
     // empty when good.
     TakeoffReason reason;
+    // The field (0 kind … 4 quantity) whose value the reason is about, -1 for the line as a whole.
+    int faultField = -1;
 
     bool ok() const { return reason.isEmpty(); }
     double unitWeightKg() const { return double(unitWeightHundredths) / 100; }
@@ -61,6 +63,7 @@ private:
         QString face;
         std::shared_ptr<const FlangeRecord> record;
         TakeoffReason reason; // without the line's number
+        int faultField = -1;  // as TakeoffLine's
         QString texts;        // the four texts it was read from, one after the other
         QVarLengthArray<qsizetype, 4> textSizes;
     };

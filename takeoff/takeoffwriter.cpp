@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "core/values/valuetext.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace
@@ -30,20 +31,22 @@ const QList<TakeoffColumn> &takeoffColumns()
     static const QString kg = QStringLiteral("kg");
     static const QList<TakeoffColumn> columns = [] {
         QList<TakeoffColumn> made = {
-            {QStringLiteral("行号"), {}, -1, LineColumn},
-            {QStringLiteral("类型"), {}, -1, KindColumn},
-            {QStringLiteral("公称压力"), QStringLiteral("MPa"), PressureDecimals, PressureColumn},
-            {QStringLiteral("系列"), {}, -1, SeriesColumn},
-            {QStringLiteral("公称直径"), QStringLiteral("DN"), -1, DnColumn},
-            {QStringLiteral("数量"), {}, -1, QuantityColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "行号")), {}, -1, LineColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "类型")), {}, -1, KindColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "公称压力")), QStringLiteral("MPa"),
+             PressureDecimals, PressureColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "系列")), {}, -1, SeriesColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "公称直径")), QStringLiteral("DN"),
+             -1, DnColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "数量")), {}, -1, QuantityColumn},
             {fieldName("outside_diameter"), mm, -1, OutsideDiameterColumn},
             {fieldName("bolt_circle"), mm, -1, BoltCircleColumn},
             {fieldName("callout"), {}, -1, CalloutColumn},
             {fieldName("bolt_designation"), {}, -1, BoltColumn},
             {fieldName("thickness"), mm, -1, ThicknessColumn},
-            {QStringLiteral("单重"), kg, 2, UnitWeightColumn},
-            {QStringLiteral("重量"), kg, 2, WeightColumn},
-            {QStringLiteral("错误"), {}, -1, ErrorColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "单重")), kg, 2, UnitWeightColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "重量")), kg, 2, WeightColumn},
+            {QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "错误")), {}, -1, ErrorColumn},
         };
         return made;
     }();

@@ -2,6 +2,214 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <source>窗口、帮助和输出的语言：en（英文）或 zh（中文）；
+不写时按区域设置</source>
+        <translation>the language of the windows, the help and the output&apos;s labels: en or zh;
+the locale&apos;s when left out</translation>
+    </message>
+    <message>
+        <source>显示本帮助</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>用法：quorvit</source>
+        <translation>Usage: quorvit</translation>
+    </message>
+    <message>
+        <source>打开名为 NAME 的窗口而不是主菜单：takeoff、identify、
+pl、so 或 wn</source>
+        <translation>open the windows at NAME instead of the menu: takeoff, identify, pl,
+so or wn</translation>
+    </message>
+    <message>
+        <source>显示程序的版本</source>
+        <translation>the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>用法：quorvit [--window NAME]     打开查询窗口
+      quorvit COMMAND [ARGUMENTS]  运行命令，不开窗口（quorvit COMMAND --help）
+      quorvit --help | --version
+</source>
+        <translation>Usage: quorvit [--window NAME]     open the lookup windows
+       quorvit COMMAND [ARGUMENTS]  run a command, without windows (quorvit COMMAND --help)
+       quorvit --help | --version
+</translation>
+    </message>
+    <message>
+        <source>命令：</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>选项：</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>一片法兰的图纸（DXF、SVG）或它的数据表（PDF）</source>
+        <translation>a drawing of one flange to issue (DXF, SVG) or its data sheet (PDF)</translation>
+    </message>
+    <message>
+        <source>要写的文件；原有的文件只被完整写成的新文件替换；
+- 写到标准输出（DXF，除非 --format 另指格式）</source>
+        <translation>the file to write; an earlier file is replaced only by a complete one;
+- writes to stdout (DXF unless --format names another)</translation>
+    </message>
+    <message>
+        <source>dxf（CAD：法兰按 1:1 以毫米绘制，图框和标题栏按出图比例）、
+svg（按图幅大小的图纸）或 pdf（图纸和全部数值的表）；
+不写时按文件的扩展名</source>
+        <translation>dxf (CAD: the flange at 1:1 in millimetres, frame and title block at the plot
+scale), svg (the sheet at its paper size) or pdf (the sheet and a table of
+every value); from the file&apos;s extension when left out</translation>
+    </message>
+    <message>
+        <source>填写标题栏的“图号”栏</source>
+        <translation>fills the title block&apos;s drawing number cell</translation>
+    </message>
+    <message>
+        <source>填写标题栏的“材料”栏</source>
+        <translation>fills the title block&apos;s material cell</translation>
+    </message>
+    <message>
+        <source>填写标题栏的“设计”栏</source>
+        <translation>fills the title block&apos;s designer cell</translation>
+    </message>
+    <message>
+        <source>图幅为 A4 或 A3（GB/T 14689），比例取 GB/T 14690 中能容纳各视图的最大比例。
+</source>
+        <translation>The sheet is A4 or A3 (GB/T 14689) at the largest scale of GB/T 14690 that holds the views.
+</translation>
+    </message>
+    <message>
+        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
+或 板式平焊、带颈平焊、带颈对焊（法兰）</source>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name</translation>
+    </message>
+    <message>
+        <source>公称压力：MPa（1.6、1.6MPa）、bar（16bar）或 PN16（按该类型所列的读作
+bar 或 MPa，两者都列时拒绝）</source>
+        <translation>nominal pressure: MPa (1.6, 1.6MPa), bar (16bar), or PN16, read as bar or
+MPa, whichever the kind lists (refused when it lists both)</translation>
+    </message>
+    <message>
+        <source>公称直径（100、DN100 或 100mm）</source>
+        <translation>nominal diameter (100, DN100 or 100mm)</translation>
+    </message>
+    <message>
+        <source>管子系列 A（默认）或 B</source>
+        <translation>pipe series A (default) or B</translation>
+    </message>
+    <message>
+        <source>D，法兰外径</source>
+        <translation>D, the flange&apos;s outside diameter</translation>
+    </message>
+    <message>
+        <source>K，螺栓孔中心圆直径</source>
+        <translation>K, the bolt circle&apos;s diameter</translation>
+    </message>
+    <message>
+        <source>n，螺栓孔数量（须完全相同）</source>
+        <translation>n, the number of bolt holes (matched exactly)</translation>
+    </message>
+    <message>
+        <source>L，螺栓孔直径</source>
+        <translation>L, the bolt holes&apos; diameter</translation>
+    </message>
+    <message>
+        <source>C，法兰厚度</source>
+        <translation>C, the flange&apos;s thickness</translation>
+    </message>
+    <message>
+        <source>A，配管外径（WN 为焊端外径）</source>
+        <translation>A, the pipe&apos;s outside diameter (the weld end of WN)</translation>
+    </message>
+    <message>
+        <source>长度允许的偏差，默认 2</source>
+        <translation>how far a length may be off, 2 by default</translation>
+    </message>
+    <message>
+        <source>text（默认）、json（数组）或 csv</source>
+        <translation>text (default), json (an array) or csv</translation>
+    </message>
+    <message>
+        <source>与量得的尺寸相符的法兰，最接近的在前</source>
+        <translation>the listed flanges that fit measurements, best first</translation>
+    </message>
+    <message>
+        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
+从小到大列出。没有相符的：退出码 1。</source>
+        <translation>Give at least one measurement. Every kind and both series are searched; the rows
+that fit every measurement are listed by total deviation, smallest first. None: exit 1.</translation>
+    </message>
+    <message>
+        <source>一片法兰的尺寸、螺栓、面积和重量</source>
+        <translation>the dimensions, bolting, area and weight of one flange</translation>
+    </message>
+    <message>
+        <source>text（默认）、json（一个对象）或 csv（表头和一行）</source>
+        <translation>text (default), json (one object) or csv (header and one line)</translation>
+    </message>
+    <message>
+        <source>只列这个公称压力（1.6、16bar 或 PN16）；不写时列出所有压力</source>
+        <translation>only this nominal pressure (1.6, 16bar or PN16); every pressure when left out</translation>
+    </message>
+    <message>
+        <source>一种法兰所列的全部规格，每行一条</source>
+        <translation>every listed flange of a kind, one record per row</translation>
+    </message>
+    <message>
+        <source>text（默认）、json（对象数组）或 csv（表头，每行一条）</source>
+        <translation>text (default), json (an array of objects) or csv (header and one line per row)</translation>
+    </message>
+    <message>
+        <source>一张法兰清单逐行的重量和螺栓，以及合计</source>
+        <translation>the weights and bolts of a list of flanges, line by line, with totals</translation>
+    </message>
+    <message>
+        <source>清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），
+或 xlsx 工作簿；按表头的列名找列（类型/型式/type、公称压力/压力/PN、
+系列/series、公称直径/通径/DN/size、数量/件数/qty，或写标准标记的 标记/规格
+列），跳过表头上方的标题行，其他各列原样带出；没有表头时各列依次为类型、
+公称压力、系列、公称直径、数量；- 读标准输入</source>
+        <translation>a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte
+order mark) or an xlsx workbook; columns found by their header&apos;s names, in
+Chinese or English (type, PN, series, DN/size, qty, or a designation column
+holding a standard marking), title rows above the header skipped, every other
+column carried through; without a header: kind, pressure, series, dn,
+quantity; - reads stdin</translation>
+    </message>
+    <message>
+        <source>写到 OUT（完整写成后才替换）而不是标准输出</source>
+        <translation>write to OUT (replaced only when complete) instead of stdout</translation>
+    </message>
+    <message>
+        <source>text、csv（带字节顺序标记，供电子表格打开）、json 或 xlsx；默认按 OUT 的
+扩展名，否则为 text（标准输出不是终端时才把 xlsx 写到标准输出）</source>
+        <translation>text, csv (with a byte order mark for spreadsheets), json or xlsx; by
+default the one OUT&apos;s extension names, else text (xlsx goes to stdout
+only when stdout is not a terminal)</translation>
+    </message>
+    <message>
+        <source>要读的工作表（不写时读第一个）</source>
+        <translation>the workbook&apos;s sheet to read (the first when left out)</translation>
+    </message>
+    <message>
+        <source>合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和
+垫片（按密封面、公称直径和压力；两片法兰为一副）；清单有材质列
+（材质/材料/material）时按材质分开。
+不能计算的行保留原位并注明原因（text、CSV 和 xlsx 中用所选的语言，JSON 和
+标准错误输出中用英文，后者只列前 100 条），不计入合计；此时退出码为 1。</source>
+        <translation>The totals: flanges, weight, and the joints&apos; bolts by designation with length,
+nuts by thread and gaskets by face, DN and pressure (two flanges a joint), for
+each material when the list has a material column (material, in Chinese or
+English).
+A line that cannot be taken off keeps its place with the reason (in the chosen
+language in the text, CSV and xlsx forms; English in JSON and on stderr, the
+first 100 there), and counts for nothing in the totals; the exit code is then 1.</translation>
+    </message>
+</context>
+<context>
     <name>DataSheet</name>
     <message>
         <source>法兰数据表</source>
@@ -45,6 +253,141 @@
     <message>
         <source>密封面 %1 的尺寸未收录，图中未画出</source>
         <translation>sealing face %1: its sizes are not on record, it is not drawn</translation>
+    </message>
+</context>
+<context>
+    <name>FlangeField</name>
+    <message>
+        <source>螺栓孔数量</source>
+        <translation>Number of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓孔直径</source>
+        <translation>Bolt hole diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Number and diameter of bolt holes</translation>
+    </message>
+    <message>
+        <source>螺栓规格</source>
+        <translation>Bolt thread</translation>
+    </message>
+    <message>
+        <source>螺栓规格及长度</source>
+        <translation>Bolt with length</translation>
+    </message>
+    <message>
+        <source>螺栓长度</source>
+        <translation>Bolt length</translation>
+    </message>
+    <message>
+        <source>每根螺栓的螺母数</source>
+        <translation>Nuts per bolt</translation>
+    </message>
+    <message>
+        <source>净面积</source>
+        <translation>Net area</translation>
+    </message>
+    <message>
+        <source>净重量</source>
+        <translation>Net weight</translation>
+    </message>
+    <message>
+        <source>坡口宽度</source>
+        <translation>Bevel width</translation>
+    </message>
+    <message>
+        <source>配管外径</source>
+        <translation>Pipe outside diameter</translation>
+    </message>
+    <message>
+        <source>法兰内径</source>
+        <translation>Flange bore</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Flange outside diameter</translation>
+    </message>
+    <message>
+        <source>突面高度</source>
+        <translation>Raised face height</translation>
+    </message>
+    <message>
+        <source>法兰厚度</source>
+        <translation>Flange thickness</translation>
+    </message>
+    <message>
+        <source>颈根圆角半径</source>
+        <translation>Hub root fillet radius</translation>
+    </message>
+    <message>
+        <source>法兰总高度</source>
+        <translation>Overall flange height</translation>
+    </message>
+    <message>
+        <source>法兰颈外径</source>
+        <translation>Hub outside diameter</translation>
+    </message>
+    <message>
+        <source>焊端外径</source>
+        <translation>Weld end outside diameter</translation>
+    </message>
+    <message>
+        <source>颈部大端直径</source>
+        <translation>Hub diameter at the base</translation>
+    </message>
+    <message>
+        <source>焊端壁厚</source>
+        <translation>Weld end wall thickness</translation>
+    </message>
+    <message>
+        <source>焊端直段高度</source>
+        <translation>Straight weld end length</translation>
+    </message>
+    <message>
+        <source>过渡圆角半径</source>
+        <translation>Transition fillet radius</translation>
+    </message>
+    <message>
+        <source>行号</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>单重</source>
+        <translation>Unit weight</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -512,6 +855,49 @@
     </message>
 </context>
 <context>
+    <name>RecordOutput</name>
+    <message>
+        <source>%1偏差</source>
+        <translation>%1 deviation</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>公称压力(MPa)</source>
+        <translation>PN (MPa)</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>总偏差(mm)</source>
+        <translation>Total deviation (mm)</translation>
+    </message>
+    <message>
+        <source>法兰类型</source>
+        <translation>Flange kind</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>Nominal pressure</translation>
+    </message>
+    <message>
+        <source>公称通径</source>
+        <translation>Nominal diameter</translation>
+    </message>
+    <message>
+        <source>管子系列</source>
+        <translation>Pipe series</translation>
+    </message>
+</context>
+<context>
     <name>ResultActions</name>
     <message>
         <source>未能打印：%1</source>
@@ -830,6 +1216,61 @@
     </message>
 </context>
 <context>
+    <name>TakeoffTotalsTable</name>
+    <message>
+        <source>名称</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>规格</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>法兰</source>
+        <translation>Flanges</translation>
+    </message>
+    <message>
+        <source>片</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>总重</source>
+        <translation>Total weight</translation>
+    </message>
+    <message>
+        <source>根</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>螺母</source>
+        <translation>Nuts</translation>
+    </message>
+    <message>
+        <source>个</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>垫片</source>
+        <translation>Gaskets</translation>
+    </message>
+    <message>
+        <source>未写材质</source>
+        <translation>No material given</translation>
+    </message>
+</context>
+<context>
     <name>TakeoffWindow</name>
     <message numerus="yes">
         <source>打开清单将替换表中现有的 %n 行，其中的改动尚未导出（替换后可按 Ctrl+Z 恢复）。</source>
@@ -955,19 +1396,6 @@
         <translation>Flange bill of materials</translation>
     </message>
     <message>
-        <source>合计：法兰 %1 片，总重 %2 kg</source>
-        <translation>Totals: %1 flanges, %2 kg</translation>
-    </message>
-    <message>
-        <source>，</source>
-        <comment>between two bolt counts</comment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>；%1 行有误，未计入</source>
-        <translation>; %1 lines with errors, not counted</translation>
-    </message>
-    <message>
         <source>清单有 %1 行，太长，无法打印（最多打印 %2 行）。可以先导出为 CSV 或 Excel 文件。</source>
         <translation>The list has %1 lines, too many to print (at most %2 lines are printed). It can be exported as CSV or as an Excel workbook instead.</translation>
     </message>
@@ -984,41 +1412,12 @@
         <translation>Number of flanges, total weight, and the bolts, nuts and gaskets of each size (by material when the list has a material column)</translation>
     </message>
     <message>
-        <source>螺母 %1</source>
-        <translation>Nuts %1</translation>
+        <source>未计入合计的内容</source>
+        <translation>What the totals leave out</translation>
     </message>
     <message>
-        <source>垫片 %1</source>
-        <translation>Gaskets %1</translation>
-    </message>
-    <message>
-        <source>未写材质</source>
-        <translation>No material</translation>
-    </message>
-    <message>
-        <source>材质 %1</source>
-        <translation>Material %1</translation>
-    </message>
-    <message>
-        <source>；</source>
-        <comment>between two totals</comment>
-        <translation>; </translation>
-    </message>
-    <message>
-        <source>：</source>
-        <translation>: </translation>
-    </message>
-    <message>
-        <source>%1 %2 根</source>
-        <translation>%2 × %1</translation>
-    </message>
-    <message>
-        <source>%1 %2 个</source>
-        <translation>%2 × %1</translation>
-    </message>
-    <message>
-        <source>%1 %2 片</source>
-        <translation>%2 × %1</translation>
+        <source>%1 行有误，未计入合计</source>
+        <translation>%1 lines with errors, not counted in the totals</translation>
     </message>
 </context>
 <context>
@@ -1174,10 +1573,6 @@
         <translation>quorvit: --window “%1” is not a window; windows: %2</translation>
     </message>
     <message>
-        <source>；在源代码目录中运行 ./run.sh 可经 VNC 显示这些窗口</source>
-        <translation>; ./run.sh in the source folder serves them over VNC</translation>
-    </message>
-    <message>
         <source>quorvit: 无法打开窗口：平台 “%1”（QT_QPA_PLATFORM）无法启动</source>
         <translation>quorvit: cannot open the windows: the platform “%1” (QT_QPA_PLATFORM) cannot be started</translation>
     </message>
@@ -1188,6 +1583,10 @@
     <message>
         <source>quorvit: 无法打开窗口：没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）</source>
         <translation>quorvit: cannot open the windows: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</translation>
+    </message>
+    <message>
+        <source>；请在桌面会话中运行，或把 DISPLAY 或 WAYLAND_DISPLAY 设为可以连接的显示器；各命令（quorvit --help）不需要显示器</source>
+        <translation>; run it from a desktop session, or set DISPLAY or WAYLAND_DISPLAY to a display it can reach; the commands (quorvit --help) need no display</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "widgets/fonts.h"
 #include "windows/takeoff/takeoffwindow.h"
 #include "windows/takeoff/takeofftablemodel.h"
+#include "windows/takeoff/takeofftotalstable.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -64,11 +65,13 @@ public:
             for (const QString &filter : dialog->nameFilters())
                 if (filter.contains(typeSuffix))
                     dialog->selectNameFilter(filter);
+            openedIn = dialog->directory().absolutePath();
             dialog->selectFile(path);
             static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
         });
         m_timer.start(0);
     }
+    QString openedIn; // the folder the last dialog opened in
 
 private:
     QTimer m_timer;
@@ -145,8 +148,41 @@ class TestTakeoffWindow : public QObject
         QCOMPARE(shown.nuts(), engine.totals.nuts());
         QCOMPARE(shown.gaskets(), engine.totals.gaskets());
         QCOMPARE(shown.failedLines(), engine.totals.failedLines());
-        const QString label = m_form->findChild<QLabel *>("totals")->text();
-        QVERIFY2(label.contains(takeoffCellText(engine.totals.weightKg(), 2)), qPrintable(label));
+        // The table shows the engine's totals, one row each.
+        const QStringList rows = totalsRows();
+        QVERIFY2(rows.contains(QStringLiteral("法兰|||%1|片").arg(engine.totals.flanges())),
+                 qPrintable(rows.join(u'\n')));
+        QVERIFY(rows.contains(
+            QStringLiteral("总重|||%1|kg").arg(takeoffCellText(engine.totals.weightKg(), 2))));
+        for (const BoltTotal &bolt : engine.totals.bolts())
+            QVERIFY(rows.contains(QStringLiteral("%1|%2|%3|%4|根")
+                                      .arg(fastenerName(bolt.kind), bolt.designation,
+                                           bolt.material)
+                                      .arg(bolt.count)));
+        QCOMPARE(rows.size(), 2 + engine.totals.bolts().size() + engine.totals.nuts().size() +
+                                  engine.totals.gaskets().size());
+    }
+    // The totals table's rows as "名称|规格|材质|数量|单位".
+    QStringList totalsRows()
+    {
+        const auto *table = m_form->findChild<TakeoffTotalsTable *>("totalsTable");
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c)
+                cells.append(table->item(r, c)->text());
+            rows.append(cells.join(u'|'));
+        }
+        return rows;
+    }
+    // The program columns of a row that are marked as wrong.
+    QList<int> markedCells(int row)
+    {
+        QList<int> marked;
+        for (int c = 0; c < TakeoffTableModel::ColumnCount; ++c)
+            if (model()->index(row, c).data(Qt::DecorationRole).isValid())
+                marked.append(c);
+        return marked;
     }
 
 private slots:
@@ -178,7 +214,7 @@ private slots:
         for (int row = 0; row < model()->rowCount(); ++row) {
             const TakeoffLine &line = engine.lines[row];
             const QModelIndex first = model()->index(row, TakeoffTableModel::Kind);
-            QCOMPARE(first.data(Qt::BackgroundRole).isValid(), !line.ok());
+            QCOMPARE(markedCells(row).size(), line.ok() ? 0 : 1);
             QCOMPARE(first.data(Qt::ToolTipRole).isValid(), !line.ok());
             if (line.ok()) {
                 // The computed columns show the catalogue row of what the line asks for, the
@@ -210,27 +246,35 @@ private slots:
         QCOMPARE(cell(2, TakeoffTableModel::Dn), QStringLiteral("200"));
     }
 
-    // A list with a material column: the totals line gives each material's bolts, nuts and
+    // A list with a material column: the totals table gives each material's bolts, nuts and
     // gaskets (summed here by hand) and follows a line moved to the other material; undo
     // brings it back.
-    void totalsLineGroupsBoltingByMaterial()
+    void totalsTableGroupsBoltingByMaterial()
     {
         pasteText(QStringLiteral("类型\t公称压力\t系列\t公称直径\t数量\t材质\nPL\t1.6\tA\t100\t3\t20\n"
-                                 "WN\t4.0\tA\t100\t5\t20\nPL\t1.0\tA\t50\t7\t304\n"));
+                                 "WN\t4.0\tA\t100\t5\t20\nPL\t1.0\tA\t50\t7\t304\n"
+                                 "SO\t1.0\tA\t50\t2\t\n"));
         const auto bolt = [](FlangeKind kind, double mpa, int dn) {
             return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
                 ->bolting.designation;
         };
-        const QLabel *label = m_form->findChild<QLabel *>("totals");
-        const QString before = label->text();
-        QVERIFY2(before.contains(QStringLiteral("；材质 20：螺栓 %1 12 根；螺柱 %2 20 根；螺母 M16 12 个，"
-                                                "M20 40 个；垫片 RF 100-1.6 2 片，RF 100-4.0 3 片；"
-                                                "材质 304：螺栓 %3 14 根；螺母 M16 14 个；垫片 RF "
-                                                "50-1.0 4 片")
-                                     .arg(bolt(FlangeKind::Plate, 1.6, 100),
-                                          bolt(FlangeKind::WeldNeck, 4.0, 100),
-                                          bolt(FlangeKind::Plate, 1.0, 50))),
-                 qPrintable(before));
+        const QStringList before = totalsRows();
+        const QStringList expected{
+            QStringLiteral("法兰|||17|片"),
+            QStringLiteral("螺栓|%1|20|12|根").arg(bolt(FlangeKind::Plate, 1.6, 100)),
+            QStringLiteral("螺柱|%1|20|20|根").arg(bolt(FlangeKind::WeldNeck, 4.0, 100)),
+            QStringLiteral("螺母|M16|20|12|个"),
+            QStringLiteral("螺母|M20|20|40|个"),
+            QStringLiteral("垫片|RF 100-1.6|20|2|片"),
+            QStringLiteral("垫片|RF 100-4.0|20|3|片"),
+            QStringLiteral("螺栓|%1|304|14|根").arg(bolt(FlangeKind::Plate, 1.0, 50)),
+            QStringLiteral("螺母|M16|304|14|个"),
+            QStringLiteral("垫片|RF 50-1.0|304|4|片"),
+            QStringLiteral("垫片|RF 50-1.0|未写材质|1|片")};
+        for (const QString &row : expected)
+            QVERIFY2(before.contains(row), qPrintable(row + u'\n' + before.join(u'\n')));
+        const auto *table = m_form->findChild<TakeoffTotalsTable *>("totalsTable");
+        QVERIFY(!table->isColumnHidden(TakeoffTotalsTable::Material));
 
         auto *editor = qobject_cast<QLineEdit *>(
             openEditor(2, model()->viewColumn(TakeoffTableModel::Quantity) + 1));
@@ -238,11 +282,94 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("20"));
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY2(label->text().contains(QStringLiteral("螺母 M16 26 个，M20 40 个")),
-                     qPrintable(label->text()));
-        QVERIFY(!label->text().contains(QStringLiteral("304")));
+        QTRY_VERIFY2(totalsRows().contains(QStringLiteral("螺母|M16|20|26|个")),
+                     qPrintable(totalsRows().join(u'\n')));
+        QVERIFY(!totalsRows().join(u'\n').contains(QStringLiteral("304")));
         QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(label->text(), before);
+        QCOMPARE(totalsRows(), before);
+    }
+
+    // A failed line marks the cell whose value is wrong, with the reason as its tooltip.
+    void failedLineMarksTheWrongCell_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("DN not listed") << "WN\t2.5\tA\t11\t1" << int(TakeoffTableModel::Dn);
+        QTest::newRow("DN unreadable") << "PL\t1.0\tA\tabc\t1" << int(TakeoffTableModel::Dn);
+        QTest::newRow("kind unknown") << "XY\t1.0\tA\t100\t1" << int(TakeoffTableModel::Kind);
+        QTest::newRow("pressure not listed") << "PL\t7.7\tA\t100\t1"
+                                             << int(TakeoffTableModel::Pressure);
+        QTest::newRow("series unknown") << "PL\t1.0\tC\t100\t1" << int(TakeoffTableModel::Series);
+        QTest::newRow("quantity unreadable") << "PL\t1.0\tA\t100\tmany"
+                                             << int(TakeoffTableModel::Quantity);
+        QTest::newRow("too few fields") << "PL\t1.0\tA" << int(TakeoffTableModel::Kind);
+    }
+    void failedLineMarksTheWrongCell()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, marked);
+        pasteText(line + u'\n');
+        QCOMPARE(markedCells(0), QList<int>{marked});
+        const QModelIndex cell = model()->index(0, marked);
+        QCOMPARE(cell.data(Qt::BackgroundRole).isValid(), true);
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), model()->line(0).reason.text);
+    }
+
+    // The export dialog opens in the folder of the list last opened, else of the last export.
+    void exportDialogOpensInTheListsFolder()
+    {
+        QTemporaryDir lists, exports;
+        const QString list = lists.filePath(QStringLiteral("list.csv"));
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("PL,1.0,A,100,2\n");
+        file.close();
+        pasteText(QStringLiteral("PL\t1.0\tA\t100\t2\n"));
+        {
+            FileDialogAnswer answer(exports.filePath(QStringLiteral("first.csv")));
+            m_form->exportLines();
+        }
+        {
+            FileDialogAnswer second(exports.filePath(QStringLiteral("second.csv")));
+            m_form->exportLines();
+            QCOMPARE(second.openedIn, QDir(exports.path()).absolutePath());
+        }
+        {
+            FileDialogAnswer answer(list);
+            m_form->open();
+        }
+        QCOMPARE(model()->rowCount(), 1);
+        FileDialogAnswer third(exports.filePath(QStringLiteral("third.csv")));
+        m_form->exportLines();
+        QCOMPARE(third.openedIn, QDir(lists.path()).absolutePath());
+        QVERIFY(QFile::exists(exports.filePath(QStringLiteral("third.csv"))));
+    }
+
+    // 添加行: an empty line, neither marked nor counted, until it is filled in; then it counts.
+    void addedLineCountsOnceFilledIn()
+    {
+        pasteText(QStringLiteral("PL\t1.0\tA\t100\t2\n"));
+        m_form->table()->setCurrentIndex(model()->index(0, 0));
+        m_form->findChild<QPushButton *>("addButton")->click();
+        QCOMPARE(model()->rowCount(), 2);
+        for (int c = TakeoffTableModel::Kind; c < TakeoffTableModel::FirstComputed; ++c)
+            QVERIFY(cell(1, c).isEmpty());
+        QVERIFY(markedCells(1).isEmpty());
+        QVERIFY(!model()->index(1, 0).data(Qt::ToolTipRole).isValid());
+        checkTotalsEqualEngine("PL\t1.0\tA\t100\t2\n");
+        QVERIFY(m_form->findChild<QLabel *>("totals")->isHidden());
+
+        // Filled in half: the first missing value is marked and the line is a failed line.
+        const QList<std::pair<int, QString>> typed{{TakeoffTableModel::Kind, "SO"},
+                                                   {TakeoffTableModel::Pressure, "1.6"},
+                                                   {TakeoffTableModel::Series, "A"}};
+        for (const auto &[column, text] : typed)
+            model()->setData(model()->index(1, column), text, Qt::EditRole);
+        QCOMPARE(markedCells(1), QList<int>{TakeoffTableModel::Dn});
+        QCOMPARE(model()->totals().failedLines(), 1);
+        model()->setData(model()->index(1, TakeoffTableModel::Dn), "50", Qt::EditRole);
+        model()->setData(model()->index(1, TakeoffTableModel::Quantity), "3", Qt::EditRole);
+        checkTotalsEqualEngine("PL\t1.0\tA\t100\t2\nSO\t1.6\tA\t50\t3\n");
     }
 
     void editorsUpdateLineAndTotals_andUndoRestores()

@@ -56,7 +56,7 @@ private slots:
         row("a marking and --series", {"lookup", "PL 100-1.0", "--series", "B"}, 2, "", "contra");
         row("a kind alone", {"lookup", "WN"}, 2, "", "missing PN");
         row("help", {"--help"}, 0, "lookup", "");
-        row("command help", {"table", "--help"}, 0, "Usage: quorvit table", "");
+        row("command help", {"table", "--help", "--lang=en"}, 0, "Usage: quorvit table", "");
         row("version", {"--version"}, 0, "quorvit " QUORVIT_VERSION_TEXT, "");
         row("pressure not listed", {"lookup", "PL", "1.3", "100"}, 1, "", "压力不对，重新输入！");
         row("weld-neck pressure not listed", {"lookup", "WN", "0.6", "100"}, 1, "",
@@ -136,7 +136,7 @@ private slots:
         row("--window without a name", {"--window"}, 2, "takeoff, identify");
         row("--window with a command", {"--window", "takeoff", "lookup"}, 2, "no command");
         row("the windows without a display", {}, 1, "WAYLAND_DISPLAY");
-        row("a window without a display", {"--window=identify"}, 1, "./run.sh");
+        row("a window without a display", {"--window=identify"}, 1, "quorvit --help");
         row("output glued to -o", {"drawing", "pl", "1.0", "100", "-o@x.svg"}, 0, "", "x.svg");
         row("output after -o=", {"drawing", "wn", "1.6", "50", "-o=@x.pdf"}, 0, "", "x.pdf");
         row("output after --output=", {"drawing", "so", "1.6", "80", "--output=@x.dxf"}, 0, "",

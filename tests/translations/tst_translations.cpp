@@ -142,7 +142,8 @@ QList<std::pair<QString, QString>> shownTexts(QWidget *window)
 
 const WindowKind AllWindows[] = {WindowKind::Form1,  WindowKind::FormPL, WindowKind::FormSO,
                                  WindowKind::FormWN, WindowKind::FormMF, WindowKind::FormRF,
-                                 WindowKind::FormFM, WindowKind::FormTG, WindowKind::FormIdentify};
+                                 WindowKind::FormFM, WindowKind::FormTG, WindowKind::FormIdentify,
+                                 WindowKind::FormTakeoff};
 
 } // namespace
 
@@ -226,6 +227,57 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("nowhere")), qPrintable(run.err));
         QVERIFY2(hasHan(run.err) != english, qPrintable(run.err));
+    }
+
+    // The help and the labels of the commands' output speak one language, the chosen one: no
+    // Chinese in English, and no English prose (three words running) in Chinese.
+    void commandsSpeakOneLanguage_data()
+    {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("english");
+        const QStringList c{QStringLiteral("LC_ALL=C")};
+        const QStringList zh{QStringLiteral("LANG=zh_CN.UTF-8")};
+        const QStringList en{QStringLiteral("LANG=en_US.UTF-8")};
+        const QStringList lookup{"lookup", "WN", "1.6", "100"};
+        const QStringList table{"table", "so", "2.5"};
+        const QStringList identify{"identify", "--outside-diameter", "221", "--holes", "8"};
+        // clang-format off
+        QTest::newRow("--help, C locale")                << c  << QStringList{"--help"} << false;
+        QTest::newRow("--help, Chinese locale")          << zh << QStringList{"--help"} << false;
+        QTest::newRow("--help, English locale")          << en << QStringList{"--help"} << true;
+        QTest::newRow("--help --lang en, Chinese locale") << zh << QStringList{"--help", "--lang", "en"} << true;
+        QTest::newRow("--help --lang zh, English locale") << en << QStringList{"--lang=zh", "--help"} << false;
+        QTest::newRow("lookup --help, C locale")         << c  << QStringList{"lookup", "--help"} << false;
+        QTest::newRow("lookup --help --lang en")         << zh << QStringList{"lookup", "--help", "--lang=en"} << true;
+        QTest::newRow("identify --help --lang en")       << c  << QStringList{"identify", "-h", "--lang=en"} << true;
+        QTest::newRow("drawing --help, English locale")  << en << QStringList{"drawing", "--help"} << true;
+        QTest::newRow("takeoff --help --lang en")        << c  << QStringList{"takeoff", "--help", "--lang=en"} << true;
+        QTest::newRow("takeoff --help, Chinese locale")  << zh << QStringList{"takeoff", "--help"} << false;
+        QTest::newRow("lookup, Chinese locale")          << zh << lookup << false;
+        QTest::newRow("lookup --lang en")                << zh << lookup + QStringList{"--lang", "en"} << true;
+        QTest::newRow("lookup --lang zh, English locale") << en << lookup + QStringList{"--lang", "zh"} << false;
+        QTest::newRow("table, C locale")                 << c  << table << false;
+        QTest::newRow("table, English locale")           << en << table << true;
+        QTest::newRow("identify, Chinese locale")        << zh << identify << false;
+        QTest::newRow("identify --lang en")              << c  << identify + QStringList{"--lang=en"} << true;
+        // clang-format on
+    }
+    void commandsSpeakOneLanguage()
+    {
+        QFETCH(QStringList, locale);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, english);
+        const ProgramRun run = runWithLocale(arguments, locale);
+        QCOMPARE(run.exitCode, 0);
+        const QString out = run.text();
+        QVERIFY(out.count(u'\n') > 3);
+        static const QRegularExpression prose(QStringLiteral("\\b[a-z]+ [a-z]+ [a-z]+\\b"));
+        if (english)
+            QVERIFY2(!hasHan(out), qPrintable(out));
+        else
+            QVERIFY2(hasHan(out) && !prose.match(out).hasMatch(),
+                     qPrintable(prose.match(out).captured() + u'\n' + out));
     }
 
     void unknownLanguageIsAUsageError_data()

@@ -1,5 +1,6 @@
 #include "windows/takeoff/takeofftablemodel.h"
 
+#include "catalogue/fieldname.h"
 #include "takeoff/takeoffwriter.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QIcon>
 #include <QStyle>
 #include <QUndoCommand>
+#include <algorithm>
 
 namespace
 {
@@ -73,6 +75,15 @@ qsizetype carriedIndex(const CarriedColumns &carried, int viewColumn)
 
 } // namespace
 
+QString TakeoffTableModel::shownTitle(const TakeoffColumn &column)
+{
+    if (column.standard < 0)
+        return column.name; // the list's own
+    TakeoffColumn shown = column;
+    shown.name = translatedFieldName(column.name);
+    return takeoffColumnTitle(shown);
+}
+
 TakeoffTableModel::TakeoffTableModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 int TakeoffTableModel::rowCount(const QModelIndex &parent) const
@@ -124,15 +135,15 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return !column ? carried : input ? l.fields.value(*column) : QVariant();
     case Qt::ToolTipRole:
-        return l.ok() ? QVariant() : QVariant(l.reason.text);
+        return l.ok() || awaitsInput(index.row()) ? QVariant() : QVariant(l.reason.text);
     case Qt::BackgroundRole:
-        if (!l.ok() && column == Kind)
+        if (column && faultColumn(index.row()) == *column)
             return QBrush(QColor(255, 190, 190));
         if (!input)
             return QBrush(QColor(240, 240, 240));
         return {};
     case Qt::DecorationRole:
-        if (!l.ok() && column == Kind)
+        if (column && faultColumn(index.row()) == *column)
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::TextAlignmentRole:
@@ -151,7 +162,7 @@ QVariant TakeoffTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Vertical)
         return section + 1;
     if (const std::optional<Column> column = programColumn(section))
-        return takeoffColumnTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
+        return shownTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
     return allNames(m_carried).value(carriedIndex(m_carried, section));
 }
 
@@ -232,6 +243,8 @@ QStringList TakeoffTableModel::lineTexts(int row) const
     QStringList texts;
     for (qsizetype column = 0; column < cells.size(); ++column)
         texts.append(shownText(l, cells[column], columns[column]));
+    if (awaitsInput(row))
+        texts.last().clear(); // the reason: nothing is wrong with a line not filled in yet
     return texts;
 }
 
@@ -246,6 +259,37 @@ QList<QStringList> TakeoffTableModel::fields(int row, int count) const
     for (const ListLine &line : lines(row, count))
         fields.append(line.fields);
     return fields;
+}
+
+bool TakeoffTableModel::awaitsInput(int row) const
+{
+    // A line of a list with texts only in its own columns (a remark) is a line that fails, as
+    // the command takes it.
+    const ListLine &read = m_read.at(row);
+    const auto empty = [](const QStringList &texts) {
+        return std::all_of(texts.cbegin(), texts.cend(),
+                           [](const QString &text) { return text.trimmed().isEmpty(); });
+    };
+    return read.fault.isEmpty() && empty(read.fields) && empty(read.carried);
+}
+
+std::optional<TakeoffTableModel::Column> TakeoffTableModel::faultColumn(int row) const
+{
+    const TakeoffLine &l = m_lines.at(row);
+    if (l.ok() || awaitsInput(row))
+        return std::nullopt;
+    // A reason about the line as a whole (a fault in reading it) marks its first cell.
+    return l.faultField >= 0 && l.faultField < FirstComputed ? Column(l.faultField) : Kind;
+}
+
+void TakeoffTableModel::tally(int row, bool add)
+{
+    if (awaitsInput(row))
+        return;
+    if (add)
+        m_totals.add(m_lines.at(row));
+    else
+        m_totals.remove(m_lines.at(row));
 }
 
 TakeoffLine TakeoffTableModel::compute(int row, const ListLine &line)
@@ -266,10 +310,10 @@ void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &
     }
     const int common = std::min(count, int(lines.size()));
     for (int i = 0; i < common; ++i) {
-        m_totals.remove(m_lines[row + i]);
+        tally(row + i, false);
         m_read[row + i] = lines[i];
         m_lines[row + i] = compute(row + i, lines[i]);
-        m_totals.add(m_lines[row + i]);
+        tally(row + i, true);
     }
     if (common > 0 && !newColumns)
         emit dataChanged(index(row, 0), index(row + common - 1, columnCount() - 1));
@@ -277,7 +321,7 @@ void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &
         if (!newColumns)
             beginRemoveRows({}, row + common, row + count - 1);
         for (int i = row + common; i < row + count; ++i)
-            m_totals.remove(m_lines.at(i));
+            tally(i, false);
         m_lines.remove(row + common, count - common);
         m_read.remove(row + common, count - common);
         if (!newColumns)
@@ -288,7 +332,7 @@ void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &
         for (qsizetype i = common; i < lines.size(); ++i) {
             m_read.insert(row + i, lines[i]);
             m_lines.insert(row + i, compute(int(row + i), lines[i]));
-            m_totals.add(m_lines.at(row + i));
+            tally(int(row + i), true);
         }
         if (!newColumns)
             endInsertRows();
@@ -308,9 +352,9 @@ void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &
 void TakeoffTableModel::renumberFrom(int row)
 {
     for (int i = row; i < rowCount(); ++i) {
-        m_totals.remove(m_lines[i]);
+        tally(i, false);
         m_lines[i] = compute(i, m_read[i]);
-        m_totals.add(m_lines[i]);
+        tally(i, true);
     }
     if (row < rowCount())
         emit dataChanged(index(row, 0), index(rowCount() - 1, columnCount() - 1));

@@ -10,6 +10,8 @@
 #include <QUndoStack>
 #include <optional>
 
+struct TakeoffColumn;
+
 // The lines of the take-off window: what each line asks for (kind, pressure, series, DN,
 // quantity, as written), the list's own columns it carries (item number, material, remarks …,
 // before and after the flange's columns as the list had them) and what the catalogue gives for
@@ -39,6 +41,11 @@ public:
     static constexpr int FirstComputed = OutsideDiameter;
 
     explicit TakeoffTableModel(QObject *parent = nullptr);
+
+    // A column's title as the window shows it: the program's columns in the interface's
+    // language (the exported files and the printed list keep the Chinese titles, as the
+    // totals rows under them are), the list's as it names them.
+    static QString shownTitle(const TakeoffColumn &column);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -76,6 +83,11 @@ public:
     // What those lines ask for, as written.
     QList<QStringList> fields(int row, int count) const;
     const TakeoffTotals &totals() const { return m_totals; }
+    // A line whose cells are all still empty (one just added): it is neither marked nor counted,
+    // and not exported, until the user fills it in.
+    bool awaitsInput(int row) const;
+    // The cell marked on a failed line: the one whose value the reason is about.
+    std::optional<Column> faultColumn(int row) const;
     QUndoStack *undoStack() { return &m_undo; }
 
 signals:
@@ -83,12 +95,14 @@ signals:
 
 private:
     TakeoffLine compute(int row, const ListLine &line);
+    // Adds a line to the totals or takes it away, unless it awaits input.
+    void tally(int row, bool add);
     // Recomputes the lines from `row` on, whose numbers moved.
     void renumberFrom(int row);
 
     CarriedColumns m_carried;
     qsizetype m_materialColumn = -1; // materialColumn(m_carried)
-    QList<ListLine> m_read; // each line as read or last edited, the source of m_lines
+    QList<ListLine> m_read;          // each line as read or last edited, the source of m_lines
     QList<TakeoffLine> m_lines;
     TakeoffTotals m_totals;
     TakeoffCalculator m_calculator;

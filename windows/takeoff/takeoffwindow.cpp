@@ -1,6 +1,5 @@
 #include "windows/takeoff/takeoffwindow.h"
 
-#include "catalogue/flangeinput.h"
 #include "exports/atomicfile.h"
 #include "exports/formatsprogram.h"
 #include "exports/sheettable.h"
@@ -12,6 +11,7 @@
 #include "widgets/querywindow.h"
 #include "windows/takeoff/takeoffdelegate.h"
 #include "windows/takeoff/takeofftablemodel.h"
+#include "windows/takeoff/takeofftotalstable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -81,7 +82,7 @@ TakeoffListLines takeoffLinesOfText(const QString &text)
 
 TakeoffWindow::TakeoffWindow()
     : m_model(new TakeoffTableModel(this)), m_table(new QTableView(this)),
-      m_totals(new QLabel(this))
+      m_totalsTable(new TakeoffTotalsTable(this)), m_totals(new QLabel(this))
 {
     designWindow(this, {QStringLiteral("FormTakeoff"), tr("批量计算"), 13500, 8400, std::nullopt,
                         std::nullopt});
@@ -121,15 +122,20 @@ TakeoffWindow::TakeoffWindow()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     describe(m_table, tr("批量计算清单"), tr("双击单元格编辑；Ctrl+V 粘贴 Excel 中复制的行"));
 
+    m_totalsTable->setObjectName(QStringLiteral("totalsTable"));
+    describe(m_totalsTable, tr("合计"),
+             tr("法兰数量、总重，以及各规格螺栓、螺母和垫片的数量（清单有材质列时按材质分开）"));
     m_totals->setObjectName(QStringLiteral("totals"));
     m_totals->setWordWrap(true);
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    describe(m_totals, tr("合计"),
-             tr("法兰数量、总重，以及各规格螺栓、螺母和垫片的数量（清单有材质列时按材质分开）"));
+    describe(m_totals, tr("未计入合计的内容"));
 
+    auto *tables = new QHBoxLayout;
+    tables->addWidget(m_table, 1);
+    tables->addWidget(m_totalsTable);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(m_table, 1);
+    layout->addLayout(tables, 1);
     layout->addWidget(m_totals);
 
     QUndoStack *stack = m_model->undoStack();
@@ -202,18 +208,7 @@ void TakeoffWindow::paste()
 
 void TakeoffWindow::addLine()
 {
-    // A new line starts as a copy of the current one, or as the first listed flange.
-    const QModelIndex current = m_table->currentIndex();
-    ListLine line;
-    if (current.isValid()) {
-        line = m_model->lines(current.row(), 1).constFirst();
-    } else {
-        line.fields = QStringList{
-            kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
-            seriesText(PipeSeries::A),
-            QString::number(listedDiameters(FlangeKind::Plate, 0).value(0)), QStringLiteral("1")};
-    }
-    insertBelowCurrent({line}, m_model->carried(), tr("添加行"));
+    insertBelowCurrent({ListLine{}}, m_model->carried(), tr("添加行"));
 }
 
 void TakeoffWindow::removeSelectedLines()
@@ -255,6 +250,7 @@ void TakeoffWindow::open()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
+    m_listFolder = QFileInfo(path).absolutePath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showMessage(this, listUnreadable(path, file.errorString()).text);
@@ -286,12 +282,16 @@ void TakeoffWindow::exportLines()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({csv, xlsx});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (const QString folder = m_listFolder.isEmpty() ? m_exportFolder : m_listFolder;
+        !folder.isEmpty())
+        dialog.setDirectory(folder);
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
         dialog.setDefaultSuffix(filter == xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
+    m_exportFolder = QFileInfo(path).absolutePath();
     // The file's own suffix wins over the type chosen in the list.
     const bool asXlsx = path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) ||
                         (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) &&
@@ -306,15 +306,19 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
         if (xlsx) {
             // Written by quorvit-formats from the lines as the table holds them, numbered as it
             // numbers them (takeofftablemodel.cpp).
-            QList<ListLine> lines = m_model->lines(0, m_model->rowCount());
-            for (qsizetype row = 0; row < lines.size(); ++row)
-                lines[row].number = row + 1;
+            QList<ListLine> lines;
+            for (int row = 0; row < m_model->rowCount(); ++row)
+                if (!m_model->awaitsInput(row)) {
+                    lines.append(m_model->lines(row, 1).constFirst());
+                    lines.last().number = row + 1;
+                }
             return writeWorkbookThroughProgram(file, m_model->carried(), lines);
         }
         TakeoffCsvWriter writer(file);
         writer.begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
-            writer.writeLine(m_model->line(row));
+            if (!m_model->awaitsInput(row))
+                writer.writeLine(m_model->line(row));
         writer.writeTotals(m_model->totals());
         writer.finish(error);
         return error;
@@ -375,44 +379,15 @@ void TakeoffWindow::print()
 void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
-    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
-        m_totals->setText(tr("合计超出可以准确给出的范围（%1）").arg(exceeded));
-        return;
-    }
-    QString text = tr("合计：法兰 %1 片，总重 %2 kg")
-                       .arg(totals.flanges())
-                       .arg(takeoffCellText(totals.weightKg(), 2));
-    // Per material: "螺栓 M16×80 12 根，M20×90 8 根；螺母 M16 20 个；垫片 RF 100-1.6 3 片".
-    const QString between = tr("，", "between two bolt counts");
-    const QList<MaterialBolting> bolting = totals.boltingByMaterial();
-    for (const MaterialBolting &material : bolting) {
-        QStringList items;
-        for (FastenerKind kind : {FastenerKind::HexBolt, FastenerKind::StudBolt}) {
-            QStringList bolts;
-            for (const BoltTotal &bolt : material.bolts)
-                if (bolt.kind == kind)
-                    bolts.append(tr("%1 %2 根").arg(bolt.designation).arg(bolt.count));
-            if (!bolts.isEmpty())
-                items.append(fastenerName(kind, true) + u' ' + bolts.join(between));
-        }
-        QStringList nuts, gaskets;
-        for (const NutTotal &nut : material.nuts)
-            nuts.append(tr("%1 %2 个").arg(nut.thread).arg(nut.count));
-        for (const GasketTotal &gasket : material.gaskets)
-            gaskets.append(tr("%1 %2 片").arg(gasketDesignation(gasket)).arg(gasket.count));
-        if (!nuts.isEmpty())
-            items.append(tr("螺母 %1").arg(nuts.join(between)));
-        if (!gaskets.isEmpty())
-            items.append(tr("垫片 %1").arg(gaskets.join(between)));
-        const QString named = material.material.isEmpty()
-                                  ? (bolting.size() > 1 ? tr("未写材质") : QString())
-                                  : tr("材质 %1").arg(material.material);
-        text += tr("；", "between two totals") + (named.isEmpty() ? QString() : named + tr("：")) +
-                items.join(tr("；", "between two totals"));
-    }
-    if (totals.failedLines() > 0)
-        text += tr("；%1 行有误，未计入").arg(totals.failedLines());
-    m_totals->setText(text);
+    m_totalsTable->showTotals(totals);
+    QString note;
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty())
+        note = tr("合计超出可以准确给出的范围（%1）").arg(exceeded);
+    else if (totals.failedLines() > 0)
+        note = tr("%1 行有误，未计入合计").arg(totals.failedLines());
+    m_totals->setText(note);
+    m_totals->setVisible(!note.isEmpty());
+    m_fitLater.start();
 }
 
 void TakeoffWindow::fitColumns()
@@ -428,8 +403,11 @@ void TakeoffWindow::fitWidth()
     const int table = m_table->verticalHeader()->sizeHint().width() +
                       m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
                       m_table->verticalScrollBar()->sizeHint().width();
+    // The totals beside it.
+    const int totals = m_totalsTable->sizeHint().width() + layout()->spacing();
     const QMargins margins = layout()->contentsMargins();
-    int wanted = std::max(table + margins.left() + margins.right(), minimumSizeHint().width());
+    int wanted =
+        std::max(table + totals + margins.left() + margins.right(), minimumSizeHint().width());
     const QRect screen = this->screen()->availableGeometry();
     const int frame = frameGeometry().width() - geometry().width();
     wanted = std::min(wanted, screen.width() - frame);

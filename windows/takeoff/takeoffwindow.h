@@ -11,11 +11,12 @@
 class QLabel;
 class QTableView;
 class TakeoffTableModel;
+class TakeoffTotalsTable;
 
 // "批量计算": a take-off edited as a table. Lines are typed in place, pasted from a spreadsheet
 // (Ctrl+V) or read from a list file as the takeoff command reads it; each line shows what the
 // catalogue gives for it, a line that cannot be computed is marked with its reason, the totals
-// stay below the table, and the take-off is saved as CSV or as a spreadsheet, or printed.
+// stand beside the table, and the take-off is saved as CSV or as a spreadsheet, or printed.
 class TakeoffWindow : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
 
     TakeoffTableModel *model() const { return m_model; }
     QTableView *table() const { return m_table; }
+    TakeoffTotalsTable *totalsTable() const { return m_totalsTable; }
 
     // Ctrl+V: the clipboard's lines below the current line (at the end when none is current).
     void paste();
@@ -38,7 +40,8 @@ public:
     void print();
     // Where the print preview comes from: previewAndPrint unless a test looks at the document.
     std::function<void(QWidget *parent, const PrintDocument &document)> preview = previewAndPrint;
-    // "添加行" (Insert) and "删除行" (Delete): below the current line; the selected lines.
+    // "添加行" (Insert): an empty line below the current one, counted once it is filled in.
+    // "删除行" (Delete): the selected lines.
     void addLine();
     void removeSelectedLines();
 
@@ -61,7 +64,11 @@ private:
 
     TakeoffTableModel *m_model;
     QTableView *m_table;
-    QLabel *m_totals;
+    TakeoffTotalsTable *m_totalsTable;
+    QLabel *m_totals; // what the totals leave out: failed lines, a total past its limit
+    // Where the export dialog opens: the folder of the list last opened, else of the last export.
+    QString m_listFolder;
+    QString m_exportFolder;
     // The width fitWidth last gave the window; 0 once the user chose another.
     int m_fittedWidth = -1;
     bool m_shown = false;
