@@ -208,6 +208,29 @@ A line that cannot be taken off keeps its place with the reason (in the chosen
 language in the text, CSV and xlsx forms; English in JSON and on stderr, the
 first 100 there), and counts for nothing in the totals; the exit code is then 1.</translation>
     </message>
+    <message>
+        <source>图纸和标记所写的密封面：RF（默认）、FF、
+M、FM、T、G 或 RJ；也可与类型写在一起，如 WN-FF</source>
+        <translation>the sealing face the drawing and its marking name: RF (the default), FF,
+M, FM, T, G or RJ; also written with the kind, as WN-FF</translation>
+    </message>
+    <message>
+        <source>填写标题栏的“审核”栏</source>
+        <translation>fills the title block&apos;s checker cell</translation>
+    </message>
+    <message>
+        <source>填写标题栏的“日期”栏</source>
+        <translation>fills the title block&apos;s date cell</translation>
+    </message>
+    <message>
+        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
+或 板式平焊、带颈平焊、带颈对焊（法兰）；
+或只写一个完整的标记：&quot;HG 20595 法兰 WN 100-2.5 RF&quot;（标准号，
+(B) 表示 B 系列，横线后是公称压力）</source>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
+or alone, a whole marking: &quot;HG 20595 ... WN 100-2.5 RF&quot; (its standard&apos;s
+number, (B) for series B, the PN after the dash)</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
