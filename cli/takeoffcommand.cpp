@@ -98,11 +98,11 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 
     TakeoffTotals totals;
     TakeoffReason stopped; // a list that could not be read to its end: no output is a part of it
-    qint64 failed = 0;
+    qint64 reported = 0; // failed and skipped lines
     const auto produce = [&](QIODevice &output) {
         const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, parts);
         totals = computeTakeoff(*rows, *writer, [&](const TakeoffLine &line) {
-            if (++failed <= ReasonsOnStderr)
+            if (++reported <= ReasonsOnStderr)
                 writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(line.reason.english));
         });
         stopped = rows->failure();
@@ -121,10 +121,10 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         if (const QString reason = produce(standardOutput); !reason.isEmpty())
             why = QStringLiteral("cannot write the output: %1").arg(reason);
     }
-    if (failed > ReasonsOnStderr)
-        writeErr(QStringLiteral("quorvit takeoff: …and %1 more lines failed; all are in the "
-                                "output\n")
-                     .arg(grouped(failed - ReasonsOnStderr)));
+    if (reported > ReasonsOnStderr)
+        writeErr(QStringLiteral("quorvit takeoff: …and %1 more lines failed or were skipped; all "
+                                "are in the output\n")
+                     .arg(grouped(reported - ReasonsOnStderr)));
     if (!stopped.isEmpty())
         failRejected({stopped.english});
     if (!why.isEmpty())

@@ -22,8 +22,9 @@ QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
 
 // A take-off window's lines as an xlsx workbook written into `output`: quorvit-formats computes
 // them as the window does, in the language installed (its reasons), and writes what the
-// window's table holds. "" or why not, in one line.
-QString writeWorkbookThroughProgram(QIODevice &output, const CarriedColumns &carried,
+// window's table holds, under the list's title rows. "" or why not, in one line.
+QString writeWorkbookThroughProgram(QIODevice &output, const QStringList &titles,
+                                    const CarriedColumns &carried,
                                     const QList<ListLine> &lines);
 
 // The argument on which quorvit-formats reads a take-off's lines (writeTakeoffLines) on its
@@ -33,6 +34,7 @@ struct TakeoffLines {
     Language language = Language::Chinese;
     CarriedColumns carried;
     QList<ListLine> lines;
+    QStringList titles; // the list's title rows
 };
 void writeTakeoffLines(QDataStream &stream, const TakeoffLines &lines);
 // False when the stream does not hold lines so written.

@@ -99,6 +99,13 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     format_set_num_format(m_boldWeight, "0.00");
 }
 
+void TakeoffXlsxWriter::writeTitles(const QStringList &titles)
+{
+    // Each title in the first cell of its row, above the header, as the list had them.
+    for (const QString &title : titles)
+        writeRow({title}, m_bold, m_bold);
+}
+
 void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
 {
     m_carried = carried;
@@ -110,7 +117,7 @@ void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
         const double width = standard == ErrorColumn ? 50 : standard == CalloutColumn ? 18 : 12;
         worksheet_set_column(m_sheet, lxw_col_t(i), lxw_col_t(i), width, nullptr);
     }
-    worksheet_freeze_panes(m_sheet, 1, 0);
+    worksheet_freeze_panes(m_sheet, lxw_row_t(m_row + 1), 0);
     QList<TakeoffCell> header;
     for (const TakeoffColumn &column : m_columns)
         header.append(takeoffColumnTitle(column));

@@ -2,6 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
+#include "takeoff/listunits.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -81,8 +82,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
                QStringLiteral("expected 5 fields (kind, pressure, series, dn, quantity), found %1")
                    .arg(line.fields.size())};
     if (line.fields.size() >= FieldCount) {
-        const ValueReading<qint64> quantity =
-            readQuantity(line.fields.at(4), MaxTakeoffQuantity);
+        const ValueReading<qint64> quantity = readPieces(line.fields.at(4), MaxTakeoffQuantity);
         line.quantity = quantity;
         keepFirst(why, reasonOf(quantity));
     }
@@ -99,6 +99,15 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
 
 TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialAt)
 {
+    if (!read.skip.isEmpty()) {
+        TakeoffLine skipped;
+        skipped.number = read.number;
+        skipped.fields = read.fields;
+        skipped.carried = read.carried;
+        skipped.skipped = true;
+        skipped.reason = read.skip.onLine(read.number);
+        return skipped;
+    }
     TakeoffLine line = compute(read.number, read.fields);
     line.carried = read.carried;
     if (materialAt >= 0)
@@ -156,13 +165,14 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     if (f.face.isEmpty())
         f.face = CatalogueFace.toString();
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
+    const QString pressureText = kgfPressureInMpa(field(1)).value_or(field(1));
     const ValueReading<PressureIndex> pressure =
-        readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
+        readPressure(f.kind.value_or(FlangeKind::Plate), pressureText);
     if (pressure.unreadable)
         keepFirst(f.reason, reasonOf(pressure));
     if (f.kind && pressure)
         f.pressureMpa = pressureMpa(*f.kind, *pressure);
-    else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(field(1));
+    else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(pressureText);
              spelling && !spelling->barInMpa)
         f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
     const ValueReading<PipeSeries> series = readSeries(field(2));

@@ -33,6 +33,9 @@ struct TakeoffLine {
     // "第 7 行：PL 在 1.0 MPa 下没有 DN 11", "line 7: DN 11 is not listed for PL at 1.0 MPa";
     // empty when good.
     TakeoffReason reason;
+    // A row that is no flange line (a subtotal, a note …): its reason says so; it is neither a
+    // flange nor a failed line.
+    bool skipped = false;
 
     bool ok() const { return reason.isEmpty(); }
     double unitWeightKg() const { return double(unitWeightHundredths) / 100; }

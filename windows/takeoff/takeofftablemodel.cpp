@@ -126,13 +126,15 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return l.ok() ? QVariant() : QVariant(l.reason.text);
     case Qt::BackgroundRole:
+        if (l.skipped)
+            return QBrush(QColor(240, 240, 240));
         if (!l.ok() && column == Kind)
             return QBrush(QColor(255, 190, 190));
         if (!input)
             return QBrush(QColor(240, 240, 240));
         return {};
     case Qt::DecorationRole:
-        if (!l.ok() && column == Kind)
+        if (!l.ok() && !l.skipped && column == Kind)
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::TextAlignmentRole:
@@ -149,7 +151,7 @@ QVariant TakeoffTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
+        return section < m_lines.size() ? m_lines[section].number : section + 1;
     if (const std::optional<Column> column = programColumn(section))
         return takeoffColumnTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
     return allNames(m_carried).value(carriedIndex(m_carried, section));
@@ -175,6 +177,7 @@ bool TakeoffTableModel::setData(const QModelIndex &index, const QVariant &value,
             edited.fields.append(QString());
         cell = &edited.fields[*column];
         edited.fault = {}; // the user wrote what the line asks for
+        edited.skip = {};
     } else {
         const qsizetype at = carriedIndex(m_carried, index.column());
         while (edited.carried.size() <= at)
@@ -250,8 +253,12 @@ QList<QStringList> TakeoffTableModel::fields(int row, int count) const
 
 TakeoffLine TakeoffTableModel::compute(int row, const ListLine &line)
 {
+    // A line read from a list keeps its row there (the file's line, the sheet's row, the pasted
+    // block's row), so the window, its exports and the command cite it alike; a line of the
+    // window's own is numbered by its row.
     ListLine numbered = line;
-    numbered.number = row + 1;
+    if (numbered.number <= 0)
+        numbered.number = row + 1;
     return m_calculator.compute(numbered, m_materialColumn);
 }
 

@@ -37,7 +37,7 @@ namespace
 TakeoffListLines readLines(ListRows &rows)
 {
     ListReading reading(rows);
-    TakeoffListLines read{{}, reading.layout().carried()};
+    TakeoffListLines read{{}, reading.layout().carried(), reading.titles()};
     while (std::optional<ListLine> line = reading.next())
         read.lines.append(std::move(*line));
     return read;
@@ -197,6 +197,8 @@ void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines, const Carri
 void TakeoffWindow::paste()
 {
     const TakeoffListLines pasted = takeoffLinesOfText(QApplication::clipboard()->text());
+    if (m_model->rowCount() == 0)
+        m_titles = pasted.titles;
     insertBelowCurrent(pasted.lines, pasted.carried, tr("粘贴"));
 }
 
@@ -207,6 +209,8 @@ void TakeoffWindow::addLine()
     ListLine line;
     if (current.isValid()) {
         line = m_model->lines(current.row(), 1).constFirst();
+        line.number = 0; // a line of the window's own, numbered by its row
+        line.skip = {};
     } else {
         line.fields = QStringList{
             kindCode(FlangeKind::Plate), pressureTexts(FlangeKind::Plate).value(0),
@@ -273,6 +277,7 @@ void TakeoffWindow::open()
         return;
     }
     m_model->replaceAll(read.lines, read.carried);
+    m_titles = read.titles;
     m_model->undoStack()->setClean();
 }
 
@@ -308,10 +313,11 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
             // numbers them (takeofftablemodel.cpp).
             QList<ListLine> lines = m_model->lines(0, m_model->rowCount());
             for (qsizetype row = 0; row < lines.size(); ++row)
-                lines[row].number = row + 1;
-            return writeWorkbookThroughProgram(file, m_model->carried(), lines);
+                lines[row].number = m_model->line(int(row)).number;
+            return writeWorkbookThroughProgram(file, m_titles, m_model->carried(), lines);
         }
         TakeoffCsvWriter writer(file);
+        writer.writeTitles(m_titles);
         writer.begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
             writer.writeLine(m_model->line(row));

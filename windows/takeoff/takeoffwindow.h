@@ -67,12 +67,14 @@ private:
     bool m_shown = false;
     // fitWidth once the header has measured every column.
     QTimer m_fitLater;
+    QStringList m_titles; // the title rows of the list opened, for the exports
 };
 
 // A list's lines as read and the columns it carries.
 struct TakeoffListLines {
     QList<ListLine> lines;
     CarriedColumns carried;
+    QStringList titles; // the title rows above its header
 };
 
 // The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines,
