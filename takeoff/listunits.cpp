@@ -25,7 +25,7 @@ const QHash<QString, UnitMeaning> &units()
             {Measure::Pressure, ListUnit::Bar, {"bar", "巴"}},
             {Measure::Pressure,
              ListUnit::KgfPerCm2,
-             {"kgf/cm2", "kgf/cm^2", "kg/cm2", "kg/cm^2", "kgf", "公斤力/平方厘米",
+             {"kgf/cm2", "kgf/cm^2", "kg/cm2", "kg/cm^2", "kgf", "公斤", "公斤力/平方厘米",
               "公斤/平方厘米", "公斤力/厘米2", "公斤/厘米2"}},
             {Measure::Pressure,
              ListUnit::None,
@@ -99,7 +99,7 @@ std::optional<ListUnit> columnUnit(UnitColumn column, QStringView unitText)
     if (found == units().cend())
         return ListUnit::None;
     const auto [measure, unit] = *found;
-    // "公斤" is said of a pressure (kgf/cm²) as of a mass: the column decides.
+    // "公斤" is said of a pressure (kgf/cm²) as of a mass: under a quantity it is no count.
     if (column == UnitColumn::Pressure)
         return measure == Measure::Pressure && unit != ListUnit::None ? std::optional(unit)
                                                                       : std::nullopt;
