@@ -153,9 +153,10 @@ Command takeoffCommand()
               "a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte\n"
               "order mark) or an xlsx workbook; columns found by their header's names\n"
               "(类型/型式/type, 公称压力/压力/PN, 系列/series, 公称直径/通径/DN/size,\n"
-              "数量/件数/qty, or a designation 标记/规格 holding a standard marking), title rows\n"
-              "above the header skipped, every other column carried through; without a\n"
-              "header: kind, pressure, series, dn, quantity; - reads stdin")}},
+              "数量/件数/qty, or a designation 标记/规格 holding a standard marking) with the\n"
+              "units they name (公称压力(bar), 数量(副), a row of units), title rows above the\n"
+              "header written above the table, every other column carried through; without\n"
+              "a header: kind, pressure, series, dn, quantity; - reads stdin")}},
         {{{QStringLiteral("o")},
           QStringLiteral("OUT"),
           QStringLiteral("write to OUT (replaced only when complete) instead of stdout")},
@@ -173,7 +174,9 @@ Command takeoffCommand()
                        "(材质/材料/material).\nA line that cannot be taken off keeps its place "
                        "with the reason (Chinese in the\ntext, CSV and xlsx forms; English in JSON "
                        "and on stderr, the first 100 there),\nand counts for nothing in the "
-                       "totals; the exit code is then 1."),
+                       "totals; the exit code is then 1.\nSubtotals, notes, rows of units and "
+                       "repeated headers are reported as skipped\nand do not change the exit "
+                       "code; every reason cites the list's own row."),
         runTakeoff,
         takeoffNeeds};
 }
