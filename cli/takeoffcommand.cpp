@@ -98,7 +98,7 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 
     TakeoffTotals totals;
     TakeoffReason stopped; // a list that could not be read to its end: no output is a part of it
-    qint64 reported = 0; // failed and skipped lines
+    qint64 reported = 0;   // failed and skipped lines
     const auto produce = [&](QIODevice &output) {
         const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, parts);
         totals = computeTakeoff(*rows, *writer, [&](const TakeoffLine &line) {

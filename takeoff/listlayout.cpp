@@ -114,11 +114,10 @@ std::optional<Column> namedColumn(const QString &name, QString &unit)
 
 const char *roleName(int role)
 {
-    static const char *const names[] = {QT_TRANSLATE_NOOP("Takeoff", "类型"),
-                                        QT_TRANSLATE_NOOP("Takeoff", "公称压力"),
-                                        QT_TRANSLATE_NOOP("Takeoff", "系列"),
-                                        QT_TRANSLATE_NOOP("Takeoff", "公称直径"),
-                                        QT_TRANSLATE_NOOP("Takeoff", "数量")};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("Takeoff", "类型"), QT_TRANSLATE_NOOP("Takeoff", "公称压力"),
+        QT_TRANSLATE_NOOP("Takeoff", "系列"), QT_TRANSLATE_NOOP("Takeoff", "公称直径"),
+        QT_TRANSLATE_NOOP("Takeoff", "数量")};
     return names[role];
 }
 
@@ -350,8 +349,8 @@ TakeoffReason ListLayout::notALine(const ListRow &row) const
         const qsizetype column = m_hasHeader ? m_columns[role] : role;
         return column < 0 ? QString() : row.cells.value(column);
     };
-    const QString kind = m_columns[Kind] >= 0 || !m_hasHeader ? cell(Kind)
-                                                                : row.cells.value(m_designation);
+    const QString kind =
+        m_columns[Kind] >= 0 || !m_hasHeader ? cell(Kind) : row.cells.value(m_designation);
     // The first cell too: a marking and a quantity make a line under any header.
     if (startsAsFlange(kind) || startsAsFlange(row.cells.value(0)) ||
         readFlangeKind(kind).has_value() ||
@@ -364,16 +363,18 @@ TakeoffReason ListLayout::notALine(const ListRow &row) const
         return {QCoreApplication::translate("Takeoff", "单位行，已跳过"),
                 QStringLiteral("a row of units, skipped")};
     if (const QString total = totalCell(row.cells); !total.isEmpty())
-        return {QCoreApplication::translate("Takeoff", "小计行（%1），不计入").arg(quotedInput(total)),
-                QStringLiteral("a subtotal row (%1), not counted").arg(quotedInput(total))};
+        return {
+            QCoreApplication::translate("Takeoff", "小计行（%1），不计入").arg(quotedInput(total)),
+            QStringLiteral("a subtotal row (%1), not counted").arg(quotedInput(total))};
     if (isNoteRow(row.cells))
         return {QCoreApplication::translate("Takeoff", "注释行，已跳过"),
                 QStringLiteral("a note row, skipped")};
-    const bool marking = (m_designation >= 0 && readFlangeMarking(row.cells.value(m_designation))) ||
-                         readFlangeMarking(kind) || readFlangeMarking(row.cells.value(0));
+    const bool marking =
+        (m_designation >= 0 && readFlangeMarking(row.cells.value(m_designation))) ||
+        readFlangeMarking(kind) || readFlangeMarking(row.cells.value(0));
     if (!marking && cell(Pressure).isEmpty() && cell(Dn).isEmpty() && cell(Quantity).isEmpty())
-        return {QCoreApplication::translate("Takeoff",
-                                            "这一行没有法兰（没有公称压力、公称直径和数量），已跳过"),
+        return {QCoreApplication::translate(
+                    "Takeoff", "这一行没有法兰（没有公称压力、公称直径和数量），已跳过"),
                 QStringLiteral("no flange on the row (no pressure, DN or quantity), skipped")};
     return {};
 }

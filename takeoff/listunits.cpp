@@ -149,6 +149,9 @@ std::optional<QString> kgfPressureInMpa(QStringView text)
 
 ValueReading<qint64> readPieces(QStringView text, qint64 most)
 {
+    // Nearly every quantity ends in a digit: no pair word to look for.
+    if (text.isEmpty() || text.back().isDigit())
+        return readQuantity(text, most);
     static const QRegularExpression pairs(QStringLiteral("^(.*?) *(副|对|双|pairs?|prs?)\\.?$"),
                                           QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pairs.match(plainTypedText(text));

@@ -165,7 +165,8 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     if (f.face.isEmpty())
         f.face = CatalogueFace.toString();
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
-    const QString pressureText = kgfPressureInMpa(field(1)).value_or(field(1));
+    const std::optional<QString> kgf = kgfPressureInMpa(field(1));
+    const QString pressureText = kgf.value_or(field(1));
     const ValueReading<PressureIndex> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), pressureText);
     if (pressure.unreadable)
@@ -183,6 +184,15 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     keepFirst(f.reason, reasonOf(dn));
     if (!f.reason.isEmpty() || fields.size() < 4)
         return f;
+    if (!pressure && kgf) {
+        // Said in the unit the list wrote, with the PN it stands for.
+        const QString mpa = kgf->chopped(3);
+        f.reason = {QCoreApplication::translate("Takeoff", "%1 即 PN %2 MPa，%3 没有这一公称压力")
+                        .arg(quotedInput(field(1)), mpa, kindCode(*f.kind)),
+                    QStringLiteral("%1 stands for PN %2 MPa, which %3 does not list")
+                        .arg(quotedInput(field(1)), mpa, kindCode(*f.kind))};
+        return f;
+    }
     if (!pressure) {
         f.reason = withoutListed(pressure.text, pressure.reason);
         return f;

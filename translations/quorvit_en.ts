@@ -795,6 +795,10 @@
         <source>这一行没有法兰（没有公称压力、公称直径和数量），已跳过</source>
         <translation>no flange on the row (no pressure, DN or quantity), skipped</translation>
     </message>
+    <message>
+        <source>%1 即 PN %2 MPa，%3 没有这一公称压力</source>
+        <translation>%1 stands for PN %2 MPa, which %3 does not list</translation>
+    </message>
 </context>
 <context>
     <name>TakeoffDelegate</name>

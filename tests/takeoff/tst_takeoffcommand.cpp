@@ -89,7 +89,8 @@ void TestTakeoffCommand::exitCodes_data()
         << "line 1 of standard input passed 64 KiB without ending";
     QTest::newRow("150 failed lines") << QStringList{"takeoff", "-", "--format", "csv"}
                                       << QByteArray("PL,1.0,A,11,1\n").repeated(150) << 1
-                                      << "…and 50 more lines failed or were skipped; all are in the output";
+                                      << "…and 50 more lines failed or were skipped; all are in "
+                                         "the output";
     QTest::newRow("--sheet of a text list")
         << QStringList{"takeoff", "@good", "--sheet", "x"} << QByteArray() << 1
         << "is a text list and has no sheets";
