@@ -51,8 +51,8 @@ QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
                              {}, nullptr);
 }
 
-QString writeWorkbookThroughProgram(QIODevice &output, const QStringList &titles,
-                                    const CarriedColumns &carried, const QList<ListLine> &lines)
+QString writeWorkbookThroughProgram(QIODevice &output, const CarriedColumns &carried,
+                                    const QList<ListLine> &lines, const QStringList &titles)
 {
     QByteArray input;
     QDataStream stream(&input, QIODevice::WriteOnly);

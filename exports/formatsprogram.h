@@ -23,8 +23,9 @@ QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
 // A take-off window's lines as an xlsx workbook written into `output`: quorvit-formats computes
 // them as the window does, in the language installed (its reasons), and writes what the
 // window's table holds, under the list's title rows. "" or why not, in one line.
-QString writeWorkbookThroughProgram(QIODevice &output, const QStringList &titles,
-                                    const CarriedColumns &carried, const QList<ListLine> &lines);
+QString writeWorkbookThroughProgram(QIODevice &output, const CarriedColumns &carried,
+                                    const QList<ListLine> &lines,
+                                    const QStringList &titles = {});
 
 // The argument on which quorvit-formats reads a take-off's lines (writeTakeoffLines) on its
 // standard input and writes their workbook on its standard output, instead of a command line.

@@ -314,7 +314,7 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
             QList<ListLine> lines = m_model->lines(0, m_model->rowCount());
             for (qsizetype row = 0; row < lines.size(); ++row)
                 lines[row].number = m_model->line(int(row)).number;
-            return writeWorkbookThroughProgram(file, m_titles, m_model->carried(), lines);
+            return writeWorkbookThroughProgram(file, m_model->carried(), lines, m_titles);
         }
         TakeoffCsvWriter writer(file);
         writer.writeTitles(m_titles);
