@@ -261,10 +261,6 @@ std::optional<ListLayout> ListLayout::fromHeader(const QStringList &names)
     // missing, and the notes why.
     const auto named = [&](int role) { return layout.m_columns[role] >= 0 || refused[role]; };
     const bool namesFlange = named(Kind) && named(Pressure) && named(Dn);
-    // A count in pairs is read as pieces; the list's own count stays beside them.
-    if (layout.m_units[Quantity] == ListUnit::Pairs)
-        others.insert(std::lower_bound(others.begin(), others.end(), layout.m_columns[Quantity]),
-                      layout.m_columns[Quantity]);
     if (!namesFlange && layout.m_designation < 0)
         return std::nullopt;
     // The designation stays the user's text; the flange's columns stand where the first column

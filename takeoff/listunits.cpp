@@ -1,6 +1,7 @@
 #include "takeoff/listunits.h"
 
 #include "core/values/numberreading.h"
+#include "takeoff/listrows.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -84,7 +85,8 @@ bool isUnitsRow(const QStringList &cells)
 {
     bool any = false;
     for (const QString &cell : cells) {
-        if (cell.isEmpty())
+        // A column without a unit may be left blank or marked "—" or "/".
+        if (cell == u"/" || isBlankRow({cell}))
             continue;
         if (!isUnitText(cell))
             return false;

@@ -18,7 +18,8 @@ enum class UnitColumn { Pressure, Size, Quantity };
 QString unitKey(QStringView text);
 // Whether a text is a unit of any kind (a cell of a row of units: "DN", "MPa", "片", "kg").
 bool isUnitText(QStringView text);
-// A row of units under a header: every cell that holds something is a unit.
+// A row of units under a header: every cell that holds something is a unit ("—" and "/" hold
+// nothing).
 bool isUnitsRow(const QStringList &cells);
 
 // A unit for a column: the unit to apply, or nullopt when the unit names something the column

@@ -103,7 +103,15 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialA
         TakeoffLine skipped;
         skipped.number = read.number;
         skipped.fields = read.fields;
+        // Its texts stay; its numbers (a subtotal's count or weight) go, so that no column of
+        // the output sums a flange twice.
         skipped.carried = read.carried;
+        for (QString &text : skipped.carried) {
+            bool number = false;
+            QString(text).remove(u',').toDouble(&number);
+            if (number)
+                text.clear();
+        }
         skipped.skipped = true;
         skipped.reason = read.skip.onLine(read.number);
         return skipped;

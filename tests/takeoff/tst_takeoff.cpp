@@ -410,9 +410,6 @@ void TestTakeoff::headerUnitsAndQuantityWords()
     QCOMPARE(line["pressure_mpa"].toVariant().toDouble(), mpa);
     QCOMPARE(line["quantity"].toInt(), pieces);
     QCOMPARE(r.totals["flanges"].toInt(), pieces);
-    // A count in pairs stays beside the pieces as the list wrote it.
-    if (quantityHeader.contains("副"))
-        QCOMPARE(line["list_columns"][quantityHeader].toString(), quantity);
 }
 
 QTEST_GUILESS_MAIN(TestTakeoff)
