@@ -57,13 +57,14 @@ bool isBracket(QChar c)
            c == u'{' || c == u'}';
 }
 
-// A bare number, also after "PN" ("PN16"); the number's text, or empty.
-QString bareNumber(const QString &cell)
+// A bare number, also after "PN" ("PN16") when `afterPn`; the number's text, or empty.
+QString bareNumber(const QString &cell, bool afterPn)
 {
     static const QRegularExpression number(
-        QStringLiteral("^(?:PN)? *([-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+))$"),
+        QStringLiteral("^(PN)? *([-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+))$"),
         QRegularExpression::CaseInsensitiveOption);
-    return number.match(plainTypedText(cell)).captured(1);
+    const QRegularExpressionMatch match = number.match(plainTypedText(cell));
+    return afterPn || match.capturedLength(1) == 0 ? match.captured(2) : QString();
 }
 
 } // namespace
@@ -130,7 +131,9 @@ QString withColumnUnit(const QString &cell, ListUnit unit)
     case ListUnit::Pieces:
         return cell;
     }
-    const QString number = bareNumber(cell);
+    // A PN is written in bar, or in kgf/cm² by the older series: under those it takes the unit;
+    // under MPa it keeps its own two readings, which the kind decides.
+    const QString number = bareNumber(cell, unit != ListUnit::Mpa);
     return number.isEmpty() ? cell : number + QString::fromUtf8(suffix);
 }
 

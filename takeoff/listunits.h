@@ -27,8 +27,8 @@ bool isUnitsRow(const QStringList &cells);
 // A text that is no known unit is no unit: ListUnit::None.
 std::optional<ListUnit> columnUnit(UnitColumn column, QStringView unitText);
 
-// A cell read in its column's unit: a bare number ("16", "PN16") gets the unit, a cell with its
-// own unit ("1.6MPa", "4片") keeps it. The pressures as readPressureSpelling() reads them, a
+// A cell read in its column's unit: a bare number ("16", and "PN16" under bar or kgf/cm²) gets
+// the unit, a cell with its own unit ("1.6MPa", "4片") keeps it. The pressures as readPressureSpelling() reads them, a
 // quantity in pairs as readPieces() reads it.
 QString withColumnUnit(const QString &cell, ListUnit unit);
 

@@ -357,6 +357,7 @@ void TestTakeoff::headerUnitsAndQuantityWords_data()
     row("公斤 of a pressure", "压力（公斤）", "25", D, Q, "1", 2.5, 1, 0);
     row("unit after a slash", "公称压力/bar", "40", D, Q, "1", 4.0, 1, 0);
     row("PN under a bar header", "PN(bar)", "PN25", D, Q, "1", 2.5, 1, 0);
+    row("PN under MPa keeps its two readings", "公称压力(MPa)", "PN16", D, Q, "1", 0, 0, 0);
     row("the value's own unit wins", "公称压力(bar)", "1.6MPa", D, Q, "1", 1.6, 1, 0);
     row("kgf/cm² off the series", "压力(kgf/cm2)", "15", D, Q, "1", 0, 0, 0);
     row("psi is not converted", "公称压力(psi)", "232", D, Q, "1", 0, 0, 1);
