@@ -99,7 +99,9 @@ std::optional<Column> namedColumn(const QString &name, QString &unit)
     unit = bracketUnit(name);
     if (const auto found = columnNames().constFind(key); found != columnNames().cend())
         return *found;
-    for (qsizetype at = 1; at < key.size(); ++at) {
+    // A unit is a few characters: only the end of a name is looked at, however long it is.
+    constexpr qsizetype LongestUnit = 16;
+    for (qsizetype at = std::max<qsizetype>(1, key.size() - LongestUnit); at < key.size(); ++at) {
         QString base = key.left(at);
         while (base.endsWith(u'/') || base.endsWith(u'-') || base.endsWith(u'_'))
             base.chop(1);
