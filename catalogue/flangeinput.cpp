@@ -249,7 +249,7 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
     }
     static const QRegularExpression form =
         wholeForm("([-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:e[-+]?[0-9]+)?) *"
-                  "(?:片|套|个|件|只|副|块|pcs?\\.?|pieces?|sets?|ea)?");
+                  "(?:片|套|个|件|只|块|pcs?\\.?|pieces?|sets?|ea)?");
     const QString plain = plainTypedText(text);
     if (plain.isEmpty())
         return ValueReading<qint64>::notReadable(

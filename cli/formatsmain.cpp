@@ -43,6 +43,7 @@ int writeWorkbookOfLines(int &argc, char **argv)
     TakeoffCalculator calculator;
     TakeoffTotals totals;
     const qsizetype material = materialColumn(given.carried);
+    writer.writeTitles(given.titles);
     writer.begin(given.carried);
     for (const ListLine &line : given.lines) {
         const TakeoffLine computed = calculator.compute(line, material);

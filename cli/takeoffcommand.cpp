@@ -98,11 +98,11 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 
     TakeoffTotals totals;
     TakeoffReason stopped; // a list that could not be read to its end: no output is a part of it
-    qint64 failed = 0;
+    qint64 reported = 0;   // failed and skipped lines
     const auto produce = [&](QIODevice &output) {
         const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, parts);
         totals = computeTakeoff(*rows, *writer, [&](const TakeoffLine &line) {
-            if (++failed <= ReasonsOnStderr)
+            if (++reported <= ReasonsOnStderr)
                 writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(line.reason.english));
         });
         stopped = rows->failure();
@@ -121,10 +121,10 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         if (const QString reason = produce(standardOutput); !reason.isEmpty())
             why = QStringLiteral("cannot write the output: %1").arg(reason);
     }
-    if (failed > ReasonsOnStderr)
-        writeErr(QStringLiteral("quorvit takeoff: …and %1 more lines failed; all are in the "
-                                "output\n")
-                     .arg(grouped(failed - ReasonsOnStderr)));
+    if (reported > ReasonsOnStderr)
+        writeErr(QStringLiteral("quorvit takeoff: …and %1 more lines failed or were skipped; all "
+                                "are in the output\n")
+                     .arg(grouped(reported - ReasonsOnStderr)));
     if (!stopped.isEmpty())
         failRejected({stopped.english});
     if (!why.isEmpty())
@@ -153,10 +153,9 @@ Command takeoffCommand()
               "CommandHelp",
               "清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），\n或 xlsx "
               "工作簿；按表头的列名找列（类型/型式/type、公称压力/压力/PN、\n系列/series、公称直径/"
-              "通径/DN/size、数量/件数/qty，或写标准标记的 "
-              "标记/"
-              "规格\n列），跳过表头上方的标题行，其他各列原样带出；没有表头时各列依次为类型、\n公称"
-              "压力、系列、公称直径、数量；- 读标准输入"))}},
+              "通径/DN/size、数量/件数/qty，或写标准标记的 标记/规格\n列），按列名所写的单位读"
+              "（公称压力(bar)、数量(副)、一行单位），\n表头上方的标题行写在表的上方，其他各列原样"
+              "带出；没有表头时各列依次为类型、\n公称压力、系列、公称直径、数量；- 读标准输入"))}},
         {{{QStringLiteral("o")},
           QStringLiteral("OUT"),
           helpSource(
@@ -176,7 +175,8 @@ Command takeoffCommand()
             "封面、公称直径和压力；两片法兰为一副）；清单有材质列\n（材质/材料/"
             "material）时按材质分开。\n不能计算的行保留原位并注明原因（text、CSV 和 xlsx "
             "中用所选的语言，JSON 和\n标准错误输出中用英文，后者只列前 100 "
-            "条），不计入合计；此时退出码为 1。")),
+            "条），不计入合计；此时退出码为 1。\n小计、注释、单位行和重复的表头作为跳过的行列出，"
+            "不影响退出码；\n每条原因都按清单自己的行号注明。")),
         runTakeoff,
         takeoffNeeds};
 }

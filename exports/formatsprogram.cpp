@@ -55,11 +55,11 @@ QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
 }
 
 QString writeWorkbookThroughProgram(QIODevice &output, const CarriedColumns &carried,
-                                    const QList<ListLine> &lines)
+                                    const QList<ListLine> &lines, const QStringList &titles)
 {
     QByteArray input;
     QDataStream stream(&input, QIODevice::WriteOnly);
-    writeTakeoffLines(stream, {installedLanguage(), carried, lines});
+    writeTakeoffLines(stream, {installedLanguage(), carried, lines, titles});
     QByteArray workbook;
     if (const QString why =
             runFormatsProgram({QString::fromLatin1(TakeoffLinesArgument)}, input, &workbook);
@@ -72,23 +72,23 @@ QString writeWorkbookThroughProgram(QIODevice &output, const CarriedColumns &car
 
 void writeTakeoffLines(QDataStream &stream, const TakeoffLines &lines)
 {
-    stream << qint32(lines.language) << lines.carried.leading << lines.carried.trailing
-           << qint64(lines.lines.size());
+    stream << qint32(lines.language) << lines.titles << lines.carried.leading
+           << lines.carried.trailing << qint64(lines.lines.size());
     for (const ListLine &line : lines.lines)
         stream << line.number << line.fields << line.carried << line.fault.text
-               << line.fault.english;
+               << line.fault.english << line.skip.text << line.skip.english;
 }
 
 bool readTakeoffLines(QDataStream &stream, TakeoffLines &lines)
 {
     qint32 language = 0;
     qint64 count = 0;
-    stream >> language >> lines.carried.leading >> lines.carried.trailing >> count;
+    stream >> language >> lines.titles >> lines.carried.leading >> lines.carried.trailing >> count;
     lines.language = language == qint32(Language::English) ? Language::English : Language::Chinese;
     for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         ListLine line;
         stream >> line.number >> line.fields >> line.carried >> line.fault.text >>
-            line.fault.english;
+            line.fault.english >> line.skip.text >> line.skip.english;
         lines.lines.append(line);
     }
     return stream.status() == QDataStream::Ok && lines.lines.size() == count && stream.atEnd();

@@ -22,9 +22,10 @@ QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
 
 // A take-off window's lines as an xlsx workbook written into `output`: quorvit-formats computes
 // them as the window does, in the language installed (its reasons), and writes what the
-// window's table holds. "" or why not, in one line.
+// window's table holds, under the list's title rows. "" or why not, in one line.
 QString writeWorkbookThroughProgram(QIODevice &output, const CarriedColumns &carried,
-                                    const QList<ListLine> &lines);
+                                    const QList<ListLine> &lines,
+                                    const QStringList &titles = {});
 
 // The argument on which quorvit-formats reads a take-off's lines (writeTakeoffLines) on its
 // standard input and writes their workbook on its standard output, instead of a command line.
@@ -33,6 +34,7 @@ struct TakeoffLines {
     Language language = Language::Chinese;
     CarriedColumns carried;
     QList<ListLine> lines;
+    QStringList titles; // the list's title rows
 };
 void writeTakeoffLines(QDataStream &stream, const TakeoffLines &lines);
 // False when the stream does not hold lines so written.

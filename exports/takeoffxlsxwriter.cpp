@@ -105,6 +105,18 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     format_set_num_format(m_boldPressure, "0.0#");
 }
 
+void TakeoffXlsxWriter::writeTitles(const QStringList &titles)
+{
+    // Each title in the first cell of its row, above the header, as the list had them: a text,
+    // whatever it spells.
+    for (const QString &title : titles) {
+        if (!m_sheet || !m_error.isEmpty() || !roomForRow())
+            return;
+        worksheet_write_string(m_sheet, m_row, 0, cellText(title).constData(), m_bold);
+        ++m_row;
+    }
+}
+
 void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
 {
     m_carried = carried;
@@ -116,8 +128,10 @@ void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
         const double width = standard == ErrorColumn ? 50 : standard == CalloutColumn ? 18 : 12;
         worksheet_set_column(m_sheet, lxw_col_t(i), lxw_col_t(i), width, nullptr);
     }
-    worksheet_freeze_panes(m_sheet, 1, 0);
+    worksheet_freeze_panes(m_sheet, lxw_row_t(m_row + 1), 0);
     // Every title a text, whatever it spells.
+    if (!roomForRow())
+        return;
     for (qsizetype i = 0; i < m_columns.size(); ++i)
         worksheet_write_string(m_sheet, m_row, lxw_col_t(i),
                                cellText(takeoffColumnTitle(m_columns[i])).constData(), m_bold);

@@ -23,6 +23,7 @@ class TakeoffXlsxWriter : public TakeoffWriter
 public:
     explicit TakeoffXlsxWriter(QIODevice &device);
     ~TakeoffXlsxWriter() override;
+    void writeTitles(const QStringList &titles) override;
     void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;

@@ -1,5 +1,6 @@
 #include "takeoff/listlayout.h"
 
+#include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
 
 #include <QCoreApplication>
@@ -72,6 +73,116 @@ bool namesMaterial(const QString &name)
     return names.contains(nameKey(name));
 }
 
+// The unit a header names: in brackets at its end ("公称压力(bar)", "数量（副）"), the last
+// bracket that holds a unit; "" when it names none.
+QString bracketUnit(const QString &name)
+{
+    QString rest = name.normalized(QString::NormalizationForm_KC);
+    rest.removeIf([](QChar c) { return c.isSpace(); });
+    while (rest.endsWith(u')') || rest.endsWith(u']')) {
+        const qsizetype open = rest.lastIndexOf(rest.back() == u')' ? u'(' : u'[');
+        if (open < 0)
+            break;
+        const QString inside = rest.mid(open + 1, rest.size() - open - 2);
+        if (isUnitText(inside))
+            return inside;
+        rest.truncate(open);
+    }
+    return {};
+}
+
+// A header's column and unit: by its name, or by a name with a unit after it ("压力MPa",
+// "数量/片", "DN/mm").
+std::optional<Column> namedColumn(const QString &name, QString &unit)
+{
+    const QString key = nameKey(name);
+    unit = bracketUnit(name);
+    if (const auto found = columnNames().constFind(key); found != columnNames().cend())
+        return *found;
+    // A unit is a few characters: only the end of a name is looked at, however long it is.
+    constexpr qsizetype LongestUnit = 16;
+    for (qsizetype at = std::max<qsizetype>(1, key.size() - LongestUnit); at < key.size(); ++at) {
+        QString base = key.left(at);
+        while (base.endsWith(u'/') || base.endsWith(u'-') || base.endsWith(u'_'))
+            base.chop(1);
+        const auto found = columnNames().constFind(base);
+        if (found != columnNames().cend() && isUnitText(QStringView(key).sliced(at))) {
+            unit = key.sliced(at);
+            return *found;
+        }
+    }
+    return std::nullopt;
+}
+
+const char *roleName(int role)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("Takeoff", "类型"), QT_TRANSLATE_NOOP("Takeoff", "公称压力"),
+        QT_TRANSLATE_NOOP("Takeoff", "系列"), QT_TRANSLATE_NOOP("Takeoff", "公称直径"),
+        QT_TRANSLATE_NOOP("Takeoff", "数量")};
+    return names[role];
+}
+
+const char *roleEnglish(int role)
+{
+    static const char *const names[] = {"kind", "pressure", "series", "DN", "quantity"};
+    return names[role];
+}
+
+// A cell compared for the words of a row: no spaces, width folded, lower case.
+QString compact(const QString &cell)
+{
+    QString text = cell.normalized(QString::NormalizationForm_KC).toLower();
+    text.removeIf([](QChar c) { return c.isSpace(); });
+    return text;
+}
+
+// The cell of a row that sums other rows up ("小计", "合 计：", "本页合计", "Total"), or "".
+QString totalCell(const QStringList &cells)
+{
+    static const QStringList chinese = {"小计", "合计", "总计", "共计", "累计", "总数"};
+    static const QStringList english = {"subtotal", "sub-total", "total", "sum", "grandtotal"};
+    for (const QString &cell : cells) {
+        const QString text = compact(cell);
+        for (const QString &word : chinese)
+            if (text.contains(word))
+                return cell;
+        for (const QString &word : english)
+            if (text.startsWith(word))
+                return cell;
+    }
+    return {};
+}
+
+// Whether a row is a note: its first text starts as notes do ("注：", "说明", "Note").
+bool isNoteRow(const QStringList &cells)
+{
+    static const QStringList starts = {"注", "说明", "附注", "备注:", "备注：", "note", "remark"};
+    for (const QString &cell : cells) {
+        if (cell.isEmpty())
+            continue;
+        const QString text = compact(cell);
+        for (const QString &start : starts)
+            if (text.startsWith(start))
+                return true;
+        return false;
+    }
+    return false;
+}
+
+// Whether a text starts as a kind or a marking does ("PL", "wn-rf", "HG 20592", "带颈对焊"):
+// a line's first test, cheap; only the few rows that do not are looked at closer.
+bool startsAsFlange(const QString &text)
+{
+    static const QString chinese = QStringLiteral("板带对平");
+    if (text.size() < 2)
+        return false;
+    if (chinese.contains(text.front()))
+        return true;
+    const QString start = text.first(2).toUpper();
+    return start == u"PL" || start == u"SO" || start == u"WN" || start == u"HG";
+}
+
 // Names for the output: an unnamed column by its place, a repeated name numbered.
 QString carriedName(const QString &name, qsizetype column, const QStringList &taken)
 {
@@ -84,6 +195,12 @@ QString carriedName(const QString &name, qsizetype column, const QStringList &ta
 
 } // namespace
 
+QString headerUnit(const QString &name)
+{
+    QString unit;
+    return namedColumn(name, unit) ? unit : bracketUnit(name);
+}
+
 qsizetype materialColumn(const CarriedColumns &carried)
 {
     const QStringList names = carried.leading + carried.trailing;
@@ -91,6 +208,26 @@ qsizetype materialColumn(const CarriedColumns &carried)
         if (namesMaterial(names[i]))
             return i;
     return -1;
+}
+
+bool ListLayout::takeUnit(int role, const QString &columnName, const QString &unitText)
+{
+    if (role != Pressure && role != Dn && role != Quantity)
+        return true;
+    const UnitColumn column = role == Pressure ? UnitColumn::Pressure
+                              : role == Dn     ? UnitColumn::Size
+                                               : UnitColumn::Quantity;
+    if (const std::optional<ListUnit> unit = columnUnit(column, unitText)) {
+        m_units[role] = *unit;
+        return true;
+    }
+    m_notes.append(
+        {QCoreApplication::translate("Takeoff", "“%1”列的单位 %2 不能用于%3，这一列未作%3读取")
+             .arg(columnName, unitText, QCoreApplication::translate("Takeoff", roleName(role))),
+         QStringLiteral("the unit %2 of column \"%1\" cannot be a %3's; the column is not read "
+                        "as the %3")
+             .arg(columnName, unitText, QLatin1String(roleEnglish(role)))});
+    return false;
 }
 
 std::optional<ListLayout> ListLayout::fromHeader(const QStringList &names)
@@ -101,9 +238,15 @@ std::optional<ListLayout> ListLayout::fromHeader(const QStringList &names)
     while (layout.m_width > 0 && names[layout.m_width - 1].isEmpty())
         --layout.m_width;
     QList<qsizetype> others;
+    std::array<bool, RoleCount> refused{};
     for (qsizetype i = 0; i < layout.m_width; ++i) {
-        const auto found = columnNames().constFind(nameKey(names[i]));
-        if (found == columnNames().cend()) {
+        QString unit;
+        const std::optional<Column> found = namedColumn(names[i], unit);
+        if (!found) {
+            others.append(i);
+        } else if (*found != Column::Designation && layout.m_columns[int(*found)] < 0 &&
+                   !layout.takeUnit(int(*found), names[i], unit)) {
+            refused[int(*found)] = true;
             others.append(i);
         } else if (*found == Column::Designation) {
             if (layout.m_designation >= 0)
@@ -116,8 +259,10 @@ std::optional<ListLayout> ListLayout::fromHeader(const QStringList &names)
             others.append(i); // a second column of the same name is the user's own
         }
     }
-    const bool namesFlange =
-        layout.m_columns[Kind] >= 0 && layout.m_columns[Pressure] >= 0 && layout.m_columns[Dn] >= 0;
+    // A column refused for its unit still makes the row a header: the lines then say what is
+    // missing, and the notes why.
+    const auto named = [&](int role) { return layout.m_columns[role] >= 0 || refused[role]; };
+    const bool namesFlange = named(Kind) && named(Pressure) && named(Dn);
     if (!namesFlange && layout.m_designation < 0)
         return std::nullopt;
     // The designation stays the user's text; the flange's columns stand where the first column
@@ -146,6 +291,8 @@ ListLine ListLayout::line(const ListRow &row) const
     ListLine line;
     line.number = row.number;
     line.fault = row.fault;
+    if (row.fault.isEmpty())
+        line.skip = notALine(row);
     if (!m_hasHeader) {
         line.fields = row.cells;
         return line;
@@ -165,6 +312,9 @@ ListLine ListLayout::line(const ListRow &row) const
     line.fields = QStringList{cell(m_columns[Kind], {}), cell(m_columns[Pressure], {}),
                               cell(m_columns[Series], QStringLiteral("A")), cell(m_columns[Dn], {}),
                               cell(m_columns[Quantity], QStringLiteral("1"))};
+    for (int role : {Pressure, Quantity})
+        if (m_units[role] != ListUnit::None && m_columns[role] >= 0)
+            line.fields[role] = withColumnUnit(line.fields[role], m_units[role]);
     if (m_designation >= 0)
         fillFromDesignation(row.cells.value(m_designation), line);
     line.carried.reserve(m_carriedColumns.size());
@@ -194,4 +344,40 @@ void ListLayout::fillFromDesignation(const QString &designation, ListLine &line)
     for (int role : {Kind, Pressure, Series, Dn})
         if (m_columns[role] < 0)
             line.fields[role] = parts.value(role);
+}
+
+TakeoffReason ListLayout::notALine(const ListRow &row) const
+{
+    const auto cell = [&](int role) {
+        const qsizetype column = m_hasHeader ? m_columns[role] : role;
+        return column < 0 ? QString() : row.cells.value(column);
+    };
+    const QString kind =
+        m_columns[Kind] >= 0 || !m_hasHeader ? cell(Kind) : row.cells.value(m_designation);
+    // The first cell too: a marking and a quantity make a line under any header.
+    if (startsAsFlange(kind) || startsAsFlange(row.cells.value(0)) ||
+        readFlangeKind(kind).has_value() ||
+        (m_designation >= 0 && startsAsFlange(row.cells.value(m_designation))))
+        return {};
+    if (fromHeader(row.cells))
+        return {QCoreApplication::translate("Takeoff", "又一行表头，已跳过"),
+                QStringLiteral("a header row again, skipped")};
+    if (isUnitsRow(row.cells))
+        return {QCoreApplication::translate("Takeoff", "单位行，已跳过"),
+                QStringLiteral("a row of units, skipped")};
+    if (const QString total = totalCell(row.cells); !total.isEmpty())
+        return {
+            QCoreApplication::translate("Takeoff", "小计行（%1），不计入").arg(quotedInput(total)),
+            QStringLiteral("a subtotal row (%1), not counted").arg(quotedInput(total))};
+    if (isNoteRow(row.cells))
+        return {QCoreApplication::translate("Takeoff", "注释行，已跳过"),
+                QStringLiteral("a note row, skipped")};
+    const bool marking =
+        (m_designation >= 0 && readFlangeMarking(row.cells.value(m_designation))) ||
+        readFlangeMarking(kind) || readFlangeMarking(row.cells.value(0));
+    if (!marking && cell(Pressure).isEmpty() && cell(Dn).isEmpty() && cell(Quantity).isEmpty())
+        return {QCoreApplication::translate(
+                    "Takeoff", "这一行没有法兰（没有公称压力、公称直径和数量），已跳过"),
+                QStringLiteral("no flange on the row (no pressure, DN or quantity), skipped")};
+    return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "takeoff/listrows.h"
+#include "takeoff/listunits.h"
 #include "takeoff/takeoffreason.h"
 
 #include <QStringList>
@@ -22,6 +23,9 @@ struct CarriedColumns {
 // are) stands among a line's carried texts, or -1 when the list has none.
 qsizetype materialColumn(const CarriedColumns &carried);
 
+// The unit a column's name gives it ("公称压力(bar)" → "bar", "DN/mm" → "mm"), or "".
+QString headerUnit(const QString &name);
+
 // A line of a list as read, before it is computed.
 struct ListLine {
     qint64 number = 0;
@@ -30,6 +34,9 @@ struct ListLine {
     QStringList fields;
     QStringList carried; // the carried columns' texts, leading then trailing
     TakeoffReason fault; // why it could not be read, before anything is computed
+    // Why the row is no flange line (a subtotal, a note, a row of units, a header again, or a
+    // remark on the header): such a row is reported with its reason and counts for nothing.
+    TakeoffReason skip;
 };
 
 // Which column of a list holds what. A list with a header row is read by the names of its
@@ -37,7 +44,10 @@ struct ListLine {
 // "DN", "Qty", …; units in brackets are ignored), or by one designation column ("标记", "规格")
 // holding a standard marking for what the other columns do not name; a list without a header
 // holds the five values in their order. Without a series column (or a marking) a line is series
-// A, without a quantity column one flange.
+// A, without a quantity column one flange. A unit the header names for a column ("公称压力(bar)",
+// "数量(副)", "DN/mm") or a row of units under it applies to the column's bare numbers; a column
+// whose unit it cannot hold ("数量(kg)") is no column of the flange but a carried one, and the
+// layout says why (notes()).
 class ListLayout
 {
 public:
@@ -50,12 +60,20 @@ public:
     bool hasHeader() const { return m_hasHeader; }
     const CarriedColumns &carried() const { return m_carried; }
     ListLine line(const ListRow &row) const;
+    // The header's columns that were not read for what their names say, with the reason.
+    const QList<TakeoffReason> &notes() const { return m_notes; }
 
 private:
     enum Role { Kind, Pressure, Series, Dn, Quantity, RoleCount };
     void fillFromDesignation(const QString &designation, ListLine &line) const;
+    // Why a row is no flange line, or empty when it may be one.
+    TakeoffReason notALine(const ListRow &row) const;
+    // Whether the unit a header names can apply to a role's column; refused with the reason.
+    bool takeUnit(int role, const QString &columnName, const QString &unitText);
     bool m_hasHeader = false;
     std::array<qsizetype, RoleCount> m_columns{-1, -1, -1, -1, -1};
+    std::array<ListUnit, RoleCount> m_units{};
+    QList<TakeoffReason> m_notes;
     qsizetype m_designation = -1;
     qsizetype m_width = 0;             // the header's columns
     QList<qsizetype> m_carriedColumns; // leading then trailing

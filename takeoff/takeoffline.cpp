@@ -3,6 +3,7 @@
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
 #include "catalogue/sealingfaces.h"
+#include "takeoff/listunits.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -93,8 +94,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
                    .arg(line.fields.size())};
     }
     if (line.fields.size() >= FieldCount) {
-        const ValueReading<qint64> quantity =
-            readQuantity(line.fields.at(4), MaxTakeoffQuantity);
+        const ValueReading<qint64> quantity = readPieces(line.fields.at(4), MaxTakeoffQuantity);
         line.quantity = quantity;
         keepFirst(why, whyField, reasonOf(quantity), 4);
     }
@@ -112,6 +112,23 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
 
 TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialAt)
 {
+    if (!read.skip.isEmpty()) {
+        TakeoffLine skipped;
+        skipped.number = read.number;
+        skipped.fields = read.fields;
+        // Its texts stay; its numbers (a subtotal's count or weight) go, so that no column of
+        // the output sums a flange twice.
+        skipped.carried = read.carried;
+        for (QString &text : skipped.carried) {
+            bool number = false;
+            QString(text).remove(u',').toDouble(&number);
+            if (number)
+                text.clear();
+        }
+        skipped.skipped = true;
+        skipped.reason = read.skip.onLine(read.number);
+        return skipped;
+    }
     TakeoffLine line = compute(read.number, read.fields);
     line.carried = read.carried;
     if (materialAt >= 0)
@@ -170,13 +187,15 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     if (f.face.isEmpty())
         f.face = CatalogueFace.toString();
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
+    const std::optional<QString> kgf = kgfPressureInMpa(field(1));
+    const QString pressureText = kgf.value_or(field(1));
     const ValueReading<PressureIndex> pressure =
-        readPressure(f.kind.value_or(FlangeKind::Plate), field(1));
+        readPressure(f.kind.value_or(FlangeKind::Plate), pressureText);
     if (pressure.unreadable)
         keepFirst(f.reason, f.faultField, reasonOf(pressure), 1);
     if (f.kind && pressure)
         f.pressureMpa = pressureMpa(*f.kind, *pressure);
-    else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(field(1));
+    else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(pressureText);
              spelling && !spelling->barInMpa)
         f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
     const ValueReading<PipeSeries> series = readSeries(field(2));
@@ -187,6 +206,16 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     keepFirst(f.reason, f.faultField, reasonOf(dn), 3);
     if (!f.reason.isEmpty() || fields.size() < 4)
         return f;
+    if (!pressure && kgf) {
+        // Said in the unit the list wrote, with the PN it stands for.
+        const QString mpa = kgf->chopped(3);
+        f.reason = {QCoreApplication::translate("Takeoff", "%1 即 PN %2 MPa，%3 没有这一公称压力")
+                        .arg(quotedInput(field(1)), mpa, kindCode(*f.kind)),
+                    QStringLiteral("%1 stands for PN %2 MPa, which %3 does not list")
+                        .arg(quotedInput(field(1)), mpa, kindCode(*f.kind))};
+        f.faultField = 1;
+        return f;
+    }
     if (!pressure) {
         f.reason = withoutListed(pressure.text, pressure.reason);
         f.faultField = 1;

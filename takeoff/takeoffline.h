@@ -35,6 +35,9 @@ struct TakeoffLine {
     TakeoffReason reason;
     // The field (0 kind … 4 quantity) whose value the reason is about, -1 for the line as a whole.
     int faultField = -1;
+    // A row that is no flange line (a subtotal, a note …): its reason says so; it is neither a
+    // flange nor a failed line.
+    bool skipped = false;
 
     bool ok() const { return reason.isEmpty(); }
     double unitWeightKg() const { return double(unitWeightHundredths) / 100; }

@@ -8,6 +8,16 @@ namespace
 // Rows looked through for a header before the list is taken to have none.
 constexpr qsizetype HeaderSearchRows = 16;
 
+// A title row's texts, joined: a merged title stands in its first cell, the others empty.
+QString titleText(const QStringList &cells)
+{
+    QStringList texts;
+    for (const QString &cell : cells)
+        if (!cell.isEmpty())
+            texts.append(cell);
+    return texts.join(QStringLiteral("  "));
+}
+
 } // namespace
 
 ListReading::ListReading(ListRows &rows) : m_rows(rows)
@@ -20,7 +30,18 @@ ListReading::ListReading(ListRows &rows) : m_rows(rows)
         if (row->fault.isEmpty()) {
             if (std::optional<ListLayout> header = ListLayout::fromHeader(row->cells)) {
                 m_layout = std::move(*header);
-                m_ahead.clear(); // titles
+                for (const ListRow &title : std::as_const(m_ahead))
+                    if (const QString text = titleText(title.cells); !text.isEmpty())
+                        m_titles.append(text);
+                m_ahead.clear();
+                const qint64 headerNumber = row->number;
+                takeUnitsRow(row->cells);
+                for (const TakeoffReason &note : m_layout.notes()) {
+                    ListLine reported;
+                    reported.number = headerNumber;
+                    reported.skip = note;
+                    m_reported.prepend(reported);
+                }
                 return;
             }
         }
@@ -31,8 +52,32 @@ ListReading::ListReading(ListRows &rows) : m_rows(rows)
     }
 }
 
+void ListReading::takeUnitsRow(const QStringList &header)
+{
+    std::optional<ListRow> row = m_rows.next();
+    if (!row)
+        return;
+    if (!row->fault.isEmpty() || !isUnitsRow(row->cells)) {
+        m_ahead.append(std::move(*row));
+        return;
+    }
+    // The header read again with each unit in brackets after a name that names none.
+    QStringList named = header;
+    for (qsizetype i = 0; i < named.size(); ++i) {
+        const QString unit = row->cells.value(i);
+        if (!unit.isEmpty() && headerUnit(named[i]).isEmpty())
+            named[i] += u'(' + unit + u')';
+    }
+    if (std::optional<ListLayout> withUnits = ListLayout::fromHeader(named))
+        m_layout = std::move(*withUnits);
+    ListLine units = m_layout.line(*row);
+    m_reported.append(units);
+}
+
 std::optional<ListLine> ListReading::next()
 {
+    if (!m_reported.isEmpty())
+        return m_reported.takeFirst();
     if (!m_ahead.isEmpty())
         return m_layout.line(m_ahead.takeFirst());
     if (std::optional<ListRow> row = m_rows.next())
@@ -44,6 +89,7 @@ TakeoffTotals computeTakeoff(ListRows &rows, TakeoffWriter &writer,
                              const std::function<void(const TakeoffLine &line)> &failed)
 {
     ListReading reading(rows);
+    writer.writeTitles(reading.titles());
     writer.begin(reading.layout().carried());
     TakeoffCalculator calculator;
     TakeoffTotals totals;

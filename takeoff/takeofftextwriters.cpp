@@ -123,7 +123,7 @@ QByteArray takeoffFailedLineJson(const TakeoffLine &line)
     QByteArray members;
     appendJsonMember(members, "kind",
                      line.kind ? jsonStringLiteral(kindCode(*line.kind)) : QByteArray("null"));
-    appendJsonMember(members, "pressure_mpa", jsonPressure(line));
+    appendJsonMember(members, "pressure_mpa", line.skipped ? "null" : jsonPressure(line));
     appendJsonMember(members, "series",
                      line.series ? jsonStringLiteral(seriesText(*line.series))
                                  : QByteArray("null"));
@@ -136,7 +136,10 @@ QByteArray takeoffFailedLineJson(const TakeoffLine &line)
     }
     appendJsonMember(members, "unit_weight_kg", "null");
     appendJsonMember(members, "weight_kg", "null");
-    members += "\"error\":" + jsonStringLiteral(line.reason.english);
+    if (line.skipped)
+        members += "\"error\":null,\"skipped\":" + jsonStringLiteral(line.reason.english);
+    else
+        members += "\"error\":" + jsonStringLiteral(line.reason.english);
     return members;
 }
 
@@ -295,6 +298,10 @@ void TakeoffTableWriter::writeLine(const TakeoffLine &line)
 
 void TakeoffTableWriter::writeHeldLines()
 {
+    for (const QString &title : std::as_const(m_titles))
+        m_out << terminalText(title) << '\n';
+    if (!m_titles.isEmpty())
+        m_out << '\n';
     QList<TakeoffCell> header;
     for (const TakeoffColumn &column : m_columns) {
         const QString title = takeoffColumnTitle(column);
@@ -380,6 +387,9 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
 void TakeoffCsvWriter::writeHeader()
 {
     m_out << "\xEF\xBB\xBF";
+    // A title in the first field of its own row, as a spreadsheet shows a merged title.
+    for (const QString &title : std::as_const(m_titles))
+        m_out << csvField(title) << "\r\n";
     QList<TakeoffCell> header;
     for (const TakeoffColumn &column : m_columns)
         header.append(takeoffColumnTitle(column));
@@ -411,7 +421,14 @@ void TakeoffJsonWriter::begin(const CarriedColumns &carried)
     for (const QStringList &names : {carried.leading, carried.trailing})
         for (const QString &name : names)
             m_carriedKeys.append(jsonStringLiteral(name) + ':');
-    m_out << "{\"lines\": [";
+    m_out << "{";
+    if (!m_titles.isEmpty()) {
+        QByteArray titles = "\"titles\": [";
+        for (qsizetype i = 0; i < m_titles.size(); ++i)
+            titles += (i > 0 ? ", " : "") + jsonStringLiteral(m_titles[i]);
+        m_out << titles << "],\n";
+    }
+    m_out << "\"lines\": [";
 }
 
 QByteArray TakeoffJsonWriter::carriedMembers(const TakeoffLine &line) const

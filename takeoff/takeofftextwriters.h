@@ -64,6 +64,7 @@ protected:
 class TakeoffRowWriter : public TakeoffStreamWriter
 {
 public:
+    void writeTitles(const QStringList &titles) override { m_titles = titles; }
     void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;
@@ -81,6 +82,7 @@ protected:
 
     QList<TakeoffColumn> m_columns; // with the list's carried columns
     CarriedColumns m_carried;
+    QStringList m_titles; // the list's title rows, written above the header
 
 private:
     // Where a program column stands among m_columns.
@@ -141,11 +143,13 @@ class TakeoffJsonWriter : public TakeoffStreamWriter
 {
 public:
     using TakeoffStreamWriter::TakeoffStreamWriter;
+    void writeTitles(const QStringList &titles) override { m_titles = titles; }
     void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
     void writeTotals(const TakeoffTotals &totals) override;
 
 private:
+    QStringList m_titles;
     QByteArray carriedMembers(const TakeoffLine &line) const;
     QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
     QList<QByteArray> m_carriedKeys; // `"name":` of each carried column

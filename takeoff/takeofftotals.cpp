@@ -73,7 +73,8 @@ int threadDiameter(const QString &thread)
 void TakeoffTotals::count(const TakeoffLine &line, int sign)
 {
     if (!line.ok()) {
-        m_failedLines += sign;
+        if (!line.skipped)
+            m_failedLines += sign;
         return;
     }
     const qint64 quantity = *line.quantity;

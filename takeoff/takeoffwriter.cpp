@@ -86,6 +86,12 @@ QString takeoffColumnTitle(const TakeoffColumn &column)
 QList<TakeoffCell> takeoffCells(const TakeoffLine &line)
 {
     QList<TakeoffCell> cells(ErrorColumn + 1);
+    cells[LineColumn] = double(line.number);
+    // A row that is no flange shows none of its numbers: a subtotal's count is no flange's.
+    if (line.skipped) {
+        cells[ErrorColumn] = line.reason.text;
+        return cells;
+    }
     const auto written = [&](qsizetype i) {
         const QString text = line.fields.value(i);
         return text.isEmpty() ? TakeoffCell() : TakeoffCell(text);

@@ -12,6 +12,8 @@ class TakeoffWriter
 {
 public:
     virtual ~TakeoffWriter() = default;
+    // Before the columns: the list's title rows, which the forms that keep them write first.
+    virtual void writeTitles(const QStringList &titles) { Q_UNUSED(titles) }
     // Before the first line: the list's own columns, which every line carries.
     virtual void begin(const CarriedColumns &carried) = 0;
     virtual void writeLine(const TakeoffLine &line) = 0;

@@ -1184,6 +1184,54 @@ number, (B) for series B, the PN after the dash)</translation>
         <source>%1 是文本清单，没有工作表</source>
         <translation>%1 is a text list and has no sheets</translation>
     </message>
+    <message>
+        <source>类型</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>nominal pressure</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>series</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>quantity</translation>
+    </message>
+    <message>
+        <source>“%1”列的单位 %2 不能用于%3，这一列未作%3读取</source>
+        <translation>the unit %2 of column “%1” cannot be a %3’s; the column is not read as the %3</translation>
+    </message>
+    <message>
+        <source>又一行表头，已跳过</source>
+        <translation>a header row again, skipped</translation>
+    </message>
+    <message>
+        <source>单位行，已跳过</source>
+        <translation>a row of units, skipped</translation>
+    </message>
+    <message>
+        <source>小计行（%1），不计入</source>
+        <translation>a subtotal row (%1), not counted</translation>
+    </message>
+    <message>
+        <source>注释行，已跳过</source>
+        <translation>a note row, skipped</translation>
+    </message>
+    <message>
+        <source>这一行没有法兰（没有公称压力、公称直径和数量），已跳过</source>
+        <translation>no flange on the row (no pressure, DN or quantity), skipped</translation>
+    </message>
+    <message>
+        <source>%1 即 PN %2 MPa，%3 没有这一公称压力</source>
+        <translation>%1 stands for PN %2 MPa, which %3 does not list</translation>
+    </message>
 </context>
 <context>
     <name>TakeoffDelegate</name>

@@ -99,6 +99,8 @@ private slots:
     void totalsPastTheLimitAreRefused();
     void failedLinePressure_data();
     void failedLinePressure();
+    void headerUnitsAndQuantityWords_data();
+    void headerUnitsAndQuantityWords();
 };
 
 void TestTakeoff::hostileLineKeepsItsPlace_data()
@@ -338,6 +340,83 @@ void TestTakeoff::failedLinePressure()
     QCOMPARE(r.lines.size(), 1);
     QVERIFY(!r.lines[0]["error"].isNull());
     QCOMPARE(r.lines[0]["pressure_mpa"], pressure);
+}
+
+void TestTakeoff::headerUnitsAndQuantityWords_data()
+{
+    QTest::addColumn<QString>("pressureHeader");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<QString>("dnHeader");
+    QTest::addColumn<QString>("quantityHeader");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<double>("mpa"); // 0: the line fails
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<int>("notes"); // header columns refused for their unit
+    const auto row = [](const char *name, const QString &ph, const QString &p, const QString &dh,
+                        const QString &qh, const QString &q, double mpa, int pieces, int notes) {
+        QTest::newRow(name) << ph << p << dh << qh << q << mpa << pieces << notes;
+    };
+    const QString P = "公称压力", D = "公称直径", Q = "数量";
+    row("bar in the header", "公称压力(bar)", "16", D, Q, "2", 1.6, 2, 0);
+    row("MPa in full-width brackets", "公称压力（MPa）", "1.6", D, Q, "2", 1.6, 2, 0);
+    row("kgf/cm² in the header", "压力(kgf/cm²)", "16", D, Q, "2", 1.6, 2, 0);
+    row("公斤 of a pressure", "压力（公斤）", "25", D, Q, "1", 2.5, 1, 0);
+    row("unit after a slash", "公称压力/bar", "40", D, Q, "1", 4.0, 1, 0);
+    row("PN under a bar header", "PN(bar)", "PN25", D, Q, "1", 2.5, 1, 0);
+    row("PN under MPa keeps its two readings", "公称压力(MPa)", "PN16", D, Q, "1", 0, 0, 0);
+    row("the value's own unit wins", "公称压力(bar)", "1.6MPa", D, Q, "1", 1.6, 1, 0);
+    row("kgf/cm² off the series", "压力(kgf/cm2)", "15", D, Q, "1", 0, 0, 0);
+    row("psi is not converted", "公称压力(psi)", "232", D, Q, "1", 0, 0, 1);
+    row("DN in millimetres", P, "1.6", "公称直径(mm)", Q, "1", 1.6, 1, 0);
+    row("DN in inches", P, "1.6", "公称直径(in)", Q, "1", 0, 0, 1);
+    row("pairs in the header", P, "1.6", D, "数量(副)", "2", 1.6, 4, 0);
+    row("副 in the value", P, "1.6", D, Q, "2副", 1.6, 4, 0);
+    row("对 in the value", P, "1.6", D, Q, "2对", 1.6, 4, 0);
+    row("pairs in English", P, "1.6", D, "Qty", "3 pairs", 1.6, 6, 0);
+    row("pieces header, a value in pairs", P, "1.6", D, "数量(pcs)", "2对", 1.6, 4, 0);
+    row("pairs header, a value in pieces", P, "1.6", D, "数量（副）", "3片", 1.6, 3, 0);
+    row("half a pair", P, "1.6", D, Q, "1.5副", 0, 0, 0);
+    row("pairs past the line's limit", P, "1.6", D, "数量(副)", "600000", 0, 0, 0);
+    // Not a count: the column is carried, the line is one flange.
+    row("a mass is no quantity", P, "1.6", D, "数量(kg)", "25", 1.6, 1, 1);
+}
+
+// A header's unit applies to its column's bare numbers; a unit the column cannot hold leaves the
+// column unread and says so; pairs are two pieces.
+void TestTakeoff::headerUnitsAndQuantityWords()
+{
+    QFETCH(QString, pressureHeader);
+    QFETCH(QString, pressure);
+    QFETCH(QString, dnHeader);
+    QFETCH(QString, quantityHeader);
+    QFETCH(QString, quantity);
+    QFETCH(double, mpa);
+    QFETCH(int, pieces);
+    QFETCH(int, notes);
+    const QString list = QStringList{"类型", pressureHeader, dnHeader, quantityHeader}.join(',') +
+                         "\nWN," + pressure + ",100," + quantity + "\n";
+    const Result r = takeOff(list.toUtf8());
+    QJsonObject line;
+    int skipped = 0;
+    for (const QJsonValue &value : r.lines) {
+        if (value["skipped"].isString()) {
+            QVERIFY(value["skipped"].toString().startsWith("line 1: "));
+            ++skipped;
+        } else {
+            line = value.toObject();
+        }
+    }
+    QCOMPARE(skipped, notes);
+    QCOMPARE(line["line"].toInt(), 2);
+    if (mpa == 0) {
+        QVERIFY(line["error"].isString());
+        QCOMPARE(r.totals["flanges"].toInt(), 0);
+        return;
+    }
+    QVERIFY2(line["error"].isNull(), qPrintable(line["error"].toString()));
+    QCOMPARE(line["pressure_mpa"].toVariant().toDouble(), mpa);
+    QCOMPARE(line["quantity"].toInt(), pieces);
+    QCOMPARE(r.totals["flanges"].toInt(), pieces);
 }
 
 QTEST_GUILESS_MAIN(TestTakeoff)

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -46,6 +47,8 @@ private slots:
     void workbookArchives();
     void boltingTotalsOfAMixedList_data();
     void boltingTotalsOfAMixedList();
+    void instituteListSumsAsByHand_data();
+    void instituteListSumsAsByHand();
 
 private:
     QTemporaryDir m_folder;
@@ -89,7 +92,8 @@ void TestTakeoffCommand::exitCodes_data()
         << "line 1 of standard input passed 64 KiB without ending";
     QTest::newRow("150 failed lines") << QStringList{"takeoff", "-", "--format", "csv"}
                                       << QByteArray("PL,1.0,A,11,1\n").repeated(150) << 1
-                                      << "…and 50 more lines failed; all are in the output";
+                                      << "…and 50 more lines failed or were skipped; all are in "
+                                         "the output";
     QTest::newRow("--sheet of a text list")
         << QStringList{"takeoff", "@good", "--sheet", "x"} << QByteArray() << 1
         << "is a text list and has no sheets";
@@ -380,8 +384,24 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
     const QJsonArray written = runListScript({"read", out});
     QVERIFY(!written.isEmpty());
 
+    // The list's title rows stand above the header, each with every text it had.
+    qsizetype headerRow = 0;
+    while (headerRow < written.size() && cellText(written[headerRow].toArray()[0]) != "行号")
+        ++headerRow;
+    QList<QStringList> titles;
+    for (const QStringList &row : rows) {
+        if (row.contains("序号"))
+            break;
+        if (!row.join("").isEmpty())
+            titles.append(row);
+    }
+    QCOMPARE(headerRow, titles.size());
+    for (qsizetype t = 0; t < titles.size(); ++t)
+        for (const QString &text : titles[t])
+            QVERIFY2(cellText(written[t].toArray()[0]).contains(text), qPrintable(text));
+
     QStringList header;
-    for (const QJsonValue &title : written[0].toArray())
+    for (const QJsonValue &title : written[headerRow].toArray())
         header.append(cellText(title));
     QCOMPARE(header.mid(1, leading.size()), leading);
     const qsizetype quantityColumn = header.indexOf("数量");
@@ -397,11 +417,11 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
         return columns;
     }();
     // The header, the lines, then the totals.
-    QCOMPARE(cellText(written[1 + expected.size()].toArray()[0]), "合计");
+    QCOMPARE(cellText(written[headerRow + 1 + expected.size()].toArray()[0]), "合计");
 
     for (qsizetype i = 0; i < expected.size(); ++i) {
         const Expected &e = expected[i];
-        const QJsonArray row = written[1 + i].toArray();
+        const QJsonArray row = written[headerRow + 1 + i].toArray();
         const auto at = [&](const QString &title) { return row[header.indexOf(title)]; };
         QCOMPARE(cellText(row[0]), QString::number(e.line));
         for (qsizetype c = 0; c < carriedColumns.size(); ++c) {
@@ -718,6 +738,131 @@ open(path, "wb").write(data)
                      .object()["totals"]);
     QCOMPARE(run.err.count(u'\n'), exitCode == 0 ? 0 : 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+
+namespace
+{
+
+// A design institute's list as kept: merged title rows over a blank row, a header with units, a
+// row of units, pairs, a subtotal, the header again, a total and a merged note, written as xlsx
+// (openpyxl, the titles merged across the sheet) or as CSV (Python's csv).
+const char *const InstituteList = R"(
+import csv, sys, openpyxl
+rows = [
+    ['某石化设计院'], ['XX 装置 管道法兰材料表', '', '', '图号：A-01'], [],
+    ['序号', '名称', '法兰类型', '公称压力(bar)', '公称直径', '数量', '材质', '备注', '总重'],
+    ['', '', '', '', 'DN', '片', '', '', 'kg'],
+    ['1', '法兰', 'WN', '16', '100', '2副', '20#', '', ''],
+    ['2', '法兰', 'SO', '10', '50', '3', 'Q235B', '', ''],
+    ['小计', '', '', '', '', '7', '', '', '40.8'],
+    ['序号', '名称', '法兰类型', '公称压力(bar)', '公称直径', '数量', '材质', '备注', '总重'],
+    ['3', '法兰', 'PL', 'PN16', '80', '1对', 'S30408', '接阀门', ''],
+    ['4', '法兰', 'WN', '25', '150', '5', '16Mn', '', ''],
+    ['合 计', '', '', '', '', '14', '', '', '148.4'],
+    ['注：数量不含备品'],
+]
+path = sys.argv[1]
+if path.endswith('.csv'):
+    with open(path, 'w', newline='', encoding='utf-8-sig') as f:
+        csv.writer(f).writerows(rows)
+else:
+    wb = openpyxl.Workbook(); ws = wb.active
+    for r, row in enumerate(rows, 1):
+        for c, text in enumerate(row, 1):
+            if text: ws.cell(r, c, text)
+    for r in (1, 13): ws.merge_cells(start_row=r, start_column=1, end_row=r, end_column=8)
+    wb.save(path)
+)";
+
+} // namespace
+
+void TestTakeoffCommand::instituteListSumsAsByHand_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("csv") << "csv";
+    QTest::newRow("xlsx") << "xlsx";
+}
+
+// The institute's list through the real program to the same form, read back by openpyxl or
+// Python's csv: the titles above the table, every flange line counted in pieces at the pressure
+// its header's bar names, every other row reported with its own row number, and no number in
+// the quantity column but a flange line's pieces, so that summing it gives the total.
+void TestTakeoffCommand::instituteListSumsAsByHand()
+{
+    QFETCH(QString, form);
+    const QString list = m_folder.filePath("institute." + form);
+    const QString out = m_folder.filePath("institute-out." + form);
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", InstituteList, list});
+    QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
+             python.readAllStandardError().constData());
+    const ProgramRun run = quorvit({"takeoff", list, "-o", out});
+    QCOMPARE(run.exitCode, 0);
+    // Reported on stderr as the sheet numbers them: the units row 5, the subtotal 8, the header
+    // again 9, the total 12, the note 13.
+    for (const char *cited : {"line 5: a row of units", "line 8: a subtotal row",
+                              "line 9: a header row again", "line 12: a subtotal row",
+                              "line 13: a note row"})
+        QVERIFY2(run.err.contains(cited), qPrintable(run.err));
+    const QJsonArray written = runListScript({"read", out});
+    QVERIFY(written.size() > 3);
+    QVERIFY(cellText(written[0].toArray()[0]).contains("某石化设计院"));
+    QVERIFY(cellText(written[1].toArray()[0]).contains("图号：A-01"));
+    QStringList header;
+    for (const QJsonValue &title : written[2].toArray())
+        header.append(cellText(title));
+    QCOMPARE(header.value(0), "行号");
+
+    // By hand: 2 pairs of WN 100 (4) at 16 bar, 3 SO 50 at 10 bar, 1 pair of PL 80 (2) at PN16
+    // bar, 5 WN 150 at 25 bar: 4 + 3 + 2 + 5 = 14 pieces.
+    using K = FlangeKind;
+    const QHash<int, std::tuple<K, double, int, int>> flanges = {
+        {6, {K::WeldNeck, 1.6, 100, 4}}, {7, {K::SlipOn, 1.0, 50, 3}},
+        {10, {K::Plate, 1.6, 80, 2}},    {11, {K::WeldNeck, 2.5, 150, 5}}};
+    double quantitySum = 0, weightSum = 0, byHandWeight = 0;
+    QSet<int> seen;
+    qsizetype row = 3;
+    for (; row < written.size(); ++row) {
+        const QJsonArray cells = written[row].toArray();
+        const auto at = [&](const QString &title) { return cells[header.indexOf(title)]; };
+        if (cellText(cells[0]) == "合计")
+            break;
+        const int number = cellText(cells[0]).toInt();
+        const QString reason = cellText(at("错误"));
+        if (!flanges.contains(number)) {
+            QVERIFY2(reason.startsWith(QString("第 %1 行：").arg(number)), qPrintable(reason));
+            // No number at all: a subtotal's count or weight is no flange's.
+            for (qsizetype c = 1; c < cells.size(); ++c) {
+                bool isNumber = false;
+                cellText(cells[c]).toDouble(&isNumber);
+                QVERIFY2(!isNumber, qPrintable(header.value(c)));
+            }
+            seen.insert(number);
+            continue;
+        }
+        const auto [kind, mpa, dn, pieces] = flanges[number];
+        QVERIFY2(reason.isEmpty(), qPrintable(reason));
+        QCOMPARE(cellText(at("类型")), kindCode(kind));
+        QCOMPARE(cellText(at("公称压力(MPa)")).toDouble(), mpa);
+        QCOMPARE(cellText(at("数量")).toDouble(), double(pieces));
+        const double unit = *lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
+                                 ->weightKg;
+        QCOMPARE(std::llround(cellText(at("重量(kg)")).toDouble() * 100),
+                 std::llround(unit * 100) * pieces);
+        byHandWeight += std::round(unit * 100) * pieces / 100;
+        quantitySum += cellText(at("数量")).toDouble();
+        weightSum += cellText(at("重量(kg)")).toDouble();
+        seen.insert(number);
+    }
+    QCOMPARE(seen, QSet<int>({5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    const QJsonArray totals = written[row].toArray();
+    QCOMPARE(cellText(totals[0]), "合计");
+    QCOMPARE(quantitySum, 14.0);
+    QCOMPARE(cellText(totals[header.indexOf("数量")]).toDouble(), 14.0);
+    QCOMPARE(std::llround(cellText(totals[header.indexOf("重量(kg)")]).toDouble() * 100),
+             std::llround(weightSum * 100));
+    QCOMPARE(std::llround(weightSum * 100), std::llround(byHandWeight * 100));
 }
 
 QTEST_GUILESS_MAIN(TestTakeoffCommand)

@@ -1,6 +1,7 @@
 #include "windows/takeoff/takeoffdelegate.h"
 
 #include "catalogue/flangeinput.h"
+#include "takeoff/listunits.h"
 #include "takeoff/takeoffline.h"
 #include "widgets/describe.h"
 #include "windows/takeoff/takeofftablemodel.h"
@@ -108,7 +109,7 @@ void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
         }
         box->setCurrentIndex(std::max(found, 0));
     } else if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
-        spin->setValue(int(readQuantity(text, MaxTakeoffQuantity).value_or(1)));
+        spin->setValue(int(readPieces(text, MaxTakeoffQuantity).value_or(1)));
     } else {
         QStyledItemDelegate::setEditorData(editor, index);
     }

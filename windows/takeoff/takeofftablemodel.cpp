@@ -137,6 +137,8 @@ QVariant TakeoffTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return l.ok() || awaitsInput(index.row()) ? QVariant() : QVariant(l.reason.text);
     case Qt::BackgroundRole:
+        if (l.skipped)
+            return QBrush(QColor(240, 240, 240));
         if (column && faultColumn(index.row()) == *column)
             return QBrush(QColor(255, 190, 190));
         if (!input)
@@ -160,7 +162,7 @@ QVariant TakeoffTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
+        return section < m_lines.size() ? m_lines[section].number : section + 1;
     if (const std::optional<Column> column = programColumn(section))
         return shownTitle(takeoffColumns().at(int(*column) + int(KindColumn)));
     return allNames(m_carried).value(carriedIndex(m_carried, section));
@@ -186,6 +188,7 @@ bool TakeoffTableModel::setData(const QModelIndex &index, const QVariant &value,
             edited.fields.append(QString());
         cell = &edited.fields[*column];
         edited.fault = {}; // the user wrote what the line asks for
+        edited.skip = {};
     } else {
         const qsizetype at = carriedIndex(m_carried, index.column());
         while (edited.carried.size() <= at)
@@ -276,7 +279,7 @@ bool TakeoffTableModel::awaitsInput(int row) const
 std::optional<TakeoffTableModel::Column> TakeoffTableModel::faultColumn(int row) const
 {
     const TakeoffLine &l = m_lines.at(row);
-    if (l.ok() || awaitsInput(row))
+    if (l.ok() || l.skipped || awaitsInput(row))
         return std::nullopt;
     // A reason about the line as a whole (a fault in reading it) marks its first cell.
     return l.faultField >= 0 && l.faultField < FirstComputed ? Column(l.faultField) : Kind;
@@ -294,8 +297,12 @@ void TakeoffTableModel::tally(int row, bool add)
 
 TakeoffLine TakeoffTableModel::compute(int row, const ListLine &line)
 {
+    // A line read from a list keeps its row there (the file's line, the sheet's row, the pasted
+    // block's row), so the window, its exports and the command cite it alike; a line of the
+    // window's own is numbered by its row.
     ListLine numbered = line;
-    numbered.number = row + 1;
+    if (numbered.number <= 0)
+        numbered.number = row + 1;
     return m_calculator.compute(numbered, m_materialColumn);
 }
 

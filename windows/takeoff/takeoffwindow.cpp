@@ -38,7 +38,7 @@ namespace
 TakeoffListLines readLines(ListRows &rows)
 {
     ListReading reading(rows);
-    TakeoffListLines read{{}, reading.layout().carried()};
+    TakeoffListLines read{{}, reading.layout().carried(), reading.titles()};
     while (std::optional<ListLine> line = reading.next())
         read.lines.append(std::move(*line));
     return read;
@@ -203,6 +203,8 @@ void TakeoffWindow::insertBelowCurrent(const QList<ListLine> &lines, const Carri
 void TakeoffWindow::paste()
 {
     const TakeoffListLines pasted = takeoffLinesOfText(QApplication::clipboard()->text());
+    if (m_model->rowCount() == 0)
+        m_titles = pasted.titles;
     insertBelowCurrent(pasted.lines, pasted.carried, tr("粘贴"));
 }
 
@@ -269,6 +271,7 @@ void TakeoffWindow::open()
         return;
     }
     m_model->replaceAll(read.lines, read.carried);
+    m_titles = read.titles;
     m_model->undoStack()->setClean();
 }
 
@@ -310,11 +313,12 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
             for (int row = 0; row < m_model->rowCount(); ++row)
                 if (!m_model->awaitsInput(row)) {
                     lines.append(m_model->lines(row, 1).constFirst());
-                    lines.last().number = row + 1;
+                    lines.last().number = m_model->line(row).number;
                 }
-            return writeWorkbookThroughProgram(file, m_model->carried(), lines);
+            return writeWorkbookThroughProgram(file, m_model->carried(), lines, m_titles);
         }
         TakeoffCsvWriter writer(file);
+        writer.writeTitles(m_titles);
         writer.begin(m_model->carried());
         for (int row = 0; row < m_model->rowCount(); ++row)
             if (!m_model->awaitsInput(row))

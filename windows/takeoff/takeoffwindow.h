@@ -74,15 +74,17 @@ private:
     bool m_shown = false;
     // fitWidth once the header has measured every column.
     QTimer m_fitLater;
+    QStringList m_titles; // the title rows of the list opened, for the exports
 };
 
 // A list's lines as read and the columns it carries.
 struct TakeoffListLines {
     QList<ListLine> lines;
     CarriedColumns carried;
+    QStringList titles; // the title rows above its header
 };
 
-// The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines,
-// title rows and the header skipped, columns found by their names, fields split as in a list
-// file.
+// The lines of a pasted block as the takeoff command reads a list: blank lines, '#' lines and
+// the header passed over, title rows kept as its titles, columns found by their names, fields
+// split as in a list file, each line numbered by its row in the block.
 TakeoffListLines takeoffLinesOfText(const QString &text);
