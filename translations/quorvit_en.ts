@@ -167,19 +167,6 @@ that fit every measurement are listed by total deviation, smallest first. None: 
         <translation>the weights and bolts of a list of flanges, line by line, with totals</translation>
     </message>
     <message>
-        <source>清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），
-或 xlsx 工作簿；按表头的列名找列（类型/型式/type、公称压力/压力/PN、
-系列/series、公称直径/通径/DN/size、数量/件数/qty，或写标准标记的 标记/规格
-列），跳过表头上方的标题行，其他各列原样带出；没有表头时各列依次为类型、
-公称压力、系列、公称直径、数量；- 读标准输入</source>
-        <translation>a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte
-order mark) or an xlsx workbook; columns found by their header&apos;s names, in
-Chinese or English (type, PN, series, DN/size, qty, or a designation column
-holding a standard marking), title rows above the header skipped, every other
-column carried through; without a header: kind, pressure, series, dn,
-quantity; - reads stdin</translation>
-    </message>
-    <message>
         <source>写到 OUT（完整写成后才替换）而不是标准输出</source>
         <translation>write to OUT (replaced only when complete) instead of stdout</translation>
     </message>
@@ -193,20 +180,6 @@ only when stdout is not a terminal)</translation>
     <message>
         <source>要读的工作表（不写时读第一个）</source>
         <translation>the workbook&apos;s sheet to read (the first when left out)</translation>
-    </message>
-    <message>
-        <source>合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和
-垫片（按密封面、公称直径和压力；两片法兰为一副）；清单有材质列
-（材质/材料/material）时按材质分开。
-不能计算的行保留原位并注明原因（text、CSV 和 xlsx 中用所选的语言，JSON 和
-标准错误输出中用英文，后者只列前 100 条），不计入合计；此时退出码为 1。</source>
-        <translation>The totals: flanges, weight, and the joints&apos; bolts by designation with length,
-nuts by thread and gaskets by face, DN and pressure (two flanges a joint), for
-each material when the list has a material column (material, in Chinese or
-English).
-A line that cannot be taken off keeps its place with the reason (in the chosen
-language in the text, CSV and xlsx forms; English in JSON and on stderr, the
-first 100 there), and counts for nothing in the totals; the exit code is then 1.</translation>
     </message>
     <message>
         <source>图纸和标记所写的密封面：RF（默认）、FF、
@@ -230,6 +203,39 @@ M, FM, T, G or RJ; also written with the kind, as WN-FF</translation>
         <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
 or alone, a whole marking: &quot;HG 20595 ... WN 100-2.5 RF&quot; (its standard&apos;s
 number, (B) for series B, the PN after the dash)</translation>
+    </message>
+    <message>
+        <source>清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），
+或 xlsx 工作簿；按表头的列名找列（类型/型式/type、公称压力/压力/PN、
+系列/series、公称直径/通径/DN/size、数量/件数/qty，或写标准标记的 标记/规格
+列），按列名所写的单位读（公称压力(bar)、数量(副)、一行单位），
+表头上方的标题行写在表的上方，其他各列原样带出；没有表头时各列依次为类型、
+公称压力、系列、公称直径、数量；- 读标准输入</source>
+        <translation>a line list: CSV or tab-separated text (UTF-8, GB18030 or UTF-16 with a byte
+order mark) or an xlsx workbook; columns found by their header&apos;s names, in
+Chinese or English (type, PN, series, DN/size, qty, or a designation column
+holding a standard marking), with the units they name (pressure in bar, quantity
+in pairs, a row of units); title rows above the header written above the table,
+every other column carried through; without a header: kind, pressure, series,
+dn, quantity; - reads stdin</translation>
+    </message>
+    <message>
+        <source>合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和
+垫片（按密封面、公称直径和压力；两片法兰为一副）；清单有材质列
+（材质/材料/material）时按材质分开。
+不能计算的行保留原位并注明原因（text、CSV 和 xlsx 中用所选的语言，JSON 和
+标准错误输出中用英文，后者只列前 100 条），不计入合计；此时退出码为 1。
+小计、注释、单位行和重复的表头作为跳过的行列出，不影响退出码；
+每条原因都按清单自己的行号注明。</source>
+        <translation>The totals: flanges, weight, and the joints&apos; bolts by designation with length,
+nuts by thread and gaskets by face, DN and pressure (two flanges a joint), for
+each material when the list has a material column (material, in Chinese or
+English).
+A line that cannot be taken off keeps its place with the reason (in the chosen
+language in the text, CSV and xlsx forms; English in JSON and on stderr, the
+first 100 there), and counts for nothing in the totals; the exit code is then 1.
+Subtotals, notes, rows of units and repeated headers are reported as skipped
+and do not change the exit code; every reason cites the list&apos;s own row.</translation>
     </message>
 </context>
 <context>
