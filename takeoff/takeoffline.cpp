@@ -2,6 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
+#include "takeoff/linejoint.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -97,14 +98,25 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     return line;
 }
 
-TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialAt)
+TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles &roles)
 {
     TakeoffLine line = compute(read.number, read.fields);
     line.carried = read.carried;
-    if (materialAt >= 0)
-        line.material = read.carried.value(materialAt);
-    if (!read.fault.isEmpty()) {
-        line.reason = read.fault.onLine(read.number);
+    const auto text = [&](qsizetype column) { return column < 0 ? QString() : read.carried.value(column); };
+    line.material = text(roles.material);
+    line.boltMaterial = text(roles.materialOf(BoltingItem::Bolts));
+    line.nutMaterial = text(roles.materialOf(BoltingItem::Nuts));
+    line.gasketMaterial = text(roles.materialOf(BoltingItem::Gaskets));
+    TakeoffReason fault = read.fault;
+    if (roles.joint >= 0) {
+        const QString written = text(roles.joint);
+        const std::optional<LineJoint> joint = readLineJoint(written);
+        line.ownJoints = joint == LineJoint::OwnJoints;
+        if (!joint && fault.isEmpty() && line.ok())
+            fault = jointNotKnown(roles.jointName, written);
+    }
+    if (!fault.isEmpty()) {
+        line.reason = fault.onLine(read.number);
         line.record.reset();
         line.unitWeightHundredths = line.weightHundredths = 0;
     }

@@ -26,6 +26,11 @@ struct TakeoffLine {
     std::optional<qint64> quantity;
     QString face;     // the sealing face the kind or marking names, else the catalogue's (RF)
     QString material; // the text of the list's material column, "" without one
+    // What the line's bolts, nuts and gaskets are grouped under: each one's own material column,
+    // else the flanges' (CarriedRoles::materialOf), "" without one.
+    QString boltMaterial, nutMaterial, gasketMaterial;
+    // Each flange makes a joint of its own (it mates a valve, a nozzle …), else two make one.
+    bool ownJoints = false;
     // The catalogue row (shared by every line of that flange), or null for a failed line.
     std::shared_ptr<const FlangeRecord> record;
     qint64 unitWeightHundredths = 0; // the row's weight in 0.01 kg
@@ -48,9 +53,9 @@ class TakeoffCalculator
 {
 public:
     TakeoffLine compute(qint64 number, const QStringList &fields);
-    // A line as read from a list: its carried texts kept, a fault found in reading first, its
-    // material the carried text at `materialAt` (materialColumn()).
-    TakeoffLine compute(const ListLine &line, qsizetype materialAt = -1);
+    // A line as read from a list: its carried texts kept, a fault found in reading first, then a
+    // joint its joint column does not name; its materials and joints from the columns of `roles`.
+    TakeoffLine compute(const ListLine &line, const CarriedRoles &roles = {});
 
 private:
     struct Flange {

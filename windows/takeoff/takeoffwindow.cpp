@@ -382,34 +382,36 @@ void TakeoffWindow::showTotals()
     QString text = tr("合计：法兰 %1 片，总重 %2 kg")
                        .arg(totals.flanges())
                        .arg(takeoffCellText(totals.weightKg(), 2));
-    // Per material: "螺栓 M16×80 12 根，M20×90 8 根；螺母 M16 20 个；垫片 RF 100-1.6 3 片".
-    const QString between = tr("，", "between two bolt counts");
-    const QList<MaterialBolting> bolting = totals.boltingByMaterial();
-    for (const MaterialBolting &material : bolting) {
-        QStringList items;
-        for (FastenerKind kind : {FastenerKind::HexBolt, FastenerKind::StudBolt}) {
-            QStringList bolts;
-            for (const BoltTotal &bolt : material.bolts)
-                if (bolt.kind == kind)
-                    bolts.append(tr("%1 %2 根").arg(bolt.designation).arg(bolt.count));
-            if (!bolts.isEmpty())
-                items.append(fastenerName(kind, true) + u' ' + bolts.join(between));
-        }
-        QStringList nuts, gaskets;
-        for (const NutTotal &nut : material.nuts)
-            nuts.append(tr("%1 %2 个").arg(nut.thread).arg(nut.count));
-        for (const GasketTotal &gasket : material.gaskets)
-            gaskets.append(tr("%1 %2 片").arg(gasketDesignation(gasket)).arg(gasket.count));
-        if (!nuts.isEmpty())
-            items.append(tr("螺母 %1").arg(nuts.join(between)));
-        if (!gaskets.isEmpty())
-            items.append(tr("垫片 %1").arg(gaskets.join(between)));
-        const QString named = material.material.isEmpty()
-                                  ? (bolting.size() > 1 ? tr("未写材质") : QString())
-                                  : tr("材质 %1").arg(material.material);
-        text += tr("；", "between two totals") + (named.isEmpty() ? QString() : named + tr("：")) +
-                items.join(tr("；", "between two totals"));
-    }
+    const CarriedRoles roles = carriedRoles(m_model->carried());
+    const QString between = tr("；", "between two totals");
+    if (roles.material >= 0)
+        for (const MaterialFlanges &material : totals.flangesByMaterial())
+            text += between + tr("%1 %2 片 %3 kg")
+                                  .arg(material.material.isEmpty() ? tr("未写材质")
+                                                                   : material.material)
+                                  .arg(material.flanges)
+                                  .arg(takeoffCellText(material.weightKg(), 2));
+    // Each item with what it is ordered in: "螺栓 M16×80（35CrMoA）12 根".
+    const auto item = [&](const QString &name, BoltingItem of, const QString &material) {
+        const QString written = boltingMaterialText(roles, of, material, true);
+        return written.isEmpty() ? name : tr("%1（%2）").arg(name, written);
+    };
+    for (const BoltTotal &bolt : totals.bolts())
+        text += between + tr("%1 %2 根")
+                              .arg(item(fastenerName(bolt.kind, true) + u' ' + bolt.designation,
+                                        BoltingItem::Bolts, bolt.material))
+                              .arg(bolt.count);
+    for (const NutTotal &nut : totals.nuts())
+        text += between + tr("%1 %2 个")
+                              .arg(item(tr("螺母 %1").arg(nut.thread), BoltingItem::Nuts,
+                                        nut.material))
+                              .arg(nut.count);
+    for (const GasketTotal &gasket : totals.gaskets())
+        text += between + tr("%1 %2 片")
+                              .arg(item(gasketTypeName(gasket, true) + u' ' +
+                                            gasketDesignation(gasket),
+                                        BoltingItem::Gaskets, gasket.material))
+                              .arg(gasket.count);
     if (totals.failedLines() > 0)
         text += tr("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
