@@ -8,9 +8,9 @@ std::optional<LineJoint> readLineJoint(const QString &text)
 {
     QString key = text.normalized(QString::NormalizationForm_KC).toLower();
     key.removeIf([](QChar c) { return c.isSpace() || c == u'-' || c == u'/'; });
-    static const QStringList pairs = {"",       "成对",  "对",    "配对",  "成对法兰", "法兰",
-                                      "法兰对", "双片",  "两片",  "pair",  "pairs",    "paired",
-                                      "flange", "flanges", "flangepair"};
+    static const QStringList pairs = {"",      "成对",   "对",     "配对",    "成对法兰",
+                                      "法兰",  "法兰对", "双片",   "两片",    "pair",
+                                      "pairs", "paired", "flange", "flanges", "flangepair"};
     static const QStringList singles = {"单片", "单", "单个", "单侧", "single", "singles"};
     if (pairs.contains(key))
         return LineJoint::Pairs;
@@ -18,10 +18,10 @@ std::optional<LineJoint> readLineJoint(const QString &text)
         return LineJoint::OwnJoints;
     // What a flange mates when its partner is no listed flange: any valve (闸阀, 球阀 …), pump or
     // piece of equipment (容器, 换热器, 塔, 罐 …) or its nozzle.
-    static const QStringList partners = {
-        "阀",     "泵",    "设备",     "管口",    "接管",      "器",         "塔",
-        "罐",     "机",    "valve",    "pump",    "equipment", "nozzle",     "vessel",
-        "tank",   "compressor", "exchanger", "instrument", "machine"};
+    static const QStringList partners = {"阀",         "泵",        "设备",       "管口",   "接管",
+                                         "器",         "塔",        "罐",         "机",     "valve",
+                                         "pump",       "equipment", "nozzle",     "vessel", "tank",
+                                         "compressor", "exchanger", "instrument", "machine"};
     if (std::any_of(partners.begin(), partners.end(),
                     [&](const QString &word) { return key.contains(word); }))
         return LineJoint::OwnJoints;

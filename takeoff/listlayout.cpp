@@ -77,13 +77,14 @@ enum class CarriedRole { Other, Material, BoltMaterial, NutMaterial, GasketMater
 
 CarriedRole carriedRole(const QString &name)
 {
-    static const QStringList flangeMaterial = {
-        "材质", "材料", "法兰材质", "法兰材料", "材质牌号", "牌号", "钢号", "material",
-        "materials", "mat", "flangematerial"};
+    static const QStringList flangeMaterial = {"材质",      "材料", "法兰材质",      "法兰材料",
+                                               "材质牌号",  "牌号", "钢号",          "material",
+                                               "materials", "mat",  "flangematerial"};
     static const QStringList joint = {
-        "连接", "连接方式", "连接形式", "连接类型", "连接对象", "连接件", "配对", "配对方式",
-        "配对件", "配对法兰", "相配件", "对接", "对接件", "joint", "jointtype", "connection",
-        "connectiontype", "connectedto", "mating", "matingpart", "matedwith", "matewith"};
+        "连接",   "连接方式",   "连接形式",  "连接类型",   "连接对象",       "连接件",
+        "配对",   "配对方式",   "配对件",    "配对法兰",   "相配件",         "对接",
+        "对接件", "joint",      "jointtype", "connection", "connectiontype", "connectedto",
+        "mating", "matingpart", "matedwith", "matewith"};
     const QString key = nameKey(name);
     if (flangeMaterial.contains(key))
         return CarriedRole::Material;
@@ -122,12 +123,23 @@ CarriedRoles carriedRoles(const CarriedColumns &carried)
     for (qsizetype i = 0; i < names.size(); ++i) {
         qsizetype *role = nullptr;
         switch (carriedRole(names[i])) {
-        case CarriedRole::Other: break;
-        case CarriedRole::Material: role = &roles.material; break;
-        case CarriedRole::BoltMaterial: role = &roles.boltMaterial; break;
-        case CarriedRole::NutMaterial: role = &roles.nutMaterial; break;
-        case CarriedRole::GasketMaterial: role = &roles.gasketMaterial; break;
-        case CarriedRole::Joint: role = &roles.joint; break;
+        case CarriedRole::Other:
+            break;
+        case CarriedRole::Material:
+            role = &roles.material;
+            break;
+        case CarriedRole::BoltMaterial:
+            role = &roles.boltMaterial;
+            break;
+        case CarriedRole::NutMaterial:
+            role = &roles.nutMaterial;
+            break;
+        case CarriedRole::GasketMaterial:
+            role = &roles.gasketMaterial;
+            break;
+        case CarriedRole::Joint:
+            role = &roles.joint;
+            break;
         }
         if (role && *role < 0) // the first of two columns of one name
             *role = i;
@@ -140,9 +152,12 @@ CarriedRoles carriedRoles(const CarriedColumns &carried)
 qsizetype CarriedRoles::materialOf(BoltingItem item) const
 {
     switch (item) {
-    case BoltingItem::Bolts: return boltMaterial >= 0 ? boltMaterial : material;
-    case BoltingItem::Nuts: return nutMaterial >= 0 ? nutMaterial : materialOf(BoltingItem::Bolts);
-    case BoltingItem::Gaskets: return gasketMaterial >= 0 ? gasketMaterial : material;
+    case BoltingItem::Bolts:
+        return boltMaterial >= 0 ? boltMaterial : material;
+    case BoltingItem::Nuts:
+        return nutMaterial >= 0 ? nutMaterial : materialOf(BoltingItem::Bolts);
+    case BoltingItem::Gaskets:
+        return gasketMaterial >= 0 ? gasketMaterial : material;
     }
     return -1;
 }

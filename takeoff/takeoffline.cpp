@@ -102,7 +102,9 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles 
 {
     TakeoffLine line = compute(read.number, read.fields);
     line.carried = read.carried;
-    const auto text = [&](qsizetype column) { return column < 0 ? QString() : read.carried.value(column); };
+    const auto text = [&](qsizetype column) {
+        return column < 0 ? QString() : read.carried.value(column);
+    };
     line.material = text(roles.material);
     line.boltMaterial = text(roles.materialOf(BoltingItem::Bolts));
     line.nutMaterial = text(roles.materialOf(BoltingItem::Nuts));

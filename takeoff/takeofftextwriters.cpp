@@ -485,12 +485,12 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
                                           {"flanges", double(flanges.flanges)},
                                           {"weight_kg", flanges.weightKg()}});
     for (const BoltTotal &bolt : totals.bolts())
-        bolts.append(QJsonObject{
-            {"designation", bolt.designation},
-            {"kind", bolt.kind == FastenerKind::StudBolt ? "stud_bolt" : "hex_bolt"},
-            {"material", material(bolt.material)},
-            {"material_column", column(BoltingItem::Bolts)},
-            {"count", double(bolt.count)}});
+        bolts.append(
+            QJsonObject{{"designation", bolt.designation},
+                        {"kind", bolt.kind == FastenerKind::StudBolt ? "stud_bolt" : "hex_bolt"},
+                        {"material", material(bolt.material)},
+                        {"material_column", column(BoltingItem::Bolts)},
+                        {"count", double(bolt.count)}});
     for (const NutTotal &nut : totals.nuts())
         nuts.append(QJsonObject{{"designation", nut.thread},
                                 {"material", material(nut.material)},
@@ -514,10 +514,13 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
                      {"gaskets", gaskets},
                      {"error", QJsonValue::Null}};
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) // no wrong number
-        sums = {{"flanges", QJsonValue::Null}, {"weight_kg", QJsonValue::Null},
+        sums = {{"flanges", QJsonValue::Null},
+                {"weight_kg", QJsonValue::Null},
                 {"flanges_by_material", QJsonValue::Null},
-                {"bolts", QJsonValue::Null},   {"nuts", QJsonValue::Null},
-                {"gaskets", QJsonValue::Null}, {"error", exceeded}};
+                {"bolts", QJsonValue::Null},
+                {"nuts", QJsonValue::Null},
+                {"gaskets", QJsonValue::Null},
+                {"error", exceeded}};
     m_out << "\n],\n\"totals\": "
           << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

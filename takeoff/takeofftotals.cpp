@@ -161,8 +161,8 @@ QList<BoltTotal> TakeoffTotals::bolts() const
             addHeld(totals.last().count, count);
             continue;
         }
-        totals.append({material, b.kind, designation,
-                       b.thread.isEmpty() ? designation : b.thread, b.nutsPerBolt, count});
+        totals.append({material, b.kind, designation, b.thread.isEmpty() ? designation : b.thread,
+                       b.nutsPerBolt, count});
     }
     return totals;
 }
@@ -192,8 +192,8 @@ QList<GasketTotal> TakeoffTotals::gaskets() const
     for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
         const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
-        auto &[paired, single] = flanges[{it.key().gasketMaterial, it.key().face, centiMpa,
-                                          r.pressureText, r.dn}];
+        auto &[paired, single] =
+            flanges[{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn}];
         addHeld(paired, std::min(it->paired, Held));
         addHeld(single, std::min(it->single, Held));
     }

@@ -120,8 +120,8 @@ private:
     }
     struct GroupFlanges {
         std::shared_ptr<const FlangeRecord> record; // keeps the key's row alive
-        qint64 paired = 0; // flanges two of which make a joint
-        qint64 single = 0; // flanges that make a joint each
+        qint64 paired = 0;                          // flanges two of which make a joint
+        qint64 single = 0;                          // flanges that make a joint each
     };
     // Bolts by material, kind, diameter, length, designation and their nuts' material.
     struct BoltCount {

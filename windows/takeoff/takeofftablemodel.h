@@ -87,7 +87,7 @@ private:
     void renumberFrom(int row);
 
     CarriedColumns m_carried;
-    CarriedRoles m_roles; // carriedRoles(m_carried)
+    CarriedRoles m_roles;   // carriedRoles(m_carried)
     QList<ListLine> m_read; // each line as read or last edited, the source of m_lines
     QList<TakeoffLine> m_lines;
     TakeoffTotals m_totals;

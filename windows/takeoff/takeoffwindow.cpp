@@ -386,11 +386,11 @@ void TakeoffWindow::showTotals()
     const QString between = tr("；", "between two totals");
     if (roles.material >= 0)
         for (const MaterialFlanges &material : totals.flangesByMaterial())
-            text += between + tr("%1 %2 片 %3 kg")
-                                  .arg(material.material.isEmpty() ? tr("未写材质")
-                                                                   : material.material)
-                                  .arg(material.flanges)
-                                  .arg(takeoffCellText(material.weightKg(), 2));
+            text +=
+                between + tr("%1 %2 片 %3 kg")
+                              .arg(material.material.isEmpty() ? tr("未写材质") : material.material)
+                              .arg(material.flanges)
+                              .arg(takeoffCellText(material.weightKg(), 2));
     // Each item with what it is ordered in: "螺栓 M16×80（35CrMoA）12 根".
     const auto item = [&](const QString &name, BoltingItem of, const QString &material) {
         const QString written = boltingMaterialText(roles, of, material, true);
@@ -402,16 +402,16 @@ void TakeoffWindow::showTotals()
                                         BoltingItem::Bolts, bolt.material))
                               .arg(bolt.count);
     for (const NutTotal &nut : totals.nuts())
-        text += between + tr("%1 %2 个")
-                              .arg(item(tr("螺母 %1").arg(nut.thread), BoltingItem::Nuts,
-                                        nut.material))
-                              .arg(nut.count);
+        text +=
+            between + tr("%1 %2 个")
+                          .arg(item(tr("螺母 %1").arg(nut.thread), BoltingItem::Nuts, nut.material))
+                          .arg(nut.count);
     for (const GasketTotal &gasket : totals.gaskets())
-        text += between + tr("%1 %2 片")
-                              .arg(item(gasketTypeName(gasket, true) + u' ' +
-                                            gasketDesignation(gasket),
-                                        BoltingItem::Gaskets, gasket.material))
-                              .arg(gasket.count);
+        text +=
+            between + tr("%1 %2 片")
+                          .arg(item(gasketTypeName(gasket, true) + u' ' + gasketDesignation(gasket),
+                                    BoltingItem::Gaskets, gasket.material))
+                          .arg(gasket.count);
     if (totals.failedLines() > 0)
         text += tr("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
