@@ -364,9 +364,7 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
     // Each item on a line of its own, with what to order it in: "螺栓 M16×80 (35CrMoA): 12".
     const auto item = [&](const QString &name, const QString &designation, BoltingItem of,
                           const QString &material, qint64 count) {
-        QString written = boltingMaterialText(roles, of, material);
-        if (written.isEmpty() && roles.materialOf(of) >= 0 && !roles.borrowsMaterial(of))
-            written = QStringLiteral("未写材质");
+        const QString written = boltingMaterialLabel(roles, of, material);
         m_out << QStringLiteral("%1 %2%3: %4\n")
                      .arg(name, designation,
                           written.isEmpty() ? QString()

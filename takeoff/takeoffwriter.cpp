@@ -206,6 +206,15 @@ QString boltingMaterialText(const CarriedRoles &roles, BoltingItem item, const Q
                       : QStringLiteral("%1 法兰用").arg(material);
 }
 
+QString boltingMaterialLabel(const CarriedRoles &roles, BoltingItem item, const QString &material,
+                             bool translated)
+{
+    if (!material.isEmpty() || roles.materialOf(item) < 0 || roles.borrowsMaterial(item))
+        return boltingMaterialText(roles, item, material, translated);
+    return translated ? QCoreApplication::translate("Takeoff", "未写材质")
+                      : QStringLiteral("未写材质");
+}
+
 QString takeoffCellText(const TakeoffCell &cell, int decimals)
 {
     if (const double *number = std::get_if<double>(&cell)) {

@@ -66,6 +66,9 @@ QList<TakeoffCell> takeoffCells(const TakeoffLine &line, const CarriedColumns &c
 // own), in the interface's language when `translated`; "" without one.
 QString boltingMaterialText(const CarriedRoles &roles, BoltingItem item, const QString &material,
                             bool translated = false);
+// The same for a sentence: "未写材质" where its own column was left empty.
+QString boltingMaterialLabel(const CarriedRoles &roles, BoltingItem item, const QString &material,
+                             bool translated = false);
 // The totals as rows of the same columns: the flanges and the weight, with a row for each
 // material when the list has a material column ("法兰", its material under that column); then a
 // row for each bolt designation ("螺栓" or "螺柱" first, the designation under the bolt), each

@@ -393,22 +393,23 @@ void TakeoffWindow::showTotals()
                               .arg(takeoffCellText(material.weightKg(), 2));
     // Each item with what it is ordered in: "螺栓 M16×80（35CrMoA）12 根".
     const auto item = [&](const QString &name, BoltingItem of, const QString &material) {
-        const QString written = boltingMaterialText(roles, of, material, true);
-        return written.isEmpty() ? name : tr("%1（%2）").arg(name, written);
+        const QString label = boltingMaterialLabel(roles, of, material, true);
+        return label.isEmpty() ? name + u' '
+                               : tr("%1（%2）", "an item and its material").arg(name, label);
     };
     for (const BoltTotal &bolt : totals.bolts())
-        text += between + tr("%1 %2 根")
+        text += between + tr("%1%2 根")
                               .arg(item(fastenerName(bolt.kind, true) + u' ' + bolt.designation,
                                         BoltingItem::Bolts, bolt.material))
                               .arg(bolt.count);
     for (const NutTotal &nut : totals.nuts())
         text +=
-            between + tr("%1 %2 个")
+            between + tr("%1%2 个")
                           .arg(item(tr("螺母 %1").arg(nut.thread), BoltingItem::Nuts, nut.material))
                           .arg(nut.count);
     for (const GasketTotal &gasket : totals.gaskets())
         text +=
-            between + tr("%1 %2 片")
+            between + tr("%1%2 片")
                           .arg(item(gasketTypeName(gasket, true) + u' ' + gasketDesignation(gasket),
                                     BoltingItem::Gaskets, gasket.material))
                           .arg(gasket.count);
