@@ -751,6 +751,18 @@
         <source>%1 是文本清单，没有工作表</source>
         <translation>%1 is a text list and has no sheets</translation>
     </message>
+    <message>
+        <source>%1“%2”无法识别：应写成对（两片法兰成一副），或单片、阀门、设备、泵、管口（每片法兰与之各成一副）</source>
+        <translation>%1 &quot;%2&quot; is not a known joint: write pair (two flanges make a joint), or single, valve, equipment, pump, nozzle (each flange makes its own)</translation>
+    </message>
+    <message>
+        <source>%1 法兰用</source>
+        <translation>for %1 flanges</translation>
+    </message>
+    <message>
+        <source>未写材质</source>
+        <translation>No material</translation>
+    </message>
 </context>
 <context>
     <name>TakeoffDelegate</name>
@@ -803,6 +815,14 @@
     <message>
         <source>螺柱</source>
         <translation>Stud bolts</translation>
+    </message>
+    <message>
+        <source>非金属平垫片</source>
+        <translation>Non-metallic flat gaskets</translation>
+    </message>
+    <message>
+        <source>缠绕式垫片</source>
+        <translation>Spiral-wound gaskets</translation>
     </message>
 </context>
 <context>
@@ -935,11 +955,6 @@
         <translation>Totals: %1 flanges, %2 kg</translation>
     </message>
     <message>
-        <source>，</source>
-        <comment>between two bolt counts</comment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>；%1 行有误，未计入</source>
         <translation>; %1 lines with errors, not counted</translation>
     </message>
@@ -964,25 +979,13 @@
         <translation>Nuts %1</translation>
     </message>
     <message>
-        <source>垫片 %1</source>
-        <translation>Gaskets %1</translation>
-    </message>
-    <message>
         <source>未写材质</source>
         <translation>No material</translation>
-    </message>
-    <message>
-        <source>材质 %1</source>
-        <translation>Material %1</translation>
     </message>
     <message>
         <source>；</source>
         <comment>between two totals</comment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>：</source>
-        <translation>: </translation>
     </message>
     <message>
         <source>%1 %2 根</source>
@@ -995,6 +998,22 @@
     <message>
         <source>%1 %2 片</source>
         <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 片 %3 kg</source>
+        <translation>%1: %2 flanges, %3 kg</translation>
+    </message>
+    <message>
+        <source>%1（%2）%3 根</source>
+        <translation>%3 × %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1（%2）%3 个</source>
+        <translation>%3 × %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1（%2）%3 片</source>
+        <translation>%3 × %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -391,28 +391,24 @@ void TakeoffWindow::showTotals()
                               .arg(material.material.isEmpty() ? tr("未写材质") : material.material)
                               .arg(material.flanges)
                               .arg(takeoffCellText(material.weightKg(), 2));
-    // Each item with what it is ordered in: "螺栓 M16×80（35CrMoA）12 根".
-    const auto item = [&](const QString &name, BoltingItem of, const QString &material) {
+    // "螺栓 M16×80 12 根", or with what it is ordered in: "螺栓 M16×80（35CrMoA）12 根".
+    const auto counted = [&](const QString &plain, const QString &withMaterial, const QString &name,
+                             BoltingItem of, const QString &material, qint64 count) {
         const QString label = boltingMaterialLabel(roles, of, material, true);
-        return label.isEmpty() ? name + u' '
-                               : tr("%1（%2）", "an item and its material").arg(name, label);
+        return between + (label.isEmpty() ? plain.arg(name).arg(count)
+                                          : withMaterial.arg(name, label).arg(count));
     };
     for (const BoltTotal &bolt : totals.bolts())
-        text += between + tr("%1%2 根")
-                              .arg(item(fastenerName(bolt.kind, true) + u' ' + bolt.designation,
-                                        BoltingItem::Bolts, bolt.material))
-                              .arg(bolt.count);
+        text += counted(tr("%1 %2 根"), tr("%1（%2）%3 根"),
+                        fastenerName(bolt.kind, true) + u' ' + bolt.designation, BoltingItem::Bolts,
+                        bolt.material, bolt.count);
     for (const NutTotal &nut : totals.nuts())
-        text +=
-            between + tr("%1%2 个")
-                          .arg(item(tr("螺母 %1").arg(nut.thread), BoltingItem::Nuts, nut.material))
-                          .arg(nut.count);
+        text += counted(tr("%1 %2 个"), tr("%1（%2）%3 个"), tr("螺母 %1").arg(nut.thread),
+                        BoltingItem::Nuts, nut.material, nut.count);
     for (const GasketTotal &gasket : totals.gaskets())
-        text +=
-            between + tr("%1%2 片")
-                          .arg(item(gasketTypeName(gasket, true) + u' ' + gasketDesignation(gasket),
-                                    BoltingItem::Gaskets, gasket.material))
-                          .arg(gasket.count);
+        text += counted(tr("%1 %2 片"), tr("%1（%2）%3 片"),
+                        gasketTypeName(gasket, true) + u' ' + gasketDesignation(gasket),
+                        BoltingItem::Gaskets, gasket.material, gasket.count);
     if (totals.failedLines() > 0)
         text += tr("；%1 行有误，未计入").arg(totals.failedLines());
     m_totals->setText(text);
