@@ -80,11 +80,11 @@ CarriedRole carriedRole(const QString &name)
     static const QStringList flangeMaterial = {"材质",      "材料", "法兰材质",      "法兰材料",
                                                "材质牌号",  "牌号", "钢号",          "material",
                                                "materials", "mat",  "flangematerial"};
+    // Not 连接形式 nor 对接: lists use them for how the flange is welded to its pipe.
     static const QStringList joint = {
-        "连接",   "连接方式",   "连接形式",  "连接类型",   "连接对象",       "连接件",
-        "配对",   "配对方式",   "配对件",    "配对法兰",   "相配件",         "对接",
-        "对接件", "joint",      "jointtype", "connection", "connectiontype", "connectedto",
-        "mating", "matingpart", "matedwith", "matewith"};
+        "连接",       "连接方式",    "连接对象", "连接件",     "配对",      "配对方式",
+        "配对件",     "配对法兰",    "相配件",   "对接件",     "joint",     "jointtype",
+        "connection", "connectedto", "mating",   "matingpart", "matedwith", "matewith"};
     const QString key = nameKey(name);
     if (flangeMaterial.contains(key))
         return CarriedRole::Material;
