@@ -93,7 +93,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
         return line;
     }
     line.record = f.record;
-    line.unitWeightHundredths = std::llround(*f.record->weightKg * 100);
+    line.unitWeightHundredths = unitWeightHundredths(*f.record);
     line.weightHundredths = line.unitWeightHundredths * *line.quantity;
     return line;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -43,6 +44,12 @@ struct TakeoffLine {
     double unitWeightKg() const { return double(unitWeightHundredths) / 100; }
     double weightKg() const { return double(weightHundredths) / 100; }
 };
+
+// A row's unit weight in 0.01 kg, as lines and totals count it.
+inline qint64 unitWeightHundredths(const FlangeRecord &row)
+{
+    return std::llround(*row.weightKg * 100);
+}
 
 // The most flanges one line may ask for, so that no sum can overflow.
 inline constexpr qint64 MaxTakeoffQuantity = 1'000'000;

@@ -91,32 +91,35 @@ void TakeoffTotals::count(const TakeoffLine &line, int sign)
         return;
     }
     const qint64 quantity = *line.quantity;
-    const Group key{line.record.get(), line.face, line.boltMaterial, line.nutMaterial,
-                    line.gasketMaterial};
+    const Group key{line.record.get(), line.material,    line.face,
+                    line.boltMaterial, line.nutMaterial, line.gasketMaterial};
     GroupFlanges &group = m_groups[key];
     if (!group.record) // a copy of the pointer costs two atomic counts a line
         group.record = line.record;
-    Weighed &material = m_materials[line.material];
     if (!added(m_flanges, sign, quantity) |
         !added(m_weightHundredths, sign, line.weightHundredths) |
-        !added(line.ownJoints ? group.single : group.paired, sign, quantity) |
-        !added(material.flanges, sign, quantity) |
-        !added(material.weightHundredths, sign, line.weightHundredths))
+        !added(line.ownJoints ? group.single : group.paired, sign, quantity))
         m_overflowed = true;
     if (group.paired == 0 && group.single == 0)
         m_groups.remove(key);
-    if (material.flanges == 0)
-        m_materials.remove(line.material);
 }
 
 QList<MaterialFlanges> TakeoffTotals::flangesByMaterial() const
 {
-    std::map<QString, Weighed> ordered;
-    for (auto it = m_materials.cbegin(); it != m_materials.cend(); ++it)
-        ordered.emplace(it.key(), it.value());
+    // A line's weight is its row's unit weight times its quantity, so a group's is too; the
+    // sums are within the checked total weight.
+    std::map<QString, MaterialFlanges> byMaterial;
+    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
+        MaterialFlanges &sum = byMaterial[it.key().material];
+        const qint64 flanges = std::min(it->paired, Held) + std::min(it->single, Held);
+        addHeld(sum.flanges, std::min(flanges, Held));
+        addHeld(sum.weightHundredths, heldProduct(unitWeightHundredths(*it->record), flanges));
+    }
     QList<MaterialFlanges> all;
-    for (const auto &[material, weighed] : ordered)
-        all.append({material, weighed.flanges, weighed.weightHundredths});
+    for (auto &[material, sum] : byMaterial) {
+        sum.material = material;
+        all.append(sum);
+    }
     return all;
 }
 

@@ -105,18 +105,19 @@ private:
     qint64 m_weightHundredths = 0;
     bool m_overflowed = false; // a sum passed what 64 bits hold (it then stays unknown)
     qint64 m_failedLines = 0;
-    // Flanges by row, face and the materials of their bolting, added up when asked: a list has
-    // few of these and many lines.
+    // Flanges by row, material, face and the materials of their bolting, added up when asked:
+    // a list has few of these and many lines.
     struct Group {
         const FlangeRecord *row;
+        QString material;
         QString face;
         QString boltMaterial, nutMaterial, gasketMaterial;
         bool operator==(const Group &) const = default;
     };
     friend size_t qHash(const Group &group, size_t seed) noexcept
     {
-        return qHashMulti(seed, group.row, group.face, group.boltMaterial, group.nutMaterial,
-                          group.gasketMaterial);
+        return qHashMulti(seed, group.row, group.material, group.face, group.boltMaterial,
+                          group.nutMaterial, group.gasketMaterial);
     }
     struct GroupFlanges {
         std::shared_ptr<const FlangeRecord> record; // keeps the key's row alive
@@ -131,11 +132,5 @@ private:
     };
     using BoltKey = std::tuple<QString, int, int, int, QString, QString>;
     std::map<BoltKey, BoltCount> boltCounts() const;
-
-    struct Weighed {
-        qint64 flanges = 0;
-        qint64 weightHundredths = 0;
-    };
-    QHash<QString, Weighed> m_materials;
     QHash<Group, GroupFlanges> m_groups;
 };
