@@ -2,7 +2,6 @@
 
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
-#include "takeoff/linejoint.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -112,7 +111,11 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles 
     TakeoffReason fault = read.fault;
     if (roles.joint >= 0) {
         const QString written = text(roles.joint);
-        const std::optional<LineJoint> joint = readLineJoint(written);
+        if (m_joints.size() >= RememberedFlanges)
+            m_joints.clear();
+        const auto found = m_joints.constFind(written);
+        const std::optional<LineJoint> joint =
+            found != m_joints.cend() ? *found : *m_joints.insert(written, readLineJoint(written));
         line.ownJoints = joint == LineJoint::OwnJoints;
         if (!joint && fault.isEmpty() && line.ok())
             fault = jointNotKnown(roles.jointName, written);

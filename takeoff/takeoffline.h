@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
+#include "takeoff/linejoint.h"
 #include "takeoff/listlayout.h"
 #include "takeoff/takeoffreason.h"
 
@@ -85,4 +86,6 @@ private:
     // key for less than std::unordered_map, which divides by a prime and follows a node.
     QHash<quint64, Flange> m_flanges;
     std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
+    // The readings of recent joint texts, which a list repeats (bounded as m_flanges).
+    QHash<QString, std::optional<LineJoint>> m_joints;
 };
