@@ -42,11 +42,11 @@ int writeWorkbookOfLines(int &argc, char **argv)
     TakeoffXlsxWriter writer(output);
     TakeoffCalculator calculator;
     TakeoffTotals totals;
-    const qsizetype material = materialColumn(given.carried);
+    const CarriedRoles roles = carriedRoles(given.carried);
     writer.writeTitles(given.titles);
     writer.begin(given.carried);
     for (const ListLine &line : given.lines) {
-        const TakeoffLine computed = calculator.compute(line, material);
+        const TakeoffLine computed = calculator.compute(line, roles);
         totals.add(computed);
         writer.writeLine(computed);
     }

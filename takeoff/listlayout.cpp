@@ -66,11 +66,43 @@ const QHash<QString, Column> &columnNames()
     return names;
 }
 
-bool namesMaterial(const QString &name)
+// The words a carried column's name is read by: "螺栓材质", "Bolt material", "垫片材料 (石墨)".
+bool containsAny(const QString &key, std::initializer_list<const char16_t *> words)
 {
-    static const QStringList names = {"材质", "材料", "法兰材质", "法兰材料", "材质牌号", "牌号",
-                                      "钢号", "material", "materials", "mat", "flangematerial"};
-    return names.contains(nameKey(name));
+    return std::any_of(words.begin(), words.end(),
+                       [&](const char16_t *word) { return key.contains(QStringView(word)); });
+}
+
+// What a carried column's name says it holds, for the columns the bolting totals read.
+enum class CarriedRole { Other, Material, BoltMaterial, NutMaterial, GasketMaterial, Joint };
+
+CarriedRole carriedRole(const QString &name)
+{
+    static const QStringList flangeMaterial = {"材质",      "材料", "法兰材质",      "法兰材料",
+                                               "材质牌号",  "牌号", "钢号",          "material",
+                                               "materials", "mat",  "flangematerial"};
+    // Not 连接形式 nor 对接: lists use them for how the flange is welded to its pipe.
+    static const QStringList joint = {
+        "连接",       "连接方式",    "连接对象", "连接件",     "配对",      "配对方式",
+        "配对件",     "配对法兰",    "相配件",   "对接件",     "joint",     "jointtype",
+        "connection", "connectedto", "mating",   "matingpart", "matedwith", "matewith"};
+    const QString key = nameKey(name);
+    if (flangeMaterial.contains(key))
+        return CarriedRole::Material;
+    if (joint.contains(key))
+        return CarriedRole::Joint;
+    // An item's own material: a name with a word of the item and a word of a material.
+    if (!containsAny(key, {u"材质", u"材料", u"牌号", u"钢号", u"等级", u"material", u"grade"}) &&
+        !key.endsWith(u"mat"))
+        return CarriedRole::Other;
+    if (containsAny(key, {u"垫片", u"密封垫", u"gasket"}))
+        return CarriedRole::GasketMaterial;
+    // "螺栓/螺母材料": the bolts' material, which their nuts share.
+    if (containsAny(key, {u"螺栓", u"螺柱", u"紧固件", u"bolt", u"stud", u"fastener"}))
+        return CarriedRole::BoltMaterial;
+    if (containsAny(key, {u"螺母", u"nut"}))
+        return CarriedRole::NutMaterial;
+    return CarriedRole::Other;
 }
 
 // The unit a header names: in brackets at its end ("公称压力(bar)", "数量（副）"), the last
@@ -201,12 +233,49 @@ QString headerUnit(const QString &name)
     return namedColumn(name, unit) ? unit : bracketUnit(name);
 }
 
-qsizetype materialColumn(const CarriedColumns &carried)
+CarriedRoles carriedRoles(const CarriedColumns &carried)
 {
+    CarriedRoles roles;
     const QStringList names = carried.leading + carried.trailing;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (namesMaterial(names[i]))
-            return i;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        qsizetype *role = nullptr;
+        switch (carriedRole(names[i])) {
+        case CarriedRole::Other:
+            break;
+        case CarriedRole::Material:
+            role = &roles.material;
+            break;
+        case CarriedRole::BoltMaterial:
+            role = &roles.boltMaterial;
+            break;
+        case CarriedRole::NutMaterial:
+            role = &roles.nutMaterial;
+            break;
+        case CarriedRole::GasketMaterial:
+            role = &roles.gasketMaterial;
+            break;
+        case CarriedRole::Joint:
+            role = &roles.joint;
+            break;
+        }
+        if (role && *role < 0) // the first of two columns of one name
+            *role = i;
+    }
+    if (roles.joint >= 0)
+        roles.jointName = names[roles.joint];
+    return roles;
+}
+
+qsizetype CarriedRoles::materialOf(BoltingItem item) const
+{
+    switch (item) {
+    case BoltingItem::Bolts:
+        return boltMaterial >= 0 ? boltMaterial : material;
+    case BoltingItem::Nuts:
+        return nutMaterial >= 0 ? nutMaterial : materialOf(BoltingItem::Bolts);
+    case BoltingItem::Gaskets:
+        return gasketMaterial >= 0 ? gasketMaterial : material;
+    }
     return -1;
 }
 

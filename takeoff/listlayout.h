@@ -19,9 +19,31 @@ struct CarriedColumns {
     bool operator==(const CarriedColumns &) const = default;
 };
 
-// Where the list's material column ("材质", "材料", "Material" …, read as the flange columns' names
-// are) stands among a line's carried texts, or -1 when the list has none.
-qsizetype materialColumn(const CarriedColumns &carried);
+enum class BoltingItem { Bolts, Nuts, Gaskets };
+
+// Where the columns the totals read stand among a line's carried texts, -1 where the list has
+// none; each found by its name, as the flange columns are. The flanges' material ("材质", "材料",
+// "Material" …); the bolts', nuts' and gaskets' own ("螺栓材质", "螺栓/螺母材料", "紧固件材质",
+// "垫片材料", "Bolt material" …: a word of the item and a word of a material); how a line's
+// flanges are joined ("连接", "配对", "Joint" …).
+struct CarriedRoles {
+    qsizetype material = -1;
+    qsizetype boltMaterial = -1;
+    qsizetype nutMaterial = -1;
+    qsizetype gasketMaterial = -1;
+    qsizetype joint = -1;
+    QString jointName; // the joint column's name, for its reasons
+
+    // The column whose text groups an item's totals: its own material column, else the
+    // flanges' (nuts without one follow their bolts); -1 for none.
+    qsizetype materialOf(BoltingItem item) const;
+    // The item's material is the flanges' it serves, not its own.
+    bool borrowsMaterial(BoltingItem item) const
+    {
+        return materialOf(item) >= 0 && materialOf(item) == material;
+    }
+};
+CarriedRoles carriedRoles(const CarriedColumns &carried);
 
 // The unit a column's name gives it ("公称压力(bar)" → "bar", "DN/mm" → "mm"), or "".
 QString headerUnit(const QString &name);

@@ -105,12 +105,12 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
         return line;
     }
     line.record = f.record;
-    line.unitWeightHundredths = std::llround(*f.record->weightKg * 100);
+    line.unitWeightHundredths = unitWeightHundredths(*f.record);
     line.weightHundredths = line.unitWeightHundredths * *line.quantity;
     return line;
 }
 
-TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialAt)
+TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles &roles)
 {
     if (!read.skip.isEmpty()) {
         TakeoffLine skipped;
@@ -131,10 +131,27 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, qsizetype materialA
     }
     TakeoffLine line = compute(read.number, read.fields);
     line.carried = read.carried;
-    if (materialAt >= 0)
-        line.material = read.carried.value(materialAt);
-    if (!read.fault.isEmpty()) {
-        line.reason = read.fault.onLine(read.number);
+    const auto text = [&](qsizetype column) {
+        return column < 0 ? QString() : read.carried.value(column);
+    };
+    line.material = text(roles.material);
+    line.boltMaterial = text(roles.materialOf(BoltingItem::Bolts));
+    line.nutMaterial = text(roles.materialOf(BoltingItem::Nuts));
+    line.gasketMaterial = text(roles.materialOf(BoltingItem::Gaskets));
+    TakeoffReason fault = read.fault;
+    if (roles.joint >= 0) {
+        const QString written = text(roles.joint);
+        if (m_joints.size() >= RememberedFlanges)
+            m_joints.clear();
+        const auto found = m_joints.constFind(written);
+        const std::optional<LineJoint> joint =
+            found != m_joints.cend() ? *found : *m_joints.insert(written, readLineJoint(written));
+        line.ownJoints = joint == LineJoint::OwnJoints;
+        if (!joint && fault.isEmpty() && line.ok())
+            fault = jointNotKnown(roles.jointName, written);
+    }
+    if (!fault.isEmpty()) {
+        line.reason = fault.onLine(read.number);
         line.faultField = -1;
         line.record.reset();
         line.unitWeightHundredths = line.weightHundredths = 0;

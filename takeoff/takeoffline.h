@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
+#include "takeoff/linejoint.h"
 #include "takeoff/listlayout.h"
 #include "takeoff/takeoffreason.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -26,6 +28,11 @@ struct TakeoffLine {
     std::optional<qint64> quantity;
     QString face;     // the sealing face the kind or marking names, else the catalogue's (RF)
     QString material; // the text of the list's material column, "" without one
+    // What the line's bolts, nuts and gaskets are grouped under: each one's own material column,
+    // else the flanges' (CarriedRoles::materialOf), "" without one.
+    QString boltMaterial, nutMaterial, gasketMaterial;
+    // Each flange makes a joint of its own (it mates a valve, a nozzle …), else two make one.
+    bool ownJoints = false;
     // The catalogue row (shared by every line of that flange), or null for a failed line.
     std::shared_ptr<const FlangeRecord> record;
     qint64 unitWeightHundredths = 0; // the row's weight in 0.01 kg
@@ -44,6 +51,12 @@ struct TakeoffLine {
     double weightKg() const { return double(weightHundredths) / 100; }
 };
 
+// A row's unit weight in 0.01 kg, as lines and totals count it.
+inline qint64 unitWeightHundredths(const FlangeRecord &row)
+{
+    return std::llround(*row.weightKg * 100);
+}
+
 // The most flanges one line may ask for, so that no sum can overflow.
 inline constexpr qint64 MaxTakeoffQuantity = 1'000'000;
 
@@ -53,9 +66,9 @@ class TakeoffCalculator
 {
 public:
     TakeoffLine compute(qint64 number, const QStringList &fields);
-    // A line as read from a list: its carried texts kept, a fault found in reading first, its
-    // material the carried text at `materialAt` (materialColumn()).
-    TakeoffLine compute(const ListLine &line, qsizetype materialAt = -1);
+    // A line as read from a list: its carried texts kept, a fault found in reading first, then a
+    // joint its joint column does not name; its materials and joints from the columns of `roles`.
+    TakeoffLine compute(const ListLine &line, const CarriedRoles &roles = {});
 
 private:
     struct Flange {
@@ -79,4 +92,6 @@ private:
     // key for less than std::unordered_map, which divides by a prime and follows a node.
     QHash<quint64, Flange> m_flanges;
     std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
+    // The readings of recent joint texts, which a list repeats (bounded as m_flanges).
+    QHash<QString, std::optional<LineJoint>> m_joints;
 };

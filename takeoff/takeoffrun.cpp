@@ -93,9 +93,9 @@ TakeoffTotals computeTakeoff(ListRows &rows, TakeoffWriter &writer,
     writer.begin(reading.layout().carried());
     TakeoffCalculator calculator;
     TakeoffTotals totals;
-    const qsizetype material = materialColumn(reading.layout().carried());
+    const CarriedRoles roles = carriedRoles(reading.layout().carried());
     while (const std::optional<ListLine> read = reading.next()) {
-        const TakeoffLine line = calculator.compute(*read, material);
+        const TakeoffLine line = calculator.compute(*read, roles);
         writer.writeLine(line);
         totals.add(line);
         if (!line.ok())

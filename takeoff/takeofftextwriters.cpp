@@ -360,26 +360,32 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
     m_out << '\n'
           << QStringLiteral("法兰总数: %1").arg(totals.flanges()) << '\n'
           << QStringLiteral("总净重: %1 kg").arg(takeoffCellText(totals.weightKg(), 2)) << '\n';
-    const QList<MaterialBolting> bolting = totals.boltingByMaterial();
-    for (const MaterialBolting &material : bolting) {
-        // Under a heading for each material when the list gives materials.
-        QString indent;
-        if (bolting.size() > 1 || !material.material.isEmpty()) {
-            m_out << (material.material.isEmpty()
-                          ? QStringLiteral("未写材质:\n")
-                          : QStringLiteral("材质 %1:\n").arg(terminalText(material.material)));
-            indent = QStringLiteral("  ");
-        }
-        const auto item = [&](const QString &name, const QString &designation, qint64 count) {
-            m_out << QStringLiteral("%1%2 %3: %4\n").arg(indent, name, designation).arg(count);
-        };
-        for (const BoltTotal &bolt : material.bolts)
-            item(fastenerName(bolt.kind), bolt.designation, bolt.count);
-        for (const NutTotal &nut : material.nuts)
-            item(QStringLiteral("螺母"), nut.thread, nut.count);
-        for (const GasketTotal &gasket : material.gaskets)
-            item(QStringLiteral("垫片"), gasketDesignation(gasket), gasket.count);
-    }
+    const CarriedRoles roles = carriedRoles(m_carried);
+    if (roles.material >= 0)
+        for (const MaterialFlanges &material : totals.flangesByMaterial())
+            m_out << QStringLiteral("法兰 %1: %2 片, %3 kg\n")
+                         .arg(material.material.isEmpty() ? QStringLiteral("(未写材质)")
+                                                          : terminalText(material.material))
+                         .arg(material.flanges)
+                         .arg(takeoffCellText(material.weightKg(), 2));
+    // Each item on a line of its own, with what to order it in: "螺栓 M16×80 (35CrMoA): 12".
+    const auto item = [&](const QString &name, const QString &designation, BoltingItem of,
+                          const QString &material, qint64 count) {
+        const QString written = boltingMaterialLabel(roles, of, material);
+        m_out << QStringLiteral("%1 %2%3: %4\n")
+                     .arg(name, designation,
+                          written.isEmpty() ? QString()
+                                            : QStringLiteral(" (%1)").arg(terminalText(written)))
+                     .arg(count);
+    };
+    for (const BoltTotal &bolt : totals.bolts())
+        item(fastenerName(bolt.kind), bolt.designation, BoltingItem::Bolts, bolt.material,
+             bolt.count);
+    for (const NutTotal &nut : totals.nuts())
+        item(QStringLiteral("螺母"), nut.thread, BoltingItem::Nuts, nut.material, nut.count);
+    for (const GasketTotal &gasket : totals.gaskets())
+        item(gasketTypeName(gasket), gasketDesignation(gasket), BoltingItem::Gaskets,
+             gasket.material, gasket.count);
     if (totals.failedLines() > 0)
         m_out << QStringLiteral("未计入的行: %1").arg(totals.failedLines()) << '\n';
 }
@@ -418,6 +424,8 @@ void TakeoffCsvWriter::endRow(QByteArray &row) const
 
 void TakeoffJsonWriter::begin(const CarriedColumns &carried)
 {
+    m_roles = carriedRoles(carried);
+    m_carriedNames = carried.leading + carried.trailing;
     for (const QStringList &names : {carried.leading, carried.trailing})
         for (const QString &name : names)
             m_carriedKeys.append(jsonStringLiteral(name) + ':');
@@ -480,34 +488,54 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
     const auto material = [](const QString &text) {
         return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
     };
-    QJsonArray bolts, nuts, gaskets;
+    // The column a total's material was read from (its own, or the flanges'), null for none.
+    const auto column = [&](BoltingItem item) {
+        const qsizetype at = m_roles.materialOf(item);
+        return at < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(m_carriedNames.value(at));
+    };
+    QJsonArray byMaterial, bolts, nuts, gaskets;
+    if (m_roles.material >= 0)
+        for (const MaterialFlanges &flanges : totals.flangesByMaterial())
+            byMaterial.append(QJsonObject{{"material", material(flanges.material)},
+                                          {"flanges", double(flanges.flanges)},
+                                          {"weight_kg", flanges.weightKg()}});
     for (const BoltTotal &bolt : totals.bolts())
-        bolts.append(QJsonObject{
-            {"designation", bolt.designation},
-            {"kind", bolt.kind == FastenerKind::StudBolt ? "stud_bolt" : "hex_bolt"},
-            {"material", material(bolt.material)},
-            {"count", double(bolt.count)}});
+        bolts.append(
+            QJsonObject{{"designation", bolt.designation},
+                        {"kind", bolt.kind == FastenerKind::StudBolt ? "stud_bolt" : "hex_bolt"},
+                        {"material", material(bolt.material)},
+                        {"material_column", column(BoltingItem::Bolts)},
+                        {"count", double(bolt.count)}});
     for (const NutTotal &nut : totals.nuts())
         nuts.append(QJsonObject{{"designation", nut.thread},
                                 {"material", material(nut.material)},
+                                {"material_column", column(BoltingItem::Nuts)},
                                 {"count", double(nut.count)}});
     for (const GasketTotal &gasket : totals.gaskets())
         gaskets.append(QJsonObject{{"designation", gasketDesignation(gasket)},
+                                   {"type", gasketTypeName(gasket, false, true)},
+                                   {"standard", gasket.standard},
                                    {"face", gasket.face},
                                    {"pressure_mpa", gasket.pressureText},
                                    {"dn", gasket.dn},
                                    {"material", material(gasket.material)},
+                                   {"material_column", column(BoltingItem::Gaskets)},
                                    {"count", double(gasket.count)}});
     QJsonObject sums{{"flanges", double(totals.flanges())},
                      {"weight_kg", totals.weightKg()},
+                     {"flanges_by_material", byMaterial},
                      {"bolts", bolts},
                      {"nuts", nuts},
                      {"gaskets", gaskets},
                      {"error", QJsonValue::Null}};
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) // no wrong number
-        sums = {{"flanges", QJsonValue::Null}, {"weight_kg", QJsonValue::Null},
-                {"bolts", QJsonValue::Null},   {"nuts", QJsonValue::Null},
-                {"gaskets", QJsonValue::Null}, {"error", exceeded}};
+        sums = {{"flanges", QJsonValue::Null},
+                {"weight_kg", QJsonValue::Null},
+                {"flanges_by_material", QJsonValue::Null},
+                {"bolts", QJsonValue::Null},
+                {"nuts", QJsonValue::Null},
+                {"gaskets", QJsonValue::Null},
+                {"error", exceeded}};
     m_out << "\n],\n\"totals\": "
           << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
 }

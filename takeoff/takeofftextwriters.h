@@ -137,8 +137,11 @@ protected:
 // list has columns of its own, "list_columns": an object of their texts under their names; keys
 // as `quorvit lookup` writes them, pressure_mpa as the list text. A row's members are made once.
 // The totals: flanges, weight_kg, and bolts, nuts and gaskets as arrays of objects with their
-// designation, material (null without one) and count (a bolt its kind, hex_bolt or stud_bolt; a
-// gasket its face, pressure_mpa and dn), or all null with the error when one passed its limit.
+// designation, material (null without one), material_column (the list's column it was read
+// from, the item's own or the flanges') and count (a bolt its kind, hex_bolt or stud_bolt; a
+// gasket its type, standard, face, pressure_mpa and dn); with a material column,
+// flanges_by_material (material, flanges, weight_kg); or all null with the error when one passed
+// its limit.
 class TakeoffJsonWriter : public TakeoffStreamWriter
 {
 public:
@@ -153,5 +156,7 @@ private:
     QByteArray carriedMembers(const TakeoffLine &line) const;
     QHash<const FlangeRecord *, TakeoffRecordTexts> m_recordTexts;
     QList<QByteArray> m_carriedKeys; // `"name":` of each carried column
+    QStringList m_carriedNames;
+    CarriedRoles m_roles;
     bool m_first = true;
 };

@@ -18,6 +18,20 @@ QString gasketDesignation(const GasketTotal &gasket)
     return QStringLiteral("%1 %2-%3").arg(gasket.face).arg(gasket.dn).arg(gasket.pressureText);
 }
 
+QString gasketTypeName(const GasketTotal &gasket, bool translated, bool english)
+{
+    // The names of the gasket table (core/bolting), for the translations and JSON.
+    static const std::pair<const char *, const char *> names[] = {
+        {QT_TRANSLATE_NOOP("TakeoffTotals", "非金属平垫片"), "non-metallic flat gasket"},
+        {QT_TRANSLATE_NOOP("TakeoffTotals", "缠绕式垫片"), "spiral-wound gasket"}};
+    for (const auto &[chinese, inEnglish] : names)
+        if (gasket.type == QString::fromUtf8(chinese))
+            return english      ? QString::fromLatin1(inEnglish)
+                   : translated ? QCoreApplication::translate("TakeoffTotals", chinese)
+                                : gasket.type;
+    return gasket.type;
+}
+
 void TakeoffTotals::add(const TakeoffLine &line)
 {
     count(line, 1);
@@ -78,37 +92,81 @@ void TakeoffTotals::count(const TakeoffLine &line, int sign)
         return;
     }
     const qint64 quantity = *line.quantity;
-    GroupFlanges &group = m_groups[{line.record.get(), line.material, line.face}];
+    const Group key{line.record.get(), line.material,    line.face,
+                    line.boltMaterial, line.nutMaterial, line.gasketMaterial};
+    GroupFlanges &group = m_groups[key];
     if (!group.record) // a copy of the pointer costs two atomic counts a line
         group.record = line.record;
     if (!added(m_flanges, sign, quantity) |
         !added(m_weightHundredths, sign, line.weightHundredths) |
-        !added(group.flanges, sign, quantity))
+        !added(line.ownJoints ? group.single : group.paired, sign, quantity))
         m_overflowed = true;
-    if (group.flanges == 0)
-        m_groups.remove({line.record.get(), line.material, line.face});
+    if (group.paired == 0 && group.single == 0)
+        m_groups.remove(key);
 }
 
-QList<BoltTotal> TakeoffTotals::bolts() const
+QList<MaterialFlanges> TakeoffTotals::flangesByMaterial() const
 {
-    // material, kind, diameter, length, designation; the holes and the row's bolting
-    using Key = std::tuple<QString, int, int, int, QString>;
-    std::map<Key, std::pair<qint64, const JointBolting *>> holes;
+    // A line's weight is its row's unit weight times its quantity, so a group's is too; the
+    // sums are within the checked total weight.
+    std::map<QString, MaterialFlanges> byMaterial;
+    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
+        MaterialFlanges &sum = byMaterial[it.key().material];
+        const qint64 flanges = std::min(it->paired, Held) + std::min(it->single, Held);
+        addHeld(sum.flanges, std::min(flanges, Held));
+        addHeld(sum.weightHundredths, heldProduct(unitWeightHundredths(*it->record), flanges));
+    }
+    QList<MaterialFlanges> all;
+    for (auto &[material, sum] : byMaterial) {
+        sum.material = material;
+        all.append(sum);
+    }
+    return all;
+}
+
+std::map<TakeoffTotals::BoltKey, TakeoffTotals::BoltCount> TakeoffTotals::boltCounts() const
+{
+    std::map<BoltKey, BoltCount> counts;
     for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
         const JointBolting &b = r.bolting;
         const QString thread = b.thread.isEmpty() ? r.bolt : b.thread;
-        auto &[count, bolting] = holes[{it.key().material, int(b.kind), threadDiameter(thread),
-                                        b.length, boltToOrder(r)}];
-        addHeld(count, heldProduct(it->flanges, r.holeCount));
-        bolting = &b;
+        BoltCount &count = counts[{it.key().boltMaterial, int(b.kind), threadDiameter(thread),
+                                   b.length, boltToOrder(r), it.key().nutMaterial}];
+        addHeld(count.pairedHoles, heldProduct(it->paired, r.holeCount));
+        addHeld(count.singleHoles, heldProduct(it->single, r.holeCount));
+        count.bolting = &b;
     }
+    return counts;
+}
+
+namespace
+{
+
+// What a joint takes one of (a bolt for each hole, a gasket for each flange): the paired flanges'
+// halved and rounded up, the single flanges' whole.
+qint64 perJoint(qint64 pairedHoles, qint64 singleHoles)
+{
+    return std::min(halvedUp(pairedHoles) + singleHoles, Held);
+}
+
+} // namespace
+
+QList<BoltTotal> TakeoffTotals::bolts() const
+{
     QList<BoltTotal> totals;
-    for (const auto &[key, counted] : holes) {
-        const JointBolting &b = *counted.second;
-        totals.append({std::get<0>(key), b.kind, std::get<4>(key),
-                       b.thread.isEmpty() ? std::get<4>(key) : b.thread, b.nutsPerBolt,
-                       halvedUp(counted.first)});
+    for (const auto &[key, counted] : boltCounts()) {
+        const JointBolting &b = *counted.bolting;
+        const auto &[material, kind, diameter, length, designation, nutMaterial] = key;
+        const qint64 count = perJoint(counted.pairedHoles, counted.singleHoles);
+        // The keys of one bolt differ only in their nuts' material, which comes last.
+        if (!totals.isEmpty() && totals.last().material == material &&
+            totals.last().designation == designation && totals.last().kind == b.kind) {
+            addHeld(totals.last().count, count);
+            continue;
+        }
+        totals.append({material, b.kind, designation, b.thread.isEmpty() ? designation : b.thread,
+                       b.nutsPerBolt, count});
     }
     return totals;
 }
@@ -117,9 +175,13 @@ QList<NutTotal> TakeoffTotals::nuts() const
 {
     using Key = std::tuple<QString, int, QString>; // material, diameter, thread
     std::map<Key, qint64> nuts;
-    for (const BoltTotal &bolt : bolts())
-        addHeld(nuts[{bolt.material, threadDiameter(bolt.thread), bolt.thread}],
-                heldProduct(bolt.count, bolt.nutsPerBolt));
+    for (const auto &[key, counted] : boltCounts()) {
+        const JointBolting &b = *counted.bolting;
+        const QString &designation = std::get<4>(key);
+        const QString thread = b.thread.isEmpty() ? designation : b.thread;
+        addHeld(nuts[{std::get<5>(key), threadDiameter(thread), thread}],
+                heldProduct(perJoint(counted.pairedHoles, counted.singleHoles), b.nutsPerBolt));
+    }
     QList<NutTotal> totals;
     for (const auto &[key, count] : nuts)
         totals.append({std::get<0>(key), std::get<2>(key), count});
@@ -130,35 +192,24 @@ QList<GasketTotal> TakeoffTotals::gaskets() const
 {
     // material, face, pressure in hundredths of a MPa, its text, DN
     using Key = std::tuple<QString, QString, int, QString, int>;
-    std::map<Key, qint64> flanges;
+    std::map<Key, std::pair<qint64, qint64>> flanges; // paired, single
     for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
         const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
-        addHeld(flanges[{it.key().material, it.key().face, centiMpa, r.pressureText, r.dn}],
-                std::min(it->flanges, Held));
+        auto &[paired, single] =
+            flanges[{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn}];
+        addHeld(paired, std::min(it->paired, Held));
+        addHeld(single, std::min(it->single, Held));
     }
     QList<GasketTotal> totals;
-    for (const auto &[key, count] : flanges)
+    for (const auto &[key, counted] : flanges) {
+        // The gasket the bolt length is computed with, so that the two agree.
+        const GasketRow &gasket = gasketFor(std::get<2>(key));
         totals.append({std::get<0>(key), std::get<1>(key), std::get<3>(key), std::get<4>(key),
-                       halvedUp(count)});
-    return totals;
-}
-
-QList<MaterialBolting> TakeoffTotals::boltingByMaterial() const
-{
-    std::map<QString, MaterialBolting> byMaterial;
-    for (const BoltTotal &bolt : bolts())
-        byMaterial[bolt.material].bolts.append(bolt);
-    for (const NutTotal &nut : nuts())
-        byMaterial[nut.material].nuts.append(nut);
-    for (const GasketTotal &gasket : gaskets())
-        byMaterial[gasket.material].gaskets.append(gasket);
-    QList<MaterialBolting> all;
-    for (auto &[material, bolting] : byMaterial) {
-        bolting.material = material;
-        all.append(bolting);
+                       QString::fromUtf8(gasket.name), QString::fromLatin1(gasket.standard),
+                       perJoint(counted.first, counted.second)});
     }
-    return all;
+    return totals;
 }
 
 QString TakeoffTotals::exceeded() const

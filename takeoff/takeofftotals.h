@@ -5,17 +5,21 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <map>
+#include <tuple>
 
 // The most a total may reach: fifteen digits, what a spreadsheet's number cell and a JSON
 // reader's double hold exactly; for the weight, in hundredths, 9,999,999,999,999.99 kg.
 inline constexpr qint64 TakeoffTotalLimit = 999'999'999'999'999;
 
-// What the joints of a take-off are bolted and sealed with: two flanges of a line make a joint.
-// Each total is for the lines of one material (the list's material column, "" for lines without
-// one), so that stainless flanges get their own bolting.
+// What the joints of a take-off are bolted and sealed with: two flanges of a line make a joint,
+// or each flange one of its own where the line says it mates a valve, a nozzle … (its joint
+// column). Each bolting total is for the lines of one material: the item's own material column,
+// else the flanges' (so that stainless flanges get their own bolting), "" without one.
 
-// Bolts of one designation: a joint takes one bolt a hole, so the holes of every line of the
-// designation, halved and rounded up.
+// Bolts of one designation: a joint takes one bolt a hole, so the holes of the paired flanges of
+// every line of the designation, halved and rounded up, and the holes of the flanges that make
+// their own joints.
 struct BoltTotal {
     QString material;
     FastenerKind kind = FastenerKind::HexBolt;
@@ -32,22 +36,29 @@ struct NutTotal {
     qint64 count = 0;
     bool operator==(const NutTotal &) const = default;
 };
-// Gaskets of one sealing face, pressure and DN: one a joint, so the flanges halved and rounded up.
+// Gaskets of one sealing face, pressure and DN: one a joint, so the paired flanges halved and
+// rounded up, and one for each flange that makes its own joint. Its type is the one the bolt
+// length is computed with (core/bolting: a non-metallic flat gasket up to PN 2.5, spiral-wound
+// above).
 struct GasketTotal {
     QString material;
     QString face;         // "RF"
     QString pressureText; // the catalogue's list text, "1.6"
     int dn = 0;
+    QString type;     // "非金属平垫片", as a purchase list names it
+    QString standard; // "HG/T 20606"
     qint64 count = 0;
     bool operator==(const GasketTotal &) const = default;
 };
 
-// The bolting totals of one material.
-struct MaterialBolting {
+// The flanges of one material (the list's material column, "" for lines without one) and their
+// net weight.
+struct MaterialFlanges {
     QString material;
-    QList<BoltTotal> bolts;
-    QList<NutTotal> nuts;
-    QList<GasketTotal> gaskets;
+    qint64 flanges = 0;
+    qint64 weightHundredths = 0;
+    double weightKg() const { return double(weightHundredths) / 100; }
+    bool operator==(const MaterialFlanges &) const = default;
 };
 
 // "螺栓" (a hex bolt), "螺柱" (a full-thread stud bolt), short enough for a printed list's first
@@ -55,6 +66,9 @@ struct MaterialBolting {
 QString fastenerName(FastenerKind kind, bool translated = false);
 // "RF 100-1.6": the face, DN and pressure a gasket is marked with.
 QString gasketDesignation(const GasketTotal &gasket);
+// "非金属平垫片" in the interface's language when `translated`, else in Chinese; "non-metallic
+// flat gasket" when `english`.
+QString gasketTypeName(const GasketTotal &gasket, bool translated = false, bool english = false);
 
 // What a take-off adds up to: the flanges, their net weight (summed exactly, in hundredths of a
 // kilogram), and the bolts, nuts and gaskets of their joints. Lines can be taken away again, so
@@ -75,14 +89,14 @@ public:
     qint64 weightHundredths() const { return m_weightHundredths; }
     double weightKg() const { return double(m_weightHundredths) / 100; }
     qint64 failedLines() const { return m_failedLines; }
+    // The flanges and their weight by material, in the order of the materials.
+    QList<MaterialFlanges> flangesByMaterial() const;
     // Ordered by material, then hex bolts before stud bolts, by thread and by length.
     QList<BoltTotal> bolts() const;
     // Ordered by material and thread.
     QList<NutTotal> nuts() const;
     // Ordered by material, face, pressure and DN.
     QList<GasketTotal> gaskets() const;
-    // The three by material, materials in order ("" first).
-    QList<MaterialBolting> boltingByMaterial() const;
 
 private:
     void count(const TakeoffLine &line, int sign);
@@ -91,21 +105,32 @@ private:
     qint64 m_weightHundredths = 0;
     bool m_overflowed = false; // a sum passed what 64 bits hold (it then stays unknown)
     qint64 m_failedLines = 0;
-    // Flanges by row, material and face, added up when asked: a list has few of these and many
-    // lines.
+    // Flanges by row, material, face and the materials of their bolting, added up when asked:
+    // a list has few of these and many lines.
     struct Group {
         const FlangeRecord *row;
         QString material;
         QString face;
+        QString boltMaterial, nutMaterial, gasketMaterial;
         bool operator==(const Group &) const = default;
     };
     friend size_t qHash(const Group &group, size_t seed) noexcept
     {
-        return qHashMulti(seed, group.row, group.material, group.face);
+        return qHashMulti(seed, group.row, group.material, group.face, group.boltMaterial,
+                          group.nutMaterial, group.gasketMaterial);
     }
     struct GroupFlanges {
         std::shared_ptr<const FlangeRecord> record; // keeps the key's row alive
-        qint64 flanges = 0;
+        qint64 paired = 0;                          // flanges two of which make a joint
+        qint64 single = 0;                          // flanges that make a joint each
     };
+    // Bolts by material, kind, diameter, length, designation and their nuts' material.
+    struct BoltCount {
+        const JointBolting *bolting = nullptr;
+        qint64 pairedHoles = 0;
+        qint64 singleHoles = 0;
+    };
+    using BoltKey = std::tuple<QString, int, int, int, QString, QString>;
+    std::map<BoltKey, BoltCount> boltCounts() const;
     QHash<Group, GroupFlanges> m_groups;
 };

@@ -161,38 +161,66 @@ QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
     if (totals.failedLines() > 0)
         sum[ErrorColumn] = QStringLiteral("%1 行未计入").arg(totals.failedLines());
     rows.append(withCarried(sum, {}, carried));
-    // A bolting row names its item first and stands under the list's material column.
-    const qsizetype materialAt = materialColumn(carried);
-    const auto add = [&](QList<TakeoffCell> row, const QString &material, qint64 count) {
-        row[QuantityColumn] = double(count);
+    const CarriedRoles roles = carriedRoles(carried);
+    const auto add = [&](QList<TakeoffCell> row, qsizetype materialAt, const QString &material) {
         QStringList texts(carried.size());
         if (materialAt >= 0)
             texts[materialAt] = material;
         rows.append(withCarried(row, texts, carried));
     };
-    for (const MaterialBolting &material : totals.boltingByMaterial()) {
-        for (const BoltTotal &bolt : material.bolts) {
+    if (roles.material >= 0) {
+        for (const MaterialFlanges &material : totals.flangesByMaterial()) {
             QList<TakeoffCell> row(ErrorColumn + 1);
-            row[LineColumn] = fastenerName(bolt.kind);
-            row[BoltColumn] = bolt.designation;
-            add(row, material.material, bolt.count);
-        }
-        for (const NutTotal &nut : material.nuts) {
-            QList<TakeoffCell> row(ErrorColumn + 1);
-            row[LineColumn] = QStringLiteral("螺母");
-            row[BoltColumn] = nut.thread;
-            add(row, material.material, nut.count);
-        }
-        for (const GasketTotal &gasket : material.gaskets) {
-            QList<TakeoffCell> row(ErrorColumn + 1);
-            row[LineColumn] = QStringLiteral("垫片");
-            row[KindColumn] = gasket.face;
-            row[PressureColumn] = gasket.pressureText.toDouble();
-            row[DnColumn] = double(gasket.dn);
-            add(row, material.material, gasket.count);
+            row[LineColumn] = QStringLiteral("法兰");
+            row[QuantityColumn] = double(material.flanges);
+            row[WeightColumn] = material.weightKg();
+            add(row, roles.material, material.material);
         }
     }
+    const auto addItem = [&](QList<TakeoffCell> row, BoltingItem item, const QString &material,
+                             qint64 count) {
+        row[QuantityColumn] = double(count);
+        add(row, roles.materialOf(item), boltingMaterialText(roles, item, material));
+    };
+    for (const BoltTotal &bolt : totals.bolts()) {
+        QList<TakeoffCell> row(ErrorColumn + 1);
+        row[LineColumn] = fastenerName(bolt.kind);
+        row[BoltColumn] = bolt.designation;
+        addItem(row, BoltingItem::Bolts, bolt.material, bolt.count);
+    }
+    for (const NutTotal &nut : totals.nuts()) {
+        QList<TakeoffCell> row(ErrorColumn + 1);
+        row[LineColumn] = QStringLiteral("螺母");
+        row[BoltColumn] = nut.thread;
+        addItem(row, BoltingItem::Nuts, nut.material, nut.count);
+    }
+    for (const GasketTotal &gasket : totals.gaskets()) {
+        QList<TakeoffCell> row(ErrorColumn + 1);
+        row[LineColumn] = gasketTypeName(gasket);
+        row[KindColumn] = gasket.face;
+        row[PressureColumn] = gasket.pressureText.toDouble();
+        row[DnColumn] = double(gasket.dn);
+        addItem(row, BoltingItem::Gaskets, gasket.material, gasket.count);
+    }
     return rows;
+}
+
+QString boltingMaterialText(const CarriedRoles &roles, BoltingItem item, const QString &material,
+                            bool translated)
+{
+    if (!roles.borrowsMaterial(item) || material.isEmpty())
+        return material;
+    return translated ? QCoreApplication::translate("Takeoff", "%1 法兰用").arg(material)
+                      : QStringLiteral("%1 法兰用").arg(material);
+}
+
+QString boltingMaterialLabel(const CarriedRoles &roles, BoltingItem item, const QString &material,
+                             bool translated)
+{
+    if (!material.isEmpty() || roles.materialOf(item) < 0 || roles.borrowsMaterial(item))
+        return boltingMaterialText(roles, item, material, translated);
+    return translated ? QCoreApplication::translate("Takeoff", "未写材质")
+                      : QStringLiteral("未写材质");
 }
 
 QString takeoffCellText(const TakeoffCell &cell, int decimals)

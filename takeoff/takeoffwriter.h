@@ -66,10 +66,20 @@ using TakeoffCell = std::variant<std::monostate, double, QString>;
 QList<TakeoffCell> takeoffCells(const TakeoffLine &line);
 // The same with the carried texts in their places (the columns of takeoffColumns(carried)).
 QList<TakeoffCell> takeoffCells(const TakeoffLine &line, const CarriedColumns &carried);
-// The totals as rows of the same columns: the flanges and the weight, then a row for each bolt
-// designation ("螺栓" or "螺柱" first, the designation under the bolt), each nut thread ("螺母") and
-// each gasket ("垫片", its face under the kind, its pressure and DN), its count in the quantity
-// column and its material under the list's material column.
+// How a bolting total's material is written: its own column's text as written; the flanges'
+// material it borrows as what it serves ("S30408 法兰用", so that it does not read as the bolts'
+// own), in the interface's language when `translated`; "" without one.
+QString boltingMaterialText(const CarriedRoles &roles, BoltingItem item, const QString &material,
+                            bool translated = false);
+// The same for a sentence: "未写材质" where its own column was left empty.
+QString boltingMaterialLabel(const CarriedRoles &roles, BoltingItem item, const QString &material,
+                             bool translated = false);
+// The totals as rows of the same columns: the flanges and the weight, with a row for each
+// material when the list has a material column ("法兰", its material under that column); then a
+// row for each bolt designation ("螺栓" or "螺柱" first, the designation under the bolt), each
+// nut thread ("螺母") and each gasket (its type first, "非金属平垫片", its face under the kind,
+// its pressure and DN), its count in the quantity column and its material under the column it
+// is grouped by (boltingMaterialText()).
 QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
                                            const CarriedColumns &carried = {});
 // A cell as text: numbers with the column's decimals.

@@ -1238,6 +1238,18 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
         <source>%1 即 PN %2 MPa，%3 没有这一公称压力</source>
         <translation>%1 stands for PN %2 MPa, which %3 does not list</translation>
     </message>
+    <message>
+        <source>%1“%2”无法识别：应写成对（两片法兰成一副），或单片、阀门、设备、泵、管口（每片法兰与之各成一副）</source>
+        <translation>%1 &quot;%2&quot; is not a known joint: write pair (two flanges make a joint), or single, valve, equipment, pump, nozzle (each flange makes its own)</translation>
+    </message>
+    <message>
+        <source>%1 法兰用</source>
+        <translation>for %1 flanges</translation>
+    </message>
+    <message>
+        <source>未写材质</source>
+        <translation>No material</translation>
+    </message>
 </context>
 <context>
     <name>TakeoffDelegate</name>
@@ -1290,6 +1302,14 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
     <message>
         <source>螺柱</source>
         <translation>Stud bolts</translation>
+    </message>
+    <message>
+        <source>非金属平垫片</source>
+        <translation>Non-metallic flat gaskets</translation>
+    </message>
+    <message>
+        <source>缠绕式垫片</source>
+        <translation>Spiral-wound gaskets</translation>
     </message>
 </context>
 <context>
@@ -1495,6 +1515,43 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
     <message>
         <source>%1 行有误，未计入合计</source>
         <translation>%1 lines with errors, not counted in the totals</translation>
+    </message>
+    <message>
+        <source>未写材质</source>
+        <translation>No material</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <comment>between two totals</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 %2 根</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 个</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 片</source>
+        <translation>%2 × %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 片 %3 kg</source>
+        <translation>%1: %2 flanges, %3 kg</translation>
+    </message>
+    <message>
+        <source>%1（%2）%3 根</source>
+        <translation>%3 × %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1（%2）%3 个</source>
+        <translation>%3 × %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1（%2）%3 片</source>
+        <translation>%3 × %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -258,19 +258,24 @@ private slots:
             return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
                 ->bolting.designation;
         };
+        // Without bolting materials of their own, each item names the flanges it serves; the
+        // flanges are counted by material.
         const QStringList before = totalsRows();
         const QStringList expected{
             QStringLiteral("法兰|||17|片"),
-            QStringLiteral("螺栓|%1|20|12|根").arg(bolt(FlangeKind::Plate, 1.6, 100)),
-            QStringLiteral("螺柱|%1|20|20|根").arg(bolt(FlangeKind::WeldNeck, 4.0, 100)),
-            QStringLiteral("螺母|M16|20|12|个"),
-            QStringLiteral("螺母|M20|20|40|个"),
-            QStringLiteral("垫片|RF 100-1.6|20|2|片"),
-            QStringLiteral("垫片|RF 100-4.0|20|3|片"),
-            QStringLiteral("螺栓|%1|304|14|根").arg(bolt(FlangeKind::Plate, 1.0, 50)),
-            QStringLiteral("螺母|M16|304|14|个"),
-            QStringLiteral("垫片|RF 50-1.0|304|4|片"),
-            QStringLiteral("垫片|RF 50-1.0|未写材质|1|片")};
+            QStringLiteral("法兰||20|8|片"),
+            QStringLiteral("法兰||304|7|片"),
+            QStringLiteral("法兰||未写材质|2|片"),
+            QStringLiteral("螺栓|%1|20 法兰用|12|根").arg(bolt(FlangeKind::Plate, 1.6, 100)),
+            QStringLiteral("螺柱|%1|20 法兰用|20|根").arg(bolt(FlangeKind::WeldNeck, 4.0, 100)),
+            QStringLiteral("螺母|M16|20 法兰用|12|个"),
+            QStringLiteral("螺母|M20|20 法兰用|40|个"),
+            QStringLiteral("非金属平垫片|RF 100-1.6|20 法兰用|2|片"),
+            QStringLiteral("缠绕式垫片|RF 100-4.0|20 法兰用|3|片"),
+            QStringLiteral("螺栓|%1|304 法兰用|14|根").arg(bolt(FlangeKind::Plate, 1.0, 50)),
+            QStringLiteral("螺母|M16|304 法兰用|14|个"),
+            QStringLiteral("非金属平垫片|RF 50-1.0|304 法兰用|4|片"),
+            QStringLiteral("非金属平垫片|RF 50-1.0|未写材质|1|片")};
         for (const QString &row : expected)
             QVERIFY2(before.contains(row), qPrintable(row + u'\n' + before.join(u'\n')));
         const auto *table = m_form->findChild<TakeoffTotalsTable *>("totalsTable");
@@ -282,7 +287,7 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("20"));
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY2(totalsRows().contains(QStringLiteral("螺母|M16|20|26|个")),
+        QTRY_VERIFY2(totalsRows().contains(QStringLiteral("螺母|M16|20 法兰用|26|个")),
                      qPrintable(totalsRows().join(u'\n')));
         QVERIFY(!totalsRows().join(u'\n').contains(QStringLiteral("304")));
         QTest::keyClick(m_form->table(), Qt::Key_Z, Qt::ControlModifier);

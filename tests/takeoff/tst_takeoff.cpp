@@ -95,6 +95,8 @@ private slots:
     void readsSpreadsheetEncodings_data();
     void readsSpreadsheetEncodings();
     void totalsCanBeTakenBack();
+    void jointColumnCountsEachJoint_data();
+    void jointColumnCountsEachJoint();
     void totalsPastTheLimitAreRefused_data();
     void totalsPastTheLimitAreRefused();
     void failedLinePressure_data();
@@ -260,8 +262,9 @@ void TestTakeoff::totalsCanBeTakenBack()
     TakeoffCalculator calculator;
     TakeoffTotals totals;
     const TakeoffLine kept = calculator.compute(1, {"SO", "2.5", "A", "80", "7"});
-    const TakeoffLine edited = calculator.compute(2, {"WN", "10", "B", "150", "3"});
+    TakeoffLine edited = calculator.compute(2, {"WN", "10", "B", "150", "3"});
     QVERIFY(kept.ok() && edited.ok());
+    edited.ownJoints = true; // a valve's flanges, counted apart
     totals.add(kept);
     const QList<BoltTotal> bolts = totals.bolts();
     const QList<NutTotal> nuts = totals.nuts();
@@ -273,6 +276,57 @@ void TestTakeoff::totalsCanBeTakenBack()
     QCOMPARE(totals.gaskets(), gaskets);
     QCOMPARE(totals.flanges(), 7);
     QCOMPARE(totals.weightHundredths(), kept.weightHundredths);
+}
+
+void TestTakeoff::jointColumnCountsEachJoint_data()
+{
+    QTest::addColumn<QByteArray>("list"); // of WN PN 1.6 DN 100 flanges
+    QTest::addColumn<int>("halfJoints");  // the bolts are its holes times this, halved
+    QTest::addColumn<int>("gaskets");
+    QTest::addColumn<QString>("refused"); // the one failed line's reason; "" for none
+    const QByteArray header = "类型,公称压力,公称直径,数量,连接\n";
+    // Paired flanges: p/2 joints, p/2 rounded up gaskets. Own joints: one each.
+    QTest::newRow("no joint column: two flanges a joint, 3 flanges 1.5 joints")
+        << QByteArray("类型,公称压力,公称直径,数量\nWN,1.6,100,3\n") << 3 << 2 << "";
+    QTest::newRow("成对 and an empty cell pool their flanges: 5 paired")
+        << header + "WN,1.6,100,3,成对\nWN,1.6,100,2,\n"
+        << 5 << 3 << "";
+    QTest::newRow("an odd count of nozzle flanges: 3 joints, nothing rounded")
+        << header + "WN,1.6,100,3,设备管口\n"
+        << 6 << 3 << "";
+    // 3 paired (1.5 joints, 2 gaskets) + 1 valve + 2 equipment: 3 + 2 + 4 half joints, 2 + 3.
+    QTest::newRow("a valve's flange does not pair with the odd paired one")
+        << header + "WN,1.6,100,3,成对\nWN,1.6,100,1,闸阀\nWN,1.6,100,2,设备\n"
+        << 9 << 5 << "";
+    // 2 pump flanges (4 half joints, 2 gaskets) + 2 paired (2, 1).
+    QTest::newRow("English name and words")
+        << QByteArray("kind,pressure,dn,qty,Joint\nWN,1.6,100,2,pump\nWN,1.6,100,2,Pair\n") << 6
+        << 3 << "";
+    // Only the single flange counts: 2 half joints, 1 gasket.
+    QTest::newRow("an unknown word fails its line by name")
+        << header + "WN,1.6,100,2,焊接\nWN,1.6,100,1,单片\n"
+        << 2 << 1 << "line 2: 连接 \"焊接\" is not a known joint";
+}
+
+// The joint column against joints counted by hand: each bolt and gasket total of the one row.
+void TestTakeoff::jointColumnCountsEachJoint()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(int, halfJoints);
+    QFETCH(int, gaskets);
+    QFETCH(QString, refused);
+    const Result r = takeOff(list);
+    QCOMPARE(r.failures.size(), refused.isEmpty() ? 0 : 1);
+    if (!refused.isEmpty())
+        QVERIFY2(r.failures[0].startsWith(refused), qPrintable(r.failures[0]));
+    const int holes = lookUpFlange(FlangeKind::WeldNeck, *pressureIndex(FlangeKind::WeldNeck, 1.6),
+                                   100, PipeSeries::A)
+                          ->holeCount;
+    const QJsonArray bolts = r.totals["bolts"].toArray(), sealed = r.totals["gaskets"].toArray();
+    QCOMPARE(bolts.size(), 1);
+    QCOMPARE(bolts[0]["count"].toInt(), holes * halfJoints / 2);
+    QCOMPARE(sealed.size(), 1);
+    QCOMPARE(sealed[0]["count"].toInt(), gaskets);
 }
 
 void TestTakeoff::totalsPastTheLimitAreRefused_data()

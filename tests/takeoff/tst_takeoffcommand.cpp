@@ -49,6 +49,8 @@ private slots:
     void boltingTotalsOfAMixedList();
     void instituteListSumsAsByHand_data();
     void instituteListSumsAsByHand();
+    void boltingUnderItsOwnMaterials_data();
+    void boltingUnderItsOwnMaterials();
 
 private:
     QTemporaryDir m_folder;
@@ -462,13 +464,17 @@ QStringList boltingOf(const QString &form, const ProgramRun &run, const QString 
 {
     QStringList totals;
     QString material;
+    // An item's material borrowed from its flanges reads "20 法兰用"; a gasket names its type.
+    const auto borrowed = [](QString text) { return text.remove(" 法兰用"); };
+    const auto item = [](const QString &name) {
+        return name.endsWith("垫片") ? QStringLiteral("垫片") : name;
+    };
     if (form == "text") {
-        for (const QString &line : run.text().split(u'\n')) {
-            if (line.startsWith("材质 ") || line == "未写材质:")
-                material = line.startsWith("材质 ") ? line.sliced(3).chopped(1) : QString();
-            else if (line.startsWith("  "))
-                totals << material + '|' + line.trimmed().replace(": ", "|");
-        }
+        static const QRegularExpression total(R"(^(\S+) (\S+(?: \S+)??)(?: \((.*)\))?: (\d+)$)");
+        for (const QString &line : run.text().split(u'\n'))
+            if (const auto m = total.match(line); m.hasMatch() && m.captured(1) != "法兰")
+                totals << borrowed(m.captured(3)) + '|' + item(m.captured(1)) + ' ' +
+                              m.captured(2) + '|' + m.captured(4);
     } else if (form == "json") {
         const QJsonObject read = QJsonDocument::fromJson(run.out).object()["totals"].toObject();
         for (const char *member : {"bolts", "nuts", "gaskets"})
@@ -489,10 +495,10 @@ QStringList boltingOf(const QString &form, const ProgramRun &run, const QString 
             const auto at = [&](const QString &title) {
                 return cellText(value.toArray()[header.indexOf(title)]);
             };
-            const QString item = at("行号");
-            if (QStringList{"螺栓", "螺柱", "螺母", "垫片"}.contains(item))
-                totals << at(materialName) + '|' + item + ' ' +
-                              (item == "垫片" ? at("类型") + ' ' + at("公称直径(DN)") + '-' +
+            const QString name = item(at("行号"));
+            if (QStringList{"螺栓", "螺柱", "螺母", "垫片"}.contains(name))
+                totals << borrowed(at(materialName)) + '|' + name + ' ' +
+                              (name == "垫片" ? at("类型") + ' ' + at("公称直径(DN)") + '-' +
                                                     at("公称压力(MPa)")
                                               : at("螺栓规格及长度")) +
                               '|' + at("数量");
@@ -553,6 +559,91 @@ void TestTakeoffCommand::boltingTotalsOfAMixedList()
         "|螺柱 " + bolt(K::SlipOn, 2.5, 80) + "|4", "|螺母 M16|8", "|垫片 RF 80-2.5|1"};
     expected.sort();
     QCOMPARE(boltingOf(form, run, sheet, materialName), expected);
+}
+
+void TestTakeoffCommand::boltingUnderItsOwnMaterials_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::newRow("csv") << "own.csv";
+    QTest::newRow("xlsx") << "own.xlsx";
+}
+
+// A list with bolt and gasket material columns and a joint column, through the real program and
+// read back by Python's csv and openpyxl: the flanges by their material (weights summing to the
+// total), the bolting by its own material, valve and equipment flanges a joint each.
+void TestTakeoffCommand::boltingUnderItsOwnMaterials()
+{
+    QFETCH(QString, output);
+    const QString list = m_folder.filePath("own.csv"), out = m_folder.filePath("out-" + output);
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "序号,类型,公称压力,公称直径,数量,材质,螺栓/螺母材料,垫片材质,连接\n"
+        "1,WN,1.6,100,3,S30408,35CrMoA,柔性石墨,成对\n2,WN,1.6,100,1,S30408,35CrMoA,柔性石墨,闸阀\n"
+        "3,SO,1.6,100,2,20#,35CrMoA,柔性石墨,\n4,WN,4.0,80,1,16Mn,35CrMoA,缠绕垫,设备\n"
+        "5,PL,1.0,50,2,20#,Q235,,泵\n");
+    file.close();
+    QCOMPARE(quorvit({"takeoff", list, "-o", out}).exitCode, 0);
+    const QJsonArray rows = runListScript({"read", out});
+    QVERIFY(!rows.isEmpty());
+    QStringList header;
+    for (const QJsonValue &title : rows[0].toArray())
+        header << cellText(title);
+    QMap<QString, double> lineWeights, materialWeights;
+    double total = -1;
+    QStringList bolting;
+    for (const QJsonValue &value : rows) {
+        const auto at = [&](const QString &title) {
+            return cellText(value.toArray()[header.indexOf(title)]);
+        };
+        const QString first = at("行号"), material = at("材质");
+        if (first.toInt() > 0)
+            lineWeights[material] += at("重量(kg)").toDouble();
+        else if (first == "合计")
+            total = at("重量(kg)").toDouble();
+        else if (first == "法兰")
+            materialWeights[material] += at("重量(kg)").toDouble();
+        else if (first != "行号")
+            bolting << first + ' ' + at("螺栓规格及长度") + at("类型") + at("公称直径(DN)") + ' ' +
+                           at("螺栓/螺母材料") + at("垫片材质") + ' ' + at("数量");
+    }
+    QCOMPARE(materialWeights.keys(), lineWeights.keys());
+    for (auto it = lineWeights.cbegin(); it != lineWeights.cend(); ++it)
+        QVERIFY(std::abs(materialWeights[it.key()] - it.value()) < 0.005);
+    double summed = 0;
+    for (double weight : materialWeights)
+        summed += weight;
+    QVERIFY2(std::abs(summed - total) < 0.005, qPrintable(QString::number(summed)));
+
+    const auto row = [](FlangeKind kind, double mpa, int dn) {
+        return *lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A);
+    };
+    using K = FlangeKind;
+    const FlangeRecord wn100 = row(K::WeldNeck, 1.6, 100), wn80 = row(K::WeldNeck, 4.0, 80),
+                       pl50 = row(K::Plate, 1.0, 50);
+    QCOMPARE(row(K::SlipOn, 1.6, 100).bolting.designation, wn100.bolting.designation);
+    QCOMPARE(wn80.bolting.thread, wn100.bolting.thread); // one nut total for 35CrMoA
+    const auto bolts = [](const FlangeRecord &r, int halfJoints) {
+        return r.holeCount * halfJoints / 2;
+    };
+    const auto nuts = [&](const FlangeRecord &r, int halfJoints) {
+        return bolts(r, halfJoints) * r.bolting.nutsPerBolt;
+    };
+    const auto n = [](int count) { return QString::number(count); };
+    QStringList expected = {
+        // 35CrMoA: 3 + 2 paired flanges (2.5 joints) and a valve's; the equipment's studs.
+        "螺栓 " + wn100.bolting.designation + " 35CrMoA " + n(bolts(wn100, 5 + 2)),
+        "螺柱 " + wn80.bolting.designation + " 35CrMoA " + n(bolts(wn80, 2)),
+        "螺母 " + wn100.bolting.thread + " 35CrMoA " + n(nuts(wn100, 7) + nuts(wn80, 2)),
+        // Q235: the pump's two flanges, a joint each.
+        "螺栓 " + pl50.bolting.designation + " Q235 " + n(bolts(pl50, 4)),
+        "螺母 " + pl50.bolting.thread + " Q235 " + n(nuts(pl50, 4)),
+        // Flat gaskets to PN 2.5, spiral-wound above (HG/T 20606, HG/T 20610): 3 + 1 joints of
+        // DN 100, 1 of DN 80, 2 of DN 50 without a material written.
+        "非金属平垫片 RF100 柔性石墨 4", "缠绕式垫片 RF80 缠绕垫 1", "非金属平垫片 RF50  2"};
+    expected.sort();
+    bolting.sort();
+    QCOMPARE(bolting, expected);
 }
 
 // A plate row measured in every way `quorvit lookup` gives: the text output's header names each

@@ -303,7 +303,7 @@ TakeoffLine TakeoffTableModel::compute(int row, const ListLine &line)
     ListLine numbered = line;
     if (numbered.number <= 0)
         numbered.number = row + 1;
-    return m_calculator.compute(numbered, m_materialColumn);
+    return m_calculator.compute(numbered, m_roles);
 }
 
 void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &lines,
@@ -313,7 +313,7 @@ void TakeoffTableModel::replaceLines(int row, int count, const QList<ListLine> &
     if (newColumns) {
         beginResetModel();
         m_carried = carried;
-        m_materialColumn = materialColumn(carried);
+        m_roles = carriedRoles(carried);
     }
     const int common = std::min(count, int(lines.size()));
     for (int i = 0; i < common; ++i) {

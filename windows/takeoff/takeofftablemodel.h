@@ -101,8 +101,8 @@ private:
     void renumberFrom(int row);
 
     CarriedColumns m_carried;
-    qsizetype m_materialColumn = -1; // materialColumn(m_carried)
-    QList<ListLine> m_read;          // each line as read or last edited, the source of m_lines
+    CarriedRoles m_roles;   // carriedRoles(m_carried)
+    QList<ListLine> m_read; // each line as read or last edited, the source of m_lines
     QList<TakeoffLine> m_lines;
     TakeoffTotals m_totals;
     TakeoffCalculator m_calculator;

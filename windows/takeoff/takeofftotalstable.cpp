@@ -38,28 +38,36 @@ TakeoffTotalsTable::TakeoffTotalsTable(QWidget *parent) : QTableWidget(0, Column
     setWordWrap(false);
 }
 
-void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals)
+void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals, const CarriedRoles &roles)
 {
     QList<TotalRow> rows;
     if (totals.exceeded().isEmpty()) {
         rows.append({tr("法兰"), {}, {}, QString::number(totals.flanges()), tr("片")});
         rows.append(
             {tr("总重"), {}, {}, takeoffCellText(totals.weightKg(), 2), QStringLiteral("kg")});
-        const QList<MaterialBolting> bolting = totals.boltingByMaterial();
-        for (const MaterialBolting &group : bolting) {
-            // Lines without a material beside lines with one are counted apart: say so.
-            const QString material =
-                group.material.isEmpty() && bolting.size() > 1 ? tr("未写材质") : group.material;
-            for (const BoltTotal &bolt : group.bolts)
-                rows.append({fastenerName(bolt.kind, true), bolt.designation, material,
-                             QString::number(bolt.count), tr("根")});
-            for (const NutTotal &nut : group.nuts)
-                rows.append(
-                    {tr("螺母"), nut.thread, material, QString::number(nut.count), tr("个")});
-            for (const GasketTotal &gasket : group.gaskets)
-                rows.append({tr("垫片"), gasketDesignation(gasket), material,
-                             QString::number(gasket.count), tr("片")});
-        }
+        if (roles.material >= 0)
+            for (const MaterialFlanges &group : totals.flangesByMaterial()) {
+                const QString material = group.material.isEmpty() ? tr("未写材质") : group.material;
+                rows.append({tr("法兰"), {}, material, QString::number(group.flanges), tr("片")});
+                rows.append({tr("重量"), {}, material, takeoffCellText(group.weightKg(), 2),
+                             QStringLiteral("kg")});
+            }
+        // Lines without a material beside lines with one are counted apart: say so.
+        const auto material = [&](BoltingItem item, const QString &text) {
+            const QString label = boltingMaterialLabel(roles, item, text, true);
+            return label.isEmpty() && roles.materialOf(item) >= 0 ? tr("未写材质") : label;
+        };
+        for (const BoltTotal &bolt : totals.bolts())
+            rows.append({fastenerName(bolt.kind, true), bolt.designation,
+                         material(BoltingItem::Bolts, bolt.material), QString::number(bolt.count),
+                         tr("根")});
+        for (const NutTotal &nut : totals.nuts())
+            rows.append({tr("螺母"), nut.thread, material(BoltingItem::Nuts, nut.material),
+                         QString::number(nut.count), tr("个")});
+        for (const GasketTotal &gasket : totals.gaskets())
+            rows.append({gasketTypeName(gasket, true), gasketDesignation(gasket),
+                         material(BoltingItem::Gaskets, gasket.material),
+                         QString::number(gasket.count), tr("片")});
     }
     bool anyMaterial = false;
     setRowCount(int(rows.size()));

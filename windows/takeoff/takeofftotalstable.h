@@ -2,6 +2,7 @@
 
 #include <QTableWidget>
 
+struct CarriedRoles;
 class TakeoffTotals;
 
 // The take-off's totals as a table beside the lines: what is counted (法兰, 螺栓, 螺母, 垫片), its
@@ -15,9 +16,11 @@ public:
 
     explicit TakeoffTotalsTable(QWidget *parent = nullptr);
 
-    // The rows of these totals; the material column only while a material is named. A total past
+    // The rows of these totals, the flanges by material and each bolting item under the material
+    // it is ordered in (its own column's, else what it serves: "S30408 法兰用"), when the list's
+    // columns `roles` name one; the material column only while a material is named. A total past
     // what can be given exactly shows nothing: the window says why.
-    void showTotals(const TakeoffTotals &totals);
+    void showTotals(const TakeoffTotals &totals, const CarriedRoles &roles);
 
     QSize sizeHint() const override;
 };
