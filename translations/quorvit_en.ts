@@ -1359,12 +1359,12 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
         <translation>pcs</translation>
     </message>
     <message>
-        <source>垫片</source>
-        <translation>Gaskets</translation>
-    </message>
-    <message>
         <source>未写材质</source>
         <translation>No material given</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
     </message>
 </context>
 <context>
@@ -1515,43 +1515,6 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
     <message>
         <source>%1 行有误，未计入合计</source>
         <translation>%1 lines with errors, not counted in the totals</translation>
-    </message>
-    <message>
-        <source>未写材质</source>
-        <translation>No material</translation>
-    </message>
-    <message>
-        <source>；</source>
-        <comment>between two totals</comment>
-        <translation>; </translation>
-    </message>
-    <message>
-        <source>%1 %2 根</source>
-        <translation>%2 × %1</translation>
-    </message>
-    <message>
-        <source>%1 %2 个</source>
-        <translation>%2 × %1</translation>
-    </message>
-    <message>
-        <source>%1 %2 片</source>
-        <translation>%2 × %1</translation>
-    </message>
-    <message>
-        <source>%1 %2 片 %3 kg</source>
-        <translation>%1: %2 flanges, %3 kg</translation>
-    </message>
-    <message>
-        <source>%1（%2）%3 根</source>
-        <translation>%3 × %1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1（%2）%3 个</source>
-        <translation>%3 × %1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1（%2）%3 片</source>
-        <translation>%3 × %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -746,7 +746,7 @@ sheet = list(openpyxl.load_workbook(sys.argv[1]).active.iter_rows())[1:6]
 assert all(r[2].data_type == 'n' and r[2].number_format == '0.0#' for r in sheet)
 print(json.dumps({'text': [l.split()[2] for l in text.splitlines()[1:6]],
                   'csv': [r[2] for r in rows[1:6]], 'xlsx': [r[2].value for r in sheet],
-                  'gaskets': sorted(r[2] for r in rows if r[0] == '垫片')}))
+                  'gaskets': sorted(r[2] for r in rows if r[0].endswith('垫片'))}))
 )",
                                        sheet});
     python.write(text.out + '\0' + csv.out);
