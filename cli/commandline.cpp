@@ -5,6 +5,7 @@
 #include "cli/commandarguments.h"
 #include "cli/handover.h"
 #include "cli/textformat.h"
+#include "exports/atomicfile.h"
 #include "exports/programpaths.h"
 #include "translations/language.h"
 
@@ -109,6 +110,7 @@ int runCommand(const Command &command, const QStringList &arguments,
         if (needs == CommandNeeds::Formats && !parts.makeSpreadsheetWriter)
             return handOver(formatsProgramPath(), argv);
         qInstallMessageHandler(quietMessages);
+        setOutputNotice([](const QString &line) { writeErr(QStringLiteral("quorvit: %1\n").arg(line)); });
         const std::unique_ptr<QCoreApplication> app = makeApplication(needs, argc, argv, parts);
         // The command line's messages are English; Qt's texts follow the language.
         if (language->language == Language::English)

@@ -73,21 +73,22 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
     const QString inPath = arguments.positional().constFirst();
     const bool fromStandardInput = inPath == QLatin1String("-");
     const QString what = fromStandardInput ? QStringLiteral("standard input") : inPath;
-    if (toFile && !fromStandardInput && isSameFile(inPath, outPath))
-        failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
-                          .arg(outPath)});
     QFile input(inPath);
     const bool opened = fromStandardInput ? input.open(stdin, QIODevice::ReadOnly)
                                           : input.open(QIODevice::ReadOnly);
     if (!opened)
         failRejected({listUnreadable(what, input.errorString()).english});
+    // The output may not be the list itself, however named (a link, standard input, /dev/fd/N).
+    if (toFile && isSameFile(input.handle(), outPath))
+        failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
+                          .arg(outPath)});
     // A sheet too small for a text list is told before the list is read, where its size shows.
     if (const qint64 lines =
             format == TakeoffFormat::Xlsx && !holdsWorkbook(input) ? countListLines(input) : -1;
         lines + 1 > SpreadsheetRows)
         failRejected({QStringLiteral("%1 has %2 lines; with its header and totals they do not fit "
                                      "in the %3 rows of a sheet (csv has no such limit)")
-                          .arg(inPath)
+                          .arg(what)
                           .arg(lines)
                           .arg(SpreadsheetRows)});
     TakeoffReason unreadable;

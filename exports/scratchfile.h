@@ -12,7 +12,8 @@
 class ScratchFile
 {
 public:
-    explicit ScratchFile(const QString &folder);
+    // `folder` as the system names it.
+    explicit ScratchFile(const QByteArray &folder);
     ~ScratchFile();
     ScratchFile(const ScratchFile &) = delete;
     ScratchFile &operator=(const ScratchFile &) = delete;
@@ -23,6 +24,11 @@ public:
     const QByteArray &name() const { return m_name; }
     // Opens `file` on what was written, from its start; false with the reason in `file`.
     bool readBack(QFile &file) const;
+    int descriptor() const { return m_descriptor; }
+    // Gives the file the name `target` in the same folder, replacing what had it (one rename, so
+    // the name holds the earlier file or this one, never a part); false with errno set. The
+    // file then stays.
+    bool moveTo(const QByteArray &target);
 
 private:
     int m_descriptor = -1;
