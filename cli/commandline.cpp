@@ -6,6 +6,7 @@
 #include "cli/handover.h"
 #include "cli/textformat.h"
 #include "exports/atomicfile.h"
+#include "exports/filename.h"
 #include "exports/programpaths.h"
 #include "translations/language.h"
 
@@ -136,7 +137,7 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(fileNameFromBytes(argv[i])); // a file's name keeps its bytes
     // The program's own options come before the command; what follows the command is its own.
     // Qt's single-dash words (-platform) are unknown like any other option.
     QCommandLineParser parser;

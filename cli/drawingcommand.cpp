@@ -5,6 +5,7 @@
 #include "cli/commandline.h"
 #include "cli/flangearguments.h"
 #include "exports/exportformat.h"
+#include "exports/filename.h"
 #include "exports/flangedrawing.h"
 
 #include <tuple>
@@ -69,7 +70,7 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
             formatText.isEmpty()
                 ? QStringLiteral("cannot tell the format from '%1' (name it with --format "
                                  "dxf, svg or pdf)")
-                      .arg(file.left(60))
+                      .arg(shownFileName(file.left(60)))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
     const TitleEntries entries = titleEntries(arguments);
     const FlangeRecord record = flangeArgument(given[0], given[1], dn, series);

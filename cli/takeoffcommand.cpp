@@ -3,6 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/textformat.h"
 #include "exports/atomicfile.h"
+#include "exports/filename.h"
 #include "exports/takeofflist.h"
 #include "takeoff/listsize.h"
 #include "takeoff/takeoffrun.h"
@@ -10,7 +11,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -72,16 +77,29 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 
     const QString inPath = arguments.positional().constFirst();
     const bool fromStandardInput = inPath == QLatin1String("-");
-    const QString what = fromStandardInput ? QStringLiteral("standard input") : inPath;
-    QFile input(inPath);
-    const bool opened = fromStandardInput ? input.open(stdin, QIODevice::ReadOnly)
-                                          : input.open(QIODevice::ReadOnly);
-    if (!opened)
-        failRejected({listUnreadable(what, input.errorString()).english});
+    const QString what = fromStandardInput ? QStringLiteral("standard input") : shownFileName(inPath);
+    QFile input;
+    if (fromStandardInput) {
+        input.open(stdin, QIODevice::ReadOnly);
+    } else {
+        // By the name's own bytes, which QFile would read as UTF-8.
+        const int descriptor = ::open(fileNameBytes(inPath).constData(), O_RDONLY | O_CLOEXEC);
+        struct stat status;
+        const int error = descriptor < 0                     ? errno
+                          : ::fstat(descriptor, &status) != 0 ? errno
+                          : S_ISDIR(status.st_mode)           ? EISDIR
+                                                              : 0;
+        if (error != 0) {
+            if (descriptor >= 0)
+                ::close(descriptor);
+            failRejected({listUnreadable(what, QString::fromLocal8Bit(std::strerror(error))).english});
+        }
+        input.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    }
     // The output may not be the list itself, however named (a link, standard input, /dev/fd/N).
     if (toFile && isSameFile(input.handle(), outPath))
         failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
-                          .arg(outPath)});
+                          .arg(shownFileName(outPath))});
     // A sheet too small for a text list is told before the list is read, where its size shows.
     if (const qint64 lines =
             format == TakeoffFormat::Xlsx && !holdsWorkbook(input) ? countListLines(input) : -1;

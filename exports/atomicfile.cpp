@@ -1,5 +1,6 @@
 #include "exports/atomicfile.h"
 
+#include "exports/filename.h"
 #include "exports/scratchfile.h"
 
 #include <QBuffer>
@@ -181,11 +182,11 @@ QString writeOutputFile(const QString &path,
         return writeDescriptor(STDOUT_FILENO, QStringLiteral("standard output"), produce);
     if (path.isEmpty())
         return QStringLiteral("cannot write a file without a name");
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = shownFileName(path);
     const auto failed = [&](const QString &why) {
         return QStringLiteral("cannot write %1: %2").arg(shown, why);
     };
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = fileNameBytes(path);
     if (const std::optional<int> descriptor = descriptorBehind(name))
         return writeDescriptor(*descriptor, shown, produce);
     const std::optional<struct stat> status = statusOf(name);
@@ -218,15 +219,15 @@ void setOutputNotice(void (*notice)(const QString &line))
 
 bool isSameFile(const QString &first, const QString &second)
 {
-    const std::optional<struct stat> a = statusOf(QFile::encodeName(first));
-    const std::optional<struct stat> b = statusOf(QFile::encodeName(second));
+    const std::optional<struct stat> a = statusOf(fileNameBytes(first));
+    const std::optional<struct stat> b = statusOf(fileNameBytes(second));
     return a && b && a->st_dev == b->st_dev && a->st_ino == b->st_ino;
 }
 
 bool isSameFile(int descriptor, const QString &path)
 {
     struct stat a;
-    const std::optional<struct stat> b = statusOf(QFile::encodeName(path));
+    const std::optional<struct stat> b = statusOf(fileNameBytes(path));
     return ::fstat(descriptor, &a) == 0 && b && a.st_dev == b->st_dev && a.st_ino == b->st_ino;
 }
 

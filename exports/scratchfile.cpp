@@ -1,5 +1,6 @@
 #include "exports/scratchfile.h"
 
+#include "exports/filename.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -82,7 +83,7 @@ ScratchFile::ScratchFile(const QByteArray &where)
     m_descriptor = ::mkostemp(path.data(), O_CLOEXEC);
     if (m_descriptor < 0) {
         m_error = QStringLiteral("cannot make a work file in %1: %2")
-                      .arg(QFile::decodeName(where), QString::fromLocal8Bit(std::strerror(errno)));
+                      .arg(shownFileName(fileNameFromBytes(where)), QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
     m_name = path;

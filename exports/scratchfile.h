@@ -12,7 +12,7 @@
 class ScratchFile
 {
 public:
-    // `folder` as the system names it.
+    // `folder` as the system names it (exports/filename.h).
     explicit ScratchFile(const QByteArray &folder);
     ~ScratchFile();
     ScratchFile(const ScratchFile &) = delete;

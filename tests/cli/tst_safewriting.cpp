@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -360,6 +361,17 @@ void TestSafeWriting::hostileTargetsKeepTheirState_data()
     QTest::newRow("a descriptor not open") << "" << "\"$Q\" takeoff list.csv -o /dev/fd/9" << 1
                                            << "cannot write /dev/fd/9: Bad file descriptor"
                                            << "ls" << "list.csv\n";
+    QTest::newRow("a name that is no UTF-8 keeps its bytes")
+        << "printf keep > $'\\xef\\xbf\\xbd.dxf'" << "\"$Q\" drawing pl 1.0 100 -o $'\\xff.dxf'"
+        << 0 << "" << "cat $'\\xef\\xbf\\xbd.dxf'; test -s $'\\xff.dxf' && echo ' written'"
+        << "keep written\n";
+    QTest::newRow("a GBK name opens its list")
+        << "cp list.csv $'\\xb1\\xed.csv'; \"$Q\" takeoff list.csv --format json > expected"
+        << "\"$Q\" takeoff $'\\xb1\\xed.csv' -o $'\\xb1\\xed.json'" << 0 << ""
+        << "cmp $'\\xb1\\xed.json' expected && echo same" << "same\n";
+    QTest::newRow("a missing GBK name is shown by its bytes")
+        << "" << "\"$Q\" takeoff $'\\xb1\\xed.csv'" << 1 << "cannot read \\xb1\\xed.csv" << "ls"
+        << "list.csv\n";
     QTest::newRow("an owner's file with another name, through a link")
         << "printf earlier > owned && chown nobody:nogroup owned && chmod 640 owned && ln owned "
            "other && ln -s owned link"
@@ -375,10 +387,13 @@ void TestSafeWriting::hostileTargetsKeepTheirState_data()
         << "cp list.csv copy" << "\"$Q\" takeoff - -o list.csv < list.csv" << 1
         << "cannot write list.csv: it would overwrite the line list being read"
         << "cmp list.csv copy && echo same" << "same\n";
+    QTest::newRow("a line break in the name")
+        << "" << "\"$Q\" takeoff list.csv -o $'none/x\\nquorvit: forged'" << 1
+        << "cannot write none/x\\nquorvit: forged" << "ls" << "list.csv\n";
 }
 
-// State: a target a careless writer harms: a descriptor's name over a log, a file with an
-// owner, a mode and another name, a loop of links, the list being read.
+// State: a target a careless writer harms: a descriptor's name over a log, a name that is no
+// UTF-8, a file with an owner, a mode and another name, a loop of links, the list being read.
 // Action: the real program writes there, from bash (descriptors and bytes as a user gives
 // them). Expected: the exit code, the reason in one line, and the files' state afterwards.
 void TestSafeWriting::hostileTargetsKeepTheirState()
@@ -402,6 +417,7 @@ void TestSafeWriting::hostileTargetsKeepTheirState()
         return ProgramRun{process.exitCode(), process.readAllStandardOutput(),
                           QString::fromUtf8(process.readAllStandardError())};
     };
+    const auto removeAll = qScopeGuard([&] { bash("rm -rf -- *"); }); // names Qt cannot decode
     if (bash(setup).exitCode != 0)
         QSKIP("this system cannot make the target (an owner needs root)");
     const ProgramRun run = bash(command);
