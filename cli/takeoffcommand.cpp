@@ -96,10 +96,12 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         }
         input.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     }
-    // The output may not be the list itself, however named (a link, standard input, /dev/fd/N).
-    if (toFile && isSameFile(input.handle(), outPath))
+    // The output may not be the list itself, however named (a link, standard input, /dev/fd/N,
+    // standard output redirected onto it), as cat refuses.
+    const QString written = toFile ? outPath : QStringLiteral("/dev/stdout");
+    if (isSameFile(input.handle(), written))
         failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
-                          .arg(shownFileName(outPath))});
+                          .arg(toFile ? shownFileName(outPath) : QStringLiteral("standard output"))});
     // A sheet too small for a text list is told before the list is read, where its size shows.
     if (const qint64 lines =
             format == TakeoffFormat::Xlsx && !holdsWorkbook(input) ? countListLines(input) : -1;

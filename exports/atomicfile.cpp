@@ -217,18 +217,12 @@ void setOutputNotice(void (*notice)(const QString &line))
     outputNotice = notice;
 }
 
-bool isSameFile(const QString &first, const QString &second)
-{
-    const std::optional<struct stat> a = statusOf(fileNameBytes(first));
-    const std::optional<struct stat> b = statusOf(fileNameBytes(second));
-    return a && b && a->st_dev == b->st_dev && a->st_ino == b->st_ino;
-}
-
 bool isSameFile(int descriptor, const QString &path)
 {
     struct stat a;
     const std::optional<struct stat> b = statusOf(fileNameBytes(path));
-    return ::fstat(descriptor, &a) == 0 && b && a.st_dev == b->st_dev && a.st_ino == b->st_ino;
+    return ::fstat(descriptor, &a) == 0 && S_ISREG(a.st_mode) && b && a.st_dev == b->st_dev &&
+           a.st_ino == b->st_ino;
 }
 
 QByteArray workFolderOf(const QIODevice &device)

@@ -28,10 +28,9 @@ QString writeOutputFile(const QString &path,
 // link replaced), as one line naming the file; by default nowhere.
 void setOutputNotice(void (*notice)(const QString &line));
 
-// Whether two paths name one file (the same device and inode, through links), as an output that
-// would overwrite an input being read.
-bool isSameFile(const QString &first, const QString &second);
-// Whether a path names the file open on a descriptor (standard input, when a list comes there).
+// Whether a path names the regular file open on a descriptor (the same device and inode, through
+// links), as an output that would overwrite an input being read; a device read and written
+// (/dev/null) is no such harm.
 bool isSameFile(int descriptor, const QString &path);
 
 // Where the work files of an output being written to `device` belong, as the system names it:

@@ -387,6 +387,10 @@ void TestSafeWriting::hostileTargetsKeepTheirState_data()
         << "cp list.csv copy" << "\"$Q\" takeoff - -o list.csv < list.csv" << 1
         << "cannot write list.csv: it would overwrite the line list being read"
         << "cmp list.csv copy && echo same" << "same\n";
+    QTest::newRow("standard output appended to the list")
+        << "cp list.csv copy" << "\"$Q\" takeoff list.csv >> list.csv" << 1
+        << "cannot write standard output: it would overwrite the line list being read"
+        << "cmp list.csv copy && echo same" << "same\n";
     QTest::newRow("a line break in the name")
         << "" << "\"$Q\" takeoff list.csv -o $'none/x\\nquorvit: forged'" << 1
         << "cannot write none/x\\nquorvit: forged" << "ls" << "list.csv\n";
