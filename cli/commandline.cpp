@@ -111,7 +111,8 @@ int runCommand(const Command &command, const QStringList &arguments,
         if (needs == CommandNeeds::Formats && !parts.makeSpreadsheetWriter)
             return handOver(formatsProgramPath(), argv);
         qInstallMessageHandler(quietMessages);
-        setOutputNotice([](const QString &line) { writeErr(QStringLiteral("quorvit: %1\n").arg(line)); });
+        setOutputNotice(
+            [](const QString &line) { writeErr(QStringLiteral("quorvit: %1\n").arg(line)); });
         const std::unique_ptr<QCoreApplication> app = makeApplication(needs, argc, argv, parts);
         // The command line's messages are English; Qt's texts follow the language.
         if (language->language == Language::English)

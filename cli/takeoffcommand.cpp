@@ -77,7 +77,8 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 
     const QString inPath = arguments.positional().constFirst();
     const bool fromStandardInput = inPath == QLatin1String("-");
-    const QString what = fromStandardInput ? QStringLiteral("standard input") : shownFileName(inPath);
+    const QString what =
+        fromStandardInput ? QStringLiteral("standard input") : shownFileName(inPath);
     QFile input;
     if (fromStandardInput) {
         input.open(stdin, QIODevice::ReadOnly);
@@ -85,14 +86,15 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         // By the name's own bytes, which QFile would read as UTF-8.
         const int descriptor = ::open(fileNameBytes(inPath).constData(), O_RDONLY | O_CLOEXEC);
         struct stat status;
-        const int error = descriptor < 0                     ? errno
+        const int error = descriptor < 0                      ? errno
                           : ::fstat(descriptor, &status) != 0 ? errno
                           : S_ISDIR(status.st_mode)           ? EISDIR
                                                               : 0;
         if (error != 0) {
             if (descriptor >= 0)
                 ::close(descriptor);
-            failRejected({listUnreadable(what, QString::fromLocal8Bit(std::strerror(error))).english});
+            failRejected(
+                {listUnreadable(what, QString::fromLocal8Bit(std::strerror(error))).english});
         }
         input.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     }
@@ -100,8 +102,9 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
     // standard output redirected onto it), as cat refuses.
     const QString written = toFile ? outPath : QStringLiteral("/dev/stdout");
     if (isSameFile(input.handle(), written))
-        failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
-                          .arg(toFile ? shownFileName(outPath) : QStringLiteral("standard output"))});
+        failRejected(
+            {QStringLiteral("cannot write %1: it would overwrite the line list being read")
+                 .arg(toFile ? shownFileName(outPath) : QStringLiteral("standard output"))});
     // A sheet too small for a text list is told before the list is read, where its size shows.
     if (const qint64 lines =
             format == TakeoffFormat::Xlsx && !holdsWorkbook(input) ? countListLines(input) : -1;

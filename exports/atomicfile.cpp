@@ -51,9 +51,10 @@ QString refusal(const struct stat &status)
 // name is a link to whatever the descriptor has open; replacing that would lose what it holds.
 std::optional<int> descriptorNamed(const QByteArray &name)
 {
-    static const QRegularExpression named(QStringLiteral(
-        "^/(?:dev/(stdin|stdout|stderr)|dev/fd/(\\d{1,9})|proc/(?:self|thread-self|%1)/fd/(\\d{1,9}))$")
-                                              .arg(::getpid()));
+    static const QRegularExpression named(
+        QStringLiteral("^/(?:dev/(stdin|stdout|stderr)|dev/fd/(\\d{1,9})|proc/"
+                       "(?:self|thread-self|%1)/fd/(\\d{1,9}))$")
+            .arg(::getpid()));
     const QRegularExpressionMatch match = named.match(QDir::cleanPath(QString::fromLatin1(name)));
     if (!match.hasMatch())
         return std::nullopt;
@@ -136,15 +137,14 @@ mode_t newFileMode()
 
 // A complete new file in place of `file` (or as it, new), in one rename.
 QString replaceFile(const QByteArray &file, const std::optional<struct stat> &earlier,
-                    const QString &shown,
-                    const std::function<QString(QIODevice &device)> &produce)
+                    const QString &shown, const std::function<QString(QIODevice &device)> &produce)
 {
     const auto failed = [&](const QString &why) {
         return QStringLiteral("cannot write %1: %2").arg(shown, why);
     };
     ScratchFile scratch(folderOf(file));
     if (!scratch.error().isEmpty())
-        return failed(scratch.error());
+        return failed(systemReason(scratch.errorNumber()));
     const int descriptor = scratch.descriptor();
     if (earlier) {
         // Owner and group only where permitted (root, or a group of one's own), as cp -p does.
@@ -157,7 +157,8 @@ QString replaceFile(const QByteArray &file, const std::optional<struct stat> &ea
     // Writes go straight to the system (unbuffered): the writers write large blocks, and each
     // failed write reports the system's own reason.
     QFile out;
-    out.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    out.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+             QFileDevice::DontCloseHandle);
     out.setProperty(WorkFolderProperty, folderOf(file));
     if (const QString why = produce(out); !why.isEmpty())
         return failed(why);

@@ -85,7 +85,8 @@ QString shownFileName(QStringView name)
     for (qsizetype at = 0; at < name.size(); ++at) {
         const QChar c = name[at];
         if (isCarriedByte(c) && !(at > 0 && name[at - 1].isHighSurrogate()))
-            shown += QStringLiteral("\\x%1").arg(c.unicode() - CarriedBase, 2, 16, QLatin1Char('0'));
+            shown +=
+                QStringLiteral("\\x%1").arg(c.unicode() - CarriedBase, 2, 16, QLatin1Char('0'));
         else if (c == u'\n')
             shown += QStringLiteral("\\n");
         else

@@ -82,8 +82,10 @@ ScratchFile::ScratchFile(const QByteArray &where)
     QByteArray path = where + "/.quorvit-XXXXXX";
     m_descriptor = ::mkostemp(path.data(), O_CLOEXEC);
     if (m_descriptor < 0) {
+        m_errorNumber = errno;
         m_error = QStringLiteral("cannot make a work file in %1: %2")
-                      .arg(shownFileName(fileNameFromBytes(where)), QString::fromLocal8Bit(std::strerror(errno)));
+                      .arg(shownFileName(fileNameFromBytes(where)),
+                           QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
     m_name = path;
@@ -109,10 +111,12 @@ bool ScratchFile::moveTo(const QByteArray &target)
     if (m_name.startsWith("/proc/")) {
         // An unnamed file gets a hidden name beside the target first: linkat cannot replace.
         const qsizetype slash = target.lastIndexOf('/');
-        const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(qMax<qsizetype>(slash, 1));
+        const QByteArray folder =
+            slash < 0 ? QByteArray(".") : target.left(qMax<qsizetype>(slash, 1));
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QByteArray hidden =
-                folder + "/.quorvit-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+                folder + "/.quorvit-" +
+                QByteArray::number(QRandomGenerator::global()->generate(), 36);
             if (::linkat(AT_FDCWD, m_name.constData(), AT_FDCWD, hidden.constData(),
                          AT_SYMLINK_FOLLOW) != 0) {
                 if (errno == EEXIST)

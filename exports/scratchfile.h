@@ -20,6 +20,8 @@ public:
 
     // "" when the file was made, else why not (naming the folder).
     const QString &error() const { return m_error; }
+    // The system's error number of that reason.
+    int errorNumber() const { return m_errorNumber; }
     // The name the library opens the file by.
     const QByteArray &name() const { return m_name; }
     // Opens `file` on what was written, from its start; false with the reason in `file`.
@@ -35,4 +37,5 @@ private:
     int m_slot = -1; // of a named file, in the list removed on a signal
     QByteArray m_name;
     QString m_error;
+    int m_errorNumber = 0;
 };
