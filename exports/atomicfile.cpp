@@ -63,19 +63,31 @@ std::optional<int> descriptorNamed(const QByteArray &name)
     return (match.captured(2) + match.captured(3)).toInt();
 }
 
+// Where the symbolic link `name` points, as a name from here; none when it is no link.
+std::optional<QByteArray> linkTarget(const QByteArray &name)
+{
+    char target[4096];
+    const ssize_t length = ::readlink(name.constData(), target, sizeof target);
+    if (length <= 0 || length == ssize_t(sizeof target))
+        return std::nullopt;
+    const QByteArray link(target, length);
+    const qsizetype slash = name.lastIndexOf('/');
+    return link.startsWith('/') || slash < 0 ? link : name.left(slash + 1) + link;
+}
+
+// The chain of links is followed as far as the kernel follows it (40 links).
+constexpr int LinksFollowed = 40;
+
 // The name, or one its chain of links leads to, of an open descriptor; none for other names.
 std::optional<int> descriptorBehind(QByteArray name)
 {
-    for (int hop = 0; hop < 40; ++hop) {
+    for (int hop = 0; hop < LinksFollowed; ++hop) {
         if (const std::optional<int> descriptor = descriptorNamed(name))
             return descriptor;
-        char target[4096];
-        const ssize_t length = ::readlink(name.constData(), target, sizeof target);
-        if (length <= 0 || length == ssize_t(sizeof target))
+        const std::optional<QByteArray> next = linkTarget(name);
+        if (!next)
             return std::nullopt;
-        const QByteArray link(target, length);
-        const qsizetype slash = name.lastIndexOf('/');
-        name = link.startsWith('/') || slash < 0 ? link : name.left(slash + 1) + link;
+        name = *next;
     }
     return std::nullopt;
 }
@@ -84,14 +96,11 @@ std::optional<int> descriptorBehind(QByteArray name)
 // takes the place of: the link stays a link. None for a loop.
 std::optional<QByteArray> linkedFile(QByteArray name)
 {
-    for (int hop = 0; hop < 40; ++hop) {
-        char target[4096];
-        const ssize_t length = ::readlink(name.constData(), target, sizeof target);
-        if (length < 0)
+    for (int hop = 0; hop < LinksFollowed; ++hop) {
+        const std::optional<QByteArray> next = linkTarget(name);
+        if (!next)
             return name;
-        const QByteArray link(target, length);
-        const qsizetype slash = name.lastIndexOf('/');
-        name = link.startsWith('/') || slash < 0 ? link : name.left(slash + 1) + link;
+        name = *next;
     }
     errno = ELOOP;
     return std::nullopt;
