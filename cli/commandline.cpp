@@ -5,6 +5,8 @@
 #include "cli/commandarguments.h"
 #include "cli/handover.h"
 #include "cli/textformat.h"
+#include "exports/atomicfile.h"
+#include "exports/filename.h"
 #include "exports/programpaths.h"
 #include "translations/language.h"
 
@@ -118,6 +120,8 @@ int runCommand(const Command &command, const QStringList &arguments,
         if (needs == CommandNeeds::Formats && !parts.makeSpreadsheetWriter)
             return handOver(formatsProgramPath(), argv);
         qInstallMessageHandler(quietMessages);
+        setOutputNotice(
+            [](const QString &line) { writeErr(QStringLiteral("quorvit: %1\n").arg(line)); });
         const std::unique_ptr<QCoreApplication> app = makeApplication(needs, argc, argv, parts);
         // The command line's messages are English; its output's labels and Qt's texts follow
         // the language.
@@ -144,7 +148,7 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(fileNameFromBytes(argv[i])); // a file's name keeps its bytes
     // The program's own options come before the command; what follows the command is its own.
     // Qt's single-dash words (-platform) are unknown like any other option.
     QCommandLineParser parser;

@@ -6,6 +6,7 @@
 #include "cli/commandline.h"
 #include "cli/flangearguments.h"
 #include "exports/exportformat.h"
+#include "exports/filename.h"
 #include "exports/flangedrawing.h"
 
 #include <QDate>
@@ -95,7 +96,7 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
             formatText.isEmpty()
                 ? QStringLiteral("cannot tell the format from '%1' (name it with --format "
                                  "dxf, svg or pdf)")
-                      .arg(file.left(60))
+                      .arg(shownFileName(file.left(60)))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
     TitleEntries entries = titleEntries(arguments);
     entries.faceCode = faceArgument(given[0], arguments.value(QStringLiteral("face")));

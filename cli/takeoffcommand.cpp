@@ -3,6 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/textformat.h"
 #include "exports/atomicfile.h"
+#include "exports/filename.h"
 #include "exports/takeofflist.h"
 #include "takeoff/listsize.h"
 #include "takeoff/takeoffrun.h"
@@ -10,7 +11,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -72,22 +77,41 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 
     const QString inPath = arguments.positional().constFirst();
     const bool fromStandardInput = inPath == QLatin1String("-");
-    const QString what = fromStandardInput ? QStringLiteral("standard input") : inPath;
-    if (toFile && !fromStandardInput && isSameFile(inPath, outPath))
-        failRejected({QStringLiteral("cannot write %1: it would overwrite the line list being read")
-                          .arg(outPath)});
-    QFile input(inPath);
-    const bool opened = fromStandardInput ? input.open(stdin, QIODevice::ReadOnly)
-                                          : input.open(QIODevice::ReadOnly);
-    if (!opened)
-        failRejected({listUnreadable(what, input.errorString()).english});
+    const QString what =
+        fromStandardInput ? QStringLiteral("standard input") : shownFileName(inPath);
+    QFile input;
+    if (fromStandardInput) {
+        input.open(stdin, QIODevice::ReadOnly);
+    } else {
+        // By the name's own bytes, which QFile would read as UTF-8.
+        const int descriptor = ::open(fileNameBytes(inPath).constData(), O_RDONLY | O_CLOEXEC);
+        struct stat status;
+        const int error = descriptor < 0                      ? errno
+                          : ::fstat(descriptor, &status) != 0 ? errno
+                          : S_ISDIR(status.st_mode)           ? EISDIR
+                                                              : 0;
+        if (error != 0) {
+            if (descriptor >= 0)
+                ::close(descriptor);
+            failRejected(
+                {listUnreadable(what, QString::fromLocal8Bit(std::strerror(error))).english});
+        }
+        input.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    }
+    // The output may not be the list itself, however named (a link, standard input, /dev/fd/N,
+    // standard output redirected onto it), as cat refuses.
+    const QString written = toFile ? outPath : QStringLiteral("/dev/stdout");
+    if (isSameFile(input.handle(), written))
+        failRejected(
+            {QStringLiteral("cannot write %1: it would overwrite the line list being read")
+                 .arg(toFile ? shownFileName(outPath) : QStringLiteral("standard output"))});
     // A sheet too small for a text list is told before the list is read, where its size shows.
     if (const qint64 lines =
             format == TakeoffFormat::Xlsx && !holdsWorkbook(input) ? countListLines(input) : -1;
         lines + 1 > SpreadsheetRows)
         failRejected({QStringLiteral("%1 has %2 lines; with its header and totals they do not fit "
                                      "in the %3 rows of a sheet (csv has no such limit)")
-                          .arg(inPath)
+                          .arg(what)
                           .arg(lines)
                           .arg(SpreadsheetRows)});
     TakeoffReason unreadable;

@@ -1,6 +1,9 @@
 #include "exports/scratchfile.h"
 
+#include "exports/filename.h"
+
 #include <QFile>
+#include <QRandomGenerator>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -60,9 +63,8 @@ int takeSlot(const QByteArray &path)
 
 } // namespace
 
-ScratchFile::ScratchFile(const QString &folder)
+ScratchFile::ScratchFile(const QByteArray &where)
 {
-    const QByteArray where = QFile::encodeName(folder);
 #ifdef O_TMPFILE
     m_descriptor = ::open(where.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (m_descriptor >= 0) {
@@ -80,8 +82,10 @@ ScratchFile::ScratchFile(const QString &folder)
     QByteArray path = where + "/.quorvit-XXXXXX";
     m_descriptor = ::mkostemp(path.data(), O_CLOEXEC);
     if (m_descriptor < 0) {
+        m_errorNumber = errno;
         m_error = QStringLiteral("cannot make a work file in %1: %2")
-                      .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+                      .arg(shownFileName(fileNameFromBytes(where)),
+                           QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
     m_name = path;
@@ -98,6 +102,43 @@ ScratchFile::~ScratchFile()
     ::unlink(m_name.constData());
     if (m_slot >= 0)
         slotUsed[m_slot].store(false);
+}
+
+bool ScratchFile::moveTo(const QByteArray &target)
+{
+    if (m_descriptor < 0)
+        return false;
+    if (m_name.startsWith("/proc/")) {
+        // An unnamed file gets a hidden name beside the target first: linkat cannot replace.
+        const qsizetype slash = target.lastIndexOf('/');
+        const QByteArray folder =
+            slash < 0 ? QByteArray(".") : target.left(qMax<qsizetype>(slash, 1));
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray hidden =
+                folder + "/.quorvit-" +
+                QByteArray::number(QRandomGenerator::global()->generate(), 36);
+            if (::linkat(AT_FDCWD, m_name.constData(), AT_FDCWD, hidden.constData(),
+                         AT_SYMLINK_FOLLOW) != 0) {
+                if (errno == EEXIST)
+                    continue;
+                return false;
+            }
+            if (::rename(hidden.constData(), target.constData()) == 0)
+                return true;
+            const int why = errno;
+            ::unlink(hidden.constData());
+            errno = why;
+            return false;
+        }
+        return false;
+    }
+    if (::rename(m_name.constData(), target.constData()) != 0)
+        return false;
+    m_name = "/proc/"; // renamed: nothing of it to remove any more
+    if (m_slot >= 0)
+        slotUsed[m_slot].store(false);
+    m_slot = -1;
+    return true;
 }
 
 bool ScratchFile::readBack(QFile &file) const

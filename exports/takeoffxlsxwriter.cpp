@@ -69,8 +69,8 @@ private:
 } // namespace
 
 TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
-    : m_device(device), m_workFolder(QFile::encodeName(workFolderOf(device))),
-      m_file(std::make_unique<ScratchFile>(QFile::decodeName(m_workFolder)))
+    : m_device(device), m_workFolder(workFolderOf(device)),
+      m_file(std::make_unique<ScratchFile>(m_workFolder))
 {
     if (!m_file->error().isEmpty()) {
         m_error = m_file->error();

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -95,6 +96,8 @@ private slots:
     void listTextComesBackAsText_data();
     void listTextComesBackAsText();
     void controlCharactersReachNoTerminal();
+    void hostileTargetsKeepTheirState_data();
+    void hostileTargetsKeepTheirState();
 
 private:
     QTemporaryDir m_folder;
@@ -327,6 +330,128 @@ void TestSafeWriting::controlCharactersReachNoTerminal()
         for (char control : {'\x1b', '\x07', '\0'})
             QVERIFY(!shown.contains(control));
     QVERIFY(!run.err.contains(QChar(0x9b)) && !run.text().contains(QChar(0x9b)));
+}
+
+void TestSafeWriting::hostileTargetsKeepTheirState_data()
+{
+    QTest::addColumn<QString>("setup");   // bash, in a folder holding list.csv; $Q the program
+    QTest::addColumn<QString>("command"); // bash, its exit code the row's
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // of the one line on stderr; "" for none at all
+    QTest::addColumn<QString>("state");   // bash printing what holds afterwards
+    QTest::addColumn<QString>("expected");
+    const QString log = "printf 'earlier\\n' > log;";
+    const QString logThenOutput = "head -n1 log; tail -n +2 log | cmp - expected && echo same";
+    QTest::newRow("standard output's name appends to a log")
+        << log + "\"$Q\" takeoff list.csv --format csv > expected"
+        << "\"$Q\" takeoff list.csv --format csv -o /dev/stdout >> log" << 0 << "" << logThenOutput
+        << "earlier\nsame\n";
+    QTest::newRow("a descriptor's name in /proc, through the hand-over")
+        << log + "\"$Q\" drawing pl 1.0 100 --format dxf -o - > expected"
+        << "\"$Q\" drawing pl 1.0 100 --format dxf -o /proc/self/fd/3 3>>log" << 0 << ""
+        << "/usr/bin/python3 -c \"import ezdxf; first, rest = open('log', "
+           "'rb').read().split(b'\\n', 1); "
+           "open('rest', 'wb').write(rest); print(first.decode(), "
+           "len(ezdxf.readfile('rest').modelspace()) == "
+           "len(ezdxf.readfile('expected').modelspace()) > 0)\""
+        << "earlier True\n";
+    QTest::newRow("standard error's name takes a workbook after the log")
+        << log << "\"$Q\" takeoff list.csv --format xlsx -o /dev/stderr 2>>log" << 0 << ""
+        << "/usr/bin/python3 -c \"import io, zipfile; d = open('log', 'rb').read(); "
+           "print(d[:7].decode()); "
+           "print(zipfile.ZipFile(io.BytesIO(d[8:])).testzip())\""
+        << "earlier\nNone\n";
+    QTest::newRow("a descriptor not open") << ""
+                                           << "\"$Q\" takeoff list.csv -o /dev/fd/9" << 1
+                                           << "cannot write /dev/fd/9: Bad file descriptor"
+                                           << "ls"
+                                           << "list.csv\n";
+    QTest::newRow("a name that is no UTF-8 keeps its bytes")
+        << "printf keep > $'\\xef\\xbf\\xbd.dxf'"
+        << "\"$Q\" drawing pl 1.0 100 -o $'\\xff.dxf'" << 0 << ""
+        << "cat $'\\xef\\xbf\\xbd.dxf'; test -s $'\\xff.dxf' && echo ' written'"
+        << "keep written\n";
+    QTest::newRow("a GBK name opens its list")
+        << "cp list.csv $'\\xb1\\xed.csv'; \"$Q\" takeoff list.csv --format json > expected"
+        << "\"$Q\" takeoff $'\\xb1\\xed.csv' -o $'\\xb1\\xed.json'" << 0 << ""
+        << "cmp $'\\xb1\\xed.json' expected && echo same"
+        << "same\n";
+    QTest::newRow("a missing GBK name is shown by its bytes")
+        << ""
+        << "\"$Q\" takeoff $'\\xb1\\xed.csv'" << 1 << "cannot read \\xb1\\xed.csv"
+        << "ls"
+        << "list.csv\n";
+    QTest::newRow("an owner's file with another name, through a link")
+        << "printf earlier > owned && chown nobody:nogroup owned && chmod 640 owned && ln owned "
+           "other && ln -s owned link"
+        << "\"$Q\" takeoff list.csv -o link" << 0 << "link had 2 names"
+        << "stat -c '%U:%G %a %h' owned; test -L link && cat other"
+        << "nobody:nogroup 640 1\nearlier";
+    QTest::newRow("a new file as the umask has it")
+        << ""
+        << "umask 027; \"$Q\" takeoff list.csv -o new" << 0 << ""
+        << "stat -c %a new"
+        << "640\n";
+    QTest::newRow("a loop of links") << "ln -s b a; ln -s a b"
+                                     << "\"$Q\" takeoff list.csv -o a" << 1
+                                     << "cannot write a: Too many levels of symbolic links"
+                                     << "readlink a b"
+                                     << "b\na\n";
+    QTest::newRow("the list coming on standard input")
+        << "cp list.csv copy"
+        << "\"$Q\" takeoff - -o list.csv < list.csv" << 1
+        << "cannot write list.csv: it would overwrite the line list being read"
+        << "cmp list.csv copy && echo same"
+        << "same\n";
+    QTest::newRow("standard output appended to the list")
+        << "cp list.csv copy"
+        << "\"$Q\" takeoff list.csv >> list.csv" << 1
+        << "cannot write standard output: it would overwrite the line list being read"
+        << "cmp list.csv copy && echo same"
+        << "same\n";
+    QTest::newRow("a line break in the name")
+        << ""
+        << "\"$Q\" takeoff list.csv -o $'none/x\\nquorvit: forged'" << 1
+        << "cannot write none/x\\nquorvit: forged"
+        << "ls"
+        << "list.csv\n";
+}
+
+// State: a target a careless writer harms: a descriptor's name over a log, a name that is no
+// UTF-8, a file with an owner, a mode and another name, a loop of links, the list being read.
+// Action: the real program writes there, from bash (descriptors and bytes as a user gives
+// them). Expected: the exit code, the reason in one line, and the files' state afterwards.
+void TestSafeWriting::hostileTargetsKeepTheirState()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, command);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QFETCH(QString, state);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    QVERIFY(!written(folder.filePath("list.csv"), "PL,1.0,A,100,2\nSO,1.6,A,50,1\n").isEmpty());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("Q", QUORVIT_PROGRAM);
+    const auto bash = [&](const QString &script) {
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.setProcessEnvironment(environment);
+        process.start("/bin/bash", {"-c", script});
+        process.waitForFinished(60000);
+        return ProgramRun{process.exitCode(), process.readAllStandardOutput(),
+                          QString::fromUtf8(process.readAllStandardError())};
+    };
+    const auto removeAll = qScopeGuard([&] { bash("rm -rf -- *"); }); // names Qt cannot decode
+    if (bash(setup).exitCode != 0)
+        QSKIP("this system cannot make the target (an owner needs root)");
+    const ProgramRun run = bash(command);
+    QCOMPARE(run.exitCode, exitCode);
+    if (message.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.contains(message) && run.err.count('\n') == 1, qPrintable(run.err));
+    QCOMPARE(bash(state).text(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestSafeWriting)
