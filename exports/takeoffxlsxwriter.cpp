@@ -94,15 +94,9 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     format_set_bold(m_bold);
     m_weight = workbook_add_format(m_workbook);
     format_set_num_format(m_weight, "0.00");
-    m_boldWeight = workbook_add_format(m_workbook);
-    format_set_bold(m_boldWeight);
-    format_set_num_format(m_boldWeight, "0.00");
     // The text forms' pressure decimals (PressureDecimals): one at least, hundredths at most.
     m_pressure = workbook_add_format(m_workbook);
     format_set_num_format(m_pressure, "0.0#");
-    m_boldPressure = workbook_add_format(m_workbook);
-    format_set_bold(m_boldPressure);
-    format_set_num_format(m_boldPressure, "0.0#");
 }
 
 void TakeoffXlsxWriter::writeTitles(const QStringList &titles)
@@ -172,7 +166,7 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
         const bool isWeight = standard == UnitWeightColumn || standard == WeightColumn;
         lxw_format *format = isWeight ? weight : text;
         if (m_columns.value(i).decimals == PressureDecimals)
-            format = text == m_bold ? m_boldPressure : m_pressure;
+            format = m_pressure;
         if (const double *number = std::get_if<double>(&cells[i]))
             worksheet_write_number(m_sheet, m_row, column, *number, format);
         else if (const QString *string = std::get_if<QString>(&cells[i]); string && standard < 0)
@@ -244,8 +238,27 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
 
 void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)
 {
-    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals, m_carried))
-        writeRow(row, m_bold, m_boldWeight);
+    // After an empty row, the block in the sheet's first columns (takeoffTotalsBlock()): no
+    // count or weight of it under the lines' quantity or weight. Its texts are never formulas.
+    const auto write = [&](const QList<TakeoffCell> &row, bool header) {
+        if (!m_sheet || !m_error.isEmpty() || !roomForRow())
+            return;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const lxw_col_t column = lxw_col_t(i);
+            if (const double *number = std::get_if<double>(&row[i]))
+                worksheet_write_number(m_sheet, m_row, column, *number,
+                                       takeoffTotalsDecimals(row, i) == 2 ? m_weight : nullptr);
+            else if (const QString *text = std::get_if<QString>(&row[i]))
+                worksheet_write_string(m_sheet, m_row, column, cellText(*text).constData(),
+                                       header ? m_bold : nullptr);
+        }
+        ++m_row;
+    };
+    if (m_sheet && m_error.isEmpty() && roomForRow())
+        ++m_row;
+    write(takeoffTotalsHeader(), true);
+    for (const QList<TakeoffCell> &row : takeoffTotalsBlock(totals, m_carried))
+        write(row, false);
 }
 
 bool TakeoffXlsxWriter::finish(QString &error)

@@ -53,8 +53,6 @@ private:
     lxw_worksheet *m_sheet = nullptr;
     lxw_format *m_bold = nullptr;
     lxw_format *m_weight = nullptr;
-    lxw_format *m_boldWeight = nullptr;
     lxw_format *m_pressure = nullptr;
-    lxw_format *m_boldPressure = nullptr;
     quint32 m_row = 0;
 };

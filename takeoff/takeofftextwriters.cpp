@@ -273,12 +273,6 @@ void TakeoffRowWriter::writeLine(const TakeoffLine &line)
     m_out << m_row;
 }
 
-void TakeoffRowWriter::writeTotals(const TakeoffTotals &totals)
-{
-    for (const QList<TakeoffCell> &row : takeoffTotalRows(totals, m_carried))
-        writeRow(row);
-}
-
 void TakeoffTableWriter::writeHeader()
 {
     m_holding = true; // until the first lines have given the widths
@@ -388,6 +382,22 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
              gasket.material, gasket.count);
     if (totals.failedLines() > 0)
         m_out << QStringLiteral("未计入的行: %1").arg(totals.failedLines()) << '\n';
+}
+
+void TakeoffCsvWriter::writeTotals(const TakeoffTotals &totals)
+{
+    // As wide as the block: none of its fields stands under the lines' quantity or weight.
+    const auto write = [&](const QList<TakeoffCell> &row, bool header) {
+        QString text;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            text += (i ? QStringLiteral(",") : QString()) +
+                    csvField(takeoffCellText(row[i], header ? -1 : takeoffTotalsDecimals(row, i)));
+        m_out << text << "\r\n";
+    };
+    m_out << "\r\n";
+    write(takeoffTotalsHeader(), true);
+    for (const QList<TakeoffCell> &row : takeoffTotalsBlock(totals, m_carried))
+        write(row, false);
 }
 
 void TakeoffCsvWriter::writeHeader()

@@ -67,7 +67,6 @@ public:
     void writeTitles(const QStringList &titles) override { m_titles = titles; }
     void begin(const CarriedColumns &carried) override;
     void writeLine(const TakeoffLine &line) override;
-    void writeTotals(const TakeoffTotals &totals) override;
 
 protected:
     using TakeoffStreamWriter::TakeoffStreamWriter;
@@ -118,11 +117,13 @@ private:
 };
 
 // CSV with a byte order mark (so a spreadsheet reads the Chinese names), a header with units,
-// one row per line (failed lines keep their place, with the reason), then the totals rows.
+// one row per line (failed lines keep their place, with the reason), then an empty row and the
+// totals as a block of their own (takeoffTotalsBlock()).
 class TakeoffCsvWriter : public TakeoffRowWriter
 {
 public:
     using TakeoffRowWriter::TakeoffRowWriter;
+    void writeTotals(const TakeoffTotals &totals) override;
 
 protected:
     void writeHeader() override;

@@ -146,63 +146,62 @@ QList<TakeoffCell> takeoffCells(const TakeoffLine &line, const CarriedColumns &c
     return withCarried(takeoffCells(line), line.carried, carried);
 }
 
-QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
-                                           const CarriedColumns &carried)
+const QList<TakeoffCell> &takeoffTotalsHeader()
+{
+    static const QList<TakeoffCell> header = {QStringLiteral("合计"), QStringLiteral("规格"),
+                                              QStringLiteral("材质"), QStringLiteral("数量"),
+                                              QStringLiteral("单位")};
+    return header;
+}
+
+QList<QList<TakeoffCell>> takeoffTotalsBlock(const TakeoffTotals &totals,
+                                             const CarriedColumns &carried)
 {
     QList<QList<TakeoffCell>> rows;
-    QList<TakeoffCell> sum(ErrorColumn + 1);
-    sum[LineColumn] = QStringLiteral("合计");
-    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
-        sum[ErrorColumn] = exceeded; // no number rather than a wrong one
-        return {withCarried(sum, {}, carried)};
-    }
-    sum[QuantityColumn] = double(totals.flanges());
-    sum[WeightColumn] = totals.weightKg();
-    if (totals.failedLines() > 0)
-        sum[ErrorColumn] = QStringLiteral("%1 行未计入").arg(totals.failedLines());
-    rows.append(withCarried(sum, {}, carried));
-    const CarriedRoles roles = carriedRoles(carried);
-    const auto add = [&](QList<TakeoffCell> row, qsizetype materialAt, const QString &material) {
-        QStringList texts(carried.size());
-        if (materialAt >= 0)
-            texts[materialAt] = material;
-        rows.append(withCarried(row, texts, carried));
+    const auto add = [&](const QString &item, const QString &designation,
+                         const QString &material, double amount, const QString &unit) {
+        const auto text = [](const QString &t) { return t.isEmpty() ? TakeoffCell() : t; };
+        rows.append({item, text(designation), text(material), amount, unit});
     };
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
+        // No number rather than a wrong one.
+        QList<TakeoffCell> row(TotalsColumnCount);
+        row[TotalsItemColumn] = exceeded;
+        return {row};
+    }
+    const QString pieces = QStringLiteral("片");
+    const QString kg = QStringLiteral("kg");
+    add(QStringLiteral("法兰总数"), {}, {}, double(totals.flanges()), pieces);
+    add(QStringLiteral("总重"), {}, {}, totals.weightKg(), kg);
+    const CarriedRoles roles = carriedRoles(carried);
     if (roles.material >= 0) {
         for (const MaterialFlanges &material : totals.flangesByMaterial()) {
-            QList<TakeoffCell> row(ErrorColumn + 1);
-            row[LineColumn] = QStringLiteral("法兰");
-            row[QuantityColumn] = double(material.flanges);
-            row[WeightColumn] = material.weightKg();
-            add(row, roles.material, material.material);
+            add(QStringLiteral("法兰"), {}, material.material, double(material.flanges), pieces);
+            add(QStringLiteral("重量"), {}, material.material, material.weightKg(), kg);
         }
     }
-    const auto addItem = [&](QList<TakeoffCell> row, BoltingItem item, const QString &material,
-                             qint64 count) {
-        row[QuantityColumn] = double(count);
-        add(row, roles.materialOf(item), boltingMaterialText(roles, item, material));
-    };
-    for (const BoltTotal &bolt : totals.bolts()) {
-        QList<TakeoffCell> row(ErrorColumn + 1);
-        row[LineColumn] = fastenerName(bolt.kind);
-        row[BoltColumn] = bolt.designation;
-        addItem(row, BoltingItem::Bolts, bolt.material, bolt.count);
-    }
-    for (const NutTotal &nut : totals.nuts()) {
-        QList<TakeoffCell> row(ErrorColumn + 1);
-        row[LineColumn] = QStringLiteral("螺母");
-        row[BoltColumn] = nut.thread;
-        addItem(row, BoltingItem::Nuts, nut.material, nut.count);
-    }
-    for (const GasketTotal &gasket : totals.gaskets()) {
-        QList<TakeoffCell> row(ErrorColumn + 1);
-        row[LineColumn] = gasketTypeName(gasket);
-        row[KindColumn] = gasket.face;
-        row[PressureColumn] = gasket.pressureText.toDouble();
-        row[DnColumn] = double(gasket.dn);
-        addItem(row, BoltingItem::Gaskets, gasket.material, gasket.count);
-    }
+    for (const BoltTotal &bolt : totals.bolts())
+        add(fastenerName(bolt.kind), bolt.designation,
+            boltingMaterialText(roles, BoltingItem::Bolts, bolt.material), double(bolt.count),
+            QStringLiteral("根"));
+    for (const NutTotal &nut : totals.nuts())
+        add(QStringLiteral("螺母"), nut.thread,
+            boltingMaterialText(roles, BoltingItem::Nuts, nut.material), double(nut.count),
+            QStringLiteral("个"));
+    for (const GasketTotal &gasket : totals.gaskets())
+        add(gasketTypeName(gasket), gasketDesignation(gasket),
+            boltingMaterialText(roles, BoltingItem::Gaskets, gasket.material),
+            double(gasket.count), pieces);
+    if (totals.failedLines() > 0)
+        add(QStringLiteral("未计入的行"), {}, {}, double(totals.failedLines()),
+            QStringLiteral("行"));
     return rows;
+}
+
+int takeoffTotalsDecimals(const QList<TakeoffCell> &row, qsizetype column)
+{
+    const QString *unit = std::get_if<QString>(&row.at(TotalsUnitColumn));
+    return column == TotalsAmountColumn && unit && *unit == u"kg" ? 2 : -1;
 }
 
 QString boltingMaterialText(const CarriedRoles &roles, BoltingItem item, const QString &material,

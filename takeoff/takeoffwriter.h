@@ -74,13 +74,31 @@ QString boltingMaterialText(const CarriedRoles &roles, BoltingItem item, const Q
 // The same for a sentence: "未写材质" where its own column was left empty.
 QString boltingMaterialLabel(const CarriedRoles &roles, BoltingItem item, const QString &material,
                              bool translated = false);
-// The totals as rows of the same columns: the flanges and the weight, with a row for each
-// material when the list has a material column ("法兰", its material under that column); then a
-// row for each bolt designation ("螺栓" or "螺柱" first, the designation under the bolt), each
-// nut thread ("螺母") and each gasket (its type first, "非金属平垫片", its face under the kind,
-// its pressure and DN), its count in the quantity column and its material under the column it
-// is grouped by (boltingMaterialText()).
-QList<QList<TakeoffCell>> takeoffTotalRows(const TakeoffTotals &totals,
-                                           const CarriedColumns &carried = {});
+// The totals as a block of their own, written below the lines after an empty row under a header
+// of their own (takeoffTotalsHeader()): a row for the flanges and one for their weight, with a
+// material column a pair for each material ("法兰", "重量", its material); then a row for each
+// bolt designation ("螺栓" or "螺柱", the designation), each nut thread ("螺母") and each gasket
+// (its type, "非金属平垫片", and "RF 100-1.6"), with its material as boltingMaterialText() writes
+// it; and the lines left out of the totals. Each row has TotalsColumnCount cells.
+enum TakeoffTotalsColumn {
+    TotalsItemColumn,
+    TotalsDesignationColumn,
+    TotalsMaterialColumn,
+    TotalsAmountColumn,
+    TotalsUnitColumn,
+    TotalsColumnCount,
+};
+// The block stands in the first columns of the sheet, and a line's quantity, unit weight and
+// weight stand at QuantityColumn or after it (a list's leading columns only push them right):
+// so no count or weight of the block ever falls in those columns, and summing them in a
+// spreadsheet counts the lines' flanges alone.
+static_assert(int(TotalsColumnCount) <= int(QuantityColumn) && QuantityColumn < UnitWeightColumn &&
+              UnitWeightColumn < WeightColumn);
+// "合计", "规格", "材质", "数量", "单位".
+const QList<TakeoffCell> &takeoffTotalsHeader();
+QList<QList<TakeoffCell>> takeoffTotalsBlock(const TakeoffTotals &totals,
+                                             const CarriedColumns &carried = {});
+// The decimals of a block cell: a weight (its unit kg) in hundredths, others as short as they go.
+int takeoffTotalsDecimals(const QList<TakeoffCell> &row, qsizetype column);
 // A cell as text: numbers with the column's decimals.
 QString takeoffCellText(const TakeoffCell &cell, int decimals);

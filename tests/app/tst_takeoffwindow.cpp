@@ -705,16 +705,23 @@ private slots:
             QVERIFY2(printed.contains(expected), qPrintable(expected));
         }
         const TakeoffTotals &totals = model()->totals();
-        QVERIFY(printed.contains(QStringLiteral("合计 %1 %2 1 行未计入")
-                                     .arg(totals.flanges())
-                                     .arg(takeoffCellText(totals.weightKg(), 2))));
+        // The totals after the lines, in a block with its own header: each item, what it is,
+        // its count or weight and unit; the line left out counted as such. Read without spaces:
+        // a name wraps in its narrow column.
+        QString block = printed.section(QStringLiteral("合计 规格 材质 数量 单位 "), 1);
+        block.remove(u' ');
+        QVERIFY2(!block.isEmpty(), qPrintable(printed.right(400)));
+        QVERIFY2(block.contains(QStringLiteral("法兰总数%1片").arg(totals.flanges())),
+                 qPrintable(block));
+        QVERIFY(block.contains(
+            QStringLiteral("总重%1kg").arg(takeoffCellText(totals.weightKg(), 2))));
+        QVERIFY(block.contains(QStringLiteral("未计入的行1行")));
         const QList<BoltTotal> bolts = totals.bolts();
         QVERIFY(!bolts.isEmpty());
         for (const BoltTotal &bolt : bolts)
-            QVERIFY2(printed.contains(QStringLiteral("%1 %2 %3")
-                                          .arg(fastenerName(bolt.kind))
-                                          .arg(bolt.count)
-                                          .arg(bolt.designation)),
+            QVERIFY2(block.contains(QStringLiteral("%1%2%3根")
+                                        .arg(fastenerName(bolt.kind), bolt.designation)
+                                        .arg(bolt.count)),
                      qPrintable(bolt.designation));
     }
 };

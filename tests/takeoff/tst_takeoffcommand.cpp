@@ -137,7 +137,7 @@ void TestTakeoffCommand::exitCodes()
 }
 
 // The spreadsheet the command makes, opened by openpyxl: number cells, units in the header, a
-// frozen header, and a totals row equal to the sum of the lines and to the JSON totals.
+// frozen header, and totals equal to the sum of the lines and to the JSON totals.
 void TestTakeoffCommand::spreadsheetReadBack()
 {
     const QString sheet = m_folder.filePath("list.xlsx");
@@ -153,18 +153,26 @@ import json, sys, openpyxl
 ws = openpyxl.load_workbook(sys.argv[1]).active
 rows = list(ws.iter_rows(values_only=True))
 header, lines = rows[0], [r for r in rows[1:] if isinstance(r[0], int)]
-total = next(r for r in rows if r[0] == "合计")
+at = next(i for i, r in enumerate(rows) if r[0] == "合计")
+block = {r[0]: r[3] for r in rows[at + 1:]}
+cells = list(ws.iter_rows())
+weight = next(r[3] for r in cells[at + 1:] if r[0].value == "总重")
+styled = (all(c.font.b and c.data_type == "s" for c in cells[at][:5])
+          and weight.data_type == "n" and weight.number_format == "0.00")
 numeric = all(isinstance(v, (int, float)) for r in lines for v in (r[2], r[4], r[5], r[6], r[12]))
 print(json.dumps({"header": header, "freeze": ws.freeze_panes, "numeric": numeric,
     "lines": len(lines), "sum_weight": round(sum(r[12] for r in lines), 2),
-    "sum_quantity": sum(r[5] for r in lines), "total_weight": total[12],
-    "total_quantity": total[5]}))
+    "sum_quantity": sum(r[5] for r in lines), "total_weight": block["总重"],
+    "total_quantity": block["法兰总数"], "gap": set(rows[at - 1]) == {None},
+    "styled": styled}))
 )",
                                       sheet});
     QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
              python.readAllStandardError().constData());
     const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
     QCOMPARE(read["freeze"].toString(), "A2");
+    QVERIFY(read["gap"].toBool()); // an empty row between the lines and the totals
+    QVERIFY(read["styled"].toBool()); // a bold header of texts, a weight of two decimals
     QVERIFY(read["numeric"].toBool());
     QCOMPARE(read["lines"].toInt(), 5);
     const QJsonArray header = read["header"].toArray();
@@ -296,6 +304,31 @@ QString cellText(const QJsonValue &cell)
     return cell.isDouble() ? QString::number(cell.toDouble()) : cell.toString().remove("text:");
 }
 
+// Where the totals block's header stands in rows read back ("合计", "规格", …), or -1.
+qsizetype totalsHeaderRow(const QJsonArray &rows)
+{
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        if (cellText(rows[r].toArray().at(0)) == "合计" && cellText(rows[r].toArray().at(1)) == "规格")
+            return r;
+    return -1;
+}
+
+// The totals block's rows as "item|designation|material|amount|unit", each with nothing beyond
+// its first five cells (nothing under the lines' quantity or weight).
+QStringList totalsBlock(const QJsonArray &rows)
+{
+    QStringList block;
+    const qsizetype header = totalsHeaderRow(rows);
+    for (qsizetype r = header < 0 ? rows.size() : header + 1; r < rows.size(); ++r) {
+        QStringList cells;
+        for (const QJsonValue &cell : rows[r].toArray())
+            cells.append(cellText(cell));
+        block.append(cells.join(u'|').section(u'|', 0, 4) +
+                     (cells.mid(5).join("").isEmpty() ? "" : "|beyond"));
+    }
+    return block;
+}
+
 } // namespace
 
 void TestTakeoffCommand::messyListCarriesItsColumns_data()
@@ -418,8 +451,11 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
             columns.append(quantityColumn + 1 + i);
         return columns;
     }();
-    // The header, the lines, then the totals.
-    QCOMPARE(cellText(written[headerRow + 1 + expected.size()].toArray()[0]), "合计");
+    // The header, the lines, an empty row, then the totals block under its own header.
+    const qsizetype afterLines = headerRow + 1 + expected.size();
+    QCOMPARE(written[afterLines].toArray().toVariantList().removeAll(QString()),
+             written[afterLines].toArray().size());
+    QCOMPARE(totalsHeaderRow(written), afterLines + 1);
 
     for (qsizetype i = 0; i < expected.size(); ++i) {
         const Expected &e = expected[i];
@@ -459,8 +495,7 @@ namespace
 {
 
 // The bolting totals an output gives, as "material|item designation|count", sorted.
-QStringList boltingOf(const QString &form, const ProgramRun &run, const QString &sheet,
-                      const QString &materialName)
+QStringList boltingOf(const QString &form, const ProgramRun &run, const QString &sheet)
 {
     QStringList totals;
     QString material;
@@ -487,21 +522,12 @@ QStringList boltingOf(const QString &form, const ProgramRun &run, const QString 
                               ' ' + v["designation"].toString() + '|' +
                               QString::number(v["count"].toInteger());
     } else {
-        const QJsonArray rows = runListScript({"read", sheet});
-        QStringList header;
-        for (const QJsonValue &title : rows[0].toArray())
-            header << cellText(title);
-        for (const QJsonValue &value : rows) {
-            const auto at = [&](const QString &title) {
-                return cellText(value.toArray()[header.indexOf(title)]);
-            };
-            const QString name = item(at("行号"));
+        // The block: item, designation ("RF 100-1.6" for a gasket), material, count, unit.
+        for (const QString &row : totalsBlock(runListScript({"read", sheet}))) {
+            const QStringList cells = row.split(u'|');
+            const QString name = item(cells[0]);
             if (QStringList{"螺栓", "螺柱", "螺母", "垫片"}.contains(name))
-                totals << borrowed(at(materialName)) + '|' + name + ' ' +
-                              (name == "垫片" ? at("类型") + ' ' + at("公称直径(DN)") + '-' +
-                                                    at("公称压力(MPa)")
-                                              : at("螺栓规格及长度")) +
-                              '|' + at("数量");
+                totals << borrowed(cells[2]) + '|' + name + ' ' + cells[1] + '|' + cells[3];
         }
     }
     totals.sort();
@@ -558,7 +584,7 @@ void TestTakeoffCommand::boltingTotalsOfAMixedList()
         // The marking line, without material: one flange of 8 holes, half a joint.
         "|螺柱 " + bolt(K::SlipOn, 2.5, 80) + "|4", "|螺母 M16|8", "|垫片 RF 80-2.5|1"};
     expected.sort();
-    QCOMPARE(boltingOf(form, run, sheet, materialName), expected);
+    QCOMPARE(boltingOf(form, run, sheet), expected);
 }
 
 void TestTakeoffCommand::boltingUnderItsOwnMaterials_data()
@@ -594,18 +620,19 @@ void TestTakeoffCommand::boltingUnderItsOwnMaterials()
     QStringList bolting;
     for (const QJsonValue &value : rows) {
         const auto at = [&](const QString &title) {
-            return cellText(value.toArray()[header.indexOf(title)]);
+            return cellText(value.toArray().at(header.indexOf(title)));
         };
-        const QString first = at("行号"), material = at("材质");
-        if (first.toInt() > 0)
-            lineWeights[material] += at("重量(kg)").toDouble();
-        else if (first == "合计")
-            total = at("重量(kg)").toDouble();
-        else if (first == "法兰")
-            materialWeights[material] += at("重量(kg)").toDouble();
-        else if (first != "行号")
-            bolting << first + ' ' + at("螺栓规格及长度") + at("类型") + at("公称直径(DN)") + ' ' +
-                           at("螺栓/螺母材料") + at("垫片材质") + ' ' + at("数量");
+        if (const int line = at("行号").toInt(); line > 0)
+            lineWeights[at("材质")] += at("重量(kg)").toDouble();
+    }
+    for (const QString &row : totalsBlock(rows)) {
+        const QStringList cells = row.split(u'|'); // item, designation, material, amount, unit
+        if (cells[0] == "总重")
+            total = cells[3].toDouble();
+        else if (cells[0] == "重量")
+            materialWeights[cells[2]] += cells[3].toDouble();
+        else if (cells[0] != "法兰" && cells[0] != "法兰总数")
+            bolting << cells[0] + ' ' + cells[1] + ' ' + cells[2] + ' ' + cells[3];
     }
     QCOMPARE(materialWeights.keys(), lineWeights.keys());
     for (auto it = lineWeights.cbegin(); it != lineWeights.cend(); ++it)
@@ -640,7 +667,8 @@ void TestTakeoffCommand::boltingUnderItsOwnMaterials()
         "螺母 " + pl50.bolting.thread + " Q235 " + n(nuts(pl50, 4)),
         // Flat gaskets to PN 2.5, spiral-wound above (HG/T 20606, HG/T 20610): 3 + 1 joints of
         // DN 100, 1 of DN 80, 2 of DN 50 without a material written.
-        "非金属平垫片 RF100 柔性石墨 4", "缠绕式垫片 RF80 缠绕垫 1", "非金属平垫片 RF50  2"};
+        "非金属平垫片 RF 100-1.6 柔性石墨 4", "缠绕式垫片 RF 80-4.0 缠绕垫 1",
+        "非金属平垫片 RF 50-1.0  2"};
     expected.sort();
     bolting.sort();
     QCOMPARE(bolting, expected);
@@ -746,7 +774,8 @@ sheet = list(openpyxl.load_workbook(sys.argv[1]).active.iter_rows())[1:6]
 assert all(r[2].data_type == 'n' and r[2].number_format == '0.0#' for r in sheet)
 print(json.dumps({'text': [l.split()[2] for l in text.splitlines()[1:6]],
                   'csv': [r[2] for r in rows[1:6]], 'xlsx': [r[2].value for r in sheet],
-                  'gaskets': sorted(r[2] for r in rows if r[0].endswith('垫片'))}))
+                  'gaskets': sorted(r[1].rsplit('-', 1)[1] for r in rows
+                                    if r and r[0].endswith('垫片'))}))
 )",
                                        sheet});
     python.write(text.out + '\0' + csv.out);
@@ -917,8 +946,8 @@ void TestTakeoffCommand::instituteListSumsAsByHand()
     for (; row < written.size(); ++row) {
         const QJsonArray cells = written[row].toArray();
         const auto at = [&](const QString &title) { return cells[header.indexOf(title)]; };
-        if (cellText(cells[0]) == "合计")
-            break;
+        if (cellText(cells[0]).isEmpty())
+            break; // the empty row before the totals
         const int number = cellText(cells[0]).toInt();
         const QString reason = cellText(at("错误"));
         if (!flanges.contains(number)) {
@@ -947,13 +976,23 @@ void TestTakeoffCommand::instituteListSumsAsByHand()
         seen.insert(number);
     }
     QCOMPARE(seen, QSet<int>({5, 6, 7, 8, 9, 10, 11, 12, 13}));
-    const QJsonArray totals = written[row].toArray();
-    QCOMPARE(cellText(totals[0]), "合计");
+    QCOMPARE(totalsHeaderRow(written), row + 1);
+    QMap<QString, double> totals;
+    for (const QString &total : totalsBlock(written))
+        totals[total.section(u'|', 0, 0)] = total.section(u'|', 3, 3).toDouble();
     QCOMPARE(quantitySum, 14.0);
-    QCOMPARE(cellText(totals[header.indexOf("数量")]).toDouble(), 14.0);
-    QCOMPARE(std::llround(cellText(totals[header.indexOf("重量(kg)")]).toDouble() * 100),
-             std::llround(weightSum * 100));
+    QCOMPARE(totals["法兰总数"], 14.0);
+    QCOMPARE(std::llround(totals["总重"] * 100), std::llround(weightSum * 100));
     QCOMPARE(std::llround(weightSum * 100), std::llround(byHandWeight * 100));
+    // Summed over the whole sheet, as a spreadsheet's SUM of the column does, the quantity and
+    // weight columns give the totals: nothing but a line's own numbers stands in them.
+    double wholeQuantity = 0, wholeWeight = 0;
+    for (const QJsonValue &cells : written) {
+        wholeQuantity += cellText(cells.toArray().at(header.indexOf("数量"))).toDouble();
+        wholeWeight += cellText(cells.toArray().at(header.indexOf("重量(kg)"))).toDouble();
+    }
+    QCOMPARE(wholeQuantity, totals["法兰总数"]);
+    QCOMPARE(std::llround(wholeWeight * 100), std::llround(totals["总重"] * 100));
 }
 
 QTEST_GUILESS_MAIN(TestTakeoffCommand)

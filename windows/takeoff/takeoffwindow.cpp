@@ -355,15 +355,20 @@ void TakeoffWindow::print()
                                                         : PrintColumnsMm.at(column.standard));
     }
     // The lines' texts are made as each page is painted (the preview is modal: the lines stay as
-    // they are); the totals' few rows once.
-    QList<QStringList> totals;
-    for (const QList<TakeoffCell> &cells :
-         takeoffTotalRows(m_model->totals(), m_model->carried())) {
-        QStringList texts;
+    // they are); the totals' few rows once, as the exports write them: after an empty row, a block
+    // in the first columns with a header of its own (takeoffTotalsBlock()).
+    QList<QStringList> totals = {QStringList(columns.size())};
+    const auto addTotals = [&](const QList<TakeoffCell> &cells, bool header) {
+        QStringList texts(columns.size());
         for (qsizetype column = 0; column < cells.size(); ++column)
-            texts.append(takeoffCellText(cells[column], columns.at(column).decimals));
+            texts[column] =
+                takeoffCellText(cells[column], header ? -1 : takeoffTotalsDecimals(cells, column));
         totals.append(texts);
-    }
+    };
+    addTotals(takeoffTotalsHeader(), true);
+    for (const QList<TakeoffCell> &cells :
+         takeoffTotalsBlock(m_model->totals(), m_model->carried()))
+        addTotals(cells, false);
     const int lines = m_model->rowCount();
     table.rowCount = lines + totals.size();
     table.row = [model = m_model, lines, totals](qsizetype r) {
