@@ -495,6 +495,34 @@ number, (B) for series B, the PN after the dash)</translation>
         <source>%1：%2 不是 PL、SO、WN 法兰的标准：请写 HG %3-97 或 HG %4</source>
         <translation>%1: %2 is not a standard of PL, SO or WN flanges: write HG %3-97 or HG %4</translation>
     </message>
+    <message>
+        <source>%1 %2 含有上标数字</source>
+        <translation>%1 %2 holds a superscript digit</translation>
+    </message>
+    <message>
+        <source>%1 %2 含有下标数字</source>
+        <translation>%1 %2 holds a subscript digit</translation>
+    </message>
+    <message>
+        <source>%1 %2 含有带圈数字</source>
+        <translation>%1 %2 holds a circled digit</translation>
+    </message>
+    <message>
+        <source>%1 %2 含有非半角、非全角的数字</source>
+        <translation>%1 %2 holds a digit that is neither ASCII nor full-width</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>pressure</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>quantity</translation>
+    </message>
 </context>
 <context>
     <name>FlangeKind</name>

@@ -94,6 +94,16 @@ void TestTakeoffCommand::exitCodes_data()
                                       << QByteArray("PL,1.0,A,11,1\n").repeated(150) << 1
                                       << "…and 50 more lines failed or were skipped; all are in "
                                          "the output";
+    // Only full-width digits fold: any other digit form would read as another number.
+    QTest::newRow("a superscript quantity") << QStringList{"takeoff", "-"}
+                                            << QByteArray("PL,1.0,A,100,4¹\n") << 1
+                                            << "quantity \"4¹\" holds a superscript digit";
+    QTest::newRow("a circled quantity") << QStringList{"takeoff", "-"}
+                                        << QByteArray("PL,1.0,A,100,①\n") << 1
+                                        << "quantity \"①\" holds a circled digit";
+    QTest::newRow("a superscript in the DN") << QStringList{"takeoff", "-"}
+                                             << QByteArray("PL,1.0,A,25⁰,2\n") << 1
+                                             << "DN \"25⁰\" holds a superscript digit";
     QTest::newRow("--sheet of a text list")
         << QStringList{"takeoff", "@good", "--sheet", "x"} << QByteArray() << 1
         << "is a text list and has no sheets";
