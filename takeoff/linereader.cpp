@@ -1,6 +1,7 @@
 #include "takeoff/linereader.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -133,6 +134,7 @@ bool LineReader::fill()
         m_chars.remove(0, m_charsUsed);
         m_charsUsed = 0;
         m_chars += m_utf16.decode(m_bytes);
+        m_utf16OddByte ^= (m_bytes.size() % 2 != 0);
         m_bytes.clear();
     }
     return true;
@@ -155,6 +157,7 @@ void LineReader::start()
         m_encoding = little ? Encoding::Utf16LE : Encoding::Utf16BE;
         m_utf16 = QStringDecoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         m_chars = m_utf16.decode(head.sliced(2));
+        m_utf16OddByte = head.size() % 2 != 0;
         m_bytes.clear();
     } else if (looksBinary(head)) {
         m_stop = Stop::NotText;
@@ -251,10 +254,15 @@ std::optional<ListText> LineReader::nextUtf16()
             return pastLimit(start);
         }
         if (!fill()) {
-            if (m_stop != Stop::None || m_charsUsed == m_chars.size() || m_skipLineFeed)
+            // A last byte without its pair is half a character: the last line is not whole.
+            const bool cut = std::exchange(m_utf16OddByte, false);
+            if (m_stop != Stop::None ||
+                (!cut && (m_charsUsed == m_chars.size() || m_skipLineFeed)))
                 return std::nullopt;
             ++m_lineNumber;
             ListText last{m_chars.sliced(m_charsUsed)};
+            if (cut)
+                last.fault = ListText::Fault::NotDecodable;
             m_charsUsed = m_chars.size();
             return last;
         }

@@ -75,9 +75,11 @@ private:
     Stop m_stop = Stop::None;
     QByteArray m_bytes; // read and not yet taken, from m_used on
     qsizetype m_used = 0;
-    QStringDecoder m_utf8{QStringDecoder::Utf8};
-    QStringDecoder m_gb18030{"GB18030"};
+    // Stateless: a character cut at the line's end is an error, not a state kept for more.
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    QStringDecoder m_gb18030{"GB18030", QStringDecoder::Flag::Stateless};
     QStringDecoder m_utf16;
+    bool m_utf16OddByte = false; // UTF-16 input so far has an odd number of bytes
     QString m_chars; // UTF-16 input decoded and not yet taken, from m_charsUsed on
     qsizetype m_charsUsed = 0;
 };

@@ -11,7 +11,17 @@ bool isSeparatorMark(QChar c)
 
 const char *encodingName(LineReader::Encoding encoding)
 {
-    return encoding == LineReader::Encoding::Gb18030 ? "GB18030" : "UTF-8";
+    switch (encoding) {
+    case LineReader::Encoding::Gb18030:
+        return "GB18030";
+    case LineReader::Encoding::Utf16LE:
+    case LineReader::Encoding::Utf16BE:
+        return "UTF-16";
+    case LineReader::Encoding::Utf8:
+    case LineReader::Encoding::Undecided:
+        break;
+    }
+    return "UTF-8";
 }
 
 } // namespace

@@ -104,6 +104,17 @@ void TestTakeoffCommand::exitCodes_data()
     QTest::newRow("a superscript in the DN") << QStringList{"takeoff", "-"}
                                              << QByteArray("PL,1.0,A,25⁰,2\n") << 1
                                              << "DN \"25⁰\" holds a superscript digit";
+    // A character cut at the end of a line is as undecodable as one cut within it.
+    QTest::newRow("UTF-8 cut at a line's end")
+        << QStringList{"takeoff", "-"} << QByteArray("带颈对焊,4.0,A,200,2\nPL,1.0,A,100,1\xe6\xb1\n")
+        << 1 << "line 2: the line cannot be decoded as UTF-8";
+    QTest::newRow("GB18030 cut at a line's end")
+        << QStringList{"takeoff", "-"} << QByteArray("PL,1.0,A,100,1\xa3\n") << 1
+        << "line 1: the line cannot be decoded as GB18030";
+    QTest::newRow("UTF-16 ending in half a character")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("\xff\xfeP\0L\0,\0" "1\0,\0A\0,\0" "1\0" "0\0" "0\0,\0" "1\0" "2", 27)
+        << 1 << "line 1: the line cannot be decoded as UTF-16";
     QTest::newRow("--sheet of a text list")
         << QStringList{"takeoff", "@good", "--sheet", "x"} << QByteArray() << 1
         << "is a text list and has no sheets";
