@@ -11,7 +11,8 @@
 // - a take-off of a generated list of a million lines, against a bare program that reads and
 //   splits the same list with the same reader, both started as processes in turn;
 // - the first show of each query window in a fresh process, with and without its drawing;
-// - the print preview of a take-off of 2,000 to a million lines.
+// - the print preview of a take-off of 2,000 to a million lines;
+// - take-offs of hostile lists (thousands of equal column names), in time and peak memory.
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
 #include "core/plate/plateflangetable.h"
@@ -519,6 +520,50 @@ BENCHMARK_CAPTURE(BM_Takeoff, json, "json")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Takeoff, xlsx, "xlsx")
     ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Lists a hostile user makes to hang the take-off or exhaust memory, each small on disk:
+// "names", a header naming the flange then `count` columns of one name.
+QString hostileList(const char *which, int count)
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("%1-%2").arg(which).arg(count));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    if (qstrcmp(which, "names") == 0)
+        file.write("类型,压力,公称直径" + QByteArray(",x").repeated(count) + "\nPL,1.0,100\n");
+    return path;
+}
+
+// The take-off of a hostile list, refused or not: its time and peak memory, which must stay
+// those of an ordinary list.
+void BM_HostileList(benchmark::State &state, const char *which)
+{
+    const std::string list = hostileList(which, int(state.range(0))).toStdString();
+    const std::vector<std::string> probe = {std::string("LD_PRELOAD=") + EXIT_PROBE,
+                                            "QUORVIT_PROBE_FD=3"};
+    std::vector<double> megabytes;
+    for (auto _ : state) {
+        const Child run =
+            runChild({QUORVIT_PROGRAM, "takeoff", list, "--format", "json", "-o", "/dev/null"},
+                     probe);
+        if (!run.ok) {
+            state.SkipWithError("the take-off did not end within 60 s");
+            return;
+        }
+        state.SetIterationTime(run.reported - run.started);
+        megabytes.push_back(run.peakMegabytes);
+    }
+    state.counters["peak_MB"] = median(megabytes);
+}
+BENCHMARK_CAPTURE(BM_HostileList, repeated_header_names, "names")
+    ->Arg(4'000)
+    ->Arg(32'000)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -101,6 +101,7 @@ private slots:
     void failedLinePressure();
     void headerUnitsAndQuantityWords_data();
     void headerUnitsAndQuantityWords();
+    void repeatedColumnNamesStayApart();
 };
 
 void TestTakeoff::hostileLineKeepsItsPlace_data()
@@ -421,3 +422,14 @@ void TestTakeoff::headerUnitsAndQuantityWords()
 
 QTEST_GUILESS_MAIN(TestTakeoff)
 #include "tst_takeoff.moc"
+
+// Columns of one name are carried under distinct names, each with its own text: a repeated name
+// takes the first number no column holds yet, a name that already carries a number included.
+void TestTakeoff::repeatedColumnNamesStayApart()
+{
+    const Result r = takeOff("类型,压力,公称直径,x,x (3),,x,x,y\nPL,1.0,100,a,b,e,c,d,f\n");
+    const QVariantMap carried = r.lines.first()["list_columns"].toObject().toVariantMap();
+    const QVariantMap expected = {{"x", "a"},     {"x (3)", "b"},  {"x (2)", "c"},
+                                  {"x (4)", "d"}, {"第 6 列", "e"},  {"y", "f"}};
+    QCOMPARE(carried, expected);
+}
