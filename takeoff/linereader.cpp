@@ -82,33 +82,49 @@ bool isWideUtf8(QByteArrayView bytes)
 
 std::optional<QStringList> splitListLine(QStringView line)
 {
-    const QChar separator = line.contains(u'\t') ? u'\t' : u',';
-    QStringList fields;
-    QString field;
-    bool quoted = false;
+    RecordSplitter splitter(line.contains(u'\t') ? u'\t' : u',');
+    splitter.addLine(line);
+    if (splitter.quoteOpen())
+        return std::nullopt;
+    return splitter.fields();
+}
+
+void RecordSplitter::append(QChar c)
+{
+    m_field.append(c);
+    if (!c.isSpace())
+        m_blank = false;
+}
+
+void RecordSplitter::addLine(QStringView line)
+{
+    if (std::exchange(m_started, true))
+        append(u'\n');
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
-        if (quoted) {
+        if (m_quoted) {
             if (c != u'"')
-                field.append(c);
+                append(c);
             else if (i + 1 < line.size() && line[i + 1] == u'"')
-                field.append(line[++i]);
+                append(line[++i]);
             else
-                quoted = false;
-        } else if (c == u'"' && field.trimmed().isEmpty()) {
-            quoted = true;
-            field.clear();
-        } else if (c == separator) {
-            fields.append(field.trimmed());
-            field.clear();
+                m_quoted = false;
+        } else if (c == u'"' && m_blank) {
+            m_quoted = true;
+            m_field.clear();
+        } else if (c == m_separator) {
+            m_fields.append(m_field.trimmed());
+            m_field.clear();
+            m_blank = true;
         } else {
-            field.append(c);
+            append(c);
         }
     }
-    if (quoted)
-        return std::nullopt;
-    fields.append(field.trimmed());
-    return fields;
+}
+
+QStringList RecordSplitter::fields() const
+{
+    return m_fields + QStringList{m_field.trimmed()};
 }
 
 LineReader::LineReader(QIODevice &device) : m_device(device) {}

@@ -12,6 +12,28 @@
 // Fields are trimmed. Nullopt when a quote is left open.
 std::optional<QStringList> splitListLine(QStringView line);
 
+// Splits a record of a list into fields line by line, as splitListLine splits one line, so that
+// a quoted field may go on over line breaks (RFC 4180; Excel's Alt+Enter): the lines are joined
+// by a line feed. Linear in the record, however many lines it has.
+class RecordSplitter
+{
+public:
+    explicit RecordSplitter(QChar separator) : m_separator(separator) {}
+    void addLine(QStringView line);
+    bool quoteOpen() const { return m_quoted; }
+    // The fields so far, trimmed, the one being read last.
+    QStringList fields() const;
+
+private:
+    void append(QChar c);
+    QChar m_separator;
+    QStringList m_fields;
+    QString m_field;
+    bool m_quoted = false;
+    bool m_blank = true; // the field so far is blank: a quote here opens a quoted field
+    bool m_started = false;
+};
+
 // The longest line a list may have; the rest of a longer line is skipped, never held.
 inline constexpr qsizetype MaxListLineBytes = 64 * 1024;
 

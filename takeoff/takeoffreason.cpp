@@ -12,8 +12,11 @@ TakeoffReason TakeoffReason::onLine(qint64 number) const
 
 TakeoffReason quoteNotClosed()
 {
-    return {QCoreApplication::translate("Takeoff", "引号没有闭合"),
-            QStringLiteral("a quoted field is not closed")};
+    return {QCoreApplication::translate("Takeoff", "这一行的引号到清单结尾或 %1 KiB 内没有闭合")
+                .arg(MaxListLineBytes / 1024),
+            QStringLiteral("the quote opened on this line is not closed before the end of the "
+                           "list or within %1 KiB")
+                .arg(MaxListLineBytes / 1024)};
 }
 
 TakeoffReason lineTooLong()

@@ -1173,8 +1173,8 @@ number, (B) for series B, the PN after the dash)</translation>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <source>引号没有闭合</source>
-        <translation>a quoted field is not closed</translation>
+        <source>这一行的引号到清单结尾或 %1 KiB 内没有闭合</source>
+        <translation>the quote opened on this line is not closed before the end of the list or within %1 KiB</translation>
     </message>
     <message>
         <source>这一行超过 %1 KiB，其余部分已跳过</source>

@@ -115,6 +115,21 @@ void TestTakeoffCommand::exitCodes_data()
         << QStringList{"takeoff", "-"}
         << QByteArray("\xff\xfeP\0L\0,\0" "1\0,\0A\0,\0" "1\0" "0\0" "0\0,\0" "1\0" "2", 27)
         << 1 << "line 1: the line cannot be decoded as UTF-16";
+    // A quoted cell may hold line breaks (RFC 4180, Excel's Alt+Enter); the lines after it keep
+    // their numbers, and a quote that never closes refuses only the line where it opened.
+    QTest::newRow("a cell over two lines")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("kind,pressure,series,dn,quantity,note\nPL,1.0,A,100,2,\"一\n二\"\n"
+                      "PL,1.0,A,100,1,\"say \"\"x\"\"\n\"\n")
+        << 0 << "";
+    QTest::newRow("a line after a cell over two lines")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("PL,1.0,A,100,2,\"一\r\n二\"\r\nPL,1.0,A,11,1\r\n") << 1
+        << "line 3: DN 11 is not listed";
+    QTest::newRow("a quote never closed")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("PL,1.0,A,100,2\nPL,1.0,A,100,\"2\nPL,1.0,A,11,1\n") << 1
+        << "line 2: the quote opened on this line is not closed";
     QTest::newRow("--sheet of a text list")
         << QStringList{"takeoff", "@good", "--sheet", "x"} << QByteArray() << 1
         << "is a text list and has no sheets";
