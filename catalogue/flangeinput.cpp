@@ -271,6 +271,16 @@ QString seriesText(PipeSeries series)
     return series == PipeSeries::B ? QStringLiteral("B") : QStringLiteral("A");
 }
 
+std::optional<double> readMeasuredNumber(QStringView text)
+{
+    static const QRegularExpression form =
+        wholeForm("[-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:e[-+]?[0-9]+)?");
+    const QString plain = plainTypedText(text);
+    if (!form.match(plain).hasMatch())
+        return std::nullopt;
+    return readNumber(plain);
+}
+
 ValueReading<qint64> readQuantity(QStringView text, qint64 most)
 {
     // Nearly every quantity is a few plain digits: read them without a regular expression.

@@ -17,8 +17,9 @@ constexpr qint64 SheetBytes = 1LL << 30;
 // or string that never ends).
 constexpr qint64 SharedCharacters = 32 << 20;
 constexpr qint64 BytesWithoutToken = 4 << 20;
-// A sheet has at most this many columns (XFD).
+// A sheet has at most this many columns (XFD) and rows.
 constexpr int SheetColumns = 16384;
+constexpr qint64 SheetRows = 1 << 20;
 // Characters of a cell kept once its row has passed the limit of a line.
 constexpr qsizetype KeptOfLongCell = 40;
 
@@ -310,10 +311,24 @@ std::optional<ListRow> XlsxListRows::next()
             fail(m_sheet->why());
             break;
         }
-        if (token == QXmlStreamReader::StartElement && xml.name() == u"row") {
+        if (token == QXmlStreamReader::StartElement && !m_inWorksheet) {
+            // The sheet's relationship may name any part, the workbook itself included.
+            if (xml.name() != u"worksheet") {
+                fail(QStringLiteral("its sheet's part is no worksheet"));
+                break;
+            }
+            m_inWorksheet = true;
+        } else if (token == QXmlStreamReader::StartElement && xml.name() == u"row") {
+            const QStringView reference = xml.attributes().value(QLatin1String("r"));
             bool numbered = false;
-            const qint64 number = xml.attributes().value(QLatin1String("r")).toLongLong(&numbered);
-            row = ListRow{numbered ? number : m_lastRow + 1, {}, {}};
+            const qint64 number = reference.toLongLong(&numbered);
+            row = ListRow{reference.isEmpty() ? m_lastRow + 1 : numbered ? number : 0, {}, {}};
+            if (row.number < 1 || row.number > SheetRows) {
+                fail(QStringLiteral("row %1 is outside a sheet")
+                         .arg(reference.isEmpty() ? QString::number(row.number)
+                                                  : reference.left(20).toString()));
+                break;
+            }
             characters = 0;
             m_lastRow = row.number;
         } else if (token == QXmlStreamReader::StartElement && xml.name() == u"c") {

@@ -40,4 +40,5 @@ private:
     QStringList m_sharedStrings;
     TakeoffReason m_failure;
     qint64 m_lastRow = 0;
+    bool m_inWorksheet = false; // the sheet's root element has been read
 };

@@ -66,6 +66,12 @@ TakeoffReason listLineEndless(const QString &what, qint64 line)
                 .arg(MaxListLineBytes / 1024)};
 }
 
+TakeoffReason listNotWorkbook(const QString &what)
+{
+    return {QCoreApplication::translate("Takeoff", "%1 以 xlsx 命名，却不是 xlsx 工作簿").arg(what),
+            QStringLiteral("%1 is named as an xlsx workbook but is not one").arg(what)};
+}
+
 TakeoffReason listUnreadable(const QString &what, const QString &systemReason)
 {
     return {QCoreApplication::translate("Takeoff", "无法读取 %1：%2").arg(what, systemReason),

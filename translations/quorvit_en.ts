@@ -1177,6 +1177,10 @@ number, (B) for series B, the PN after the dash)</translation>
         <translation>the quote opened on this line is not closed before the end of the list or within %1 KiB</translation>
     </message>
     <message>
+        <source>%1 以 xlsx 命名，却不是 xlsx 工作簿</source>
+        <translation>%1 is named as an xlsx workbook but is not one</translation>
+    </message>
+    <message>
         <source>这一行超过 %1 KiB，其余部分已跳过</source>
         <translation>the line is longer than %1 KiB; the rest of it was skipped</translation>
     </message>

@@ -150,6 +150,9 @@ void TestTakeoffCommand::exitCodes_data()
                                     << QByteArray() << 1 << "no listed flange";
     QTest::newRow("found") << QStringList{"identify", "--outside-diameter", "220", "--holes", "8"}
                            << QByteArray() << 0 << "";
+    QTest::newRow("found in full-width digits")
+        << QStringList{"identify", "--outside-diameter", "２２０", "--holes", "８"} << QByteArray()
+        << 0 << "";
 }
 
 void TestTakeoffCommand::exitCodes()
@@ -726,6 +729,14 @@ void TestTakeoffCommand::workbookArchives_data()
     QTest::newRow("the sheet's compressed data damaged") << "damaged" << 1 << "sheet1.xml";
     QTest::newRow("a workbook part inflating past its bound")
         << "bomb" << 1 << "inflates to more than 16 MiB";
+    QTest::newRow("a row past the largest integer") << "row 9223372036854775807" << 1
+                                                    << "row 9223372036854775807 is outside a sheet";
+    QTest::newRow("row zero") << "row 0" << 1 << "row 0 is outside a sheet";
+    QTest::newRow("a negative row") << "row -3" << 1 << "row -3 is outside a sheet";
+    QTest::newRow("the sheet's part is the workbook")
+        << "sheet is workbook" << 1 << "its sheet's part is no worksheet";
+    QTest::newRow("an empty file named .xlsx")
+        << "empty" << 1 << "is named as an xlsx workbook but is not one";
 }
 
 void TestTakeoffCommand::workbookArchives()
@@ -736,7 +747,7 @@ void TestTakeoffCommand::workbookArchives()
     const QString path = m_folder.filePath("variant.xlsx");
     QProcess python;
     python.start("/usr/bin/python3", {"-c", R"(
-import csv, io, sys, zipfile, openpyxl
+import csv, io, re, sys, zipfile, openpyxl
 variant, path, listed = sys.argv[1], sys.argv[2], sys.argv[3]
 wb = openpyxl.Workbook()
 for row in csv.reader(io.StringIO(listed)):
@@ -748,6 +759,10 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_STORED if variant == "stored" else zi
     for name, data in parts:
         if variant == "bomb" and name == "xl/workbook.xml":
             data = data.replace(b"<sheets>", b"<sheets>" + b"<x/>" * (5 << 20))
+        if variant.startswith("row ") and name.endswith("sheet1.xml"):
+            data = re.sub(rb'<row r="1"', b'<row r="' + variant[4:].encode() + b'"', data)
+        if variant == "sheet is workbook" and name.endswith("workbook.xml.rels"):
+            data = re.sub(rb'Target="[^"]*sheet1.xml"', b'Target="/xl/workbook.xml"', data)
         with z.open(name, "w", force_zip64=variant == "zip64") as f:
             f.write(data)
     if variant == "comment":
@@ -761,7 +776,7 @@ if variant == "miscounted":
 if variant == "damaged":
     at = data.find(b"xl/worksheets/sheet1.xml") + 40
     data[at:at + 60] = b"\xff" * 60
-open(path, "wb").write(data)
+open(path, "wb").write(b"" if variant == "empty" else data)
 )",
                                       variant, path, QString::fromUtf8(goodList)});
     QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,
