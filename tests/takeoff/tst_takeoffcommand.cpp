@@ -735,6 +735,10 @@ void TestTakeoffCommand::workbookArchives_data()
     QTest::newRow("a negative row") << "row -3" << 1 << "row -3 is outside a sheet";
     QTest::newRow("the sheet's part is the workbook")
         << "sheet is workbook" << 1 << "its sheet's part is no worksheet";
+    QTest::newRow("a row of more cells than a sheet has columns")
+        << "wide row" << 1 << "has more than 16384 cells";
+    QTest::newRow("millions of empty shared strings")
+        << "empty strings" << 1 << "more than 4194304 shared strings";
     QTest::newRow("an empty file named .xlsx")
         << "empty" << 1 << "is named as an xlsx workbook but is not one";
 }
@@ -761,6 +765,12 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_STORED if variant == "stored" else zi
             data = data.replace(b"<sheets>", b"<sheets>" + b"<x/>" * (5 << 20))
         if variant.startswith("row ") and name.endswith("sheet1.xml"):
             data = re.sub(rb'<row r="1"', b'<row r="' + variant[4:].encode() + b'"', data)
+        if variant == "wide row" and name.endswith("sheet1.xml"):
+            data = data.replace(b"</sheetData>", b"<row>" + b"<c/>" * 16385 + b"</row></sheetData>")
+        if variant == "empty strings" and name.endswith("workbook.xml.rels"):
+            data = data.replace(b"</Relationships>", b'<Relationship Id="s" Type="x/sharedStrings" '
+                                b'Target="/xl/strings.xml"/></Relationships>')
+            z.writestr("xl/strings.xml", b"<sst>" + b"<si/>" * ((4 << 20) + 1) + b"</sst>")
         if variant == "sheet is workbook" and name.endswith("workbook.xml.rels"):
             data = re.sub(rb'Target="[^"]*sheet1.xml"', b'Target="/xl/workbook.xml"', data)
         with z.open(name, "w", force_zip64=variant == "zip64") as f:
