@@ -11,7 +11,9 @@
 // - a take-off of a generated list of a million lines, against a bare program that reads and
 //   splits the same list with the same reader, both started as processes in turn;
 // - the first show of each query window in a fresh process, with and without its drawing;
-// - the print preview of a take-off of 2,000 to a million lines.
+// - the print preview of a take-off of 2,000 to a million lines;
+// - take-offs of hostile lists (thousands of equal column names, workbooks of a row of millions
+//   of cells or of millions of empty shared strings), in time and peak memory.
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
 #include "core/plate/plateflangetable.h"
@@ -36,6 +38,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSvgRenderer>
@@ -519,6 +522,96 @@ BENCHMARK_CAPTURE(BM_Takeoff, json, "json")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Takeoff, xlsx, "xlsx")
     ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Lists a hostile user makes to hang the take-off or exhaust memory, each small on disk:
+// "names", a header naming the flange then `count` columns of one name; "wide", a workbook of
+// one row of `count` million cells without references (1 MB for 260); "strings", a workbook of
+// `count` million empty shared strings (366 KB for 50). The workbooks are written by Python's
+// zipfile, as the tests write theirs.
+QString hostileList(const char *which, int count)
+{
+    static QTemporaryDir folder;
+    const bool names = qstrcmp(which, "names") == 0;
+    const QString path = folder.filePath(
+        QStringLiteral("%1-%2.%3").arg(which).arg(count).arg(names ? "csv" : "xlsx"));
+    if (QFile::exists(path))
+        return path;
+    if (names) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write("类型,压力,公称直径" + QByteArray(",x").repeated(count) + "\nPL,1.0,100\n");
+        return path;
+    }
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", R"(
+import sys, zipfile
+which, count, path = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+ns = b' xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"'
+rel = b'<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+    z.writestr("xl/workbook.xml", b'<workbook' + ns + b' xmlns:r="http://schemas.openxmlformats.org/'
+               b'officeDocument/2006/relationships"><sheets><sheet name="s" sheetId="1" r:id="a"/>'
+               b'</sheets></workbook>')
+    z.writestr("xl/_rels/workbook.xml.rels", rel + b'<Relationship Id="a" Type="x/worksheet" '
+               b'Target="sheet.xml"/><Relationship Id="b" Type="x/sharedStrings" '
+               b'Target="strings.xml"/></Relationships>')
+    if which == "wide":
+        z.writestr("xl/strings.xml", b"<sst" + ns + b"/>")
+        big, start, unit, end = ("xl/sheet.xml", b"<worksheet" + ns + b"><sheetData><row>",
+                                 b"<c/>", b"</row></sheetData></worksheet>")
+    else:
+        z.writestr("xl/sheet.xml", b"<worksheet" + ns + b"><sheetData/></worksheet>")
+        big, start, unit, end = "xl/strings.xml", b"<sst" + ns + b">", b"<si/>", b"</sst>"
+    with z.open(big, "w", force_zip64=True) as f:
+        f.write(start)
+        for _ in range(count):
+            f.write(unit * 1_000_000)
+        f.write(end)
+)",
+                                      QString::fromLatin1(which), QString::number(count), path});
+    if (!python.waitForFinished(600'000) || python.exitCode() != 0)
+        return {};
+    return path;
+}
+
+// The take-off of a hostile list, refused or not: its time and peak memory, which must stay
+// those of an ordinary list.
+void BM_HostileList(benchmark::State &state, const char *which)
+{
+    const std::string list = hostileList(which, int(state.range(0))).toStdString();
+    const std::vector<std::string> probe = {std::string("LD_PRELOAD=") + EXIT_PROBE,
+                                            "QUORVIT_PROBE_FD=3"};
+    std::vector<double> megabytes;
+    for (auto _ : state) {
+        const Child run =
+            runChild({QUORVIT_PROGRAM, "takeoff", list, "--format", "json", "-o", "/dev/null"},
+                     probe);
+        if (!run.ok) {
+            state.SkipWithError("the take-off did not end within 60 s");
+            return;
+        }
+        state.SetIterationTime(run.reported - run.started);
+        megabytes.push_back(run.peakMegabytes);
+    }
+    state.counters["peak_MB"] = median(megabytes);
+}
+BENCHMARK_CAPTURE(BM_HostileList, repeated_header_names, "names")
+    ->Arg(4'000)
+    ->Arg(32'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HostileList, workbook_row_of_million_cells, "wide")
+    ->Arg(260)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HostileList, workbook_million_empty_shared_strings, "strings")
+    ->Arg(50)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -61,6 +61,38 @@ QString quotedInput(QStringView text)
 namespace
 {
 
+// A value with a digit that is neither ASCII nor full-width, refused by name with what it is
+// (`english` and `field`: "quantity", "数量"); nullopt when it has none.
+template <typename T>
+std::optional<ValueReading<T>> refusedForeignDigit(QStringView text, const QString &english,
+                                                   const QString &field)
+{
+    QString englishForm;
+    QString form;
+    switch (foreignDigit(text)) {
+    case ForeignDigit::None:
+        return std::nullopt;
+    case ForeignDigit::Superscript:
+        englishForm = QStringLiteral("%1 %2 holds a superscript digit");
+        form = QCoreApplication::translate("FlangeInput", "%1 %2 含有上标数字");
+        break;
+    case ForeignDigit::Subscript:
+        englishForm = QStringLiteral("%1 %2 holds a subscript digit");
+        form = QCoreApplication::translate("FlangeInput", "%1 %2 含有下标数字");
+        break;
+    case ForeignDigit::Circled:
+        englishForm = QStringLiteral("%1 %2 holds a circled digit");
+        form = QCoreApplication::translate("FlangeInput", "%1 %2 含有带圈数字");
+        break;
+    case ForeignDigit::Other:
+        englishForm = QStringLiteral("%1 %2 holds a digit that is neither ASCII nor full-width");
+        form = QCoreApplication::translate("FlangeInput", "%1 %2 含有非半角、非全角的数字");
+        break;
+    }
+    return ValueReading<T>::refused(englishForm.arg(english, quotedInput(text)),
+                                    form.arg(field, quotedInput(text)));
+}
+
 // A kind code, with its face code after it (captured second) when it has one.
 const QRegularExpression &kindCodeForm()
 {
@@ -142,6 +174,9 @@ std::optional<PressureSpelling> readPressureSpelling(QStringView text)
 ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
 {
     const std::optional<PressureSpelling> spelling = readPressureSpelling(text);
+    if (!spelling && foreignDigit(text) != ForeignDigit::None)
+        return *refusedForeignDigit<PressureIndex>(
+            text, QStringLiteral("pressure"), QCoreApplication::translate("FlangeInput", "公称压力"));
     if (!spelling)
         return ValueReading<PressureIndex>::notReadable(
             QStringLiteral("pressure %1 is not a pressure (1.6, 1.6MPa, 16bar or PN16)")
@@ -200,11 +235,15 @@ ValueReading<int> readDnText(QStringView text)
     static const QRegularExpression form = wholeForm("(-?[0-9]{1,9})(\\.0*)?|-?[0-9]*\\.[0-9]+");
     QRegularExpressionMatch match;
     const QString number = dnNumberText(text);
-    if (!matches(form, number, &match))
+    if (!matches(form, number, &match)) {
+        if (const auto refused = refusedForeignDigit<int>(
+                text, QStringLiteral("DN"), QCoreApplication::translate("FlangeInput", "公称直径")))
+            return *refused;
         return ValueReading<int>::notReadable(
             QStringLiteral("DN %1 is not a number (100, DN100 or 100mm)").arg(quotedInput(text)),
             QCoreApplication::translate("FlangeInput", "公称直径 %1 不是数（100、DN100 或 100mm）")
                 .arg(quotedInput(text)));
+    }
     if (!match.hasCaptured(1))
         return ValueReading<int>::refused(
             QStringLiteral("DN %1 is not a whole number").arg(quotedInput(text)),
@@ -232,6 +271,16 @@ QString seriesText(PipeSeries series)
     return series == PipeSeries::B ? QStringLiteral("B") : QStringLiteral("A");
 }
 
+std::optional<double> readMeasuredNumber(QStringView text)
+{
+    static const QRegularExpression form =
+        wholeForm("[-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:e[-+]?[0-9]+)?");
+    const QString plain = plainTypedText(text);
+    if (!form.match(plain).hasMatch())
+        return std::nullopt;
+    return readNumber(plain);
+}
+
 ValueReading<qint64> readQuantity(QStringView text, qint64 most)
 {
     // Nearly every quantity is a few plain digits: read them without a regular expression.
@@ -256,10 +305,14 @@ ValueReading<qint64> readQuantity(QStringView text, qint64 most)
             QStringLiteral("no quantity"), QCoreApplication::translate("FlangeInput", "没有数量"));
     const QRegularExpressionMatch match = form.match(plain);
     // Long digit strings are numbers too (too large ones), so only the form bounds the length.
-    if (!match.hasMatch())
+    if (!match.hasMatch()) {
+        if (const auto refused = refusedForeignDigit<qint64>(
+                text, QStringLiteral("quantity"), QCoreApplication::translate("FlangeInput", "数量")))
+            return *refused;
         return ValueReading<qint64>::notReadable(
             QStringLiteral("quantity %1 is not a number").arg(quotedInput(text)),
             QCoreApplication::translate("FlangeInput", "数量 %1 不是数").arg(quotedInput(text)));
+    }
     const QString number = match.captured(1);
     const QString shown = number.size() > 30 ? number.left(30) + QStringLiteral("...") : number;
     const double value = readNumber(number);

@@ -94,6 +94,10 @@ ValueReading<int> readDnText(QStringView text);
 ValueReading<PipeSeries> readSeries(QStringView text);
 QString seriesText(PipeSeries series);
 
+// A measured length or count as typed ("220", "22.5", "２２０", "1e2", "-5"): a decimal number in
+// plain form, read by the one number reading; nullopt for any other text.
+std::optional<double> readMeasuredNumber(QStringView text);
+
 // A number of flanges: a positive whole number up to `most`, also written "4.0", "3." or "1e3",
 // optionally followed by a unit word ("2片", "4套", "2个", "2 pcs").
 ValueReading<qint64> readQuantity(QStringView text, qint64 most);

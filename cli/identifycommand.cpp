@@ -46,9 +46,9 @@ MeasureOption optionOf(Measure measure)
 double measuredValue(const CommandArguments &arguments, const QString &option, bool whole)
 {
     const QString text = arguments.value(option);
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < 0 || (whole && value != std::floor(value)))
+    const std::optional<double> read = readMeasuredNumber(text);
+    const double value = read.value_or(-1);
+    if (!std::isfinite(value) || value < 0 || (whole && value != std::floor(value)))
         failUsage(QStringLiteral("--%1 '%2' is not a %3")
                       .arg(option, text.left(40),
                            whole ? QStringLiteral("whole number of at least 0")

@@ -58,6 +58,13 @@ std::unique_ptr<ListRows> openTakeoffList(QIODevice &device, const QString &what
                                           const QString &sheet, TakeoffReason &failure)
 {
     if (!holdsWorkbook(device)) {
+        // As spreadsheet programs do, a file named as a workbook that holds none (an empty file,
+        // a list renamed) is refused rather than read as text that gives no flange.
+        if (what.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) ||
+            what.endsWith(QLatin1String(".xlsm"), Qt::CaseInsensitive)) {
+            failure = listNotWorkbook(what);
+            return nullptr;
+        }
         if (!sheet.isEmpty()) {
             failure = listHasNoSheets(what);
             return nullptr;

@@ -16,9 +16,15 @@ constexpr qint64 SheetBytes = 1LL << 30;
 // The shared strings kept, in characters, and the XML read without a token completing (a cell
 // or string that never ends).
 constexpr qint64 SharedCharacters = 32 << 20;
+// The shared strings kept, however short: each costs its entry even when empty.
+constexpr qsizetype SharedStrings = 4 << 20;
+// The cells read of a sheet, blank ones included: a line list of a million rows of twenty
+// columns has 20 M; more is work no list needs.
+constexpr qint64 SheetCells = 64 << 20;
 constexpr qint64 BytesWithoutToken = 4 << 20;
-// A sheet has at most this many columns (XFD).
+// A sheet has at most this many columns (XFD) and rows.
 constexpr int SheetColumns = 16384;
+constexpr qint64 SheetRows = 1 << 20;
 // Characters of a cell kept once its row has passed the limit of a line.
 constexpr qsizetype KeptOfLongCell = 40;
 
@@ -264,6 +270,10 @@ bool XlsxListRows::readSharedStrings(const QString &path)
     }
     qint64 characters = 0;
     while (strings.nextElement(u"si")) {
+        if (m_sharedStrings.size() == SharedStrings) {
+            fail(QStringLiteral("it has more than %1 shared strings").arg(SharedStrings));
+            return false;
+        }
         m_sharedStrings.append(strings.elementText(MaxListLineBytes, false));
         characters += m_sharedStrings.constLast().size();
         if (characters > SharedCharacters) {
@@ -310,18 +320,40 @@ std::optional<ListRow> XlsxListRows::next()
             fail(m_sheet->why());
             break;
         }
-        if (token == QXmlStreamReader::StartElement && xml.name() == u"row") {
+        if (token == QXmlStreamReader::StartElement && !m_inWorksheet) {
+            // The sheet's relationship may name any part, the workbook itself included.
+            if (xml.name() != u"worksheet") {
+                fail(QStringLiteral("its sheet's part is no worksheet"));
+                break;
+            }
+            m_inWorksheet = true;
+        } else if (token == QXmlStreamReader::StartElement && xml.name() == u"row") {
+            const QStringView reference = xml.attributes().value(QLatin1String("r"));
             bool numbered = false;
-            const qint64 number = xml.attributes().value(QLatin1String("r")).toLongLong(&numbered);
-            row = ListRow{numbered ? number : m_lastRow + 1, {}, {}};
+            const qint64 number = reference.toLongLong(&numbered);
+            row = ListRow{reference.isEmpty() ? m_lastRow + 1 : numbered ? number : 0, {}, {}};
+            if (row.number < 1 || row.number > SheetRows) {
+                fail(QStringLiteral("row %1 is outside a sheet")
+                         .arg(reference.isEmpty() ? QString::number(row.number)
+                                                  : reference.left(20).toString()));
+                break;
+            }
             characters = 0;
             m_lastRow = row.number;
         } else if (token == QXmlStreamReader::StartElement && xml.name() == u"c") {
             const QXmlStreamAttributes attributes = xml.attributes();
             const QStringView reference = attributes.value(QLatin1String("r"));
             const int column = reference.isEmpty() ? int(row.cells.size()) : columnOf(reference);
-            if (column < 0) {
-                fail(QStringLiteral("cell %1 is outside a sheet").arg(reference.left(20)));
+            if (column < 0 || column >= SheetColumns) {
+                fail(reference.isEmpty()
+                         ? QStringLiteral("row %1 has more than %2 cells")
+                               .arg(row.number)
+                               .arg(SheetColumns)
+                         : QStringLiteral("cell %1 is outside a sheet").arg(reference.left(20)));
+                break;
+            }
+            if (++m_cells > SheetCells) {
+                fail(QStringLiteral("the sheet has more than %1 cells").arg(SheetCells));
                 break;
             }
             const QString type = attributes.value(QLatin1String("t")).toString();

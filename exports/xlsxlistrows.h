@@ -15,8 +15,9 @@ class ZipXml;
 // it comes, row by row; only the workbook's shared strings are held. Numbers read as their shortest
 // text, shared and inline strings as their text, a formula as its last result; columns missing from
 // a row are empty cells and rows missing from the sheet are no rows. Everything read is bounded
-// (the parts' inflated sizes, the shared strings, a cell's text, a row's columns), so a zip bomb or
-// a huge cell ends the reading with a reason instead of filling the memory.
+// (the parts' inflated sizes, the shared strings' characters and count, a cell's text, a row's
+// cells, the sheet's cells and rows), so a zip bomb or a huge cell ends the reading with a reason
+// instead of filling the memory or the hours.
 class XlsxListRows : public ListRows
 {
 public:
@@ -40,4 +41,6 @@ private:
     QStringList m_sharedStrings;
     TakeoffReason m_failure;
     qint64 m_lastRow = 0;
+    bool m_inWorksheet = false; // the sheet's root element has been read
+    qint64 m_cells = 0;         // cells read of the sheet
 };

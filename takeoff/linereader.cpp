@@ -1,6 +1,7 @@
 #include "takeoff/linereader.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -81,33 +82,49 @@ bool isWideUtf8(QByteArrayView bytes)
 
 std::optional<QStringList> splitListLine(QStringView line)
 {
-    const QChar separator = line.contains(u'\t') ? u'\t' : u',';
-    QStringList fields;
-    QString field;
-    bool quoted = false;
+    RecordSplitter splitter(line.contains(u'\t') ? u'\t' : u',');
+    splitter.addLine(line);
+    if (splitter.quoteOpen())
+        return std::nullopt;
+    return splitter.fields();
+}
+
+void RecordSplitter::append(QChar c)
+{
+    m_field.append(c);
+    if (!c.isSpace())
+        m_blank = false;
+}
+
+void RecordSplitter::addLine(QStringView line)
+{
+    if (std::exchange(m_started, true))
+        append(u'\n');
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
-        if (quoted) {
+        if (m_quoted) {
             if (c != u'"')
-                field.append(c);
+                append(c);
             else if (i + 1 < line.size() && line[i + 1] == u'"')
-                field.append(line[++i]);
+                append(line[++i]);
             else
-                quoted = false;
-        } else if (c == u'"' && field.trimmed().isEmpty()) {
-            quoted = true;
-            field.clear();
-        } else if (c == separator) {
-            fields.append(field.trimmed());
-            field.clear();
+                m_quoted = false;
+        } else if (c == u'"' && m_blank) {
+            m_quoted = true;
+            m_field.clear();
+        } else if (c == m_separator) {
+            m_fields.append(m_field.trimmed());
+            m_field.clear();
+            m_blank = true;
         } else {
-            field.append(c);
+            append(c);
         }
     }
-    if (quoted)
-        return std::nullopt;
-    fields.append(field.trimmed());
-    return fields;
+}
+
+QStringList RecordSplitter::fields() const
+{
+    return m_fields + QStringList{m_field.trimmed()};
 }
 
 LineReader::LineReader(QIODevice &device) : m_device(device) {}
@@ -133,6 +150,7 @@ bool LineReader::fill()
         m_chars.remove(0, m_charsUsed);
         m_charsUsed = 0;
         m_chars += m_utf16.decode(m_bytes);
+        m_utf16OddByte ^= (m_bytes.size() % 2 != 0);
         m_bytes.clear();
     }
     return true;
@@ -155,6 +173,7 @@ void LineReader::start()
         m_encoding = little ? Encoding::Utf16LE : Encoding::Utf16BE;
         m_utf16 = QStringDecoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         m_chars = m_utf16.decode(head.sliced(2));
+        m_utf16OddByte = head.size() % 2 != 0;
         m_bytes.clear();
     } else if (looksBinary(head)) {
         m_stop = Stop::NotText;
@@ -251,10 +270,15 @@ std::optional<ListText> LineReader::nextUtf16()
             return pastLimit(start);
         }
         if (!fill()) {
-            if (m_stop != Stop::None || m_charsUsed == m_chars.size() || m_skipLineFeed)
+            // A last byte without its pair is half a character: the last line is not whole.
+            const bool cut = std::exchange(m_utf16OddByte, false);
+            if (m_stop != Stop::None ||
+                (!cut && (m_charsUsed == m_chars.size() || m_skipLineFeed)))
                 return std::nullopt;
             ++m_lineNumber;
             ListText last{m_chars.sliced(m_charsUsed)};
+            if (cut)
+                last.fault = ListText::Fault::NotDecodable;
             m_charsUsed = m_chars.size();
             return last;
         }

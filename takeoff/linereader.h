@@ -12,6 +12,28 @@
 // Fields are trimmed. Nullopt when a quote is left open.
 std::optional<QStringList> splitListLine(QStringView line);
 
+// Splits a record of a list into fields line by line, as splitListLine splits one line, so that
+// a quoted field may go on over line breaks (RFC 4180; Excel's Alt+Enter): the lines are joined
+// by a line feed. Linear in the record, however many lines it has.
+class RecordSplitter
+{
+public:
+    explicit RecordSplitter(QChar separator) : m_separator(separator) {}
+    void addLine(QStringView line);
+    bool quoteOpen() const { return m_quoted; }
+    // The fields so far, trimmed, the one being read last.
+    QStringList fields() const;
+
+private:
+    void append(QChar c);
+    QChar m_separator;
+    QStringList m_fields;
+    QString m_field;
+    bool m_quoted = false;
+    bool m_blank = true; // the field so far is blank: a quote here opens a quoted field
+    bool m_started = false;
+};
+
 // The longest line a list may have; the rest of a longer line is skipped, never held.
 inline constexpr qsizetype MaxListLineBytes = 64 * 1024;
 
@@ -75,9 +97,11 @@ private:
     Stop m_stop = Stop::None;
     QByteArray m_bytes; // read and not yet taken, from m_used on
     qsizetype m_used = 0;
-    QStringDecoder m_utf8{QStringDecoder::Utf8};
-    QStringDecoder m_gb18030{"GB18030"};
+    // Stateless: a character cut at the line's end is an error, not a state kept for more.
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    QStringDecoder m_gb18030{"GB18030", QStringDecoder::Flag::Stateless};
     QStringDecoder m_utf16;
+    bool m_utf16OddByte = false; // UTF-16 input so far has an odd number of bytes
     QString m_chars; // UTF-16 input decoded and not yet taken, from m_charsUsed on
     qsizetype m_charsUsed = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace
@@ -215,15 +216,30 @@ bool startsAsFlange(const QString &text)
     return start == u"PL" || start == u"SO" || start == u"WN" || start == u"HG";
 }
 
-// Names for the output: an unnamed column by its place, a repeated name numbered.
-QString carriedName(const QString &name, qsizetype column, const QStringList &taken)
+// Names for the output: an unnamed column by its place, a repeated name numbered with the first
+// number not taken. Each name remembers the number it reached, so that a header of thousands of
+// equal names takes linear time: the numbers below it stay taken.
+class CarriedNames
 {
-    QString shown =
-        name.isEmpty() ? QCoreApplication::translate("Takeoff", "第 %1 列").arg(column + 1) : name;
-    for (int n = 2; taken.contains(shown); ++n)
-        shown = QStringLiteral("%1 (%2)").arg(name).arg(n);
-    return shown;
-}
+public:
+    QString name(const QString &name, qsizetype column)
+    {
+        QString shown = name.isEmpty()
+                            ? QCoreApplication::translate("Takeoff", "第 %1 列").arg(column + 1)
+                            : name;
+        int &n = m_reached[name];
+        if (n == 0)
+            n = 1;
+        while (m_taken.contains(shown))
+            shown = QStringLiteral("%1 (%2)").arg(name).arg(++n);
+        m_taken.insert(shown);
+        return shown;
+    }
+
+private:
+    QSet<QString> m_taken;
+    QHash<QString, int> m_reached;
+};
 
 } // namespace
 
@@ -345,10 +361,9 @@ std::optional<ListLayout> ListLayout::fromHeader(const QStringList &names)
             first = std::min(first, column);
     if (first == layout.m_width)
         first = layout.m_designation + 1;
-    QStringList taken;
+    CarriedNames carriedNames;
     for (qsizetype column : others) {
-        const QString name = carriedName(names[column], column, taken);
-        taken.append(name);
+        const QString name = carriedNames.name(names[column], column);
         (column < first ? layout.m_carried.leading : layout.m_carried.trailing).append(name);
         layout.m_carriedColumns.append(column);
     }

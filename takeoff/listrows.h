@@ -27,7 +27,12 @@ public:
     virtual TakeoffReason failure() const = 0;
 };
 
-// The rows of a text list (CSV, tab-separated, a pasted block) read from a device.
+// The rows of a text list (CSV, tab-separated, a pasted block) read from a device. A quoted field
+// may hold line breaks: its row goes on over the lines until the quote closes, numbered by the
+// line where it starts, and bounded as a line is (MaxListLineBytes). A quote that does not close
+// within the bound (or before the end) refuses the line where it opened; the lines after it are
+// read again as rows of their own, each on its own line, so that nothing is swallowed and no
+// line is read more than twice.
 class TextListRows : public ListRows
 {
 public:
@@ -37,9 +42,19 @@ public:
     TakeoffReason failure() const override;
 
 private:
+    struct NumberedLine {
+        qint64 number;
+        ListText text;
+        bool again = false; // read again after a quote that did not close: a row on its own
+    };
+    std::optional<NumberedLine> nextLine();
+    // The cells of a row whose first line left a quote open, or nullopt when it stays open.
+    std::optional<QStringList> restOfRecord(const NumberedLine &first, bool &notDecodable);
+
     LineReader m_reader;
     QIODevice &m_device;
     QString m_what;
+    QList<NumberedLine> m_again; // lines to read again, the next first
 };
 
 // A row that holds nothing: every cell blank or only separator marks ("----", "====").

@@ -12,8 +12,11 @@ TakeoffReason TakeoffReason::onLine(qint64 number) const
 
 TakeoffReason quoteNotClosed()
 {
-    return {QCoreApplication::translate("Takeoff", "引号没有闭合"),
-            QStringLiteral("a quoted field is not closed")};
+    return {QCoreApplication::translate("Takeoff", "这一行的引号到清单结尾或 %1 KiB 内没有闭合")
+                .arg(MaxListLineBytes / 1024),
+            QStringLiteral("the quote opened on this line is not closed before the end of the "
+                           "list or within %1 KiB")
+                .arg(MaxListLineBytes / 1024)};
 }
 
 TakeoffReason lineTooLong()
@@ -61,6 +64,12 @@ TakeoffReason listLineEndless(const QString &what, qint64 line)
                 .arg(what)
                 .arg(line)
                 .arg(MaxListLineBytes / 1024)};
+}
+
+TakeoffReason listNotWorkbook(const QString &what)
+{
+    return {QCoreApplication::translate("Takeoff", "%1 以 xlsx 命名，却不是 xlsx 工作簿").arg(what),
+            QStringLiteral("%1 is named as an xlsx workbook but is not one").arg(what)};
 }
 
 TakeoffReason listUnreadable(const QString &what, const QString &systemReason)

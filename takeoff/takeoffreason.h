@@ -27,6 +27,8 @@ TakeoffReason cellsBeyondHeader(qsizetype count);
 
 // Why a list could not be read at all, naming it: `what` is its path or "standard input".
 TakeoffReason listNotText(const QString &what);
+// Named as an xlsx workbook ("list.xlsx") but holding none.
+TakeoffReason listNotWorkbook(const QString &what);
 TakeoffReason listLineEndless(const QString &what, qint64 line);
 TakeoffReason listUnreadable(const QString &what, const QString &systemReason);
 // A workbook: damaged or beyond what is read of one ("a part inflates to more than 1024 MiB").

@@ -501,6 +501,34 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
         <source>%1：%2 不是 PL、SO、WN 法兰的标准：请写 HG %3-97 或 HG %4</source>
         <translation>%1: %2 is not a standard of PL, SO or WN flanges: write HG %3-97 or HG %4</translation>
     </message>
+    <message>
+        <source>%1 %2 含有上标数字</source>
+        <translation>%1 %2 holds a superscript digit</translation>
+    </message>
+    <message>
+        <source>%1 %2 含有下标数字</source>
+        <translation>%1 %2 holds a subscript digit</translation>
+    </message>
+    <message>
+        <source>%1 %2 含有带圈数字</source>
+        <translation>%1 %2 holds a circled digit</translation>
+    </message>
+    <message>
+        <source>%1 %2 含有非半角、非全角的数字</source>
+        <translation>%1 %2 holds a digit that is neither ASCII nor full-width</translation>
+    </message>
+    <message>
+        <source>公称压力</source>
+        <translation>pressure</translation>
+    </message>
+    <message>
+        <source>公称直径</source>
+        <translation>DN</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>quantity</translation>
+    </message>
 </context>
 <context>
     <name>FlangeKind</name>
@@ -1151,8 +1179,12 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <source>引号没有闭合</source>
-        <translation>a quoted field is not closed</translation>
+        <source>这一行的引号到清单结尾或 %1 KiB 内没有闭合</source>
+        <translation>the quote opened on this line is not closed before the end of the list or within %1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 以 xlsx 命名，却不是 xlsx 工作簿</source>
+        <translation>%1 is named as an xlsx workbook but is not one</translation>
     </message>
     <message>
         <source>这一行超过 %1 KiB，其余部分已跳过</source>

@@ -73,12 +73,39 @@ double parseDecimal(const std::string &ascii)
 
 QString plainTypedText(QStringView text)
 {
-    // NFKC leaves ASCII as it is; most texts are ASCII and skip the normalization.
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return text.toString().normalized(QString::NormalizationForm_KC).trimmed();
+    // U+FF01..U+FF5E are ASCII's printable characters at a fixed distance; U+3000 is the space.
+    QString plain = text.toString();
+    for (QChar &c : plain) {
+        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+            c = QChar(char16_t(c.unicode() - 0xFEE0));
+        else if (c.unicode() == 0x3000)
+            c = u' ';
     }
-    return text.trimmed().toString();
+    return plain.trimmed();
+}
+
+ForeignDigit foreignDigit(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
+            ++i;
+        }
+        if (c < 0x80 || (c >= 0xFF10 && c <= 0xFF19) || QChar::digitValue(c) < 0)
+            continue;
+        switch (QChar::decompositionTag(c)) {
+        case QChar::Super:
+            return ForeignDigit::Superscript;
+        case QChar::Sub:
+            return ForeignDigit::Subscript;
+        case QChar::Circle:
+            return ForeignDigit::Circled;
+        default:
+            return ForeignDigit::Other;
+        }
+    }
+    return ForeignDigit::None;
 }
 
 QString dnNumberText(QStringView text)

@@ -6,10 +6,16 @@
 #include <QStringView>
 #include <optional>
 
-// A value as typed, in its plain form: full-width digits, letters, point and space (as a Chinese
-// input method types them) and the other compatibility forms become their ASCII forms (Unicode
-// NFKC), and blanks at either end go. Every reader of a typed value starts from this form.
+// A value as typed, in its plain form: full-width digits, letters, signs and space (as a Chinese
+// input method types them) become their ASCII forms, and blanks at either end go. Nothing else
+// is folded: a superscript or circled digit would read as another number (4¹ as 41, ① as 1).
+// Every reader of a typed value starts from this form.
 QString plainTypedText(QStringView text);
+
+// The first digit in a text that is neither ASCII nor full-width, by its form: such a text is
+// refused by name, never read as the digit it looks like.
+enum class ForeignDigit { None, Superscript, Subscript, Circled, Other };
+ForeignDigit foreignDigit(QStringView text);
 
 // The number of a DN as people write it, without "DN" before it or "mm" after it (any case,
 // blanks between): "DN 100", "100mm" and "ＤＮ１００" give "100"; other texts are only made plain.

@@ -67,7 +67,7 @@ const QList<std::pair<QByteArray, QString>> &hostileLines()
         {"PL", "pressure \"\""},
         {"PL,1.0,A,100,2,extra", "beyond the header's last column (1 more cells)"},
         {"\"PL,1.0\",A,100,2,3", "unknown flange kind \"PL,1.0\""},
-        {"\"PL,1.0,A,100,2", "a quoted field is not closed"},
+        {"\"PL,1.0,A,100,2", "the quote opened on this line is not closed"},
         {"WN,25,B,200,1", "WN DN 200 at 25.0 MPa has no series B form"},
         {"WN,25,B,250,1", "WN DN 250 at 25.0 MPa has no series B form"},
         // A face the kind is not made with at the pressure, in the kind or in a marking.
@@ -103,6 +103,7 @@ private slots:
     void failedLinePressure();
     void headerUnitsAndQuantityWords_data();
     void headerUnitsAndQuantityWords();
+    void repeatedColumnNamesStayApart();
 };
 
 void TestTakeoff::hostileLineKeepsItsPlace_data()
@@ -146,8 +147,12 @@ void TestTakeoff::totalsAreTheCatalogueSum()
     QMap<QString, qint64> holes, gaskets;
     QList<int> badLines;
     for (int n = 2; n <= 1500; ++n) {
-        if (random.bounded(10) == 0) {
-            list += hostileLines()[random.bounded(int(hostileLines().size()))].first + '\n';
+        // A quote left open goes on over the next lines until one closes it: mixed in, it would
+        // take the next hostile line with a quote into its row.
+        if (const QByteArray &hostile =
+                hostileLines()[random.bounded(int(hostileLines().size()))].first;
+            random.bounded(10) == 0 && hostile.count('"') % 2 == 0) {
+            list += hostile + '\n';
             badLines.append(n);
             continue;
         }
@@ -475,3 +480,14 @@ void TestTakeoff::headerUnitsAndQuantityWords()
 
 QTEST_GUILESS_MAIN(TestTakeoff)
 #include "tst_takeoff.moc"
+
+// Columns of one name are carried under distinct names, each with its own text: a repeated name
+// takes the first number no column holds yet, a name that already carries a number included.
+void TestTakeoff::repeatedColumnNamesStayApart()
+{
+    const Result r = takeOff("类型,压力,公称直径,x,x (3),,x,x,y\nPL,1.0,100,a,b,e,c,d,f\n");
+    const QVariantMap carried = r.lines.first()["list_columns"].toObject().toVariantMap();
+    const QVariantMap expected = {{"x", "a"},     {"x (3)", "b"},  {"x (2)", "c"},
+                                  {"x (4)", "d"}, {"第 6 列", "e"},  {"y", "f"}};
+    QCOMPARE(carried, expected);
+}

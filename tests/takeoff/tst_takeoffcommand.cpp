@@ -96,6 +96,42 @@ void TestTakeoffCommand::exitCodes_data()
                                       << QByteArray("PL,1.0,A,11,1\n").repeated(150) << 1
                                       << "…and 50 more lines failed or were skipped; all are in "
                                          "the output";
+    // Only full-width digits fold: any other digit form would read as another number.
+    QTest::newRow("a superscript quantity") << QStringList{"takeoff", "-"}
+                                            << QByteArray("PL,1.0,A,100,4¹\n") << 1
+                                            << "quantity \"4¹\" holds a superscript digit";
+    QTest::newRow("a circled quantity") << QStringList{"takeoff", "-"}
+                                        << QByteArray("PL,1.0,A,100,①\n") << 1
+                                        << "quantity \"①\" holds a circled digit";
+    QTest::newRow("a superscript in the DN") << QStringList{"takeoff", "-"}
+                                             << QByteArray("PL,1.0,A,25⁰,2\n") << 1
+                                             << "DN \"25⁰\" holds a superscript digit";
+    // A character cut at the end of a line is as undecodable as one cut within it.
+    QTest::newRow("UTF-8 cut at a line's end")
+        << QStringList{"takeoff", "-"} << QByteArray("带颈对焊,4.0,A,200,2\nPL,1.0,A,100,1\xe6\xb1\n")
+        << 1 << "line 2: the line cannot be decoded as UTF-8";
+    QTest::newRow("GB18030 cut at a line's end")
+        << QStringList{"takeoff", "-"} << QByteArray("PL,1.0,A,100,1\xa3\n") << 1
+        << "line 1: the line cannot be decoded as GB18030";
+    QTest::newRow("UTF-16 ending in half a character")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("\xff\xfeP\0L\0,\0" "1\0,\0A\0,\0" "1\0" "0\0" "0\0,\0" "1\0" "2", 27)
+        << 1 << "line 1: the line cannot be decoded as UTF-16";
+    // A quoted cell may hold line breaks (RFC 4180, Excel's Alt+Enter); the lines after it keep
+    // their numbers, and a quote that never closes refuses only the line where it opened.
+    QTest::newRow("a cell over two lines")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("kind,pressure,series,dn,quantity,note\nPL,1.0,A,100,2,\"一\n二\"\n"
+                      "PL,1.0,A,100,1,\"say \"\"x\"\"\n\"\n")
+        << 0 << "";
+    QTest::newRow("a line after a cell over two lines")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("PL,1.0,A,100,2,\"一\r\n二\"\r\nPL,1.0,A,11,1\r\n") << 1
+        << "line 3: DN 11 is not listed";
+    QTest::newRow("a quote never closed")
+        << QStringList{"takeoff", "-"}
+        << QByteArray("PL,1.0,A,100,2\nPL,1.0,A,100,\"2\nPL,1.0,A,11,1\n") << 1
+        << "line 2: the quote opened on this line is not closed";
     QTest::newRow("--sheet of a text list")
         << QStringList{"takeoff", "@good", "--sheet", "x"} << QByteArray() << 1
         << "is a text list and has no sheets";
@@ -116,6 +152,9 @@ void TestTakeoffCommand::exitCodes_data()
                                     << QByteArray() << 1 << "no listed flange";
     QTest::newRow("found") << QStringList{"identify", "--outside-diameter", "220", "--holes", "8"}
                            << QByteArray() << 0 << "";
+    QTest::newRow("found in full-width digits")
+        << QStringList{"identify", "--outside-diameter", "２２０", "--holes", "８"} << QByteArray()
+        << 0 << "";
 }
 
 void TestTakeoffCommand::exitCodes()
@@ -810,6 +849,18 @@ void TestTakeoffCommand::workbookArchives_data()
     QTest::newRow("the sheet's compressed data damaged") << "damaged" << 1 << "sheet1.xml";
     QTest::newRow("a workbook part inflating past its bound")
         << "bomb" << 1 << "inflates to more than 16 MiB";
+    QTest::newRow("a row past the largest integer") << "row 9223372036854775807" << 1
+                                                    << "row 9223372036854775807 is outside a sheet";
+    QTest::newRow("row zero") << "row 0" << 1 << "row 0 is outside a sheet";
+    QTest::newRow("a negative row") << "row -3" << 1 << "row -3 is outside a sheet";
+    QTest::newRow("the sheet's part is the workbook")
+        << "sheet is workbook" << 1 << "its sheet's part is no worksheet";
+    QTest::newRow("a row of more cells than a sheet has columns")
+        << "wide row" << 1 << "has more than 16384 cells";
+    QTest::newRow("millions of empty shared strings")
+        << "empty strings" << 1 << "more than 4194304 shared strings";
+    QTest::newRow("an empty file named .xlsx")
+        << "empty" << 1 << "is named as an xlsx workbook but is not one";
 }
 
 void TestTakeoffCommand::workbookArchives()
@@ -820,7 +871,7 @@ void TestTakeoffCommand::workbookArchives()
     const QString path = m_folder.filePath("variant.xlsx");
     QProcess python;
     python.start("/usr/bin/python3", {"-c", R"(
-import csv, io, sys, zipfile, openpyxl
+import csv, io, re, sys, zipfile, openpyxl
 variant, path, listed = sys.argv[1], sys.argv[2], sys.argv[3]
 wb = openpyxl.Workbook()
 for row in csv.reader(io.StringIO(listed)):
@@ -832,6 +883,16 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_STORED if variant == "stored" else zi
     for name, data in parts:
         if variant == "bomb" and name == "xl/workbook.xml":
             data = data.replace(b"<sheets>", b"<sheets>" + b"<x/>" * (5 << 20))
+        if variant.startswith("row ") and name.endswith("sheet1.xml"):
+            data = re.sub(rb'<row r="1"', b'<row r="' + variant[4:].encode() + b'"', data)
+        if variant == "wide row" and name.endswith("sheet1.xml"):
+            data = data.replace(b"</sheetData>", b"<row>" + b"<c/>" * 16385 + b"</row></sheetData>")
+        if variant == "empty strings" and name.endswith("workbook.xml.rels"):
+            data = data.replace(b"</Relationships>", b'<Relationship Id="s" Type="x/sharedStrings" '
+                                b'Target="/xl/strings.xml"/></Relationships>')
+            z.writestr("xl/strings.xml", b"<sst>" + b"<si/>" * ((4 << 20) + 1) + b"</sst>")
+        if variant == "sheet is workbook" and name.endswith("workbook.xml.rels"):
+            data = re.sub(rb'Target="[^"]*sheet1.xml"', b'Target="/xl/workbook.xml"', data)
         with z.open(name, "w", force_zip64=variant == "zip64") as f:
             f.write(data)
     if variant == "comment":
@@ -845,7 +906,7 @@ if variant == "miscounted":
 if variant == "damaged":
     at = data.find(b"xl/worksheets/sheet1.xml") + 40
     data[at:at + 60] = b"\xff" * 60
-open(path, "wb").write(data)
+open(path, "wb").write(b"" if variant == "empty" else data)
 )",
                                       variant, path, QString::fromUtf8(goodList)});
     QVERIFY2(python.waitForFinished(60000) && python.exitCode() == 0,

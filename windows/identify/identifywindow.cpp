@@ -1,5 +1,6 @@
 #include "windows/identify/identifywindow.h"
 
+#include "catalogue/flangeinput.h"
 #include "core/values/valuetext.h"
 #include "widgets/controls.h"
 #include "widgets/describe.h"
@@ -61,9 +62,7 @@ QLineEdit *measureBox(QWidget *parent, QGridLayout *grid, int place, const QStri
 // A box's number; none while it is empty or holds no number yet ("", ".").
 std::optional<double> boxValue(const QLineEdit *box)
 {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(box->text().trimmed(), &ok);
-    return ok ? std::optional(value) : std::nullopt;
+    return readMeasuredNumber(box->text());
 }
 
 } // namespace

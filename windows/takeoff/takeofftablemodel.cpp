@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBrush>
 #include <QColor>
+#include <QHash>
 #include <QIcon>
 #include <QStyle>
 #include <QUndoCommand>
@@ -211,17 +212,29 @@ void TakeoffTableModel::insertLines(int row, const QList<ListLine> &lines,
         return;
     // Into an empty table the lines bring their columns; otherwise their texts go to the
     // window's columns of the same names, and columns it does not have are added after its own.
+    // Names are looked up in a hash: a header of thousands of columns stays linear.
     CarriedColumns merged = rowCount() == 0 ? carried : m_carried;
-    for (const QString &name : allNames(carried))
-        if (!allNames(merged).contains(name))
-            merged.trailing.append(name);
-    const QStringList mergedNames = allNames(merged);
+    QHash<QString, qsizetype> mergedAt;
+    qsizetype width = 0;
+    for (const QString &name : allNames(merged)) {
+        if (!mergedAt.contains(name))
+            mergedAt.insert(name, width);
+        ++width;
+    }
     const QStringList names = allNames(carried);
+    QList<qsizetype> at;
+    for (const QString &name : names) {
+        if (!mergedAt.contains(name)) {
+            mergedAt.insert(name, width++);
+            merged.trailing.append(name);
+        }
+        at.append(mergedAt.value(name));
+    }
     QList<ListLine> placed = lines;
     for (ListLine &line : placed) {
-        QStringList texts(mergedNames.size());
+        QStringList texts(width);
         for (qsizetype i = 0; i < names.size(); ++i)
-            texts[mergedNames.indexOf(names[i])] = line.carried.value(i);
+            texts[at[i]] = line.carried.value(i);
         line.carried = texts;
     }
     m_undo.push(new ReplaceLines(this, row, 0, placed, merged, what));
