@@ -76,6 +76,8 @@ public:
 
     const TakeoffLine &line(int row) const { return m_lines.at(row); }
     const CarriedColumns &carried() const { return m_carried; }
+    // What the carried columns hold for the totals (materials, joints), read once from their names.
+    const CarriedRoles &roles() const { return m_roles; }
     // Every take-off column of a line as the table shows it, line number, carried texts and
     // reason included (takeoffColumns(carried())).
     QStringList lineTexts(int row) const;

@@ -388,7 +388,7 @@ void TakeoffWindow::print()
 void TakeoffWindow::showTotals()
 {
     const TakeoffTotals &totals = m_model->totals();
-    m_totalsTable->showTotals(totals, carriedRoles(m_model->carried()));
+    m_totalsTable->showTotals(totals, m_model->roles());
     QString note;
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty())
         note = tr("合计超出可以准确给出的范围（%1）").arg(exceeded);
