@@ -88,8 +88,8 @@ sys_style = "Standard"
 def standard(scale):
     mantissa = scale / 10 ** math.floor(math.log10(scale) + 1e-9)
     return any(abs(mantissa - m) < 1e-6 for m in (1, 1.5, 2, 2.5, 3, 4, 5, 6))
-for path in sorted(glob.glob(os.path.join(sys.argv[1], "*.dxf"))):
-    rows += 1
+def check(path):
+    problems, sheets = [], {}
     name = os.path.basename(path)
     doc = ezdxf.readfile(path)
     paper = tuple(round(v, 3) for v in doc.header["$PLIMMAX"][:2])
@@ -225,6 +225,16 @@ for path in sorted(glob.glob(os.path.join(sys.argv[1], "*.dxf"))):
         middle = ((min(p[0] for p in c) + max(p[0] for p in c)) / 2, (top + bottom) / 2)
         if abs(middle[0] - (cell[0] + cell[2]) / 2) > 0.6 * scale or abs(middle[1] - (cell[1] + cell[3]) / 2) > 0.6 * scale:
             bad("'%s' off the middle of its cell by %.2f, %.2f mm" % (t.dxf.text, (middle[0] - (cell[0] + cell[2]) / 2) / scale, (middle[1] - (cell[1] + cell[3]) / 2) / scale))
+    return problems, sheets
+# One file at a time, on every core: the sheets are independent.
+import multiprocessing
+paths = sorted(glob.glob(os.path.join(sys.argv[1], "*.dxf")))
+with multiprocessing.Pool() as pool:
+    for found, counted in pool.map(check, paths, chunksize=8):
+        rows += 1
+        problems += found
+        for key, count in counted.items():
+            sheets[key] = sheets.get(key, 0) + count
 print(json.dumps({"rows": rows, "sheets": sheets, "problems": problems[:40]}))
 )py";
 
@@ -472,6 +482,9 @@ void TestDrawingExport::everyRowOnItsSheet()
         file.write(dxfBytes(d));
     });
     QVERIFY(drawings > 700);
+    // The sanitized build writes the same bytes as the plain one, whose run reads them back.
+    if (qEnvironmentVariableIsSet("QUORVIT_SANITIZED"))
+        QSKIP("the files are read back by the plain build's run");
 
     const ProgramRun read = runProgram(QStringLiteral("/usr/bin/python3"),
                                        {QStringLiteral("-c"), QString::fromUtf8(InFrame), rows.path(),
