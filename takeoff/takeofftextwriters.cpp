@@ -301,7 +301,7 @@ void TakeoffTableWriter::writeHeldLines()
         const QString title = takeoffColumnTitle(column);
         header.append(title);
         // At least as wide as the usual numbers of a column.
-        m_widths.append(std::max(displayWidth(title), 8));
+        m_widths.append(std::max(displayWidth(oneLineText(title)), 8));
     }
     for (const TakeoffLine &line : std::as_const(m_held)) {
         const QList<TakeoffCell> cells = takeoffCells(line, m_carried);
