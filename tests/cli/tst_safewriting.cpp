@@ -423,7 +423,8 @@ void TestSafeWriting::hostileTargetsKeepTheirState_data()
         << R"sh(for to in '>/dev/full' '>&-'; do for c in --help --version 'lookup --help' \
  'lookup pl 1.0 100' 'table so 1.6 --format csv' 'table wn --format json' \
  'identify --outside-diameter 215' 'takeoff list.csv' 'takeoff list.csv --format json' \
- 'takeoff list.csv --format xlsx' 'drawing pl 1.0 100 -o -' 'drawing so 1.6 50 -o - --format svg'; do
+ 'takeoff list.csv --format csv' 'takeoff list.csv --format xlsx' 'drawing pl 1.0 100 -o -' \
+ 'drawing so 1.6 50 -o - --format svg' 'drawing wn 2.5 80 -o - --format pdf'; do
  eval "\"\$Q\" $c $to 2>err"; code=$?
  [ $code = 1 ] && [ $(wc -l < err) = 1 ] && grep -q 'cannot write standard output: ' err ||
  echo "$c $to: $code $(cat err)"; done; done >> report)sh"
