@@ -12,7 +12,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace
 {
@@ -55,7 +58,7 @@ QString programHelp(Language language)
 // One line, as every usage error of the program as a whole.
 int usageError(const QString &reason)
 {
-    writeErr(QStringLiteral("quorvit: %1 (see quorvit --help)\n").arg(reason));
+    writeErr(QStringLiteral("quorvit: %1 (see quorvit --help)\n").arg(oneLineText(reason)));
     return ExitUsage;
 }
 
@@ -71,6 +74,42 @@ QString programParseError(const QCommandLineParser &parser, const QStringList &a
                 return reason + QStringLiteral(": ") +
                        helpText(Language::English, option.description).simplified();
     return reason;
+}
+
+// A standard stream the program was started without (`>&-`) is held by /dev/null opened the other
+// way round: no file the program opens takes its number (output meant for standard output would
+// land in that file), and a write to it still fails as on a closed descriptor.
+void holdClosedStandardStreams()
+{
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) >= 0 || errno != EBADF)
+            continue;
+        const int held = ::open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (held >= 0 && held != stream) {
+            ::dup2(held, stream);
+            ::close(held);
+        }
+    }
+}
+
+// Text the program as a whole writes (--help, --version): exit 1 with the reason when standard
+// output did not take it.
+int programOutput(const QString &text)
+{
+    writeOut(text);
+    if (const QString failure = standardOutputFailure(); !failure.isEmpty()) {
+        writeErr(QStringLiteral("quorvit: %1\n").arg(failure));
+        return ExitRejected;
+    }
+    return ExitSuccess;
+}
+
+// A command's run ends in failure when standard output did not take all it wrote.
+int checkedOutput(int exitCode)
+{
+    if (const QString failure = standardOutputFailure(); !failure.isEmpty())
+        failRejected({failure});
+    return exitCode;
 }
 
 // Qt's own messages (a missing XDG_RUNTIME_DIR, a file engine's complaint) are not the user's
@@ -96,7 +135,7 @@ std::optional<LanguageChoice> chosenLanguage(const std::optional<QString> &value
     const LanguageChoice choice = languageChoice(value);
     if (choice.isValid())
         return choice;
-    writeErr(QStringLiteral("quorvit: %1\n").arg(invalidLanguageMessage(choice)));
+    writeErr(QStringLiteral("quorvit: %1\n").arg(oneLineText(invalidLanguageMessage(choice))));
     return std::nullopt;
 }
 
@@ -112,7 +151,7 @@ int runCommand(const Command &command, const QStringList &arguments,
             return ExitUsage;
         if (parsed.helpAsked()) {
             writeOut(commandHelp(command, language->language));
-            return ExitSuccess;
+            return checkedOutput(ExitSuccess);
         }
         const CommandNeeds needs = command.needs ? command.needs(parsed) : CommandNeeds::Core;
         if (needs == CommandNeeds::Painting && !parts.makePaintingApplication)
@@ -129,12 +168,12 @@ int runCommand(const Command &command, const QStringList &arguments,
             installLanguage(Language::English);
         QCoreApplication::setApplicationName(QStringLiteral("quorvit"));
         QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIT_VERSION));
-        return command.run(parsed, parts);
+        return checkedOutput(command.run(parsed, parts));
     } catch (const CommandFailure &failure) {
         const QString prefix = QStringLiteral("quorvit %1: ").arg(command.name);
         QString message;
-        for (const QString &line : failure.lines)
-            message += prefix + line + QLatin1Char('\n');
+        for (const QString &line : failure.lines) // input it quotes cannot break it
+            message += prefix + oneLineText(line) + QLatin1Char('\n');
         if (failure.exitCode == ExitUsage)
             message += usageLine(command) + QLatin1Char('\n');
         writeErr(message);
@@ -146,6 +185,7 @@ int runCommand(const Command &command, const QStringList &arguments,
 
 int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
 {
+    holdClosedStandardStreams();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(fileNameFromBytes(argv[i])); // a file's name keeps its bytes
@@ -164,14 +204,10 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
     const std::optional<LanguageChoice> language = chosenLanguage(programLanguage);
     if (!language)
         return ExitUsage;
-    if (parser.isSet(QStringLiteral("help"))) {
-        writeOut(programHelp(language->language));
-        return ExitSuccess;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        writeOut(QStringLiteral("quorvit %1\n").arg(QStringLiteral(QUORVIT_VERSION)));
-        return ExitSuccess;
-    }
+    if (parser.isSet(QStringLiteral("help")))
+        return programOutput(programHelp(language->language));
+    if (parser.isSet(QStringLiteral("version")))
+        return programOutput(QStringLiteral("quorvit %1\n").arg(QStringLiteral(QUORVIT_VERSION)));
     QStringList rest;
     for (const QString &argument : parser.positionalArguments())
         rest.append(unmarkedArgument(argument));

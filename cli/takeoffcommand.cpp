@@ -127,7 +127,8 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         const std::unique_ptr<TakeoffWriter> writer = makeWriter(format, output, parts);
         totals = computeTakeoff(*rows, *writer, [&](const TakeoffLine &line) {
             if (++reported <= ReasonsOnStderr)
-                writeErr(QStringLiteral("quorvit takeoff: %1\n").arg(line.reason.english));
+                writeErr(
+                    QStringLiteral("quorvit takeoff: %1\n").arg(oneLineText(line.reason.english)));
         });
         stopped = rows->failure();
         if (!stopped.isEmpty())
@@ -143,7 +144,7 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         QFile standardOutput;
         standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
         if (const QString reason = produce(standardOutput); !reason.isEmpty())
-            why = QStringLiteral("cannot write the output: %1").arg(reason);
+            why = cannotWriteStandardOutput(reason);
     }
     if (reported > ReasonsOnStderr)
         writeErr(QStringLiteral("quorvit takeoff: …and %1 more lines failed or were skipped; all "

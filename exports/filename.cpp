@@ -87,10 +87,8 @@ QString shownFileName(QStringView name)
         if (isCarriedByte(c) && !(at > 0 && name[at - 1].isHighSurrogate()))
             shown +=
                 QStringLiteral("\\x%1").arg(c.unicode() - CarriedBase, 2, 16, QLatin1Char('0'));
-        else if (c == u'\n')
-            shown += QStringLiteral("\\n");
         else
             shown += c;
     }
-    return terminalText(shown);
+    return oneLineText(shown);
 }

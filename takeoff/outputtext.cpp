@@ -49,6 +49,41 @@ bool isPlainNumber(QStringView text)
     return i == text.size();
 }
 
+// A character a terminal acts on rather than shows (terminalText()).
+bool acts(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x061c || c == 0x200e || c == 0x200f ||
+           (c >= 0x2028 && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
+}
+
+enum class LineFeeds { Keep, Escape };
+
+QString escapedActing(QStringView text, LineFeeds lineFeeds)
+{
+    const auto shownAsIs = [lineFeeds](QChar c) {
+        return !acts(c.unicode()) || (c == u'\n' && lineFeeds == LineFeeds::Keep);
+    };
+    if (std::all_of(text.begin(), text.end(), shownAsIs))
+        return text.toString();
+    QString shown;
+    shown.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (shownAsIs(c))
+            shown += c;
+        else if (c == u'\n')
+            shown += QLatin1String("\\n");
+        else if (c == u'\r')
+            shown += QLatin1String("\\r");
+        else if (c == u'\t')
+            shown += QLatin1String("\\t");
+        else if (c.unicode() < 0x80)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 bool startsLikeFormula(QStringView text)
 {
     return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()) &&
@@ -67,22 +102,12 @@ int displayWidth(QStringView text)
 
 QString terminalText(QStringView text)
 {
-    const auto isControl = [](QChar c) {
-        return (c < u' ' && c != u'\n') || (c >= u'\x7f' && c <= u'\x9f');
-    };
-    if (std::none_of(text.begin(), text.end(), isControl))
-        return text.toString();
-    QString shown;
-    shown.reserve(text.size() + 8);
-    for (QChar c : text) {
-        if (!isControl(c))
-            shown += c;
-        else if (c.unicode() < 0x80)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return shown;
+    return escapedActing(text, LineFeeds::Keep);
+}
+
+QString oneLineText(QStringView text)
+{
+    return escapedActing(text, LineFeeds::Escape);
 }
 
 QByteArray jsonStringLiteral(QStringView text)

@@ -12,10 +12,16 @@
 // Terminal columns a text takes: CJK and full-width characters take two.
 int displayWidth(QStringView text);
 
-// Text for a terminal: control characters (C0 but the line feed, DEL, C1), which could move the
-// cursor, recolour or retitle the terminal, are shown escaped: ESC as \x1b, NUL as \x00, U+009B
-// as \u009b.
+// Text for a terminal, each character that would act rather than show escaped: the control
+// characters (C0 but the line feed, DEL, C1), which could move the cursor, recolour or retitle
+// the terminal, and the bidirectional controls (U+061C, U+200E, U+200F, U+202A..U+202E,
+// U+2066..U+2069) and U+2028, U+2029, which could reorder or break what a reader sees. A tab
+// shows as \t, a carriage return as \r, ESC as \x1b, NUL as \x00, U+009B as \u009b, U+202E as
+// \u202e.
 QString terminalText(QStringView text);
+// The same for text that must stay on its line (a cell of a table, a name in a message): a line
+// feed too, as \n, so that no text can forge a line of its own.
+QString oneLineText(QStringView text);
 
 // A JSON string literal with its quotes, escaped as JSON requires, in UTF-8.
 QByteArray jsonStringLiteral(QStringView text);

@@ -94,7 +94,11 @@ TakeoffTotals computeTakeoff(ListRows &rows, TakeoffWriter &writer,
     TakeoffCalculator calculator;
     TakeoffTotals totals;
     const CarriedRoles roles = carriedRoles(reading.layout().carried());
-    while (const std::optional<ListLine> read = reading.next()) {
+    // A write that failed (a full disk) ends the reading: no later line could reach the output.
+    while (!writer.failed()) {
+        const std::optional<ListLine> read = reading.next();
+        if (!read)
+            break;
         const TakeoffLine line = calculator.compute(*read, roles);
         writer.writeLine(line);
         totals.add(line);

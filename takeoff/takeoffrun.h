@@ -38,6 +38,6 @@ private:
 // of any length runs in the memory of one line. Blank lines, separator rows, lines starting with
 // '#' and the header are passed over, title rows go to the writer's titles; every other line is
 // written, a failed or skipped one with its reason, which also goes to `failed`. The rows'
-// failure() tells whether the list was read to its end.
+// failure() tells whether the list was read to its end; a writer that failed ends the reading.
 TakeoffTotals computeTakeoff(ListRows &rows, TakeoffWriter &writer,
                              const std::function<void(const TakeoffLine &line)> &failed);

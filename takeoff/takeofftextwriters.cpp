@@ -293,7 +293,7 @@ void TakeoffTableWriter::writeLine(const TakeoffLine &line)
 void TakeoffTableWriter::writeHeldLines()
 {
     for (const QString &title : std::as_const(m_titles))
-        m_out << terminalText(title) << '\n';
+        m_out << oneLineText(title) << '\n';
     if (!m_titles.isEmpty())
         m_out << '\n';
     QList<TakeoffCell> header;
@@ -301,7 +301,7 @@ void TakeoffTableWriter::writeHeldLines()
         const QString title = takeoffColumnTitle(column);
         header.append(title);
         // At least as wide as the usual numbers of a column.
-        m_widths.append(std::max(displayWidth(title), 8));
+        m_widths.append(std::max(displayWidth(oneLineText(title)), 8));
     }
     for (const TakeoffLine &line : std::as_const(m_held)) {
         const QList<TakeoffCell> cells = takeoffCells(line, m_carried);
@@ -309,9 +309,7 @@ void TakeoffTableWriter::writeHeldLines()
         constexpr int WidestColumn = 40;
         for (qsizetype i = 0; i + 1 < cells.size(); ++i)
             m_widths[i] =
-                std::max(m_widths[i],
-                         std::min(WidestColumn,
-                                  displayWidth(takeoffCellText(cells[i], m_columns[i].decimals))));
+                std::max(m_widths[i], std::min(WidestColumn, displayWidth(shownCell(cells[i], i))));
     }
     writeRow(header);
     m_holding = false;
@@ -320,10 +318,16 @@ void TakeoffTableWriter::writeHeldLines()
     m_held.clear();
 }
 
+QString TakeoffTableWriter::shownCell(const TakeoffCell &cell, qsizetype column) const
+{
+    // Text from the list may hold control characters and line breaks: shown escaped, never sent
+    // raw, so that a cell can neither drive the terminal nor forge a line of the table.
+    return oneLineText(takeoffCellText(cell, m_columns[column].decimals));
+}
+
 QString TakeoffTableWriter::cellText(const TakeoffCell &cell, qsizetype column) const
 {
-    // Text from the list may hold control characters: shown escaped, never sent raw.
-    const QString text = terminalText(takeoffCellText(cell, m_columns[column].decimals));
+    const QString text = shownCell(cell, column);
     if (column + 1 == m_columns.size())
         return text;
     return text + QString(std::max(m_widths[column] - displayWidth(text), 0) + 2, u' ');
@@ -359,7 +363,7 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
         for (const MaterialFlanges &material : totals.flangesByMaterial())
             m_out << QStringLiteral("法兰 %1: %2 片, %3 kg\n")
                          .arg(material.material.isEmpty() ? QStringLiteral("(未写材质)")
-                                                          : terminalText(material.material))
+                                                          : oneLineText(material.material))
                          .arg(material.flanges)
                          .arg(takeoffCellText(material.weightKg(), 2));
     // Each item on a line of its own, with what to order it in: "螺栓 M16×80 (35CrMoA): 12".
@@ -369,7 +373,7 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
         m_out << QStringLiteral("%1 %2%3: %4\n")
                      .arg(name, designation,
                           written.isEmpty() ? QString()
-                                            : QStringLiteral(" (%1)").arg(terminalText(written)))
+                                            : QStringLiteral(" (%1)").arg(oneLineText(written)))
                      .arg(count);
     };
     for (const BoltTotal &bolt : totals.bolts())

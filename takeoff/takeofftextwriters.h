@@ -27,6 +27,7 @@ public:
     void advance(const char *end);
     // False with the device's reason when a write failed.
     bool flush(QString &error);
+    bool failed() const { return !m_error.isEmpty(); }
 
 private:
     static constexpr qsizetype BlockSize = 1 << 16;
@@ -54,6 +55,7 @@ class TakeoffStreamWriter : public TakeoffWriter
 public:
     explicit TakeoffStreamWriter(QIODevice &device) : m_out(device) {}
     bool finish(QString &error) override { return m_out.flush(error); }
+    bool failed() const override { return m_out.failed(); }
 
 protected:
     Utf8Output m_out;
@@ -110,6 +112,8 @@ protected:
 
 private:
     void writeHeldLines();
+    // A cell's text as the table shows it, before its padding.
+    QString shownCell(const TakeoffCell &cell, qsizetype column) const;
 
     QList<int> m_widths;
     bool m_holding = true;

@@ -20,6 +20,8 @@ public:
     virtual void writeTotals(const TakeoffTotals &totals) = 0;
     // Flushes; false with the reason when the output could not be written.
     virtual bool finish(QString &error) = 0;
+    // True once a write has failed: the rest of the take-off could reach no output.
+    virtual bool failed() const { return false; }
 };
 
 // The columns a table of lines shows (text, CSV, spreadsheet): the line number, what the line

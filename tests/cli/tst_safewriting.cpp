@@ -415,6 +415,63 @@ void TestSafeWriting::hostileTargetsKeepTheirState_data()
         << "cannot write none/x\\nquorvit: forged"
         << "ls"
         << "list.csv\n";
+    // Standard output that takes nothing: every command and form, and the program's own texts,
+    // end with exit 1 and one line naming the failure; each invocation that does not prints its
+    // exit code and message.
+    QTest::newRow("standard output full or closed")
+        << ""
+        << R"sh(for to in '>/dev/full' '>&-'; do for c in --help --version 'lookup --help' \
+ 'lookup pl 1.0 100' 'table so 1.6 --format csv' 'table wn --format json' \
+ 'identify --outside-diameter 215' 'takeoff list.csv' 'takeoff list.csv --format json' \
+ 'takeoff list.csv --format csv' 'takeoff list.csv --format xlsx' 'drawing pl 1.0 100 -o -' \
+ 'drawing so 1.6 50 -o - --format svg' 'drawing wn 2.5 80 -o - --format pdf'; do
+ eval "\"\$Q\" $c $to 2>err"; code=$?
+ [ $code = 1 ] && [ $(wc -l < err) = 1 ] && grep -q 'cannot write standard output: ' err ||
+ echo "$c $to: $code $(cat err)"; done; done >> report)sh"
+        << 0 << "" << "cat report; rm report err; ls" << "list.csv\n";
+    // A failed write ends a long take-off: the failed line far below is never reached.
+    QTest::newRow("a long take-off stops at the first failed write")
+        << "yes PL,1.0,A,100,2 | head -n 200000 > long.csv; echo XX,1.0,A,100,1 >> long.csv"
+        << "\"$Q\" takeoff long.csv > /dev/full" << 1
+        << "quorvit takeoff: cannot write standard output: No space left on device"
+        << "ls" << "list.csv\nlong.csv\n";
+    QTest::newRow("standard output closed while writing to a file")
+        << "\"$Q\" takeoff list.csv -o expected.csv" << "\"$Q\" takeoff list.csv -o out.csv >&-"
+        << 0 << "" << "cmp out.csv expected.csv && echo same" << "same\n";
+    // A closed pipe ends the program quietly through SIGPIPE, as it ends cat; where SIGPIPE is
+    // ignored, the write's failure is told as any other.
+    const QString longList = "yes PL,1.0,A,100,2 | head -n 100000 > long.csv";
+    QTest::newRow("a closed pipe")
+        << longList << "\"$Q\" takeoff long.csv | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}"
+        << 128 + SIGPIPE << "" << "ls" << "list.csv\nlong.csv\n";
+    QTest::newRow("a closed pipe, SIGPIPE ignored")
+        << longList
+        << "trap '' PIPE; \"$Q\" takeoff long.csv | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}"
+        << 1 << "quorvit takeoff: cannot write standard output: Broken pipe" << "ls"
+        << "list.csv\nlong.csv\n";
+    // A list's text in the text table: a line break, a carriage return, a tab, a C1 control or a
+    // bidirectional control is shown escaped in its cell, so no cell forges a row or a total; CSV
+    // and JSON keep the text as it was, for their own readers.
+    QTest::newRow("a cell that would forge a row and a total")
+        << R"sh(printf '%s\n' 'type,pn,series,dn,qty,备注' 'PL,1.0,A,100,2,"ok' '3  PL  1.0  A  100  2' \
+ '' '法兰总数: 999 ""q"" \ '$'\x01\xe2\x80\xae\xe2\x81\xa6\x7f''"' > hostile.csv
+ /usr/bin/python3 -c "import openpyxl; w = openpyxl.Workbook(); s = w.active
+s.append(['type', 'pn', 'series', 'dn', 'qty', '备注']); s.append(['PL', '1.0', 'A', 50, 1, 'a\tb\rc'])
+w.save('tabbed.xlsx')")sh"
+        << R"sh("$Q" takeoff hostile.csv > t && "$Q" takeoff hostile.csv --format csv > c &&
+ "$Q" takeoff hostile.csv --format json > j && "$Q" takeoff tabbed.xlsx >> t)sh"
+        << 0 << ""
+        << R"sh(/usr/bin/python3 -c "
+import csv, json
+made = list(csv.reader(open('hostile.csv', encoding='utf-8', newline='')))[1][5]
+text = open('t', encoding='utf-8').read()
+lines = text.splitlines()
+print(sum(line[:1].isdigit() for line in lines), sum(line.startswith('法兰总数') for line in lines),
+      any(ord(c) < 32 and c != '\n' or 0x7f <= ord(c) <= 0x9f or 0x2028 <= ord(c) <= 0x2069
+          for c in text), all(shown in text for shown in [r'\u202e', r'a\tb\rc', r'ok\n3']),
+      list(csv.reader(open('c', encoding='utf-8-sig', newline='')))[1][6] == made,
+      json.load(open('j'))['lines'][0]['list_columns']['备注'] == made)")sh"
+        << "2 2 False True True True\n";
 }
 
 // State: a target a careless writer harms: a descriptor's name over a log, a name that is no
