@@ -80,7 +80,8 @@ std::string dxfText(const QString &text)
         } else if (c == u'^') {
             out += escape(c.unicode());
         } else if (c.isSurrogate()) {
-            out += escape(QChar::ReplacementCharacter); // dxfUnwritable() refuses a drawing with one
+            // Never reached: dxfUnwritable() refuses a drawing with a pair.
+            out += escape(QChar::ReplacementCharacter);
         } else if (c.unicode() < 0x80) {
             out += char(c.unicode());
         } else if (const QByteArray bytes = gbk.encode(QStringView(&c, 1));

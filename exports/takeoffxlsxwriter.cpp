@@ -161,8 +161,7 @@ bool TakeoffXlsxWriter::roomForRow()
     return false;
 }
 
-void TakeoffXlsxWriter::writeText(lxw_col_t column, const QByteArray &cleaned,
-                                  lxw_format *format)
+void TakeoffXlsxWriter::writeText(lxw_col_t column, const QByteArray &cleaned, lxw_format *format)
 {
     check(worksheet_write_string(m_sheet, m_row, column, cleaned.constData(), format), column);
 }
