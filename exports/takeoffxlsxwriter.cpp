@@ -175,10 +175,10 @@ void TakeoffXlsxWriter::check(int result, lxw_col_t column)
 {
     if (result == LXW_NO_ERROR || !m_error.isEmpty())
         return;
-    m_error = QStringLiteral("cell %1 of row %2 was not written: %3")
-                  .arg(column + 1)
-                  .arg(m_row + 1)
-                  .arg(QString::fromUtf8(lxw_strerror(lxw_error(result))));
+    char cell[LXW_MAX_CELL_NAME_LENGTH];
+    lxw_rowcol_to_cell(cell, m_row, column);
+    m_error = QStringLiteral("cell %1 was not written: %2")
+                  .arg(QLatin1String(cell), QString::fromUtf8(lxw_strerror(lxw_error(result))));
 }
 
 TakeoffXlsxWriter::~TakeoffXlsxWriter()
