@@ -54,23 +54,73 @@ DL_Attributes on(DrawingLayer layer)
 // Text in the file's code page, ANSI_936 (GBK, what Chinese AutoCAD writes into R2000
 // files); φ as the CAD diameter sign %%C (LibreCAD reads only the capital), a character GBK
 // lacks as a \U+XXXX escape. A value is one line of the file: no control character.
+// What was typed reads back as typed: a CAD program takes "%%" for the start of a control code
+// (%%u underlines, %%d is a degree sign), so a '%' beside another one in the output is written
+// as "%%%", the code of one percent sign; a backslash starting "U+" or "M+" would start a
+// character escape and a caret a control character (^J), so they are escapes of their own.
 std::string dxfText(const QString &text)
 {
+    const QString writable = writableText(text, LineBreaks::Replace);
+    const auto at = [&](qsizetype i) { return i < writable.size() ? writable[i] : QChar(); };
+    const auto escape = [](char16_t c) {
+        return "\\U+" + QString::number(c, 16).toUpper().rightJustified(4, u'0').toStdString();
+    };
+    QStringEncoder gbk("GBK");
     std::string out;
-    for (QChar c : writableText(text, LineBreaks::Replace)) {
+    for (qsizetype i = 0; i < writable.size(); ++i) {
+        const QChar c = writable[i];
         if (c == QChar(0x03C6)) {
             out += "%%C";
-            continue;
-        }
-        QStringEncoder gbk("GBK");
-        const QByteArray bytes = gbk.encode(QStringView(&c, 1));
-        if (!gbk.hasError() && !bytes.isEmpty() && bytes != "?")
+        } else if (c == u'%') {
+            const bool beside = (!out.empty() && out.back() == '%') || at(i + 1) == u'%' ||
+                                at(i + 1) == QChar(0x03C6);
+            out += beside ? "%%%" : "%";
+        } else if (c == u'\\' && at(i + 2) == u'+' && QStringLiteral("UuMm").contains(at(i + 1))) {
+            out += escape(c.unicode());
+        } else if (c == u'^') {
+            out += escape(c.unicode());
+        } else if (c.isSurrogate()) {
+            // Never reached: dxfUnwritable() refuses a drawing with a pair.
+            out += escape(QChar::ReplacementCharacter);
+        } else if (c.unicode() < 0x80) {
+            out += char(c.unicode());
+        } else if (const QByteArray bytes = gbk.encode(QStringView(&c, 1));
+                   !gbk.hasError() && !bytes.isEmpty() && bytes != "?") {
             out += bytes.toStdString();
-        else
-            out += "\\U+" +
-                   QString::number(c.unicode(), 16).toUpper().rightJustified(4, '0').toStdString();
+        } else {
+            gbk = QStringEncoder("GBK");
+            out += escape(c.unicode());
+        }
     }
     return out;
+}
+
+// Why a text cannot be written as it is: a character beyond U+FFFF, which the four digits of a
+// \U+ escape cannot name (and GBK has not). An SVG or PDF drawing holds it.
+QString dxfUnwritable(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
+            return QStringLiteral("\"%1\" holds U+%2, which a DXF text cannot hold (its escapes "
+                                  "reach U+FFFF); an SVG or PDF drawing can")
+                .arg(writableText(text.left(40), LineBreaks::Replace),
+                     QString::number(QChar::surrogateToUcs4(text[i], text[i + 1]), 16).toUpper());
+    return {};
+}
+
+QString dxfUnwritable(const FlangeDrawing &d)
+{
+    QStringList texts;
+    for (const DrawingText &t : d.texts)
+        texts << t.text;
+    for (const LinearDimension &dim : d.linearDimensions)
+        texts << dim.text;
+    for (const DiameterDimension &dim : d.diameterDimensions)
+        texts << dim.text;
+    for (const QString &text : texts)
+        if (QString why = dxfUnwritable(text); !why.isEmpty())
+            return why;
+    return {};
 }
 
 // dxflib's writeStyle leaves the font file groups empty and names a TrueType family instead;
@@ -270,6 +320,11 @@ void writePaper(DL_WriterA &dw, const FlangeDrawing &d)
 
 QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error)
 {
+    if (const QString why = dxfUnwritable(drawing); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return {};
+    }
     // dxflib writes only to a named file: a private scratch file, read back whole.
     QTemporaryDir scratch;
     const QString path = scratch.filePath(QStringLiteral("drawing.dxf"));

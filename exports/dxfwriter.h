@@ -11,7 +11,8 @@
 // cut faces. Chinese text is written in GBK under $DWGCODEPAGE ANSI_936, as Chinese AutoCAD
 // writes R2000 files; LibreCAD and ezdxf decode it by that code page.
 
-// The file's bytes, or an empty array with `error` set.
+// The file's bytes, or an empty array with `error` set (also for a text holding a character
+// beyond U+FFFF, which no DXF text holds).
 QByteArray dxfBytes(const FlangeDrawing &drawing, QString *error = nullptr);
 
 // Writes the file atomically; returns "" or why it could not.

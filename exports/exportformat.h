@@ -16,5 +16,7 @@ std::optional<ExportFormat> exportFormatOfPath(const QString &path);
 // SVG and PDF lay out text and need a QGuiApplication; DXF needs only QCoreApplication.
 bool exportNeedsGui(ExportFormat format);
 
-// The rows one sheet of a spreadsheet holds (Excel's limit), header and totals included.
+// The rows one sheet of a spreadsheet holds (Excel's limit), header and totals included, and its
+// columns (A to XFD).
 inline constexpr qint64 SpreadsheetRows = 1'048'576;
+inline constexpr int SpreadsheetColumns = 16'384;

@@ -20,8 +20,9 @@
 namespace
 {
 
-// A text cell as the sheet's XML can hold it: no character XML forbids, and no more than the
-// 32,767 characters a cell takes (a longer one is cut, with an ellipsis).
+// A text cell as the sheet's XML can hold it: no character XML forbids (a NUL, which would end
+// the library's C string, among them), and no more than the 32,767 characters a cell takes (a
+// longer one is cut, with an ellipsis).
 QByteArray cellText(const QString &text)
 {
     constexpr qsizetype Longest = 32'767;
@@ -91,11 +92,16 @@ TakeoffXlsxWriter::TakeoffXlsxWriter(QIODevice &device)
     }
     m_sheet = workbook_add_worksheet(m_workbook, "法兰清单");
     m_bold = workbook_add_format(m_workbook);
-    format_set_bold(m_bold);
     m_weight = workbook_add_format(m_workbook);
-    format_set_num_format(m_weight, "0.00");
     // The text forms' pressure decimals (PressureDecimals): one at least, hundredths at most.
     m_pressure = workbook_add_format(m_workbook);
+    if (!m_sheet || !m_bold || !m_weight || !m_pressure) {
+        m_error = QStringLiteral("cannot start the workbook: out of memory");
+        m_sheet = nullptr;
+        return;
+    }
+    format_set_bold(m_bold);
+    format_set_num_format(m_weight, "0.00");
     format_set_num_format(m_pressure, "0.0#");
 }
 
@@ -106,7 +112,7 @@ void TakeoffXlsxWriter::writeTitles(const QStringList &titles)
     for (const QString &title : titles) {
         if (!m_sheet || !m_error.isEmpty() || !roomForRow())
             return;
-        worksheet_write_string(m_sheet, m_row, 0, cellText(title).constData(), m_bold);
+        writeText(0, cellText(title), m_bold);
         ++m_row;
     }
 }
@@ -115,20 +121,30 @@ void TakeoffXlsxWriter::begin(const CarriedColumns &carried)
 {
     m_carried = carried;
     m_columns = takeoffColumns(carried);
-    if (!m_sheet)
+    if (!m_sheet || !m_error.isEmpty())
         return;
+    // A column past the last would be dropped, and one past 65,535 would wrap onto another.
+    if (m_columns.size() > SpreadsheetColumns) {
+        const qsizetype own = m_columns.size() - carried.leading.size() - carried.trailing.size();
+        m_error = QStringLiteral("the list's %1 columns and the take-off's %2 do not fit in the %3 "
+                                 "columns of a sheet (csv has no such limit)")
+                      .arg(m_columns.size() - own)
+                      .arg(own)
+                      .arg(SpreadsheetColumns);
+        return;
+    }
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const int standard = m_columns[i].standard;
         const double width = standard == ErrorColumn ? 50 : standard == CalloutColumn ? 18 : 12;
-        worksheet_set_column(m_sheet, lxw_col_t(i), lxw_col_t(i), width, nullptr);
+        check(worksheet_set_column(m_sheet, lxw_col_t(i), lxw_col_t(i), width, nullptr),
+              lxw_col_t(i));
     }
     worksheet_freeze_panes(m_sheet, lxw_row_t(m_row + 1), 0);
     // Every title a text, whatever it spells.
     if (!roomForRow())
         return;
     for (qsizetype i = 0; i < m_columns.size(); ++i)
-        worksheet_write_string(m_sheet, m_row, lxw_col_t(i),
-                               cellText(takeoffColumnTitle(m_columns[i])).constData(), m_bold);
+        writeText(lxw_col_t(i), cellText(takeoffColumnTitle(m_columns[i])), m_bold);
     ++m_row;
 }
 
@@ -143,6 +159,26 @@ bool TakeoffXlsxWriter::roomForRow()
         return true;
     m_error = QStringLiteral("more than %1 rows do not fit in one sheet").arg(SpreadsheetRows);
     return false;
+}
+
+void TakeoffXlsxWriter::writeText(lxw_col_t column, const QByteArray &cleaned, lxw_format *format)
+{
+    check(worksheet_write_string(m_sheet, m_row, column, cleaned.constData(), format), column);
+}
+
+void TakeoffXlsxWriter::writeNumber(lxw_col_t column, double value, lxw_format *format)
+{
+    check(worksheet_write_number(m_sheet, m_row, column, value, format), column);
+}
+
+void TakeoffXlsxWriter::check(int result, lxw_col_t column)
+{
+    if (result == LXW_NO_ERROR || !m_error.isEmpty())
+        return;
+    char cell[LXW_MAX_CELL_NAME_LENGTH];
+    lxw_rowcol_to_cell(cell, m_row, column);
+    m_error = QStringLiteral("cell %1 was not written: %2")
+                  .arg(QLatin1String(cell), QString::fromUtf8(lxw_strerror(lxw_error(result))));
 }
 
 TakeoffXlsxWriter::~TakeoffXlsxWriter()
@@ -168,11 +204,11 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
         if (m_columns.value(i).decimals == PressureDecimals)
             format = m_pressure;
         if (const double *number = std::get_if<double>(&cells[i]))
-            worksheet_write_number(m_sheet, m_row, column, *number, format);
+            writeNumber(column, *number, format);
         else if (const QString *string = std::get_if<QString>(&cells[i]); string && standard < 0)
             writeCarried(column, *string, text);
         else if (string)
-            worksheet_write_string(m_sheet, m_row, column, cellText(*string).constData(), text);
+            writeText(column, cellText(*string), text);
     }
     ++m_row;
 }
@@ -182,9 +218,9 @@ void TakeoffXlsxWriter::writeRow(const QList<TakeoffCell> &cells, lxw_format *te
 void TakeoffXlsxWriter::writeCarried(lxw_col_t column, const QString &text, lxw_format *format)
 {
     if (const std::optional<double> number = numberAsWritten(text))
-        worksheet_write_number(m_sheet, m_row, column, *number, format);
+        writeNumber(column, *number, format);
     else
-        worksheet_write_string(m_sheet, m_row, column, cellText(text).constData(), format);
+        writeText(column, cellText(text), format);
 }
 
 void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
@@ -199,15 +235,15 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
     RowStrings &strings = m_rowStrings[line.record.get()];
     if (!strings.record) {
         const FlangeRecord &r = *line.record;
-        strings = {line.record, kindCode(r.kind).toUtf8(), seriesText(r.series).toUtf8(),
-                   r.callout.toUtf8(), boltToOrder(r).toUtf8()};
+        strings = {line.record, cellText(kindCode(r.kind)), cellText(seriesText(r.series)),
+                   cellText(r.callout), cellText(boltToOrder(r))};
     }
     const FlangeRecord &r = *line.record;
     const auto number = [&](TakeoffColumnIndex column, double value, lxw_format *format) {
-        worksheet_write_number(m_sheet, m_row, placed(column), value, format);
+        writeNumber(placed(column), value, format);
     };
     const auto string = [&](TakeoffColumnIndex column, const QByteArray &text) {
-        worksheet_write_string(m_sheet, m_row, placed(column), text.constData(), nullptr);
+        writeText(placed(column), text, nullptr);
     };
     const auto carried = [&](qsizetype from, qsizetype count, lxw_col_t column) {
         for (qsizetype i = 0; i < count; ++i)
@@ -246,11 +282,10 @@ void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)
         for (qsizetype i = 0; i < row.size(); ++i) {
             const lxw_col_t column = lxw_col_t(i);
             if (const double *number = std::get_if<double>(&row[i]))
-                worksheet_write_number(m_sheet, m_row, column, *number,
-                                       takeoffTotalsDecimals(row, i) == 2 ? m_weight : nullptr);
+                writeNumber(column, *number,
+                            takeoffTotalsDecimals(row, i) == 2 ? m_weight : nullptr);
             else if (const QString *text = std::get_if<QString>(&row[i]))
-                worksheet_write_string(m_sheet, m_row, column, cellText(*text).constData(),
-                                       header ? m_bold : nullptr);
+                writeText(column, cellText(*text), header ? m_bold : nullptr);
         }
         ++m_row;
     };

@@ -32,6 +32,12 @@ public:
 private:
     void writeRow(const QList<TakeoffCell> &cells, lxw_format *text, lxw_format *weight);
     void writeCarried(lxw_col_t column, const QString &text, lxw_format *format);
+    // Every cell of the sheet is written by these two: a text as cellText() made it (the one
+    // cleaning every text, carried or computed, goes through), the library's answer checked.
+    void writeText(lxw_col_t column, const QByteArray &cleaned, lxw_format *format);
+    void writeNumber(lxw_col_t column, double value, lxw_format *format);
+    // Keeps the first refusal of the library as the reason the workbook fails.
+    void check(int result, lxw_col_t column);
     // False, with the reason kept, when the sheet is full.
     bool roomForRow();
     // Where a program column stands among the columns with the carried ones.
@@ -39,7 +45,7 @@ private:
 
     struct RowStrings {
         std::shared_ptr<const FlangeRecord> record; // keeps the key alive
-        QByteArray kind, series, callout, bolt;     // UTF-8
+        QByteArray kind, series, callout, bolt;     // cellText()
     };
     QHash<const FlangeRecord *, RowStrings> m_rowStrings;
 

@@ -1,5 +1,6 @@
 #include "exports/xlsxlistrows.h"
 
+#include "exports/exportformat.h"
 #include "exports/ziparchive.h"
 
 #include <QXmlStreamReader>
@@ -22,9 +23,6 @@ constexpr qsizetype SharedStrings = 4 << 20;
 // columns has 20 M; more is work no list needs.
 constexpr qint64 SheetCells = 64 << 20;
 constexpr qint64 BytesWithoutToken = 4 << 20;
-// A sheet has at most this many columns (XFD) and rows.
-constexpr int SheetColumns = 16384;
-constexpr qint64 SheetRows = 1 << 20;
 // Characters of a cell kept once its row has passed the limit of a line.
 constexpr qsizetype KeptOfLongCell = 40;
 
@@ -147,7 +145,7 @@ int columnOf(QStringView reference)
         if (c < u'A' || c > u'Z')
             return -1;
         column = column * 26 + (c - u'A' + 1);
-        if (column > SheetColumns)
+        if (column > SpreadsheetColumns)
             return -1;
     }
     return i == 0 ? -1 : column - 1;
@@ -332,7 +330,7 @@ std::optional<ListRow> XlsxListRows::next()
             bool numbered = false;
             const qint64 number = reference.toLongLong(&numbered);
             row = ListRow{reference.isEmpty() ? m_lastRow + 1 : numbered ? number : 0, {}, {}};
-            if (row.number < 1 || row.number > SheetRows) {
+            if (row.number < 1 || row.number > SpreadsheetRows) {
                 fail(QStringLiteral("row %1 is outside a sheet")
                          .arg(reference.isEmpty() ? QString::number(row.number)
                                                   : reference.left(20).toString()));
@@ -344,11 +342,11 @@ std::optional<ListRow> XlsxListRows::next()
             const QXmlStreamAttributes attributes = xml.attributes();
             const QStringView reference = attributes.value(QLatin1String("r"));
             const int column = reference.isEmpty() ? int(row.cells.size()) : columnOf(reference);
-            if (column < 0 || column >= SheetColumns) {
+            if (column < 0 || column >= SpreadsheetColumns) {
                 fail(reference.isEmpty()
                          ? QStringLiteral("row %1 has more than %2 cells")
                                .arg(row.number)
-                               .arg(SheetColumns)
+                               .arg(SpreadsheetColumns)
                          : QStringLiteral("cell %1 is outside a sheet").arg(reference.left(20)));
                 break;
             }

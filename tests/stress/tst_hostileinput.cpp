@@ -1,14 +1,17 @@
 // Hostile values typed into each real query window: DN texts that overflow, wrap, carry signs,
 // grouping or full-width digits, and dimensions so large that the area or weight overflows.
-// Each has a defined outcome, and none may crash.
+// Each has a defined outcome, and none may crash. Then hostile lists and title-block texts
+// through the real program, its files read back by independent readers.
 #include "app/windows.h"
 #include "support/messagecatcher.h"
+#include "support/programrun.h"
 #include "widgets/fonts.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -36,6 +39,29 @@ const Window SlipOn = {
 const Window WeldNeck = {
     WindowKind::FormWN, 0, 1, 3, 7, 5, 0, 12, QStringLiteral("请确认公称通径！")};
 const Window *const AllWindows[] = {&Plate, &SlipOn, &WeldNeck};
+
+// A workbook read back: its sheet parsed as XML, then by openpyxl: "ok" when the first line's
+// remark is the given text, its weight twice its unit weight and the error column the last.
+const char Workbook[] = R"py(
+import sys, zipfile, xml.etree.ElementTree as xml, openpyxl
+xml.fromstring(zipfile.ZipFile(sys.argv[1]).read("xl/worksheets/sheet1.xml"))
+h, r = list(openpyxl.load_workbook(sys.argv[1]).active.values)[:2]
+c = dict(zip(h, r))
+print("ok" if c["备注"] == sys.argv[2] and c["重量(kg)"] == 2 * c["单重(kg)"] > 0 and h[-1] == "错误" else r)
+)py";
+// A drawing read back by ezdxf: "ok" when one of its texts, shown as AutoCAD's TEXT shows it (a
+// caret code, a \U+ escape, a %% code; %%c the diameter sign typed as φ), is the given text.
+const char Drawing[] = R"py(
+import re, sys, ezdxf
+codes = {"%": "%", "c": "φ", "d": "°", "p": "±", "u": "", "o": "", "k": ""}
+def shown(m):
+    c, u, p = m.groups()
+    return ("^" if c == " " else chr(ord(c) - 64)) if c else chr(int(u, 16)) if u else \
+        chr(int(p)) if p.isdigit() else codes[p.lower()]
+texts = [re.sub(r"\^(.)|\\U\+([0-9A-F]{4})|%%([%cdpuok]|\d{3})", shown, e.dxf.text, flags=re.I)
+         for e in ezdxf.readfile(sys.argv[1]).modelspace().query("TEXT")]
+print("ok" if sys.argv[2] in texts else texts)
+)py";
 
 const QRegularExpression ResultShape(QStringLiteral("^-?(0|[1-9][0-9]*)\\.[0-9]{2}$"));
 
@@ -179,6 +205,68 @@ private slots:
         for (int n : {w.areaBox, w.weightBox})
             if (n)
                 QVERIFY2(ResultShape.match(box(n)->text()).hasMatch(), qPrintable(box(n)->text()));
+    }
+
+    // Hostile lists taken off to a workbook and title-block texts drawn as DXF by the real
+    // program: the file holds what was given, as its reader shows it, or it is refused with one
+    // line and no file.
+    void filesHoldWhatWasGiven_data()
+    {
+        QTest::addColumn<QByteArray>("list"); // on standard input
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("given");   // the text the reader looks for
+        QTest::addColumn<QString>("refusal"); // part of the one line; "" when written
+        const QStringList takeoff{"takeoff", "-", "--format", "xlsx"};
+        const auto list = [](int carried, const QString &remark) {
+            return QByteArray("a,").repeated(carried) + "类型,公称压力,系列,公称直径,数量,备注\n" +
+                   QByteArray("v,").repeated(carried) + "PL,1.0,A,100,2," + remark.toUtf8();
+        };
+        const QString cut = QString(32'766, u'x') + QChar(0x2026);
+        const QString kept = QStringLiteral("a\uFFFDb");
+        QTest::newRow("U+FFFE in a carried column")
+            << list(0, QStringLiteral("a\uFFFEb")) << takeoff << Workbook << kept << "";
+        QTest::newRow("NUL in a carried column")
+            << list(0, QStringLiteral("a") + QChar(0) + u'b') << takeoff << Workbook << kept << "";
+        QTest::newRow("40,000 characters in a cell")
+            << list(0, QString(40'000, u'x')) << takeoff << Workbook << cut << "";
+        QTest::newRow("a list as wide as a sheet")
+            << list(16'369, "z") << takeoff << Workbook << "z"
+            << "";
+        QTest::newRow("a list a column wider than a sheet") << list(16'370, "z") << takeoff << ""
+                                                            << ""
+                                                            << "do not fit in the 16384 columns";
+        const auto drawn = [](const char *name, const QString &text, const QString &refusal) {
+            const QStringList drawing{"drawing", "pl", "1.0", "100", "--format", "dxf"};
+            QTest::newRow(name) << QByteArray() << drawing + QStringList{"--drawing-number", text}
+                                << Drawing << text << refusal;
+        };
+        drawn("percent codes typed", QStringLiteral("%%u5%%d %%123 %φ%%%"), "");
+        drawn("escapes and caret codes typed", QStringLiteral("\\U+0041 \\M+1B0A1 ^J^ c"), "");
+        drawn("a character beyond U+FFFF", QStringLiteral("x\U0001D11Ey"), "U+1D11E");
+    }
+    void filesHoldWhatWasGiven()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reader);
+        QFETCH(QString, given);
+        QFETCH(QString, refusal);
+        QTemporaryDir folder;
+        const QString out =
+            folder.filePath("out." + arguments.at(arguments.indexOf("--format") + 1));
+
+        const ProgramRun run = quorvit(arguments << "-o" << out, list);
+
+        if (!refusal.isEmpty()) {
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.count(u'\n') == 1 && run.err.contains(refusal), qPrintable(run.err));
+            QVERIFY(!QFile::exists(out));
+            return;
+        }
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const ProgramRun read = runProgram("/usr/bin/python3", {"-c", reader, out, given});
+        QCOMPARE(read.text().trimmed() + read.err, QStringLiteral("ok"));
     }
 };
 
