@@ -56,8 +56,9 @@ DL_Attributes on(DrawingLayer layer)
 // lacks as a \U+XXXX escape. A value is one line of the file: no control character.
 // What was typed reads back as typed: a CAD program takes "%%" for the start of a control code
 // (%%u underlines, %%d is a degree sign), so a '%' beside another one in the output is written
-// as "%%%", the code of one percent sign; a backslash starting "U+" or "M+" would start a
-// character escape and a caret a control character (^J), so they are escapes of their own.
+// as the escape \U+0025 (LibreCAD shows AutoCAD's own "%%%" as three signs); a backslash
+// starting "U+" or "M+" would start a character escape and a caret a control character (^J),
+// so they are escapes of their own.
 std::string dxfText(const QString &text)
 {
     const QString writable = writableText(text, LineBreaks::Replace);
@@ -72,9 +73,9 @@ std::string dxfText(const QString &text)
         if (c == QChar(0x03C6)) {
             out += "%%C";
         } else if (c == u'%') {
-            const bool beside = (!out.empty() && out.back() == '%') || at(i + 1) == u'%' ||
+            const bool beside = (i > 0 && writable[i - 1] == u'%') || at(i + 1) == u'%' ||
                                 at(i + 1) == QChar(0x03C6);
-            out += beside ? "%%%" : "%";
+            out += beside ? escape(c.unicode()) : "%";
         } else if (c == u'\\' && at(i + 2) == u'+' && QStringLiteral("UuMm").contains(at(i + 1))) {
             out += escape(c.unicode());
         } else if (c == u'^') {
