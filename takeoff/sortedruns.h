@@ -3,7 +3,6 @@
 #include "takeoff/spillfile.h"
 
 #include <QDataStream>
-#include <QDir>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -69,8 +68,9 @@ public:
         return true;
     }
 
-    // Every key of the runs and of `batch` once, in order, with its sums added up; false with the
-    // reason when a run could not be read back or written. The runs stay for another merge.
+    // Every key of the runs and of `batch` once, in order, with its sums added up (but for those
+    // that came to nothing); false with the reason when a run could not be read back or written.
+    // The runs stay for another merge.
     bool merge(std::vector<Record> &batch, const Visit &visit, QString &error)
     {
         while (m_runs.size() >= FanIn)
@@ -137,7 +137,7 @@ private:
                     return true;
             }
             error = QStringLiteral("cannot write a temporary file in %1: %2")
-                        .arg(QDir::tempPath(), file->errorString());
+                        .arg(QFile::decodeName(spillFolder()), file->errorString());
             return false;
         }
     };
@@ -226,10 +226,13 @@ private:
                     m_overflowed = true;
                 advance(source);
             }
-            visit(sum.first, sum.second);
+            // Lines taken back out leave a key nothing: it is no key, as in memory.
+            if (std::any_of(sum.second.begin(), sum.second.end(), [](qint64 v) { return v; }))
+                visit(sum.first, sum.second);
         }
         if (unread) {
-            error = QStringLiteral("cannot read back a temporary file in %1").arg(QDir::tempPath());
+            error = QStringLiteral("cannot read back a temporary file in %1")
+                        .arg(QFile::decodeName(spillFolder()));
             return false;
         }
         return true;

@@ -1,20 +1,37 @@
 #include "takeoff/spillfile.h"
 
-#include <QDir>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+QByteArray spillFolder()
+{
+    // QDir::tempPath() would give "" for a folder that does not exist, and the file would be
+    // made in the root folder.
+    const QByteArray folder = qgetenv("TMPDIR");
+    return folder.isEmpty() ? QByteArray("/tmp") : folder;
+}
+
+namespace
+{
+
+// The folder as a message names it.
+QString shownFolder()
+{
+    return QFile::decodeName(spillFolder());
+}
+
+} // namespace
+
 std::unique_ptr<QFile> openSpillFile(QString &error)
 {
-    const QString folder = QDir::tempPath();
-    QByteArray path = QFile::encodeName(folder) + "/quorvit-totals-XXXXXX";
+    QByteArray path = spillFolder() + "/quorvit-totals-XXXXXX";
     const int descriptor = ::mkostemp(path.data(), O_CLOEXEC);
     if (descriptor < 0) {
         error = QStringLiteral("cannot make a temporary file in %1: %2")
-                    .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+                    .arg(shownFolder(), QString::fromLocal8Bit(std::strerror(errno)));
         return {};
     }
     ::unlink(path.constData());
@@ -35,7 +52,7 @@ namespace
 QString unwritable(const QFile &file)
 {
     return QStringLiteral("cannot write a temporary file in %1: %2")
-        .arg(QDir::tempPath(), file.errorString());
+        .arg(shownFolder(), file.errorString());
 }
 
 } // namespace

@@ -6,8 +6,12 @@
 #include <QString>
 #include <memory>
 
-// A temporary file for what does not fit in the memory a computation may take, in the system's
-// folder for them (TMPDIR, else /tmp). It has no name: removed as soon as it is made, it goes
+// The folder of temporary files: TMPDIR as it is set (not replaced when it does not exist, as
+// sort does), else /tmp.
+QByteArray spillFolder();
+
+// A temporary file for what does not fit in the memory a computation may take, in
+// spillFolder(). It has no name: removed as soon as it is made, it goes
 // with its last handle however the program ends, and no other program can open it. Null, with
 // the reason, when none could be made.
 std::unique_ptr<QFile> openSpillFile(QString &error);

@@ -451,8 +451,8 @@ void TakeoffTotals::forEachItem(const std::function<void(const TotalsItem &)> &v
         const TotalsItem item = readItem(made.items.in());
         if (made.items.in().status() != QDataStream::Ok) {
             // Told by exceeded(), which a writer asks again when done.
-            made.exceeded =
-                QStringLiteral("cannot read back a temporary file in %1").arg(QDir::tempPath());
+            made.exceeded = QStringLiteral("cannot read back a temporary file in %1")
+                                .arg(QFile::decodeName(spillFolder()));
             return;
         }
         visit(item);
