@@ -18,8 +18,7 @@
 // merged into one of the next, as an external sort does, so that a key is rewritten only a few
 // times however many runs there are. Key is a std::tuple of what QDataStream writes (QString,
 // int); the sums are 64-bit and their overflow is told, never wrapped.
-template <typename KeyType, std::size_t Count>
-class SortedRuns
+template <typename KeyType, std::size_t Count> class SortedRuns
 {
 public:
     using Key = KeyType;
@@ -168,9 +167,13 @@ private:
         std::vector<QFile *> files;
         for (std::size_t i = m_runs.size() - count; i < m_runs.size(); ++i)
             files.push_back(m_runs[i].file.get());
-        if (!mergeFiles(files, nullptr, [&](const Key &key, const Sums &sums) {
-                merged.put({key, sums});
-            }, error) || !merged.close(error))
+        if (!mergeFiles(
+                files, nullptr,
+                [&](const Key &key, const Sums &sums) {
+                    merged.put({key, sums});
+                },
+                error) ||
+            !merged.close(error))
             return false;
         m_runs.resize(m_runs.size() - count);
         m_runs.push_back({std::move(merged.file), generation});
@@ -215,14 +218,14 @@ private:
         while (!next.empty() && !unread) {
             std::size_t source = next.top();
             next.pop();
-            Record sum = {key(source), source == inBatch ? (*batch)[at].second
-                                                        : readers[source].current.second};
+            Record sum = {key(source),
+                          source == inBatch ? (*batch)[at].second : readers[source].current.second};
             advance(source);
             while (!next.empty() && key(next.top()) == sum.first) {
                 source = next.top();
                 next.pop();
                 if (!addSums(sum.second, source == inBatch ? (*batch)[at].second
-                                                          : readers[source].current.second))
+                                                           : readers[source].current.second))
                     m_overflowed = true;
                 advance(source);
             }

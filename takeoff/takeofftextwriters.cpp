@@ -542,13 +542,14 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
             openUpTo(1);
             m_out << "{\"designation\":" << jsonStringLiteral(bolt->designation) << ",\"kind\":"
                   << (bolt->kind == FastenerKind::StudBolt ? "\"stud_bolt\"" : "\"hex_bolt\"")
-                  << ",\"material\":" << text(bolt->material) << ",\"material_column\":"
-                  << boltColumn << ",\"count\":" << integerText(digits, bolt->count) << '}';
+                  << ",\"material\":" << text(bolt->material)
+                  << ",\"material_column\":" << boltColumn
+                  << ",\"count\":" << integerText(digits, bolt->count) << '}';
         } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
             openUpTo(2);
             m_out << "{\"designation\":" << jsonStringLiteral(nut->thread)
-                  << ",\"material\":" << text(nut->material) << ",\"material_column\":"
-                  << nutColumn << ",\"count\":" << integerText(digits, nut->count) << '}';
+                  << ",\"material\":" << text(nut->material) << ",\"material_column\":" << nutColumn
+                  << ",\"count\":" << integerText(digits, nut->count) << '}';
         } else if (const auto *gasket = std::get_if<GasketTotal>(&item)) {
             openUpTo(3);
             m_out << "{\"designation\":" << jsonStringLiteral(gasketDesignation(*gasket))
@@ -557,8 +558,9 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
                   << ",\"face\":" << jsonStringLiteral(gasket->face)
                   << ",\"pressure_mpa\":" << jsonStringLiteral(gasket->pressureText)
                   << ",\"dn\":" << integerText(digits, gasket->dn)
-                  << ",\"material\":" << text(gasket->material) << ",\"material_column\":"
-                  << gasketColumn << ",\"count\":" << integerText(digits, gasket->count) << '}';
+                  << ",\"material\":" << text(gasket->material)
+                  << ",\"material_column\":" << gasketColumn
+                  << ",\"count\":" << integerText(digits, gasket->count) << '}';
         }
     });
     openArray(3); // every array, empty or not

@@ -116,25 +116,23 @@ std::vector<MaterialRuns::Record> materialRecords(const Groups &groups, bool &ov
     return records;
 }
 
-template <typename Groups>
-std::vector<BoltRuns::Record> boltRecords(const Groups &groups)
+template <typename Groups> std::vector<BoltRuns::Record> boltRecords(const Groups &groups)
 {
     std::vector<BoltRuns::Record> records;
     records.reserve(groups.size());
     for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
         const JointBolting &b = r.bolting;
-        records.push_back({{it.key().boltMaterial, int(b.kind),
-                            threadDiameter(b.thread.isEmpty() ? r.bolt : b.thread), b.length,
-                            boltToOrder(r), it.key().nutMaterial, b.thread, b.nutsPerBolt,
-                            r.holeCount},
-                           {it->paired, it->single}});
+        records.push_back(
+            {{it.key().boltMaterial, int(b.kind),
+              threadDiameter(b.thread.isEmpty() ? r.bolt : b.thread), b.length, boltToOrder(r),
+              it.key().nutMaterial, b.thread, b.nutsPerBolt, r.holeCount},
+             {it->paired, it->single}});
     }
     return records;
 }
 
-template <typename Groups>
-std::vector<GasketRuns::Record> gasketRecords(const Groups &groups)
+template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const Groups &groups)
 {
     std::vector<GasketRuns::Record> records;
     records.reserve(groups.size());
@@ -276,9 +274,7 @@ struct TakeoffTotals::Summary {
     QString exceeded;
 };
 
-TakeoffTotals::TakeoffTotals(qint64 memory) : m_memory(memory), m_runs(std::make_unique<Runs>())
-{
-}
+TakeoffTotals::TakeoffTotals(qint64 memory) : m_memory(memory), m_runs(std::make_unique<Runs>()) {}
 
 TakeoffTotals::~TakeoffTotals() = default;
 TakeoffTotals::TakeoffTotals(TakeoffTotals &&) noexcept = default;
@@ -373,9 +369,12 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
         };
 
         std::vector<MaterialRuns::Record> materials = materialRecords(m_groups, overflowed);
-        m_runs->materials.merge(materials, [&](const std::tuple<QString> &key, const auto &sums) {
-            keep(MaterialFlanges{std::get<0>(key), sums[0], sums[1]});
-        }, failure);
+        m_runs->materials.merge(
+            materials,
+            [&](const std::tuple<QString> &key, const auto &sums) {
+                keep(MaterialFlanges{std::get<0>(key), sums[0], sums[1]});
+            },
+            failure);
         materials = {};
 
         NutRuns nutRuns;
@@ -387,7 +386,8 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
                 keep(bolt);
             },
             [&](NutRuns::Record nut) {
-                nutBytes += 128 + 2 * (std::get<0>(nut.first).size() + std::get<2>(nut.first).size());
+                nutBytes +=
+                    128 + 2 * (std::get<0>(nut.first).size() + std::get<2>(nut.first).size());
                 nuts.push_back(std::move(nut));
                 if (nutBytes > eighth && failure.isEmpty()) {
                     nutRuns.write(nuts, failure);
@@ -395,28 +395,40 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
                 }
             });
         std::vector<BoltRuns::Record> boltBatch = boltRecords(m_groups);
-        m_runs->bolts.merge(boltBatch, [&](const BoltRuns::Key &key, const BoltRuns::Sums &sums) {
-            bolts.add(key, sums);
-        }, failure);
+        m_runs->bolts.merge(
+            boltBatch,
+            [&](const BoltRuns::Key &key, const BoltRuns::Sums &sums) { bolts.add(key, sums); },
+            failure);
         boltBatch = {};
         bolts.finish();
-        nutRuns.merge(nuts, [&](const NutRuns::Key &key, const NutRuns::Sums &count) {
-            passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<2>(key)));
-            keep(NutTotal{std::get<0>(key), std::get<2>(key), std::min(count[0], Held)});
-        }, failure);
+        nutRuns.merge(
+            nuts,
+            [&](const NutRuns::Key &key, const NutRuns::Sums &count) {
+                passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<2>(key)));
+                keep(NutTotal{std::get<0>(key), std::get<2>(key), std::min(count[0], Held)});
+            },
+            failure);
         nuts = {};
 
         std::vector<GasketRuns::Record> gaskets = gasketRecords(m_groups);
-        m_runs->gaskets.merge(gaskets, [&](const GasketRuns::Key &key, const auto &flanges) {
-            const auto &[material, face, centiMpa, pressureText, dn] = key;
-            // The gasket the bolt length is computed with, so that the two agree.
-            const GasketRow &gasket = gasketFor(centiMpa);
-            GasketTotal total{material, face, pressureText, dn, QString::fromUtf8(gasket.name),
-                              QString::fromLatin1(gasket.standard), perJoint(flanges[0], flanges[1])};
-            passed(sealed, total.count,
-                   QStringLiteral("%1 gaskets").arg(gasketDesignation(total)));
-            keep(total);
-        }, failure);
+        m_runs->gaskets.merge(
+            gaskets,
+            [&](const GasketRuns::Key &key, const auto &flanges) {
+                const auto &[material, face, centiMpa, pressureText, dn] = key;
+                // The gasket the bolt length is computed with, so that the two agree.
+                const GasketRow &gasket = gasketFor(centiMpa);
+                GasketTotal total{material,
+                                  face,
+                                  pressureText,
+                                  dn,
+                                  QString::fromUtf8(gasket.name),
+                                  QString::fromLatin1(gasket.standard),
+                                  perJoint(flanges[0], flanges[1])};
+                passed(sealed, total.count,
+                       QStringLiteral("%1 gaskets").arg(gasketDesignation(total)));
+                keep(total);
+            },
+            failure);
         overflowed = overflowed || m_runs->overflowed() || nutRuns.overflowed();
         if (failure.isEmpty())
             failure = !bolted.isEmpty() ? bolted : !nutted.isEmpty() ? nutted : sealed;

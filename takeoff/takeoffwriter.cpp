@@ -182,8 +182,8 @@ void forEachTotalsRow(const TakeoffTotals &totals, const CarriedColumns &carried
             add(QStringLiteral("重量"), {}, material->material, material->weightKg(), kg);
         } else if (const auto *bolt = std::get_if<BoltTotal>(&item)) {
             add(fastenerName(bolt->kind), bolt->designation,
-                boltingMaterialText(roles, BoltingItem::Bolts, bolt->material),
-                double(bolt->count), QStringLiteral("根"));
+                boltingMaterialText(roles, BoltingItem::Bolts, bolt->material), double(bolt->count),
+                QStringLiteral("根"));
         } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
             add(QStringLiteral("螺母"), nut->thread,
                 boltingMaterialText(roles, BoltingItem::Nuts, nut->material), double(nut->count),

@@ -288,7 +288,7 @@ void TestTakeoff::totalsCanBeTakenBack()
 void TestTakeoff::spilledTotalsEqualTotalsInMemory_data()
 {
     QTest::addColumn<qint64>("memory"); // the spilled totals' bound, in bytes
-    QTest::addColumn<bool>("takeBack");  // a third of the lines taken out again after spilling
+    QTest::addColumn<bool>("takeBack"); // a third of the lines taken out again after spilling
     QTest::newRow("a run a group: generations of runs merged") << 1LL << false;
     QTest::newRow("a few groups a run") << 8'000LL << false;
     QTest::newRow("lines taken back out of spilled runs") << 8'000LL << true;

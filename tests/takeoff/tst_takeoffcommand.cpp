@@ -1127,9 +1127,12 @@ void TestTakeoffCommand::manyMaterialsSumAsByPython_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("temporaryFolder"); // TMPDIR, "" as it is
-    QTest::newRow("csv, the totals through temporary files") << "csv" << "";
-    QTest::newRow("json, the totals through temporary files") << "json" << "";
-    QTest::newRow("no temporary folder: no totals, exit 1") << "csv" << "@no-such-folder";
+    QTest::newRow("csv, the totals through temporary files") << "csv"
+                                                             << "";
+    QTest::newRow("json, the totals through temporary files") << "json"
+                                                              << "";
+    QTest::newRow("no temporary folder: no totals, exit 1") << "csv"
+                                                            << "@no-such-folder";
 }
 
 // More materials than the totals hold in memory: what the take-off writes of them is what
@@ -1152,7 +1155,8 @@ void TestTakeoffCommand::manyMaterialsSumAsByPython()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!temporaryFolder.isEmpty())
         environment.insert("TMPDIR", m_folder.filePath(temporaryFolder.mid(1)));
-    const ProgramRun run = quorvit({"takeoff", list, "--format", format, "-o", out}, {}, environment);
+    const ProgramRun run =
+        quorvit({"takeoff", list, "--format", format, "-o", out}, {}, environment);
     if (!temporaryFolder.isEmpty()) {
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.startsWith("quorvit takeoff: no totals: cannot make a temporary file in " +

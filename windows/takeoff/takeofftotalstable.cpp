@@ -56,7 +56,10 @@ void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals, const CarriedRo
                     return;
                 const QString name = group->material.isEmpty() ? tr("未写材质") : group->material;
                 rows.append({tr("法兰"), {}, name, QString::number(group->flanges), tr("片")});
-                rows.append({tr("重量"), {}, name, takeoffCellText(group->weightKg(), 2),
+                rows.append({tr("重量"),
+                             {},
+                             name,
+                             takeoffCellText(group->weightKg(), 2),
                              QStringLiteral("kg")});
             } else if (const auto *bolt = std::get_if<BoltTotal>(&item)) {
                 rows.append({fastenerName(bolt->kind, true), bolt->designation,
