@@ -526,6 +526,75 @@ BENCHMARK_CAPTURE(BM_Takeoff, xlsx, "xlsx")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
+// A list of `count` lines with a material column: each line a material of its own ("M0000001"
+// …), or all one material ("S30408"). The flanges are PL PN 1.6 of twelve DNs, 1 to 50 a line,
+// so each material has its own flange, bolt, nut and gasket totals.
+QString materialsList(int count, bool distinct)
+{
+    static QTemporaryDir folder;
+    const QString path =
+        folder.filePath(QStringLiteral("materials-%1-%2.csv").arg(count).arg(distinct));
+    if (QFile::exists(path))
+        return path;
+    static const int dns[] = {15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200};
+    QRandomGenerator random(7);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    QByteArray block = "kind,pressure,series,dn,quantity,材质\n";
+    for (int i = 0; i < count; ++i) {
+        block += "PL,1.6,A," + QByteArray::number(dns[random.bounded(12)]) + ',' +
+                 QByteArray::number(1 + random.bounded(50)) + ',' +
+                 (distinct ? 'M' + QByteArray::number(i).rightJustified(7, '0') : "S30408") + '\n';
+        if (block.size() > (1 << 20)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+    return path;
+}
+
+// The take-off of a million lines of a million materials, whose totals go to temporary files,
+// against the same lines of one material: time and peak memory of each.
+void BM_TakeoffMaterials(benchmark::State &state, const char *format)
+{
+    const int count = int(state.range(0));
+    const std::string many = materialsList(count, true).toStdString();
+    const std::string one = materialsList(count, false).toStdString();
+    const std::string out =
+        QDir::temp().filePath(QStringLiteral("quorvit-bench-materials")).toStdString();
+    const std::vector<std::string> probe = {std::string("LD_PRELOAD=") + EXIT_PROBE,
+                                            "QUORVIT_PROBE_FD=3"};
+    const auto takeoff = [&](const std::string &input) {
+        return runChild({QUORVIT_PROGRAM, "takeoff", input, "--format", format, "-o", out}, probe);
+    };
+    const Measure ways[2] = {[&] { return takeoff(many); }, [&] { return takeoff(one); }};
+    const char *names[2] = {"materials", "one_material"};
+    inTurn(state, ways, names, false);
+    QFile::remove(QString::fromStdString(out));
+}
+BENCHMARK_CAPTURE(BM_TakeoffMaterials, csv, "csv")
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TakeoffMaterials, text, "text")
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TakeoffMaterials, json, "json")
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TakeoffMaterials, xlsx, "xlsx")
+    ->Arg(1'000'000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
 // Lists a hostile user makes to hang the take-off or exhaust memory, each small on disk:
 // "names", a header naming the flange then `count` columns of one name; "wide", a workbook of
 // one row of `count` million cells without references (1 MB for 260); "strings", a workbook of

@@ -274,7 +274,7 @@ void TakeoffXlsxWriter::writeLine(const TakeoffLine &line)
 
 void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)
 {
-    // After an empty row, the block in the sheet's first columns (takeoffTotalsBlock()): no
+    // After an empty row, the block in the sheet's first columns (forEachTotalsRow()): no
     // count or weight of it under the lines' quantity or weight. Its texts are never formulas.
     const auto write = [&](const QList<TakeoffCell> &row, bool header) {
         if (!m_sheet || !m_error.isEmpty() || !roomForRow())
@@ -292,8 +292,7 @@ void TakeoffXlsxWriter::writeTotals(const TakeoffTotals &totals)
     if (m_sheet && m_error.isEmpty() && roomForRow())
         ++m_row;
     write(takeoffTotalsHeader(), true);
-    for (const QList<TakeoffCell> &row : takeoffTotalsBlock(totals, m_carried))
-        write(row, false);
+    forEachTotalsRow(totals, m_carried, [&](const QList<TakeoffCell> &row) { write(row, false); });
 }
 
 bool TakeoffXlsxWriter::finish(QString &error)

@@ -6,9 +6,6 @@
 #include "takeoff/writeall.h"
 
 #include <QFileDevice>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <charconv>
 #include <cstring>
 #ifdef Q_OS_LINUX
@@ -359,13 +356,6 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
           << QStringLiteral("法兰总数: %1").arg(totals.flanges()) << '\n'
           << QStringLiteral("总净重: %1 kg").arg(takeoffCellText(totals.weightKg(), 2)) << '\n';
     const CarriedRoles roles = carriedRoles(m_carried);
-    if (roles.material >= 0)
-        for (const MaterialFlanges &material : totals.flangesByMaterial())
-            m_out << QStringLiteral("法兰 %1: %2 片, %3 kg\n")
-                         .arg(material.material.isEmpty() ? QStringLiteral("(未写材质)")
-                                                          : oneLineText(material.material))
-                         .arg(material.flanges)
-                         .arg(takeoffCellText(material.weightKg(), 2));
     // Each item on a line of its own, with what to order it in: "螺栓 M16×80 (35CrMoA): 12".
     const auto item = [&](const QString &name, const QString &designation, BoltingItem of,
                           const QString &material, qint64 count) {
@@ -376,14 +366,24 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
                                             : QStringLiteral(" (%1)").arg(oneLineText(written)))
                      .arg(count);
     };
-    for (const BoltTotal &bolt : totals.bolts())
-        item(fastenerName(bolt.kind), bolt.designation, BoltingItem::Bolts, bolt.material,
-             bolt.count);
-    for (const NutTotal &nut : totals.nuts())
-        item(QStringLiteral("螺母"), nut.thread, BoltingItem::Nuts, nut.material, nut.count);
-    for (const GasketTotal &gasket : totals.gaskets())
-        item(gasketTypeName(gasket), gasketDesignation(gasket), BoltingItem::Gaskets,
-             gasket.material, gasket.count);
+    totals.forEachItem([&](const TotalsItem &total) {
+        if (const auto *material = std::get_if<MaterialFlanges>(&total)) {
+            if (roles.material >= 0)
+                m_out << QStringLiteral("法兰 %1: %2 片, %3 kg\n")
+                             .arg(material->material.isEmpty() ? QStringLiteral("(未写材质)")
+                                                               : oneLineText(material->material))
+                             .arg(material->flanges)
+                             .arg(takeoffCellText(material->weightKg(), 2));
+        } else if (const auto *bolt = std::get_if<BoltTotal>(&total)) {
+            item(fastenerName(bolt->kind), bolt->designation, BoltingItem::Bolts, bolt->material,
+                 bolt->count);
+        } else if (const auto *nut = std::get_if<NutTotal>(&total)) {
+            item(QStringLiteral("螺母"), nut->thread, BoltingItem::Nuts, nut->material, nut->count);
+        } else if (const auto *gasket = std::get_if<GasketTotal>(&total)) {
+            item(gasketTypeName(*gasket), gasketDesignation(*gasket), BoltingItem::Gaskets,
+                 gasket->material, gasket->count);
+        }
+    });
     if (totals.failedLines() > 0)
         m_out << QStringLiteral("未计入的行: %1").arg(totals.failedLines()) << '\n';
 }
@@ -400,8 +400,7 @@ void TakeoffCsvWriter::writeTotals(const TakeoffTotals &totals)
     };
     m_out << "\r\n";
     write(takeoffTotalsHeader(), true);
-    for (const QList<TakeoffCell> &row : takeoffTotalsBlock(totals, m_carried))
-        write(row, false);
+    forEachTotalsRow(totals, m_carried, [&](const QList<TakeoffCell> &row) { write(row, false); });
 }
 
 void TakeoffCsvWriter::writeHeader()
@@ -499,57 +498,75 @@ void TakeoffJsonWriter::writeLine(const TakeoffLine &line)
 
 void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
 {
-    const auto material = [](const QString &text) {
-        return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+    m_out << "\n],\n\"totals\": ";
+    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) { // no wrong number
+        m_out << "{\"flanges\":null,\"weight_kg\":null,\"flanges_by_material\":null,"
+                 "\"bolts\":null,\"nuts\":null,\"gaskets\":null,\"error\":"
+              << jsonStringLiteral(exceeded) << "}}\n";
+        return;
+    }
+    char digits[48];
+    const auto text = [](const QString &t) {
+        return t.isEmpty() ? QByteArray("null") : jsonStringLiteral(t);
     };
     // The column a total's material was read from (its own, or the flanges'), null for none.
     const auto column = [&](BoltingItem item) {
         const qsizetype at = m_roles.materialOf(item);
-        return at < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(m_carriedNames.value(at));
+        return at < 0 ? QByteArray("null") : jsonStringLiteral(m_carriedNames.value(at));
     };
-    QJsonArray byMaterial, bolts, nuts, gaskets;
-    if (m_roles.material >= 0)
-        for (const MaterialFlanges &flanges : totals.flangesByMaterial())
-            byMaterial.append(QJsonObject{{"material", material(flanges.material)},
-                                          {"flanges", double(flanges.flanges)},
-                                          {"weight_kg", flanges.weightKg()}});
-    for (const BoltTotal &bolt : totals.bolts())
-        bolts.append(
-            QJsonObject{{"designation", bolt.designation},
-                        {"kind", bolt.kind == FastenerKind::StudBolt ? "stud_bolt" : "hex_bolt"},
-                        {"material", material(bolt.material)},
-                        {"material_column", column(BoltingItem::Bolts)},
-                        {"count", double(bolt.count)}});
-    for (const NutTotal &nut : totals.nuts())
-        nuts.append(QJsonObject{{"designation", nut.thread},
-                                {"material", material(nut.material)},
-                                {"material_column", column(BoltingItem::Nuts)},
-                                {"count", double(nut.count)}});
-    for (const GasketTotal &gasket : totals.gaskets())
-        gaskets.append(QJsonObject{{"designation", gasketDesignation(gasket)},
-                                   {"type", gasketTypeName(gasket, false, true)},
-                                   {"standard", gasket.standard},
-                                   {"face", gasket.face},
-                                   {"pressure_mpa", gasket.pressureText},
-                                   {"dn", gasket.dn},
-                                   {"material", material(gasket.material)},
-                                   {"material_column", column(BoltingItem::Gaskets)},
-                                   {"count", double(gasket.count)}});
-    QJsonObject sums{{"flanges", double(totals.flanges())},
-                     {"weight_kg", totals.weightKg()},
-                     {"flanges_by_material", byMaterial},
-                     {"bolts", bolts},
-                     {"nuts", nuts},
-                     {"gaskets", gaskets},
-                     {"error", QJsonValue::Null}};
-    if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) // no wrong number
-        sums = {{"flanges", QJsonValue::Null},
-                {"weight_kg", QJsonValue::Null},
-                {"flanges_by_material", QJsonValue::Null},
-                {"bolts", QJsonValue::Null},
-                {"nuts", QJsonValue::Null},
-                {"gaskets", QJsonValue::Null},
-                {"error", exceeded}};
-    m_out << "\n],\n\"totals\": "
-          << QByteArrayView(QJsonDocument(sums).toJson(QJsonDocument::Compact)) << "}\n";
+    const QByteArray boltColumn = column(BoltingItem::Bolts), nutColumn = column(BoltingItem::Nuts),
+                     gasketColumn = column(BoltingItem::Gaskets);
+    m_out << "{\"flanges\":" << integerText(digits, totals.flanges())
+          << ",\"weight_kg\":" << jsonHundredths(digits, totals.weightHundredths());
+    // An array for each kind of item, in the items' order, written as they are read back.
+    static const char *const arrays[] = {"flanges_by_material", "bolts", "nuts", "gaskets"};
+    int open = -1; // the array being written
+    bool first = true;
+    const auto openArray = [&](int array) {
+        for (; open < array; first = true) {
+            if (open >= 0)
+                m_out << "]";
+            m_out << ",\"" << arrays[++open] << "\":[";
+        }
+    };
+    const auto openUpTo = [&](int array) {
+        openArray(array);
+        m_out << (first ? "" : ",");
+        first = false;
+    };
+    totals.forEachItem([&](const TotalsItem &item) {
+        if (const auto *flanges = std::get_if<MaterialFlanges>(&item)) {
+            if (m_roles.material < 0)
+                return;
+            openUpTo(0);
+            m_out << "{\"material\":" << text(flanges->material)
+                  << ",\"flanges\":" << integerText(digits, flanges->flanges)
+                  << ",\"weight_kg\":" << jsonHundredths(digits, flanges->weightHundredths) << '}';
+        } else if (const auto *bolt = std::get_if<BoltTotal>(&item)) {
+            openUpTo(1);
+            m_out << "{\"designation\":" << jsonStringLiteral(bolt->designation) << ",\"kind\":"
+                  << (bolt->kind == FastenerKind::StudBolt ? "\"stud_bolt\"" : "\"hex_bolt\"")
+                  << ",\"material\":" << text(bolt->material)
+                  << ",\"material_column\":" << boltColumn
+                  << ",\"count\":" << integerText(digits, bolt->count) << '}';
+        } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
+            openUpTo(2);
+            m_out << "{\"designation\":" << jsonStringLiteral(nut->thread)
+                  << ",\"material\":" << text(nut->material) << ",\"material_column\":" << nutColumn
+                  << ",\"count\":" << integerText(digits, nut->count) << '}';
+        } else if (const auto *gasket = std::get_if<GasketTotal>(&item)) {
+            openUpTo(3);
+            m_out << "{\"designation\":" << jsonStringLiteral(gasketDesignation(*gasket))
+                  << ",\"type\":" << jsonStringLiteral(gasketTypeName(*gasket, false, true))
+                  << ",\"standard\":" << jsonStringLiteral(gasket->standard)
+                  << ",\"face\":" << jsonStringLiteral(gasket->face)
+                  << ",\"pressure_mpa\":" << jsonStringLiteral(gasket->pressureText)
+                  << ",\"dn\":" << integerText(digits, gasket->dn)
+                  << ",\"material\":" << text(gasket->material)
+                  << ",\"material_column\":" << gasketColumn
+                  << ",\"count\":" << integerText(digits, gasket->count) << '}';
+        }
+    });
+    openArray(3); // every array, empty or not
+    m_out << "],\"error\":null}}\n";
 }

@@ -1,7 +1,9 @@
 #include "takeoff/takeofftotals.h"
 
+#include "takeoff/sortedruns.h"
+
 #include <QCoreApplication>
-#include <map>
+#include <optional>
 #include <tuple>
 
 QString fastenerName(FastenerKind kind, bool translated)
@@ -32,18 +34,21 @@ QString gasketTypeName(const GasketTotal &gasket, bool translated, bool english)
     return gasket.type;
 }
 
-void TakeoffTotals::add(const TakeoffLine &line)
-{
-    count(line, 1);
-}
-
-void TakeoffTotals::remove(const TakeoffLine &line)
-{
-    count(line, -1);
-}
-
 namespace
 {
+
+// What each total is made from, by the key it is ordered by:
+// flanges and their weight by material;
+using MaterialRuns = SortedRuns<std::tuple<QString>, 2>;
+// paired and single flanges by bolt material, kind, diameter, length, designation and nut
+// material, then what the bolts are counted with (thread, nuts a bolt, holes);
+using BoltRuns =
+    SortedRuns<std::tuple<QString, int, int, int, QString, QString, QString, int, int>, 2>;
+// paired and single flanges by gasket material, face, pressure in hundredths of a MPa, its text
+// and DN;
+using GasketRuns = SortedRuns<std::tuple<QString, QString, int, QString, int>, 2>;
+// nuts by material, diameter and thread.
+using NutRuns = SortedRuns<std::tuple<QString, int, QString>, 1>;
 
 // `total` plus `sign` times `amount`, or false (the total left as it was) past 64 bits.
 bool added(qint64 &total, int sign, qint64 amount)
@@ -71,9 +76,11 @@ void addHeld(qint64 &total, qint64 amount) // both at most Held
     total = std::min(total + amount, Held);
 }
 
-qint64 halvedUp(qint64 count)
+// What a joint takes one of (a bolt for each hole, a gasket for each flange): the paired flanges'
+// halved and rounded up, the single flanges' whole.
+qint64 perJoint(qint64 paired, qint64 single)
 {
-    return (count + 1) / 2;
+    return std::min((std::min(paired, Held) + 1) / 2 + std::min(single, Held), Held);
 }
 
 // A thread's diameter, for the order of the lists: "M16" before "M100".
@@ -82,10 +89,210 @@ int threadDiameter(const QString &thread)
     return thread.mid(1).section(u'×', 0, 0).toInt();
 }
 
+// About what a group takes in memory: its node and its texts.
+qint64 groupBytes(const QString &material, const QString &face, const QString &bolts,
+                  const QString &nuts, const QString &gaskets)
+{
+    qint64 bytes = 256;
+    for (const QString *text : {&material, &face, &bolts, &nuts, &gaskets})
+        bytes += 32 + 2 * text->size();
+    return bytes;
+}
+
+// The records of each total, made from the groups.
+template <typename Groups>
+std::vector<MaterialRuns::Record> materialRecords(const Groups &groups, bool &overflowed)
+{
+    std::vector<MaterialRuns::Record> records;
+    records.reserve(groups.size());
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
+        qint64 flanges = 0, weight = 0;
+        // A line's weight is its row's unit weight times its quantity, so a group's is too.
+        if (__builtin_add_overflow(it->paired, it->single, &flanges) ||
+            __builtin_mul_overflow(unitWeightHundredths(*it->record), flanges, &weight))
+            overflowed = true;
+        records.push_back({{it.key().material}, {flanges, weight}});
+    }
+    return records;
+}
+
+template <typename Groups> std::vector<BoltRuns::Record> boltRecords(const Groups &groups)
+{
+    std::vector<BoltRuns::Record> records;
+    records.reserve(groups.size());
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
+        const FlangeRecord &r = *it->record;
+        const JointBolting &b = r.bolting;
+        records.push_back(
+            {{it.key().boltMaterial, int(b.kind),
+              threadDiameter(b.thread.isEmpty() ? r.bolt : b.thread), b.length, boltToOrder(r),
+              it.key().nutMaterial, b.thread, b.nutsPerBolt, r.holeCount},
+             {it->paired, it->single}});
+    }
+    return records;
+}
+
+template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const Groups &groups)
+{
+    std::vector<GasketRuns::Record> records;
+    records.reserve(groups.size());
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
+        const FlangeRecord &r = *it->record;
+        const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
+        records.push_back({{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn},
+                           {it->paired, it->single}});
+    }
+    return records;
+}
+
+// The bolt totals from the bolt records in their order: the holes of one bolt key added up, its
+// bolts counted, and the keys that differ only in their nuts' material added up into one total.
+// Each key's nuts go to `nut`.
+class BoltCounter
+{
+public:
+    BoltCounter(std::function<void(const BoltTotal &)> bolt,
+                std::function<void(NutRuns::Record)> nut)
+        : m_bolt(std::move(bolt)), m_nut(std::move(nut))
+    {
+    }
+    void add(const BoltRuns::Key &key, const BoltRuns::Sums &flanges)
+    {
+        // The key but for what it is counted with, which comes last.
+        const auto counted = [](const BoltRuns::Key &k) {
+            return std::tie(std::get<0>(k), std::get<1>(k), std::get<2>(k), std::get<3>(k),
+                            std::get<4>(k), std::get<5>(k));
+        };
+        if (m_key && counted(*m_key) != counted(key))
+            keyEnds();
+        m_key = key;
+        addHeld(m_pairedHoles, heldProduct(flanges[0], std::get<8>(key)));
+        addHeld(m_singleHoles, heldProduct(flanges[1], std::get<8>(key)));
+    }
+    void finish()
+    {
+        keyEnds();
+        if (m_total)
+            m_bolt(*m_total);
+        m_total.reset();
+    }
+
+private:
+    void keyEnds()
+    {
+        if (!m_key)
+            return;
+        const BoltRuns::Key key = std::move(*m_key);
+        m_key.reset();
+        const auto &[material, kind, diameter, length, designation, nutMaterial, boltThread,
+                     nutsPerBolt, holes] = key;
+        const qint64 count = perJoint(m_pairedHoles, m_singleHoles);
+        m_pairedHoles = m_singleHoles = 0;
+        const QString thread = boltThread.isEmpty() ? designation : boltThread;
+        m_nut({{nutMaterial, threadDiameter(thread), thread}, {heldProduct(count, nutsPerBolt)}});
+        if (m_total && m_total->material == material && m_total->designation == designation &&
+            int(m_total->kind) == kind) {
+            addHeld(m_total->count, count);
+            return;
+        }
+        if (m_total)
+            m_bolt(*m_total);
+        m_total = BoltTotal{material, FastenerKind(kind), designation, thread, nutsPerBolt, count};
+    }
+
+    std::function<void(const BoltTotal &)> m_bolt;
+    std::function<void(NutRuns::Record)> m_nut;
+    std::optional<BoltRuns::Key> m_key;
+    qint64 m_pairedHoles = 0, m_singleHoles = 0;
+    std::optional<BoltTotal> m_total; // waits for the keys of other nut materials
+};
+
+// An item in a spill buffer: its kind, then its members.
+enum ItemKind : quint8 { MaterialItem, BoltItem, NutItem, GasketItem };
+
+void writeItem(QDataStream &out, const TotalsItem &item)
+{
+    if (const auto *m = std::get_if<MaterialFlanges>(&item))
+        out << quint8(MaterialItem) << m->material << m->flanges << m->weightHundredths;
+    else if (const auto *b = std::get_if<BoltTotal>(&item))
+        out << quint8(BoltItem) << b->material << int(b->kind) << b->designation << b->thread
+            << b->nutsPerBolt << b->count;
+    else if (const auto *n = std::get_if<NutTotal>(&item))
+        out << quint8(NutItem) << n->material << n->thread << n->count;
+    else if (const auto *g = std::get_if<GasketTotal>(&item))
+        out << quint8(GasketItem) << g->material << g->face << g->pressureText << g->dn << g->type
+            << g->standard << g->count;
+}
+
+TotalsItem readItem(QDataStream &in)
+{
+    quint8 kind = 0;
+    in >> kind;
+    switch (kind) {
+    case BoltItem: {
+        BoltTotal b;
+        int fastener = 0;
+        in >> b.material >> fastener >> b.designation >> b.thread >> b.nutsPerBolt >> b.count;
+        b.kind = FastenerKind(fastener);
+        return b;
+    }
+    case NutItem: {
+        NutTotal n;
+        in >> n.material >> n.thread >> n.count;
+        return n;
+    }
+    case GasketItem: {
+        GasketTotal g;
+        in >> g.material >> g.face >> g.pressureText >> g.dn >> g.type >> g.standard >> g.count;
+        return g;
+    }
+    default: {
+        MaterialFlanges m;
+        in >> m.material >> m.flanges >> m.weightHundredths;
+        return m;
+    }
+    }
+}
+
 } // namespace
+
+struct TakeoffTotals::Runs {
+    MaterialRuns materials;
+    BoltRuns bolts;
+    GasketRuns gaskets;
+    bool overflowed() const
+    {
+        return materials.overflowed() || bolts.overflowed() || gaskets.overflowed();
+    }
+};
+
+// The items, made once after a change, and why they are not to be written ("" when they are).
+struct TakeoffTotals::Summary {
+    explicit Summary(qint64 memory) : items(memory) {}
+    SpillBuffer items;
+    qint64 count = 0;
+    QString exceeded;
+};
+
+TakeoffTotals::TakeoffTotals(qint64 memory) : m_memory(memory), m_runs(std::make_unique<Runs>()) {}
+
+TakeoffTotals::~TakeoffTotals() = default;
+TakeoffTotals::TakeoffTotals(TakeoffTotals &&) noexcept = default;
+TakeoffTotals &TakeoffTotals::operator=(TakeoffTotals &&) noexcept = default;
+
+void TakeoffTotals::add(const TakeoffLine &line)
+{
+    count(line, 1);
+}
+
+void TakeoffTotals::remove(const TakeoffLine &line)
+{
+    count(line, -1);
+}
 
 void TakeoffTotals::count(const TakeoffLine &line, int sign)
 {
+    m_summary.reset();
     if (!line.ok()) {
         if (!line.skipped)
             m_failedLines += sign;
@@ -94,145 +301,202 @@ void TakeoffTotals::count(const TakeoffLine &line, int sign)
     const qint64 quantity = *line.quantity;
     const Group key{line.record.get(), line.material,    line.face,
                     line.boltMaterial, line.nutMaterial, line.gasketMaterial};
-    GroupFlanges &group = m_groups[key];
-    if (!group.record) // a copy of the pointer costs two atomic counts a line
-        group.record = line.record;
+    auto found = m_groups.find(key);
+    if (found == m_groups.end()) {
+        // A copy of the pointer costs two atomic counts: once a group, not once a line.
+        found = m_groups.insert(key, {line.record, 0, 0});
+        m_groupBytes += groupBytes(key.material, key.face, key.boltMaterial, key.nutMaterial,
+                                   key.gasketMaterial);
+    }
+    GroupFlanges &group = *found;
     if (!added(m_flanges, sign, quantity) |
         !added(m_weightHundredths, sign, line.weightHundredths) |
         !added(line.ownJoints ? group.single : group.paired, sign, quantity))
         m_overflowed = true;
-    if (group.paired == 0 && group.single == 0)
-        m_groups.remove(key);
-}
-
-QList<MaterialFlanges> TakeoffTotals::flangesByMaterial() const
-{
-    // A line's weight is its row's unit weight times its quantity, so a group's is too; the
-    // sums are within the checked total weight.
-    std::map<QString, MaterialFlanges> byMaterial;
-    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
-        MaterialFlanges &sum = byMaterial[it.key().material];
-        const qint64 flanges = std::min(it->paired, Held) + std::min(it->single, Held);
-        addHeld(sum.flanges, std::min(flanges, Held));
-        addHeld(sum.weightHundredths, heldProduct(unitWeightHundredths(*it->record), flanges));
+    if (group.paired == 0 && group.single == 0) {
+        m_groups.erase(found);
+        m_groupBytes -= groupBytes(key.material, key.face, key.boltMaterial, key.nutMaterial,
+                                   key.gasketMaterial);
+    } else if (m_memory > 0 && m_groupBytes > m_memory / 2) {
+        spillGroups();
     }
-    QList<MaterialFlanges> all;
-    for (auto &[material, sum] : byMaterial) {
-        sum.material = material;
-        all.append(sum);
-    }
-    return all;
 }
 
-std::map<TakeoffTotals::BoltKey, TakeoffTotals::BoltCount> TakeoffTotals::boltCounts() const
+// The groups written out as the records of each total, sorted; the next lines start new groups.
+void TakeoffTotals::spillGroups()
 {
-    std::map<BoltKey, BoltCount> counts;
-    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
-        const FlangeRecord &r = *it->record;
-        const JointBolting &b = r.bolting;
-        const QString thread = b.thread.isEmpty() ? r.bolt : b.thread;
-        BoltCount &count = counts[{it.key().boltMaterial, int(b.kind), threadDiameter(thread),
-                                   b.length, boltToOrder(r), it.key().nutMaterial}];
-        addHeld(count.pairedHoles, heldProduct(it->paired, r.holeCount));
-        addHeld(count.singleHoles, heldProduct(it->single, r.holeCount));
-        count.bolting = &b;
-    }
-    return counts;
-}
-
-namespace
-{
-
-// What a joint takes one of (a bolt for each hole, a gasket for each flange): the paired flanges'
-// halved and rounded up, the single flanges' whole.
-qint64 perJoint(qint64 pairedHoles, qint64 singleHoles)
-{
-    return std::min(halvedUp(pairedHoles) + singleHoles, Held);
-}
-
-} // namespace
-
-QList<BoltTotal> TakeoffTotals::bolts() const
-{
-    QList<BoltTotal> totals;
-    for (const auto &[key, counted] : boltCounts()) {
-        const JointBolting &b = *counted.bolting;
-        const auto &[material, kind, diameter, length, designation, nutMaterial] = key;
-        const qint64 count = perJoint(counted.pairedHoles, counted.singleHoles);
-        // The keys of one bolt differ only in their nuts' material, which comes last.
-        if (!totals.isEmpty() && totals.last().material == material &&
-            totals.last().designation == designation && totals.last().kind == b.kind) {
-            addHeld(totals.last().count, count);
-            continue;
+    if (m_failure.isEmpty()) {
+        // One total's records at a time, each emptied as its run is written.
+        std::vector<MaterialRuns::Record> materials = materialRecords(m_groups, m_overflowed);
+        if (m_runs->materials.write(materials, m_failure)) {
+            std::vector<BoltRuns::Record> bolts = boltRecords(m_groups);
+            if (m_runs->bolts.write(bolts, m_failure)) {
+                std::vector<GasketRuns::Record> gaskets = gasketRecords(m_groups);
+                m_runs->gaskets.write(gaskets, m_failure);
+            }
         }
-        totals.append({material, b.kind, designation, b.thread.isEmpty() ? designation : b.thread,
-                       b.nutsPerBolt, count});
     }
-    return totals;
+    // Past a failure the groups are counted no more: exceeded() says why.
+    m_groups.clear();
+    m_groupBytes = 0;
 }
 
-QList<NutTotal> TakeoffTotals::nuts() const
+TakeoffTotals::Summary &TakeoffTotals::summary() const
 {
-    using Key = std::tuple<QString, int, QString>; // material, diameter, thread
-    std::map<Key, qint64> nuts;
-    for (const auto &[key, counted] : boltCounts()) {
-        const JointBolting &b = *counted.bolting;
-        const QString &designation = std::get<4>(key);
-        const QString thread = b.thread.isEmpty() ? designation : b.thread;
-        addHeld(nuts[{std::get<5>(key), threadDiameter(thread), thread}],
-                heldProduct(perJoint(counted.pairedHoles, counted.singleHoles), b.nutsPerBolt));
-    }
-    QList<NutTotal> totals;
-    for (const auto &[key, count] : nuts)
-        totals.append({std::get<0>(key), std::get<2>(key), count});
-    return totals;
-}
+    if (m_summary)
+        return *m_summary;
+    // The groups in memory, and beside them what each total is made from, an eighth each.
+    const qint64 eighth = m_memory > 0 ? m_memory / 8 : std::numeric_limits<qint64>::max();
+    m_summary = std::make_unique<Summary>(eighth);
+    Summary &made = *m_summary;
+    const QString limit = QString::number(TakeoffTotalLimit);
+    QString failure = m_failure;
+    bool overflowed = m_overflowed;
+    if (failure.isEmpty() && !overflowed && m_flanges <= TakeoffTotalLimit &&
+        m_weightHundredths <= TakeoffTotalLimit) {
+        const auto keep = [&](const TotalsItem &item) {
+            if (!failure.isEmpty())
+                return;
+            writeItem(made.items.out(), item);
+            ++made.count;
+            made.items.kept(failure);
+        };
+        // The first total of each kind past the limit.
+        QString bolted, nutted, sealed;
+        const auto passed = [&](QString &first, qint64 count, const QString &what) {
+            if (count > TakeoffTotalLimit && first.isEmpty())
+                first = QStringLiteral("the %1 number more than %2").arg(what, limit);
+        };
 
-QList<GasketTotal> TakeoffTotals::gaskets() const
-{
-    // material, face, pressure in hundredths of a MPa, its text, DN
-    using Key = std::tuple<QString, QString, int, QString, int>;
-    std::map<Key, std::pair<qint64, qint64>> flanges; // paired, single
-    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
-        const FlangeRecord &r = *it->record;
-        const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
-        auto &[paired, single] =
-            flanges[{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn}];
-        addHeld(paired, std::min(it->paired, Held));
-        addHeld(single, std::min(it->single, Held));
+        std::vector<MaterialRuns::Record> materials = materialRecords(m_groups, overflowed);
+        m_runs->materials.merge(
+            materials,
+            [&](const std::tuple<QString> &key, const auto &sums) {
+                keep(MaterialFlanges{std::get<0>(key), sums[0], sums[1]});
+            },
+            failure);
+        materials = {};
+
+        NutRuns nutRuns;
+        std::vector<NutRuns::Record> nuts;
+        qint64 nutBytes = 0;
+        BoltCounter bolts(
+            [&](const BoltTotal &bolt) {
+                passed(bolted, bolt.count, QStringLiteral("%1 bolts").arg(bolt.designation));
+                keep(bolt);
+            },
+            [&](NutRuns::Record nut) {
+                nutBytes +=
+                    128 + 2 * (std::get<0>(nut.first).size() + std::get<2>(nut.first).size());
+                nuts.push_back(std::move(nut));
+                if (nutBytes > eighth && failure.isEmpty()) {
+                    nutRuns.write(nuts, failure);
+                    nutBytes = 0;
+                }
+            });
+        std::vector<BoltRuns::Record> boltBatch = boltRecords(m_groups);
+        m_runs->bolts.merge(
+            boltBatch,
+            [&](const BoltRuns::Key &key, const BoltRuns::Sums &sums) { bolts.add(key, sums); },
+            failure);
+        boltBatch = {};
+        bolts.finish();
+        nutRuns.merge(
+            nuts,
+            [&](const NutRuns::Key &key, const NutRuns::Sums &count) {
+                passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<2>(key)));
+                keep(NutTotal{std::get<0>(key), std::get<2>(key), std::min(count[0], Held)});
+            },
+            failure);
+        nuts = {};
+
+        std::vector<GasketRuns::Record> gaskets = gasketRecords(m_groups);
+        m_runs->gaskets.merge(
+            gaskets,
+            [&](const GasketRuns::Key &key, const auto &flanges) {
+                const auto &[material, face, centiMpa, pressureText, dn] = key;
+                // The gasket the bolt length is computed with, so that the two agree.
+                const GasketRow &gasket = gasketFor(centiMpa);
+                GasketTotal total{material,
+                                  face,
+                                  pressureText,
+                                  dn,
+                                  QString::fromUtf8(gasket.name),
+                                  QString::fromLatin1(gasket.standard),
+                                  perJoint(flanges[0], flanges[1])};
+                passed(sealed, total.count,
+                       QStringLiteral("%1 gaskets").arg(gasketDesignation(total)));
+                keep(total);
+            },
+            failure);
+        overflowed = overflowed || m_runs->overflowed() || nutRuns.overflowed();
+        if (failure.isEmpty())
+            failure = !bolted.isEmpty() ? bolted : !nutted.isEmpty() ? nutted : sealed;
     }
-    QList<GasketTotal> totals;
-    for (const auto &[key, counted] : flanges) {
-        // The gasket the bolt length is computed with, so that the two agree.
-        const GasketRow &gasket = gasketFor(std::get<2>(key));
-        totals.append({std::get<0>(key), std::get<1>(key), std::get<3>(key), std::get<4>(key),
-                       QString::fromUtf8(gasket.name), QString::fromLatin1(gasket.standard),
-                       perJoint(counted.first, counted.second)});
-    }
-    return totals;
+    // A temporary file that failed first: the totals are not whole; then the totals in order.
+    if (!m_failure.isEmpty())
+        made.exceeded = m_failure;
+    else if (overflowed)
+        made.exceeded =
+            QStringLiteral("the totals pass what can be counted (more than %1)").arg(limit);
+    else if (m_flanges > TakeoffTotalLimit)
+        made.exceeded = QStringLiteral("the flanges number more than %1").arg(limit);
+    else if (m_weightHundredths > TakeoffTotalLimit)
+        made.exceeded = QStringLiteral("the total weight passes %1.%2 kg")
+                            .arg(limit.chopped(2), limit.right(2));
+    else
+        made.exceeded = failure;
+    return made;
 }
 
 QString TakeoffTotals::exceeded() const
 {
-    const QString limit = QString::number(TakeoffTotalLimit);
-    if (m_overflowed)
-        return QStringLiteral("the totals pass what can be counted (more than %1)").arg(limit);
-    if (m_flanges > TakeoffTotalLimit)
-        return QStringLiteral("the flanges number more than %1").arg(limit);
-    if (m_weightHundredths > TakeoffTotalLimit)
-        return QStringLiteral("the total weight passes %1.%2 kg")
-            .arg(limit.chopped(2), limit.right(2));
-    const auto passed = [&](const QString &what) {
-        return QStringLiteral("the %1 number more than %2").arg(what, limit);
-    };
-    for (const BoltTotal &bolt : bolts())
-        if (bolt.count > TakeoffTotalLimit)
-            return passed(QStringLiteral("%1 bolts").arg(bolt.designation));
-    for (const NutTotal &nut : nuts())
-        if (nut.count > TakeoffTotalLimit)
-            return passed(QStringLiteral("%1 nuts").arg(nut.thread));
-    for (const GasketTotal &gasket : gaskets())
-        if (gasket.count > TakeoffTotalLimit)
-            return passed(QStringLiteral("%1 gaskets").arg(gasketDesignation(gasket)));
-    return {};
+    return summary().exceeded;
+}
+
+void TakeoffTotals::forEachItem(const std::function<void(const TotalsItem &)> &visit) const
+{
+    Summary &made = summary();
+    if (!made.exceeded.isEmpty() || !made.items.rewind(made.exceeded))
+        return;
+    for (qint64 i = 0; i < made.count; ++i) {
+        const TotalsItem item = readItem(made.items.in());
+        if (made.items.in().status() != QDataStream::Ok) {
+            // Told by exceeded(), which a writer asks again when done.
+            made.exceeded = QStringLiteral("cannot read back a temporary file in %1")
+                                .arg(QFile::decodeName(spillFolder()));
+            return;
+        }
+        visit(item);
+    }
+}
+
+QList<BoltTotal> TakeoffTotals::bolts() const
+{
+    QList<BoltTotal> all;
+    forEachItem([&](const TotalsItem &item) {
+        if (const auto *bolt = std::get_if<BoltTotal>(&item))
+            all.append(*bolt);
+    });
+    return all;
+}
+
+QList<NutTotal> TakeoffTotals::nuts() const
+{
+    QList<NutTotal> all;
+    forEachItem([&](const TotalsItem &item) {
+        if (const auto *nut = std::get_if<NutTotal>(&item))
+            all.append(*nut);
+    });
+    return all;
+}
+
+QList<GasketTotal> TakeoffTotals::gaskets() const
+{
+    QList<GasketTotal> all;
+    forEachItem([&](const TotalsItem &item) {
+        if (const auto *gasket = std::get_if<GasketTotal>(&item))
+            all.append(*gasket);
+    });
+    return all;
 }

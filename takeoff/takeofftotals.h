@@ -5,8 +5,9 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <map>
-#include <tuple>
+#include <functional>
+#include <memory>
+#include <variant>
 
 // The most a total may reach: fifteen digits, what a spreadsheet's number cell and a JSON
 // reader's double hold exactly; for the weight, in hundredths, 9,999,999,999,999.99 kg.
@@ -70,43 +71,66 @@ QString gasketDesignation(const GasketTotal &gasket);
 // flat gasket" when `english`.
 QString gasketTypeName(const GasketTotal &gasket, bool translated = false, bool english = false);
 
+// How much memory the totals of a take-off may take: past it, their groups go to temporary files
+// (takeoff/sortedruns.h), so that a list of a million materials takes no more memory than a list
+// of one. Half of it holds the groups as the lines come, the rest what the totals are made from
+// at the end.
+inline constexpr qint64 TakeoffTotalsMemory = 16 << 20;
+
+// One row of the totals: the flanges of a material, or bolts, nuts or gaskets.
+using TotalsItem = std::variant<MaterialFlanges, BoltTotal, NutTotal, GasketTotal>;
+
 // What a take-off adds up to: the flanges, their net weight (summed exactly, in hundredths of a
 // kilogram), and the bolts, nuts and gaskets of their joints. Lines can be taken away again, so
 // a table that edits its lines keeps its totals current. Failed lines count for nothing. Every
 // sum is checked: a total past TakeoffTotalLimit is never given as a number, exceeded() says
-// which.
+// which. The totals by material are made once, when first asked for after a change, and read
+// as often as asked.
 class TakeoffTotals
 {
 public:
+    // Groups beyond `memory` bytes (TakeoffTotalsMemory) go to temporary files; 0 keeps them
+    // all in memory, for a table that holds its lines anyway.
+    explicit TakeoffTotals(qint64 memory = TakeoffTotalsMemory);
+    ~TakeoffTotals();
+    TakeoffTotals(TakeoffTotals &&) noexcept;
+    TakeoffTotals &operator=(TakeoffTotals &&) noexcept;
+
     void add(const TakeoffLine &line);
     void remove(const TakeoffLine &line);
 
     // "" while every total is within TakeoffTotalLimit, else which one passed it: "the total
-    // weight passes 9999999999999.99 kg". The totals are then not to be written.
+    // weight passes 9999999999999.99 kg", or why the totals could not be made (a temporary file
+    // that could not be written). The totals are then not to be written.
     QString exceeded() const;
 
     qint64 flanges() const { return m_flanges; }
     qint64 weightHundredths() const { return m_weightHundredths; }
     double weightKg() const { return double(m_weightHundredths) / 100; }
     qint64 failedLines() const { return m_failedLines; }
-    // The flanges and their weight by material, in the order of the materials.
-    QList<MaterialFlanges> flangesByMaterial() const;
-    // Ordered by material, then hex bolts before stud bolts, by thread and by length.
+    // Every item once, in the order the totals are written: the flanges and their weight by
+    // material, in the order of the materials; the bolts by material, hex bolts before stud
+    // bolts, by thread and by length; the nuts by material and thread; the gaskets by material,
+    // face, pressure and DN. Read from where they were kept, so a writer holds one at a time.
+    void forEachItem(const std::function<void(const TotalsItem &)> &visit) const;
+    // The bolts, nuts and gaskets of forEachItem() in lists.
     QList<BoltTotal> bolts() const;
-    // Ordered by material and thread.
     QList<NutTotal> nuts() const;
-    // Ordered by material, face, pressure and DN.
     QList<GasketTotal> gaskets() const;
 
 private:
     void count(const TakeoffLine &line, int sign);
+    struct Summary;
+    Summary &summary() const; // made when first asked for after a change
+    void spillGroups();
 
+    qint64 m_memory;
     qint64 m_flanges = 0;
     qint64 m_weightHundredths = 0;
     bool m_overflowed = false; // a sum passed what 64 bits hold (it then stays unknown)
     qint64 m_failedLines = 0;
-    // Flanges by row, material, face and the materials of their bolting, added up when asked:
-    // a list has few of these and many lines.
+    // Flanges by row, material, face and the materials of their bolting: a list has few of these
+    // and many lines, so they are counted here and the totals made from them when asked.
     struct Group {
         const FlangeRecord *row;
         QString material;
@@ -124,13 +148,11 @@ private:
         qint64 paired = 0;                          // flanges two of which make a joint
         qint64 single = 0;                          // flanges that make a joint each
     };
-    // Bolts by material, kind, diameter, length, designation and their nuts' material.
-    struct BoltCount {
-        const JointBolting *bolting = nullptr;
-        qint64 pairedHoles = 0;
-        qint64 singleHoles = 0;
-    };
-    using BoltKey = std::tuple<QString, int, int, int, QString, QString>;
-    std::map<BoltKey, BoltCount> boltCounts() const;
     QHash<Group, GroupFlanges> m_groups;
+    qint64 m_groupBytes = 0; // what m_groups takes, about
+    // The groups that passed m_memory, as sorted runs of what each total is made from.
+    struct Runs;
+    std::unique_ptr<Runs> m_runs;
+    QString m_failure; // a temporary file that could not be written
+    mutable std::unique_ptr<Summary> m_summary;
 };

@@ -154,47 +154,56 @@ const QList<TakeoffCell> &takeoffTotalsHeader()
     return header;
 }
 
-QList<QList<TakeoffCell>> takeoffTotalsBlock(const TakeoffTotals &totals,
-                                             const CarriedColumns &carried)
+void forEachTotalsRow(const TakeoffTotals &totals, const CarriedColumns &carried,
+                      const std::function<void(const QList<TakeoffCell> &row)> &visit)
 {
-    QList<QList<TakeoffCell>> rows;
     const auto add = [&](const QString &item, const QString &designation,
                          const QString &material, double amount, const QString &unit) {
         const auto text = [](const QString &t) { return t.isEmpty() ? TakeoffCell() : t; };
-        rows.append({item, text(designation), text(material), amount, unit});
+        visit({item, text(designation), text(material), amount, unit});
     };
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty()) {
         // No number rather than a wrong one.
         QList<TakeoffCell> row(TotalsColumnCount);
         row[TotalsItemColumn] = exceeded;
-        return {row};
+        visit(row);
+        return;
     }
     const QString pieces = QStringLiteral("片");
     const QString kg = QStringLiteral("kg");
     add(QStringLiteral("法兰总数"), {}, {}, double(totals.flanges()), pieces);
     add(QStringLiteral("总重"), {}, {}, totals.weightKg(), kg);
     const CarriedRoles roles = carriedRoles(carried);
-    if (roles.material >= 0) {
-        for (const MaterialFlanges &material : totals.flangesByMaterial()) {
-            add(QStringLiteral("法兰"), {}, material.material, double(material.flanges), pieces);
-            add(QStringLiteral("重量"), {}, material.material, material.weightKg(), kg);
+    totals.forEachItem([&](const TotalsItem &item) {
+        if (const auto *material = std::get_if<MaterialFlanges>(&item)) {
+            if (roles.material < 0)
+                return;
+            add(QStringLiteral("法兰"), {}, material->material, double(material->flanges), pieces);
+            add(QStringLiteral("重量"), {}, material->material, material->weightKg(), kg);
+        } else if (const auto *bolt = std::get_if<BoltTotal>(&item)) {
+            add(fastenerName(bolt->kind), bolt->designation,
+                boltingMaterialText(roles, BoltingItem::Bolts, bolt->material), double(bolt->count),
+                QStringLiteral("根"));
+        } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
+            add(QStringLiteral("螺母"), nut->thread,
+                boltingMaterialText(roles, BoltingItem::Nuts, nut->material), double(nut->count),
+                QStringLiteral("个"));
+        } else if (const auto *gasket = std::get_if<GasketTotal>(&item)) {
+            add(gasketTypeName(*gasket), gasketDesignation(*gasket),
+                boltingMaterialText(roles, BoltingItem::Gaskets, gasket->material),
+                double(gasket->count), pieces);
         }
-    }
-    for (const BoltTotal &bolt : totals.bolts())
-        add(fastenerName(bolt.kind), bolt.designation,
-            boltingMaterialText(roles, BoltingItem::Bolts, bolt.material), double(bolt.count),
-            QStringLiteral("根"));
-    for (const NutTotal &nut : totals.nuts())
-        add(QStringLiteral("螺母"), nut.thread,
-            boltingMaterialText(roles, BoltingItem::Nuts, nut.material), double(nut.count),
-            QStringLiteral("个"));
-    for (const GasketTotal &gasket : totals.gaskets())
-        add(gasketTypeName(gasket), gasketDesignation(gasket),
-            boltingMaterialText(roles, BoltingItem::Gaskets, gasket.material),
-            double(gasket.count), pieces);
+    });
     if (totals.failedLines() > 0)
         add(QStringLiteral("未计入的行"), {}, {}, double(totals.failedLines()),
             QStringLiteral("行"));
+}
+
+QList<QList<TakeoffCell>> takeoffTotalsBlock(const TakeoffTotals &totals,
+                                             const CarriedColumns &carried)
+{
+    QList<QList<TakeoffCell>> rows;
+    forEachTotalsRow(totals, carried, [&](const QList<TakeoffCell> &row) { rows.append(row); });
     return rows;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <variant>
 
 // Writes a take-off as it is computed: one line at a time, then the totals.
@@ -98,6 +99,11 @@ static_assert(int(TotalsColumnCount) <= int(QuantityColumn) && QuantityColumn < 
               UnitWeightColumn < WeightColumn);
 // "合计", "规格", "材质", "数量", "单位".
 const QList<TakeoffCell> &takeoffTotalsHeader();
+// The rows one at a time, as the totals read them back: a writer holds one row, however many
+// materials the list has.
+void forEachTotalsRow(const TakeoffTotals &totals, const CarriedColumns &carried,
+                      const std::function<void(const QList<TakeoffCell> &row)> &visit);
+// The rows in a list, for a table that holds its lines.
 QList<QList<TakeoffCell>> takeoffTotalsBlock(const TakeoffTotals &totals,
                                              const CarriedColumns &carried = {});
 // The decimals of a block cell: a weight (its unit kg) in hundredths, others as short as they go.

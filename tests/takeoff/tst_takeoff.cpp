@@ -95,6 +95,8 @@ private slots:
     void readsSpreadsheetEncodings_data();
     void readsSpreadsheetEncodings();
     void totalsCanBeTakenBack();
+    void spilledTotalsEqualTotalsInMemory_data();
+    void spilledTotalsEqualTotalsInMemory();
     void jointColumnCountsEachJoint_data();
     void jointColumnCountsEachJoint();
     void totalsPastTheLimitAreRefused_data();
@@ -281,6 +283,66 @@ void TestTakeoff::totalsCanBeTakenBack()
     QCOMPARE(totals.gaskets(), gaskets);
     QCOMPARE(totals.flanges(), 7);
     QCOMPARE(totals.weightHundredths(), kept.weightHundredths);
+}
+
+void TestTakeoff::spilledTotalsEqualTotalsInMemory_data()
+{
+    QTest::addColumn<qint64>("memory"); // the spilled totals' bound, in bytes
+    QTest::addColumn<bool>("takeBack"); // a third of the lines taken out again after spilling
+    QTest::newRow("a run a group: generations of runs merged") << 1LL << false;
+    QTest::newRow("a few groups a run") << 8'000LL << false;
+    QTest::newRow("lines taken back out of spilled runs") << 8'000LL << true;
+}
+
+// Random lines of a thousand materials (flanges of every kind, bolting of their own materials or
+// none, some mating valves) give the same items, in the same order, whether their groups went
+// to temporary files or stayed in memory.
+void TestTakeoff::spilledTotalsEqualTotalsInMemory()
+{
+    QFETCH(qint64, memory);
+    QFETCH(bool, takeBack);
+    QList<FlangeRecord> rows; // those a line can take off: a weight, so a whole row
+    forEachFlange([&](const FlangeRecord &r) {
+        if (r.weightKg)
+            rows.append(r);
+    });
+    QRandomGenerator random(11);
+    TakeoffCalculator calculator;
+    TakeoffTotals spilled(memory), held(0);
+    const auto material = [&](const char *prefix) {
+        const int which = int(random.bounded(1000));
+        return which < 50 ? QString() : QStringLiteral("%1%2").arg(prefix).arg(which);
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const FlangeRecord &r = rows[random.bounded(int(rows.size()))];
+        TakeoffLine line =
+            calculator.compute(i + 1, {kindCode(r.kind), r.pressureText, seriesText(r.series),
+                                       QString::number(r.dn), QString::number(1 + i % 9)});
+        QVERIFY2(line.ok(), qPrintable(line.reason.english));
+        line.material = material("钢");
+        line.boltMaterial = random.bounded(2) ? line.material : material("35CrMoA-");
+        line.nutMaterial = random.bounded(2) ? line.boltMaterial : material("30CrMo-");
+        line.gasketMaterial = material("石墨");
+        line.ownJoints = random.bounded(5) == 0;
+        spilled.add(line);
+        if (takeBack && i % 3 == 0)
+            spilled.remove(line);
+        else
+            held.add(line);
+    }
+    QList<TotalsItem> fromFiles, fromMemory;
+    spilled.forEachItem([&](const TotalsItem &item) { fromFiles.append(item); });
+    held.forEachItem([&](const TotalsItem &item) { fromMemory.append(item); });
+    QCOMPARE(spilled.exceeded(), QString());
+    QVERIFY(fromMemory.size() > 1000);
+    QVERIFY(fromFiles == fromMemory);
+    // The flanges by material add up to the flanges and their weight.
+    qint64 flanges = 0, hundredths = 0;
+    for (const TotalsItem &item : fromFiles)
+        if (const auto *m = std::get_if<MaterialFlanges>(&item))
+            flanges += m->flanges, hundredths += m->weightHundredths;
+    QCOMPARE(flanges, spilled.flanges());
+    QCOMPARE(hundredths, spilled.weightHundredths());
 }
 
 void TestTakeoff::jointColumnCountsEachJoint_data()

@@ -51,6 +51,8 @@ private slots:
     void instituteListSumsAsByHand();
     void boltingUnderItsOwnMaterials_data();
     void boltingUnderItsOwnMaterials();
+    void manyMaterialsSumAsByPython_data();
+    void manyMaterialsSumAsByPython();
 
 private:
     QTemporaryDir m_folder;
@@ -1055,6 +1057,117 @@ void TestTakeoffCommand::instituteListSumsAsByHand()
     }
     QCOMPARE(wholeQuantity, totals["法兰总数"]);
     QCOMPARE(std::llround(wholeWeight * 100), std::llround(totals["总重"] * 100));
+}
+
+namespace
+{
+
+// "list PATH" writes 40 000 lines of PL PN 1.6 flanges of some 28 000 materials (Latin, Chinese,
+// none), more than the totals hold in memory. "csv PATH" and "json PATH" read a take-off's lines
+// back, sum them by material (the bolts from the holes, halved and rounded up; a nut a bolt; a
+// gasket a joint) and assert the totals it wrote are those sums in the order of the materials.
+const char *const MaterialsScript = R"(
+import csv, json, random, sys
+from collections import defaultdict
+mode, path = sys.argv[1], sys.argv[2]
+if mode == 'list':
+    random.seed(5)
+    with open(path, 'w', encoding='utf-8') as f:
+        f.write('类型,公称压力,系列,公称直径,数量,材质\n')
+        for i in range(40000):
+            m = '' if i % 101 == 0 else f'不锈钢{i % 977}' if i % 7 == 0 else f'M{i % 30000:05d}'
+            dn = random.choice([15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200])
+            f.write(f'PL,1.6,A,{dn},{1 + i % 13},{m}\n')
+    sys.exit()
+lines, totals = [], []  # (material, pieces, hundredths, holes, bolt, gasket); (item, spec, material, amount)
+if mode == 'csv':
+    rows = list(csv.reader(open(path, encoding='utf-8-sig', newline='')))
+    col, end = {n: i for i, n in enumerate(rows[0])}, rows.index([])
+    for r in rows[1:end]:
+        lines.append((r[col['材质']], int(r[col['数量']]), round(float(r[col['重量(kg)']]) * 100),
+                      int(r[col['螺栓孔数量和孔径']].split('-')[0]), r[col['螺栓规格及长度']],
+                      f"RF {r[col['公称直径(DN)']]}-{r[col['公称压力(MPa)']]}"))
+    assert rows[end + 1] == ['合计', '规格', '材质', '数量', '单位'], rows[end + 1]
+    for item, spec, material, amount, unit in rows[end + 2:]:
+        totals.append(('垫片' if item.endswith('垫片') else item, spec, material.removesuffix(' 法兰用'),
+                       round(float(amount) * 100) if unit == 'kg' else int(amount)))
+else:
+    doc = json.load(open(path, encoding='utf-8'))
+    for o in doc['lines']:
+        lines.append((o['list_columns']['材质'], o['quantity'], round(o['weight_kg'] * 100),
+                      o['hole_count'], o['bolt_designation'], f"RF {o['dn']}-{o['pressure_mpa']}"))
+    t = doc['totals']
+    totals += [('法兰总数', '', '', t['flanges']), ('总重', '', '', round(t['weight_kg'] * 100))]
+    for m in t['flanges_by_material']:
+        totals += [('法兰', '', m['material'] or '', m['flanges']),
+                   ('重量', '', m['material'] or '', round(m['weight_kg'] * 100))]
+    for name, key in (('螺栓', 'bolts'), ('螺母', 'nuts'), ('垫片', 'gaskets')):
+        totals += [(name, x['designation'], x['material'] or '', x['count']) for x in t[key]]
+flanges, weight, holes, sealed, nuts = (defaultdict(int) for _ in range(5))
+for m, pieces, hundredths, n, bolt, gasket in lines:
+    flanges[m] += pieces; weight[m] += hundredths; holes[m, bolt] += pieces * n; sealed[m, gasket] += pieces
+bolts = {key: (h + 1) // 2 for key, h in holes.items()}
+for (m, bolt), count in bolts.items():
+    nuts[m, bolt.split('×')[0]] += count
+number = lambda text: [int(x) for x in text.replace('RF ', '').replace('-1.6', '').strip('M').split('×')]
+by = lambda kv: (kv[0][0], number(kv[0][1]))
+expected = [('法兰总数', '', '', sum(flanges.values())), ('总重', '', '', sum(weight.values()))]
+for m in sorted(flanges):
+    expected += [('法兰', '', m, flanges[m]), ('重量', '', m, weight[m])]
+expected += [('螺栓', b, m, c) for (m, b), c in sorted(bolts.items(), key=by)]
+expected += [('螺母', t, m, c) for (m, t), c in sorted(nuts.items(), key=by)]
+expected += [('垫片', g, m, (c + 1) // 2) for (m, g), c in sorted(sealed.items(), key=by)]
+wrong = [(a, b) for a, b in zip(totals, expected) if a != b][:3]
+assert totals == expected, (len(totals), len(expected), wrong)
+print(len(flanges))
+)";
+
+} // namespace
+
+void TestTakeoffCommand::manyMaterialsSumAsByPython_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("temporaryFolder"); // TMPDIR, "" as it is
+    QTest::newRow("csv, the totals through temporary files") << "csv"
+                                                             << "";
+    QTest::newRow("json, the totals through temporary files") << "json"
+                                                              << "";
+    QTest::newRow("no temporary folder: no totals, exit 1") << "csv"
+                                                            << "@no-such-folder";
+}
+
+// More materials than the totals hold in memory: what the take-off writes of them is what
+// Python sums from its lines; where no temporary file can be made, the totals are refused.
+void TestTakeoffCommand::manyMaterialsSumAsByPython()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, temporaryFolder);
+    const QString list = m_folder.filePath("materials.csv");
+    const QString out = m_folder.filePath("materials-out." + format);
+    const auto python = [&](const QStringList &arguments) {
+        QProcess run;
+        run.start("/usr/bin/python3", QStringList{"-c", MaterialsScript} + arguments);
+        return run.waitForFinished(120000) && run.exitCode() == 0
+                   ? run.readAllStandardOutput()
+                   : "failed: " + run.readAllStandardError();
+    };
+    if (!QFile::exists(list))
+        QCOMPARE(python({"list", list}), QByteArray());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!temporaryFolder.isEmpty())
+        environment.insert("TMPDIR", m_folder.filePath(temporaryFolder.mid(1)));
+    const ProgramRun run =
+        quorvit({"takeoff", list, "--format", format, "-o", out}, {}, environment);
+    if (!temporaryFolder.isEmpty()) {
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.startsWith("quorvit takeoff: no totals: cannot make a temporary file in " +
+                                    environment.value("TMPDIR")),
+                 qPrintable(run.err));
+        return;
+    }
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray materials = python({format, out});
+    QVERIFY2(materials.trimmed().toInt() > 25'000, materials.constData());
 }
 
 QTEST_GUILESS_MAIN(TestTakeoffCommand)

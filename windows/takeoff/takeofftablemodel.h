@@ -106,7 +106,9 @@ private:
     CarriedRoles m_roles;   // carriedRoles(m_carried)
     QList<ListLine> m_read; // each line as read or last edited, the source of m_lines
     QList<TakeoffLine> m_lines;
-    TakeoffTotals m_totals;
+    // In memory, however many materials: the table holds every line's texts anyway, so its
+    // totals never take more than its lines do, and a change asks for them at once.
+    TakeoffTotals m_totals{0};
     TakeoffCalculator m_calculator;
     QUndoStack m_undo;
 };

@@ -45,29 +45,35 @@ void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals, const CarriedRo
         rows.append({tr("法兰"), {}, {}, QString::number(totals.flanges()), tr("片")});
         rows.append(
             {tr("总重"), {}, {}, takeoffCellText(totals.weightKg(), 2), QStringLiteral("kg")});
-        if (roles.material >= 0)
-            for (const MaterialFlanges &group : totals.flangesByMaterial()) {
-                const QString material = group.material.isEmpty() ? tr("未写材质") : group.material;
-                rows.append({tr("法兰"), {}, material, QString::number(group.flanges), tr("片")});
-                rows.append({tr("重量"), {}, material, takeoffCellText(group.weightKg(), 2),
-                             QStringLiteral("kg")});
-            }
         // Lines without a material beside lines with one are counted apart: say so.
         const auto material = [&](BoltingItem item, const QString &text) {
             const QString label = boltingMaterialLabel(roles, item, text, true);
             return label.isEmpty() && roles.materialOf(item) >= 0 ? tr("未写材质") : label;
         };
-        for (const BoltTotal &bolt : totals.bolts())
-            rows.append({fastenerName(bolt.kind, true), bolt.designation,
-                         material(BoltingItem::Bolts, bolt.material), QString::number(bolt.count),
-                         tr("根")});
-        for (const NutTotal &nut : totals.nuts())
-            rows.append({tr("螺母"), nut.thread, material(BoltingItem::Nuts, nut.material),
-                         QString::number(nut.count), tr("个")});
-        for (const GasketTotal &gasket : totals.gaskets())
-            rows.append({gasketTypeName(gasket, true), gasketDesignation(gasket),
-                         material(BoltingItem::Gaskets, gasket.material),
-                         QString::number(gasket.count), tr("片")});
+        totals.forEachItem([&](const TotalsItem &item) {
+            if (const auto *group = std::get_if<MaterialFlanges>(&item)) {
+                if (roles.material < 0)
+                    return;
+                const QString name = group->material.isEmpty() ? tr("未写材质") : group->material;
+                rows.append({tr("法兰"), {}, name, QString::number(group->flanges), tr("片")});
+                rows.append({tr("重量"),
+                             {},
+                             name,
+                             takeoffCellText(group->weightKg(), 2),
+                             QStringLiteral("kg")});
+            } else if (const auto *bolt = std::get_if<BoltTotal>(&item)) {
+                rows.append({fastenerName(bolt->kind, true), bolt->designation,
+                             material(BoltingItem::Bolts, bolt->material),
+                             QString::number(bolt->count), tr("根")});
+            } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
+                rows.append({tr("螺母"), nut->thread, material(BoltingItem::Nuts, nut->material),
+                             QString::number(nut->count), tr("个")});
+            } else if (const auto *gasket = std::get_if<GasketTotal>(&item)) {
+                rows.append({gasketTypeName(*gasket, true), gasketDesignation(*gasket),
+                             material(BoltingItem::Gaskets, gasket->material),
+                             QString::number(gasket->count), tr("片")});
+            }
+        });
     }
     bool anyMaterial = false;
     setRowCount(int(rows.size()));
