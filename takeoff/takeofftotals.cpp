@@ -195,7 +195,7 @@ QList<GasketTotal> TakeoffTotals::gaskets() const
     std::map<Key, std::pair<qint64, qint64>> flanges; // paired, single
     for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
-        const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
+        const int centiMpa = int(std::lround(r.rating.pressureMpa().value_or(0) * 100));
         auto &[paired, single] =
             flanges[{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn}];
         addHeld(paired, std::min(it->paired, Held));
