@@ -147,11 +147,19 @@ FlangeRecord flangeRecord(const TableRow &row)
     if (row.table().area != AreaRule::None)
         setResult(record.areaText, record.areaM2, netArea(row));
     setResult(record.weightText, record.weightKg, netWeight(row));
-    // Bolting by the joint method needs a pressure; a standard that tables its studs gives none.
-    const std::optional<double> mpa = key.rating.pressureMpa();
-    if (row.table().bolting == BoltingRule::Computed && mpa)
-        record.bolting =
-            jointBolting(record.bolt, record.thickness.value_or(0), *mpa).value_or(JointBolting{});
+    switch (row.table().bolting) {
+    case BoltingRule::Computed:
+        // The joint method needs a pressure: none for a class.
+        if (const std::optional<double> mpa = key.rating.pressureMpa())
+            record.bolting = jointBolting(record.bolt, record.thickness.value_or(0), *mpa)
+                                 .value_or(JointBolting{});
+        break;
+    case BoltingRule::Tabled:
+        // A stud bolt with a nut at each end, as long as the table says.
+        if (const std::optional<double> length = row.number(StudLength))
+            record.bolting = tabledBolting(record.bolt, int(*length));
+        break;
+    }
     return record;
 }
 

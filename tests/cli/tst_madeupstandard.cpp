@@ -64,15 +64,19 @@ private slots:
                 if (cell.key() == u"pn_mpa")
                     continue;
                 QString key = cell.key();
-                key.remove(QRegularExpression(QStringLiteral("_mm$")));
+                // The tabled stud length is the joint's bolt length.
+                key = key == u"stud_length_mm" ? QStringLiteral("bolt_length_mm")
+                                               : key.remove(QRegularExpression(QStringLiteral("_mm$")));
                 const QJsonValue value = record.value(key);
                 QVERIFY2(!value.isUndefined(), qPrintable(key));
                 QCOMPARE(value.isString() ? value.toString() : QString::number(value.toDouble()),
                          cell.value());
             }
-            // Computed by the rule the file names for the type.
+            // Computed by the rule the file names for the type; the studs as tabled.
             QVERIFY(record.value("weight_kg").toDouble() > 0);
-            QVERIFY(!record.value("bolt_designation").toString().isEmpty());
+            QCOMPARE(record.value("bolt_designation").toString(),
+                     row.value("bolt").replace(u'x', u'×') + u'×' + row.value("stud_length_mm"));
+            QCOMPARE(record.value("nuts_per_bolt").toInt(), 2);
         }
     }
 
