@@ -66,13 +66,13 @@ void Windows::returnToMenu(WindowKind from)
     hide(from);
 }
 
-void Windows::showMatch(FlangeKind kind, PressureIndex pressure, PipeSeries series, int dn)
+void Windows::showMatch(FlangeKind kind, const Rating &rating, PipeSeries series, int dn)
 {
     const WindowKind target = kind == FlangeKind::Plate    ? WindowKind::FormPL
                               : kind == FlangeKind::SlipOn ? WindowKind::FormSO
                                                            : WindowKind::FormWN;
     replace(WindowKind::FormIdentify, target);
-    static_cast<QueryWindow *>(window(target))->findFor(pressure, series, dn);
+    static_cast<QueryWindow *>(window(target))->findFor(rating, series, dn);
 }
 
 void Windows::exitApplication()

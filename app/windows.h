@@ -34,7 +34,7 @@ public:
 
     // A match chosen in the identification window: its kind's query window takes the
     // identification's place and looks the row up as a user would.
-    void showMatch(FlangeKind kind, PressureIndex pressure, PipeSeries series, int dn);
+    void showMatch(FlangeKind kind, const Rating &rating, PipeSeries series, int dn);
 
     // "返回" of a query window: the menu first, then hide the query window.
     void returnToMenu(WindowKind from);

@@ -16,12 +16,10 @@
 //   of cells or of millions of empty shared strings), in time and peak memory.
 #include "app/windows.h"
 #include "catalogue/flangeinput.h"
-#include "core/plate/plateflangetable.h"
-#include "core/plate/platequery.h"
-#include "core/slipon/sliponflangetable.h"
-#include "core/slipon/sliponquery.h"
-#include "core/weldneck/weldneckflangetable.h"
-#include "core/weldneck/weldneckquery.h"
+#include "catalogue/query/platequery.h"
+#include "catalogue/query/sliponquery.h"
+#include "catalogue/query/weldneckquery.h"
+#include "core/model/tablerow.h"
 #include "peakmemory.h"
 #include "widgets/fonts.h"
 #include "widgets/querywindow.h"
@@ -76,17 +74,18 @@ struct QueryWindowKind {
     std::function<QueryWindow *()> create;
     QueryProcedure query;
     int dnBox;
-    PressureIndex pressure;
+    int pressure; // the row of the pressure list
     const char *drawing;
+    FlangeKind flangeKind;
 };
 
 const std::array<QueryWindowKind, 3> kinds = {{
     {"FormPL", [] { return new PlateFlangeWindow; }, runPlateQuery, PlateBox::Dn, 2,
-     ":/drawings/plate.svg"},
+     ":/drawings/plate.svg", FlangeKind::Plate},
     {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, 1, 1,
-     ":/drawings/slipon.svg"},
+     ":/drawings/slipon.svg", FlangeKind::SlipOn},
     {"FormWN", [] { return new WeldNeckFlangeWindow; }, runWeldNeckQuery, WeldNeckBox::Dn, 0,
-     ":/drawings/weldneck.svg"},
+     ":/drawings/weldneck.svg", FlangeKind::WeldNeck},
 }};
 
 // Two DNs typed in turn, so every press writes texts that differ from what the boxes hold.
@@ -97,33 +96,35 @@ const std::vector<NominalDiameter> standardDns = {
     10,  15,  20,  25,  32,  40,  50,  65,  80,  100,  125,  150,  175,  200,  225,  250,
     300, 350, 400, 450, 500, 600, 700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000, 3};
 
-template <typename Find> void lookups(benchmark::State &state, int pressureCount, Find find)
+void lookups(benchmark::State &state, FlangeKind kind)
 {
+    const Standard &standard = defaultStandard();
+    QList<Rating> ratings = tableRatings(*flangeTable(standard, kind));
+    ratings.append({RatingSystem::PnMpa, 99}); // one the kind does not list
     std::int64_t found = 0;
     for (auto _ : state) {
-        for (PressureIndex p = 0; p <= pressureCount; ++p)
+        for (const Rating &rating : ratings)
             for (NominalDiameter dn : standardDns) {
-                const auto *row = find(p, dn);
+                const auto row = findRow({&standard, kind, rating, {dn}, PipeSeries::A});
                 benchmark::DoNotOptimize(row);
-                found += row != nullptr;
+                found += row.has_value();
             }
     }
-    state.SetItemsProcessed(state.iterations() * (pressureCount + 1) *
-                            qsizetype(standardDns.size()));
+    state.SetItemsProcessed(state.iterations() * ratings.size() * qsizetype(standardDns.size()));
     state.counters["found"] = double(found) / double(state.iterations());
 }
 
 void BM_LookupPlate(benchmark::State &state)
 {
-    lookups(state, PlatePressureCount, findPlateFlangeRow);
+    lookups(state, FlangeKind::Plate);
 }
 void BM_LookupSlipOn(benchmark::State &state)
 {
-    lookups(state, SlipOnPressureCount, findSlipOnFlangeRow);
+    lookups(state, FlangeKind::SlipOn);
 }
 void BM_LookupWeldNeck(benchmark::State &state)
 {
-    lookups(state, WeldNeckPressureCount, findWeldNeckFlangeRow);
+    lookups(state, FlangeKind::WeldNeck);
 }
 BENCHMARK(BM_LookupPlate);
 BENCHMARK(BM_LookupSlipOn);
@@ -136,7 +137,7 @@ void BM_QueryProcedure(benchmark::State &state, const QueryWindowKind &kind)
     for (auto _ : state) {
         const QString &dn = typedDns[i++ % typedDns.size()];
         QueryRun run([&](int box) { return box == kind.dnBox ? dn : QStringLiteral(" "); });
-        kind.query(run, kind.pressure, PipeSeries::A);
+        kind.query(run, listedRatings(kind.flangeKind).value(kind.pressure), PipeSeries::A);
         benchmark::DoNotOptimize(run.steps().data());
         if (!run.messages().isEmpty()) {
             state.SkipWithError("the benchmark DN is not listed");
@@ -186,7 +187,7 @@ void BM_WriteSameTexts(benchmark::State &state, const QueryWindowKind &kind)
     for (std::size_t d = 0; d < typedDns.size(); ++d) {
         dnBox->setText(typedDns[d]);
         QueryRun run([&](int n) { return window->box(n) ? window->box(n)->text() : QString(); });
-        kind.query(run, kind.pressure, PipeSeries::A);
+        kind.query(run, listedRatings(kind.flangeKind).value(kind.pressure), PipeSeries::A);
         for (const QueryStep &step : run.steps())
             writes[d].push_back({window->box(step.box), step.text});
     }

@@ -1,14 +1,9 @@
 #include "catalogue/catalogue.h"
 
-#include "core/kinds/flangerow.h"
-#include "core/plate/plateflangeresults.h"
-#include "core/plate/platequery.h"
-#include "core/slipon/sliponflangeresults.h"
-#include "core/slipon/sliponquery.h"
+#include "core/model/rules.h"
 #include "core/values/numberreading.h"
 #include "core/values/valuetext.h"
-#include "core/weldneck/weldneckflangeresults.h"
-#include "core/weldneck/weldneckquery.h"
+#include "core/values/workingvalue.h"
 
 #include <QCoreApplication>
 #include <limits>
@@ -24,67 +19,6 @@ void setResult(QString &text, std::optional<double> &number, std::optional<doubl
     number = value ? std::optional<double>(readNumber(text)) : std::nullopt;
 }
 
-// A table cell that may read "-" (a size without a form in that series).
-std::optional<double> tabled(const WorkingValue &value)
-{
-    return value.isText() ? std::nullopt : std::optional<double>(value.number());
-}
-
-template <typename Row> void setCommon(FlangeRecord &record, const Row &row)
-{
-    record.outsideDiameter = row.outsideDiameter;
-    record.boltCircle = row.boltCircle;
-    record.thickness = row.thickness;
-    record.holeCount = row.holeCount;
-    record.holeDiameter = row.holeDiameter;
-    record.callout = boltHoleCallout(double(row.holeCount), double(row.holeDiameter));
-    record.bolt = QString::fromUtf8(row.bolt);
-}
-
-// The pipe and the bore of the record's series, on a plate or slip-on row.
-template <typename Row> void setPipeAndBore(FlangeRecord &record, const Row &row)
-{
-    const bool a = record.series == PipeSeries::A;
-    record.pipeOutsideDiameter = a ? row.pipeOutsideA : row.pipeOutsideB;
-    record.bore = a ? row.boreA : row.boreB;
-}
-
-void fill(FlangeRecord &record, const PlateFlangeRow &row)
-{
-    setCommon(record, row);
-    setPipeAndBore(record, row);
-    record.bevelWidth = row.bevelWidth;
-    record.faceHeight = row.faceHeight;
-    setResult(record.areaText, record.areaM2, plateNetArea(row, record.series));
-    setResult(record.weightText, record.weightKg, plateNetWeight(row, record.series));
-}
-
-void fill(FlangeRecord &record, const SlipOnFlangeRow &row)
-{
-    setCommon(record, row);
-    setPipeAndBore(record, row);
-    record.filletRadius = row.filletRadius;
-    record.overallHeight = row.overallHeight;
-    if (row.bevelWidth)
-        record.bevelWidth = *row.bevelWidth;
-    record.hubDiameter = record.series == PipeSeries::A ? row.hubDiameterA : row.hubDiameterB;
-    setResult(record.areaText, record.areaM2, slipOnNetArea(row, record.series));
-    setResult(record.weightText, record.weightKg, slipOnNetWeight(row, record.series));
-}
-
-void fill(FlangeRecord &record, const WeldNeckFlangeRow &row)
-{
-    const bool a = record.series == PipeSeries::A;
-    setCommon(record, row);
-    record.filletRadius = row.filletRadius;
-    record.overallHeight = row.overallHeight;
-    record.weldEndDiameter = tabled(a ? row.weldEndDiameterA : row.weldEndDiameterB);
-    record.hubDiameter = tabled(a ? row.hubDiameterA : row.hubDiameterB);
-    record.wallThickness = row.wallThickness;
-    record.neckHeight = row.neckHeight;
-    setResult(record.weightText, record.weightKg, weldNeckNetWeight(row, record.series));
-}
-
 } // namespace
 
 QString kindCode(FlangeKind kind)
@@ -96,6 +30,8 @@ QString kindCode(FlangeKind kind)
         return QStringLiteral("SO");
     case FlangeKind::WeldNeck:
         return QStringLiteral("WN");
+    case FlangeKind::Blind:
+        return QStringLiteral("BL");
     }
     return {};
 }
@@ -112,6 +48,8 @@ const char *kindNameSource(FlangeKind kind)
         return QT_TRANSLATE_NOOP("FlangeKind", "带颈平焊");
     case FlangeKind::WeldNeck:
         return QT_TRANSLATE_NOOP("FlangeKind", "带颈对焊");
+    case FlangeKind::Blind:
+        return QT_TRANSLATE_NOOP("FlangeKind", "法兰盖");
     }
     return "";
 }
@@ -128,44 +66,118 @@ QString kindName(FlangeKind kind)
     return QCoreApplication::translate("FlangeKind", kindNameSource(kind));
 }
 
+namespace
+{
+
+// The standard whose table of the kind lists the rating: the first compiled in that does.
+const Standard *standardListing(FlangeKind kind, const Rating &rating)
+{
+    for (const Standard &standard : builtInStandards())
+        if (const FlangeTable *table = flangeTable(standard, kind))
+            if (tableLists(*table, rating))
+                return &standard;
+    return nullptr;
+}
+
+} // namespace
+
+QList<Rating> listedRatings(FlangeKind kind)
+{
+    QList<Rating> ratings;
+    for (const Standard &standard : builtInStandards())
+        if (const FlangeTable *table = flangeTable(standard, kind))
+            for (const Rating &rating : tableRatings(*table))
+                if (!ratings.contains(rating))
+                    ratings.append(rating);
+    return ratings;
+}
+
 QStringList pressureTexts(FlangeKind kind)
 {
-    switch (kind) {
-    case FlangeKind::Plate:
-        return platePressureTexts();
-    case FlangeKind::SlipOn:
-        return slipOnPressureTexts();
-    case FlangeKind::WeldNeck:
-        return weldNeckPressureTexts();
-    }
-    return {};
+    QStringList texts;
+    for (const Rating &rating : listedRatings(kind))
+        texts.append(ratingText(rating));
+    return texts;
 }
 
-QList<int> listedDiameters(FlangeKind kind, PressureIndex pressure)
+QList<int> listedDiameters(FlangeKind kind, const Rating &rating)
 {
-    return tabledDiameters(kind, pressure);
+    const Standard *standard = standardListing(kind, rating);
+    return standard ? tableDiameters(*flangeTable(*standard, kind), rating) : QList<int>();
 }
 
-std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure, int dn,
+std::optional<double> FlangeRecord::value(Dimension dimension) const
+{
+    return row ? row->number(dimension) : std::nullopt;
+}
+
+std::optional<QString> FlangeRecord::text(Dimension dimension) const
+{
+    return row ? row->text(dimension) : std::nullopt;
+}
+
+FlangeRecord flangeRecord(const TableRow &row)
+{
+    using enum Dimension;
+    FlangeRecord record;
+    const TableRowKey &key = row.key();
+    record.kind = row.table().kind;
+    record.rating = key.rating;
+    record.pressureText = ratingText(key.rating);
+    record.dn = key.size.dn;
+    record.series = key.series.value_or(PipeSeries::A);
+    record.row = row;
+    record.outsideDiameter = row.number(OutsideDiameter);
+    record.boltCircle = row.number(BoltCircle);
+    record.thickness = row.number(Thickness);
+    record.bore = row.number(Bore);
+    record.pipeOutsideDiameter = row.number(PipeOutsideDiameter);
+    record.bevelWidth = row.number(BevelWidth);
+    record.faceHeight = row.number(FaceHeight);
+    record.filletRadius = row.number(FilletRadius);
+    record.overallHeight = row.number(OverallHeight);
+    record.hubDiameter = row.number(HubDiameter);
+    record.weldEndDiameter = row.number(WeldEndDiameter);
+    record.wallThickness = row.number(WallThickness);
+    record.neckHeight = row.number(NeckHeight);
+    record.holeCount = int(row.number(HoleCount).value_or(0));
+    record.holeDiameter = int(row.number(HoleDiameter).value_or(0));
+    record.callout = boltHoleCallout(double(record.holeCount), double(record.holeDiameter));
+    record.bolt = row.text(Bolt).value_or(QString());
+    if (row.table().area != AreaRule::None)
+        setResult(record.areaText, record.areaM2, netArea(row));
+    setResult(record.weightText, record.weightKg, netWeight(row));
+    switch (row.table().bolting) {
+    case BoltingRule::Computed:
+        // The joint method needs a pressure: none for a class.
+        if (const std::optional<double> mpa = key.rating.pressureMpa())
+            record.bolting = jointBolting(record.bolt, record.thickness.value_or(0), *mpa)
+                                 .value_or(JointBolting{});
+        break;
+    case BoltingRule::Tabled:
+        // A stud bolt with a nut at each end, as long as the table says.
+        if (const std::optional<double> length = row.number(StudLength))
+            record.bolting = tabledBolting(record.bolt, int(*length));
+        break;
+    }
+    return record;
+}
+
+std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, const Rating &rating, int dn,
                                          PipeSeries series)
 {
     if (dn < std::numeric_limits<NominalDiameter>::min() ||
         dn > std::numeric_limits<NominalDiameter>::max())
         return std::nullopt;
-    const std::optional<FlangeRow> row = findFlangeRow(kind, pressure, NominalDiameter(dn));
+    const Standard *standard = standardListing(kind, rating);
+    if (!standard)
+        return std::nullopt;
+    const std::optional<TableRow> row =
+        findRow({standard, kind, rating, {NominalDiameter(dn)},
+                 standard->pipeSeries ? std::optional(series) : std::nullopt});
     if (!row)
         return std::nullopt;
-    FlangeRecord record;
-    record.kind = kind;
-    record.pressure = pressure;
-    record.pressureText = pressureTexts(kind).value(pressure);
-    record.dn = dn;
-    record.series = series;
-    std::visit([&record](const auto *found) { fill(record, *found); }, *row);
-    record.bolting = jointBolting(record.bolt, record.thickness.value_or(0),
-                                  record.pressureText.toDouble())
-                         .value_or(JointBolting{});
-    return record;
+    return flangeRecord(*row);
 }
 
 QString boltToOrder(const FlangeRecord &record)
@@ -174,14 +186,14 @@ QString boltToOrder(const FlangeRecord &record)
 }
 
 QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
-                                  std::optional<PressureIndex> pressure)
+                                  std::optional<Rating> rating)
 {
     QList<FlangeRecord> records;
-    for (int p = 0; p < flangePressureCount(kind); ++p) {
-        if (pressure && *pressure != p)
+    for (const Rating &listed : listedRatings(kind)) {
+        if (rating && *rating != listed)
             continue;
-        for (int dn : listedDiameters(kind, p))
-            records.append(*lookUpFlange(kind, p, dn, series));
+        for (int dn : listedDiameters(kind, listed))
+            records.append(*lookUpFlange(kind, listed, dn, series));
     }
     return records;
 }
@@ -189,8 +201,8 @@ QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
 void forEachFlange(const std::function<void(const FlangeRecord &)> &visit)
 {
     for (FlangeKind kind : AllFlangeKinds)
-        for (int p = 0; p < flangePressureCount(kind); ++p)
-            for (int dn : listedDiameters(kind, p))
+        for (const Rating &rating : listedRatings(kind))
+            for (int dn : listedDiameters(kind, rating))
                 for (PipeSeries series : AllPipeSeries)
-                    visit(*lookUpFlange(kind, p, dn, series));
+                    visit(*lookUpFlange(kind, rating, dn, series));
 }

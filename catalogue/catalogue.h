@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/bolting/jointbolting.h"
+#include "core/model/tablerow.h"
 #include "core/values/types.h"
 
 #include <QList>
@@ -10,10 +11,11 @@
 #include <optional>
 #include <variant>
 
-// Every row of the three flange tables in one shape: what a query window shows after a
-// successful "查找", for one kind, pressure, DN and series. The tables stay the single source of
-// the data; the callout, the area and the weight come from the same functions the windows'
-// query procedures use.
+// Every row of the standards' tables in one shape: what a query window shows after a successful
+// "查找", for one kind, rating, DN and series, each dimension read by name from the table's row
+// (core/model) and the area and weight by the standard's rules for the type. A kind's ratings are
+// those of every standard compiled in that has the kind, the windows' standard's first; a rating
+// is looked up in the first standard that lists it.
 
 // "PL", "SO", "WN".
 QString kindCode(FlangeKind kind);
@@ -21,19 +23,28 @@ QString kindCode(FlangeKind kind);
 QString kindChineseName(FlangeKind kind);
 // The kind's name in the language installed: "板式平焊", or "Plate slip-on" in English.
 QString kindName(FlangeKind kind);
-// The pressures of the kind's first list, in MPa, as the list shows them ("0.25", "1.0").
+// The ratings of a kind, in the order its table and its window's list give them.
+QList<Rating> listedRatings(FlangeKind kind);
+// Their texts, as the list shows them ("0.25", "1.0").
 QStringList pressureTexts(FlangeKind kind);
-// The DNs listed at a pressure (list index), ascending; empty for an index out of range.
-QList<int> listedDiameters(FlangeKind kind, PressureIndex pressure);
+// The DNs listed at a rating, ascending; empty for a rating the kind does not list.
+QList<int> listedDiameters(FlangeKind kind, const Rating &rating);
 
 // One found row for one series. Lengths in mm exactly as tabled; nullopt where the row has no
 // such value (a slip-on row without bevel, a weld-neck size with no series-B form).
 struct FlangeRecord {
     FlangeKind kind = FlangeKind::Plate;
-    PressureIndex pressure = 0; // list index
-    QString pressureText;       // the list text, "1.0"
+    Rating rating;
+    QString pressureText; // the list text, "1.0"
     int dn = 0;
     PipeSeries series = PipeSeries::A;
+    std::optional<TableRow> row; // the table's row, every dimension by name
+
+    // A dimension's number, or its text as the table writes it; none where the row has none.
+    std::optional<double> value(Dimension dimension) const;
+    std::optional<QString> text(Dimension dimension) const;
+
+    // The dimensions by name, for the drawings and writers that read them so.
 
     std::optional<double> outsideDiameter;     // D, all kinds
     std::optional<double> boltCircle;          // K, all kinds
@@ -61,18 +72,20 @@ struct FlangeRecord {
     QString weightText;
 };
 
-// The record of (kind, pressure index, DN, series), or nullopt when the table lists no such row.
-std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, PressureIndex pressure, int dn,
+// The record of (kind, rating, DN, series), or nullopt when the table lists no such row.
+std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, const Rating &rating, int dn,
                                          PipeSeries series);
+// The record of a table's row.
+FlangeRecord flangeRecord(const TableRow &row);
 
 // The bolt to order for a joint of two such flanges: its designation with the length,
 // "M16×80", or the table's bolt text where that cannot be read.
 QString boltToOrder(const FlangeRecord &record);
 
-// Every row of a kind in list order, pressure by pressure, ascending DN; all pressures when
-// `pressure` is nullopt.
+// Every row of a kind in list order, rating by rating, ascending DN; all ratings when `rating`
+// is nullopt.
 QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
-                                  std::optional<PressureIndex> pressure = std::nullopt);
+                                  std::optional<Rating> rating = std::nullopt);
 
 // Visits every row of every kind and both series without building a list.
 void forEachFlange(const std::function<void(const FlangeRecord &)> &visit);

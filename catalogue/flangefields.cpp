@@ -17,11 +17,15 @@ FieldValue number(const std::optional<double> &value)
     return value ? FieldValue(*value) : FieldValue();
 }
 
-FlangeField length(const char *key, const char *chinese, const char *symbol,
-                   std::optional<double> FlangeRecord::*member)
+// A dimension of the row under its model key, symbol and unit, with the name the kind's window
+// gives it (a hub's diameter is "法兰颈外径" on the slip-on window, "颈部大端直径" on the
+// weld-neck one).
+FlangeField length(Dimension dimension, const char *chinese)
 {
-    return {key, QString::fromUtf8(chinese), QString::fromUtf8(symbol), QStringLiteral("mm"),
-            [member](const FlangeRecord &r) { return number(r.*member); }};
+    const DimensionInfo &info = dimensionInfo(dimension);
+    return {info.key, QString::fromUtf8(chinese), QString::fromUtf8(info.symbol),
+            QString::fromUtf8(info.unit),
+            [dimension](const FlangeRecord &r) { return number(r.value(dimension)); }};
 }
 
 QList<FlangeField> commonTail(bool withArea)
@@ -63,63 +67,42 @@ QList<FlangeField> commonTail(bool withArea)
 
 const QList<FlangeField> &flangeFields(FlangeKind kind)
 {
-    using R = FlangeRecord;
     // Names as the windows' tooltips say them; symbols as the drawings letter them.
     static const QList<FlangeField> plate =
         QList<FlangeField>{
-            length("bevel_width", QT_TRANSLATE_NOOP("FlangeField", "坡口宽度"), "b",
-                   &R::bevelWidth),
-            length("pipe_outside_diameter", QT_TRANSLATE_NOOP("FlangeField", "配管外径"), "A",
-                   &R::pipeOutsideDiameter),
-            length("bore", QT_TRANSLATE_NOOP("FlangeField", "法兰内径"), "B", &R::bore),
-            length("bolt_circle", QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径"), "K",
-                   &R::boltCircle),
-            length("outside_diameter", QT_TRANSLATE_NOOP("FlangeField", "法兰外径"), "D",
-                   &R::outsideDiameter),
-            length("face_height", QT_TRANSLATE_NOOP("FlangeField", "突面高度"), "f",
-                   &R::faceHeight),
-            length("thickness", QT_TRANSLATE_NOOP("FlangeField", "法兰厚度"), "C", &R::thickness),
+            length(Dimension::BevelWidth, QT_TRANSLATE_NOOP("FlangeField", "坡口宽度")),
+            length(Dimension::PipeOutsideDiameter, QT_TRANSLATE_NOOP("FlangeField", "配管外径")),
+            length(Dimension::Bore, QT_TRANSLATE_NOOP("FlangeField", "法兰内径")),
+            length(Dimension::BoltCircle, QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径")),
+            length(Dimension::OutsideDiameter, QT_TRANSLATE_NOOP("FlangeField", "法兰外径")),
+            length(Dimension::FaceHeight, QT_TRANSLATE_NOOP("FlangeField", "突面高度")),
+            length(Dimension::Thickness, QT_TRANSLATE_NOOP("FlangeField", "法兰厚度")),
         } +
         commonTail(true);
     static const QList<FlangeField> slipOn =
         QList<FlangeField>{
-            length("outside_diameter", QT_TRANSLATE_NOOP("FlangeField", "法兰外径"), "D",
-                   &R::outsideDiameter),
-            length("bolt_circle", QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径"), "K",
-                   &R::boltCircle),
-            length("thickness", QT_TRANSLATE_NOOP("FlangeField", "法兰厚度"), "C", &R::thickness),
-            length("fillet_radius", QT_TRANSLATE_NOOP("FlangeField", "颈根圆角半径"), "R",
-                   &R::filletRadius),
-            length("height", QT_TRANSLATE_NOOP("FlangeField", "法兰总高度"), "H",
-                   &R::overallHeight),
-            length("bevel_width", QT_TRANSLATE_NOOP("FlangeField", "坡口宽度"), "b",
-                   &R::bevelWidth),
-            length("pipe_outside_diameter", QT_TRANSLATE_NOOP("FlangeField", "配管外径"), "A",
-                   &R::pipeOutsideDiameter),
-            length("bore", QT_TRANSLATE_NOOP("FlangeField", "法兰内径"), "B", &R::bore),
-            length("hub_diameter", QT_TRANSLATE_NOOP("FlangeField", "法兰颈外径"), "N",
-                   &R::hubDiameter),
+            length(Dimension::OutsideDiameter, QT_TRANSLATE_NOOP("FlangeField", "法兰外径")),
+            length(Dimension::BoltCircle, QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径")),
+            length(Dimension::Thickness, QT_TRANSLATE_NOOP("FlangeField", "法兰厚度")),
+            length(Dimension::FilletRadius, QT_TRANSLATE_NOOP("FlangeField", "颈根圆角半径")),
+            length(Dimension::OverallHeight, QT_TRANSLATE_NOOP("FlangeField", "法兰总高度")),
+            length(Dimension::BevelWidth, QT_TRANSLATE_NOOP("FlangeField", "坡口宽度")),
+            length(Dimension::PipeOutsideDiameter, QT_TRANSLATE_NOOP("FlangeField", "配管外径")),
+            length(Dimension::Bore, QT_TRANSLATE_NOOP("FlangeField", "法兰内径")),
+            length(Dimension::HubDiameter, QT_TRANSLATE_NOOP("FlangeField", "法兰颈外径")),
         } +
         commonTail(true);
     static const QList<FlangeField> weldNeck =
         QList<FlangeField>{
-            length("weld_end_diameter", QT_TRANSLATE_NOOP("FlangeField", "焊端外径"), "A",
-                   &R::weldEndDiameter),
-            length("outside_diameter", QT_TRANSLATE_NOOP("FlangeField", "法兰外径"), "D",
-                   &R::outsideDiameter),
-            length("bolt_circle", QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径"), "K",
-                   &R::boltCircle),
-            length("thickness", QT_TRANSLATE_NOOP("FlangeField", "法兰厚度"), "C", &R::thickness),
-            length("hub_diameter", QT_TRANSLATE_NOOP("FlangeField", "颈部大端直径"), "N",
-                   &R::hubDiameter),
-            length("wall_thickness", QT_TRANSLATE_NOOP("FlangeField", "焊端壁厚"), "S",
-                   &R::wallThickness),
-            length("neck_height", QT_TRANSLATE_NOOP("FlangeField", "焊端直段高度"), "h",
-                   &R::neckHeight),
-            length("fillet_radius", QT_TRANSLATE_NOOP("FlangeField", "过渡圆角半径"), "R",
-                   &R::filletRadius),
-            length("height", QT_TRANSLATE_NOOP("FlangeField", "法兰总高度"), "H",
-                   &R::overallHeight),
+            length(Dimension::WeldEndDiameter, QT_TRANSLATE_NOOP("FlangeField", "焊端外径")),
+            length(Dimension::OutsideDiameter, QT_TRANSLATE_NOOP("FlangeField", "法兰外径")),
+            length(Dimension::BoltCircle, QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径")),
+            length(Dimension::Thickness, QT_TRANSLATE_NOOP("FlangeField", "法兰厚度")),
+            length(Dimension::HubDiameter, QT_TRANSLATE_NOOP("FlangeField", "颈部大端直径")),
+            length(Dimension::WallThickness, QT_TRANSLATE_NOOP("FlangeField", "焊端壁厚")),
+            length(Dimension::NeckHeight, QT_TRANSLATE_NOOP("FlangeField", "焊端直段高度")),
+            length(Dimension::FilletRadius, QT_TRANSLATE_NOOP("FlangeField", "过渡圆角半径")),
+            length(Dimension::OverallHeight, QT_TRANSLATE_NOOP("FlangeField", "法兰总高度")),
         } +
         commonTail(false);
     return kind == FlangeKind::Plate ? plate : kind == FlangeKind::SlipOn ? slipOn : weldNeck;

@@ -171,28 +171,27 @@ std::optional<PressureSpelling> readPressureSpelling(QStringView text)
     return PressureSpelling{number, std::nullopt};
 }
 
-ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
+ValueReading<Rating> readPressure(FlangeKind kind, QStringView text)
 {
     const std::optional<PressureSpelling> spelling = readPressureSpelling(text);
     if (!spelling && foreignDigit(text) != ForeignDigit::None)
-        return *refusedForeignDigit<PressureIndex>(
+        return *refusedForeignDigit<Rating>(
             text, QStringLiteral("pressure"), QCoreApplication::translate("FlangeInput", "公称压力"));
     if (!spelling)
-        return ValueReading<PressureIndex>::notReadable(
+        return ValueReading<Rating>::notReadable(
             QStringLiteral("pressure %1 is not a pressure (1.6, 1.6MPa, 16bar or PN16)")
                 .arg(quotedInput(text)),
             QCoreApplication::translate("FlangeInput",
                                         "公称压力 %1 不是压力（1.6、1.6MPa、16bar 或 PN16）")
                 .arg(quotedInput(text)));
-    const std::optional<PressureIndex> asMpa = pressureIndex(kind, spelling->mpa);
-    const std::optional<PressureIndex> asBar =
-        spelling->barInMpa ? pressureIndex(kind, *spelling->barInMpa) : std::nullopt;
+    const std::optional<Rating> asMpa = listedRating(kind, spelling->mpa);
+    const std::optional<Rating> asBar =
+        spelling->barInMpa ? listedRating(kind, *spelling->barInMpa) : std::nullopt;
     if (asMpa && asBar && *asMpa != *asBar) {
-        const QStringList listed = pressureTexts(kind);
-        const QStringList arguments = {plainTypedText(text), listed.value(*asBar),
-                                       listed.value(*asMpa), plainNumberText(*spelling->barInMpa),
+        const QStringList arguments = {plainTypedText(text), ratingText(*asBar),
+                                       ratingText(*asMpa), plainNumberText(*spelling->barInMpa),
                                        plainNumberText(spelling->mpa)};
-        return ValueReading<PressureIndex>::refused(
+        return ValueReading<Rating>::refused(
             QStringLiteral("%1 could be %2 MPa or %3 MPa: write %4MPa or %5MPa")
                 .arg(arguments[0], arguments[1], arguments[2], arguments[3], arguments[4]),
             QCoreApplication::translate("FlangeInput",
@@ -200,7 +199,7 @@ ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
                 .arg(arguments[0], arguments[1], arguments[2], arguments[3], arguments[4]));
     }
     if (asMpa || asBar)
-        return ValueReading<PressureIndex>::of(asMpa ? *asMpa : *asBar);
+        return ValueReading<Rating>::of(asMpa ? *asMpa : *asBar);
     const QString asked =
         spelling->barInMpa
             ? QStringLiteral("%1 (%2 MPa or %3 MPa)")
@@ -208,26 +207,21 @@ ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text)
                        plainNumberText(spelling->mpa))
             : plainNumberText(spelling->mpa) + QStringLiteral(" MPa");
     const LookupFailure failure = pressureNotListed(kind, asked);
-    return ValueReading<PressureIndex>::refused(failure.reason, failure.text,
+    return ValueReading<Rating>::refused(failure.reason, failure.text,
                                                  failure.windowMessage);
 }
 
-std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa)
+std::optional<Rating> listedRating(FlangeKind kind, double mpa)
 {
     const std::optional<long long> wanted = hundredths(mpa);
     if (!wanted)
         return std::nullopt;
-    const QStringList texts = pressureTexts(kind);
-    for (int i = 0; i < texts.size(); ++i) {
-        if (hundredths(readNumber(texts[i])) == wanted)
-            return i;
+    for (const Rating &rating : listedRatings(kind)) {
+        const std::optional<double> listed = rating.pressureMpa();
+        if (listed && hundredths(*listed) == wanted)
+            return rating;
     }
     return std::nullopt;
-}
-
-double pressureMpa(FlangeKind kind, PressureIndex pressure)
-{
-    return readNumber(pressureTexts(kind).value(pressure));
 }
 
 ValueReading<int> readDnText(QStringView text)
@@ -343,11 +337,10 @@ LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure)
                 .arg(pressure, kindCode(kind), pressureTexts(kind).join(QStringLiteral("、")))};
 }
 
-LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn)
+LookupFailure diameterNotListed(FlangeKind kind, const Rating &rating, int dn)
 {
-    const QStringList arguments = {QString::number(dn), kindCode(kind),
-                                   pressureTexts(kind).value(pressure),
-                                   joined(listedDiameters(kind, pressure))};
+    const QStringList arguments = {QString::number(dn), kindCode(kind), ratingText(rating),
+                                   joined(listedDiameters(kind, rating))};
     return {queryMessages(kind).diameterNotListed,
             QStringLiteral("DN %1 is not listed for %2 at %3 MPa; listed: %4")
                 .arg(arguments[0], arguments[1], arguments[2], arguments[3]),

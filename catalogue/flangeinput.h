@@ -75,15 +75,12 @@ struct PressureSpelling {
 };
 std::optional<PressureSpelling> readPressureSpelling(QStringView text);
 
-// The list index of a pressure of the kind: of the readings of the spelling, the one the kind
-// lists. Refused when it lists both ("PN16 could be 1.6 MPa or 16.0 MPa: write 1.6MPa or 16MPa")
+// A rating of the kind: of the readings of the spelling, the one the kind lists. Refused when it lists both ("PN16 could be 1.6 MPa or 16.0 MPa: write 1.6MPa or 16MPa")
 // or neither (with the window's message).
-ValueReading<PressureIndex> readPressure(FlangeKind kind, QStringView text);
+ValueReading<Rating> readPressure(FlangeKind kind, QStringView text);
 
-// The list index of a pressure in MPa, or nullopt when the kind does not list it.
-std::optional<PressureIndex> pressureIndex(FlangeKind kind, double mpa);
-// The pressure of a list index in MPa.
-double pressureMpa(FlangeKind kind, PressureIndex pressure);
+// The kind's rating of a pressure in MPa, or nullopt when the kind does not list it.
+std::optional<Rating> listedRating(FlangeKind kind, double mpa);
 
 // A DN written as a whole number, optionally "DN100", "DN 100" or "100mm" (see dnNumberText); a
 // DN written with a fraction ("100.5") is refused. The DN as the windows read it. A negative
@@ -113,4 +110,4 @@ struct LookupFailure {
 };
 // `pressure` describes what was asked for, with its unit ("3.3 MPa").
 LookupFailure pressureNotListed(FlangeKind kind, const QString &pressure);
-LookupFailure diameterNotListed(FlangeKind kind, PressureIndex pressure, int dn);
+LookupFailure diameterNotListed(FlangeKind kind, const Rating &rating, int dn);

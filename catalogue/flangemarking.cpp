@@ -7,18 +7,13 @@
 
 int kindStandardNumber(FlangeKind kind)
 {
-    // HG 20593-97 板式平焊, HG 20594-97 带颈平焊, HG 20595-97 带颈对焊 钢制管法兰. Sources: the
-    // plate window's own note ("尺寸按 HG 20593-97 标准") and the title page of HG/T 20592-2009
-    // ("代替 HG 20592～20605-1997", www.renrendoc.com/p-6297819.html): the series they belong to.
-    switch (kind) {
-    case FlangeKind::Plate:
-        return 20593;
-    case FlangeKind::SlipOn:
-        return 20594;
-    case FlangeKind::WeldNeck:
-        break;
-    }
-    return 20595;
+    // HG 20593-97 板式平焊, HG 20594-97 带颈平焊, HG 20595-97 带颈对焊 钢制管法兰, as the standard's
+    // types.csv names them. Sources: the plate window's own note ("尺寸按 HG 20593-97 标准") and
+    // the title page of HG/T 20592-2009 ("代替 HG 20592～20605-1997",
+    // www.renrendoc.com/p-6297819.html): the series they belong to.
+    const FlangeTable *table = flangeTable(defaultStandard(), kind);
+    static const QRegularExpression number(QStringLiteral("[0-9]{5}"));
+    return table ? number.match(QString::fromLatin1(table->standardNumber)).captured().toInt() : 0;
 }
 
 QStringList FlangeMarking::fields() const

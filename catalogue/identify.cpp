@@ -101,7 +101,7 @@ const QList<FlangeRecord> &candidates()
 
 auto tieOrder(const FlangeRecord &r)
 {
-    return std::make_tuple(int(r.kind), r.pressure, r.dn, r.series);
+    return std::make_tuple(int(r.kind), r.rating.value, r.dn, r.series);
 }
 
 } // namespace

@@ -45,14 +45,14 @@ QStringList listedFaces(FlangeKind kind, double pressureMpa)
     return faces;
 }
 
-std::optional<LookupFailure> faceNotListed(FlangeKind kind, PressureIndex pressure,
+std::optional<LookupFailure> faceNotListed(FlangeKind kind, const Rating &rating,
                                            const QString &face)
 {
-    const QStringList listed = listedFaces(kind, pressureMpa(kind, pressure));
+    const QStringList listed = listedFaces(kind, rating.pressureMpa().value_or(0));
     if (listed.contains(face))
         return std::nullopt;
     const QString code = kindCode(kind);
-    const QString shown = pressureTexts(kind).value(pressure);
+    const QString shown = ratingText(rating);
     return LookupFailure{
         {},
         QStringLiteral("%1 at %2 MPa has no face %3; listed: %4")

@@ -11,9 +11,9 @@
 // The faces the kind is made with at a pressure in MPa, in the order above.
 QStringList listedFaces(FlangeKind kind, double pressureMpa);
 
-// Why the kind has no such face at that pressure (a list index): "WN at 2.5 MPa has no face RJ;
+// Why the kind has no such face at that rating: "WN at 2.5 MPa has no face RJ;
 // listed: RF, FF, MFM, TG", or nullopt when it has. No window message: the windows take no face.
-std::optional<LookupFailure> faceNotListed(FlangeKind kind, PressureIndex pressure,
+std::optional<LookupFailure> faceNotListed(FlangeKind kind, const Rating &rating,
                                            const QString &face);
 
 // Why a size the table leaves without a form in the series is refused ("WN DN 200 at 25.0 MPa

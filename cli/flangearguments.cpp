@@ -26,17 +26,17 @@ FlangeKind kindArgument(const QString &text)
     return accepted(readFlangeKind(text));
 }
 
-PressureIndex pressureArgument(FlangeKind kind, const QString &text)
+Rating pressureArgument(FlangeKind kind, const QString &text)
 {
     return accepted(readPressure(kind, text));
 }
 
-void checkFace(FlangeKind kind, PressureIndex pressure, const QString &kindText)
+void checkFace(FlangeKind kind, const Rating &rating, const QString &kindText)
 {
     const QString face = sealingFace(kindFaceCode(kindText));
     if (face.isEmpty())
         return;
-    if (const std::optional<LookupFailure> refused = faceNotListed(kind, pressure, face))
+    if (const std::optional<LookupFailure> refused = faceNotListed(kind, rating, face))
         failRejected(failureLines(*refused));
 }
 
@@ -44,11 +44,11 @@ FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText
                             PipeSeries series)
 {
     const FlangeKind kind = kindArgument(kindText);
-    const PressureIndex pressure = pressureArgument(kind, pressureText);
-    checkFace(kind, pressure, kindText);
-    const std::optional<FlangeRecord> record = lookUpFlange(kind, pressure, dn, series);
+    const Rating rating = pressureArgument(kind, pressureText);
+    checkFace(kind, rating, kindText);
+    const std::optional<FlangeRecord> record = lookUpFlange(kind, rating, dn, series);
     if (!record)
-        failRejected(failureLines(diameterNotListed(kind, pressure, dn)));
+        failRejected(failureLines(diameterNotListed(kind, rating, dn)));
     // A size the table leaves without a form in the series (its cells "-") is no flange.
     if (!record->weightKg)
         failRejected(failureLines(seriesFormMissing(kind, record->pressureText, dn, series)));

@@ -12,7 +12,7 @@ class CommandArguments;
 // with the window's message and an English line naming what is listed.
 
 FlangeKind kindArgument(const QString &text);
-PressureIndex pressureArgument(FlangeKind kind, const QString &text);
+Rating pressureArgument(FlangeKind kind, const QString &text);
 int dnArgument(const QString &text);
 
 // The row KIND (as written, with its face code if any), PN (as written), DN and the series
@@ -21,7 +21,7 @@ int dnArgument(const QString &text);
 FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText, int dn,
                             PipeSeries series);
 // Rejects a face code in KIND that the kind is not made with at the pressure.
-void checkFace(FlangeKind kind, PressureIndex pressure, const QString &kindText);
+void checkFace(FlangeKind kind, const Rating &rating, const QString &kindText);
 
 // KIND, PN and DN as every command describes them.
 CommandPositional kindPositional();

@@ -15,15 +15,15 @@ int runTable(const CommandArguments &arguments, const ProgramParts &)
     const OutputFormat format = formatOption(arguments);
     QList<FlangeRecord> records;
     if (given.size() > 1) {
-        const PressureIndex pressure = pressureArgument(kind, given[1]);
-        checkFace(kind, pressure, given[0]);
-        records = flangeRecords(kind, series, pressure);
+        const Rating rating = pressureArgument(kind, given[1]);
+        checkFace(kind, rating, given[0]);
+        records = flangeRecords(kind, series, rating);
     } else {
         // A face code keeps the pressures the kind is made with in that face.
         const QString face = sealingFace(kindFaceCode(given[0]));
-        for (PressureIndex p = 0; p < pressureTexts(kind).size(); ++p)
-            if (face.isEmpty() || listedFaces(kind, pressureMpa(kind, p)).contains(face))
-                records += flangeRecords(kind, series, p);
+        for (const Rating &rating : listedRatings(kind))
+            if (face.isEmpty() || listedFaces(kind, rating.pressureMpa().value_or(0)).contains(face))
+                records += flangeRecords(kind, series, rating);
     }
     // A size without a form in the series (weld-neck PN 25.0 DN 200 and 250 in B) is no flange.
     records.removeIf([](const FlangeRecord &record) { return !record.weightKg; });

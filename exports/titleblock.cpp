@@ -137,8 +137,9 @@ QList<QLineF> innerLines(const QList<TitleCell> &cells)
 
 QString kindStandard(FlangeKind kind)
 {
-    // The 1997 tables of the HG 20592 series: pressures in MPa up to 25.0, pipe series A and B.
-    return QStringLiteral("HG %1-97").arg(kindStandardNumber(kind));
+    // The type's own number in the windows' standard: "HG 20595-97".
+    const FlangeTable *table = flangeTable(defaultStandard(), kind);
+    return table ? QString::fromLatin1(table->standardNumber) : QString();
 }
 
 QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const TitleEntries &entries)

@@ -206,12 +206,12 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
     const std::optional<QString> kgf = kgfPressureInMpa(field(1));
     const QString pressureText = kgf.value_or(field(1));
-    const ValueReading<PressureIndex> pressure =
+    const ValueReading<Rating> pressure =
         readPressure(f.kind.value_or(FlangeKind::Plate), pressureText);
     if (pressure.unreadable)
         keepFirst(f.reason, f.faultField, reasonOf(pressure), 1);
     if (f.kind && pressure)
-        f.pressureMpa = pressureMpa(*f.kind, *pressure);
+        f.pressureMpa = pressure->pressureMpa();
     else if (const std::optional<PressureSpelling> spelling = readPressureSpelling(pressureText);
              spelling && !spelling->barInMpa)
         f.pressureMpa = spelling->mpa; // a failed line keeps the one reading it has
@@ -259,15 +259,17 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 }
 
 std::shared_ptr<const FlangeRecord>
-TakeoffCalculator::record(FlangeKind kind, PressureIndex pressure, int dn, PipeSeries series)
+TakeoffCalculator::record(FlangeKind kind, const Rating &rating, int dn, PipeSeries series)
 {
-    // Only found rows are kept, so the map never holds more than the catalogue has.
-    const quint64 key = (quint64(kind) << 48) | (quint64(pressure & 0xff) << 40) |
-                        (quint64(quint32(dn)) << 8) | quint64(series);
+    // Only found rows are kept, so the map never holds more than the catalogue has. A listed
+    // rating is a whole number of hundredths (of MPa, bar or a class) well below 2^24.
+    const quint64 hundredths = quint64(qRound64(rating.value * 100)) & 0xffffff;
+    const quint64 key = (quint64(kind) << 60) | (quint64(rating.system) << 58) |
+                        (hundredths << 34) | (quint64(quint32(dn)) << 2) | quint64(series);
     const auto found = m_records.find(key);
     if (found != m_records.end())
         return found->second;
-    std::optional<FlangeRecord> looked = lookUpFlange(kind, pressure, dn, series);
+    std::optional<FlangeRecord> looked = lookUpFlange(kind, rating, dn, series);
     if (!looked)
         return nullptr;
     auto shared = std::make_shared<const FlangeRecord>(std::move(*looked));

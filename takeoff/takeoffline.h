@@ -85,7 +85,7 @@ private:
     };
     const Flange &flange(const QStringList &fields);
     Flange readFlange(const QStringList &fields);
-    std::shared_ptr<const FlangeRecord> record(FlangeKind kind, PressureIndex pressure, int dn,
+    std::shared_ptr<const FlangeRecord> record(FlangeKind kind, const Rating &rating, int dn,
                                                PipeSeries series);
 
     // Bounded: cleared past a limit. A QHash (power-of-two buckets, open addressing) finds a

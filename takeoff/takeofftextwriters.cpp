@@ -79,9 +79,8 @@ QByteArray jsonPressure(const TakeoffLine &line)
     if (line.record)
         return jsonStringLiteral(line.record->pressureText);
     if (line.kind && line.pressureMpa) {
-        if (const std::optional<PressureIndex> listed =
-                pressureIndex(*line.kind, *line.pressureMpa))
-            return jsonStringLiteral(pressureTexts(*line.kind).value(*listed));
+        if (const std::optional<Rating> listed = listedRating(*line.kind, *line.pressureMpa))
+            return jsonStringLiteral(ratingText(*listed));
     }
     return readPressureSpelling(line.fields.value(1)) ? jsonStringLiteral(line.fields.value(1))
                                                       : QByteArray("null");

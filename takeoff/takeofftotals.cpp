@@ -138,7 +138,7 @@ template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const G
     records.reserve(groups.size());
     for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
-        const int centiMpa = int(std::lround(r.pressureText.toDouble() * 100));
+        const int centiMpa = int(std::lround(r.rating.pressureMpa().value_or(0) * 100));
         records.push_back({{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn},
                            {it->paired, it->single}});
     }

@@ -544,6 +544,10 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
         <source>带颈对焊</source>
         <translation>Weld-neck</translation>
     </message>
+    <message>
+        <source>法兰盖</source>
+        <translation>Blind</translation>
+    </message>
 </context>
 <context>
     <name>IdentifyMatchModel</name>

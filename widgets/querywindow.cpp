@@ -34,7 +34,8 @@ bool hasSeriesForm(const FlangeRecord &record)
 } // namespace
 
 QueryWindow::QueryWindow(const QueryWindowDesign &design)
-    : m_query(design.query), m_kind(design.kind), m_dnBox(design.dnBox),
+    : m_query(design.query), m_kind(design.kind),
+      m_ratings(design.kind ? listedRatings(*design.kind) : QList<Rating>()), m_dnBox(design.dnBox),
       m_clearOrder(design.clearOrder)
 {
     designWindow(this, design.window);
@@ -123,12 +124,12 @@ QueryWindow::QueryWindow(const QueryWindowDesign &design)
 
 ChosenRow QueryWindow::chosenRow() const
 {
-    const PressureIndex pressure = selectedIndex(m_pressures);
+    const std::optional<Rating> rating = chosenRating();
     const std::optional<PipeSeries> series = seriesAtRow(selectedIndex(m_series));
     const QString dnText = box(m_dnBox)->text();
     if (!m_kind)
         return {std::nullopt, tr("此窗口没有法兰数据")};
-    if (pressure < 0)
+    if (!rating)
         return {std::nullopt, tr("请先选择公称压力")};
     if (!series)
         return {std::nullopt, tr("请先选择系列")};
@@ -136,7 +137,7 @@ ChosenRow QueryWindow::chosenRow() const
         return {std::nullopt, tr("请先输入公称直径")};
     const std::optional<NominalDiameter> dn = readNominalDiameter(dnText);
     std::optional<FlangeRecord> record =
-        dn ? lookUpFlange(*m_kind, pressure, *dn, *series) : std::nullopt;
+        dn ? lookUpFlange(*m_kind, *rating, *dn, *series) : std::nullopt;
     if (!record)
         return {std::nullopt, tr("此公称直径未列出")};
     if (!hasSeriesForm(*record))
@@ -165,7 +166,7 @@ void QueryWindow::find()
         const QLineEdit *edit = box(n);
         return edit ? edit->text() : QString();
     });
-    m_query(run, selectedIndex(m_pressures), seriesAtRow(selectedIndex(m_series)));
+    m_query(run, chosenRating(), seriesAtRow(selectedIndex(m_series)));
     for (const QueryStep &step : run.steps()) {
         if (step.kind == QueryStep::Kind::Message)
             showMessage(this, step.text);
@@ -180,9 +181,18 @@ void QueryWindow::clear()
         box(n)->setText(QString());
 }
 
-void QueryWindow::findFor(PressureIndex pressure, PipeSeries series, int dn)
+std::optional<Rating> QueryWindow::chosenRating() const
 {
-    for (auto [list, row] : {std::pair{m_pressures, pressure}, {m_series, int(series)}}) {
+    const int row = selectedIndex(m_pressures);
+    if (row < 0 || row >= m_ratings.size())
+        return std::nullopt;
+    return m_ratings[row];
+}
+
+void QueryWindow::findFor(const Rating &rating, PipeSeries series, int dn)
+{
+    for (auto [list, row] :
+         {std::pair{m_pressures, int(m_ratings.indexOf(rating))}, {m_series, int(series)}}) {
         list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
         list->scrollToItem(list->currentItem());
     }

@@ -50,7 +50,7 @@ struct LineDesign {
     int width;
 };
 
-using QueryProcedure = void (*)(QueryRun &, PressureIndex, std::optional<PipeSeries>);
+using QueryProcedure = void (*)(QueryRun &, std::optional<Rating>, std::optional<PipeSeries>);
 
 // Everything that sets one flange kind's window apart from the others.
 struct QueryWindowDesign {
@@ -90,7 +90,7 @@ public:
     void clear();
     // What a user does to look up one row: selects the pressure and the series in the lists,
     // types the DN into the DN box and clicks "查找".
-    void findFor(PressureIndex pressure, PipeSeries series, int dn);
+    void findFor(const Rating &rating, PipeSeries series, int dn);
 
     // The catalogue row the selected pressure and series and the DN box name, read as "查找"
     // reads them; the values come from the catalogue, not from boxes the user may have typed
@@ -113,6 +113,10 @@ private:
     QListWidget *m_series = nullptr;
     QueryProcedure m_query;
     std::optional<FlangeKind> m_kind;
+    // The rating of each row of the pressure list: the window's own map from its list to the
+    // model.
+    QList<Rating> m_ratings;
+    std::optional<Rating> chosenRating() const;
     int m_dnBox;
     std::vector<int> m_clearOrder;
     ResultActions *m_results = nullptr;

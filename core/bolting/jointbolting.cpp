@@ -79,3 +79,16 @@ std::optional<JointBolting> jointBolting(QStringView boltText, double thickness,
     bolting.designation = bolting.thread + u'×' + QString::number(bolting.length);
     return bolting;
 }
+
+JointBolting tabledBolting(QStringView boltText, int studLength)
+{
+    const std::optional<BoltText> bolt = readBoltText(boltText);
+    JointBolting bolting;
+    bolting.kind = FastenerKind::StudBolt;
+    bolting.nutsPerBolt = 2;
+    bolting.length = studLength;
+    bolting.lengthPrinted = true;
+    bolting.thread = bolt ? threadText(*bolt) : boltText.toString();
+    bolting.designation = bolting.thread + u'×' + QString::number(studLength);
+    return bolting;
+}

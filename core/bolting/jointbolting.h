@@ -40,3 +40,8 @@ struct JointBolting {
 // The bolting for a table's bolt text; nullopt when the text cannot be read or L cannot be had.
 std::optional<JointBolting> jointBolting(QStringView boltText, double thickness,
                                          double pressureMpa);
+
+// The bolting of a joint whose standard tables the stud length: a stud bolt with a nut at each
+// end, the thread written as the computed bolting writes it ("M30×2") where it reads as a metric
+// thread, else as the table has it.
+JointBolting tabledBolting(QStringView boltText, int studLength);

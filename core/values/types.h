@@ -7,16 +7,13 @@
 
 // Values a query window works with.
 
-// The three flange kinds that have a window and a table: plate slip-on (PL), hubbed slip-on (SO),
-// weld-neck (WN).
-enum class FlangeKind { Plate, SlipOn, WeldNeck };
+// The flange types: plate slip-on (PL), hubbed slip-on (SO), weld-neck (WN), blind (BL). The
+// first three have a window and a table in the windows' standard; blind flanges have neither yet.
+enum class FlangeKind { Plate, SlipOn, WeldNeck, Blind };
 inline constexpr FlangeKind AllFlangeKinds[] = {FlangeKind::Plate, FlangeKind::SlipOn,
                                                 FlangeKind::WeldNeck};
 
-// The row of a window's pressure list; -1 while nothing is selected.
-using PressureIndex = int;
 using NominalDiameter = std::int16_t;
-using BoltDesignation = const char *;
 
 // The two sets of pipe outside diameters (and the bores and hubs that follow them) of one DN.
 enum class PipeSeries { A, B };
@@ -33,9 +30,3 @@ constexpr std::optional<PipeSeries> seriesAtRow(int row)
     return std::nullopt;
 }
 
-// The row of exactly this DN among a pressure's rows, or nullptr when none is listed.
-template <typename Row> const Row *rowOfDiameter(std::span<const Row> rows, NominalDiameter dn)
-{
-    const auto row = std::ranges::find(rows, dn, &Row::dn);
-    return row == rows.end() ? nullptr : &*row;
-}

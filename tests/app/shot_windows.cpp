@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
     windows.show(WindowKind::FormIdentify);
     auto *identify = static_cast<IdentifyWindow *>(windows.existing(WindowKind::FormIdentify));
     const FlangeRecord row = *lookUpFlange(FlangeKind::WeldNeck,
-                                           *pressureIndex(FlangeKind::WeldNeck, 1.6), 100, PipeSeries::A);
+                                           *listedRating(FlangeKind::WeldNeck, 1.6), 100, PipeSeries::A);
     identify->box(Measure::OutsideDiameter)->setText(QString::number(*row.outsideDiameter));
     identify->box(Measure::BoltCircle)->setText(QString::number(*row.boltCircle));
     identify->box(Measure::HoleCount)->setText(QString::number(row.holeCount));

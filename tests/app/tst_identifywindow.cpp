@@ -135,9 +135,9 @@ private slots:
         QVERIFY(query);
         QCOMPARE(visibleWindows(), QStringList{query->objectName()});
         QCOMPARE(catcher.texts(), QStringList());
-        QCOMPARE(selectedIndex(query->pressures()), record.pressure);
+        QCOMPARE(selectedIndex(query->pressures()), listedRatings(record.kind).indexOf(record.rating));
         QCOMPARE(seriesAtRow(selectedIndex(query->series())), record.series);
-        const auto fresh = lookUpFlange(record.kind, record.pressure, record.dn, record.series);
+        const auto fresh = lookUpFlange(record.kind, record.rating, record.dn, record.series);
         int compared = 0;
         for (const FlangeField &field : flangeFields(record.kind))
             for (QLineEdit *box : query->findChildren<QLineEdit *>())

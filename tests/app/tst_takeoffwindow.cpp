@@ -220,7 +220,7 @@ private slots:
                 // The computed columns show the catalogue row of what the line asks for, the
                 // bolt as it is ordered, with its length.
                 const auto record =
-                    lookUpFlange(*line.kind, *pressureIndex(*line.kind, *line.pressureMpa),
+                    lookUpFlange(*line.kind, *listedRating(*line.kind, *line.pressureMpa),
                                  *line.dn, *line.series);
                 QVERIFY(record);
                 QCOMPARE(cell(row, TakeoffTableModel::OutsideDiameter).toDouble(),
@@ -255,7 +255,7 @@ private slots:
                                  "WN\t4.0\tA\t100\t5\t20\nPL\t1.0\tA\t50\t7\t304\n"
                                  "SO\t1.0\tA\t50\t2\t\n"));
         const auto bolt = [](FlangeKind kind, double mpa, int dn) {
-            return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
+            return lookUpFlange(kind, *listedRating(kind, mpa), dn, PipeSeries::A)
                 ->bolting.designation;
         };
         // Without bolting materials of their own, each item names the flanges it serves; the
@@ -402,7 +402,7 @@ private slots:
         QTest::keyClick(kinds, Qt::Key_Return);
         QTRY_VERIFY(!m_form->table()->indexWidget(model()->index(0, TakeoffTableModel::Kind)));
         const auto slipOn =
-            lookUpFlange(FlangeKind::SlipOn, *pressureIndex(FlangeKind::SlipOn, 1.0), 100, PipeSeries::A);
+            lookUpFlange(FlangeKind::SlipOn, *listedRating(FlangeKind::SlipOn, 1.0), 100, PipeSeries::A);
         QCOMPARE(cell(0, TakeoffTableModel::OutsideDiameter).toDouble(), *slipOn->outsideDiameter);
         checkTotalsEqualEngine("SO\t1.0\tA\t100\t5\n");
 

@@ -26,7 +26,7 @@ QString read(const QString &reader, const QString &text)
     for (FlangeKind kind : AllFlangeKinds) {
         if (reader == kindCode(kind) + QStringLiteral(" PN"))
             return shown(readPressure(kind, text),
-                         [&](int i) { return pressureTexts(kind).value(i) + " MPa"; });
+                         [](const Rating &rating) { return ratingText(rating) + " MPa"; });
     }
     if (reader == QLatin1String("DN"))
         return shown(readDnText(text), number);

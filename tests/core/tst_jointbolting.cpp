@@ -1,15 +1,12 @@
 // The joint bolting method: against every bolt length the plate-flange tables print, and
 // worked by hand for the threads, pressures and texts the other tables hold.
 #include "core/bolting/jointbolting.h"
-#include "core/plate/plateflangetable.h"
+#include "core/model/tablerow.h"
 
 #include <QtTest>
 
 namespace
 {
-
-// The plate window's pressures, MPa, in list order.
-const double platePressures[] = {0.25, 0.6, 1.0, 1.6, 2.5};
 
 struct Deviation {
     double pressure;
@@ -42,19 +39,23 @@ private slots:
     {
         int printed = 0;
         int matched = 0;
-        for (int p = 0; p < PlatePressureCount; ++p) {
-            for (int dn = 10; dn <= 2000; ++dn) {
-                const PlateFlangeRow *row = findPlateFlangeRow(p, NominalDiameter(dn));
-                if (!row)
-                    continue;
-                const auto bolt = readBoltText(QString::fromUtf8(row->bolt));
-                QVERIFY2(bolt, row->bolt);
+        const FlangeTable &table = *flangeTable(defaultStandard(), FlangeKind::Plate);
+        for (std::size_t i = 0; i < table.keys.size(); ++i) {
+            const TableRow row(defaultStandard(), table, i);
+            // The bolt is the same in both series.
+            if (row.key().series != PipeSeries::A)
+                continue;
+            {
+                const int dn = row.key().size.dn;
+                const QString text = *row.text(Dimension::Bolt);
+                const auto bolt = readBoltText(text);
+                QVERIFY2(bolt, qPrintable(text));
                 if (bolt->length == 0)
                     continue;
                 ++printed;
-                const double pressure = platePressures[p];
+                const double pressure = *row.key().rating.pressureMpa();
                 const int length = calculatedBoltLength(bolt->diameter, bolt->pitch,
-                                                        row->thickness, pressure);
+                                                        *row.number(Dimension::Thickness), pressure);
                 const auto deviation = std::ranges::find_if(knownDeviations, [&](auto d) {
                     return d.pressure == pressure && d.dn == dn;
                 });

@@ -1,11 +1,9 @@
-// Every flange kind, every pressure index (and the indexes around them), every DN a box can
-// yield: a row exactly for the sizes accepted at that pressure, and every found row filled.
-#include "core/plate/plateflangetable.h"
-#include "core/slipon/sliponflangetable.h"
-#include "core/weldneck/weldneckflangetable.h"
+// Every flange kind, every rating it lists (and ratings around them), every DN a box can yield,
+// both series: a row exactly for the sizes accepted at that rating, and every found row filled.
+#include "catalogue/catalogue.h"
+#include "catalogue/flangeinput.h"
 
 #include <QtTest>
-#include <cstring>
 #include <limits>
 #include <set>
 #include <vector>
@@ -38,58 +36,67 @@ const std::vector<DnSet> WeldNeckAccepted = {upTo(2000), upTo(2000), upTo(1000),
 constexpr int DnMin = std::numeric_limits<NominalDiameter>::min();
 constexpr int DnMax = std::numeric_limits<NominalDiameter>::max();
 
-// Pressure indexes to try: every list row, nothing selected, and rows past either end.
-std::vector<PressureIndex> pressuresAround(int count)
+// Ratings to try: every one the kind lists, and ones between and beyond them.
+QList<Rating> ratingsAround(FlangeKind kind)
 {
-    std::vector<PressureIndex> all = {std::numeric_limits<int>::min(), -2, -1};
-    for (int p = 0; p <= count + 1; ++p)
-        all.push_back(p);
-    all.push_back(std::numeric_limits<int>::max());
+    QList<Rating> all = listedRatings(kind);
+    for (double mpa : {0.0, 0.3, 3.0, 100.0, -1.0})
+        all.append({RatingSystem::PnMpa, mpa});
+    all.append({RatingSystem::PnBar, 16});
     return all;
 }
 
-bool isThread(const char *text)
+bool isThread(const QString &text)
 {
-    return text && text[0] == 'M' && std::strlen(text) >= 3;
+    return text.startsWith(u'M') && text.size() >= 3;
 }
 
-// A length read from a table cell: a number above zero.
-bool isLength(const WorkingValue &value)
-{
-    return !value.isEmpty() && !value.isText() && value.number() > 0;
-}
-
-// Walks every (pressure, DN) pair; `check` sees each found row and returns what is wrong with
-// it (empty when nothing is). Reports the first few faults of each kind.
-template <typename Row, typename Find, typename Check>
-void walk(const std::vector<DnSet> &accepted, Find find, Check check)
+// Walks every (rating, DN, series); `check` sees each found record and returns what is wrong
+// with it (empty when nothing is). Reports the first few faults.
+template <typename Check>
+void walk(FlangeKind kind, const std::vector<DnSet> &accepted, Check check)
 {
     QStringList faults;
     int rows = 0;
-    for (PressureIndex p : pressuresAround(int(accepted.size()))) {
-        const bool listed = p >= 0 && p < int(accepted.size());
+    const QList<Rating> listed = listedRatings(kind);
+    QCOMPARE(listed.size(), qsizetype(accepted.size()));
+    for (const Rating &rating : ratingsAround(kind)) {
+        const qsizetype p = listed.indexOf(rating);
         for (int dn = DnMin; dn <= DnMax; ++dn) {
-            const Row *row = find(p, NominalDiameter(dn));
-            const bool expected = listed && accepted[std::size_t(p)].count(dn);
-            if (bool(row) != expected) {
-                faults.append(QStringLiteral("PN index %1, DN %2: %3")
-                                  .arg(p)
-                                  .arg(dn)
-                                  .arg(expected ? "no row" : "a row where none belongs"));
-                continue;
+            for (PipeSeries series : AllPipeSeries) {
+                const std::optional<FlangeRecord> r = lookUpFlange(kind, rating, dn, series);
+                const bool expected = p >= 0 && accepted[std::size_t(p)].count(dn);
+                const QString where =
+                    QStringLiteral("PN %1, DN %2%3").arg(ratingText(rating)).arg(dn).arg(
+                        seriesText(series));
+                if (bool(r) != expected) {
+                    faults.append(where + (expected ? ": no row" : ": a row where none belongs"));
+                    continue;
+                }
+                if (!r)
+                    continue;
+                ++rows;
+                QString fault = r->dn == dn && r->rating == rating && r->series == series
+                                    ? check(int(p), *r)
+                                    : QStringLiteral("row of another key");
+                // Every number the row has is a length or count above zero.
+                for (Dimension d : r->row->table().columns)
+                    if (r->value(d) && !(*r->value(d) > 0))
+                        fault += QStringLiteral(" %1 of %2").arg(dimensionInfo(d).key).arg(*r->value(d));
+                if (!isThread(r->bolt))
+                    fault += QStringLiteral(" bolt \"%1\"").arg(r->bolt);
+                // The bolt holes lie in the ring between bore (or hub) and rim.
+                const double inner = r->bore.value_or(r->hubDiameter.value_or(0));
+                if (!(inner < *r->boltCircle && *r->boltCircle < *r->outsideDiameter))
+                    fault += QStringLiteral(" bolt circle outside the ring");
+                if (!fault.isEmpty())
+                    faults.append(where + QStringLiteral(": ") + fault);
             }
-            if (!row)
-                continue;
-            ++rows;
-            QString fault =
-                row->dn == dn ? check(p, *row) : QStringLiteral("row of DN %1").arg(row->dn);
-            if (!fault.isEmpty())
-                faults.append(QStringLiteral("PN index %1, DN %2: %3").arg(p).arg(dn).arg(fault));
         }
     }
     int total = 0;
     for (const DnSet &set : accepted)
-        total += int(set.size());
+        total += int(set.size()) * 2;
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 10).join(u'\n')));
     QCOMPARE(rows, total);
 }
@@ -103,84 +110,52 @@ class TestExhaustiveLookup : public QObject
 private slots:
     void plate()
     {
-        walk<PlateFlangeRow>(PlateAccepted, findPlateFlangeRow,
-                             [](PressureIndex, const PlateFlangeRow &r) -> QString {
-                                 for (int length : {r.bevelWidth, r.boltCircle, r.outsideDiameter,
-                                                    r.faceHeight, r.thickness, r.holeCount,
-                                                    r.holeDiameter, r.pipeOutsideB, r.boreB})
-                                     if (length <= 0)
-                                         return QStringLiteral("a length of %1").arg(length);
-                                 if (!(r.pipeOutsideA > 0 && r.boreA > 0))
-                                     return QStringLiteral("series A pipe or bore not above 0");
-                                 if (!isThread(r.bolt))
-                                     return QStringLiteral("bolt \"%1\"").arg(r.bolt);
-                                 // The bolt holes lie in the ring between bore and rim.
-                                 if (!(r.boreA < r.boltCircle && r.boreB < r.boltCircle &&
-                                       r.boltCircle < r.outsideDiameter))
-                                     return QStringLiteral("bolt circle outside the ring");
-                                 return {};
-                             });
+        walk(FlangeKind::Plate, PlateAccepted, [](int, const FlangeRecord &r) -> QString {
+            for (Dimension d : {Dimension::BevelWidth, Dimension::FaceHeight, Dimension::Thickness,
+                                Dimension::PipeOutsideDiameter, Dimension::Bore})
+                if (!r.value(d))
+                    return QStringLiteral("no %1").arg(dimensionInfo(d).key);
+            return {};
+        });
     }
 
     void slipOn()
     {
-        walk<SlipOnFlangeRow>(
-            SlipOnAccepted, findSlipOnFlangeRow,
-            [](PressureIndex p, const SlipOnFlangeRow &r) -> QString {
-                for (int length :
-                     {r.outsideDiameter, r.boltCircle, r.thickness, r.filletRadius, r.overallHeight,
-                      r.holeCount, r.holeDiameter, r.hubDiameterA, r.hubDiameterB})
-                    if (length <= 0)
-                        return QStringLiteral("a length of %1").arg(length);
-                for (double length : {r.pipeOutsideA, r.pipeOutsideB, r.boreA, r.boreB})
-                    if (!(length > 0))
-                        return QStringLiteral("a pipe or bore of %1").arg(length);
-                if (!isThread(r.bolt))
-                    return QStringLiteral("thread \"%1\"").arg(r.bolt);
-                // No bevel at PN 0.6, nor at PN 1.0 up to DN 400; every other row has one.
-                const bool bevelExpected = !(p == 0 || (p == 1 && r.dn <= 400));
-                if (r.bevelWidth.has_value() != bevelExpected)
-                    return QStringLiteral("bevel width present: %1").arg(r.bevelWidth.has_value());
-                if (r.bevelWidth && *r.bevelWidth <= 0)
-                    return QStringLiteral("bevel width %1").arg(*r.bevelWidth);
-                if (!(r.overallHeight > r.thickness && r.boltCircle < r.outsideDiameter))
-                    return QStringLiteral("hub or bolt circle outside the flange");
-                return {};
-            });
+        walk(FlangeKind::SlipOn, SlipOnAccepted, [](int p, const FlangeRecord &r) -> QString {
+            for (Dimension d : {Dimension::FilletRadius, Dimension::OverallHeight,
+                                Dimension::HubDiameter, Dimension::PipeOutsideDiameter,
+                                Dimension::Bore})
+                if (!r.value(d))
+                    return QStringLiteral("no %1").arg(dimensionInfo(d).key);
+            // No bevel at PN 0.6, nor at PN 1.0 up to DN 400; every other row has one.
+            const bool bevelExpected = !(p == 0 || (p == 1 && r.dn <= 400));
+            if (r.bevelWidth.has_value() != bevelExpected)
+                return QStringLiteral("bevel width present: %1").arg(r.bevelWidth.has_value());
+            if (!(*r.overallHeight > *r.thickness))
+                return QStringLiteral("hub shorter than the ring");
+            return {};
+        });
     }
 
     void weldNeck()
     {
-        walk<WeldNeckFlangeRow>(
-            WeldNeckAccepted, findWeldNeckFlangeRow,
-            [](PressureIndex p, const WeldNeckFlangeRow &r) -> QString {
-                for (int length :
-                     {r.outsideDiameter, r.boltCircle, r.holeCount, r.holeDiameter,
-                      r.thickness, r.neckHeight, r.filletRadius, r.overallHeight})
-                    if (length <= 0)
-                        return QStringLiteral("a length of %1").arg(length);
-                if (!(r.wallThickness > 0))
-                    return QStringLiteral("wall %1").arg(r.wallThickness);
-                if (!isThread(r.bolt))
-                    return QStringLiteral("thread \"%1\"").arg(r.bolt);
-                if (!isLength(r.weldEndDiameterA) || !isLength(r.hubDiameterA))
-                    return QStringLiteral("series A weld end or hub root not a length");
-                // Series B: PN 25.0 has no DN 200 or DN 250 form ("-").
-                const bool noFormB = p == 7 && (r.dn == 200 || r.dn == 250);
-                for (const WorkingValue *b : {&r.weldEndDiameterB, &r.hubDiameterB}) {
-                    if (noFormB) {
-                        if (!(b->isText() && b->text() == u"-"))
-                            return QStringLiteral("series B should be \"-\"");
-                    } else if (!isLength(*b)) {
-                        return QStringLiteral("series B weld end or hub root not a length");
-                    }
-                }
-                if (!(r.boltCircle < r.outsideDiameter && r.overallHeight > r.thickness))
-                    return QStringLiteral("bolt circle or neck outside the flange");
-                return {};
-            });
+        walk(FlangeKind::WeldNeck, WeldNeckAccepted, [](int p, const FlangeRecord &r) -> QString {
+            for (Dimension d : {Dimension::WallThickness, Dimension::NeckHeight,
+                                Dimension::FilletRadius, Dimension::OverallHeight})
+                if (!r.value(d))
+                    return QStringLiteral("no %1").arg(dimensionInfo(d).key);
+            // Series B: PN 25.0 has no DN 200 or DN 250 form ("-").
+            const bool noForm = r.series == PipeSeries::B && p == 7 && (r.dn == 200 || r.dn == 250);
+            if (r.weldEndDiameter.has_value() == noForm || r.hubDiameter.has_value() == noForm ||
+                r.weightKg.has_value() == noForm)
+                return QStringLiteral("weld end, hub root or weight where the form is %1")
+                    .arg(noForm ? "missing" : "listed");
+            if (!(*r.overallHeight > *r.thickness))
+                return QStringLiteral("neck shorter than the ring");
+            return {};
+        });
     }
 };
 
-QTEST_APPLESS_MAIN(TestExhaustiveLookup)
+QTEST_GUILESS_MAIN(TestExhaustiveLookup)
 #include "tst_exhaustivelookup.moc"

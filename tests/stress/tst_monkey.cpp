@@ -6,9 +6,10 @@
 //
 // QUORVIT_MONKEY_SEED replays a run; QUORVIT_MONKEY_ACTIONS sets its length.
 #include "app/windows.h"
-#include "core/plate/platequery.h"
-#include "core/slipon/sliponquery.h"
-#include "core/weldneck/weldneckquery.h"
+#include "catalogue/query/platequery.h"
+#include "catalogue/query/sliponquery.h"
+#include "catalogue/query/weldneckquery.h"
+#include "support/listrows.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
@@ -27,7 +28,7 @@
 namespace
 {
 
-using QueryProcedure = void (*)(QueryRun &, PressureIndex, std::optional<PipeSeries>);
+using QueryProcedure = void (*)(QueryRun &, std::optional<Rating>, std::optional<PipeSeries>);
 
 struct WindowUnderTest {
     WindowKind kind;
@@ -36,6 +37,7 @@ struct WindowUnderTest {
     const char *dnBox;
     QList<int> resultBoxes;
     QueryProcedure query;
+    FlangeKind flangeKind;
 };
 
 const WindowUnderTest QueryWindows[] = {
@@ -44,19 +46,19 @@ const WindowUnderTest QueryWindows[] = {
      12,
      "Text11",
      {10, 12},
-     runPlateQuery},
+     runPlateQuery, FlangeKind::Plate},
     {WindowKind::FormSO,
      {"0.6", "1.0", "1.6", "2.5", "4.0"},
      14,
      "Text1",
      {12, 14},
-     runSlipOnQuery},
+     runSlipOnQuery, FlangeKind::SlipOn},
     {WindowKind::FormWN,
      {"1.0", "1.6", "2.5", "4.0", "6.3", "10.0", "16.0", "25.0"},
      13,
      "Text1",
      {12},
-     runWeldNeckQuery},
+     runWeldNeckQuery, FlangeKind::WeldNeck},
 };
 
 const QRegularExpression ResultShape(QStringLiteral("^-?(0|[1-9][0-9]*)\\.[0-9]{2}$"));
@@ -218,7 +220,9 @@ class TestMonkey : public QObject
             const QLineEdit *box = boxOf(window, n);
             return box ? box->text() : QString();
         });
-        kind.query(run, selectedIndex(window->findChild<QListWidget *>("List1")),
+        kind.query(run,
+                   ratingOfListRow(kind.flangeKind,
+                                   selectedIndex(window->findChild<QListWidget *>("List1"))),
                    seriesAtRow(selectedIndex(window->findChild<QListWidget *>("List2"))));
         Prediction p{{}, run.messages()};
         for (int n = 1; n <= kind.boxCount; ++n)

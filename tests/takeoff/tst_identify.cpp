@@ -69,7 +69,7 @@ void TestIdentify::everyRowFoundFromItsConnection()
             QVERIFY2(r.outsideDiameter == row.outsideDiameter && r.boltCircle == row.boltCircle &&
                          r.holeCount == row.holeCount && r.holeDiameter == row.holeDiameter,
                      qPrintable(name(r) + " ties with " + name(row)));
-            found = found || (r.kind == row.kind && r.pressure == row.pressure && r.dn == row.dn &&
+            found = found || (r.kind == row.kind && r.rating == row.rating && r.dn == row.dn &&
                               r.series == row.series);
         }
         QVERIFY2(found, qPrintable(name(row)));

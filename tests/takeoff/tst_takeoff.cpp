@@ -251,7 +251,7 @@ void TestTakeoff::readsSpreadsheetEncodings()
     if (!lastLineFails.isEmpty())
         QVERIFY2(r.failures[0].startsWith(lastLineFails), qPrintable(r.failures[0]));
     const auto expected = [](FlangeKind kind, double mpa, int dn, PipeSeries series, int count) {
-        const FlangeRecord row = *lookUpFlange(kind, *pressureIndex(kind, mpa), dn, series);
+        const FlangeRecord row = *lookUpFlange(kind, *listedRating(kind, mpa), dn, series);
         return std::llround(*row.weightKg * 100) * count;
     };
     QCOMPARE(r.lines[0]["kind"].toString(), "WN");
@@ -386,7 +386,7 @@ void TestTakeoff::jointColumnCountsEachJoint()
     QCOMPARE(r.failures.size(), refused.isEmpty() ? 0 : 1);
     if (!refused.isEmpty())
         QVERIFY2(r.failures[0].startsWith(refused), qPrintable(r.failures[0]));
-    const int holes = lookUpFlange(FlangeKind::WeldNeck, *pressureIndex(FlangeKind::WeldNeck, 1.6),
+    const int holes = lookUpFlange(FlangeKind::WeldNeck, *listedRating(FlangeKind::WeldNeck, 1.6),
                                    100, PipeSeries::A)
                           ->holeCount;
     const QJsonArray bolts = r.totals["bolts"].toArray(), sealed = r.totals["gaskets"].toArray();

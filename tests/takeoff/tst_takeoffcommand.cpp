@@ -520,7 +520,7 @@ void TestTakeoffCommand::messyListCarriesItsColumns()
         if (!e.reason.isEmpty())
             continue;
         const std::optional<FlangeRecord> record =
-            lookUpFlange(e.kind, *pressureIndex(e.kind, e.mpa), e.dn, e.series);
+            lookUpFlange(e.kind, *listedRating(e.kind, e.mpa), e.dn, e.series);
         QVERIFY(record && record->weightKg);
         QCOMPARE(cellText(at("类型")), kindCode(e.kind));
         QCOMPARE(cellText(at("公称压力(MPa)")).toDouble(), e.mpa);
@@ -608,7 +608,7 @@ void TestTakeoffCommand::boltingTotalsOfAMixedList()
 
     // The catalogue's bolt of a row; the three kinds' joints at PN 1.6 DN 100 share one.
     const auto bolt = [](FlangeKind kind, double mpa, int dn, PipeSeries series = PipeSeries::A) {
-        return lookUpFlange(kind, *pressureIndex(kind, mpa), dn, series)->bolting.designation;
+        return lookUpFlange(kind, *listedRating(kind, mpa), dn, series)->bolting.designation;
     };
     using K = FlangeKind;
     const QString m16 = bolt(K::Plate, 1.6, 100);
@@ -685,7 +685,7 @@ void TestTakeoffCommand::boltingUnderItsOwnMaterials()
     QVERIFY2(std::abs(summed - total) < 0.005, qPrintable(QString::number(summed)));
 
     const auto row = [](FlangeKind kind, double mpa, int dn) {
-        return *lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A);
+        return *lookUpFlange(kind, *listedRating(kind, mpa), dn, PipeSeries::A);
     };
     using K = FlangeKind;
     const FlangeRecord wn100 = row(K::WeldNeck, 1.6, 100), wn80 = row(K::WeldNeck, 4.0, 80),
@@ -1030,7 +1030,7 @@ void TestTakeoffCommand::instituteListSumsAsByHand()
         QCOMPARE(cellText(at("类型")), kindCode(kind));
         QCOMPARE(cellText(at("公称压力(MPa)")).toDouble(), mpa);
         QCOMPARE(cellText(at("数量")).toDouble(), double(pieces));
-        const double unit = *lookUpFlange(kind, *pressureIndex(kind, mpa), dn, PipeSeries::A)
+        const double unit = *lookUpFlange(kind, *listedRating(kind, mpa), dn, PipeSeries::A)
                                  ->weightKg;
         QCOMPARE(std::llround(cellText(at("重量(kg)")).toDouble() * 100),
                  std::llround(unit * 100) * pieces);

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 // A query procedure that writes box 1, shows a message, then writes box 1 again.
-void writeMessageWrite(QueryRun &run, PressureIndex, std::optional<PipeSeries>)
+void writeMessageWrite(QueryRun &run, std::optional<Rating>, std::optional<PipeSeries>)
 {
     run.write(1, "before");
     run.message("压力不对，重新输入！");

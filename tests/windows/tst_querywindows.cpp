@@ -1,9 +1,10 @@
 // What the three query windows share, driven through the real windows with real key presses,
 // wheel turns and clicks. The query procedures, run on their own, are the oracle of what a press
 // of "查找" must write.
-#include "core/plate/platequery.h"
-#include "core/slipon/sliponquery.h"
-#include "core/weldneck/weldneckquery.h"
+#include "catalogue/query/platequery.h"
+#include "catalogue/query/sliponquery.h"
+#include "catalogue/query/weldneckquery.h"
+#include "support/listrows.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
@@ -26,19 +27,22 @@ struct Kind {
     std::function<QueryWindow *()> create;
     QueryProcedure query;
     int dnBox;
+    FlangeKind flangeKind;
 };
 const Kind Kinds[] = {
-    {"FormPL", [] { return new PlateFlangeWindow; }, runPlateQuery, PlateBox::Dn},
-    {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, SlipOnBox::Dn},
-    {"FormWN", [] { return new WeldNeckFlangeWindow; }, runWeldNeckQuery, WeldNeckBox::Dn},
+    {"FormPL", [] { return new PlateFlangeWindow; }, runPlateQuery, PlateBox::Dn, FlangeKind::Plate},
+    {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, SlipOnBox::Dn,
+     FlangeKind::SlipOn},
+    {"FormWN", [] { return new WeldNeckFlangeWindow; }, runWeldNeckQuery, WeldNeckBox::Dn,
+     FlangeKind::WeldNeck},
 };
 
 // Every box's text, then the messages: what the procedure gives from the window's present boxes,
 // or what a click on "查找" leaves.
-QStringList predicted(const Kind &kind, const QueryWindow &window, PressureIndex p, int seriesRow)
+QStringList predicted(const Kind &kind, const QueryWindow &window, int p, int seriesRow)
 {
     QueryRun run([&](int n) { return window.box(n) ? window.box(n)->text() : QString(); });
-    kind.query(run, p, seriesAtRow(seriesRow));
+    kind.query(run, ratingOfListRow(kind.flangeKind, p), seriesAtRow(seriesRow));
     QStringList out;
     for (int n = 1; n <= 15; ++n)
         out.append(window.box(n) ? run.text(n) : QString());

@@ -2,9 +2,10 @@
 // choices, and copy, export and print give the catalogue's row, driven through the real windows
 // with real key presses. The catalogue is the oracle; the files are read back on their own.
 #include "catalogue/catalogue.h"
-#include "core/plate/platequery.h"
-#include "core/slipon/sliponquery.h"
-#include "core/weldneck/weldneckquery.h"
+#include "catalogue/query/platequery.h"
+#include "catalogue/query/sliponquery.h"
+#include "catalogue/query/weldneckquery.h"
+#include "support/listrows.h"
 #include "support/messagecatcher.h"
 #include "support/windowdriver.h"
 #include "widgets/fonts.h"
@@ -111,7 +112,8 @@ private slots:
         for (const FlangeRecord &r : flangeRecords(FlangeKind::WeldNeck, PipeSeries::B))
             if (!r.weldEndDiameter) // a size listed without a series-B form
                 QTest::addRow("FormWN no series-B form at DN%d", r.dn)
-                    << 2 << r.pressure << 1 << QString::number(r.dn)
+                    << 2 << int(listedRatings(FlangeKind::WeldNeck).indexOf(r.rating)) << 1
+                    << QString::number(r.dn)
                     << "此公称直径没有 B 系列的规格";
     }
     void actionsFollowTheChoices()
@@ -187,7 +189,7 @@ private slots:
         QueryWindow &window = open(kind, Kinds[kind].pressure, 1, "100");
         QTest::mouseClick(control<QPushButton>(&window, "Command1"), Qt::LeftButton);
         QLineEdit *typedOver = window.box(Kinds[kind].outsideBox);
-        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, Kinds[kind].pressure, 100, PipeSeries::B);
+        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, *ratingOfListRow(Kinds[kind].kind, Kinds[kind].pressure), 100, PipeSeries::B);
         QCOMPARE(typedOver->text().toDouble(), *row.outsideDiameter);
         typeOver(typedOver, "9999");
         QTest::keyClick(window.box(Kinds[kind].dnBox), Qt::Key_C,
@@ -223,7 +225,7 @@ private slots:
     {
         QFETCH(int, kind);
         QueryWindow &window = open(kind, Kinds[kind].pressure, 0, "100");
-        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, Kinds[kind].pressure, 100, PipeSeries::A);
+        const FlangeRecord row = *lookUpFlange(Kinds[kind].kind, *ratingOfListRow(Kinds[kind].kind, Kinds[kind].pressure), 100, PipeSeries::A);
         ResultActions &results = *window.resultActions();
         QString answer;
         results.chooseSaveFile = [&](QWidget *, const QString &, const QString &,

@@ -121,7 +121,7 @@ IdentifyWindow::IdentifyWindow()
     connect(m_tolerance, &QLineEdit::textChanged, this, &IdentifyWindow::identify);
     connect(m_table, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         const FlangeRecord &r = m_model->match(index.row()).record;
-        emit matchChosen(r.kind, r.pressure, r.series, r.dn);
+        emit matchChosen(r.kind, r.rating, r.series, r.dn);
     });
     connect(back, &QPushButton::clicked, this, &IdentifyWindow::backRequested);
 

@@ -31,7 +31,7 @@ public:
 
 signals:
     // A match was chosen (double-click or Enter): its window should show it.
-    void matchChosen(FlangeKind kind, PressureIndex pressure, PipeSeries series, int dn);
+    void matchChosen(FlangeKind kind, const Rating &rating, PipeSeries series, int dn);
     // "返回": the menu should take this window's place.
     void backRequested();
 

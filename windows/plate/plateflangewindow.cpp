@@ -1,6 +1,6 @@
 #include "windows/plate/plateflangewindow.h"
 
-#include "core/plate/platequery.h"
+#include "catalogue/query/platequery.h"
 
 namespace
 {
@@ -63,7 +63,7 @@ QueryWindowDesign PlateFlangeWindow::design()
             {C::TextBox, "Text9", {3840, 1440, 372, 264}, 8, {}, " ", tr("法兰厚度"), "mm",
              PlateBox::Thickness},
         },
-        .pressures = platePressureTexts(),
+        .pressures = pressureTexts(FlangeKind::Plate),
         .dnBox = PlateBox::Dn,
         .findButton = "Command1",
         .clearButton = "Command3",

@@ -1,6 +1,6 @@
 #include "windows/slipon/sliponflangewindow.h"
 
-#include "core/slipon/sliponquery.h"
+#include "catalogue/query/sliponquery.h"
 
 namespace
 {
@@ -67,7 +67,7 @@ QueryWindowDesign SlipOnFlangeWindow::design()
              tr("净面积为法兰用整块板下料面积。净重即为法兰去掉内径和螺栓孔的重量。")},
             {C::Picture, "Image1", {120, 0, 4836, 3588}, -1, {}, ":/drawings/slipon.svg"},
         },
-        .pressures = slipOnPressureTexts(),
+        .pressures = pressureTexts(FlangeKind::SlipOn),
         .dnBox = SlipOnBox::Dn,
         .findButton = "Command1",
         .clearButton = "Command3",

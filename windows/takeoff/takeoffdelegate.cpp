@@ -97,8 +97,12 @@ void TakeoffDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
                 const std::optional<PipeSeries> series = readSeries(written);
                 return series ? std::optional<int>(int(*series)) : std::nullopt;
             }
-            default:
-                return readPressure(kind, written);
+            default: {
+                // The row of the rating in the kind's list, as the list shows them.
+                const std::optional<Rating> rating = readPressure(kind, written);
+                return rating ? std::optional<int>(int(listedRatings(kind).indexOf(*rating)))
+                              : std::nullopt;
+            }
             }
         };
         const std::optional<int> wanted = entryOf(text);

@@ -1,6 +1,6 @@
 #include "windows/weldneck/weldneckflangewindow.h"
 
-#include "core/weldneck/weldneckquery.h"
+#include "catalogue/query/weldneckquery.h"
 
 namespace
 {
@@ -62,7 +62,7 @@ QueryWindowDesign WeldNeckFlangeWindow::design()
              WeldNeckBox::OverallHeight},
             {C::Picture, "Image1", {120, 360, 4620, 3036}, -1, {}, ":/drawings/weldneck.svg"},
         },
-        .pressures = weldNeckPressureTexts(),
+        .pressures = pressureTexts(FlangeKind::WeldNeck),
         .dnBox = WeldNeckBox::Dn,
         .findButton = "Command1",
         .clearButton = "Command2",
