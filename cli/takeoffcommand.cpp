@@ -209,8 +209,9 @@ Command takeoffCommand()
               "出错的原因（中文、英文），各行保留这些，\n不再判断"))},
          {{QStringLiteral("exit-zero")},
           {},
-          helpSource(QT_TRANSLATE_NOOP(
-              "CommandHelp", "结果完整写出即退出码为 0，即使有不能计算的行或超出范围的\n合计（结果中已注明）"))}},
+          helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                       "结果完整写出即退出码为 0，即使有不能计算的行或超出范围的"
+                                       "\n合计（结果中已注明）"))}},
         helpSource(QT_TRANSLATE_NOOP(
             "CommandHelp",
             "合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和\n垫片（按密"

@@ -1,7 +1,7 @@
 #include "exports/flangeexport.h"
 
-#include "exports/datasheet.h"
 #include "catalogue/flangeinput.h"
+#include "exports/datasheet.h"
 #include "exports/flangedrawing.h"
 #include "exports/svgwriter.h"
 #include "programs/childprogram.h"

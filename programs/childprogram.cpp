@@ -61,11 +61,12 @@ void ChildProgram::end()
         const QString last = QString::fromUtf8(
             m_process.readAllStandardError().trimmed().split('\n').constLast().trimmed());
         const QString reason = last.section(QStringLiteral(": "), 1);
-        why = !reason.isEmpty() ? reason
-              : !last.isEmpty() ? last
-              : m_process.exitStatus() == QProcess::NormalExit
-                  ? QStringLiteral("%1 ended with exit code %2").arg(m_path).arg(m_process.exitCode())
-                  : QStringLiteral("%1 ended abnormally").arg(m_path);
+        why =
+            !reason.isEmpty() ? reason
+            : !last.isEmpty() ? last
+            : m_process.exitStatus() == QProcess::NormalExit
+                ? QStringLiteral("%1 ended with exit code %2").arg(m_path).arg(m_process.exitCode())
+                : QStringLiteral("%1 ended abnormally").arg(m_path);
     }
     emit finished(why);
 }
@@ -74,7 +75,8 @@ QString ChildProgram::run(Program program, const QStringList &arguments)
 {
     ChildProgram child;
     QString why;
-    connect(&child, &ChildProgram::finished, &child, [&why](const QString &failure) { why = failure; });
+    connect(&child, &ChildProgram::finished, &child,
+            [&why](const QString &failure) { why = failure; });
     child.start(program, arguments);
     if (child.m_process.waitForStarted())
         child.m_process.waitForFinished(-1);

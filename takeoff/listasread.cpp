@@ -31,8 +31,8 @@ QStringList leadingCells(const ListLine &line)
 
 } // namespace
 
-void writeListAsRead(QIODevice &device, const QStringList &titles,
-                     const CarriedColumns &carried, const QList<ListLine> &lines)
+void writeListAsRead(QIODevice &device, const QStringList &titles, const CarriedColumns &carried,
+                     const QList<ListLine> &lines)
 {
     device.write("\xEF\xBB\xBF");
     const bool header = carried.size() > 0 || !titles.isEmpty();

@@ -19,8 +19,8 @@
 // the title rows, a header naming the carried columns in their places around the flange's five,
 // and a row for each line. Without carried columns or titles there is no header, so that the
 // fields of a list that had none are read back as they stood.
-void writeListAsRead(QIODevice &device, const QStringList &titles,
-                     const CarriedColumns &carried, const QList<ListLine> &lines);
+void writeListAsRead(QIODevice &device, const QStringList &titles, const CarriedColumns &carried,
+                     const QList<ListLine> &lines);
 
 // The rows of such a list: a line's row numbered as it says and its verdict taken
 // (ListRow::verdict), the five cells taken off every row. A row the list itself could not give

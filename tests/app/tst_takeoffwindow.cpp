@@ -722,8 +722,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 60000);
         QCOMPARE(ended.constFirst().constFirst().toBool(), false);
         QTRY_COMPARE(catcher.seen.size(), 1);
-        QVERIFY2(catcher.seen[0].text.contains(QString(said).replace("%1", path)), qPrintable(catcher.seen[0].text));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), writer.contains(' ') ? QStringList{"writer"} : QStringList{});
+        QVERIFY2(catcher.seen[0].text.contains(QString(said).replace("%1", path)),
+                 qPrintable(catcher.seen[0].text));
+        // Nothing written but the stand-in's script.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 writer.contains(' ') ? QStringList{"writer"} : QStringList{});
     }
 
     // While the workbook is written the window shows its progress; cancelling ends the program

@@ -62,18 +62,20 @@ private slots:
         row("weld-neck pressure not listed", {"lookup", "WN", "0.6", "100"}, 1, "",
             "listed: 1.0, 1.6");
         row("DN not listed", {"lookup", "SO", "1.6", "11"}, 1, "", "公称直径不对，请重新输入！");
-        row("a size without a series-B form (printed -)", {"lookup", "WN", "25", "200", "--series", "B"},
-            1, "", "WN DN 200 at 25.0 MPa has no series B form");
-        row("a size without a series-B form (printed 0)", {"lookup", "WN", "25", "250", "--series", "B"},
-            1, "", "WN DN 250 at 25.0 MPa has no series B form");
+        row("a size without a series-B form (printed -)",
+            {"lookup", "WN", "25", "200", "--series", "B"}, 1, "",
+            "WN DN 200 at 25.0 MPa has no series B form");
+        row("a size without a series-B form (printed 0)",
+            {"lookup", "WN", "25", "250", "--series", "B"}, 1, "",
+            "WN DN 250 at 25.0 MPa has no series B form");
         row("ring joint below its pressures", {"lookup", "WN-RJ", "2.5", "100"}, 1, "",
             "WN at 2.5 MPa has no face RJ");
         row("ring joint within them", {"lookup", "wn rj", "6.3", "100"}, 0, "M24", "");
         row("a face the kind is not made with", {"table", "PL TG", "1.0"}, 1, "", "no face TG");
-        row("a face's table keeps its pressures", {"table", "WN-RJ", "--format", "csv"}, 0, "WN,6.3,",
-            "");
-        row("drawing refuses the face too", {"drawing", "SO-RJ", "1.6", "100", "-o", "x.svg"}, 1, "",
-            "SO at 1.6 MPa has no face RJ");
+        row("a face's table keeps its pressures", {"table", "WN-RJ", "--format", "csv"}, 0,
+            "WN,6.3,", "");
+        row("drawing refuses the face too", {"drawing", "SO-RJ", "1.6", "100", "-o", "x.svg"}, 1,
+            "", "SO at 1.6 MPa has no face RJ");
         row("unknown kind", {"lookup", "XX", "1.6", "100"}, 2, "", "unknown flange kind");
         row("unknown command", {"frobnicate"}, 2, "", "unknown command");
         row("missing argument", {"lookup", "PL", "1.6"}, 2, "", "Usage: quorvit lookup");
@@ -305,12 +307,14 @@ print(len(rows))
             environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
             const QString gui = environment.value("QUORVIT_GUI_PROGRAM");
             const QString formats = environment.value("QUORVIT_FORMATS_PROGRAM");
-            environment.insert("QUORVIT_GUI_PROGRAM", helpers == Found     ? gui
-                                                      : helpers == Swapped ? formats
-                                                                           : folder.filePath("none"));
-            environment.insert("QUORVIT_FORMATS_PROGRAM", helpers == Found     ? formats
-                                                          : helpers == Swapped ? gui
-                                                                               : folder.filePath("none"));
+            environment.insert("QUORVIT_GUI_PROGRAM", helpers == Found ? gui
+                                                      : helpers == Swapped
+                                                          ? formats
+                                                          : folder.filePath("none"));
+            environment.insert("QUORVIT_FORMATS_PROGRAM", helpers == Found ? formats
+                                                          : helpers == Swapped
+                                                              ? gui
+                                                              : folder.filePath("none"));
             const ProgramRun run = quorvit(given, "PL,1.0,A,100,2\n", environment);
             const int expected = withHelpers ? exitCode : exitCodeWithoutHelpers;
             QVERIFY2(run.exitCode == expected,
@@ -323,8 +327,9 @@ print(len(rows))
             if (expected != 0)
                 QCOMPARE(run.err.count(QLatin1Char('\n')), expected == 2 ? 2 : 1);
             if (expected == 1 && !withHelpers)
-                QVERIFY2(run.err.contains(helpers == Missing ? QStringLiteral("cannot start")
-                                                             : QStringLiteral("not handed over again")),
+                QVERIFY2(run.err.contains(helpers == Missing
+                                              ? QStringLiteral("cannot start")
+                                              : QStringLiteral("not handed over again")),
                          qPrintable(run.err));
         }
     }

@@ -159,8 +159,8 @@ void TestTakeoffCommand::exitCodes_data()
         << 1 << "line 1: DN 11 is not listed for PL at 1.0 MPa\nquorvit takeoff: line 2: DN 11";
     QTest::newRow("read before: fewer cells than the five it starts with")
         << asRead << QByteArray("\"9\",\"x\"\n") << 1 << "line 9: expected 5 fields";
-    QTest::newRow("--exit-zero: written, a line failed") << QStringList{"takeoff", "-", "--exit-zero"}
-                                                        << bad << 0 << "line 7: DN 11";
+    QTest::newRow("--exit-zero: written, a line failed")
+        << QStringList{"takeoff", "-", "--exit-zero"} << bad << 0 << "line 7: DN 11";
     QTest::newRow("--exit-zero: nothing written")
         << QStringList{"takeoff", "@good", "--exit-zero", "-o", "@none/out.csv"} << QByteArray()
         << 1 << "cannot write";

@@ -140,10 +140,10 @@ QList<std::pair<QString, QString>> shownTexts(QWidget *window)
     return texts;
 }
 
-const WindowKind AllWindows[] = {WindowKind::Form1,  WindowKind::FormPL, WindowKind::FormSO,
-                                 WindowKind::FormWN, WindowKind::FormMF, WindowKind::FormRF,
-                                 WindowKind::FormFM, WindowKind::FormTG, WindowKind::FormIdentify,
-                                 WindowKind::FormTakeoff};
+const WindowKind AllWindows[] = {
+    WindowKind::Form1,        WindowKind::FormPL,     WindowKind::FormSO, WindowKind::FormWN,
+    WindowKind::FormMF,       WindowKind::FormRF,     WindowKind::FormFM, WindowKind::FormTG,
+    WindowKind::FormIdentify, WindowKind::FormTakeoff};
 
 } // namespace
 

@@ -82,7 +82,7 @@ private:
     bool m_shown = false;
     // fitWidth once the header has measured every column.
     QTimer m_fitLater;
-    QStringList m_titles; // the title rows of the list opened, for the exports
+    QStringList m_titles;                     // the title rows of the list opened, for the exports
     ChildProgram *m_workbookWriter = nullptr; // the program writing a workbook, once one was
     QProgressDialog *m_progress = nullptr;    // its progress
 };
