@@ -30,12 +30,13 @@ struct CommandPositional {
     bool optional = false; // only after the required ones
 };
 
-// What a command needs beyond Qt Core for the arguments it was given: the program (quorvit or
-// quorvit-gui) and the application are chosen from it before the command runs.
+// What a command needs beyond Qt Core for the arguments it was given: the program that has it
+// (programs/programs.h) and the application are chosen from it before the command runs.
 enum class CommandNeeds {
     Core,     // Qt Core only
     Painting, // a QGuiApplication to paint with (SVG, PDF)
-    Formats,  // dxflib or libxlsxwriter, on Qt Core
+    Dxf,         // dxflib, on Qt Core
+    Spreadsheet, // libxlsxwriter, on Qt Core
 };
 
 // One subcommand, described by data from which the parser and `--help` are both made. A new

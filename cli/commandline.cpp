@@ -3,11 +3,10 @@
 #include "catalogue/flangeinput.h"
 #include "cli/command.h"
 #include "cli/commandarguments.h"
-#include "cli/handover.h"
 #include "cli/textformat.h"
 #include "exports/atomicfile.h"
 #include "exports/filename.h"
-#include "exports/programpaths.h"
+#include "programs/handover.h"
 #include "translations/language.h"
 
 #include <QCommandLineParser>
@@ -120,6 +119,44 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
         writeErr(QStringLiteral("quorvit: %1\n").arg(message));
 }
 
+// The part of a program a command line needs, and whether this program has it.
+std::optional<ProgramPart> neededPart(CommandNeeds needs)
+{
+    switch (needs) {
+    case CommandNeeds::Core:
+        break;
+    case CommandNeeds::Painting:
+        return ProgramPart::Painting;
+    case CommandNeeds::Dxf:
+        return ProgramPart::Dxf;
+    case CommandNeeds::Spreadsheet:
+        return ProgramPart::Spreadsheet;
+    }
+    return std::nullopt;
+}
+
+bool has(const ProgramParts &parts, ProgramPart part)
+{
+    switch (part) {
+    case ProgramPart::Windows:
+        return parts.runWindows;
+    case ProgramPart::Painting:
+        return parts.makePaintingApplication;
+    case ProgramPart::Dxf:
+        return parts.writeDxf;
+    case ProgramPart::Spreadsheet:
+        return parts.makeSpreadsheetWriter;
+    }
+    return false;
+}
+
+// The command line handed to the program that has the part; returns only when it cannot be.
+int handOverFor(ProgramPart part, char *argv[])
+{
+    writeErr(QStringLiteral("quorvit: %1\n").arg(handOver(programWith(part), part, argv)));
+    return ExitRejected;
+}
+
 // The application a command runs on: Qt Core, or Qt Gui for one that paints.
 std::unique_ptr<QCoreApplication> makeApplication(CommandNeeds needs, int &argc, char *argv[],
                                                   const ProgramParts &parts)
@@ -154,10 +191,8 @@ int runCommand(const Command &command, const QStringList &arguments,
             return checkedOutput(ExitSuccess);
         }
         const CommandNeeds needs = command.needs ? command.needs(parsed) : CommandNeeds::Core;
-        if (needs == CommandNeeds::Painting && !parts.makePaintingApplication)
-            return handOver(guiProgramPath(), argv);
-        if (needs == CommandNeeds::Formats && !parts.makeSpreadsheetWriter)
-            return handOver(formatsProgramPath(), argv);
+        if (const std::optional<ProgramPart> part = neededPart(needs); part && !has(parts, *part))
+            return handOverFor(*part, argv);
         qInstallMessageHandler(quietMessages);
         setOutputNotice(
             [](const QString &line) { writeErr(QStringLiteral("quorvit: %1\n").arg(line)); });
@@ -186,6 +221,7 @@ int runCommand(const Command &command, const QStringList &arguments,
 int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
 {
     holdClosedStandardStreams();
+    takeHandOverMark();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(fileNameFromBytes(argv[i])); // a file's name keeps its bytes
@@ -224,8 +260,8 @@ int runCommandLine(int argc, char *argv[], const ProgramParts &parts)
         return usageError(
             QStringLiteral("unknown command %1 (%2)")
                 .arg(quotedInput(rest.constFirst()), names.join(QStringLiteral(", "))));
-    if (!parts.runWindows)
-        return handOver(guiProgramPath(), argv);
+    if (!has(parts, ProgramPart::Windows))
+        return handOverFor(ProgramPart::Windows, argv);
     return parts.runWindows(
         argc, argv, window ? std::optional(parser.value(QStringLiteral("window"))) : std::nullopt,
         *language);

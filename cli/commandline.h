@@ -17,7 +17,7 @@ struct LanguageChoice;
 // What the program running the command line has beyond Qt Core, each part null where it has
 // not. quorvit has none; quorvit-gui has the windows and painting (Qt Gui), quorvit-formats the
 // writers of DXF and xlsx (dxflib, libxlsxwriter). A command line that needs a part the program
-// has not is handed, as it came, to the program that has it (cli/handover.h).
+// has not is handed, as it came, to the program that has it (programs/handover.h).
 struct ProgramParts {
     // Builds the QApplication, shows the window `--window` names (the menu when none) in the
     // language chosen and runs until the windows end the run; the exit code.

@@ -77,7 +77,7 @@ CommandNeeds drawingNeeds(const CommandArguments &arguments)
         arguments.value(QStringLiteral("format")), arguments.value(QStringLiteral("output")));
     if (!chosen)
         return CommandNeeds::Core;
-    return exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Formats;
+    return exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Dxf;
 }
 
 int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)

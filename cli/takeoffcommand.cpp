@@ -1,4 +1,5 @@
-// quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx] [--sheet NAME]
+// quorvit takeoff FILE [-o OUT] [--format text|csv|json|xlsx] [--sheet NAME] [--as-read]
+// [--exit-zero]
 #include "cli/commandarguments.h"
 #include "cli/commandline.h"
 #include "cli/textformat.h"
@@ -6,6 +7,7 @@
 #include "exports/filename.h"
 #include "exports/takeofflist.h"
 #include "takeoff/listsize.h"
+#include "takeoff/listasread.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 
@@ -115,10 +117,12 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
                           .arg(lines)
                           .arg(SpreadsheetRows)});
     TakeoffReason unreadable;
-    const std::unique_ptr<ListRows> rows =
+    std::unique_ptr<ListRows> rows =
         openTakeoffList(input, what, arguments.value(QStringLiteral("sheet")), unreadable);
     if (!rows)
         failRejected({unreadable.english});
+    if (arguments.isSet(QStringLiteral("as-read")))
+        rows = std::make_unique<ListAsReadRows>(std::move(rows));
 
     TakeoffTotals totals;
     TakeoffReason stopped; // a list that could not be read to its end: no output is a part of it
@@ -154,6 +158,10 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
         failRejected({stopped.english});
     if (!why.isEmpty())
         failRejected({why});
+    // Written whole: with --exit-zero, what the output says of its lines and totals is no
+    // failure of the command.
+    if (arguments.isSet(QStringLiteral("exit-zero")))
+        return ExitSuccess;
     if (const QString exceeded = totals.exceeded(); !exceeded.isEmpty())
         failRejected({QStringLiteral("no totals: %1").arg(exceeded)});
     return totals.failedLines() > 0 ? ExitRejected : ExitSuccess;
@@ -162,7 +170,7 @@ int runTakeoff(const CommandArguments &arguments, const ProgramParts &parts)
 CommandNeeds takeoffNeeds(const CommandArguments &arguments)
 {
     return takeoffFormat(arguments, arguments.value(QStringLiteral("o"))) == TakeoffFormat::Xlsx
-               ? CommandNeeds::Formats
+               ? CommandNeeds::Spreadsheet
                : CommandNeeds::Core;
 }
 
@@ -193,7 +201,18 @@ Command takeoffCommand()
               "的\n扩展名，否则为 text（标准输出不是终端时才把 xlsx 写到标准输出）"))},
          {{QStringLiteral("sheet")},
           QStringLiteral("NAME"),
-          helpSource(QT_TRANSLATE_NOOP("CommandHelp", "要读的工作表（不写时读第一个）"))}},
+          helpSource(QT_TRANSLATE_NOOP("CommandHelp", "要读的工作表（不写时读第一个）"))},
+         {{QStringLiteral("as-read")},
+          {},
+          helpSource(QT_TRANSLATE_NOOP(
+              "CommandHelp",
+              "清单是已经读过的各行（批量计算窗口交给本命令的形式）：每行前五列\n为行号、跳过的原因和"
+              "出错的原因（中文、英文），各行保留这些，\n不再判断"))},
+         {{QStringLiteral("exit-zero")},
+          {},
+          helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                       "结果完整写出即退出码为 0，即使有不能计算的行或超出范围的"
+                                       "\n合计（结果中已注明）"))}},
         helpSource(QT_TRANSLATE_NOOP(
             "CommandHelp",
             "合计：法兰数、重量，以及各副法兰的螺栓（按带长度的规格）、螺母（按螺纹）和\n垫片（按密"

@@ -1,9 +1,32 @@
 #include "exports/flangeexport.h"
 
+#include "catalogue/flangeinput.h"
 #include "exports/datasheet.h"
-#include "exports/formatsprogram.h"
 #include "exports/flangedrawing.h"
 #include "exports/svgwriter.h"
+#include "programs/childprogram.h"
+
+namespace
+{
+
+// The drawing as DXF, written by the program that links dxflib, as `quorvit drawing KIND PN DN
+// --series S --format dxf -o PATH` with the title block's entries writes it.
+QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
+                               const TitleEntries &entries)
+{
+    return ChildProgram::run(
+        programWith(ProgramPart::Dxf),
+        {QStringLiteral("drawing"), kindCode(record.kind), record.pressureText,
+         QString::number(record.dn), QStringLiteral("--series=") + seriesText(record.series),
+         QStringLiteral("--format=dxf"), QStringLiteral("--output=") + path,
+         QStringLiteral("--drawing-number=") + entries.drawingNumber,
+         QStringLiteral("--material=") + entries.material,
+         QStringLiteral("--designer=") + entries.designer,
+         QStringLiteral("--checker=") + entries.checker, QStringLiteral("--date=") + entries.date,
+         QStringLiteral("--face=") + entries.faceCode});
+}
+
+} // namespace
 
 QString exportFlange(const FlangeRecord &record, ExportFormat format, const QString &path,
                      const TitleEntries &entries)

@@ -8,7 +8,7 @@
 
 // One front door to every export, for the windows' menus and the command line's SVG and PDF
 // (in quorvit-gui). Qt Gui part: needs a QGuiApplication for SVG and PDF; a DXF is written by
-// quorvit-formats (exports/formatsprogram.h).
+// the program that has dxflib, run as a child (programs/childprogram.h).
 
 // Writes the flange's drawing sheet (DXF, SVG) or its data sheet (PDF: the same sheet and the
 // table of values) to `path` atomically, the title block's entries filled in from `entries`.

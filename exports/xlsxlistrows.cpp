@@ -329,7 +329,7 @@ std::optional<ListRow> XlsxListRows::next()
             const QStringView reference = xml.attributes().value(QLatin1String("r"));
             bool numbered = false;
             const qint64 number = reference.toLongLong(&numbered);
-            row = ListRow{reference.isEmpty() ? m_lastRow + 1 : numbered ? number : 0, {}, {}};
+            row = ListRow{reference.isEmpty() ? m_lastRow + 1 : numbered ? number : 0, {}, {}, {}};
             if (row.number < 1 || row.number > SpreadsheetRows) {
                 fail(QStringLiteral("row %1 is outside a sheet")
                          .arg(reference.isEmpty() ? QString::number(row.number)

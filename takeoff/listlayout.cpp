@@ -375,7 +375,9 @@ ListLine ListLayout::line(const ListRow &row) const
     ListLine line;
     line.number = row.number;
     line.fault = row.fault;
-    if (row.fault.isEmpty())
+    if (row.verdict)
+        line.skip = *row.verdict;
+    else if (row.fault.isEmpty())
         line.skip = notALine(row);
     if (!m_hasHeader) {
         line.fields = row.cells;

@@ -13,6 +13,9 @@ struct ListRow {
     qint64 number = 0;
     QStringList cells; // trimmed
     TakeoffReason fault;
+    // Why the row is no line, as a list read before says ("" for a line): it is not judged again
+    // (takeoff/listasread.h).
+    std::optional<TakeoffReason> verdict;
 };
 
 // Where a list's rows come from: a text file's lines split into fields, or a sheet's rows.
@@ -25,6 +28,9 @@ public:
     virtual std::optional<ListRow> next() = 0;
     // Why reading stopped before the end of the list; empty when it reached the end.
     virtual TakeoffReason failure() const = 0;
+    // A list read before (takeoff/listasread.h): its header's notes and its row of units were
+    // taken then.
+    virtual bool readBefore() const { return false; }
 };
 
 // The rows of a text list (CSV, tab-separated, a pasted block) read from a device. A quoted field

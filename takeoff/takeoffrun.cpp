@@ -27,7 +27,7 @@ ListReading::ListReading(ListRows &rows) : m_rows(rows)
         std::optional<ListRow> row = m_rows.next();
         if (!row)
             break;
-        if (row->fault.isEmpty()) {
+        if (row->fault.isEmpty() && !row->verdict) {
             if (std::optional<ListLayout> header = ListLayout::fromHeader(row->cells)) {
                 m_layout = std::move(*header);
                 for (const ListRow &title : std::as_const(m_ahead))
@@ -35,6 +35,8 @@ ListReading::ListReading(ListRows &rows) : m_rows(rows)
                         m_titles.append(text);
                 m_ahead.clear();
                 const qint64 headerNumber = row->number;
+                if (m_rows.readBefore())
+                    return;
                 takeUnitsRow(row->cells);
                 for (const TakeoffReason &note : m_layout.notes()) {
                     ListLine reported;
@@ -45,7 +47,7 @@ ListReading::ListReading(ListRows &rows) : m_rows(rows)
                 return;
             }
         }
-        const bool line = readFlangeKind(row->cells.value(0)).has_value();
+        const bool line = row->verdict || readFlangeKind(row->cells.value(0)).has_value();
         m_ahead.append(std::move(*row));
         if (line)
             break;

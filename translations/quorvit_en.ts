@@ -237,6 +237,20 @@ first 100 there), and counts for nothing in the totals; the exit code is then 1.
 Subtotals, notes, rows of units and repeated headers are reported as skipped
 and do not change the exit code; every reason cites the list&apos;s own row.</translation>
     </message>
+    <message>
+        <source>清单是已经读过的各行（批量计算窗口交给本命令的形式）：每行前五列
+为行号、跳过的原因和出错的原因（中文、英文），各行保留这些，
+不再判断</source>
+        <translation>the list holds lines read before (the form in which the take-off window
+hands them on): each row's first five columns are the line number and why
+it was skipped or refused (Chinese, English), which the lines keep</translation>
+    </message>
+    <message>
+        <source>结果完整写出即退出码为 0，即使有不能计算的行或超出范围的
+合计（结果中已注明）</source>
+        <translation>exit 0 once the output is written whole, even with lines that cannot be
+computed or totals past their limit (the output says so)</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
@@ -1551,6 +1565,14 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
     <message>
         <source>%1 行有误，未计入合计</source>
         <translation>%1 lines with errors, not counted in the totals</translation>
+    </message>
+    <message>
+        <source>正在写入 Excel 工作簿…</source>
+        <translation>Writing the Excel workbook…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

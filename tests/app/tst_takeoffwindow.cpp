@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
+#include <QProgressDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -108,6 +109,62 @@ const QByteArray Lines = "PL\t1.0\tA\t100\t4\n"
                          "WN\t2.5\tA\t11\t1\n" // DN 11 is not listed
                          "WN\tPN40\tA\t200\t3\n"
                          "SO\t1.0\tA\t80\tmany\n"; // no quantity
+
+// Two title rows, columns of its own before, between and after the flange's (in an order of
+// its own), pairs, joints and materials, a remark over two lines, a row of units, refused and
+// skipped rows, a marking with a quantity alone, a line wider than the header.
+const char MessyList[] =
+    "装置：常减压 \"二期\",,,\n"
+    "法兰材料表 (第 1 页)\n"
+    "序号,管线号,通径,型式,压力,数量(副),材质,连接,备注\n"
+    ",,mm,,MPa,,,,\n"
+    "1,L-1,100,PL,1.0,2,S30408,,\"两行\n的备注, 带逗号\"\n"
+    "2,L-2,50,WN,2.5,1,20#,阀门,\n"
+    "3,L-3,11,SO,1.6,1,20#,,DN 不存在\n"
+    "4,L-4,80,SO,PN16,many,,,\n"
+    "小计,,,,,3,,,\n"
+    "注：以上为一期,,,,,,,,\n"
+    "HG 20592 法兰 PL 100(B)-1.6 RF,4\n"
+    "5,L-5,200,WN,4.0,1,,设备,,多出的一格\n"
+    "6,=L-6,150,WN,1.6,3,16Mn,成对,\"#号开头\"\n";
+
+// An environment variable set for a test's run, put back after it.
+class EnvironmentChange
+{
+public:
+    EnvironmentChange(const char *name, const QString &value)
+        : m_name(name), m_was(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+    {
+        if (!value.isEmpty())
+            qputenv(name, value.toLocal8Bit());
+    }
+    ~EnvironmentChange()
+    {
+        if (m_had)
+            qputenv(m_name, m_was);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    QByteArray m_was;
+    bool m_had;
+};
+
+// A program to stand in for quorvit-formats: a path as it is, a shell script's text written
+// as an executable "writer" in the folder, "" for the real one.
+QString helperProgram(const QString &folder, const QString &program)
+{
+    if (!program.contains(u' '))
+        return program;
+    QFile script(folder + QStringLiteral("/writer"));
+    if (!script.open(QIODevice::WriteOnly) ||
+        script.write("#!/bin/sh\n" + program.toUtf8() + "\n") <= 0)
+        return {};
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    return script.fileName();
+}
 
 } // namespace
 
@@ -446,6 +503,10 @@ private slots:
                                                                  << "csv";
         QTest::newRow("workbook with columns of its own, CSV") << "own columns, workbook"
                                                                << "csv";
+        QTest::newRow("messy list, file, spreadsheet") << "messy"
+                                                       << "xlsx";
+        QTest::newRow("messy list, pasted, spreadsheet") << "messy, paste"
+                                                         << "xlsx";
     }
     void exportEqualsTheCommand()
     {
@@ -454,7 +515,7 @@ private slots:
         QTemporaryDir dir;
         const bool workbook = source.endsWith("workbook");
         const QString list = dir.filePath(workbook ? "list.xlsx" : "list.txt");
-        QString text = QString::fromUtf8(Lines);
+        QString text = QString::fromUtf8(source.startsWith("messy") ? MessyList : Lines);
         if (source.startsWith("own columns")) {
             // A title, a header of its own, and columns the program only carries.
             QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
@@ -488,7 +549,8 @@ private slots:
             FileDialogAnswer answer(list);
             QTest::mouseClick(m_form->findChild<QPushButton *>("openButton"), Qt::LeftButton);
         }
-        QCOMPARE(model()->rowCount(), source.startsWith("own columns") ? 6 : 5);
+        if (!source.startsWith("messy"))
+            QCOMPARE(model()->rowCount(), source.startsWith("own columns") ? 6 : 5);
         // The list's own columns are shown where it had them.
         if (source.startsWith("own columns")) {
             QVERIFY2(model()->line(5).skipped &&
@@ -502,8 +564,12 @@ private slots:
 
         const QString exported = dir.filePath("window." + format);
         {
+            // A workbook is written by a child program, the window going on meanwhile.
+            QSignalSpy ended(m_form, &TakeoffWindow::exportFinished);
             FileDialogAnswer answer(exported, "*." + format);
             QTest::mouseClick(m_form->findChild<QPushButton *>("exportButton"), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 60000);
+            QVERIFY(ended.constFirst().constFirst().toBool());
         }
         const QString expected = dir.filePath("command." + format);
         QCOMPARE(runCommand({"takeoff", list, "--format", format, "-o", expected}), 1);
@@ -598,8 +664,12 @@ private slots:
         QVERIFY(list.open(QIODevice::WriteOnly) && list.write("SO\t1.6\tA\t50\t7\n") &&
                 list.flush());
         pasteText(QString::fromUtf8(Lines));
-        if (exported)
-            QVERIFY(m_form->exportTo(dir.filePath("out.csv"), false));
+        if (exported) {
+            QSignalSpy ended(m_form, &TakeoffWindow::exportFinished);
+            m_form->exportTo(dir.filePath("out.csv"), false);
+            QCOMPARE(ended.size(), 1);
+            QVERIFY(ended.constFirst().constFirst().toBool());
+        }
         const QList<QStringList> pasted = model()->fields(0, model()->rowCount());
 
         MessageCatcher catcher;
@@ -614,26 +684,93 @@ private slots:
         QCOMPARE(model()->fields(0, model()->rowCount()), replaced ? opened : pasted);
     }
 
+    // A failed export says why in the window's message: the file's own reason, or what the
+    // program writing the workbook said in its last line, or how it ended; nothing is written.
     void failedExportSaysWhy_data()
     {
         QTest::addColumn<QString>("place");
         QTest::addColumn<bool>("xlsx");
-        QTest::newRow("missing folder, CSV") << "no/such/folder/out.csv" << false;
-        QTest::newRow("name taken by a folder, spreadsheet") << "taken.xlsx" << true;
+        QTest::addColumn<QString>("writer"); // the workbook's program: a script's text, a path
+        QTest::addColumn<QString>("said");   // in the message; %1 the path exported to
+        QTest::newRow("missing folder, CSV") << "no/such/folder/out.csv" << false << "" << "%1";
+        QTest::newRow("name taken by a folder, spreadsheet")
+            << "taken.xlsx" << true << "" << "cannot write %1";
+        QTest::newRow("writer says why in its last line")
+            << "out.xlsx" << true
+            << "echo 'line 3: not this one' >&2; echo 'quorvit takeoff: disk on fire' >&2; exit 1"
+            << "：disk on fire";
+        QTest::newRow("writer ends silently") << "out.xlsx" << true << "/bin/false"
+                                              << "ended with exit code 1";
+        QTest::newRow("writer is missing")
+            << "out.xlsx" << true << "/no/such/quorvit-formats" << "cannot start /no/such";
     }
     void failedExportSaysWhy()
     {
         QFETCH(QString, place);
         QFETCH(bool, xlsx);
+        QFETCH(QString, writer);
+        QFETCH(QString, said);
         pasteText(QString::fromUtf8(Lines));
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("taken.xlsx")));
         const QString path = dir.filePath(place);
+        const EnvironmentChange program("QUORVIT_FORMATS_PROGRAM",
+                                        helperProgram(dir.path(), writer));
         MessageCatcher catcher;
-        QVERIFY(!m_form->exportTo(path, xlsx));
-        QCOMPARE(catcher.seen.size(), 1);
-        QVERIFY2(catcher.seen[0].text.contains(path), qPrintable(catcher.seen[0].text));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+        QSignalSpy ended(m_form, &TakeoffWindow::exportFinished);
+        m_form->exportTo(path, xlsx);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 60000);
+        QCOMPARE(ended.constFirst().constFirst().toBool(), false);
+        QTRY_COMPARE(catcher.seen.size(), 1);
+        QVERIFY2(catcher.seen[0].text.contains(QString(said).replace("%1", path)),
+                 qPrintable(catcher.seen[0].text));
+        // Nothing written but the stand-in's script.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 writer.contains(' ') ? QStringList{"writer"} : QStringList{});
+    }
+
+    // While the workbook is written the window shows its progress; cancelling ends the program
+    // writing it and leaves the file that was there as it was.
+    void cancelledWorkbookLeavesTheFile()
+    {
+        pasteText(QString::fromUtf8(Lines));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kept.xlsx");
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("earlier") == 7);
+        kept.close();
+        // Takes the list, then waits.
+        auto program = std::make_unique<EnvironmentChange>(
+            "QUORVIT_FORMATS_PROGRAM",
+            helperProgram(dir.path(), "cat > \"$(dirname \"$0\")/taken\"; sleep 30"));
+        QSignalSpy ended(m_form, &TakeoffWindow::exportFinished);
+        m_form->exportTo(path, true);
+        auto *progress = m_form->findChild<QProgressDialog *>("exportProgress");
+        QVERIFY(progress);
+        QTRY_VERIFY_WITH_TIMEOUT(progress->isVisible(), 10000);
+        QTRY_VERIFY(QFileInfo(dir.filePath("taken")).size() > 0);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.constFirst().constFirst().toBool(), false);
+        QVERIFY(clock.elapsed() < 5000); // the child was ended, not waited for
+        QVERIFY(!progress->isVisible());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("earlier"));
+        // The list the child was given is the window's, numbered as the window numbers it.
+        QFile taken(dir.filePath("taken"));
+        QVERIFY(taken.open(QIODevice::ReadOnly));
+        QCOMPARE(taken.readAll().count('\n'), model()->rowCount());
+        kept.close();
+
+        // The next export, by the real program, writes the workbook.
+        program.reset();
+        m_form->exportTo(path, true);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 60000);
+        QVERIFY(ended.constLast().constFirst().toBool());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.readAll().startsWith("PK"));
     }
 
     // Ctrl+P on a pasted list of 60 good lines and a bad one: the printed pages, read back by

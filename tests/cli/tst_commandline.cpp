@@ -62,18 +62,20 @@ private slots:
         row("weld-neck pressure not listed", {"lookup", "WN", "0.6", "100"}, 1, "",
             "listed: 1.0, 1.6");
         row("DN not listed", {"lookup", "SO", "1.6", "11"}, 1, "", "公称直径不对，请重新输入！");
-        row("a size without a series-B form (printed -)", {"lookup", "WN", "25", "200", "--series", "B"},
-            1, "", "WN DN 200 at 25.0 MPa has no series B form");
-        row("a size without a series-B form (printed 0)", {"lookup", "WN", "25", "250", "--series", "B"},
-            1, "", "WN DN 250 at 25.0 MPa has no series B form");
+        row("a size without a series-B form (printed -)",
+            {"lookup", "WN", "25", "200", "--series", "B"}, 1, "",
+            "WN DN 200 at 25.0 MPa has no series B form");
+        row("a size without a series-B form (printed 0)",
+            {"lookup", "WN", "25", "250", "--series", "B"}, 1, "",
+            "WN DN 250 at 25.0 MPa has no series B form");
         row("ring joint below its pressures", {"lookup", "WN-RJ", "2.5", "100"}, 1, "",
             "WN at 2.5 MPa has no face RJ");
         row("ring joint within them", {"lookup", "wn rj", "6.3", "100"}, 0, "M24", "");
         row("a face the kind is not made with", {"table", "PL TG", "1.0"}, 1, "", "no face TG");
-        row("a face's table keeps its pressures", {"table", "WN-RJ", "--format", "csv"}, 0, "WN,6.3,",
-            "");
-        row("drawing refuses the face too", {"drawing", "SO-RJ", "1.6", "100", "-o", "x.svg"}, 1, "",
-            "SO at 1.6 MPa has no face RJ");
+        row("a face's table keeps its pressures", {"table", "WN-RJ", "--format", "csv"}, 0,
+            "WN,6.3,", "");
+        row("drawing refuses the face too", {"drawing", "SO-RJ", "1.6", "100", "-o", "x.svg"}, 1,
+            "", "SO at 1.6 MPa has no face RJ");
         row("unknown kind", {"lookup", "XX", "1.6", "100"}, 2, "", "unknown flange kind");
         row("unknown command", {"frobnicate"}, 2, "", "unknown command");
         row("missing argument", {"lookup", "PL", "1.6"}, 2, "", "Usage: quorvit lookup");
@@ -258,9 +260,10 @@ print(len(rows))
     }
 
     // quorvit runs on Qt Core what needs nothing more and hands the rest, arguments as given, to
-    // quorvit-gui (painting, windows) or quorvit-formats (DXF, xlsx). Each command line runs once
-    // with those where the tests put them and once with neither: what needs one then says so in
-    // one line, exits 1 and writes nothing, and a usage error is still told by quorvit itself.
+    // quorvit-gui (painting, windows) or quorvit-formats (DXF, xlsx). Each command line runs
+    // with those where the tests put them, with neither, and with the two swapped: what needs
+    // one then says so in one line, exits 1 and writes nothing (handed over once, not back and
+    // forth), and a usage error is still told by quorvit itself.
     void handsOver_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -287,7 +290,11 @@ print(len(rows))
         QFETCH(QString, file);
         QFETCH(int, exitCode);
         QFETCH(int, exitCodeWithoutHelpers);
-        for (const bool withHelpers : {true, false}) {
+        // The helpers where they are, missing, and swapped: each program then takes the other
+        // for the one that has the part, and the line must not go back and forth.
+        enum Helpers { Found, Missing, Swapped };
+        for (const Helpers helpers : {Found, Missing, Swapped}) {
+            const bool withHelpers = helpers == Found;
             QTemporaryDir folder;
             QVERIFY(folder.isValid());
             const QString path = folder.filePath(file);
@@ -298,14 +305,21 @@ print(len(rows))
             environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
             environment.remove(QStringLiteral("DISPLAY"));
             environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-            if (!withHelpers)
-                for (const QString variable : {"QUORVIT_GUI_PROGRAM", "QUORVIT_FORMATS_PROGRAM"})
-                    environment.insert(variable, folder.filePath("none"));
+            const QString gui = environment.value("QUORVIT_GUI_PROGRAM");
+            const QString formats = environment.value("QUORVIT_FORMATS_PROGRAM");
+            environment.insert("QUORVIT_GUI_PROGRAM", helpers == Found ? gui
+                                                      : helpers == Swapped
+                                                          ? formats
+                                                          : folder.filePath("none"));
+            environment.insert("QUORVIT_FORMATS_PROGRAM", helpers == Found ? formats
+                                                          : helpers == Swapped
+                                                              ? gui
+                                                              : folder.filePath("none"));
             const ProgramRun run = quorvit(given, "PL,1.0,A,100,2\n", environment);
             const int expected = withHelpers ? exitCode : exitCodeWithoutHelpers;
             QVERIFY2(run.exitCode == expected,
-                     qPrintable(QStringLiteral("%1 with%2 the helper programs: exit %3, %4")
-                                    .arg(given.join(' '), withHelpers ? "" : "out")
+                     qPrintable(QStringLiteral("%1, helper programs %2: exit %3, %4")
+                                    .arg(given.join(' '), QString::number(helpers))
                                     .arg(run.exitCode)
                                     .arg(run.err)));
             if (!file.isEmpty())
@@ -313,7 +327,10 @@ print(len(rows))
             if (expected != 0)
                 QCOMPARE(run.err.count(QLatin1Char('\n')), expected == 2 ? 2 : 1);
             if (expected == 1 && !withHelpers)
-                QVERIFY2(run.err.contains(QStringLiteral("cannot start")), qPrintable(run.err));
+                QVERIFY2(run.err.contains(helpers == Missing
+                                              ? QStringLiteral("cannot start")
+                                              : QStringLiteral("not handed over again")),
+                         qPrintable(run.err));
         }
     }
 };

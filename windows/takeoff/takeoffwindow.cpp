@@ -1,11 +1,13 @@
 #include "windows/takeoff/takeoffwindow.h"
 
 #include "exports/atomicfile.h"
-#include "exports/formatsprogram.h"
 #include "exports/sheettable.h"
 #include "exports/takeofflist.h"
+#include "programs/childprogram.h"
+#include "takeoff/listasread.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
+#include "translations/language.h"
 #include "widgets/controls.h"
 #include "widgets/describe.h"
 #include "widgets/querywindow.h"
@@ -23,6 +25,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -302,21 +305,16 @@ void TakeoffWindow::exportLines()
     exportTo(path, asXlsx);
 }
 
-bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
+void TakeoffWindow::exportTo(const QString &path, bool xlsx)
 {
+    if (m_workbookWriter && m_workbookWriter->isRunning())
+        return;
+    if (xlsx) {
+        writeWorkbook(path);
+        return;
+    }
     const QString why = writeOutputFile(path, [&](QIODevice &file) {
         QString error;
-        if (xlsx) {
-            // Written by quorvit-formats from the lines as the table holds them, numbered as it
-            // numbers them (takeofftablemodel.cpp).
-            QList<ListLine> lines;
-            for (int row = 0; row < m_model->rowCount(); ++row)
-                if (!m_model->awaitsInput(row)) {
-                    lines.append(m_model->lines(row, 1).constFirst());
-                    lines.last().number = m_model->line(row).number;
-                }
-            return writeWorkbookThroughProgram(file, m_model->carried(), lines, m_titles);
-        }
         TakeoffCsvWriter writer(file);
         writer.writeTitles(m_titles);
         writer.begin(m_model->carried());
@@ -327,12 +325,72 @@ bool TakeoffWindow::exportTo(const QString &path, bool xlsx)
         writer.finish(error);
         return error;
     });
-    if (!why.isEmpty()) {
-        showMessage(this, tr("文件未能保存：%1").arg(why));
-        return false;
+    exportEnded(why);
+}
+
+void TakeoffWindow::writeWorkbook(const QString &path)
+{
+    // The lines as the table holds them, numbered as it numbers them (takeofftablemodel.cpp),
+    // handed as a list read before to `takeoff` (takeoff/listasread.h), which computes them as
+    // the window does and writes the workbook, atomically, under the list's title rows.
+    QList<ListLine> lines;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (!m_model->awaitsInput(row)) {
+            lines.append(m_model->lines(row, 1).constFirst());
+            lines.last().number = m_model->line(row).number;
+        }
+    QByteArray list;
+    QBuffer buffer(&list);
+    buffer.open(QIODevice::WriteOnly);
+    writeListAsRead(buffer, m_titles, m_model->carried(), lines);
+    buffer.close();
+
+    if (!m_workbookWriter) {
+        m_workbookWriter = new ChildProgram(this);
+        m_progress = new QProgressDialog(tr("正在写入 Excel 工作簿…"), tr("取消"), 0, 100, this);
+        m_progress->setObjectName(QStringLiteral("exportProgress"));
+        m_progress->setWindowTitle(tr("导出"));
+        m_progress->setWindowModality(Qt::WindowModal);
+        m_progress->setMinimumDuration(300);
+        m_progress->setAutoReset(false);
+        m_progress->setAutoClose(false);
+        m_progress->reset();
+        connect(m_workbookWriter, &ChildProgram::inputTaken, m_progress,
+                [this](qint64 taken, qint64 total) {
+                    // Reading the lines is most of the work; the workbook is put together last.
+                    if (total > 0)
+                        m_progress->setValue(int(std::min<qint64>(95, 95 * taken / total)));
+                });
+        connect(m_workbookWriter, &ChildProgram::finished, this, [this](const QString &failure) {
+            m_progress->reset();
+            exportEnded(failure);
+        });
+        // Ended by the user: the child is stopped, and its output, written atomically, was never
+        // put in the file's place.
+        connect(m_progress, &QProgressDialog::canceled, this, [this] {
+            m_workbookWriter->cancel();
+            m_progress->reset();
+            emit exportFinished(false);
+        });
     }
-    m_model->undoStack()->setClean();
-    return true;
+    m_progress->setValue(0);
+    m_workbookWriter->start(
+        programWith(ProgramPart::Spreadsheet),
+        {QStringLiteral("takeoff"), QStringLiteral("-"), QStringLiteral("--as-read"),
+         QStringLiteral("--exit-zero"), QStringLiteral("--format"), QStringLiteral("xlsx"),
+         QStringLiteral("--lang"),
+         installedLanguage() == Language::English ? QStringLiteral("en") : QStringLiteral("zh"),
+         QStringLiteral("-o"), path},
+        list);
+}
+
+void TakeoffWindow::exportEnded(const QString &failure)
+{
+    if (failure.isEmpty())
+        m_model->undoStack()->setClean();
+    else
+        showMessage(this, tr("文件未能保存：%1").arg(failure));
+    emit exportFinished(failure.isEmpty());
 }
 
 void TakeoffWindow::print()

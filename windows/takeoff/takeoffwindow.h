@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <functional>
 
+class ChildProgram;
 class QLabel;
+class QProgressDialog;
 class QTableView;
 class TakeoffTableModel;
 class TakeoffTotalsTable;
@@ -34,8 +36,10 @@ public:
     void open();
     // "导出…": the take-off saved to a file the user chooses, CSV or spreadsheet by its type.
     void exportLines();
-    // Saves to a path, a spreadsheet when `xlsx`; on failure tells the user and returns false.
-    bool exportTo(const QString &path, bool xlsx);
+    // Saves to a path, a spreadsheet when `xlsx`; on failure tells the user. A CSV file is
+    // written at once; a spreadsheet by the program that writes them, run as a child while the
+    // window shows the progress (cancellable). exportFinished() tells how it went.
+    void exportTo(const QString &path, bool xlsx);
     // "打印…" (Ctrl+P): every line and the totals as a table on A4 landscape pages, previewed.
     void print();
     // Where the print preview comes from: previewAndPrint unless a test looks at the document.
@@ -48,12 +52,16 @@ public:
 signals:
     // "返回": the menu should take this window's place.
     void backRequested();
+    // An export ended: the file was saved, or not (failed, cancelled).
+    void exportFinished(bool saved);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void writeWorkbook(const QString &path);
+    void exportEnded(const QString &failure);
     void showTotals();
     // The columns as wide as their contents; the window as wide as the columns, as long as the
     // user has not given it a width of their own.
@@ -74,7 +82,9 @@ private:
     bool m_shown = false;
     // fitWidth once the header has measured every column.
     QTimer m_fitLater;
-    QStringList m_titles; // the title rows of the list opened, for the exports
+    QStringList m_titles;                     // the title rows of the list opened, for the exports
+    ChildProgram *m_workbookWriter = nullptr; // the program writing a workbook, once one was
+    QProgressDialog *m_progress = nullptr;    // its progress
 };
 
 // A list's lines as read and the columns it carries.
