@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <algorithm>
 #include <cmath>
 
 namespace
@@ -178,13 +177,8 @@ QString oneClass(const Asked &asked, int flangeClass, const WorkingPressure &rat
 }
 
 // Every class at the temperature.
-QString everyClass(const Asked &asked, bool json)
+QString everyClass(const Asked &asked, const QList<ClassWorkingPressure> &classes, bool json)
 {
-    const QList<ClassWorkingPressure> classes =
-        classWorkingPressures(*asked.material.group, asked.temperatureC);
-    // A temperature no class is rated at is refused, as it is for one class.
-    if (std::ranges::none_of(classes, [](const auto &entry) { return bool(entry.pressure); }))
-        failRejected({classes.constLast().pressure.reason});
     if (json) {
         QJsonArray array;
         for (const ClassWorkingPressure &entry : classes) {
@@ -255,7 +249,10 @@ int runRating(const CommandArguments &arguments, const ProgramParts &)
     const GroupRatings &group = *asked.material.group;
 
     if (!asked.designBar && !flangeClass) {
-        writeOut(everyClass(asked, json));
+        const MaterialRatings all =
+            accepted(materialRatings(arguments.value(QStringLiteral("material")),
+                                     arguments.value(QStringLiteral("temperature"))));
+        writeOut(everyClass(asked, all.classes, json));
         return ExitSuccess;
     }
     if (!asked.designBar) {

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -167,6 +168,27 @@ QList<ClassWorkingPressure> classWorkingPressures(const GroupRatings &group, dou
         all.append({ratings.flangeClass,
                     maximumWorkingPressure(group, ratings.flangeClass, temperatureC)});
     return all;
+}
+
+RatingAnswer<MaterialRatings> materialRatings(QStringView material, QStringView temperature)
+{
+    const RatingAnswer<double> temperatureC = readTemperatureC(temperature);
+    if (!temperatureC)
+        return temperatureC.unreadable
+                   ? RatingAnswer<MaterialRatings>::notReadable(temperatureC.reason,
+                                                                temperatureC.text)
+                   : RatingAnswer<MaterialRatings>::refused(temperatureC.reason, temperatureC.text);
+    const RatingAnswer<RatedMaterialChoice> choice = ratedMaterial(material);
+    if (!choice)
+        return RatingAnswer<MaterialRatings>::refused(choice.reason, choice.text);
+    const QList<ClassWorkingPressure> classes =
+        classWorkingPressures(*choice->group, *temperatureC);
+    // A temperature no class is rated at is refused, as it is for one class: the highest
+    // class's reason names the range.
+    if (std::ranges::none_of(classes, [](const auto &entry) { return bool(entry.pressure); }))
+        return RatingAnswer<MaterialRatings>::refused(classes.constLast().pressure.reason,
+                                                      classes.constLast().pressure.text);
+    return RatingAnswer<MaterialRatings>::of({*choice, *temperatureC, classes});
 }
 
 RatingAnswer<ClassCheck> checkClass(const GroupRatings &group, int flangeClass, double designBar,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ratings/designconditions.h"
 #include "core/ratings/ptratings.h"
 #include "core/ratings/ratinganswer.h"
 
@@ -44,6 +45,17 @@ struct ClassWorkingPressure {
     RatingAnswer<WorkingPressure> pressure;
 };
 QList<ClassWorkingPressure> classWorkingPressures(const GroupRatings &group, double temperatureC);
+
+// What a rating panel shows for a material and a temperature as typed (ratedMaterial,
+// readTemperatureC): every class's maximum working pressure there. Refused when the material
+// has no group here or no class is rated at the temperature, unreadable when the temperature
+// is, each with its reason in the interface's language (`text`).
+struct MaterialRatings {
+    RatedMaterialChoice material;
+    double temperatureC = 0;
+    QList<ClassWorkingPressure> classes;
+};
+RatingAnswer<MaterialRatings> materialRatings(QStringView material, QStringView temperature);
 
 // Whether a class holds a design pressure at a temperature: its rating and the margin (the
 // rating less the design pressure; negative when it does not hold).

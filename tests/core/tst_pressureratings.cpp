@@ -90,6 +90,39 @@ private slots:
         }
     }
 
+    // A rating panel's one call: how many classes it shows rated, or why it shows none.
+    void panelRatings_data()
+    {
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<QString>("temperature");
+        QTest::addColumn<int>("rated"); // -1 refused, -2 unreadable
+        QTest::newRow("every class") << "A105"
+                                     << "250°C" << 7;
+        QTest::newRow("Class 150 stops at 538 °C") << "F304"
+                                                   << "600" << 6;
+        QTest::newRow("no class that hot") << "A105"
+                                           << "600" << -1;
+        QTest::newRow("no such material here") << "Q235"
+                                               << "20" << -1;
+        QTest::newRow("no temperature") << "A105"
+                                        << "hot" << -2;
+    }
+    void panelRatings()
+    {
+        QFETCH(QString, material);
+        QFETCH(QString, temperature);
+        QFETCH(int, rated);
+        const auto panel = materialRatings(material, temperature);
+        QCOMPARE(bool(panel), rated >= 0);
+        if (!panel) {
+            QCOMPARE(panel.unreadable, rated == -2);
+            QVERIFY(!panel.text.isEmpty() && !panel.reason.isEmpty());
+            return;
+        }
+        QCOMPARE(std::ranges::count_if(panel->classes, [](auto &c) { return bool(c.pressure); }),
+                 rated);
+    }
+
     void refusesOutsideTheRatings_data()
     {
         QTest::addColumn<QString>("group");
