@@ -7,7 +7,7 @@
 //
 // A group that is no "n.n", a class that is no whole number, a temperature or pressure that does
 // not read, a group or class whose rows are not together, temperatures not rising, or a material
-// of a group without ratings stops the build with the file, line and reason.
+// of no group stops the build with the file, line and reason.
 
 #include "data/datafiles.h"
 
@@ -119,7 +119,6 @@ int main(int argc, char **argv)
          << ": edit the data, not this.\n#include \"core/ratings/ptratings.h\"\n\nnamespace\n{\n\n"
          << "// clang-format off\n";
     std::ostringstream groupList;
-    std::set<std::string> groupNames;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         std::ostringstream classList;
         for (std::size_t c = 0; c < groups[g].classes.size(); ++c) {
@@ -133,7 +132,6 @@ int main(int argc, char **argv)
         }
         text << "constexpr ClassRatings G" << g << "[] = {" << classList.str() << "};\n";
         groupList << "    {" << quoted(groups[g].group) << ", G" << g << "},\n";
-        groupNames.insert(groups[g].group);
     }
     text << "constexpr GroupRatings Groups[] = {\n" << groupList.str() << "};\n";
 
@@ -150,8 +148,9 @@ int main(int argc, char **argv)
             fail(where, "material,material_group");
         if (row[nameAt].find_first_of("\"\\") != std::string::npos)
             fail(where, "a material name holds no quote or backslash");
-        if (!groupNames.count(row[groupAt]))
-            fail(where, "group \"" + row[groupAt] + "\" has no ratings");
+        // A material of a group without ratings is named so that it is refused by its group.
+        if (!isGroup(row[groupAt]))
+            fail(where, "the material group \"" + row[groupAt] + "\" is no group number");
         if (!seenNames.insert(row[nameAt]).second)
             fail(where, "a second row for " + row[nameAt]);
         text << "    {" << quoted(row[nameAt]) << ", " << quoted(row[groupAt]) << "},\n";

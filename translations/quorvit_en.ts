@@ -935,6 +935,10 @@ neither: the maximum working pressure of every class.</translation>
         <source>材料组 %3 在 %2 °C 下没有能承受 %1 bar 的压力等级：Class %4 为 %5 bar</source>
         <translation>no class holds %1 bar at %2 °C in group %3: Class %4 is rated %5 bar</translation>
     </message>
+    <message>
+        <source>材料 %1 属于材料组 %2，该组没有收录额定值（收录的材料组：%3）</source>
+        <translation>material %1 is in material group %2, which has no ratings here (groups rated: %3)</translation>
+    </message>
 </context>
 <context>
     <name>PrintDocument</name>

@@ -59,7 +59,8 @@ QString materialList()
 {
     QStringList names;
     for (const RatedMaterial &material : builtInRatedMaterials())
-        names.append(QLatin1String(material.name));
+        if (groupNamed(QString::fromLatin1(material.group)))
+            names.append(QLatin1String(material.name));
     return names.join(QStringLiteral(", "));
 }
 
@@ -97,11 +98,21 @@ RatingAnswer<RatedMaterialChoice> ratedMaterial(QStringView text)
                 .arg(number, groupList()));
     }
     const QString key = materialKey(text);
-    for (const RatedMaterial &material : builtInRatedMaterials())
-        if (!key.isEmpty() && key == materialKey(QString::fromLatin1(material.name)))
-            return RatingAnswer<RatedMaterialChoice>::of(
-                {groupNamed(QString::fromLatin1(material.group)),
-                 QString::fromLatin1(material.name)});
+    for (const RatedMaterial &material : builtInRatedMaterials()) {
+        const QString name = QString::fromLatin1(material.name);
+        if (key.isEmpty() || key != materialKey(name))
+            continue;
+        const QString groupName = QString::fromLatin1(material.group);
+        if (const GroupRatings *ratings = groupNamed(groupName))
+            return RatingAnswer<RatedMaterialChoice>::of({ratings, name});
+        return RatingAnswer<RatedMaterialChoice>::refused(
+            QStringLiteral("material %1 is in material group %2, which has no ratings here "
+                           "(groups rated: %3)")
+                .arg(name, groupName, groupList()),
+            QCoreApplication::translate(
+                "PressureRating", "材料 %1 属于材料组 %2，该组没有收录额定值（收录的材料组：%3）")
+                .arg(name, groupName, groupList()));
+    }
     return RatingAnswer<RatedMaterialChoice>::refused(
         QStringLiteral("material %1 has no material group here (materials: %2; or a group: %3)")
             .arg(quoted(text), materialList(), groupList()),

@@ -110,8 +110,8 @@ private slots:
             "Class 2500 is rated 349.5 bar");
         row("a material of no group here", {"rating", "--material", "A105N", "--temperature", "20"},
             1, "", "material \"A105N\" has no material group here");
-        row("a group without ratings", {"rating", "--material", "2.2", "--temperature", "20"}, 1,
-            "", "material group 2.2 has no ratings here");
+        row("a group without ratings", {"rating", "--material", "316", "--temperature", "20"}, 1,
+            "", "material 316 is in material group 2.2, which has no ratings here");
         row("colder than rated", {"rating", "--material", "1.1", "--temperature", "-30"}, 1, "",
             "no rating below -29 °C");
         row("hotter than rated",

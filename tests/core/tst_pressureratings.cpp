@@ -219,6 +219,7 @@ private slots:
         row("material", "A516", "refused");
         row("material", "16Mn", "refused");
         row("material", "2.2", "refused");
+        row("material", "A182 Gr. F316", "refused");
         row("material", "", "refused");
         row("class", "150", "150");
         row("class", "Class 300", "300");
