@@ -4,8 +4,8 @@
 #include "cli/command.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
-#include "exports/atomicfile.h"
-#include "exports/filename.h"
+#include "files/atomicfile.h"
+#include "files/filename.h"
 #include "programs/handover.h"
 #include "translations/language.h"
 

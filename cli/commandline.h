@@ -1,9 +1,9 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "exports/exportformat.h"
-#include "exports/flangedrawing.h"
-#include "exports/titleblock.h"
+#include "drawing/flangedrawing.h"
+#include "drawing/titleblock.h"
+#include "files/exportformat.h"
 
 #include <QString>
 #include <memory>
@@ -38,6 +38,6 @@ struct ProgramParts {
 // exists, then does what it asks: a command on the application it needs (Qt Core unless it
 // paints), the windows, `--help` or `--version`. `--lang` is read wherever it stands before
 // `--`, the last one counting. A command line that needs more than the program has is handed,
-// as it came, to the program that has it. Returns the exit code: 0 success, 1 not found or rejected input,
-// 2 usage error.
+// as it came, to the program that has it. Returns the exit code: 0 success, 1 not found or rejected
+// input, 2 usage error.
 int runCommandLine(int argc, char *argv[], const ProgramParts &parts);

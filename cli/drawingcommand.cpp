@@ -5,9 +5,9 @@
 #include "cli/commandarguments.h"
 #include "cli/commandline.h"
 #include "cli/flangearguments.h"
-#include "exports/exportformat.h"
-#include "exports/filename.h"
-#include "exports/flangedrawing.h"
+#include "drawing/flangedrawing.h"
+#include "files/exportformat.h"
+#include "files/filename.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -61,9 +61,8 @@ TitleEntries titleEntries(const CommandArguments &arguments)
                           .arg(QLatin1String(name), value->left(60)));
     }
     static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    if (!entries.date.isEmpty() &&
-        (!iso.match(entries.date).hasMatch() ||
-         !QDate::fromString(entries.date, Qt::ISODate).isValid()))
+    if (!entries.date.isEmpty() && (!iso.match(entries.date).hasMatch() ||
+                                    !QDate::fromString(entries.date, Qt::ISODate).isValid()))
         failUsage(QStringLiteral("--date '%1' is not a date written yyyy-mm-dd (as 2026-12-07)")
                       .arg(entries.date.left(40)));
     return entries;
@@ -102,8 +101,8 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
     entries.faceCode = faceArgument(given[0], arguments.value(QStringLiteral("face")));
     // The face --face names is checked against the kind and pressure as one written with the kind.
     const QString kindWithFace = kindFaceCode(given[0]).isEmpty() && !entries.faceCode.isEmpty()
-        ? given[0] + u'-' + entries.faceCode
-        : given[0];
+                                     ? given[0] + u'-' + entries.faceCode
+                                     : given[0];
     const FlangeRecord record = flangeArgument(kindWithFace, given[1], dn, series);
     QString why = undrawableReason(record);
     if (why.isEmpty())

@@ -3,11 +3,11 @@
 #include "cli/commandarguments.h"
 #include "cli/commandline.h"
 #include "cli/textformat.h"
-#include "exports/atomicfile.h"
-#include "exports/filename.h"
-#include "exports/takeofflist.h"
-#include "takeoff/listsize.h"
+#include "files/atomicfile.h"
+#include "files/filename.h"
+#include "files/takeofflist.h"
 #include "takeoff/listasread.h"
+#include "takeoff/listsize.h"
 #include "takeoff/takeoffrun.h"
 #include "takeoff/takeofftextwriters.h"
 
@@ -204,10 +204,10 @@ Command takeoffCommand()
           helpSource(QT_TRANSLATE_NOOP("CommandHelp", "要读的工作表（不写时读第一个）"))},
          {{QStringLiteral("as-read")},
           {},
-          helpSource(QT_TRANSLATE_NOOP(
-              "CommandHelp",
-              "清单是已经读过的各行（批量计算窗口交给本命令的形式）：每行前五列\n为行号、跳过的原因和"
-              "出错的原因（中文、英文），各行保留这些，\n不再判断"))},
+          helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                       "清单是已经读过的各行（批量计算窗口交给本命令的形式）：每行"
+                                       "前五列\n为行号、跳过的原因和"
+                                       "出错的原因（中文、英文），各行保留这些，\n不再判断"))},
          {{QStringLiteral("exit-zero")},
           {},
           helpSource(QT_TRANSLATE_NOOP("CommandHelp",

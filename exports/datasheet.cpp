@@ -1,10 +1,10 @@
 #include "exports/datasheet.h"
 
-#include "exports/atomicfile.h"
+#include "drawing/flangedrawing.h"
 #include "exports/copytext.h"
 #include "exports/drawingpainter.h"
-#include "exports/flangedrawing.h"
 #include "exports/sheettable.h"
+#include "files/atomicfile.h"
 
 #include "catalogue/flangeinput.h"
 #include "takeoff/writeall.h"
@@ -21,7 +21,8 @@ namespace
 void paintSheet(QPainter &painter, const QRectF &page, double mm, const FlangeDrawing &sheet)
 {
     const QSizeF paper = sheet.paper.sizeMm * mm;
-    const double fit = std::min({1.0, page.width() / paper.width(), page.height() / paper.height()});
+    const double fit =
+        std::min({1.0, page.width() / paper.width(), page.height() / paper.height()});
     const QPointF topLeft(page.center().x() - paper.width() * fit / 2,
                           page.center().y() - paper.height() * fit / 2);
     paintDrawing(painter, sheet, {topLeft, mm * fit / sheet.paper.scale, mm * fit});
@@ -37,8 +38,8 @@ void paintValues(QPainter &painter, const QRectF &page, double mm, const FlangeR
     const QRectF frame = page.adjusted(margin, margin, -margin, -margin);
     painter.drawRect(frame);
 
-    const QString heading = kindChineseName(record.kind) +
-                            QCoreApplication::translate("DataSheet", "法兰数据表");
+    const QString heading =
+        kindChineseName(record.kind) + QCoreApplication::translate("DataSheet", "法兰数据表");
     painter.setFont(fontOfHeight(exportFont(), painter, 5 * mm));
     const QRectF headingBox(frame.left(), frame.top() + 3 * mm, frame.width(), 9 * mm);
     painter.drawText(headingBox, Qt::AlignCenter, heading);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "exports/drawingmodel.h"
-#include "exports/titleblock.h"
+#include "drawing/drawingmodel.h"
+#include "drawing/titleblock.h"
 
 #include <QPageLayout>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "exports/drawingpainter.h"
 
-#include "exports/drawinggeometry.h"
+#include "drawing/drawinggeometry.h"
 
 #include <QPaintDevice>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #include "exports/dxfwriter.h"
 
-#include "exports/atomicfile.h"
+#include "files/atomicfile.h"
 #include "takeoff/outputtext.h"
 #include "takeoff/writeall.h"
 
@@ -266,10 +266,11 @@ void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const FlangeDrawing &d)
         if (!between)
             writeText(dxf, dw, {dim.textPos, d.textHeight, dim.text, TextAnchor::Center},
                       dim.horizontal ? 0 : 90, DrawingLayer::Dimensions);
-        dxf.writeDimLinear(dw, dimensionData(def, mid, 0, between ? dim.text : QStringLiteral(" "), 0.0),
-                           DL_DimLinearData(dim.from.x(), dim.from.y(), 0.0, dim.to.x(), dim.to.y(),
-                                            0.0, dim.horizontal ? 0.0 : M_PI / 2, 0.0),
-                           on(DrawingLayer::Dimensions));
+        dxf.writeDimLinear(
+            dw, dimensionData(def, mid, 0, between ? dim.text : QStringLiteral(" "), 0.0),
+            DL_DimLinearData(dim.from.x(), dim.from.y(), 0.0, dim.to.x(), dim.to.y(), 0.0,
+                             dim.horizontal ? 0.0 : M_PI / 2, 0.0),
+            on(DrawingLayer::Dimensions));
     }
     for (const DiameterDimension &dim : d.diameterDimensions) {
         const double a = dim.angleDeg * M_PI / 180.0;

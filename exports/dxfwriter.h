@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exports/flangedrawing.h"
+#include "drawing/flangedrawing.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "exports/flangeexport.h"
 
 #include "catalogue/flangeinput.h"
+#include "drawing/flangedrawing.h"
 #include "exports/datasheet.h"
-#include "exports/flangedrawing.h"
 #include "exports/svgwriter.h"
 #include "programs/childprogram.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "exports/exportformat.h"
-#include "exports/titleblock.h"
+#include "drawing/titleblock.h"
+#include "files/exportformat.h"
 
 #include <QString>
 

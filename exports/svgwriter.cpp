@@ -1,8 +1,8 @@
 #include "exports/svgwriter.h"
 
-#include "exports/atomicfile.h"
+#include "drawing/drawingsheet.h"
 #include "exports/drawingpainter.h"
-#include "exports/drawingsheet.h"
+#include "files/atomicfile.h"
 #include "takeoff/outputtext.h"
 #include "takeoff/writeall.h"
 

@@ -3,10 +3,10 @@
 #include "catalogue/flangeinput.h"
 #include "takeoff/outputtext.h"
 
-#include "exports/atomicfile.h"
-#include "exports/exportformat.h"
-#include "exports/scratchfile.h"
-#include "exports/workbookcheck.h"
+#include "files/atomicfile.h"
+#include "files/exportformat.h"
+#include "files/scratchfile.h"
+#include "files/workbookcheck.h"
 #include "takeoff/writeall.h"
 
 #include <QFile>

@@ -16,7 +16,7 @@ using lxw_col_t = unsigned short;
 // The take-off as a spreadsheet: one sheet, the columns of the text forms with their units in
 // the header, numbers as number cells, a frozen header, then the totals rows. Rows are written
 // as they come (the library's constant-memory mode, which keeps one row); the library writes to
-// a file name, so the workbook is made in a work file beside the output (exports/scratchfile.h)
+// a file name, so the workbook is made in a work file beside the output (files/scratchfile.h)
 // and copied into the device at the end.
 class TakeoffXlsxWriter : public TakeoffWriter
 {

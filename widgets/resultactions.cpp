@@ -3,9 +3,9 @@
 #include "widgets/querywindow.h"
 
 #include "catalogue/flangeinput.h"
+#include "drawing/flangedrawing.h"
 #include "exports/copytext.h"
 #include "exports/datasheet.h"
-#include "exports/flangedrawing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -83,10 +83,10 @@ ResultActions::ResultActions(QWidget *window, std::function<ChosenRow()> chosenR
         window->addAction(action);
         return action;
     };
-    m_copy = addAction("actionCopy", tr("复制数据"),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    m_exportDrawing = addAction("actionExportDrawing", tr("导出图纸…"),
-                                QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_copy =
+        addAction("actionCopy", tr("复制数据"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_exportDrawing =
+        addAction("actionExportDrawing", tr("导出图纸…"), QKeySequence(Qt::CTRL | Qt::Key_E));
     m_print = addAction("actionPrint", tr("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
     m_exportPdf = addAction("actionExportPdf", tr("导出 PDF…"), QKeySequence());
     connect(m_copy, &QAction::triggered, this, &ResultActions::copy);
@@ -146,8 +146,7 @@ void ResultActions::copy()
 
 void ResultActions::exportDrawing()
 {
-    exportTo(tr("导出图纸"),
-             {tr("DXF 图纸 (*.dxf)"), tr("SVG 图纸 (*.svg)")});
+    exportTo(tr("导出图纸"), {tr("DXF 图纸 (*.dxf)"), tr("SVG 图纸 (*.svg)")});
 }
 
 void ResultActions::exportPdf()
@@ -175,7 +174,8 @@ void ResultActions::print()
     if (!row.record)
         return;
     if (const QString why = undrawableReason(*row.record); !why.isEmpty()) {
-        showMessage(m_window, QCoreApplication::translate("ResultActions", "未能打印：%1").arg(why));
+        showMessage(m_window,
+                    QCoreApplication::translate("ResultActions", "未能打印：%1").arg(why));
         return;
     }
     PrintDocument document;

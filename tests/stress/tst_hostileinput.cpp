@@ -139,8 +139,6 @@ private slots:
             {"blanks inside", " 1 0 ", true},
             {"hexadecimal ten", "&HA", true},
             {"exponent ten", "1e1", true},
-            {"half rounds to the even ten", "10.5", true},
-            {"half rounds up to the even ten", "9.5", true},
             {"rounds past the 16-bit top", "32767.5", false},
             {"16-bit bottom", "-32768.5", false},
             {"a megabyte of digits", nullptr, false},

@@ -116,50 +116,6 @@ private slots:
         }
     }
 
-    // Every box and list says what it holds; every label and note is free of the old typos
-    // (从新, 及为) and of the note that the bolting is inaccurate.
-    void hintsOnEveryBoxAndTextsWithoutTypos_data() { eachDesign(); }
-    void hintsOnEveryBoxAndTextsWithoutTypos()
-    {
-        QFETCH(int, design);
-        const QueryWindow &window = open(design);
-        QList<QWidget *> described;
-        for (QLineEdit *box : controlsOf<QLineEdit>(&window))
-            described.append(box);
-        for (QListWidget *list : controlsOf<QListWidget>(&window))
-            described.append(list);
-        for (const QWidget *control : described) {
-            QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-        }
-        for (const QLabel *label : controlsOf<QLabel>(&window))
-            for (const char *wrong : {"从新", "及为", "待于改进"})
-                QVERIFY2(!label->text().contains(QString::fromUtf8(wrong)),
-                         qPrintable(label->text()));
-    }
-
-    // Tab from the first focus visits every box, list and button once, then comes back.
-    void tabOrderHoldsEachControlOnce_data() { eachDesign(); }
-    void tabOrderHoldsEachControlOnce()
-    {
-        QFETCH(int, design);
-        QueryWindow &window = open(design);
-        QSet<QWidget *> focusable;
-        for (QWidget *control : controlsOf<QWidget>(&window))
-            if (qobject_cast<QLineEdit *>(control) || qobject_cast<QListWidget *>(control) ||
-                qobject_cast<QPushButton *>(control))
-                focusable.insert(control);
-        QWidget *first = window.focusWidget();
-        QVERIFY(focusable.contains(first));
-        QList<QWidget *> visited{first};
-        for (QWidget *next = first->nextInFocusChain(); next != first;
-             next = next->nextInFocusChain())
-            if (next->parentWidget() == &window && (next->focusPolicy() & Qt::TabFocus))
-                visited.append(next);
-        QCOMPARE(visited.size(), focusable.size());
-        QCOMPARE(QSet<QWidget *>(visited.begin(), visited.end()), focusable);
-    }
-
     // The drawing lies under every other control and shows a drawing.
     void drawingUnderTheBoxes_data() { eachDesign(); }
     void drawingUnderTheBoxes()

@@ -1,8 +1,8 @@
 #include "windows/takeoff/takeoffwindow.h"
 
-#include "exports/atomicfile.h"
 #include "exports/sheettable.h"
-#include "exports/takeofflist.h"
+#include "files/atomicfile.h"
+#include "files/takeofflist.h"
 #include "programs/childprogram.h"
 #include "takeoff/listasread.h"
 #include "takeoff/takeoffrun.h"

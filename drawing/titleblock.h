@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "exports/drawingmodel.h"
+#include "drawing/drawingmodel.h"
 
 // The title block of a flange drawing, in the manner of GB/T 10609.1: 180 × 32 mm at the
 // frame's lower right corner, its texts 5 mm high and the name 7 mm (GB/T 14691), all scaled

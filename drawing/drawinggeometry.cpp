@@ -1,4 +1,4 @@
-#include "exports/drawinggeometry.h"
+#include "drawing/drawinggeometry.h"
 
 #include <algorithm>
 #include <cmath>

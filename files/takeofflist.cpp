@@ -1,6 +1,6 @@
-#include "exports/takeofflist.h"
+#include "files/takeofflist.h"
 
-#include "exports/xlsxlistrows.h"
+#include "files/xlsxlistrows.h"
 
 #include <QTemporaryFile>
 

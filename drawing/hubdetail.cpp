@@ -1,5 +1,5 @@
-#include "exports/drawingsheet.h"
-#include "exports/flangeviews.h"
+#include "drawing/drawingsheet.h"
+#include "drawing/flangeviews.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 namespace
 {
 
-constexpr double SmallestWallMm = 4; // on paper: a hub wall under this is enlarged
+constexpr double SmallestWallMm = 4;    // on paper: a hub wall under this is enlarged
 constexpr QSizeF DetailRoomMm{100, 70}; // the most the detail takes on paper
 
 // The part of the upper half-section the detail shows: the hub, from a little into the ring to
@@ -18,8 +18,8 @@ QRectF hubRegion(const FlangeRecord &r, const FlangeSizes &s, double x0)
     const double root = r.hubDiameter.value_or(s.bore) / 2;
     const double wall = root - s.bore / 2;
     const double x1 = x0 + s.c, xEnd = x0 + r.overallHeight.value_or(s.c);
-    const double top = std::min(root + r.filletRadius.value_or(0) + wall,
-                                s.k / 2 - s.l / 2 - wall / 4);
+    const double top =
+        std::min(root + r.filletRadius.value_or(0) + wall, s.k / 2 - s.l / 2 - wall / 4);
     return QRectF(QPointF(x1 - wall, s.bore / 2 - wall / 2), QPointF(xEnd + wall / 2, top));
 }
 
@@ -118,9 +118,8 @@ void drawHubDetail(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &
     const double gap = 2.5 * t;
     if (r.wallThickness && r.weldEndDiameter) {
         const double a = *r.weldEndDiameter / 2;
-        b.linear(map({xEnd, a}), map({xEnd, a - *r.wallThickness}),
-                 QPointF(frame.right() + gap, 0), false,
-                 lengthText(QStringLiteral("S"), *r.wallThickness));
+        b.linear(map({xEnd, a}), map({xEnd, a - *r.wallThickness}), QPointF(frame.right() + gap, 0),
+                 false, lengthText(QStringLiteral("S"), *r.wallThickness));
     }
     if (r.neckHeight && r.weldEndDiameter) {
         const double a = *r.weldEndDiameter / 2;

@@ -1,4 +1,4 @@
-#include "exports/flangeviews.h"
+#include "drawing/flangeviews.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,6 @@ namespace
 constexpr double Degree = std::numbers::pi / 180.0;
 // The weld bevel's surface stands at this angle to the flange face.
 constexpr double BevelAngleDeg = 50.0;
-
 
 // A round between two straight edges meeting at `corner`, running along unit directions u
 // and v away from it: its centre, its tangent points and its arc (counter-clockwise).
@@ -241,4 +240,3 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
         b.leader(f.center - out * fr, out, lengths, false, lengthText(QStringLiteral("R"), fr));
     }
 }
-

@@ -1,4 +1,4 @@
-#include "exports/ziparchive.h"
+#include "files/ziparchive.h"
 
 #include <QIODevice>
 #include <climits>
@@ -56,8 +56,8 @@ int noError(voidpf, voidpf)
 
 unzFile openArchive(QIODevice &device)
 {
-    zlib_filefunc64_def functions{openDevice, readDevice, writeNothing, tellDevice,
-                                  seekDevice, closeNothing, noError,     &device};
+    zlib_filefunc64_def functions{openDevice, readDevice,   writeNothing, tellDevice,
+                                  seekDevice, closeNothing, noError,      &device};
     return unzOpen2_64("workbook", &functions);
 }
 

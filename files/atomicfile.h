@@ -6,7 +6,7 @@
 #include <functional>
 
 // Writing an output file without harm to whatever the path names. The path is a file name as
-// exports/filename.h carries it, its bytes kept as given.
+// files/filename.h carries it, its bytes kept as given.
 // - "-" is standard output, and so are the names of an open descriptor (/dev/stdout,
 //   /dev/stderr, /dev/fd/N, /proc/self/fd/N): the content goes to that descriptor, where it
 //   stands (a log opened for appending keeps what it held), only when all of it was produced;

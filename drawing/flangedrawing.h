@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "exports/drawingmodel.h"
-#include "exports/titleblock.h"
+#include "drawing/drawingmodel.h"
+#include "drawing/titleblock.h"
 
 // A flange's drawing, built once from a catalogue row; the DXF, SVG and PDF writers only
 // translate it. The parts: drawinggeometry (boxes, clipping, hatching), drawingbuilder (the

@@ -1,6 +1,6 @@
-#include "exports/drawingbuilder.h"
+#include "drawing/drawingbuilder.h"
 
-#include "exports/drawinggeometry.h"
+#include "drawing/drawinggeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,8 +92,10 @@ void DrawingBuilder::placeTexts()
     for (LinearDimension &dim : m_d.linearDimensions) {
         const double w = textWidth(dim.text);
         const bool h = dim.horizontal;
-        const double lo = h ? std::min(dim.from.x(), dim.to.x()) : std::min(dim.from.y(), dim.to.y());
-        const double hi = h ? std::max(dim.from.x(), dim.to.x()) : std::max(dim.from.y(), dim.to.y());
+        const double lo =
+            h ? std::min(dim.from.x(), dim.to.x()) : std::min(dim.from.y(), dim.to.y());
+        const double hi =
+            h ? std::max(dim.from.x(), dim.to.x()) : std::max(dim.from.y(), dim.to.y());
         const double across = h ? dim.linePos.y() + 0.3 * t : dim.linePos.x() - 0.3 * t;
         // Between the extension lines: the middle, else nearer either end (off a centre line
         // through the middle); beyond the ends: next to either, else the nearest free place
@@ -139,8 +141,8 @@ bool DrawingBuilder::isFree(const QRectF &textBox, bool upright) const
     // Air before and after the text, so that it does not touch a line it ends next to; none
     // across it, where its own dimension line or shelf runs close by.
     const double air = 0.3 * m_d.textHeight;
-    const QRectF box = upright ? textBox.adjusted(0, -air, 0, air)
-                               : textBox.adjusted(-air, 0, air, 0);
+    const QRectF box =
+        upright ? textBox.adjusted(0, -air, 0, air) : textBox.adjusted(-air, 0, air, 0);
     for (const QRectF &p : m_placed)
         if (box.intersects(p))
             return false;

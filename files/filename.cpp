@@ -1,4 +1,4 @@
-#include "exports/filename.h"
+#include "files/filename.h"
 
 #include "takeoff/outputtext.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "exports/drawingbuilder.h"
+#include "drawing/drawingbuilder.h"
 
 // The two views of a flange, drawn at 1:1 into one drawing: the face view centred on the origin
 // and the section through the axis to its right, with centre lines and dimensions carrying the

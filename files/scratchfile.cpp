@@ -1,6 +1,6 @@
-#include "exports/scratchfile.h"
+#include "files/scratchfile.h"
 
-#include "exports/filename.h"
+#include "files/filename.h"
 
 #include <QFile>
 #include <QRandomGenerator>

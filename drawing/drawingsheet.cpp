@@ -1,6 +1,6 @@
-#include "exports/drawingsheet.h"
+#include "drawing/drawingsheet.h"
 
-#include "exports/titleblock.h"
+#include "drawing/titleblock.h"
 
 namespace
 {

@@ -12,7 +12,7 @@
 class ScratchFile
 {
 public:
-    // `folder` as the system names it (exports/filename.h).
+    // `folder` as the system names it (files/filename.h).
     explicit ScratchFile(const QByteArray &folder);
     ~ScratchFile();
     ScratchFile(const ScratchFile &) = delete;

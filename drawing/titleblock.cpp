@@ -1,10 +1,10 @@
-#include "exports/titleblock.h"
+#include "drawing/titleblock.h"
 
 #include "catalogue/flangemarking.h"
 
-#include "exports/drawinggeometry.h"
-#include "exports/drawingsheet.h"
-#include "exports/flangedrawing.h"
+#include "drawing/drawinggeometry.h"
+#include "drawing/drawingsheet.h"
+#include "drawing/flangedrawing.h"
 
 #include "catalogue/flangeinput.h"
 
@@ -23,7 +23,18 @@ constexpr double RowMm = 8;
 // The columns' left edges: label, value, label, value, label, value; then the right edge.
 constexpr double ColumnEdgesMm[] = {0, 18, 50, 68, 100, 118, 180};
 
-enum class Field { Designer, Checker, Date, Standard, Material, Weight, Scale, Name, Marking, Number };
+enum class Field {
+    Designer,
+    Checker,
+    Date,
+    Standard,
+    Material,
+    Weight,
+    Scale,
+    Name,
+    Marking,
+    Number
+};
 
 // A cell's place: its label in `column`, its value over the `valueColumns` after it, `rows`
 // rows from `row` (counted from the top).
@@ -159,12 +170,12 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
         case Field::Standard:
             return kindStandard(record.kind);
         case Field::Weight:
-            return record.weightKg ? record.weightText.trimmed() + QStringLiteral(" kg") : QString();
+            return record.weightKg ? record.weightText.trimmed() + QStringLiteral(" kg")
+                                   : QString();
         case Field::Scale:
             return scaleText(scale);
         case Field::Name:
-            return kindChineseName(record.kind) +
-                   QCoreApplication::translate("TitleBlock", "法兰");
+            return kindChineseName(record.kind) + QCoreApplication::translate("TitleBlock", "法兰");
         case Field::Marking:
             return markingText(record, entries.faceCode);
         }

@@ -1,6 +1,6 @@
-#include "exports/workbookcheck.h"
+#include "files/workbookcheck.h"
 
-#include "exports/ziparchive.h"
+#include "files/ziparchive.h"
 
 #include <QByteArray>
 #include <QIODevice>

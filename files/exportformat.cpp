@@ -1,4 +1,4 @@
-#include "exports/exportformat.h"
+#include "files/exportformat.h"
 
 #include <QFileInfo>
 

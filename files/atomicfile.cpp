@@ -1,7 +1,7 @@
-#include "exports/atomicfile.h"
+#include "files/atomicfile.h"
 
-#include "exports/filename.h"
-#include "exports/scratchfile.h"
+#include "files/filename.h"
+#include "files/scratchfile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exports/drawingmodel.h"
+#include "drawing/drawingmodel.h"
 
 #include <functional>
 

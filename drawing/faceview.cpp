@@ -1,4 +1,4 @@
-#include "exports/flangeviews.h"
+#include "drawing/flangeviews.h"
 
 #include <cmath>
 #include <numbers>

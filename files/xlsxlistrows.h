@@ -11,7 +11,7 @@ class ZipArchive;
 class ZipXml;
 
 // The rows of one sheet of an xlsx workbook, read as a take-off reads a list: the first sheet,
-// or the one named. The sheet is inflated (exports/ziparchive.h) and QXmlStreamReader reads it as
+// or the one named. The sheet is inflated (files/ziparchive.h) and QXmlStreamReader reads it as
 // it comes, row by row; only the workbook's shared strings are held. Numbers read as their shortest
 // text, shared and inline strings as their text, a formula as its last result; columns missing from
 // a row are empty cells and rows missing from the sheet are no rows. Everything read is bounded

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exports/drawingmodel.h"
+#include "drawing/drawingmodel.h"
 
 // Collects the entities of one drawing and keeps its extents. Texts are placed where they meet
 // no other text, no outline, no centre line and no dimension or leader line: the first free

@@ -1,8 +1,8 @@
-#include "exports/flangedrawing.h"
+#include "drawing/flangedrawing.h"
 
 #include "catalogue/flangeinput.h"
-#include "exports/drawingsheet.h"
-#include "exports/flangeviews.h"
+#include "drawing/drawingsheet.h"
+#include "drawing/flangeviews.h"
 
 #include "core/values/valuetext.h"
 
@@ -35,8 +35,9 @@ double drawnBore(const FlangeRecord &record)
     // Rounded to the table's hundredths: the subtraction leaves binary noise (49.099999999999994
     // for 60.3 − 2 × 5.6) that the shortest number spelling would show.
     if (record.kind == FlangeKind::WeldNeck)
-        return std::round((record.weldEndDiameter.value_or(0) - 2 * record.wallThickness.value_or(0)) *
-                          100) /
+        return std::round(
+                   (record.weldEndDiameter.value_or(0) - 2 * record.wallThickness.value_or(0)) *
+                   100) /
                100;
     return record.bore.value_or(0);
 }
@@ -66,7 +67,8 @@ QString sealingFaceNote(const QString &faceCode)
     // HG 20592-97's raised-face diameter d and height f are not on record: no two independent
     // public copies of its table were found, so no raised face is drawn from a guess.
     if (face == QLatin1String("RF"))
-        return QCoreApplication::translate("FlangeDrawing", "突面 RF 的 d、f 未收录，图中未画出突台");
+        return QCoreApplication::translate("FlangeDrawing",
+                                           "突面 RF 的 d、f 未收录，图中未画出突台");
     if (face == QLatin1String("FF") || face.isEmpty())
         return {};
     return QCoreApplication::translate("FlangeDrawing", "密封面 %1 的尺寸未收录，图中未画出")
@@ -112,10 +114,9 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight,
 
 FlangeDrawing buildFlangeSheet(const FlangeRecord &record, const TitleEntries &entries)
 {
-    FlangeDrawing sheet = laidOutOnSheet(
-        [&](double scale) {
-            return buildFlangeViews(record, DimensionTextMm * scale, entries.faceCode);
-        });
+    FlangeDrawing sheet = laidOutOnSheet([&](double scale) {
+        return buildFlangeViews(record, DimensionTextMm * scale, entries.faceCode);
+    });
     drawFrame(sheet);
     drawTitleBlock(sheet, titleCells(record, sheet.paper.scale, entries));
     return sheet;

@@ -1,7 +1,7 @@
-#include "exports/xlsxlistrows.h"
+#include "files/xlsxlistrows.h"
 
-#include "exports/exportformat.h"
-#include "exports/ziparchive.h"
+#include "files/exportformat.h"
+#include "files/ziparchive.h"
 
 #include <QXmlStreamReader>
 
