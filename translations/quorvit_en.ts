@@ -137,22 +137,12 @@ MPa, whichever the kind lists (refused when it lists both)</translation>
         <translation>the listed flanges that fit measurements, best first</translation>
     </message>
     <message>
-        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
-从小到大列出。没有相符的：退出码 1。</source>
-        <translation>Give at least one measurement. Every kind and both series are searched; the rows
-that fit every measurement are listed by total deviation, smallest first. None: exit 1.</translation>
-    </message>
-    <message>
         <source>一片法兰的尺寸、螺栓、面积和重量</source>
         <translation>the dimensions, bolting, area and weight of one flange</translation>
     </message>
     <message>
         <source>text（默认）、json（一个对象）或 csv（表头和一行）</source>
         <translation>text (default), json (one object) or csv (header and one line)</translation>
-    </message>
-    <message>
-        <source>只列这个公称压力（1.6、16bar 或 PN16）；不写时列出所有压力</source>
-        <translation>only this nominal pressure (1.6, 16bar or PN16); every pressure when left out</translation>
     </message>
     <message>
         <source>一种法兰所列的全部规格，每行一条</source>
@@ -194,15 +184,6 @@ M, FM, T, G or RJ; also written with the kind, as WN-FF</translation>
     <message>
         <source>填写标题栏的“日期”栏</source>
         <translation>fills the title block&apos;s date cell</translation>
-    </message>
-    <message>
-        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
-或 板式平焊、带颈平焊、带颈对焊（法兰）；
-或只写一个完整的标记：&quot;HG 20595 法兰 WN 100-2.5 RF&quot;（标准号，
-(B) 表示 B 系列，横线后是公称压力）</source>
-        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
-or alone, a whole marking: &quot;HG 20595 ... WN 100-2.5 RF&quot; (its standard&apos;s
-number, (B) for series B, the PN after the dash)</translation>
     </message>
     <message>
         <source>清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），
@@ -291,6 +272,49 @@ alone: that class&apos;s maximum working pressure; --pressure alone: the lowest 
 (150, 300, 600, 900, 1500, 2500; Class 400 is rated but neither HG/T 20615 nor the flange tables
 make it: ask with --class 400); both: whether that class holds it (exit status 1 if not);
 neither: the maximum working pressure of every class.</translation>
+    </message>
+    <message>
+        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
+或 板式平焊、带颈平焊、带颈对焊（法兰）；
+Class 系列另有 BL（法兰盖）；
+或只写一个完整的标记：&quot;HG 20595 法兰 WN 100-2.5 RF&quot;（标准号，
+(B) 表示 B 系列，横线后是公称压力）</source>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
+in the Class series also BL (blind);
+or alone, a whole marking: &quot;HG 20595 ... WN 100-2.5 RF&quot; (its standard&apos;s
+number, (B) for series B, the PN after the dash)</translation>
+    </message>
+    <message>
+        <source>公称压力（见 table --help），或 Class 等级：150、Class 150、CL150、
+150#、150LB 或 HG/T 20615 的 PN20、PN50、PN110、PN150、PN260、PN420</source>
+        <translation>nominal pressure (see table --help), or a class: 150, Class 150, CL150,
+150#, 150LB or HG/T 20615&apos;s PN20, PN50, PN110, PN150, PN260, PN420</translation>
+    </message>
+    <message>
+        <source>公称直径（100、DN100 或 100mm）；Class 系列也可写 NPS：
+4&quot;、4in、NPS 4、1-1/2&quot;、1½&quot;</source>
+        <translation>nominal diameter (100, DN100 or 100mm); in the Class series also an NPS:
+4&quot;, 4in, NPS 4, 1-1/2&quot;, 1½&quot;</translation>
+    </message>
+    <message>
+        <source>只列这个公称压力（1.6、16bar 或 PN16）；不写时列出所有压力；
+或 Class 等级（150、CL150、150#、PN20），列出 Class 系列（ASME B16.5）；
+BL（法兰盖）只有 Class 系列</source>
+        <translation>only this nominal pressure (1.6, 16bar or PN16); every pressure when left out;
+or a class (150, CL150, 150#, PN20): the Class series (ASME B16.5);
+BL (blind) is in the Class series only</translation>
+    </message>
+    <message>
+        <source>Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）</source>
+        <translation>the pipe schedule a Class series weld-neck flange is bored to (STD by default)</translation>
+    </message>
+    <message>
+        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
+从小到大列出，其后是相符的 Class 系列（ASME B16.5）法兰。
+没有相符的：退出码 1。</source>
+        <translation>Give at least one measurement. Every kind and both series are searched; the rows
+that fit every measurement are listed by total deviation, smallest first, then the Class
+series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     </message>
 </context>
 <context>
@@ -473,6 +497,62 @@ neither: the maximum working pressure of every class.</translation>
         <source>错误</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>法兰外径（公制表）</source>
+        <translation>Outside diameter (metric table)</translation>
+    </message>
+    <message>
+        <source>法兰厚度（不含突面）</source>
+        <translation>Flange thickness (without raised face)</translation>
+    </message>
+    <message>
+        <source>突面直径</source>
+        <translation>Raised face diameter</translation>
+    </message>
+    <message>
+        <source>螺栓直径</source>
+        <translation>Bolt diameter</translation>
+    </message>
+    <message>
+        <source>螺柱长度</source>
+        <translation>Stud bolt length</translation>
+    </message>
+    <message>
+        <source>法兰高度（不含突面）</source>
+        <translation>Length through hub (without raised face)</translation>
+    </message>
+    <message>
+        <source>管子表号</source>
+        <translation>Pipe schedule</translation>
+    </message>
+    <message>
+        <source>计算重量</source>
+        <translation>Computed weight</translation>
+    </message>
+    <message>
+        <source>未包括（数据中没有 Class %1 NPS %2 的 B16.21 平垫片）</source>
+        <translation>not included (the data has no B16.21 flat ring for Class %1 NPS %2)</translation>
+    </message>
+    <message>
+        <source>ASME B16.21 平垫片 %1 × %2（厚度按订货）</source>
+        <translation>ASME B16.21 flat ring %1 × %2 (thickness as ordered)</translation>
+    </message>
+    <message>
+        <source>螺母</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>垫片</source>
+        <translation>Gasket</translation>
+    </message>
+    <message>
+        <source>垫片内径</source>
+        <translation>Gasket inside diameter</translation>
+    </message>
+    <message>
+        <source>垫片外径</source>
+        <translation>Gasket outside diameter</translation>
+    </message>
 </context>
 <context>
     <name>FlangeInput</name>
@@ -583,6 +663,38 @@ neither: the maximum working pressure of every class.</translation>
     <message>
         <source>数量</source>
         <translation>quantity</translation>
+    </message>
+    <message>
+        <source>%1 可能是 Class %2（HG/T 20615）或 PN %3 MPa：请写 CL%2 或 %3MPa</source>
+        <translation>%1 could be Class %2 (HG/T 20615) or PN %3 MPa: write CL%2 or %3MPa</translation>
+    </message>
+    <message>
+        <source>%1 是 Class 等级：Class 系列（ASME B16.5）没有 %2 法兰，只有 WN、SO、BL</source>
+        <translation>%1 is a class: the Class series (ASME B16.5) has no %2 flanges, only WN, SO and BL</translation>
+    </message>
+    <message>
+        <source>%2 没有 Class %1；有：%3</source>
+        <translation>%2 is not listed at Class %1; listed: %3</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 既不是 NPS（4&quot;、4in、1-1/2&quot;）也不是 DN（DN100）</source>
+        <translation>size %1 is neither an NPS (4&quot;, 4in, 1-1/2&quot;) nor a DN (DN100)</translation>
+    </message>
+    <message>
+        <source>NPS %1 不是以 1/4 英寸计的管子尺寸</source>
+        <translation>NPS %1 is no pipe size in quarter inches</translation>
+    </message>
+    <message>
+        <source>%2 在 Class %3 下没有 %1；有：NPS %4</source>
+        <translation>%1 is not listed for %2 at Class %3; listed: NPS %4</translation>
+    </message>
+    <message>
+        <source>PN 系列的 %1 法兰暂未收录；Class 系列有（%1 CL150 4&quot;）</source>
+        <translation>the PN series&apos; %1 flanges are not included yet; the Class series lists them (%1 CL150 4&quot;)</translation>
+    </message>
+    <message>
+        <source>管子表号 %1 不在表中；有：%2</source>
+        <translation>schedule %1 is not listed; listed: %2</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1237,18 @@ neither: the maximum working pressure of every class.</translation>
     <message>
         <source>管子系列</source>
         <translation>Pipe series</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压力等级</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>公称尺寸</source>
+        <translation>Nominal size</translation>
     </message>
 </context>
 <context>

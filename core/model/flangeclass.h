@@ -4,18 +4,25 @@
 #include <QStringView>
 #include <optional>
 
+struct Standard;
+
 // ASME B16.5's classes as people write them, and the PN names HG/T 20615 gives them.
+
+// The built-in standard rated by class (ASME B16.5), or none.
+const Standard *classStandard();
 
 // The classes B16.5 rates: 150, 300, 400, 600, 900, 1500, 2500.
 bool isFlangeClass(int number);
 
 // What a class text reads as: the number written and whether it was written as HG/T 20615's PN
-// name ("PN20" → 150). "150", "Class 150", "CL150", "CL.150", "150#", "150LB", "150 lbs", also
-// after "ANSI" or "ASME", any case, full-width forms as ASCII. nullopt for any other text. The
-// number need not be a class (isFlangeClass); a PN that names no class reads as nullopt too.
+// name ("PN20" → 150). "150", "Class 150", "CL150", "CL.150", "150#", "150LB", "150 lbs", "150磅级",
+// also after "ANSI" or "ASME", any case, full-width forms as ASCII. nullopt for any other text.
+// The number need not be a class (isFlangeClass); a PN that names no class reads as nullopt too.
+// `bare` when the text is the number alone, which may as well be a PN or a DN.
 struct ClassSpelling {
     int number = 0;
     bool pnName = false;
+    bool bare = false;
 };
 std::optional<ClassSpelling> readClassSpelling(QStringView text);
 
