@@ -1,9 +1,13 @@
 #include "cli/flangearguments.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/sealingfaces.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
+#include "core/values/numberreading.h"
+
+#include <QRegularExpression>
 
 namespace
 {
@@ -52,6 +56,47 @@ FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText
     // A size the table leaves without a form in the series (its cells "-") is no flange.
     if (!record->weightKg)
         failRejected(failureLines(seriesFormMissing(kind, record->pressureText, dn, series)));
+    return *record;
+}
+
+FlangeKind anyKindArgument(const QString &text)
+{
+    static const QRegularExpression blind(QStringLiteral("^(?:BL(?:[-/ ]*[A-Z]{1,3})?|法兰盖)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const ValueReading<FlangeKind> kind = readFlangeKind(text);
+    if (!kind && kind.unreadable && blind.match(plainTypedText(text).trimmed()).hasMatch())
+        return FlangeKind::Blind;
+    return accepted(kind);
+}
+
+std::optional<Rating> classArgument(FlangeKind kind, const QString &text)
+{
+    const std::optional<ValueReading<Rating>> rating = readClassRating(kind, text);
+    if (!rating)
+        return std::nullopt;
+    return accepted(*rating);
+}
+
+void checkClassOptions(const QString &kindText, const CommandArguments &arguments)
+{
+    static const QRegularExpression face(QStringLiteral("^(?:PL|SO|WN|BL)[-/ ]*([A-Z]+)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = face.match(plainTypedText(kindText).trimmed());
+    if (match.hasMatch() && match.captured(1).toUpper() != u"RF")
+        failRejected({QStringLiteral("the Class series' tables are for the raised face (RF), not "
+                                     "%1")
+                          .arg(match.captured(1).toUpper())});
+    if (arguments.isSet(QStringLiteral("series")))
+        failUsage(QStringLiteral("--series is the PN series' pipe series; the Class series has "
+                                 "none"));
+}
+
+FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText)
+{
+    const NominalSize size = accepted(readPipeSize(sizeText));
+    const std::optional<FlangeRecord> record = lookUpClassFlange(kind, rating, size);
+    if (!record)
+        failRejected(failureLines(classSizeNotListed(kind, rating, size)));
     return *record;
 }
 

@@ -66,6 +66,14 @@ struct FlangeTable {
     std::span<const TableCell> cells; // keys.size() rows of columns.size() cells
 };
 
+// A table beside the flange tables, as its data file writes it (pipe walls, gaskets, names):
+// its column names and its cells, row after row; read through core/model/sidetable.h.
+struct SideTable {
+    const char *name; // the file's name without ".csv": "pipe"
+    std::span<const char *const> columns;
+    std::span<const TableCell> cells;
+};
+
 struct Standard {
     const char *id;      // "hg20592-97", the data folder
     const char *name;    // "HG 20592", the number common to every type
@@ -75,6 +83,8 @@ struct Standard {
     bool pipeSeries; // whether rows come in series A and B
     std::span<const FlangeTable> tables;
     const char *texts; // every cell's text, each ended by a zero
+    const char *equivalent; // the Chinese standard with the same tables ("HG/T 20615"), or ""
+    std::span<const SideTable> sideTables;
 };
 
 // The standards compiled into the program, the first being the one the windows show.
