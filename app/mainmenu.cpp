@@ -35,7 +35,7 @@ MainMenu::MainMenu()
                                   twipsRect(3960, 3120, 1572, 612), font);
     describe(takeoff, tr("批量计算"), tr("清单中各法兰的尺寸、螺栓和重量，Ctrl+T"));
     describe(identify, tr("反查法兰"), tr("按量得的尺寸找出法兰，Ctrl+I"));
-    describe(classSeries, tr("Class 系列"), tr("ASME B16.5 / HG/T 20615 的 WN、SO、BL 法兰"));
+    describe(classSeries, tr("Class 系列"), tr("ASME B16.5 / HG/T 20615 的 WN、SO、BL 法兰，Ctrl+K"));
     setTabSequence({pl, so, wn, bl, mf, exit, takeoff, identify, classSeries});
     pl->setFocus();
 
@@ -64,6 +64,7 @@ MainMenu::MainMenu()
                     WindowKind::FormTakeoff);
     addWindowAction("actionIdentify", tr("反查法兰…"), Qt::CTRL | Qt::Key_I,
                     WindowKind::FormIdentify);
+    addWindowAction("actionClass", tr("Class 系列…"), Qt::CTRL | Qt::Key_K, WindowKind::FormClass);
 
     // Blind flanges are listed in the Class series only.
     bl->setToolTip(tr("法兰盖（BL）：Class 系列（ASME B16.5）；PN 系列的法兰盖暂未收录"));

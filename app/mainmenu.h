@@ -5,8 +5,8 @@
 #include <QWidget>
 
 // The main menu: three flange kinds, the blind flange (the Class series' window on blind flanges),
-// the sealing faces, exit; below them the take-off, the identification and the Class series, the
-// first two also in its context menu and on Ctrl+T, Ctrl+I.
+// the sealing faces, exit; below them the take-off, the identification and the Class series, also
+// in its context menu and on Ctrl+T, Ctrl+I, Ctrl+K.
 class MainMenu : public QWidget
 {
     Q_OBJECT

@@ -50,11 +50,12 @@ std::optional<FieldValue> fieldValue(const FlangeRecord &record, QLatin1StringVi
 
 ClassFlangeWindow::ClassFlangeWindow()
 {
-    designWindow(this, {QStringLiteral("FormClass"), tr("Class 系列法兰（ASME B16.5 / HG/T 20615）"),
+    designWindow(this, {QStringLiteral("FormClass"), tr("Class 系列"),
                         9300, 5880, std::nullopt, std::nullopt});
 
     m_title = addLabel(this, "titleLabel", QString(), twipsRect(120, 120, 4620, 300));
     m_title->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describe(m_title, tr("所查的法兰"));
     m_pictures.reserve(3);
     for (const char *drawing : Drawings)
         m_pictures.append(addPicture(this, QStringLiteral("Image1"), QString::fromLatin1(drawing),
@@ -91,8 +92,11 @@ ClassFlangeWindow::ClassFlangeWindow()
                                     QString());
         describe(box, b.hint, b.unit);
         drawingBoxes.append(box);
-        if (b.key)
+        if (b.key) {
             m_fieldBoxes.append({box, b.key});
+            // What it shows, under the key the command line's JSON gives it.
+            box->setProperty("field", QLatin1String(b.key));
+        }
         else
             m_callout = box;
     }
@@ -125,6 +129,8 @@ ClassFlangeWindow::ClassFlangeWindow()
         addButton(this, "findButton", tr("查找"), twipsRect(fieldX, 1860, 732, 372));
     auto *backButton =
         addButton(this, "backButton", tr("返回"), twipsRect(fieldX + 828, 1860, 732, 372));
+    describe(findButton, tr("查找"), tr("所选类型、压力等级和尺寸的法兰"));
+    describe(backButton, tr("返回主菜单"));
 
     // What to order, and the weight.
     const auto result = [&](const char *name, const QString &caption, int top, int width,
@@ -156,6 +162,7 @@ ClassFlangeWindow::ClassFlangeWindow()
     m_rating = addLabel(this, "ratingResult", QString(), twipsRect(labelX, 5380, 4320, 460));
     m_rating->setWordWrap(true);
     m_rating->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describe(m_rating, tr("最高工作压力"));
 
     QList<QWidget *> order{m_kinds, m_classes, m_size, m_schedules, findButton, backButton};
     order += drawingBoxes;
@@ -261,7 +268,7 @@ void ClassFlangeWindow::showRecord(const FlangeRecord &record)
                               classStandardText()));
     for (const auto &[box, key] : std::as_const(m_fieldBoxes)) {
         const std::optional<FieldValue> value = fieldValue(record, QLatin1StringView(key));
-        box->setText(value ? fieldText(*value) : QString());
+        box->setText(value ? fieldText(*value) : Absent);
         box->setCursorPosition(0);
     }
     m_callout->setText(record.callout.isEmpty() ? Absent : record.callout);
