@@ -5,6 +5,7 @@
 #include "core/model/flangeclass.h"
 #include "core/ratings/designconditions.h"
 #include "core/ratings/pressurerating.h"
+#include "core/values/quotedinput.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -29,7 +30,7 @@ template <typename T> T accepted(const RatingAnswer<T> &answer)
 // A class as written: unreadable (a usage error) or refused when it is no B16.5 class.
 RatingAnswer<int> classOption(const QString &text)
 {
-    const QString quoted = u'"' + text.left(40) + u'"';
+    const QString quoted = quotedInput(text);
     const std::optional<ClassSpelling> spelling = readClassSpelling(text);
     if (!spelling && pnNumber(text))
         return RatingAnswer<int>::refused(
@@ -56,7 +57,7 @@ bool jsonAsked(const CommandArguments &arguments)
         return false;
     const QString format = arguments.value(QStringLiteral("format")).trimmed().toLower();
     if (format != QLatin1String("text") && format != QLatin1String("json"))
-        failUsage(QStringLiteral("unknown format \"%1\" (text or json)").arg(format.left(40)));
+        failUsage(QStringLiteral("unknown format %1 (text or json)").arg(quotedInput(format)));
     return format == QLatin1String("json");
 }
 

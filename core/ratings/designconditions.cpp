@@ -1,6 +1,7 @@
 #include "core/ratings/designconditions.h"
 
 #include "core/values/numberreading.h"
+#include "core/values/quotedinput.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -15,12 +16,6 @@ const QString Number = QStringLiteral("([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+))
 QString plain(QStringView text)
 {
     return plainTypedText(text).replace(QChar(0x2212), u'-');
-}
-
-QString quoted(const QString &plainText)
-{
-    return u'"' + (plainText.size() > 40 ? plainText.left(40) + QStringLiteral("…") : plainText) +
-           u'"';
 }
 
 // The number a match captured, when it is finite.
@@ -48,13 +43,14 @@ RatingAnswer<double> readTemperatureC(QStringView text)
             return RatingAnswer<double>::of(*value);
     if (fahrenheit.match(given).hasMatch())
         return RatingAnswer<double>::notReadable(
-            QStringLiteral("temperature %1 is in °F: write it in °C").arg(quoted(given)),
+            QStringLiteral("temperature %1 is in °F: write it in °C").arg(quotedInput(given)),
             QCoreApplication::translate("PressureRating", "温度 %1 是华氏度：请写摄氏度")
-                .arg(quoted(given)));
+                .arg(quotedInput(given)));
     return RatingAnswer<double>::notReadable(
-        QStringLiteral("temperature %1 is not a temperature (250, 250°C, -20℃)").arg(quoted(given)),
+        QStringLiteral("temperature %1 is not a temperature (250, 250°C, -20℃)")
+            .arg(quotedInput(given)),
         QCoreApplication::translate("PressureRating", "温度 %1 不是温度（250、250°C、-20℃）")
-            .arg(quoted(given)));
+            .arg(quotedInput(given)));
 }
 
 RatingAnswer<double> readDesignPressureBar(QStringView text)
@@ -71,17 +67,17 @@ RatingAnswer<double> readDesignPressureBar(QStringView text)
         return RatingAnswer<double>::notReadable(
             QStringLiteral("design pressure %1 is not a pressure in MPa, bar or kgf/cm² "
                            "(4.0, 4MPa, 40bar)")
-                .arg(quoted(given)),
+                .arg(quotedInput(given)),
             QCoreApplication::translate(
                 "PressureRating",
                 "设计压力 %1 不是以 MPa、bar 或 kgf/cm² 表示的压力（4.0、4MPa、40bar）")
-                .arg(quoted(given)));
+                .arg(quotedInput(given)));
     if (*value < 0)
         return RatingAnswer<double>::refused(
             QStringLiteral("design pressure %1 is below zero: the ratings are gauge pressures")
-                .arg(quoted(given)),
+                .arg(quotedInput(given)),
             QCoreApplication::translate("PressureRating", "设计压力 %1 小于零：额定值是表压")
-                .arg(quoted(given)));
+                .arg(quotedInput(given)));
     const QString unit = match.captured(2).toLower();
     if (unit == QLatin1String("bar"))
         return RatingAnswer<double>::of(*value);

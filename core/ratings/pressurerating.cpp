@@ -2,6 +2,7 @@
 
 #include "core/model/flangeclass.h"
 #include "core/values/numberreading.h"
+#include "core/values/quotedinput.h"
 #include "core/values/valuetext.h"
 
 #include <QCoreApplication>
@@ -64,12 +65,6 @@ QString materialList()
     return names.join(QStringLiteral(", "));
 }
 
-QString quoted(QStringView text)
-{
-    const QString plain = plainTypedText(text);
-    return u'"' + (plain.size() > 40 ? plain.left(40) + QStringLiteral("…") : plain) + u'"';
-}
-
 const ClassRatings *classOf(const GroupRatings &group, int flangeClass)
 {
     for (const ClassRatings &ratings : group.classes)
@@ -115,10 +110,10 @@ RatingAnswer<RatedMaterialChoice> ratedMaterial(QStringView text)
     }
     return RatingAnswer<RatedMaterialChoice>::refused(
         QStringLiteral("material %1 has no material group here (materials: %2; or a group: %3)")
-            .arg(quoted(text), materialList(), groupList()),
+            .arg(quotedInput(text), materialList(), groupList()),
         QCoreApplication::translate(
             "PressureRating", "材料 %1 没有收录所属的材料组（收录的材料：%2；或写材料组：%3）")
-            .arg(quoted(text), materialList(), groupList()));
+            .arg(quotedInput(text), materialList(), groupList()));
 }
 
 RatingAnswer<WorkingPressure> maximumWorkingPressure(const GroupRatings &group, int flangeClass,
