@@ -4,6 +4,7 @@
 #include "core/model/rules.h"
 #include "core/ratings/pressurerating.h"
 #include "core/values/valuetext.h"
+#include "core/values/workingvalue.h"
 #include "widgets/controls.h"
 #include "widgets/describe.h"
 #include "widgets/querywindow.h"
@@ -21,7 +22,7 @@ const FlangeKind Kinds[] = {FlangeKind::WeldNeck, FlangeKind::SlipOn, FlangeKind
 const char *const Drawings[] = {":/drawings/class-wn.svg", ":/drawings/class-so.svg",
                                 ":/drawings/class-bl.svg"};
 // The drawing stands here in the window; its boxes are placed in its own twips.
-const QPoint DrawingAt(120, 480);
+const QPoint DrawingAt(120, 600);
 constexpr int BoxHeight = 264;
 
 // What absent values show, as in the PN windows.
@@ -53,7 +54,8 @@ ClassFlangeWindow::ClassFlangeWindow()
     designWindow(this, {QStringLiteral("FormClass"), tr("Class 系列"),
                         9300, 5880, std::nullopt, std::nullopt});
 
-    m_title = addLabel(this, "titleLabel", QString(), twipsRect(120, 120, 4620, 300));
+    m_title = addLabel(this, "titleLabel", QString(), twipsRect(120, 90, 4620, 500));
+    m_title->setWordWrap(true);
     m_title->setTextInteractionFlags(Qt::TextSelectableByMouse);
     describe(m_title, tr("所查的法兰"));
     m_pictures.reserve(3);
@@ -100,7 +102,7 @@ ClassFlangeWindow::ClassFlangeWindow()
         else
             m_callout = box;
     }
-    m_note = addLabel(this, "noteLabel", QString(), twipsRect(120, 3600, 4620, 600));
+    m_note = addLabel(this, "noteLabel", QString(), twipsRect(120, 3720, 4620, 600));
     m_note->setWordWrap(true);
 
     // The choices.
@@ -261,7 +263,7 @@ void ClassFlangeWindow::showRecord(const FlangeRecord &record)
 {
     m_shown = record;
     const QString pn = classPnName(record.rating);
-    m_title->setText(QStringLiteral("%1 %2 Class %3%4 · %5")
+    m_title->setText(QStringLiteral("%1 %2 Class %3%4\n%5")
                          .arg(kindCode(record.kind), classSizeText(record.row->key().size),
                               ratingText(record.rating),
                               pn.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(pn),
@@ -271,7 +273,13 @@ void ClassFlangeWindow::showRecord(const FlangeRecord &record)
         box->setText(value ? fieldText(*value) : Absent);
         box->setCursorPosition(0);
     }
-    m_callout->setText(record.callout.isEmpty() ? Absent : record.callout);
+    // The hole's diameter as tabled: the Class series' are not whole millimetres (25.4).
+    const std::optional<FieldValue> holes = fieldValue(record, QLatin1StringView("hole_count"));
+    const std::optional<FieldValue> hole = fieldValue(record, QLatin1StringView("hole_diameter"));
+    m_callout->setText(holes && hole && std::holds_alternative<double>(*holes) &&
+                               std::holds_alternative<double>(*hole)
+                           ? boltHoleCallout(std::get<double>(*holes), std::get<double>(*hole))
+                           : Absent);
 
     // Stud bolts, one a hole, with a nut at each end, for a joint of two such flanges.
     const QString studs = boltToOrder(record);
