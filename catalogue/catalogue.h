@@ -71,6 +71,8 @@ struct FlangeRecord {
     std::optional<double> weightKg;            // the window's "##0.00" value; none for "-"
     QString areaText;                          // the window's texts
     QString weightText;
+    // The Class series' weld-neck: the pipe schedule its bore, and so its weight, follow.
+    QString schedule;
 };
 
 // The record of (kind, rating, DN, series), or nullopt when the table lists no such row.

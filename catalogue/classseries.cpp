@@ -1,10 +1,15 @@
 #include "catalogue/classseries.h"
 
 #include "catalogue/fieldname.h"
+#include "core/model/rules.h"
 #include "core/model/sidetable.h"
+#include "core/values/numberreading.h"
+#include "core/values/valuetext.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 const Standard *classStandard()
 {
@@ -78,7 +83,7 @@ QString classStandardText()
 }
 
 std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rating,
-                                              const NominalSize &size)
+                                              const NominalSize &size, const QString &schedule)
 {
     const FlangeTable *table = classTable(kind);
     if (!table)
@@ -89,16 +94,40 @@ std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rat
     });
     if (row == table->keys.end())
         return std::nullopt;
-    return flangeRecord(TableRow(*classStandard(), *table, std::size_t(row - table->keys.begin())));
+    const TableRow found(*classStandard(), *table, std::size_t(row - table->keys.begin()));
+    FlangeRecord record = flangeRecord(found);
+    if (table->weight == WeightRule::WeldNeckOnPipe) {
+        record.schedule = schedule;
+        const std::optional<double> weight = netWeight(found, schedule);
+        record.weightText = weight ? resultText(*weight) : QStringLiteral("-");
+        record.weightKg = weight ? std::optional<double>(readNumber(record.weightText)) : std::nullopt;
+    }
+    return record;
 }
 
-QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating)
+ValueReading<QString> readSchedule(QStringView text)
+{
+    const Standard *standard = classStandard();
+    const QStringList listed = standard ? pipeSchedules(*standard) : QStringList();
+    QString plain = plainTypedText(text).trimmed().toUpper();
+    plain.remove(QRegularExpression(QStringLiteral("^SCH(?:EDULE)?[ .]*")));
+    if (listed.contains(plain))
+        return ValueReading<QString>::of(plain);
+    return ValueReading<QString>::notReadable(
+        QStringLiteral("schedule %1 is not listed; listed: %2")
+            .arg(quotedInput(text), listed.join(QStringLiteral(", "))),
+        QCoreApplication::translate("FlangeInput", "管子表号 %1 不在表中；有：%2")
+            .arg(quotedInput(text), listed.join(QStringLiteral("、"))));
+}
+
+QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating,
+                                       const QString &schedule)
 {
     QList<FlangeRecord> records;
     for (const Rating &listed : classRatings(kind))
         if (!rating || *rating == listed)
             for (const NominalSize &size : classSizes(kind, listed))
-                records.append(*lookUpClassFlange(kind, listed, size));
+                records.append(*lookUpClassFlange(kind, listed, size, schedule));
     return records;
 }
 
@@ -160,6 +189,23 @@ QList<FlangeField> fieldsOf(FlangeKind kind)
                        QString::fromUtf8(info.symbol), QString::fromUtf8(info.unit),
                        [dimension](const FlangeRecord &r) { return cellValue(r, dimension); }});
     }
+    if (table->weight != WeightRule::BlindSolid)
+        fields.append({"bore", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "法兰内径")),
+                       QStringLiteral("B"), QStringLiteral("mm"), [](const FlangeRecord &r) {
+                           const std::optional<double> bore =
+                               r.row ? flangeBore(*r.row, r.schedule) : std::nullopt;
+                           // To the hundredth, as the walls it comes from.
+                           return bore ? FieldValue(std::round(*bore * 100) / 100) : FieldValue();
+                       }});
+    if (table->weight == WeightRule::WeldNeckOnPipe)
+        fields.append({"schedule", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "管子表号")),
+                       QString(), QString(),
+                       [](const FlangeRecord &r) { return FieldValue(r.schedule); }});
+    fields.append({"computed_weight_kg",
+                   QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "计算重量")), QString(),
+                   QStringLiteral("kg"), [](const FlangeRecord &r) {
+                       return r.weightKg ? FieldValue(*r.weightKg) : FieldValue();
+                   }});
     return fields;
 }
 

@@ -25,14 +25,20 @@ QString classPnName(const Rating &rating);
 // "ASME B16.5-2013 (HG/T 20615)".
 QString classStandardText();
 
-// The record of a kind, class and size (its DN, or its NPS where npsQuarters is set), or none.
+// The record of a kind, class and size (its DN, or its NPS where npsQuarters is set), or none;
+// a weld-neck flange bored to the schedule (pipeSchedules(), rules.h), its weight computed so.
 std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rating,
-                                              const NominalSize &size);
+                                              const NominalSize &size,
+                                              const QString &schedule = QStringLiteral("STD"));
 // Every row of a kind, class by class, ascending size; one class's when `rating` is set.
-QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating);
+QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating,
+                                       const QString &schedule = QStringLiteral("STD"));
+// A pipe schedule as written ("STD", "xs", "Sch 40", "SCH80", "40S"), one the pipe table lists.
+ValueReading<QString> readSchedule(QStringView text);
 
 // The values a Class record shows: its table's dimensions in the table's order under their
-// model keys, then what is computed from them.
+// model keys, then what is computed from them: the bore (a weld-neck's with its schedule) and
+// the weight, named as computed (computed_weight_kg), B16.5 giving none.
 const QList<FlangeField> &classFlangeFields(FlangeKind kind);
 
 // Reading a class and a pipe size as written. A text that is no class spelling at all is none

@@ -5,6 +5,7 @@
 #include "catalogue/sealingfaces.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
+#include "core/model/rules.h"
 #include "core/values/numberreading.h"
 
 #include <QRegularExpression>
@@ -77,7 +78,7 @@ std::optional<Rating> classArgument(FlangeKind kind, const QString &text)
     return accepted(*rating);
 }
 
-void checkClassOptions(const QString &kindText, const CommandArguments &arguments)
+QString classOptions(const QString &kindText, FlangeKind kind, const CommandArguments &arguments)
 {
     static const QRegularExpression face(QStringLiteral("^(?:PL|SO|WN|BL)[-/ ]*([A-Z]+)$"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -89,12 +90,33 @@ void checkClassOptions(const QString &kindText, const CommandArguments &argument
     if (arguments.isSet(QStringLiteral("series")))
         failUsage(QStringLiteral("--series is the PN series' pipe series; the Class series has "
                                  "none"));
+    if (!arguments.isSet(QStringLiteral("schedule")))
+        return QString(DefaultSchedule.toString());
+    if (kind != FlangeKind::WeldNeck)
+        failUsage(QStringLiteral("--schedule is the bore of a weld-neck flange (WN)"));
+    return accepted(readSchedule(arguments.value(QStringLiteral("schedule"))));
 }
 
-FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText)
+void refuseSchedule(const CommandArguments &arguments)
+{
+    if (arguments.isSet(QStringLiteral("schedule")))
+        failUsage(QStringLiteral("--schedule is for the Class series' weld-neck flanges "
+                                 "(WN CL150 4\")"));
+}
+
+CommandOption scheduleOptionEntry()
+{
+    return {{QStringLiteral("schedule")},
+            QStringLiteral("STD|XS|40|80|10S|40S|80S"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                         "Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）"))};
+}
+
+FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText,
+                                 const QString &schedule)
 {
     const NominalSize size = accepted(readPipeSize(sizeText));
-    const std::optional<FlangeRecord> record = lookUpClassFlange(kind, rating, size);
+    const std::optional<FlangeRecord> record = lookUpClassFlange(kind, rating, size, schedule);
     if (!record)
         failRejected(failureLines(classSizeNotListed(kind, rating, size)));
     return *record;

@@ -29,8 +29,14 @@ void checkFace(FlangeKind kind, const Rating &rating, const QString &kindText);
 // tables are for, or with --series, which it has none of).
 FlangeKind anyKindArgument(const QString &text);
 std::optional<Rating> classArgument(FlangeKind kind, const QString &text);
-void checkClassOptions(const QString &kindText, const CommandArguments &arguments);
-FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText);
+// The schedule a Class weld-neck flange is bored to (`--schedule`, STD when left out), after
+// refusing the options the Class series has no use for.
+QString classOptions(const QString &kindText, FlangeKind kind, const CommandArguments &arguments);
+// `--schedule` is refused outside the Class series.
+void refuseSchedule(const CommandArguments &arguments);
+FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText,
+                                 const QString &schedule);
+CommandOption scheduleOptionEntry();
 
 // KIND, PN and DN as every command describes them.
 CommandPositional kindPositional();

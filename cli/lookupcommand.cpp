@@ -1,5 +1,5 @@
 // quorvit lookup KIND PN DN [--series A|B] [--format text|json|csv]
-// quorvit lookup KIND CLASS SIZE [--format text|json|csv]
+// quorvit lookup KIND CLASS SIZE [--schedule STD|XS|…] [--format text|json|csv]
 // quorvit lookup MARKING [--format text|json|csv]
 #include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
@@ -40,12 +40,14 @@ int runLookup(const CommandArguments &arguments, const ProgramParts &)
     const OutputFormat format = formatOption(arguments);
     FlangeRecord record;
     if (given.size() == 1) {
+        refuseSchedule(arguments);
         record = markedFlange(given[0], arguments);
     } else if (const FlangeKind kind = anyKindArgument(given[0]);
                const std::optional<Rating> rating = classArgument(kind, given[1])) {
-        checkClassOptions(given[0], arguments);
-        record = classFlangeArgument(kind, *rating, given[2]);
+        const QString schedule = classOptions(given[0], kind, arguments);
+        record = classFlangeArgument(kind, *rating, given[2], schedule);
     } else {
+        refuseSchedule(arguments);
         if (kind == FlangeKind::Blind)
             failRejected(failureLines(onlyInClassSeries(kind)));
         kindArgument(given[0]); // an unreadable kind is named before the DN
@@ -80,7 +82,7 @@ Command lookupCommand()
     return {QStringLiteral("lookup"),
             helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的尺寸、螺栓、面积和重量")),
             {kind, pressure, dn},
-            {seriesOptionEntry(),
+            {seriesOptionEntry(), scheduleOptionEntry(),
              formatOptionEntry(helpSource(QT_TRANSLATE_NOOP(
                  "CommandHelp", "text（默认）、json（一个对象）或 csv（表头和一行）")))},
             {},

@@ -1,5 +1,5 @@
 // quorvit table KIND [PN] [--series A|B] [--format text|json|csv]
-// quorvit table KIND CLASS [--format text|json|csv]; quorvit table BL [CLASS]
+// quorvit table KIND CLASS [--schedule STD|XS|…] [--format text|json|csv]; quorvit table BL [CLASS]
 #include "catalogue/classseries.h"
 #include "catalogue/sealingfaces.h"
 #include "cli/commandarguments.h"
@@ -17,14 +17,15 @@ int runTable(const CommandArguments &arguments, const ProgramParts &)
         given.size() > 1 ? classArgument(kind, given[1]) : std::nullopt;
     // The Class series when a class is given, and for the kinds only it lists (BL).
     if (classRating || kind == FlangeKind::Blind) {
-        checkClassOptions(given[0], arguments);
+        const QString schedule = classOptions(given[0], kind, arguments);
         const OutputFormat format = formatOption(arguments);
         if (kind == FlangeKind::Blind && given.size() > 1 && !classRating)
             failRejected(failureLines(onlyInClassSeries(kind)));
-        writeOut(formatRecords(kind, classFlangeRecords(kind, classRating), format,
+        writeOut(formatRecords(kind, classFlangeRecords(kind, classRating, schedule), format,
                                RecordLayout::List));
         return ExitSuccess;
     }
+    refuseSchedule(arguments);
     const PipeSeries series = seriesOption(arguments);
     const OutputFormat format = formatOption(arguments);
     QList<FlangeRecord> records;
@@ -58,7 +59,7 @@ Command tableCommand()
     return {QStringLiteral("table"),
             helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一种法兰所列的全部规格，每行一条")),
             {kindPositional(), pressure},
-            {seriesOptionEntry(),
+            {seriesOptionEntry(), scheduleOptionEntry(),
              formatOptionEntry(helpSource(QT_TRANSLATE_NOOP(
                  "CommandHelp", "text（默认）、json（对象数组）或 csv（表头，每行一条）")))},
             {},

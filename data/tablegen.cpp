@@ -90,7 +90,10 @@ const std::map<std::string, std::string> AreaRules = {
 const std::map<std::string, std::string> WeightRules = {{"none", "None"},
                                                         {"plate_printed", "PlatePrinted"},
                                                         {"slipon_printed", "SlipOnPrinted"},
-                                                        {"weldneck_geometry", "WeldNeckGeometry"}};
+                                                        {"weldneck_geometry", "WeldNeckGeometry"},
+                                                        {"weldneck_on_pipe", "WeldNeckOnPipe"},
+                                                        {"slipon_bored", "SlipOnBored"},
+                                                        {"blind_solid", "BlindSolid"}};
 const std::map<std::string, std::string> BoltingRules = {{"computed", "Computed"},
                                                          {"tabled", "Tabled"}};
 const std::map<std::string, std::string> RatingColumns = {

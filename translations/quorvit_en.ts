@@ -310,6 +310,10 @@ alone: that class&apos;s maximum working pressure; --pressure alone: the lowest 
 make it: ask with --class 400); both: whether that class holds it (exit status 1 if not);
 neither: the maximum working pressure of every class.</translation>
     </message>
+    <message>
+        <source>Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）</source>
+        <translation>the pipe schedule a Class series weld-neck flange is bored to (STD by default)</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
@@ -515,6 +519,14 @@ neither: the maximum working pressure of every class.</translation>
         <source>法兰高度（不含突面）</source>
         <translation>Length through hub (without raised face)</translation>
     </message>
+    <message>
+        <source>管子表号</source>
+        <translation>Pipe schedule</translation>
+    </message>
+    <message>
+        <source>计算重量</source>
+        <translation>Computed weight</translation>
+    </message>
 </context>
 <context>
     <name>FlangeInput</name>
@@ -653,6 +665,10 @@ neither: the maximum working pressure of every class.</translation>
     <message>
         <source>PN 系列的 %1 法兰暂未收录；Class 系列有（%1 CL150 4&quot;）</source>
         <translation>the PN series&apos; %1 flanges are not included yet; the Class series lists them (%1 CL150 4&quot;)</translation>
+    </message>
+    <message>
+        <source>管子表号 %1 不在表中；有：%2</source>
+        <translation>schedule %1 is not listed; listed: %2</translation>
     </message>
 </context>
 <context>

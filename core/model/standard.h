@@ -25,6 +25,9 @@ enum class WeightRule : std::uint8_t {
     PlatePrinted,     // the printed area times the thickness
     SlipOnPrinted,    // the printed plate and hub rings
     WeldNeckGeometry, // the solid the weld-neck window draws (rules.h)
+    WeldNeckOnPipe,   // a ring, a hub tapering to the pipe, bored to a pipe schedule (rules.h)
+    SlipOnBored,      // a ring and a hub, bored to the table of slip-on bores
+    BlindSolid,       // a solid disc
 };
 // Where a joint's bolt length comes from.
 enum class BoltingRule : std::uint8_t {
