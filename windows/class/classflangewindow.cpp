@@ -126,6 +126,11 @@ ClassFlangeWindow::ClassFlangeWindow()
     m_size->setToolTip(m_size->toolTip() + tr("，按回车键查找"));
     label("scheduleLabel", tr("管子表号"), 1420);
     m_schedules = addList(this, "scheduleList", twipsRect(fieldX, 1420, fieldWidth, 264));
+    if (const Standard *standard = classStandard())
+        m_schedules->addItems(pipeSchedules(*standard));
+    const QList<QListWidgetItem *> standardWall =
+        m_schedules->findItems(DefaultSchedule.toString(), Qt::MatchExactly);
+    m_schedules->setCurrentRow(standardWall.isEmpty() ? -1 : m_schedules->row(standardWall[0]));
     describe(m_schedules, tr("管子表号"), tr("带颈对焊法兰的内径按此，默认 STD"));
     auto *findButton =
         addButton(this, "findButton", tr("查找"), twipsRect(fieldX, 1860, 732, 372));
@@ -149,6 +154,7 @@ ClassFlangeWindow::ClassFlangeWindow()
     m_nuts = result("nutBox", tr("重型六角螺母"), 3180, 2760, tr("每副法兰的重型六角螺母数量"), {});
     m_gasket = result("gasketBox", tr("垫片"), 3540, 2760, tr("垫片"), {});
     m_weight = result("weightBox", tr("计算重量"), 3900, 1200, tr("按几何尺寸计算的重量"), "kg");
+    m_weight->setProperty("field", QStringLiteral("computed_weight_kg"));
 
     // The rating panel.
     addLabel(this, "ratingLabel", tr("压力-温度额定值（ASME B16.5）"),
@@ -251,7 +257,10 @@ void ClassFlangeWindow::find()
             showMessage(this, message);
         return;
     }
-    const std::optional<FlangeRecord> record = lookUpClassFlange(*kind, *rating, *size);
+    const QList<QListWidgetItem *> schedule = m_schedules->selectedItems();
+    const std::optional<FlangeRecord> record = lookUpClassFlange(
+        *kind, *rating, *size,
+        schedule.isEmpty() ? DefaultSchedule.toString() : schedule.first()->text());
     if (!record) {
         showMessage(this, classSizeNotListed(*kind, *rating, *size).text);
         return;
