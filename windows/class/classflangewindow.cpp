@@ -52,7 +52,7 @@ std::optional<FieldValue> fieldValue(const FlangeRecord &record, QLatin1StringVi
 ClassFlangeWindow::ClassFlangeWindow()
 {
     designWindow(this, {QStringLiteral("FormClass"), tr("Class 系列"),
-                        9300, 5880, std::nullopt, std::nullopt});
+                        9300, 6000, std::nullopt, std::nullopt});
 
     m_title = addLabel(this, "titleLabel", QString(), twipsRect(120, 90, 4620, 500));
     m_title->setWordWrap(true);
@@ -102,7 +102,7 @@ ClassFlangeWindow::ClassFlangeWindow()
         else
             m_callout = box;
     }
-    m_note = addLabel(this, "noteLabel", QString(), twipsRect(120, 3720, 4620, 600));
+    m_note = addLabel(this, "noteLabel", QString(), twipsRect(120, 3720, 4620, 960));
     m_note->setWordWrap(true);
 
     // The choices.
@@ -155,6 +155,7 @@ ClassFlangeWindow::ClassFlangeWindow()
     m_gasket = result("gasketBox", tr("垫片"), 3540, 2760, tr("垫片"), {});
     m_weight = result("weightBox", tr("计算重量"), 3900, 1200, tr("按几何尺寸计算的重量"), "kg");
     m_weight->setProperty("field", QStringLiteral("computed_weight_kg"));
+    addLabel(this, "weightUnitLabel", QStringLiteral("kg"), twipsRect(fieldX + 1300, 3940, 400, 252));
 
     // The rating panel.
     addLabel(this, "ratingLabel", tr("压力-温度额定值（ASME B16.5）"),
