@@ -154,6 +154,8 @@ ClassFlangeWindow::ClassFlangeWindow()
     m_nuts = result("nutBox", tr("重型六角螺母"), 3180, 2760, tr("每副法兰的重型六角螺母数量"), {});
     m_gasket = result("gasketBox", tr("垫片"), 3540, 2760, tr("垫片"), {});
     m_weight = result("weightBox", tr("计算重量"), 3900, 1200, tr("按几何尺寸计算的重量"), "kg");
+    m_studs->setProperty("field", QStringLiteral("bolt_designation"));
+    m_gasket->setProperty("field", QStringLiteral("gasket"));
     m_weight->setProperty("field", QStringLiteral("computed_weight_kg"));
     addLabel(this, "weightUnitLabel", QStringLiteral("kg"), twipsRect(fieldX + 1300, 3940, 400, 252));
 
@@ -291,21 +293,17 @@ void ClassFlangeWindow::showRecord(const FlangeRecord &record)
                            ? boltHoleCallout(std::get<double>(*holes), std::get<double>(*hole))
                            : Absent);
 
-    // Stud bolts, one a hole, with a nut at each end, for a joint of two such flanges.
-    const QString studs = boltToOrder(record);
-    m_studs->setText(studs.isEmpty() ? Absent : studs);
-    m_studCount->setText(record.holeCount > 0 ? QString::number(record.holeCount) : Absent);
-    m_nuts->setText(record.holeCount > 0 && record.bolting.nutsPerBolt > 0
+    // Stud bolts, one a hole, with their nuts, for a joint of two such flanges; none where the
+    // record cannot name the thread.
+    const bool bolted = record.bolting.length > 0 && record.holeCount > 0;
+    m_studs->setText(bolted ? boltToOrder(record) : Absent);
+    m_studCount->setText(bolted ? QString::number(record.holeCount) : Absent);
+    m_nuts->setText(bolted
                         ? tr("%1（每根 %2 个）")
                               .arg(record.holeCount * record.bolting.nutsPerBolt)
                               .arg(record.bolting.nutsPerBolt)
                         : Absent);
-    QString gasket;
-    for (const FlangeField &field : classFlangeFields(record.kind))
-        if (QLatin1StringView(field.key).startsWith(QLatin1StringView("gasket")))
-            if (const FieldValue value = field.value(record); !std::holds_alternative<std::monostate>(value))
-                gasket += (gasket.isEmpty() ? QString() : QStringLiteral(" ")) + fieldText(value);
-    m_gasket->setText(gasket.isEmpty() ? tr("未收录") : gasket);
+    m_gasket->setText(classGasketText(record));
     const std::optional<FieldValue> weight =
         fieldValue(record, QLatin1StringView("computed_weight_kg"));
     m_weight->setText(weight ? fieldText(*weight) : Absent);
