@@ -153,6 +153,10 @@ ClassFlangeWindow::ClassFlangeWindow()
     m_studCount = result("studCountBox", tr("螺柱数量"), 2820, 2760, tr("每副法兰的螺柱数量"), {});
     m_nuts = result("nutBox", tr("重型六角螺母"), 3180, 2760, tr("每副法兰的重型六角螺母数量"), {});
     m_gasket = result("gasketBox", tr("垫片"), 3540, 2760, tr("垫片"), {});
+    // The ring's name, sizes and thickness are a long text beside a short caption: the box
+    // takes the room the caption leaves.
+    findChild<QLabel *>("gasketBoxLabel")->setGeometry(twipsRect(labelX, 3580, 800, 252));
+    m_gasket->setGeometry(twipsRect(labelX + 840, 3540, fieldX + 2760 - labelX - 840, 300));
     m_weight = result("weightBox", tr("计算重量"), 3900, 1200, tr("按几何尺寸计算的重量"), "kg");
     m_studs->setProperty("field", QStringLiteral("bolt_designation"));
     m_gasket->setProperty("field", QStringLiteral("gasket"));
