@@ -19,9 +19,9 @@ the locale&apos;s when left out</translation>
     </message>
     <message>
         <source>打开名为 NAME 的窗口而不是主菜单：takeoff、identify、
-pl、so 或 wn</source>
+pl、so、wn 或 class</source>
         <translation>open the windows at NAME instead of the menu: takeoff, identify, pl,
-so or wn</translation>
+so, wn or class</translation>
     </message>
     <message>
         <source>显示程序的版本</source>
