@@ -3,7 +3,6 @@
 #include "widgets/controls.h"
 #include "widgets/describe.h"
 #include "widgets/fonts.h"
-#include "widgets/querywindow.h"
 #include "widgets/twips.h"
 
 #include <QAction>
@@ -11,10 +10,11 @@
 
 MainMenu::MainMenu()
 {
-    // The designed menu with one more row of buttons below it, for the take-off and the
-    // identification: 960 twips, the step between the designed rows.
-    designWindow(this,
-                 {"Form1", tr("Quorvit查询"), 4176, 2976 + 960, QPoint(3828, 2364), std::nullopt});
+    // The designed menu with one more row of buttons below it, for the take-off, the
+    // identification and the Class series: 960 twips, the step between the designed rows; the
+    // third button one column step (1800 twips) on, the menu as much wider.
+    designWindow(this, {"Form1", tr("Quorvit查询"), 4176 + 1800, 2976 + 960, QPoint(3828, 2364),
+                        std::nullopt});
 
     const QFont font = designFont("隶书", 10.8);
     auto *pl = addButton(this, "Command1", tr("PL(板式)"), twipsRect(360, 240, 1452, 612), font);
@@ -31,9 +31,12 @@ MainMenu::MainMenu()
         addButton(this, "takeoffButton", tr("批量计算"), twipsRect(360, 3120, 1452, 612), font);
     auto *identify =
         addButton(this, "identifyButton", tr("反查法兰"), twipsRect(2160, 3120, 1572, 612), font);
+    auto *classSeries = addButton(this, "classButton", tr("Class 系列"),
+                                  twipsRect(3960, 3120, 1572, 612), font);
     describe(takeoff, tr("批量计算"), tr("清单中各法兰的尺寸、螺栓和重量，Ctrl+T"));
     describe(identify, tr("反查法兰"), tr("按量得的尺寸找出法兰，Ctrl+I"));
-    setTabSequence({pl, so, wn, bl, mf, exit, takeoff, identify});
+    describe(classSeries, tr("Class 系列"), tr("ASME B16.5 / HG/T 20615 的 WN、SO、BL 法兰，Ctrl+K"));
+    setTabSequence({pl, so, wn, bl, mf, exit, takeoff, identify, classSeries});
     pl->setFocus();
 
     const auto opens = [this](QPushButton *button, WindowKind kind) {
@@ -45,6 +48,7 @@ MainMenu::MainMenu()
     opens(mf, WindowKind::FormMF);
     opens(takeoff, WindowKind::FormTakeoff);
     opens(identify, WindowKind::FormIdentify);
+    opens(classSeries, WindowKind::FormClass);
     // They are also in the menu's context menu and on its keys, as before their buttons came.
     setContextMenuPolicy(Qt::ActionsContextMenu);
     const auto addWindowAction = [this](const char *name, const QString &text, QKeyCombination key,
@@ -60,12 +64,10 @@ MainMenu::MainMenu()
                     WindowKind::FormTakeoff);
     addWindowAction("actionIdentify", tr("反查法兰…"), Qt::CTRL | Qt::Key_I,
                     WindowKind::FormIdentify);
+    addWindowAction("actionClass", tr("Class 系列…"), Qt::CTRL | Qt::Key_K, WindowKind::FormClass);
 
-    // The blind flange has no window: its button says so rather than doing nothing.
-    bl->setToolTip(tr("法兰盖（BL）的尺寸暂未收录"));
-    connect(bl, &QPushButton::clicked, this, [this] {
-        showMessage(this,
-                    tr("法兰盖（BL）的尺寸暂未收录。现有板式平焊、带颈平焊和带颈对焊法兰的尺寸。"));
-    });
+    // Blind flanges are listed in the Class series only.
+    bl->setToolTip(tr("法兰盖（BL）：Class 系列（ASME B16.5）；PN 系列的法兰盖暂未收录"));
+    connect(bl, &QPushButton::clicked, this, &MainMenu::blindFlangesRequested);
     connect(exit, &QPushButton::clicked, this, &MainMenu::exitRequested);
 }

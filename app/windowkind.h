@@ -12,4 +12,5 @@ enum class WindowKind {
     FormTG,
     FormTakeoff,
     FormIdentify,
+    FormClass,
 };

@@ -3,6 +3,7 @@
 #include "app/mainmenu.h"
 #include "widgets/controls.h"
 #include "widgets/textfitting.h"
+#include "windows/class/classflangewindow.h"
 #include "windows/identify/identifywindow.h"
 #include "windows/plate/plateflangewindow.h"
 #include "windows/sealing/sealingfaces.h"
@@ -75,6 +76,12 @@ void Windows::showMatch(FlangeKind kind, const Rating &rating, PipeSeries series
     static_cast<QueryWindow *>(window(target))->findFor(rating, series, dn);
 }
 
+void Windows::showBlindFlanges()
+{
+    replace(WindowKind::Form1, WindowKind::FormClass);
+    static_cast<ClassFlangeWindow *>(window(WindowKind::FormClass))->chooseKind(FlangeKind::Blind);
+}
+
 void Windows::exitApplication()
 {
     hide(WindowKind::Form1);
@@ -107,6 +114,7 @@ QWidget *Windows::create(WindowKind kind)
         auto *menu = new MainMenu;
         connect(menu, &MainMenu::openRequested, this,
                 [this](WindowKind target) { replace(WindowKind::Form1, target); });
+        connect(menu, &MainMenu::blindFlangesRequested, this, &Windows::showBlindFlanges);
         connect(menu, &MainMenu::exitRequested, this, &Windows::exitApplication);
         return menu;
     }
@@ -134,6 +142,8 @@ QWidget *Windows::create(WindowKind kind)
         connect(identify, &IdentifyWindow::matchChosen, this, &Windows::showMatch);
         return identify;
     }
+    case WindowKind::FormClass:
+        return connectBack(new ClassFlangeWindow, this, kind);
     case WindowKind::FormRF:
         return createSealingSheet(SealingFace::RaisedFace);
     case WindowKind::FormFM:
@@ -188,7 +198,7 @@ struct NamedWindow {
 constexpr NamedWindow NamedWindows[] = {
     {"takeoff", WindowKind::FormTakeoff}, {"identify", WindowKind::FormIdentify},
     {"pl", WindowKind::FormPL},           {"so", WindowKind::FormSO},
-    {"wn", WindowKind::FormWN},
+    {"wn", WindowKind::FormWN},           {"class", WindowKind::FormClass},
 };
 
 } // namespace

@@ -35,6 +35,8 @@ public:
     // A match chosen in the identification window: its kind's query window takes the
     // identification's place and looks the row up as a user would.
     void showMatch(FlangeKind kind, const Rating &rating, PipeSeries series, int dn);
+    // "BL(法兰盖)": the Class series' window takes the menu's place, on blind flanges.
+    void showBlindFlanges();
 
     // "返回" of a query window: the menu first, then hide the query window.
     void returnToMenu(WindowKind from);
@@ -54,10 +56,11 @@ private:
     void replace(WindowKind from, WindowKind to);
     void closed(WindowKind kind);
 
-    std::array<QPointer<QWidget>, 10> m_windows;
+    std::array<QPointer<QWidget>, 11> m_windows;
 };
 
-// The window `quorvit --window NAME` opens at start: "takeoff", "identify", "pl", "so", "wn";
+// The window `quorvit --window NAME` opens at start: "takeoff", "identify", "pl", "so", "wn",
+// "class";
 // nullopt for any other name.
 std::optional<WindowKind> windowNamed(QStringView name);
 // The names windowNamed knows, for a message.

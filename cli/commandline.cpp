@@ -26,7 +26,7 @@ QList<CommandOption> programOptions()
                 QStringLiteral("NAME"),
                 helpSource(QT_TRANSLATE_NOOP(
                     "CommandHelp",
-                    "打开名为 NAME 的窗口而不是主菜单：takeoff、identify、\npl、so 或 wn"))},
+                    "打开名为 NAME 的窗口而不是主菜单：takeoff、identify、\npl、so、wn 或 class"))},
                {{QStringLiteral("version")},
                 {},
                 helpSource(QT_TRANSLATE_NOOP("CommandHelp", "显示程序的版本"))}} +

@@ -19,9 +19,9 @@ the locale&apos;s when left out</translation>
     </message>
     <message>
         <source>打开名为 NAME 的窗口而不是主菜单：takeoff、identify、
-pl、so 或 wn</source>
+pl、so、wn 或 class</source>
         <translation>open the windows at NAME instead of the menu: takeoff, identify, pl,
-so or wn</translation>
+so, wn or class</translation>
     </message>
     <message>
         <source>显示程序的版本</source>
@@ -837,7 +837,226 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     </message>
 </context>
 <context>
+    <name>ClassFlangeWindow</name>
+    <message>
+        <source>Class 系列</source>
+        <translation>Class series</translation>
+    </message>
+    <message>
+        <source>所选类型、压力等级和尺寸的法兰</source>
+        <translation>the flange of the kind, class and size chosen</translation>
+    </message>
+    <message>
+        <source>返回主菜单</source>
+        <translation>back to the main menu</translation>
+    </message>
+    <message>
+        <source>所查的法兰</source>
+        <translation>the flange looked up</translation>
+    </message>
+    <message>
+        <source>最高工作压力</source>
+        <translation>maximum working pressure</translation>
+    </message>
+    <message>
+        <source>法兰内径</source>
+        <translation>Bore</translation>
+    </message>
+    <message>
+        <source>法兰颈外径</source>
+        <translation>Hub diameter</translation>
+    </message>
+    <message>
+        <source>法兰高度（不含突面）</source>
+        <translation>Length through hub (without raised face)</translation>
+    </message>
+    <message>
+        <source>螺栓孔数量和孔径</source>
+        <translation>Bolt holes: count and diameter</translation>
+    </message>
+    <message>
+        <source>螺栓直径</source>
+        <translation>Bolt diameter</translation>
+    </message>
+    <message>
+        <source>法兰厚度（不含突面）</source>
+        <translation>Flange thickness (without raised face)</translation>
+    </message>
+    <message>
+        <source>突面高度</source>
+        <translation>Raised face height</translation>
+    </message>
+    <message>
+        <source>突面直径</source>
+        <translation>Raised face diameter</translation>
+    </message>
+    <message>
+        <source>螺栓孔中心圆直径</source>
+        <translation>Bolt circle diameter</translation>
+    </message>
+    <message>
+        <source>法兰外径</source>
+        <translation>Outside diameter</translation>
+    </message>
+    <message>
+        <source>法兰类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>WN、SO 或 BL</source>
+        <translation>WN, SO or BL</translation>
+    </message>
+    <message>
+        <source>压力等级</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Class 150～2500</source>
+        <translation>Class 150 to 2500</translation>
+    </message>
+    <message>
+        <source>公称尺寸</source>
+        <translation>Pipe size</translation>
+    </message>
+    <message>
+        <source>NPS 如 4&quot;、1-1/2&quot;，或 DN100</source>
+        <translation>an NPS such as 4&quot;, 1-1/2&quot;, or DN100</translation>
+    </message>
+    <message>
+        <source>，按回车键查找</source>
+        <translation>; Enter looks it up</translation>
+    </message>
+    <message>
+        <source>管子表号</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>带颈对焊法兰的内径按此，默认 STD</source>
+        <translation>the weld-neck bore follows it; STD by default</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>双头螺柱</source>
+        <translation>Stud bolts</translation>
+    </message>
+    <message>
+        <source>双头螺柱规格及长度</source>
+        <translation>Stud bolt designation and length</translation>
+    </message>
+    <message>
+        <source>螺柱数量</source>
+        <translation>Studs</translation>
+    </message>
+    <message>
+        <source>每副法兰的螺柱数量</source>
+        <translation>Stud bolts per joint</translation>
+    </message>
+    <message>
+        <source>重型六角螺母</source>
+        <translation>Heavy hex nuts</translation>
+    </message>
+    <message>
+        <source>每副法兰的重型六角螺母数量</source>
+        <translation>Heavy hex nuts per joint</translation>
+    </message>
+    <message>
+        <source>垫片</source>
+        <translation>Gasket</translation>
+    </message>
+    <message>
+        <source>计算重量</source>
+        <translation>Computed weight</translation>
+    </message>
+    <message>
+        <source>按几何尺寸计算的重量</source>
+        <translation>Weight computed from the geometry</translation>
+    </message>
+    <message>
+        <source>压力-温度额定值（ASME B16.5）</source>
+        <translation>Pressure–temperature rating (ASME B16.5)</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>材料或材料组</source>
+        <translation>Material or material group</translation>
+    </message>
+    <message>
+        <source>A105、WCB、F304 或 1.1、2.1</source>
+        <translation>A105, WCB, F304 or 1.1, 2.1</translation>
+    </message>
+    <message>
+        <source>温度 °C</source>
+        <translation>Temperature °C</translation>
+    </message>
+    <message>
+        <source>温度</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>法兰盖只有 Class 系列（ASME B16.5 / HG/T 20615）；PN 系列（HG 20592）的法兰盖暂未收录。</source>
+        <translation>Blind flanges are in the Class series only (ASME B16.5 / HG/T 20615); the PN series&apos; (HG 20592) are not included yet.</translation>
+    </message>
+    <message>
+        <source>请选择法兰类型！</source>
+        <translation>Choose the kind!</translation>
+    </message>
+    <message>
+        <source>请选择压力等级！</source>
+        <translation>Choose the class!</translation>
+    </message>
+    <message>
+        <source>请输入公称尺寸！</source>
+        <translation>Type the pipe size!</translation>
+    </message>
+    <message>
+        <source>%1（每根 %2 个）</source>
+        <translation>%1 (%2 a stud)</translation>
+    </message>
+    <message>
+        <source>输入材料和温度，得出所选压力等级的最高工作压力。</source>
+        <translation>Type a material and a temperature for the chosen class&apos;s maximum working pressure.</translation>
+    </message>
+    <message>
+        <source>请选择压力等级。</source>
+        <translation>Choose the class.</translation>
+    </message>
+    <message>
+        <source>Class %1 在 %2 °C：最高工作压力 %3 bar（%4 MPa）</source>
+        <translation>Class %1 at %2 °C: maximum working pressure %3 bar (%4 MPa)</translation>
+    </message>
+    <message>
+        <source>Class %1 没有额定值。</source>
+        <translation>Class %1 is not rated.</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
+    <message>
+        <source>Class 系列</source>
+        <translation>Class series</translation>
+    </message>
+    <message>
+        <source>ASME B16.5 / HG/T 20615 的 WN、SO、BL 法兰，Ctrl+K</source>
+        <translation>WN, SO and BL flanges of ASME B16.5 / HG/T 20615, Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Class 系列…</source>
+        <translation>Class series…</translation>
+    </message>
+    <message>
+        <source>法兰盖（BL）：Class 系列（ASME B16.5）；PN 系列的法兰盖暂未收录</source>
+        <translation>Blind flanges (BL): the Class series (ASME B16.5); the PN series&apos; are not included yet</translation>
+    </message>
     <message>
         <source>批量计算</source>
         <translation>Take-off</translation>
@@ -861,14 +1080,6 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     <message>
         <source>反查法兰…</source>
         <translation>Identify a flange…</translation>
-    </message>
-    <message>
-        <source>法兰盖（BL）的尺寸暂未收录</source>
-        <translation>Blind flange (BL) dimensions are not yet included</translation>
-    </message>
-    <message>
-        <source>法兰盖（BL）的尺寸暂未收录。现有板式平焊、带颈平焊和带颈对焊法兰的尺寸。</source>
-        <translation>Blind flange (BL) dimensions are not yet included. Plate slip-on, hubbed slip-on and weld-neck flanges are.</translation>
     </message>
     <message>
         <source>Quorvit查询</source>

@@ -1,6 +1,7 @@
 // Not a test: opens the menu and each query window from it as a user would, runs one query in
 // each, pastes a few take-off lines (one of them not listed) into the take-off window, types the
-// measurements of a flange into the identification window, and saves a picture of every window, for
+// measurements of a flange into the identification window, looks up a Class-series flange, and
+// saves a picture of every window, for
 // the README and for looking at the windows at any scale (QT_SCALE_FACTOR). Usage: shot_windows
 // <directory> [<file>:<pressure row>:<series row>:<DN text> ...] [--lang en|zh], where each
 // query given replaces the default one of the window whose picture is <file> (for example
@@ -9,6 +10,7 @@
 #include "catalogue/flangeinput.h"
 #include "translations/language.h"
 #include "widgets/fonts.h"
+#include "windows/class/classflangewindow.h"
 #include "windows/identify/identifywindow.h"
 #include "windows/takeoff/takeoffwindow.h"
 
@@ -144,5 +146,22 @@ int main(int argc, char *argv[])
     identify->box(Measure::HoleDiameter)->setText(QString::number(row.holeDiameter));
     ok = save(identify, out.filePath("formidentify.png")) && ok;
     windows.returnToMenu(WindowKind::FormIdentify);
+
+    // The Class series: a weld-neck Class 300 NPS 8 with the rating of A105 at 250 °C, and the
+    // blind flanges the menu's BL opens.
+    windows.existing(WindowKind::Form1)->findChild<QPushButton *>("classButton")->click();
+    auto *classSeries = static_cast<ClassFlangeWindow *>(windows.existing(WindowKind::FormClass));
+    auto *classes = classSeries->findChild<QListWidget *>("classList");
+    classes->setCurrentRow(classes->row(classes->findItems("Class 300", Qt::MatchExactly)[0]));
+    classSeries->findChild<QLineEdit *>("sizeBox")->setText(QStringLiteral("8\""));
+    classSeries->findChild<QLineEdit *>("materialBox")->setText(QStringLiteral("A105"));
+    classSeries->findChild<QLineEdit *>("temperatureBox")->setText(QStringLiteral("250"));
+    classSeries->find();
+    ok = classSeries->shown() && save(classSeries, out.filePath("formclass.png")) && ok;
+    windows.returnToMenu(WindowKind::FormClass);
+    windows.existing(WindowKind::Form1)->findChild<QPushButton *>("Command4")->click();
+    classSeries->find();
+    ok = classSeries->shown() && save(classSeries, out.filePath("formclass-bl.png")) && ok;
+    windows.returnToMenu(WindowKind::FormClass);
     return ok ? 0 : 1;
 }

@@ -32,6 +32,8 @@ QString kindName(WindowKind kind)
         return QStringLiteral("FormSO");
     case WindowKind::FormWN:
         return QStringLiteral("FormWN");
+    case WindowKind::FormClass:
+        return QStringLiteral("FormClass");
     default:
         return QStringLiteral("?");
     }
@@ -39,7 +41,7 @@ QString kindName(WindowKind kind)
 
 const WindowKind AllWindows[] = {WindowKind::Form1,  WindowKind::FormPL, WindowKind::FormSO,
                                  WindowKind::FormWN, WindowKind::FormMF, WindowKind::FormRF,
-                                 WindowKind::FormFM, WindowKind::FormTG};
+                                 WindowKind::FormFM, WindowKind::FormTG, WindowKind::FormClass};
 
 // Whether a caption drawn like the label's, at the given font, needs more than the label's
 // rectangle: a copy of the label with room to spare right and below leaves ink in the last
@@ -145,7 +147,8 @@ private slots:
             QTest::addRow("%s %s", qPrintable(kindName(kind)), control)
                 << kind << control << QString::fromUtf8(name) << QString::fromUtf8(tooltip);
         };
-        const WindowKind PL = WindowKind::FormPL, SO = WindowKind::FormSO, WN = WindowKind::FormWN;
+        const WindowKind PL = WindowKind::FormPL, SO = WindowKind::FormSO, WN = WindowKind::FormWN,
+                         CL = WindowKind::FormClass;
         // clang-format off
         row(PL, "List1",  "公称压力",         "公称压力（MPa）");
         row(PL, "List2",  "配管外径形式",     "配管外径形式（A 或 B）");
@@ -194,6 +197,14 @@ private slots:
         row(WN, "Text11", "过渡圆角半径",     "过渡圆角半径（mm）");
         row(WN, "Text12", "净重量",           "净重量（kg）");
         row(WN, "Text13", "法兰总高度",       "法兰总高度（mm）");
+
+        row(CL, "kindList",      "法兰类型",         "法兰类型（WN、SO 或 BL）");
+        row(CL, "sizeBox",       "公称尺寸",         "公称尺寸（NPS 如 4\"、1-1/2\"，或 DN100），按回车键查找");
+        row(CL, "scheduleList",  "管子表号",         "管子表号（带颈对焊法兰的内径按此，默认 STD）");
+        row(CL, "faceHeightBox", "突面高度",         "突面高度（mm）");
+        row(CL, "boltSizeBox",   "螺栓直径",         "螺栓直径（in）");
+        row(CL, "weightBox",     "按几何尺寸计算的重量", "按几何尺寸计算的重量（kg）");
+        row(CL, "materialBox",   "材料或材料组",     "材料或材料组（A105、WCB、F304 或 1.1、2.1）");
         // clang-format on
     }
     // Each box and list says what it holds, to the mouse and to a screen reader alike.
@@ -216,6 +227,7 @@ private slots:
         QTest::newRow("FormPL") << WindowKind::FormPL << 14;
         QTest::newRow("FormSO") << WindowKind::FormSO << 16;
         QTest::newRow("FormWN") << WindowKind::FormWN << 15;
+        QTest::newRow("FormClass") << WindowKind::FormClass << 21;
     }
     // No box or list is left without a name, and no two share one, so a screen reader can
     // tell them apart.
@@ -325,7 +337,7 @@ private slots:
         // clang-format off
         QTest::newRow("menu") << WindowKind::Form1 << QStringList{
             "Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
-            "takeoffButton", "identifyButton"};
+            "takeoffButton", "identifyButton", "classButton"};
         QTest::newRow("chooser") << WindowKind::FormMF << QStringList{
             "Command1", "Command2", "Command3", "Command4"};
         QTest::newRow("FormPL") << WindowKind::FormPL << QStringList{
@@ -339,6 +351,11 @@ private slots:
             "List1", "List2", "Text1", "Command1", "Command2", "Command3", "Text2", "Text3",
             "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
             "Text13"};
+        QTest::newRow("FormClass") << WindowKind::FormClass << QStringList{
+            "kindList", "classList", "sizeBox", "scheduleList", "findButton", "backButton",
+            "boreBox", "hubBox", "hubLengthBox", "calloutBox", "boltSizeBox", "thicknessBox",
+            "faceHeightBox", "faceBox", "boltCircleBox", "outsideBox", "studBox", "studCountBox",
+            "nutBox", "gasketBox", "weightBox", "materialBox", "temperatureBox"};
         // clang-format on
     }
     // The Tab key walks every control that takes focus, once, in its designed order, and comes

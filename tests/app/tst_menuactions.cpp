@@ -1,4 +1,4 @@
-// The take-off and identification windows reached from the menu: its context menu, its keys, the
+// The take-off, identification and Class series windows reached from the menu: its context menu, its keys, the
 // --window start; and the closing rules that keep exactly one window on screen.
 #include "app/mainmenu.h"
 #include "app/windows.h"
@@ -39,6 +39,9 @@ class TestMenuActions : public QObject
         QTest::newRow("identification")
             << WindowKind::FormIdentify << "identify"
             << "反查法兰" << int(Qt::Key_I) << "identifyButton" << false;
+        QTest::newRow("Class series")
+            << WindowKind::FormClass << "class" << "Class 系列" << int(Qt::Key_K) << "classButton"
+            << false;
     }
 
 private slots:
@@ -74,7 +77,7 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
                                 menu()->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(menu(), &event);
-        QCOMPARE(offered, QStringList({"批量计算…", "反查法兰…"}));
+        QCOMPARE(offered, QStringList({"批量计算…", "反查法兰…", "Class 系列…"}));
         QCOMPARE(visibleWindows(), QStringList{m_windows->existing(kind)->objectName()});
         QCOMPARE(m_windows->existing(kind)->windowTitle(), caption);
     }

@@ -89,8 +89,9 @@ private slots:
         QTest::addColumn<QPoint>("positionTwips"); // (-1,-1): platform placement
         QTest::addColumn<QColor>("background");    // invalid: the button face
         const QPoint free(-1, -1);
-        // The menu has a row of buttons more than designed: the take-off and the identification.
-        QTest::newRow("menu") << WindowKind::Form1 << "Quorvit查询" << QSize(4176, 2976 + 960)
+        // The menu has a row of buttons more than designed: the take-off, the identification and
+        // the Class series, one column step wider.
+        QTest::newRow("menu") << WindowKind::Form1 << "Quorvit查询" << QSize(4176 + 1800, 2976 + 960)
                               << QPoint(3828, 2364) << QColor();
         QTest::newRow("plate") << WindowKind::FormPL << "板式平焊钢制管法兰" << QSize(7212, 4104)
                                << QPoint(2748, 2364) << QColor(224, 224, 224);
@@ -161,6 +162,8 @@ private slots:
         QTest::newRow("identification, a row below")
             << "identifyButton"
             << "反查法兰" << QRect(2160, 3120, 1572, 612) << 10.8;
+        QTest::newRow("Class series, beside them")
+            << "classButton" << "Class 系列" << QRect(3960, 3120, 1572, 612) << 10.8;
     }
     void menuButtons()
     {
@@ -250,19 +253,21 @@ private slots:
         QCOMPARE(chooser->focusWidget(), chooser->findChild<QPushButton *>("Command1"));
     }
 
-    // The blind flange has no window: its button says so, in its tooltip and in a message, and
-    // the menu stays alone on screen.
-    void blindFlangeButtonSaysItIsNotIncluded()
+    // Blind flanges are in the Class series only: the button opens its window on them, in place
+    // of the menu and without a message, and both the tooltip and the window say that the PN
+    // series' are not included yet.
+    void blindFlangeButtonOpensTheClassSeries()
     {
-        QVERIFY(button(WindowKind::Form1, "Command4")->toolTip().contains("暂未收录"));
+        QVERIFY(button(WindowKind::Form1, "Command4")->toolTip().contains("PN 系列的法兰盖暂未收录"));
         MessageCatcher catcher;
         press(WindowKind::Form1, "Command4");
-        QCOMPARE(catcher.seen.size(), 1);
-        QCOMPARE(catcher.seen[0].title, QStringLiteral("Quorvit"));
-        QVERIFY(catcher.seen[0].modal);
-        QVERIFY2(catcher.seen[0].text.contains("法兰盖"), qPrintable(catcher.seen[0].text));
-        QCOMPARE(visibleWindows(), QStringList{"Form1"});
-        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+        QCOMPARE(catcher.seen.size(), 0);
+        QCOMPARE(visibleWindows(), QStringList{"FormClass"});
+        QWidget *window = m_windows->existing(WindowKind::FormClass);
+        QCOMPARE(control<QListWidget>(window, "kindList")->currentItem()->text(), "BL");
+        QVERIFY(control<QLabel>(window, "noteLabel")->text().contains("PN 系列"));
+        QVERIFY(control<QLabel>(window, "noteLabel")->text().contains("暂未收录"));
+        QVERIFY(!control<QLineEdit>(window, "boreBox")->isVisibleTo(window));
     }
 
     void flangeButtonsOpenTheirWindowAndReturn_data()
