@@ -49,15 +49,6 @@ QRegularExpression wholeForm(const char *pattern)
 
 } // namespace
 
-QString quotedInput(QStringView text)
-{
-    constexpr qsizetype Longest = 40;
-    return QLatin1Char('"') +
-           (text.size() > Longest ? text.left(Longest).toString() + QStringLiteral("...")
-                                  : text.toString()) +
-           QLatin1Char('"');
-}
-
 namespace
 {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
+#include "core/values/quotedinput.h"
 
 #include <QString>
 #include <QStringView>
@@ -48,8 +49,6 @@ template <typename T> struct ValueReading : std::optional<T> {
     }
 };
 
-// A text quoted back in a reason: in double quotes, cut after 40 characters.
-QString quotedInput(QStringView text);
 
 // "PL", "SO", "WN" in any case, also with a face code ("WN-RF", "SORF", "PL FF"), or the Chinese
 // names "板式平焊", "带颈平焊", "带颈对焊" with or without "法兰" ("对焊" alone is WN). "平焊"

@@ -76,3 +76,4 @@ Command tableCommand();
 Command drawingCommand();
 Command takeoffCommand();
 Command identifyCommand();
+Command ratingCommand();

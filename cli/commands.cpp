@@ -3,7 +3,7 @@
 const QList<Command> &commands()
 {
     static const QList<Command> all{lookupCommand(), tableCommand(), drawingCommand(),
-                                    takeoffCommand(), identifyCommand()};
+                                    takeoffCommand(), identifyCommand(), ratingCommand()};
     return all;
 }
 

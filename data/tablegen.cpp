@@ -8,9 +8,9 @@
 // a whole DN, series A or B), a column no dimension has, a row repeated or a rule not known
 // stops the build with the file, line and reason.
 
-#include <cstdlib>
-#include <fstream>
-#include <iostream>
+#include "data/datafiles.h"
+
+#include <cstdio>
 #include <map>
 #include <set>
 #include <sstream>
@@ -37,51 +37,6 @@ const std::vector<DimensionColumn> &dimensionColumns()
 #undef DIMENSION
     };
     return columns;
-}
-
-[[noreturn]] void fail(const std::string &where, const std::string &why)
-{
-    std::cerr << where << ": " << why << '\n';
-    std::exit(1);
-}
-
-using Row = std::vector<std::string>;
-
-// A CSV of plain fields (no quoting: the data holds no commas); blank lines and lines starting
-// with # are left out.
-std::vector<std::pair<int, Row>> readCsv(const std::string &path)
-{
-    std::ifstream in(path);
-    if (!in)
-        fail(path, "cannot be read");
-    std::vector<std::pair<int, Row>> rows;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == '#')
-            continue;
-        Row row;
-        std::stringstream fields(line);
-        std::string field;
-        while (std::getline(fields, field, ','))
-            row.push_back(field);
-        if (line.back() == ',')
-            row.emplace_back();
-        rows.emplace_back(number, row);
-    }
-    if (rows.empty())
-        fail(path, "has no header");
-    return rows;
-}
-
-bool isNumber(const std::string &text)
-{
-    if (text.empty())
-        return false;
-    char *end = nullptr;
-    std::strtod(text.c_str(), &end);
-    return *end == '\0' && text.find_first_not_of("0123456789.") == std::string::npos;
 }
 
 // "1/2" → 2, "1-1/2" → 6, "4" → 16 (quarter inches); -1 for anything else.
@@ -340,12 +295,5 @@ int main(int argc, char **argv)
          << out.standards.str() << "};\n// clang-format on\n\n} // namespace\n\n"
          << "std::span<const Standard> builtInStandards()\n{\n    return Standards;\n}\n";
     // Written only when it changes, so that a data edit rebuilds one file.
-    std::ifstream old(argv[1]);
-    std::stringstream before;
-    before << old.rdbuf();
-    if (before.str() == text.str())
-        return 0;
-    std::ofstream file(argv[1]);
-    file << text.str();
-    return file.good() ? 0 : 1;
+    return writeIfChanged(argv[1], text.str()) ? 0 : 1;
 }

@@ -273,6 +273,47 @@ BL (blind) is in the Class series only</translation>
         <source>Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）</source>
         <translation>the pipe schedule a Class series weld-neck flange is bored to (STD by default)</translation>
     </message>
+    <message>
+        <source>ASME B16.5 法兰在某一温度下的最高工作压力，或承受设计压力的最低压力等级</source>
+        <translation>the maximum working pressure of ASME B16.5 flanges at a temperature, or the lowest class that holds a design pressure</translation>
+    </message>
+    <message>
+        <source>材料组（1.1、2.1）或材料：A105、A216 WCB、A515-70、A516-70（1.1），
+A182 F304、A351 CF8、304（2.1）</source>
+        <translation>a material group (1.1, 2.1) or a material: A105, A216 WCB, A515-70, A516-70 (1.1),
+A182 F304, A351 CF8, 304 (2.1)</translation>
+    </message>
+    <message>
+        <source>温度，°C（250、250°C、-20℃）</source>
+        <translation>the temperature in °C (250, 250°C, -20℃)</translation>
+    </message>
+    <message>
+        <source>压力等级：150、Class 150、CL150、150#、150LB 或 PN20（HG/T 20615 的写法）</source>
+        <translation>the class: 150, Class 150, CL150, 150#, 150LB or PN20 (as HG/T 20615 writes it)</translation>
+    </message>
+    <message>
+        <source>设计压力（表压）：40bar、4MPa、4.0（MPa）或 40.8kgf/cm²；
+不写 --class 时给出承受它的最低压力等级和裕量</source>
+        <translation>the design pressure, gauge: 40bar, 4MPa, 4.0 (MPa) or 40.8kgf/cm²;
+without --class, the lowest class that holds it and the margin</translation>
+    </message>
+    <message>
+        <source>text（默认）或 json（一个对象）</source>
+        <translation>text (default) or json (an object)</translation>
+    </message>
+    <message>
+        <source>在所列温度之间按线性插值，B16.5 允许这样做；低于或高于所列温度、或没有额定值的材料组
+和压力等级不予接受（退出码 1）。只写 --class：该等级的最高工作压力；只写 --pressure：
+承受它的最低压力等级（150、300、600、900、1500、2500；Class 400 有额定值，但 HG/T 20615
+和法兰尺寸表中没有，用 --class 400 查）；两者都写：该等级是否承受（不承受时退出码 1）；
+两者都不写：各压力等级的最高工作压力。</source>
+        <translation>Interpolated linearly between the listed temperatures, as B16.5 allows; a temperature below or
+above those listed, or a group or class without ratings, is refused (exit status 1). --class
+alone: that class&apos;s maximum working pressure; --pressure alone: the lowest class that holds it
+(150, 300, 600, 900, 1500, 2500; Class 400 is rated but neither HG/T 20615 nor the flange tables
+make it: ask with --class 400); both: whether that class holds it (exit status 1 if not);
+neither: the maximum working pressure of every class.</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
@@ -939,6 +980,53 @@ BL (blind) is in the Class series only</translation>
     </message>
 </context>
 <context>
+    <name>PressureRating</name>
+    <message>
+        <source>温度 %1 是华氏度：请写摄氏度</source>
+        <translation>temperature %1 is in °F: write it in °C</translation>
+    </message>
+    <message>
+        <source>温度 %1 不是温度（250、250°C、-20℃）</source>
+        <translation>temperature %1 is not a temperature (250, 250°C, -20℃)</translation>
+    </message>
+    <message>
+        <source>设计压力 %1 不是以 MPa、bar 或 kgf/cm² 表示的压力（4.0、4MPa、40bar）</source>
+        <translation>design pressure %1 is not a pressure in MPa, bar or kgf/cm² (4.0, 4MPa, 40bar)</translation>
+    </message>
+    <message>
+        <source>设计压力 %1 小于零：额定值是表压</source>
+        <translation>design pressure %1 is below zero: the ratings are gauge pressures</translation>
+    </message>
+    <message>
+        <source>材料组 %1 没有收录额定值（收录的材料组：%2）</source>
+        <translation>material group %1 has no ratings here (groups rated: %2)</translation>
+    </message>
+    <message>
+        <source>材料 %1 没有收录所属的材料组（收录的材料：%2；或写材料组：%3）</source>
+        <translation>material %1 has no material group here (materials: %2; or a group: %3)</translation>
+    </message>
+    <message>
+        <source>材料组 %1 没有 Class %2 的额定值（有：%3）</source>
+        <translation>group %1 has no Class %2 ratings (classes rated: %3)</translation>
+    </message>
+    <message>
+        <source>材料组 %1 Class %2 低于 %3 °C 没有额定值（额定温度 %4 ~ %5 °C）</source>
+        <translation>group %1 Class %2 has no rating below %3 °C (rated from %4 to %5 °C)</translation>
+    </message>
+    <message>
+        <source>材料组 %1 Class %2 高于 %3 °C 没有额定值（额定温度 %4 ~ %5 °C）</source>
+        <translation>group %1 Class %2 has no rating above %3 °C (rated from %4 to %5 °C)</translation>
+    </message>
+    <message>
+        <source>材料组 %3 在 %2 °C 下没有能承受 %1 bar 的压力等级：Class %4 为 %5 bar</source>
+        <translation>no class holds %1 bar at %2 °C in group %3: Class %4 is rated %5 bar</translation>
+    </message>
+    <message>
+        <source>材料 %1 属于材料组 %2，该组没有收录额定值（收录的材料组：%3）</source>
+        <translation>material %1 is in material group %2, which has no ratings here (groups rated: %3)</translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>预览只显示前 %1 页，打印时印出全部各页。</source>
@@ -1013,6 +1101,73 @@ BL (blind) is in the Class series only</translation>
     <message>
         <source>此公称直径没有 %1 系列的规格</source>
         <translation>This nominal diameter has no size in series %1</translation>
+    </message>
+</context>
+<context>
+    <name>RatingOutput</name>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>%1 bar（%2 MPa）</source>
+        <translation>%1 bar (%2 MPa)</translation>
+    </message>
+    <message>
+        <source>ASME B16.5 表中所列</source>
+        <translation>listed in ASME B16.5</translation>
+    </message>
+    <message>
+        <source>在 %1 °C 与 %2 °C 之间线性插值</source>
+        <translation>interpolated linearly between %1 °C and %2 °C</translation>
+    </message>
+    <message>
+        <source>材料组 %1</source>
+        <translation>material group %1</translation>
+    </message>
+    <message>
+        <source>%1（材料组 %2）</source>
+        <translation>%1 (material group %2)</translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>温度</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>设计压力</source>
+        <translation>Design pressure</translation>
+    </message>
+    <message>
+        <source>最低压力等级</source>
+        <translation>Lowest class</translation>
+    </message>
+    <message>
+        <source>压力等级</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>最高工作压力</source>
+        <translation>Maximum working pressure</translation>
+    </message>
+    <message>
+        <source>依据</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>裕量</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>最高工作压力(bar)</source>
+        <translation>Max. working pressure(bar)</translation>
+    </message>
+    <message>
+        <source>最高工作压力(MPa)</source>
+        <translation>Max. working pressure(MPa)</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,34 @@ private slots:
         row("full-width digits", {"lookup", "板式平焊法兰", "１.６", "１００mm"}, 0, "M16x75", "");
         row("odd Unicode", {"lookup", "P\u200BL", "1.6\u0301", "10\uFE0F0"}, 2, "", "");
         row("surrogates and emoji", {"table", "\U0001F529"}, 2, "", "kind");
+        // Ratings: a class's, the lowest class that holds, and every refusal by name.
+        const QStringList a105at250{"rating", "--material", "A105", "--temperature", "250"};
+        row("a class's rating", a105at250 + QStringList{"--class", "300"}, 0, "41.9 bar", "");
+        row("the lowest class", a105at250 + QStringList{"--pressure", "４０bar"}, 0, "1.9 bar", "");
+        row("every class", a105at250, 0, "PN420", "");
+        row("a class too low", a105at250 + QStringList{"--class", "150#", "--pressure", "4MPa"}, 1,
+            "", "Class 150 does not hold 40 bar at 250 °C in group 1.1: it is rated 12.1 bar");
+        row("no class holds", a105at250 + QStringList{"--pressure", "40MPa"}, 1, "",
+            "Class 2500 is rated 349.5 bar");
+        row("a material of no group here", {"rating", "--material", "A105N", "--temperature", "20"},
+            1, "", "material \"A105N\" has no material group here");
+        row("a group without ratings", {"rating", "--material", "316", "--temperature", "20"}, 1,
+            "", "material 316 is in material group 2.2, which has no ratings here");
+        row("colder than rated", {"rating", "--material", "1.1", "--temperature", "-30"}, 1, "",
+            "no rating below -29 °C");
+        row("hotter than rated",
+            {"rating", "--material", "WCB", "--class", "CL600", "--temperature", "600"}, 1, "",
+            "has no rating above 538 °C");
+        row("a PN no class has", a105at250 + QStringList{"--class", "PN16"}, 1, "",
+            "names no class");
+        row("a number no class has", a105at250 + QStringList{"--class", "200"}, 1, "",
+            "Class 200 is no ASME B16.5 class");
+        row("an unreadable class", a105at250 + QStringList{"--class", "high"}, 2, "", "class");
+        row("degrees Fahrenheit", {"rating", "--material", "1.1", "--temperature", "500F"}, 2, "",
+            "in °F");
+        row("pressure in psi", a105at250 + QStringList{"--pressure", "600psi"}, 2, "", "MPa, bar");
+        row("rating as CSV", a105at250 + QStringList{"--format", "csv"}, 2, "", "text or json");
+        row("no temperature", {"rating", "--material", "A105"}, 2, "", "missing --temperature");
     }
     void exitCodesAndMessages()
     {
@@ -212,6 +240,25 @@ ring = [r for r in rows if r['pressure_mpa'] == '1.6' and r['dn'] == 250][0]
 print(ring['outside_diameter'], ring['bolt_circle'])
 )");
         QCOMPARE(python(script, run.text()), QStringLiteral("405 355"));
+    }
+
+    // A rating read back by Python's json: the margin is the rating less the design pressure, in
+    // both units, and the class chosen is the lowest of the Class series that holds.
+    void ratingJsonReadsBackInPython()
+    {
+        const ProgramRun run = quorvit({"rating", "--material", "CF8", "--temperature", "260",
+                                        "--pressure", "30bar", "--format", "json"});
+        QCOMPARE(run.exitCode, 0);
+        const QString script = QStringLiteral(R"(
+import json, sys
+r = json.load(sys.stdin)
+assert r['material_group'] == '2.1' and r['material'] == 'CF8' and r['holds'] is True, r
+assert abs(r['max_pressure_bar'] - r['design_pressure_bar'] - r['margin_bar']) < 0.011, r
+assert abs(r['max_pressure_mpa'] * 10 - r['max_pressure_bar']) < 0.006, r
+assert r['listed_temperatures_c'] == [250, 300] and r['interpolated'] is True, r
+print(r['class'], r['class_pn'], r['max_pressure_bar'], r['margin_mpa'])
+)");
+        QCOMPARE(python(script, run.text()), QStringLiteral("300 PN50 32.18 0.218"));
     }
 
     // Python's csv reader takes the slip-on table: one header, equal field counts, the JSON's

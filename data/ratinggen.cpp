@@ -1,0 +1,164 @@
+// The build's generator of the pressure–temperature ratings: reads a data folder's
+// pt_ratings.csv (material group, class, temperature, pressure) and pt_materials.csv (material
+// names and their groups) and writes them out as constant C++ arrays (core/ratings/ptratings.h),
+// so that the program reads no file at start-up. Standard library only.
+//
+//     ratinggen OUTPUT.cpp DATA_FOLDER
+//
+// A group that is no "n.n", a class that is no whole number, a temperature or pressure that does
+// not read, a group or class whose rows are not together, temperatures not rising, or a material
+// of no group stops the build with the file, line and reason.
+
+#include "data/datafiles.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct Point {
+    std::string temperature, pressure;
+};
+struct ClassRows {
+    std::string flangeClass;
+    std::vector<Point> points;
+};
+struct GroupRows {
+    std::string group;
+    std::vector<ClassRows> classes;
+};
+
+int columnOf(const Row &header, const std::string &name, const std::string &path)
+{
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i] == name)
+            return int(i);
+    fail(path + ":1", "no column " + name);
+}
+
+bool isGroup(const std::string &text)
+{
+    const auto dot = text.find('.');
+    return dot != std::string::npos && dot > 0 && dot + 1 < text.size() &&
+           text.find_first_not_of("0123456789.") == std::string::npos &&
+           text.find('.', dot + 1) == std::string::npos;
+}
+
+std::vector<GroupRows> readRatings(const std::string &path)
+{
+    const auto rows = readCsv(path);
+    const Row &header = rows[0].second;
+    const int groupAt = columnOf(header, "material_group", path);
+    const int classAt = columnOf(header, "class", path);
+    const int temperatureAt = columnOf(header, "temp_c", path);
+    const int pressureAt = columnOf(header, "pressure_bar", path);
+    std::vector<GroupRows> groups;
+    std::set<std::string> seenGroups, seenClasses;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto &[line, row] = rows[r];
+        const std::string where = path + ":" + std::to_string(line);
+        if (row.size() != header.size())
+            fail(where, std::to_string(row.size()) + " fields, the header has " +
+                            std::to_string(header.size()));
+        const std::string &group = row[groupAt], &flangeClass = row[classAt];
+        const std::string &temperature = row[temperatureAt], &pressure = row[pressureAt];
+        if (!isGroup(group))
+            fail(where, "the material group \"" + group + "\" is no group number");
+        if (flangeClass.empty() || flangeClass.find_first_not_of("0123456789") != std::string::npos)
+            fail(where, "the class \"" + flangeClass + "\" is no whole number");
+        const bool below = !temperature.empty() && temperature[0] == '-';
+        if (!isNumber(below ? temperature.substr(1) : temperature))
+            fail(where, "the temperature \"" + temperature + "\" is no number");
+        if (!isNumber(pressure) || std::stod(pressure) <= 0)
+            fail(where, "the pressure \"" + pressure + "\" is no positive number");
+        if (groups.empty() || groups.back().group != group) {
+            if (!seenGroups.insert(group).second)
+                fail(where, "the rows of group " + group + " are not together");
+            groups.push_back({group, {}});
+        }
+        auto &classes = groups.back().classes;
+        if (classes.empty() || classes.back().flangeClass != flangeClass) {
+            if (!seenClasses.insert(group + "/" + flangeClass).second)
+                fail(where,
+                     "the rows of group " + group + " class " + flangeClass + " are not together");
+            classes.push_back({flangeClass, {}});
+        }
+        auto &points = classes.back().points;
+        // The program finds a temperature's neighbours by walking up the list.
+        if (!points.empty() && std::stod(points.back().temperature) >= std::stod(temperature))
+            fail(where, "temperatures go up within a group and class");
+        points.push_back({temperature, pressure});
+    }
+    for (const GroupRows &group : groups)
+        for (const ClassRows &listed : group.classes)
+            if (listed.points.size() < 2)
+                fail(path, "group " + group.group + " class " + listed.flangeClass +
+                               " lists fewer than two temperatures");
+    return groups;
+}
+
+std::string quoted(const std::string &text)
+{
+    return "\"" + text + "\""; // names and groups hold neither quotes nor backslashes
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3)
+        fail("ratinggen", "usage: ratinggen OUTPUT.cpp DATA_FOLDER");
+    const std::string folder = argv[2];
+    const std::vector<GroupRows> groups = readRatings(folder + "/pt_ratings.csv");
+
+    std::ostringstream text;
+    text << "// Generated by data/ratinggen.cpp from the data folder's pt_ratings.csv and "
+            "pt_materials.csv:\n// edit those, not this.\n#include \"core/ratings/ptratings.h\"\n\n"
+            "namespace\n{\n\n"
+         << "// clang-format off\n";
+    std::ostringstream groupList;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        std::ostringstream classList;
+        for (std::size_t c = 0; c < groups[g].classes.size(); ++c) {
+            const ClassRows &rows = groups[g].classes[c];
+            const std::string name = "G" + std::to_string(g) + "C" + std::to_string(c);
+            text << "constexpr RatingPoint " << name << "[] = {";
+            for (const Point &point : rows.points)
+                text << "{" << point.temperature << ", " << point.pressure << "}, ";
+            text << "};\n";
+            classList << "{" << rows.flangeClass << ", " << name << "}, ";
+        }
+        text << "constexpr ClassRatings G" << g << "[] = {" << classList.str() << "};\n";
+        groupList << "    {" << quoted(groups[g].group) << ", G" << g << "},\n";
+    }
+    text << "constexpr GroupRatings Groups[] = {\n" << groupList.str() << "};\n";
+
+    const std::string materialsPath = folder + "/pt_materials.csv";
+    const auto materials = readCsv(materialsPath);
+    const int nameAt = columnOf(materials[0].second, "material", materialsPath);
+    const int groupAt = columnOf(materials[0].second, "material_group", materialsPath);
+    text << "constexpr RatedMaterial Materials[] = {\n";
+    std::set<std::string> seenNames;
+    for (std::size_t r = 1; r < materials.size(); ++r) {
+        const auto &[line, row] = materials[r];
+        const std::string where = materialsPath + ":" + std::to_string(line);
+        if (row.size() != materials[0].second.size() || row[nameAt].empty())
+            fail(where, "material,material_group");
+        if (row[nameAt].find_first_of("\"\\") != std::string::npos)
+            fail(where, "a material name holds no quote or backslash");
+        // A material of a group without ratings is named so that it is refused by its group.
+        if (!isGroup(row[groupAt]))
+            fail(where, "the material group \"" + row[groupAt] + "\" is no group number");
+        if (!seenNames.insert(row[nameAt]).second)
+            fail(where, "a second row for " + row[nameAt]);
+        text << "    {" << quoted(row[nameAt]) << ", " << quoted(row[groupAt]) << "},\n";
+    }
+    text << "};\n// clang-format on\n\n} // namespace\n\n"
+         << "std::span<const GroupRatings> builtInPressureRatings()\n{\n    return Groups;\n}\n\n"
+         << "std::span<const RatedMaterial> builtInRatedMaterials()\n{\n    return Materials;\n}\n";
+
+    return writeIfChanged(argv[1], text.str()) ? 0 : 1;
+}
