@@ -527,6 +527,30 @@ neither: the maximum working pressure of every class.</translation>
         <source>计算重量</source>
         <translation>Computed weight</translation>
     </message>
+    <message>
+        <source>未包括（数据中没有 Class %1 NPS %2 的 B16.21 平垫片）</source>
+        <translation>not included (the data has no B16.21 flat ring for Class %1 NPS %2)</translation>
+    </message>
+    <message>
+        <source>ASME B16.21 平垫片 %1 × %2（厚度按订货）</source>
+        <translation>ASME B16.21 flat ring %1 × %2 (thickness as ordered)</translation>
+    </message>
+    <message>
+        <source>螺母</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>垫片</source>
+        <translation>Gasket</translation>
+    </message>
+    <message>
+        <source>垫片内径</source>
+        <translation>Gasket inside diameter</translation>
+    </message>
+    <message>
+        <source>垫片外径</source>
+        <translation>Gasket outside diameter</translation>
+    </message>
 </context>
 <context>
     <name>FlangeInput</name>

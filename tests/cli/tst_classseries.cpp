@@ -67,6 +67,10 @@ private slots:
         QFETCH(QString, file);
         const QList<QHash<QString, QString>> rows = dataRows(file);
         QVERIFY(rows.size() > 80);
+        QHash<QString, QHash<QString, QString>> rings; // B16.21 flat rings by class and NPS
+        for (const auto &ring : dataRows(QStringLiteral("gaskets_flat_ring.csv")))
+            rings.insert(ring.value("class") + u'/' + ring.value("nps"), ring);
+        QCOMPARE(rings.size(), 75);
         QHash<QString, int> perClass;
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const QHash<QString, QString> &row = rows[i];
@@ -88,6 +92,20 @@ private slots:
                     QVERIFY2(value.toDouble() == cell.value().toDouble(),
                              qPrintable(where + u' ' + key));
             }
+            // Stud bolts of the tabled length in the size's unified thread, and the flat ring
+            // where the gasket file has one, else a gasket named as not included.
+            const QRegularExpression designation(QRegularExpression::escape(row.value("bolt_size_in")) +
+                                                 "-[0-9]+UNC? × " +
+                                                 QString::number(row.value("stud_length_mm").toDouble()));
+            QVERIFY2(designation.match(record.value("bolt_designation").toString()).hasMatch(),
+                     qPrintable(where + u' ' + record.value("bolt_designation").toString()));
+            QCOMPARE(record.value("nuts_per_bolt").toInt(), 2);
+            const QHash<QString, QString> ring = rings.value(row.value("class") + u'/' + row.value("nps"));
+            QCOMPARE(record.value("gasket_inside_diameter").toDouble(),
+                     ring.value("inside_diameter_mm").toDouble());
+            QCOMPARE(record.value("gasket_outside_diameter").toDouble(),
+                     ring.value("outside_diameter_mm").toDouble());
+            QVERIFY(record.value("gasket").toString().contains(ring.isEmpty() ? "未包括" : "B16.21"));
         }
         // No row more than the file's at any class.
         for (auto count = perClass.cbegin(); count != perClass.cend(); ++count) {
