@@ -2,6 +2,7 @@
 
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
+#include "takeoff/designcheck.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -47,11 +48,11 @@ const QHash<QString, Column> &columnNames()
               "flangetype"}},
             {Column::Pressure,
              {"公称压力", "压力", "压力等级", "公称压力pn", "pn", "pressure", "nominalpressure",
-              "pressurerating"}},
+              "pressurerating", "class", "rating", "磅级"}},
             {Column::Series, {"系列", "管子系列", "钢管系列", "管系列", "外径系列", "series"}},
             {Column::Dn,
              {"公称直径", "公称通径", "通径", "公称直径dn", "公称通径dn", "公称尺寸", "口径", "dn",
-              "size", "nominaldiameter", "nominalsize"}},
+              "size", "nominaldiameter", "nominalsize", "尺寸", "nps"}},
             {Column::Quantity,
              {"数量", "件数", "个数", "片数", "数目", "qty", "quantity", "count", "pcs"}},
             {Column::Designation,
@@ -75,7 +76,16 @@ bool containsAny(const QString &key, std::initializer_list<const char16_t *> wor
 }
 
 // What a carried column's name says it holds, for the columns the bolting totals read.
-enum class CarriedRole { Other, Material, BoltMaterial, NutMaterial, GasketMaterial, Joint };
+enum class CarriedRole {
+    Other,
+    Material,
+    BoltMaterial,
+    NutMaterial,
+    GasketMaterial,
+    Joint,
+    DesignPressure,
+    DesignTemperature
+};
 
 CarriedRole carriedRole(const QString &name)
 {
@@ -87,9 +97,15 @@ CarriedRole carriedRole(const QString &name)
         "连接",       "连接方式",    "连接对象", "连接件",     "配对",      "配对方式",
         "配对件",     "配对法兰",    "相配件",   "对接件",     "joint",     "jointtype",
         "connection", "connectedto", "mating",   "matingpart", "matedwith", "matewith"};
+    static const QStringList designPressure = {"设计压力", "designpressure", "designpress"};
+    static const QStringList designTemperature = {"设计温度", "designtemperature", "designtemp"};
     const QString key = nameKey(name);
     if (flangeMaterial.contains(key))
         return CarriedRole::Material;
+    if (designPressure.contains(key))
+        return CarriedRole::DesignPressure;
+    if (designTemperature.contains(key))
+        return CarriedRole::DesignTemperature;
     if (joint.contains(key))
         return CarriedRole::Joint;
     // An item's own material: a name with a word of the item and a word of a material.
@@ -273,12 +289,22 @@ CarriedRoles carriedRoles(const CarriedColumns &carried)
         case CarriedRole::Joint:
             role = &roles.joint;
             break;
+        case CarriedRole::DesignPressure:
+            role = &roles.designPressure;
+            break;
+        case CarriedRole::DesignTemperature:
+            role = &roles.designTemperature;
+            break;
         }
         if (role && *role < 0) // the first of two columns of one name
             *role = i;
     }
     if (roles.joint >= 0)
         roles.jointName = names[roles.joint];
+    if (roles.designPressure >= 0)
+        roles.designPressureUnit = designColumnUnit(names[roles.designPressure]);
+    if (roles.designTemperature >= 0)
+        roles.designTemperatureUnit = designColumnUnit(names[roles.designTemperature]);
     return roles;
 }
 

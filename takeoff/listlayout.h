@@ -33,6 +33,11 @@ struct CarriedRoles {
     qsizetype gasketMaterial = -1;
     qsizetype joint = -1;
     QString jointName; // the joint column's name, for its reasons
+    // The design conditions a Class series line is checked against ("设计压力(MPa)", "设计温度
+    // (°C)", "Design pressure [bar]"), with the units their names give (designColumnUnit).
+    qsizetype designPressure = -1;
+    qsizetype designTemperature = -1;
+    QString designPressureUnit, designTemperatureUnit;
 
     // The column whose text groups an item's totals: its own material column, else the
     // flanges' (nuts without one follow their bolts); -1 for none.

@@ -1,5 +1,7 @@
 #include "takeoff/takeofftotals.h"
 
+#include "catalogue/classseries.h"
+#include "core/values/valuetext.h"
 #include "takeoff/sortedruns.h"
 
 #include <QCoreApplication>
@@ -17,7 +19,24 @@ QString fastenerName(FastenerKind kind, bool translated)
 
 QString gasketDesignation(const GasketTotal &gasket)
 {
-    return QStringLiteral("%1 %2-%3").arg(gasket.face).arg(gasket.dn).arg(gasket.pressureText);
+    const QString designation =
+        QStringLiteral("%1 %2-%3").arg(gasket.face).arg(gasket.dn).arg(gasket.pressureText);
+    return gasket.ring.isEmpty() ? designation : designation + u' ' + gasket.ring;
+}
+
+bool isClassGasket(const GasketTotal &gasket)
+{
+    return gasket.pressureText.startsWith(ClassGasketPrefix);
+}
+
+QString nutName(const NutTotal &nut, bool translated)
+{
+    // A unified thread is the Class series' stud bolt's, whose nuts are heavy hex nuts.
+    const char *name = nut.thread.contains(QStringLiteral("UN"))
+                           ? QT_TRANSLATE_NOOP("TakeoffTotals", "重型六角螺母")
+                           : QT_TRANSLATE_NOOP("TakeoffTotals", "螺母");
+    return translated ? QCoreApplication::translate("TakeoffTotals", name)
+                      : QString::fromUtf8(name);
 }
 
 QString gasketTypeName(const GasketTotal &gasket, bool translated, bool english)
@@ -25,7 +44,8 @@ QString gasketTypeName(const GasketTotal &gasket, bool translated, bool english)
     // The names of the gasket table (core/bolting), for the translations and JSON.
     static const std::pair<const char *, const char *> names[] = {
         {QT_TRANSLATE_NOOP("TakeoffTotals", "非金属平垫片"), "non-metallic flat gasket"},
-        {QT_TRANSLATE_NOOP("TakeoffTotals", "缠绕式垫片"), "spiral-wound gasket"}};
+        {QT_TRANSLATE_NOOP("TakeoffTotals", "缠绕式垫片"), "spiral-wound gasket"},
+        {ClassGasketNotIncluded, "gasket not included"}};
     for (const auto &[chinese, inEnglish] : names)
         if (gasket.type == QString::fromUtf8(chinese))
             return english      ? QString::fromLatin1(inEnglish)
@@ -44,9 +64,10 @@ using MaterialRuns = SortedRuns<std::tuple<QString>, 2>;
 // material, then what the bolts are counted with (thread, nuts a bolt, holes);
 using BoltRuns =
     SortedRuns<std::tuple<QString, int, int, int, QString, QString, QString, int, int>, 2>;
-// paired and single flanges by gasket material, face, pressure in hundredths of a MPa, its text
-// and DN;
-using GasketRuns = SortedRuns<std::tuple<QString, QString, int, QString, int>, 2>;
+// paired and single flanges by gasket material, face, pressure in hundredths of a MPa (a Class
+// after every PN: ClassGasketOrder and the class), its text, DN and a Class ring's size;
+using GasketRuns = SortedRuns<std::tuple<QString, QString, int, QString, int, QString>, 2>;
+constexpr int ClassGasketOrder = 1 << 24;
 // nuts by material, diameter and thread.
 using NutRuns = SortedRuns<std::tuple<QString, int, QString>, 1>;
 
@@ -83,10 +104,39 @@ qint64 perJoint(qint64 paired, qint64 single)
     return std::min((std::min(paired, Held) + 1) / 2 + std::min(single, Held), Held);
 }
 
-// A thread's diameter, for the order of the lists: "M16" before "M100".
+// A thread's diameter, for the order of the lists: "M16" before "M100"; a unified thread (the
+// Class series' "7/8-9UNC", "1-1/8-8UN") after every metric one, by its size in 1/16 inch.
 int threadDiameter(const QString &thread)
 {
-    return thread.mid(1).section(u'×', 0, 0).toInt();
+    if (!thread.contains(QStringLiteral("UN")))
+        return thread.mid(1).section(u'×', 0, 0).toInt();
+    const QString size = thread.section(u'-', 0, -2); // "7/8", "1-1/8"
+    const QString whole = size.contains(u'-') || !size.contains(u'/') ? size.section(u'-', 0, 0)
+                                                                      : QString();
+    const QString fraction = size.contains(u'/') ? size.section(u'-', -1) : QString();
+    int sixteenths = whole.toInt() * 16;
+    if (!fraction.isEmpty() && fraction.section(u'/', 1).toInt() > 0)
+        sixteenths += 16 * fraction.section(u'/', 0, 0).toInt() / fraction.section(u'/', 1).toInt();
+    return ClassGasketOrder + sixteenths;
+}
+
+// A Class row's B16.21 flat ring, "106 × 175", from its record's values; "" where the data has
+// none.
+QString classRing(const FlangeRecord &r)
+{
+    std::optional<double> inside, outside;
+    for (const FlangeField &field : classFlangeFields(r.kind)) {
+        const FieldValue value = field.value(r);
+        if (const double *number = std::get_if<double>(&value)) {
+            if (qstrcmp(field.key, "gasket_inside_diameter") == 0)
+                inside = *number;
+            else if (qstrcmp(field.key, "gasket_outside_diameter") == 0)
+                outside = *number;
+        }
+    }
+    return inside && outside
+               ? QStringLiteral("%1 × %2").arg(QString::number(*inside), QString::number(*outside))
+               : QString();
 }
 
 // About what a group takes in memory: its node and its texts.
@@ -138,9 +188,19 @@ template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const G
     records.reserve(groups.size());
     for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
+        if (r.rating.system == RatingSystem::Class) {
+            const int flangeClass = int(r.rating.value);
+            records.push_back({{it.key().gasketMaterial, it.key().face,
+                                ClassGasketOrder + flangeClass,
+                                ClassGasketPrefix.toString() + QString::number(flangeClass), r.dn,
+                                classRing(r)},
+                               {it->paired, it->single}});
+            continue;
+        }
         const int centiMpa = int(std::lround(r.rating.pressureMpa().value_or(0) * 100));
-        records.push_back({{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn},
-                           {it->paired, it->single}});
+        records.push_back(
+            {{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn, QString()},
+             {it->paired, it->single}});
     }
     return records;
 }
@@ -221,7 +281,7 @@ void writeItem(QDataStream &out, const TotalsItem &item)
         out << quint8(NutItem) << n->material << n->thread << n->count;
     else if (const auto *g = std::get_if<GasketTotal>(&item))
         out << quint8(GasketItem) << g->material << g->face << g->pressureText << g->dn << g->type
-            << g->standard << g->count;
+            << g->standard << g->ring << g->count;
 }
 
 TotalsItem readItem(QDataStream &in)
@@ -243,7 +303,8 @@ TotalsItem readItem(QDataStream &in)
     }
     case GasketItem: {
         GasketTotal g;
-        in >> g.material >> g.face >> g.pressureText >> g.dn >> g.type >> g.standard >> g.count;
+        in >> g.material >> g.face >> g.pressureText >> g.dn >> g.type >> g.standard >> g.ring >>
+            g.count;
         return g;
     }
     default: {
@@ -414,16 +475,20 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
         m_runs->gaskets.merge(
             gaskets,
             [&](const GasketRuns::Key &key, const auto &flanges) {
-                const auto &[material, face, centiMpa, pressureText, dn] = key;
-                // The gasket the bolt length is computed with, so that the two agree.
-                const GasketRow &gasket = gasketFor(centiMpa);
-                GasketTotal total{material,
-                                  face,
-                                  pressureText,
-                                  dn,
-                                  QString::fromUtf8(gasket.name),
-                                  QString::fromLatin1(gasket.standard),
+                const auto &[material, face, centiMpa, pressureText, dn, ring] = key;
+                GasketTotal total{material, face, pressureText, dn, {}, {}, ring,
                                   perJoint(flanges[0], flanges[1])};
+                if (centiMpa >= ClassGasketOrder) {
+                    // B16.21's non-metallic flat ring where the data has one.
+                    total.type = QString::fromUtf8(ring.isEmpty() ? ClassGasketNotIncluded
+                                                                  : "非金属平垫片");
+                    total.standard = ring.isEmpty() ? QString() : QStringLiteral("ASME B16.21");
+                } else {
+                    // The gasket the bolt length is computed with, so that the two agree.
+                    const GasketRow &gasket = gasketFor(centiMpa);
+                    total.type = QString::fromUtf8(gasket.name);
+                    total.standard = QString::fromLatin1(gasket.standard);
+                }
                 passed(sealed, total.count,
                        QStringLiteral("%1 gaskets").arg(gasketDesignation(total)));
                 keep(total);
