@@ -1,6 +1,7 @@
 #include "takeoff/listlayout.h"
 
 #include "catalogue/flangeinput.h"
+#include "catalogue/classmarking.h"
 #include "catalogue/flangemarking.h"
 #include "takeoff/designcheck.h"
 
@@ -417,7 +418,7 @@ ListLine ListLayout::line(const ListRow &row) const
         --filled;
     // A line of nothing but a standard marking and a quantity reads as one under any header.
     if (filled <= 2 && filled > 0 && m_designation < 0 &&
-        !readFlangeMarking(row.cells[0]).unreadable) {
+        (!readFlangeMarking(row.cells[0]).unreadable || classMarkingFields(row.cells[0]))) {
         line.fields = row.cells.first(filled);
         return line;
     }
@@ -445,6 +446,14 @@ void ListLayout::fillFromDesignation(const QString &designation, ListLine &line)
     if (m_columns[Kind] >= 0 && m_columns[Pressure] >= 0 && m_columns[Dn] >= 0)
         return;
     const ValueReading<FlangeMarking> marking = readFlangeMarking(designation);
+    // A Class flange's designation ("WN 4\" CL150 RF") gives its fields as a marking does.
+    if (const std::optional<QStringList> classFields =
+            marking.unreadable ? classMarkingFields(designation) : std::nullopt) {
+        for (int role : {Kind, Pressure, Series, Dn})
+            if (m_columns[role] < 0)
+                line.fields[role] = classFields->value(role);
+        return;
+    }
     if (!marking) {
         if (onlyDn && marking.unreadable)
             line.fields[Dn] = designation;
