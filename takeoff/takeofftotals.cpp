@@ -60,16 +60,23 @@ namespace
 // What each total is made from, by the key it is ordered by:
 // flanges and their weight by material;
 using MaterialRuns = SortedRuns<std::tuple<QString>, 2>;
-// paired and single flanges by bolt material, kind, diameter, length, designation and nut
-// material, then what the bolts are counted with (thread, nuts a bolt, holes);
+// Each bolting total is by series first (the PN series' 0, then the Class series' 1), so that
+// the Class series' bolting follows the PN series' and never adds to it:
+// paired and single flanges by series, bolt material, kind, diameter, length, designation and
+// nut material, then what the bolts are counted with (thread, nuts a bolt, holes);
 using BoltRuns =
-    SortedRuns<std::tuple<QString, int, int, int, QString, QString, QString, int, int>, 2>;
-// paired and single flanges by gasket material, face, pressure in hundredths of a MPa (a Class
-// after every PN: ClassGasketOrder and the class), its text, DN and a Class ring's size;
-using GasketRuns = SortedRuns<std::tuple<QString, QString, int, QString, int, QString>, 2>;
-constexpr int ClassGasketOrder = 1 << 24;
-// nuts by material, diameter and thread.
-using NutRuns = SortedRuns<std::tuple<QString, int, QString>, 1>;
+    SortedRuns<std::tuple<int, QString, int, int, int, QString, QString, QString, int, int>, 2>;
+// paired and single flanges by series, gasket material, face, pressure in hundredths of a MPa
+// (a class), its text, DN and a Class ring's size;
+using GasketRuns =
+    SortedRuns<std::tuple<int, QString, QString, int, QString, int, QString>, 2>;
+// nuts by series, material, diameter and thread.
+using NutRuns = SortedRuns<std::tuple<int, QString, int, QString>, 1>;
+
+int seriesOrder(const FlangeRecord &r)
+{
+    return r.rating.system == RatingSystem::Class ? 1 : 0;
+}
 
 // `total` plus `sign` times `amount`, or false (the total left as it was) past 64 bits.
 bool added(qint64 &total, int sign, qint64 amount)
@@ -105,7 +112,7 @@ qint64 perJoint(qint64 paired, qint64 single)
 }
 
 // A thread's diameter, for the order of the lists: "M16" before "M100"; a unified thread (the
-// Class series' "7/8-9UNC", "1-1/8-8UN") after every metric one, by its size in 1/16 inch.
+// Class series' "7/8-9UNC", "1-1/8-8UN") by its size in 1/16 inch.
 int threadDiameter(const QString &thread)
 {
     if (!thread.contains(QStringLiteral("UN")))
@@ -117,7 +124,7 @@ int threadDiameter(const QString &thread)
     int sixteenths = whole.toInt() * 16;
     if (!fraction.isEmpty() && fraction.section(u'/', 1).toInt() > 0)
         sixteenths += 16 * fraction.section(u'/', 0, 0).toInt() / fraction.section(u'/', 1).toInt();
-    return ClassGasketOrder + sixteenths;
+    return sixteenths;
 }
 
 // A Class row's B16.21 flat ring, "106 × 175", from its record's values; "" where the data has
@@ -174,7 +181,7 @@ template <typename Groups> std::vector<BoltRuns::Record> boltRecords(const Group
         const FlangeRecord &r = *it->record;
         const JointBolting &b = r.bolting;
         records.push_back(
-            {{it.key().boltMaterial, int(b.kind),
+            {{seriesOrder(r), it.key().boltMaterial, int(b.kind),
               threadDiameter(b.thread.isEmpty() ? r.bolt : b.thread), b.length, boltToOrder(r),
               it.key().nutMaterial, b.thread, b.nutsPerBolt, r.holeCount},
              {it->paired, it->single}});
@@ -190,8 +197,7 @@ template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const G
         const FlangeRecord &r = *it->record;
         if (r.rating.system == RatingSystem::Class) {
             const int flangeClass = int(r.rating.value);
-            records.push_back({{it.key().gasketMaterial, it.key().face,
-                                ClassGasketOrder + flangeClass,
+            records.push_back({{1, it.key().gasketMaterial, it.key().face, flangeClass,
                                 ClassGasketPrefix.toString() + QString::number(flangeClass), r.dn,
                                 classRing(r)},
                                {it->paired, it->single}});
@@ -199,7 +205,7 @@ template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const G
         }
         const int centiMpa = int(std::lround(r.rating.pressureMpa().value_or(0) * 100));
         records.push_back(
-            {{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn, QString()},
+            {{0, it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn, QString()},
              {it->paired, it->single}});
     }
     return records;
@@ -221,13 +227,13 @@ public:
         // The key but for what it is counted with, which comes last.
         const auto counted = [](const BoltRuns::Key &k) {
             return std::tie(std::get<0>(k), std::get<1>(k), std::get<2>(k), std::get<3>(k),
-                            std::get<4>(k), std::get<5>(k));
+                            std::get<4>(k), std::get<5>(k), std::get<6>(k));
         };
         if (m_key && counted(*m_key) != counted(key))
             keyEnds();
         m_key = key;
-        addHeld(m_pairedHoles, heldProduct(flanges[0], std::get<8>(key)));
-        addHeld(m_singleHoles, heldProduct(flanges[1], std::get<8>(key)));
+        addHeld(m_pairedHoles, heldProduct(flanges[0], std::get<9>(key)));
+        addHeld(m_singleHoles, heldProduct(flanges[1], std::get<9>(key)));
     }
     void finish()
     {
@@ -244,12 +250,13 @@ private:
             return;
         const BoltRuns::Key key = std::move(*m_key);
         m_key.reset();
-        const auto &[material, kind, diameter, length, designation, nutMaterial, boltThread,
+        const auto &[series, material, kind, diameter, length, designation, nutMaterial, boltThread,
                      nutsPerBolt, holes] = key;
         const qint64 count = perJoint(m_pairedHoles, m_singleHoles);
         m_pairedHoles = m_singleHoles = 0;
         const QString thread = boltThread.isEmpty() ? designation : boltThread;
-        m_nut({{nutMaterial, threadDiameter(thread), thread}, {heldProduct(count, nutsPerBolt)}});
+        m_nut({{series, nutMaterial, threadDiameter(thread), thread},
+               {heldProduct(count, nutsPerBolt)}});
         if (m_total && m_total->material == material && m_total->designation == designation &&
             int(m_total->kind) == kind) {
             addHeld(m_total->count, count);
@@ -448,7 +455,7 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
             },
             [&](NutRuns::Record nut) {
                 nutBytes +=
-                    128 + 2 * (std::get<0>(nut.first).size() + std::get<2>(nut.first).size());
+                    128 + 2 * (std::get<1>(nut.first).size() + std::get<3>(nut.first).size());
                 nuts.push_back(std::move(nut));
                 if (nutBytes > eighth && failure.isEmpty()) {
                     nutRuns.write(nuts, failure);
@@ -465,8 +472,8 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
         nutRuns.merge(
             nuts,
             [&](const NutRuns::Key &key, const NutRuns::Sums &count) {
-                passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<2>(key)));
-                keep(NutTotal{std::get<0>(key), std::get<2>(key), std::min(count[0], Held)});
+                passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<3>(key)));
+                keep(NutTotal{std::get<1>(key), std::get<3>(key), std::min(count[0], Held)});
             },
             failure);
         nuts = {};
@@ -475,10 +482,10 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
         m_runs->gaskets.merge(
             gaskets,
             [&](const GasketRuns::Key &key, const auto &flanges) {
-                const auto &[material, face, centiMpa, pressureText, dn, ring] = key;
+                const auto &[series, material, face, centiMpa, pressureText, dn, ring] = key;
                 GasketTotal total{material, face, pressureText, dn, {}, {}, ring,
                                   perJoint(flanges[0], flanges[1])};
-                if (centiMpa >= ClassGasketOrder) {
+                if (series == 1) {
                     // B16.21's non-metallic flat ring where the data has one.
                     total.type = QString::fromUtf8(ring.isEmpty() ? ClassGasketNotIncluded
                                                                   : "非金属平垫片");
