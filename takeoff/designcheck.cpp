@@ -54,16 +54,15 @@ TakeoffReason designConditionsFault(const Rating &flangeClass, const QString &pr
     if (!celsius)
         return reasonOf(celsius);
     const int classNumber = int(flangeClass.value);
-    const RatingAnswer<ClassCheck> check =
-        checkClass(*group->group, classNumber, *bar, *celsius);
+    const RatingAnswer<ClassCheck> check = checkClass(*group->group, classNumber, *bar, *celsius);
     if (!check)
         return reasonOf(check);
     if (check->holds())
         return {};
     const QString groupName = QLatin1String(group->group->group);
-    return {QCoreApplication::translate("Takeoff",
-                                        "Class %1 在 %2 °C 下（材料组 %3）额定 %4 bar，低于设计压力 "
-                                        "%5 bar")
+    return {QCoreApplication::translate(
+                "Takeoff", "Class %1 在 %2 °C 下（材料组 %3）额定 %4 bar，低于设计压力 "
+                           "%5 bar")
                 .arg(QString::number(classNumber), temperatureText(*celsius), groupName,
                      barText(check->rating.bar), barText(*bar)),
             QStringLiteral("Class %1 is rated %4 bar at %2 °C (group %3), below the design "

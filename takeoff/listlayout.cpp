@@ -1,7 +1,7 @@
 #include "takeoff/listlayout.h"
 
-#include "catalogue/flangeinput.h"
 #include "catalogue/classmarking.h"
+#include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
 #include "takeoff/designcheck.h"
 

@@ -291,8 +291,9 @@ void TakeoffCalculator::readClassFlange(Flange &f, const ValueReading<Rating> &r
 {
     const QString seriesText = fields.value(2).trimmed();
     if (!seriesText.isEmpty() && seriesText.compare(u"A", Qt::CaseInsensitive) != 0) {
-        f.reason = {QCoreApplication::translate("Takeoff", "Class 系列（ASME B16.5）不分 A、B 系列，"
-                                                           "系列应为空，不是 %1")
+        f.reason = {QCoreApplication::translate("Takeoff",
+                                                "Class 系列（ASME B16.5）不分 A、B 系列，"
+                                                "系列应为空，不是 %1")
                         .arg(quotedInput(seriesText)),
                     QStringLiteral("the Class series (ASME B16.5) has no series A or B: leave "
                                    "the series empty, not %1")
@@ -334,15 +335,17 @@ void TakeoffCalculator::readClassFlange(Flange &f, const ValueReading<Rating> &r
     }
     // One record a row however it is spelt, so that the totals group its lines together.
     const quint64 key = (quint64(*f.kind) << 60) | (quint64(RatingSystem::Class) << 58) |
-                        (quint64(qRound64(rating->value)) << 34) | (quint64(quint32(f.dn.value())) << 2);
+                        (quint64(qRound64(rating->value)) << 34) |
+                        (quint64(quint32(f.dn.value())) << 2);
     auto found = m_records.find(key);
     if (found == m_records.end())
-        found = m_records.emplace(key, std::make_shared<const FlangeRecord>(std::move(*looked))).first;
+        found =
+            m_records.emplace(key, std::make_shared<const FlangeRecord>(std::move(*looked))).first;
     f.record = found->second;
 }
 
-std::shared_ptr<const FlangeRecord>
-TakeoffCalculator::record(FlangeKind kind, const Rating &rating, int dn, PipeSeries series)
+std::shared_ptr<const FlangeRecord> TakeoffCalculator::record(FlangeKind kind, const Rating &rating,
+                                                              int dn, PipeSeries series)
 {
     // Only found rows are kept, so the map never holds more than the catalogue has. A listed
     // rating is a whole number of hundredths (of MPa, bar or a class) well below 2^24.

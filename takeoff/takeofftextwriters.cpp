@@ -145,7 +145,8 @@ QByteArray takeoffFailedLineJson(const TakeoffLine &line)
     appendJsonMember(members, "quantity", jsonCount(line.quantity));
     if (line.kind) {
         for (const FlangeField &field : lineFields(*line.kind, line.flangeClass.has_value()))
-            if (qstrcmp(field.key, "weight_kg") != 0 && qstrcmp(field.key, "computed_weight_kg") != 0)
+            if (qstrcmp(field.key, "weight_kg") != 0 &&
+                qstrcmp(field.key, "computed_weight_kg") != 0)
                 appendJsonMember(members, field.key, "null");
     }
     appendJsonMember(members, "unit_weight_kg", "null");
@@ -579,7 +580,8 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
                   << ",\"face\":" << jsonStringLiteral(gasket->face)
                   << (isClassGasket(*gasket)
                           ? ",\"pressure_mpa\":null,\"class\":" +
-                                jsonStringLiteral(gasket->pressureText.sliced(ClassGasketPrefix.size()))
+                                jsonStringLiteral(
+                                    gasket->pressureText.sliced(ClassGasketPrefix.size()))
                           : ",\"pressure_mpa\":" + jsonStringLiteral(gasket->pressureText))
                   << ",\"dn\":" << integerText(digits, gasket->dn)
                   << ",\"material\":" << text(gasket->material)

@@ -68,8 +68,7 @@ using BoltRuns =
     SortedRuns<std::tuple<int, QString, int, int, int, QString, QString, QString, int, int>, 2>;
 // paired and single flanges by series, gasket material, face, pressure in hundredths of a MPa
 // (a class), its text, DN and a Class ring's size;
-using GasketRuns =
-    SortedRuns<std::tuple<int, QString, QString, int, QString, int, QString>, 2>;
+using GasketRuns = SortedRuns<std::tuple<int, QString, QString, int, QString, int, QString>, 2>;
 // nuts by series, material, diameter and thread.
 using NutRuns = SortedRuns<std::tuple<int, QString, int, QString>, 1>;
 
@@ -118,8 +117,8 @@ int threadDiameter(const QString &thread)
     if (!thread.contains(QStringLiteral("UN")))
         return thread.mid(1).section(u'×', 0, 0).toInt();
     const QString size = thread.section(u'-', 0, -2); // "7/8", "1-1/8"
-    const QString whole = size.contains(u'-') || !size.contains(u'/') ? size.section(u'-', 0, 0)
-                                                                      : QString();
+    const QString whole =
+        size.contains(u'-') || !size.contains(u'/') ? size.section(u'-', 0, 0) : QString();
     const QString fraction = size.contains(u'/') ? size.section(u'-', -1) : QString();
     int sixteenths = whole.toInt() * 16;
     if (!fraction.isEmpty() && fraction.section(u'/', 1).toInt() > 0)
@@ -197,10 +196,10 @@ template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const G
         const FlangeRecord &r = *it->record;
         if (r.rating.system == RatingSystem::Class) {
             const int flangeClass = int(r.rating.value);
-            records.push_back({{1, it.key().gasketMaterial, it.key().face, flangeClass,
-                                ClassGasketPrefix.toString() + QString::number(flangeClass), r.dn,
-                                classRing(r)},
-                               {it->paired, it->single}});
+            records.push_back(
+                {{1, it.key().gasketMaterial, it.key().face, flangeClass,
+                  ClassGasketPrefix.toString() + QString::number(flangeClass), r.dn, classRing(r)},
+                 {it->paired, it->single}});
             continue;
         }
         const int centiMpa = int(std::lround(r.rating.pressureMpa().value_or(0) * 100));
@@ -483,12 +482,12 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
             gaskets,
             [&](const GasketRuns::Key &key, const auto &flanges) {
                 const auto &[series, material, face, centiMpa, pressureText, dn, ring] = key;
-                GasketTotal total{material, face, pressureText, dn, {}, {}, ring,
-                                  perJoint(flanges[0], flanges[1])};
+                GasketTotal total{material, face, pressureText, dn,
+                                  {},       {},   ring,         perJoint(flanges[0], flanges[1])};
                 if (series == 1) {
                     // B16.21's non-metallic flat ring where the data has one.
-                    total.type = QString::fromUtf8(ring.isEmpty() ? ClassGasketNotIncluded
-                                                                  : "非金属平垫片");
+                    total.type =
+                        QString::fromUtf8(ring.isEmpty() ? ClassGasketNotIncluded : "非金属平垫片");
                     total.standard = ring.isEmpty() ? QString() : QStringLiteral("ASME B16.21");
                 } else {
                     // The gasket the bolt length is computed with, so that the two agree.

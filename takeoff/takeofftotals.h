@@ -71,7 +71,8 @@ QString fastenerName(FastenerKind kind, bool translated = false);
 // a Class series ring.
 QString gasketDesignation(const GasketTotal &gasket);
 inline constexpr QStringView ClassGasketPrefix = u"CL";
-inline constexpr const char *ClassGasketNotIncluded = QT_TRANSLATE_NOOP("TakeoffTotals", "垫片未包括");
+inline constexpr const char *ClassGasketNotIncluded =
+    QT_TRANSLATE_NOOP("TakeoffTotals", "垫片未包括");
 bool isClassGasket(const GasketTotal &gasket);
 // "螺母", or "重型六角螺母" for the heavy hex nuts of a Class series stud bolt (a unified
 // thread); in the interface's language when `translated`.

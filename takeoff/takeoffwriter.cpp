@@ -98,10 +98,10 @@ QList<TakeoffCell> takeoffCells(const TakeoffLine &line)
     };
     cells[LineColumn] = double(line.number);
     cells[KindColumn] = line.kind ? TakeoffCell(kindCode(*line.kind)) : written(0);
-    cells[PressureColumn] = line.flangeClass
-                                ? TakeoffCell(QStringLiteral("Class ") + ratingText(*line.flangeClass))
-                            : line.pressureMpa ? TakeoffCell(*line.pressureMpa)
-                                               : written(1);
+    cells[PressureColumn] =
+        line.flangeClass   ? TakeoffCell(QStringLiteral("Class ") + ratingText(*line.flangeClass))
+        : line.pressureMpa ? TakeoffCell(*line.pressureMpa)
+                           : written(1);
     // The Class series has no pipe series.
     cells[SeriesColumn] = line.flangeClass ? TakeoffCell()
                           : line.series    ? TakeoffCell(seriesText(*line.series))
@@ -163,8 +163,8 @@ const QList<TakeoffCell> &takeoffTotalsHeader()
 void forEachTotalsRow(const TakeoffTotals &totals, const CarriedColumns &carried,
                       const std::function<void(const QList<TakeoffCell> &row)> &visit)
 {
-    const auto add = [&](const QString &item, const QString &designation,
-                         const QString &material, double amount, const QString &unit) {
+    const auto add = [&](const QString &item, const QString &designation, const QString &material,
+                         double amount, const QString &unit) {
         const auto text = [](const QString &t) { return t.isEmpty() ? TakeoffCell() : t; };
         visit({item, text(designation), text(material), amount, unit});
     };

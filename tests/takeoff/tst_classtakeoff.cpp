@@ -28,7 +28,8 @@ QJsonArray csvRows(const QByteArray &csv)
 
 QJsonObject lookedUp(const QStringList &arguments)
 {
-    return QJsonDocument::fromJson(quorvit(QStringList{"lookup"} + arguments + QStringList{"--format", "json"}).out)
+    return QJsonDocument::fromJson(
+               quorvit(QStringList{"lookup"} + arguments + QStringList{"--format", "json"}).out)
         .object();
 }
 
@@ -147,9 +148,10 @@ void TestClassTakeoff::mixedListAsLookupGivesIt()
     const QString bolt = record["bolt_designation"].toString();
     QVERIFY2(alone.contains(QStringLiteral("bolts %1 %2").arg(bolt).arg(studs)),
              qPrintable(alone.join('\n')));
-    QVERIFY(alone.contains(
-        QStringLiteral("nuts %1 %2").arg(bolt.section(u' ', 0, 0)).arg(2 * studs)));
-    QCOMPARE(alone.filter(QRegularExpression("^gaskets .* " + QString::number(joints) + "$")).size(), 1);
+    QVERIFY(
+        alone.contains(QStringLiteral("nuts %1 %2").arg(bolt.section(u' ', 0, 0)).arg(2 * studs)));
+    QCOMPARE(
+        alone.filter(QRegularExpression("^gaskets .* " + QString::number(joints) + "$")).size(), 1);
 }
 
 void TestClassTakeoff::designConditions_data()
@@ -161,14 +163,14 @@ void TestClassTakeoff::designConditions_data()
     QTest::newRow("holds") << QByteArray("WN,CL150,4\",2,A105,1.5,100") << "";
     QTest::newRow("below") << QByteArray("WN,CL150,4\",2,A105,1.5,300")
                            << "Class 150 is rated 10.2 bar at 300 °C (group 1.1), below";
-    QTest::newRow("bar column value") << QByteArray("SO,300#,2\",2,WCB,41bar,275")
-                                      << "rated 40.85 bar at 275 °C";
+    QTest::newRow("bar column value")
+        << QByteArray("SO,300#,2\",2,WCB,41bar,275") << "rated 40.85 bar at 275 °C";
     QTest::newRow("interpolated holds") << QByteArray("SO,300#,2\",2,WCB,40bar,275") << "";
     QTest::newRow("stainless") << QByteArray("WN,CL150,4\",2,F304,1.5,200")
                                << "rated 13.2 bar at 200 °C (group 2.1)";
     QTest::newRow("too hot") << QByteArray("WN,CL150,4\",2,A105,1.5,600") << "no rating above";
-    QTest::newRow("unrated material") << QByteArray("WN,CL150,4\",2,Q235B,1.5,100")
-                                      << "\"Q235B\" has no material group";
+    QTest::newRow("unrated material")
+        << QByteArray("WN,CL150,4\",2,Q235B,1.5,100") << "\"Q235B\" has no material group";
     QTest::newRow("in Fahrenheit") << QByteArray("WN,CL150,4\",2,A105,1.5,300°F") << "°F";
     QTest::newRow("no temperature") << QByteArray("WN,CL150,4\",2,A105,1.5,") << "lacks one";
     QTest::newRow("PN line unchecked") << QByteArray("PL,1.6,100,2,Q235B,3.0,600") << "";
