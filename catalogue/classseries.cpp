@@ -161,6 +161,15 @@ std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rat
     return record;
 }
 
+std::optional<double> classPipeOutsideDiameter(const FlangeRecord &record)
+{
+    if (!record.row || record.kind == FlangeKind::Blind)
+        return std::nullopt;
+    const std::optional<SideRow> pipe = findSideRow(
+        record.row->standard(), "pipe", {{"dn", QString::number(record.row->key().size.dn)}});
+    return pipe ? pipe->number("outside_diameter_mm") : std::nullopt;
+}
+
 ValueReading<QString> readSchedule(QStringView text)
 {
     const Standard *standard = classStandard();

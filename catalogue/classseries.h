@@ -30,6 +30,9 @@ QString classStandardText();
 std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rating,
                                               const NominalSize &size,
                                               const QString &schedule = QStringLiteral("STD"));
+// The outside diameter of the pipe a weld-neck or slip-on record's flange takes (the standard's
+// pipe table); none for a blind flange.
+std::optional<double> classPipeOutsideDiameter(const FlangeRecord &record);
 // Every row of a kind, class by class, ascending size; one class's when `rating` is set.
 QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating,
                                        const QString &schedule = QStringLiteral("STD"));

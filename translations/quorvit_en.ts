@@ -137,12 +137,6 @@ MPa, whichever the kind lists (refused when it lists both)</translation>
         <translation>the listed flanges that fit measurements, best first</translation>
     </message>
     <message>
-        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
-从小到大列出。没有相符的：退出码 1。</source>
-        <translation>Give at least one measurement. Every kind and both series are searched; the rows
-that fit every measurement are listed by total deviation, smallest first. None: exit 1.</translation>
-    </message>
-    <message>
         <source>一片法兰的尺寸、螺栓、面积和重量</source>
         <translation>the dimensions, bolting, area and weight of one flange</translation>
     </message>
@@ -313,6 +307,14 @@ alone: that class&apos;s maximum working pressure; --pressure alone: the lowest 
 (150, 300, 600, 900, 1500, 2500; Class 400 is rated but neither HG/T 20615 nor the flange tables
 make it: ask with --class 400); both: whether that class holds it (exit status 1 if not);
 neither: the maximum working pressure of every class.</translation>
+    </message>
+    <message>
+        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
+从小到大列出，其后是相符的 Class 系列（ASME B16.5）法兰。
+没有相符的：退出码 1。</source>
+        <translation>Give at least one measurement. Every kind and both series are searched; the rows
+that fit every measurement are listed by total deviation, smallest first, then the Class
+series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     </message>
 </context>
 <context>

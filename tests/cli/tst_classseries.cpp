@@ -169,6 +169,46 @@ private slots:
                      record.value("nps").toString(),
                  expected);
     }
+
+    // Measurements are matched in both series, each flange under its own: a PN 1.6 DN 100 and a
+    // Class 150 NPS 4 are told apart.
+    void identifyAcrossSeries_data()
+    {
+        QTest::addColumn<QStringList>("measures");
+        QTest::addColumn<QString>("first");  // kind and PN or class of the best match
+        QTest::addColumn<QString>("absent"); // a kind and rating no match may have
+        QTest::addColumn<int>("classMatches");
+        QTest::newRow("PN 1.6 DN 100") << QStringList{"--outside-diameter", "220", "--bolt-circle", "180"}
+                                       << "PL 1.0" << "WN CL150" << 0;
+        QTest::newRow("Class 150 NPS 4")
+            << QStringList{"--outside-diameter", "228.6", "--bolt-circle", "190.5", "--holes", "8"}
+            << "SO CL150" << "WN 1.6" << 3;
+        QTest::newRow("Class 150 NPS 4 on its pipe")
+            << QStringList{"--outside-diameter", "229", "--bolt-circle", "190", "--pipe-od", "114.3"}
+            << "SO CL150" << "BL CL150" << 2;
+    }
+    void identifyAcrossSeries()
+    {
+        QFETCH(QStringList, measures);
+        QFETCH(QString, first);
+        QFETCH(QString, absent);
+        QFETCH(int, classMatches);
+        const ProgramRun run = quorvit(QStringList{"identify"} + measures + QStringList{"--format", "json"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QStringList found;
+        int classes = 0;
+        for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array()) {
+            const QJsonObject match = value.toObject();
+            const bool isClass = match.contains("class");
+            classes += isClass;
+            found.append(match.value("kind").toString() + u' ' +
+                         (isClass ? "CL" + QString::number(match.value("class").toInt())
+                                  : match.value("pressure_mpa").toString()));
+        }
+        QVERIFY2(!found.isEmpty() && found.first() == first, qPrintable(found.join(", ")));
+        QVERIFY2(!found.contains(absent), qPrintable(found.join(", ")));
+        QCOMPARE(classes, classMatches);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestClassSeries)
