@@ -418,7 +418,7 @@ ListLine ListLayout::line(const ListRow &row) const
         --filled;
     // A line of nothing but a standard marking and a quantity reads as one under any header.
     if (filled <= 2 && filled > 0 && m_designation < 0 &&
-        (!readFlangeMarking(row.cells[0]).unreadable || classMarkingFields(row.cells[0]))) {
+        (!readFlangeMarking(row.cells[0]).unreadable || classMarking(row.cells[0]))) {
         line.fields = row.cells.first(filled);
         return line;
     }
@@ -438,6 +438,16 @@ ListLine ListLayout::line(const ListRow &row) const
     return line;
 }
 
+const std::optional<QStringList> &ListLayout::classMarking(const QString &text) const
+{
+    if (m_classMarkings.size() >= 4096)
+        m_classMarkings.clear();
+    const auto found = m_classMarkings.constFind(text);
+    return found != m_classMarkings.cend()
+               ? *found
+               : *m_classMarkings.insert(text, classMarkingFields(text));
+}
+
 // What the columns do not name is read from the designation: a standard marking
 // ("PL 100(B)-1.6 RF"), or only a DN ("DN100") when the DN is all that is missing.
 void ListLayout::fillFromDesignation(const QString &designation, ListLine &line) const
@@ -448,7 +458,7 @@ void ListLayout::fillFromDesignation(const QString &designation, ListLine &line)
     const ValueReading<FlangeMarking> marking = readFlangeMarking(designation);
     // A Class flange's designation ("WN 4\" CL150 RF") gives its fields as a marking does.
     if (const std::optional<QStringList> classFields =
-            marking.unreadable ? classMarkingFields(designation) : std::nullopt) {
+            marking.unreadable ? classMarking(designation) : std::nullopt) {
         for (int role : {Kind, Pressure, Series, Dn})
             if (m_columns[role] < 0)
                 line.fields[role] = classFields->value(role);

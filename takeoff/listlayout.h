@@ -4,6 +4,7 @@
 #include "takeoff/listunits.h"
 #include "takeoff/takeoffreason.h"
 
+#include <QHash>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -105,4 +106,7 @@ private:
     qsizetype m_width = 0;             // the header's columns
     QList<qsizetype> m_carriedColumns; // leading then trailing
     CarriedColumns m_carried;
+    // Recent texts read as Class flanges in one text (classMarkingFields takes long), bounded.
+    const std::optional<QStringList> &classMarking(const QString &text) const;
+    mutable QHash<QString, std::optional<QStringList>> m_classMarkings;
 };

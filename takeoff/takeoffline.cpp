@@ -74,7 +74,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
         const ValueReading<FlangeMarking> marking = readFlangeMarking(line.fields.first());
         // A Class flange in one text ("WN 4\" CL150 RF"): read as its columns would be.
         if (const std::optional<QStringList> classFields =
-                marking ? std::nullopt : classMarkingFields(line.fields.first())) {
+                marking ? std::nullopt : classMarking(line.fields.first())) {
             line.fields = QStringList(*classFields) << line.fields.value(1);
         } else if (marking) {
             line.fields = marking->fields() << line.fields.value(1);
@@ -171,6 +171,16 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles 
         line.unitWeightHundredths = line.weightHundredths = 0;
     }
     return line;
+}
+
+const std::optional<QStringList> &TakeoffCalculator::classMarking(const QString &text)
+{
+    if (m_classMarkings.size() >= RememberedFlanges)
+        m_classMarkings.clear();
+    const auto found = m_classMarkings.constFind(text);
+    return found != m_classMarkings.cend()
+               ? *found
+               : *m_classMarkings.insert(text, classMarkingFields(text));
 }
 
 const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fields)

@@ -98,4 +98,7 @@ private:
     std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
     // The readings of recent joint texts, which a list repeats (bounded as m_flanges).
     QHash<QString, std::optional<LineJoint>> m_joints;
+    // The same for Class flanges written in one text, whose reading takes long.
+    QHash<QString, std::optional<QStringList>> m_classMarkings;
+    const std::optional<QStringList> &classMarking(const QString &text);
 };
