@@ -1,5 +1,6 @@
 #include "cli/flangearguments.h"
 
+#include "catalogue/classmarking.h"
 #include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/sealingfaces.h"
@@ -62,12 +63,7 @@ FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText
 
 FlangeKind anyKindArgument(const QString &text)
 {
-    static const QRegularExpression blind(QStringLiteral("^(?:BL(?:[-/ ]*[A-Z]{1,3})?|法兰盖)$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    const ValueReading<FlangeKind> kind = readFlangeKind(text);
-    if (!kind && kind.unreadable && blind.match(plainTypedText(text).trimmed()).hasMatch())
-        return FlangeKind::Blind;
-    return accepted(kind);
+    return accepted(readAnyFlangeKind(text));
 }
 
 std::optional<Rating> classArgument(FlangeKind kind, const QString &text)

@@ -1,7 +1,9 @@
 #include "takeoff/listlayout.h"
 
+#include "catalogue/classmarking.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
+#include "takeoff/designcheck.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -47,11 +49,11 @@ const QHash<QString, Column> &columnNames()
               "flangetype"}},
             {Column::Pressure,
              {"公称压力", "压力", "压力等级", "公称压力pn", "pn", "pressure", "nominalpressure",
-              "pressurerating"}},
+              "pressurerating", "class", "rating", "磅级"}},
             {Column::Series, {"系列", "管子系列", "钢管系列", "管系列", "外径系列", "series"}},
             {Column::Dn,
              {"公称直径", "公称通径", "通径", "公称直径dn", "公称通径dn", "公称尺寸", "口径", "dn",
-              "size", "nominaldiameter", "nominalsize"}},
+              "size", "nominaldiameter", "nominalsize", "尺寸", "nps"}},
             {Column::Quantity,
              {"数量", "件数", "个数", "片数", "数目", "qty", "quantity", "count", "pcs"}},
             {Column::Designation,
@@ -75,7 +77,16 @@ bool containsAny(const QString &key, std::initializer_list<const char16_t *> wor
 }
 
 // What a carried column's name says it holds, for the columns the bolting totals read.
-enum class CarriedRole { Other, Material, BoltMaterial, NutMaterial, GasketMaterial, Joint };
+enum class CarriedRole {
+    Other,
+    Material,
+    BoltMaterial,
+    NutMaterial,
+    GasketMaterial,
+    Joint,
+    DesignPressure,
+    DesignTemperature
+};
 
 CarriedRole carriedRole(const QString &name)
 {
@@ -87,9 +98,15 @@ CarriedRole carriedRole(const QString &name)
         "连接",       "连接方式",    "连接对象", "连接件",     "配对",      "配对方式",
         "配对件",     "配对法兰",    "相配件",   "对接件",     "joint",     "jointtype",
         "connection", "connectedto", "mating",   "matingpart", "matedwith", "matewith"};
+    static const QStringList designPressure = {"设计压力", "designpressure", "designpress"};
+    static const QStringList designTemperature = {"设计温度", "designtemperature", "designtemp"};
     const QString key = nameKey(name);
     if (flangeMaterial.contains(key))
         return CarriedRole::Material;
+    if (designPressure.contains(key))
+        return CarriedRole::DesignPressure;
+    if (designTemperature.contains(key))
+        return CarriedRole::DesignTemperature;
     if (joint.contains(key))
         return CarriedRole::Joint;
     // An item's own material: a name with a word of the item and a word of a material.
@@ -273,12 +290,22 @@ CarriedRoles carriedRoles(const CarriedColumns &carried)
         case CarriedRole::Joint:
             role = &roles.joint;
             break;
+        case CarriedRole::DesignPressure:
+            role = &roles.designPressure;
+            break;
+        case CarriedRole::DesignTemperature:
+            role = &roles.designTemperature;
+            break;
         }
         if (role && *role < 0) // the first of two columns of one name
             *role = i;
     }
     if (roles.joint >= 0)
         roles.jointName = names[roles.joint];
+    if (roles.designPressure >= 0)
+        roles.designPressureUnit = designColumnUnit(names[roles.designPressure]);
+    if (roles.designTemperature >= 0)
+        roles.designTemperatureUnit = designColumnUnit(names[roles.designTemperature]);
     return roles;
 }
 
@@ -391,7 +418,7 @@ ListLine ListLayout::line(const ListRow &row) const
         --filled;
     // A line of nothing but a standard marking and a quantity reads as one under any header.
     if (filled <= 2 && filled > 0 && m_designation < 0 &&
-        !readFlangeMarking(row.cells[0]).unreadable) {
+        (!readFlangeMarking(row.cells[0]).unreadable || classMarking(row.cells[0]))) {
         line.fields = row.cells.first(filled);
         return line;
     }
@@ -411,6 +438,16 @@ ListLine ListLayout::line(const ListRow &row) const
     return line;
 }
 
+const std::optional<QStringList> &ListLayout::classMarking(const QString &text) const
+{
+    if (m_classMarkings.size() >= 4096)
+        m_classMarkings.clear();
+    const auto found = m_classMarkings.constFind(text);
+    return found != m_classMarkings.cend()
+               ? *found
+               : *m_classMarkings.insert(text, classMarkingFields(text));
+}
+
 // What the columns do not name is read from the designation: a standard marking
 // ("PL 100(B)-1.6 RF"), or only a DN ("DN100") when the DN is all that is missing.
 void ListLayout::fillFromDesignation(const QString &designation, ListLine &line) const
@@ -419,6 +456,14 @@ void ListLayout::fillFromDesignation(const QString &designation, ListLine &line)
     if (m_columns[Kind] >= 0 && m_columns[Pressure] >= 0 && m_columns[Dn] >= 0)
         return;
     const ValueReading<FlangeMarking> marking = readFlangeMarking(designation);
+    // A Class flange's designation ("WN 4\" CL150 RF") gives its fields as a marking does.
+    if (const std::optional<QStringList> classFields =
+            marking.unreadable ? classMarking(designation) : std::nullopt) {
+        for (int role : {Kind, Pressure, Series, Dn})
+            if (m_columns[role] < 0)
+                line.fields[role] = classFields->value(role);
+        return;
+    }
     if (!marking) {
         if (onlyDn && marking.unreadable)
             line.fields[Dn] = designation;

@@ -4,6 +4,7 @@
 #include "takeoff/listunits.h"
 #include "takeoff/takeoffreason.h"
 
+#include <QHash>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -33,6 +34,11 @@ struct CarriedRoles {
     qsizetype gasketMaterial = -1;
     qsizetype joint = -1;
     QString jointName; // the joint column's name, for its reasons
+    // The design conditions a Class series line is checked against ("设计压力(MPa)", "设计温度
+    // (°C)", "Design pressure [bar]"), with the units their names give (designColumnUnit).
+    qsizetype designPressure = -1;
+    qsizetype designTemperature = -1;
+    QString designPressureUnit, designTemperatureUnit;
 
     // The column whose text groups an item's totals: its own material column, else the
     // flanges' (nuts without one follow their bolts); -1 for none.
@@ -100,4 +106,7 @@ private:
     qsizetype m_width = 0;             // the header's columns
     QList<qsizetype> m_carriedColumns; // leading then trailing
     CarriedColumns m_carried;
+    // Recent texts read as Class flanges in one text (classMarkingFields takes long), bounded.
+    const std::optional<QStringList> &classMarking(const QString &text) const;
+    mutable QHash<QString, std::optional<QStringList>> m_classMarkings;
 };

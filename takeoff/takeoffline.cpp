@@ -1,8 +1,11 @@
 #include "takeoff/takeoffline.h"
 
+#include "catalogue/classmarking.h"
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
 #include "catalogue/sealingfaces.h"
+#include "takeoff/designcheck.h"
 #include "takeoff/listunits.h"
 
 #include <QCoreApplication>
@@ -69,7 +72,11 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     // A standard marking and a quantity stand for the five fields ("PL 100(B)-1.6 RF", "4").
     if (line.fields.size() == 1 || line.fields.size() == 2) {
         const ValueReading<FlangeMarking> marking = readFlangeMarking(line.fields.first());
-        if (marking) {
+        // A Class flange in one text ("WN 4\" CL150 RF"): read as its columns would be.
+        if (const std::optional<QStringList> classFields =
+                marking ? std::nullopt : classMarking(line.fields.first())) {
+            line.fields = QStringList(*classFields) << line.fields.value(1);
+        } else if (marking) {
             line.fields = marking->fields() << line.fields.value(1);
         } else if (!marking.unreadable) { // a marking, but not of a listed flange
             line.reason = reasonOf(marking).onLine(number);
@@ -80,6 +87,7 @@ TakeoffLine TakeoffCalculator::compute(qint64 number, const QStringList &fields)
     const Flange &f = flange(line.fields);
     line.kind = f.kind;
     line.pressureMpa = f.pressureMpa;
+    line.flangeClass = f.flangeClass;
     line.series = f.series;
     line.dn = f.dn;
     line.face = f.face;
@@ -150,6 +158,12 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles 
         if (!joint && fault.isEmpty() && line.ok())
             fault = jointNotKnown(roles.jointName, written);
     }
+    // A Class line's design conditions; the PN series has no rules for them here.
+    if (fault.isEmpty() && line.ok() && line.flangeClass &&
+        (roles.designPressure >= 0 || roles.designTemperature >= 0))
+        fault = designConditionsFault(*line.flangeClass, text(roles.designPressure),
+                                      roles.designPressureUnit, text(roles.designTemperature),
+                                      roles.designTemperatureUnit, line.material);
     if (!fault.isEmpty()) {
         line.reason = fault.onLine(read.number);
         line.faultField = -1;
@@ -157,6 +171,16 @@ TakeoffLine TakeoffCalculator::compute(const ListLine &read, const CarriedRoles 
         line.unitWeightHundredths = line.weightHundredths = 0;
     }
     return line;
+}
+
+const std::optional<QStringList> &TakeoffCalculator::classMarking(const QString &text)
+{
+    if (m_classMarkings.size() >= RememberedFlanges)
+        m_classMarkings.clear();
+    const auto found = m_classMarkings.constFind(text);
+    return found != m_classMarkings.cend()
+               ? *found
+               : *m_classMarkings.insert(text, classMarkingFields(text));
 }
 
 const TakeoffCalculator::Flange &TakeoffCalculator::flange(const QStringList &fields)
@@ -197,12 +221,25 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
 {
     Flange f;
     const auto field = [&](qsizetype i) { return fields.value(i); };
-    const ValueReading<FlangeKind> kind = readFlangeKind(field(0));
+    const ValueReading<FlangeKind> kind = readAnyFlangeKind(field(0));
     f.kind = kind;
     keepFirst(f.reason, f.faultField, reasonOf(kind), 0);
     f.face = sealingFace(kindFaceCode(field(0)));
     if (f.face.isEmpty())
         f.face = CatalogueFace.toString();
+    if (f.kind) {
+        if (const std::optional<ValueReading<Rating>> flangeClass =
+                readClassRating(*f.kind, field(1))) {
+            readClassFlange(f, *flangeClass, fields);
+            return f;
+        }
+        if (*f.kind == FlangeKind::Blind) {
+            const LookupFailure failure = onlyInClassSeries(*f.kind);
+            f.reason = {failure.text, failure.reason};
+            f.faultField = 1;
+            return f;
+        }
+    }
     // Whether the pressure is listed waits for the texts to be read; its reading does not.
     const std::optional<QString> kgf = kgfPressureInMpa(field(1));
     const QString pressureText = kgf.value_or(field(1));
@@ -258,8 +295,67 @@ TakeoffCalculator::Flange TakeoffCalculator::readFlange(const QStringList &field
     return f;
 }
 
-std::shared_ptr<const FlangeRecord>
-TakeoffCalculator::record(FlangeKind kind, const Rating &rating, int dn, PipeSeries series)
+// A Class line: its class, a size as NPS or DN, and no series (the Class series has one).
+void TakeoffCalculator::readClassFlange(Flange &f, const ValueReading<Rating> &rating,
+                                        const QStringList &fields)
+{
+    const QString seriesText = fields.value(2).trimmed();
+    if (!seriesText.isEmpty() && seriesText.compare(u"A", Qt::CaseInsensitive) != 0) {
+        f.reason = {QCoreApplication::translate("Takeoff",
+                                                "Class 系列（ASME B16.5）不分 A、B 系列，"
+                                                "系列应为空，不是 %1")
+                        .arg(quotedInput(seriesText)),
+                    QStringLiteral("the Class series (ASME B16.5) has no series A or B: leave "
+                                   "the series empty, not %1")
+                        .arg(quotedInput(seriesText))};
+        f.faultField = 2;
+        return;
+    }
+    const ValueReading<NominalSize> size = readPipeSize(fields.value(3));
+    if (size)
+        f.dn = size->dn ? std::optional<int>(size->dn) : std::nullopt;
+    if (!rating) {
+        f.reason = withoutListed(rating.text, rating.reason);
+        f.faultField = 1;
+        return;
+    }
+    f.flangeClass = *rating;
+    if (!size) {
+        f.reason = reasonOf(size);
+        f.faultField = 3;
+        return;
+    }
+    std::optional<FlangeRecord> looked = lookUpClassFlange(*f.kind, *rating, *size);
+    if (!looked) {
+        const LookupFailure failure = classSizeNotListed(*f.kind, *rating, *size);
+        f.reason = withoutListed(failure.text, failure.reason);
+        f.faultField = 3;
+        return;
+    }
+    f.dn = looked->dn;
+    if (!looked->weightKg) {
+        f.reason = {QCoreApplication::translate("Takeoff", "%1 Class %2 DN %3 的重量无法计算")
+                        .arg(kindCode(*f.kind), ratingText(*rating))
+                        .arg(looked->dn),
+                    QStringLiteral("%1 Class %2 DN %3 has no weight that can be computed")
+                        .arg(kindCode(*f.kind), ratingText(*rating))
+                        .arg(looked->dn)};
+        f.faultField = 3;
+        return;
+    }
+    // One record a row however it is spelt, so that the totals group its lines together.
+    const quint64 key = (quint64(*f.kind) << 60) | (quint64(RatingSystem::Class) << 58) |
+                        (quint64(qRound64(rating->value)) << 34) |
+                        (quint64(quint32(f.dn.value())) << 2);
+    auto found = m_records.find(key);
+    if (found == m_records.end())
+        found =
+            m_records.emplace(key, std::make_shared<const FlangeRecord>(std::move(*looked))).first;
+    f.record = found->second;
+}
+
+std::shared_ptr<const FlangeRecord> TakeoffCalculator::record(FlangeKind kind, const Rating &rating,
+                                                              int dn, PipeSeries series)
 {
     // Only found rows are kept, so the map never holds more than the catalogue has. A listed
     // rating is a whole number of hundredths (of MPa, bar or a class) well below 2^24.

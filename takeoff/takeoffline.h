@@ -23,6 +23,8 @@ struct TakeoffLine {
     QStringList carried; // the list's own columns (CarriedColumns), as written
     std::optional<FlangeKind> kind;
     std::optional<double> pressureMpa;
+    // A line of the Class series (ASME B16.5) has its class here and no pressure or series.
+    std::optional<Rating> flangeClass;
     std::optional<PipeSeries> series;
     std::optional<int> dn;
     std::optional<qint64> quantity;
@@ -74,6 +76,7 @@ private:
     struct Flange {
         std::optional<FlangeKind> kind;
         std::optional<double> pressureMpa;
+        std::optional<Rating> flangeClass;
         std::optional<PipeSeries> series;
         std::optional<int> dn;
         QString face;
@@ -85,6 +88,7 @@ private:
     };
     const Flange &flange(const QStringList &fields);
     Flange readFlange(const QStringList &fields);
+    void readClassFlange(Flange &f, const ValueReading<Rating> &rating, const QStringList &fields);
     std::shared_ptr<const FlangeRecord> record(FlangeKind kind, const Rating &rating, int dn,
                                                PipeSeries series);
 
@@ -94,4 +98,7 @@ private:
     std::unordered_map<quint64, std::shared_ptr<const FlangeRecord>> m_records;
     // The readings of recent joint texts, which a list repeats (bounded as m_flanges).
     QHash<QString, std::optional<LineJoint>> m_joints;
+    // The same for Class flanges written in one text, whose reading takes long.
+    QHash<QString, std::optional<QStringList>> m_classMarkings;
+    const std::optional<QStringList> &classMarking(const QString &text);
 };

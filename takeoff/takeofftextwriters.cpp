@@ -1,5 +1,7 @@
 #include "takeoff/takeofftextwriters.h"
 
+#include "catalogue/classseries.h"
+
 #include "catalogue/flangeinput.h"
 #include "core/values/valuetext.h"
 #include "takeoff/outputtext.h"
@@ -72,6 +74,12 @@ template <typename T> QByteArray jsonCount(const std::optional<T> &value)
     return value ? QByteArray::number(qint64(*value)) : QByteArray("null");
 }
 
+// The values a line's row shows: the Class series' own (every BL is one), else the PN series'.
+const QList<FlangeField> &lineFields(FlangeKind kind, bool classRow)
+{
+    return classRow || kind == FlangeKind::Blind ? classFlangeFields(kind) : flangeFields(kind);
+}
+
 // The pressure as `quorvit lookup` writes it: the kind's list text ("1.0") when the kind lists
 // it, otherwise the text as written, and null when the text is no pressure.
 QByteArray jsonPressure(const TakeoffLine &line)
@@ -91,8 +99,15 @@ QByteArray jsonFlangeMembers(const FlangeRecord &r)
 {
     QByteArray members;
     appendJsonMember(members, "kind", jsonStringLiteral(kindCode(r.kind)));
-    appendJsonMember(members, "pressure_mpa", jsonStringLiteral(r.pressureText));
-    appendJsonMember(members, "series", jsonStringLiteral(seriesText(r.series)));
+    // A Class row has a class in place of a pressure and no series.
+    if (r.rating.system == RatingSystem::Class) {
+        appendJsonMember(members, "pressure_mpa", "null");
+        appendJsonMember(members, "class", jsonStringLiteral(ratingText(r.rating)));
+        appendJsonMember(members, "series", "null");
+    } else {
+        appendJsonMember(members, "pressure_mpa", jsonStringLiteral(r.pressureText));
+        appendJsonMember(members, "series", jsonStringLiteral(seriesText(r.series)));
+    }
     appendJsonMember(members, "dn", QByteArray::number(r.dn));
     members += "\"quantity\":";
     return members;
@@ -103,8 +118,8 @@ QByteArray jsonFlangeMembers(const FlangeRecord &r)
 QByteArray jsonValueMembers(const FlangeRecord &r)
 {
     QByteArray members = ",";
-    for (const FlangeField &field : flangeFields(r.kind))
-        if (qstrcmp(field.key, "weight_kg") != 0)
+    for (const FlangeField &field : lineFields(r.kind, r.rating.system == RatingSystem::Class))
+        if (qstrcmp(field.key, "weight_kg") != 0 && qstrcmp(field.key, "computed_weight_kg") != 0)
             appendJsonMember(members, field.key, jsonValue(field.value(r)));
     char digits[48];
     appendJsonMember(members, "unit_weight_kg",
@@ -119,15 +134,19 @@ QByteArray takeoffFailedLineJson(const TakeoffLine &line)
     QByteArray members;
     appendJsonMember(members, "kind",
                      line.kind ? jsonStringLiteral(kindCode(*line.kind)) : QByteArray("null"));
-    appendJsonMember(members, "pressure_mpa", line.skipped ? "null" : jsonPressure(line));
+    appendJsonMember(members, "pressure_mpa",
+                     line.skipped || line.flangeClass ? "null" : jsonPressure(line));
+    if (line.flangeClass)
+        appendJsonMember(members, "class", jsonStringLiteral(ratingText(*line.flangeClass)));
     appendJsonMember(members, "series",
                      line.series ? jsonStringLiteral(seriesText(*line.series))
                                  : QByteArray("null"));
     appendJsonMember(members, "dn", jsonCount(line.dn));
     appendJsonMember(members, "quantity", jsonCount(line.quantity));
     if (line.kind) {
-        for (const FlangeField &field : flangeFields(*line.kind))
-            if (qstrcmp(field.key, "weight_kg") != 0)
+        for (const FlangeField &field : lineFields(*line.kind, line.flangeClass.has_value()))
+            if (qstrcmp(field.key, "weight_kg") != 0 &&
+                qstrcmp(field.key, "computed_weight_kg") != 0)
                 appendJsonMember(members, field.key, "null");
     }
     appendJsonMember(members, "unit_weight_kg", "null");
@@ -377,7 +396,7 @@ void TakeoffTableWriter::writeTotals(const TakeoffTotals &totals)
             item(fastenerName(bolt->kind), bolt->designation, BoltingItem::Bolts, bolt->material,
                  bolt->count);
         } else if (const auto *nut = std::get_if<NutTotal>(&total)) {
-            item(QStringLiteral("螺母"), nut->thread, BoltingItem::Nuts, nut->material, nut->count);
+            item(nutName(*nut), nut->thread, BoltingItem::Nuts, nut->material, nut->count);
         } else if (const auto *gasket = std::get_if<GasketTotal>(&total)) {
             item(gasketTypeName(*gasket), gasketDesignation(*gasket), BoltingItem::Gaskets,
                  gasket->material, gasket->count);
@@ -559,7 +578,11 @@ void TakeoffJsonWriter::writeTotals(const TakeoffTotals &totals)
                   << ",\"type\":" << jsonStringLiteral(gasketTypeName(*gasket, false, true))
                   << ",\"standard\":" << jsonStringLiteral(gasket->standard)
                   << ",\"face\":" << jsonStringLiteral(gasket->face)
-                  << ",\"pressure_mpa\":" << jsonStringLiteral(gasket->pressureText)
+                  << (isClassGasket(*gasket)
+                          ? ",\"pressure_mpa\":null,\"class\":" +
+                                jsonStringLiteral(
+                                    gasket->pressureText.sliced(ClassGasketPrefix.size()))
+                          : ",\"pressure_mpa\":" + jsonStringLiteral(gasket->pressureText))
                   << ",\"dn\":" << integerText(digits, gasket->dn)
                   << ",\"material\":" << text(gasket->material)
                   << ",\"material_column\":" << gasketColumn

@@ -1,5 +1,7 @@
 #include "takeoff/takeofftotals.h"
 
+#include "catalogue/classseries.h"
+#include "core/values/valuetext.h"
 #include "takeoff/sortedruns.h"
 
 #include <QCoreApplication>
@@ -17,7 +19,24 @@ QString fastenerName(FastenerKind kind, bool translated)
 
 QString gasketDesignation(const GasketTotal &gasket)
 {
-    return QStringLiteral("%1 %2-%3").arg(gasket.face).arg(gasket.dn).arg(gasket.pressureText);
+    const QString designation =
+        QStringLiteral("%1 %2-%3").arg(gasket.face).arg(gasket.dn).arg(gasket.pressureText);
+    return gasket.ring.isEmpty() ? designation : designation + u' ' + gasket.ring;
+}
+
+bool isClassGasket(const GasketTotal &gasket)
+{
+    return gasket.pressureText.startsWith(ClassGasketPrefix);
+}
+
+QString nutName(const NutTotal &nut, bool translated)
+{
+    // A unified thread is the Class series' stud bolt's, whose nuts are heavy hex nuts.
+    const char *name = nut.thread.contains(QStringLiteral("UN"))
+                           ? QT_TRANSLATE_NOOP("TakeoffTotals", "重型六角螺母")
+                           : QT_TRANSLATE_NOOP("TakeoffTotals", "螺母");
+    return translated ? QCoreApplication::translate("TakeoffTotals", name)
+                      : QString::fromUtf8(name);
 }
 
 QString gasketTypeName(const GasketTotal &gasket, bool translated, bool english)
@@ -25,7 +44,8 @@ QString gasketTypeName(const GasketTotal &gasket, bool translated, bool english)
     // The names of the gasket table (core/bolting), for the translations and JSON.
     static const std::pair<const char *, const char *> names[] = {
         {QT_TRANSLATE_NOOP("TakeoffTotals", "非金属平垫片"), "non-metallic flat gasket"},
-        {QT_TRANSLATE_NOOP("TakeoffTotals", "缠绕式垫片"), "spiral-wound gasket"}};
+        {QT_TRANSLATE_NOOP("TakeoffTotals", "缠绕式垫片"), "spiral-wound gasket"},
+        {ClassGasketNotIncluded, "gasket not included"}};
     for (const auto &[chinese, inEnglish] : names)
         if (gasket.type == QString::fromUtf8(chinese))
             return english      ? QString::fromLatin1(inEnglish)
@@ -40,15 +60,22 @@ namespace
 // What each total is made from, by the key it is ordered by:
 // flanges and their weight by material;
 using MaterialRuns = SortedRuns<std::tuple<QString>, 2>;
-// paired and single flanges by bolt material, kind, diameter, length, designation and nut
-// material, then what the bolts are counted with (thread, nuts a bolt, holes);
+// Each bolting total is by series first (the PN series' 0, then the Class series' 1), so that
+// the Class series' bolting follows the PN series' and never adds to it:
+// paired and single flanges by series, bolt material, kind, diameter, length, designation and
+// nut material, then what the bolts are counted with (thread, nuts a bolt, holes);
 using BoltRuns =
-    SortedRuns<std::tuple<QString, int, int, int, QString, QString, QString, int, int>, 2>;
-// paired and single flanges by gasket material, face, pressure in hundredths of a MPa, its text
-// and DN;
-using GasketRuns = SortedRuns<std::tuple<QString, QString, int, QString, int>, 2>;
-// nuts by material, diameter and thread.
-using NutRuns = SortedRuns<std::tuple<QString, int, QString>, 1>;
+    SortedRuns<std::tuple<int, QString, int, int, int, QString, QString, QString, int, int>, 2>;
+// paired and single flanges by series, gasket material, face, pressure in hundredths of a MPa
+// (a class), its text, DN and a Class ring's size;
+using GasketRuns = SortedRuns<std::tuple<int, QString, QString, int, QString, int, QString>, 2>;
+// nuts by series, material, diameter and thread.
+using NutRuns = SortedRuns<std::tuple<int, QString, int, QString>, 1>;
+
+int seriesOrder(const FlangeRecord &r)
+{
+    return r.rating.system == RatingSystem::Class ? 1 : 0;
+}
 
 // `total` plus `sign` times `amount`, or false (the total left as it was) past 64 bits.
 bool added(qint64 &total, int sign, qint64 amount)
@@ -83,10 +110,39 @@ qint64 perJoint(qint64 paired, qint64 single)
     return std::min((std::min(paired, Held) + 1) / 2 + std::min(single, Held), Held);
 }
 
-// A thread's diameter, for the order of the lists: "M16" before "M100".
+// A thread's diameter, for the order of the lists: "M16" before "M100"; a unified thread (the
+// Class series' "7/8-9UNC", "1-1/8-8UN") by its size in 1/16 inch.
 int threadDiameter(const QString &thread)
 {
-    return thread.mid(1).section(u'×', 0, 0).toInt();
+    if (!thread.contains(QStringLiteral("UN")))
+        return thread.mid(1).section(u'×', 0, 0).toInt();
+    const QString size = thread.section(u'-', 0, -2); // "7/8", "1-1/8"
+    const QString whole =
+        size.contains(u'-') || !size.contains(u'/') ? size.section(u'-', 0, 0) : QString();
+    const QString fraction = size.contains(u'/') ? size.section(u'-', -1) : QString();
+    int sixteenths = whole.toInt() * 16;
+    if (!fraction.isEmpty() && fraction.section(u'/', 1).toInt() > 0)
+        sixteenths += 16 * fraction.section(u'/', 0, 0).toInt() / fraction.section(u'/', 1).toInt();
+    return sixteenths;
+}
+
+// A Class row's B16.21 flat ring, "106 × 175", from its record's values; "" where the data has
+// none.
+QString classRing(const FlangeRecord &r)
+{
+    std::optional<double> inside, outside;
+    for (const FlangeField &field : classFlangeFields(r.kind)) {
+        const FieldValue value = field.value(r);
+        if (const double *number = std::get_if<double>(&value)) {
+            if (qstrcmp(field.key, "gasket_inside_diameter") == 0)
+                inside = *number;
+            else if (qstrcmp(field.key, "gasket_outside_diameter") == 0)
+                outside = *number;
+        }
+    }
+    return inside && outside
+               ? QStringLiteral("%1 × %2").arg(QString::number(*inside), QString::number(*outside))
+               : QString();
 }
 
 // About what a group takes in memory: its node and its texts.
@@ -124,7 +180,7 @@ template <typename Groups> std::vector<BoltRuns::Record> boltRecords(const Group
         const FlangeRecord &r = *it->record;
         const JointBolting &b = r.bolting;
         records.push_back(
-            {{it.key().boltMaterial, int(b.kind),
+            {{seriesOrder(r), it.key().boltMaterial, int(b.kind),
               threadDiameter(b.thread.isEmpty() ? r.bolt : b.thread), b.length, boltToOrder(r),
               it.key().nutMaterial, b.thread, b.nutsPerBolt, r.holeCount},
              {it->paired, it->single}});
@@ -138,9 +194,18 @@ template <typename Groups> std::vector<GasketRuns::Record> gasketRecords(const G
     records.reserve(groups.size());
     for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
         const FlangeRecord &r = *it->record;
+        if (r.rating.system == RatingSystem::Class) {
+            const int flangeClass = int(r.rating.value);
+            records.push_back(
+                {{1, it.key().gasketMaterial, it.key().face, flangeClass,
+                  ClassGasketPrefix.toString() + QString::number(flangeClass), r.dn, classRing(r)},
+                 {it->paired, it->single}});
+            continue;
+        }
         const int centiMpa = int(std::lround(r.rating.pressureMpa().value_or(0) * 100));
-        records.push_back({{it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn},
-                           {it->paired, it->single}});
+        records.push_back(
+            {{0, it.key().gasketMaterial, it.key().face, centiMpa, r.pressureText, r.dn, QString()},
+             {it->paired, it->single}});
     }
     return records;
 }
@@ -161,13 +226,13 @@ public:
         // The key but for what it is counted with, which comes last.
         const auto counted = [](const BoltRuns::Key &k) {
             return std::tie(std::get<0>(k), std::get<1>(k), std::get<2>(k), std::get<3>(k),
-                            std::get<4>(k), std::get<5>(k));
+                            std::get<4>(k), std::get<5>(k), std::get<6>(k));
         };
         if (m_key && counted(*m_key) != counted(key))
             keyEnds();
         m_key = key;
-        addHeld(m_pairedHoles, heldProduct(flanges[0], std::get<8>(key)));
-        addHeld(m_singleHoles, heldProduct(flanges[1], std::get<8>(key)));
+        addHeld(m_pairedHoles, heldProduct(flanges[0], std::get<9>(key)));
+        addHeld(m_singleHoles, heldProduct(flanges[1], std::get<9>(key)));
     }
     void finish()
     {
@@ -184,12 +249,13 @@ private:
             return;
         const BoltRuns::Key key = std::move(*m_key);
         m_key.reset();
-        const auto &[material, kind, diameter, length, designation, nutMaterial, boltThread,
+        const auto &[series, material, kind, diameter, length, designation, nutMaterial, boltThread,
                      nutsPerBolt, holes] = key;
         const qint64 count = perJoint(m_pairedHoles, m_singleHoles);
         m_pairedHoles = m_singleHoles = 0;
         const QString thread = boltThread.isEmpty() ? designation : boltThread;
-        m_nut({{nutMaterial, threadDiameter(thread), thread}, {heldProduct(count, nutsPerBolt)}});
+        m_nut({{series, nutMaterial, threadDiameter(thread), thread},
+               {heldProduct(count, nutsPerBolt)}});
         if (m_total && m_total->material == material && m_total->designation == designation &&
             int(m_total->kind) == kind) {
             addHeld(m_total->count, count);
@@ -221,7 +287,7 @@ void writeItem(QDataStream &out, const TotalsItem &item)
         out << quint8(NutItem) << n->material << n->thread << n->count;
     else if (const auto *g = std::get_if<GasketTotal>(&item))
         out << quint8(GasketItem) << g->material << g->face << g->pressureText << g->dn << g->type
-            << g->standard << g->count;
+            << g->standard << g->ring << g->count;
 }
 
 TotalsItem readItem(QDataStream &in)
@@ -243,7 +309,8 @@ TotalsItem readItem(QDataStream &in)
     }
     case GasketItem: {
         GasketTotal g;
-        in >> g.material >> g.face >> g.pressureText >> g.dn >> g.type >> g.standard >> g.count;
+        in >> g.material >> g.face >> g.pressureText >> g.dn >> g.type >> g.standard >> g.ring >>
+            g.count;
         return g;
     }
     default: {
@@ -387,7 +454,7 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
             },
             [&](NutRuns::Record nut) {
                 nutBytes +=
-                    128 + 2 * (std::get<0>(nut.first).size() + std::get<2>(nut.first).size());
+                    128 + 2 * (std::get<1>(nut.first).size() + std::get<3>(nut.first).size());
                 nuts.push_back(std::move(nut));
                 if (nutBytes > eighth && failure.isEmpty()) {
                     nutRuns.write(nuts, failure);
@@ -404,8 +471,8 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
         nutRuns.merge(
             nuts,
             [&](const NutRuns::Key &key, const NutRuns::Sums &count) {
-                passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<2>(key)));
-                keep(NutTotal{std::get<0>(key), std::get<2>(key), std::min(count[0], Held)});
+                passed(nutted, count[0], QStringLiteral("%1 nuts").arg(std::get<3>(key)));
+                keep(NutTotal{std::get<1>(key), std::get<3>(key), std::min(count[0], Held)});
             },
             failure);
         nuts = {};
@@ -414,16 +481,20 @@ TakeoffTotals::Summary &TakeoffTotals::summary() const
         m_runs->gaskets.merge(
             gaskets,
             [&](const GasketRuns::Key &key, const auto &flanges) {
-                const auto &[material, face, centiMpa, pressureText, dn] = key;
-                // The gasket the bolt length is computed with, so that the two agree.
-                const GasketRow &gasket = gasketFor(centiMpa);
-                GasketTotal total{material,
-                                  face,
-                                  pressureText,
-                                  dn,
-                                  QString::fromUtf8(gasket.name),
-                                  QString::fromLatin1(gasket.standard),
-                                  perJoint(flanges[0], flanges[1])};
+                const auto &[series, material, face, centiMpa, pressureText, dn, ring] = key;
+                GasketTotal total{material, face, pressureText, dn,
+                                  {},       {},   ring,         perJoint(flanges[0], flanges[1])};
+                if (series == 1) {
+                    // B16.21's non-metallic flat ring where the data has one.
+                    total.type =
+                        QString::fromUtf8(ring.isEmpty() ? ClassGasketNotIncluded : "非金属平垫片");
+                    total.standard = ring.isEmpty() ? QString() : QStringLiteral("ASME B16.21");
+                } else {
+                    // The gasket the bolt length is computed with, so that the two agree.
+                    const GasketRow &gasket = gasketFor(centiMpa);
+                    total.type = QString::fromUtf8(gasket.name);
+                    total.standard = QString::fromLatin1(gasket.standard);
+                }
                 passed(sealed, total.count,
                        QStringLiteral("%1 gaskets").arg(gasketDesignation(total)));
                 keep(total);

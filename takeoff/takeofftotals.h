@@ -40,14 +40,16 @@ struct NutTotal {
 // Gaskets of one sealing face, pressure and DN: one a joint, so the paired flanges halved and
 // rounded up, and one for each flange that makes its own joint. Its type is the one the bolt
 // length is computed with (core/bolting: a non-metallic flat gasket up to PN 2.5, spiral-wound
-// above).
+// above). A Class series joint's gasket is B16.21's flat ring where the data has one, else
+// named as not included; it stands after the PN series' gaskets, never with them.
 struct GasketTotal {
     QString material;
     QString face;         // "RF"
-    QString pressureText; // the catalogue's list text, "1.6"
+    QString pressureText; // the catalogue's list text, "1.6"; "CL150" for the Class series
     int dn = 0;
     QString type;     // "非金属平垫片", as a purchase list names it
-    QString standard; // "HG/T 20606"
+    QString standard; // "HG/T 20606", "ASME B16.21"
+    QString ring;     // a Class series ring, "106 × 175" (inside × outside, mm); "" otherwise
     qint64 count = 0;
     bool operator==(const GasketTotal &) const = default;
 };
@@ -65,8 +67,16 @@ struct MaterialFlanges {
 // "螺栓" (a hex bolt), "螺柱" (a full-thread stud bolt), short enough for a printed list's first
 // column; in the interface's language when `translated`, else in Chinese (the take-off's files).
 QString fastenerName(FastenerKind kind, bool translated = false);
-// "RF 100-1.6": the face, DN and pressure a gasket is marked with.
+// "RF 100-1.6": the face, DN and pressure a gasket is marked with; "RF 100-CL150 106 × 175" for
+// a Class series ring.
 QString gasketDesignation(const GasketTotal &gasket);
+inline constexpr QStringView ClassGasketPrefix = u"CL";
+inline constexpr const char *ClassGasketNotIncluded =
+    QT_TRANSLATE_NOOP("TakeoffTotals", "垫片未包括");
+bool isClassGasket(const GasketTotal &gasket);
+// "螺母", or "重型六角螺母" for the heavy hex nuts of a Class series stud bolt (a unified
+// thread); in the interface's language when `translated`.
+QString nutName(const NutTotal &nut, bool translated = false);
 // "非金属平垫片" in the interface's language when `translated`, else in Chinese; "non-metallic
 // flat gasket" when `english`.
 QString gasketTypeName(const GasketTotal &gasket, bool translated = false, bool english = false);

@@ -98,8 +98,14 @@ QList<TakeoffCell> takeoffCells(const TakeoffLine &line)
     };
     cells[LineColumn] = double(line.number);
     cells[KindColumn] = line.kind ? TakeoffCell(kindCode(*line.kind)) : written(0);
-    cells[PressureColumn] = line.pressureMpa ? TakeoffCell(*line.pressureMpa) : written(1);
-    cells[SeriesColumn] = line.series ? TakeoffCell(seriesText(*line.series)) : written(2);
+    cells[PressureColumn] =
+        line.flangeClass   ? TakeoffCell(QStringLiteral("Class ") + ratingText(*line.flangeClass))
+        : line.pressureMpa ? TakeoffCell(*line.pressureMpa)
+                           : written(1);
+    // The Class series has no pipe series.
+    cells[SeriesColumn] = line.flangeClass ? TakeoffCell()
+                          : line.series    ? TakeoffCell(seriesText(*line.series))
+                                           : written(2);
     cells[DnColumn] = line.dn ? TakeoffCell(double(*line.dn)) : written(3);
     cells[QuantityColumn] = line.quantity ? TakeoffCell(double(*line.quantity)) : written(4);
     if (const FlangeRecord *r = line.record.get()) {
@@ -157,8 +163,8 @@ const QList<TakeoffCell> &takeoffTotalsHeader()
 void forEachTotalsRow(const TakeoffTotals &totals, const CarriedColumns &carried,
                       const std::function<void(const QList<TakeoffCell> &row)> &visit)
 {
-    const auto add = [&](const QString &item, const QString &designation,
-                         const QString &material, double amount, const QString &unit) {
+    const auto add = [&](const QString &item, const QString &designation, const QString &material,
+                         double amount, const QString &unit) {
         const auto text = [](const QString &t) { return t.isEmpty() ? TakeoffCell() : t; };
         visit({item, text(designation), text(material), amount, unit});
     };
@@ -185,7 +191,7 @@ void forEachTotalsRow(const TakeoffTotals &totals, const CarriedColumns &carried
                 boltingMaterialText(roles, BoltingItem::Bolts, bolt->material), double(bolt->count),
                 QStringLiteral("根"));
         } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
-            add(QStringLiteral("螺母"), nut->thread,
+            add(nutName(*nut), nut->thread,
                 boltingMaterialText(roles, BoltingItem::Nuts, nut->material), double(nut->count),
                 QStringLiteral("个"));
         } else if (const auto *gasket = std::get_if<GasketTotal>(&item)) {

@@ -1790,6 +1790,22 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
         <source>未写材质</source>
         <translation>No material</translation>
     </message>
+    <message>
+        <source>Class 等级的校核需要设计压力、设计温度和材质三者，这一行缺少其一</source>
+        <translation>checking a class takes the design pressure, the design temperature and the material; the line lacks one</translation>
+    </message>
+    <message>
+        <source>Class %1 在 %2 °C 下（材料组 %3）额定 %4 bar，低于设计压力 %5 bar</source>
+        <translation>Class %1 is rated %4 bar at %2 °C (group %3), below the design pressure of %5 bar</translation>
+    </message>
+    <message>
+        <source>Class 系列（ASME B16.5）不分 A、B 系列，系列应为空，不是 %1</source>
+        <translation>the Class series (ASME B16.5) has no series A or B: leave the series empty, not %1</translation>
+    </message>
+    <message>
+        <source>%1 Class %2 DN %3 的重量无法计算</source>
+        <translation>%1 Class %2 DN %3 has no weight that can be computed</translation>
+    </message>
 </context>
 <context>
     <name>TakeoffDelegate</name>
@@ -1850,6 +1866,18 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     <message>
         <source>缠绕式垫片</source>
         <translation>Spiral-wound gaskets</translation>
+    </message>
+    <message>
+        <source>重型六角螺母</source>
+        <translation>Heavy hex nuts</translation>
+    </message>
+    <message>
+        <source>螺母</source>
+        <translation>Nuts</translation>
+    </message>
+    <message>
+        <source>垫片未包括</source>
+        <translation>Gasket not included</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,7 @@ void TakeoffTotalsTable::showTotals(const TakeoffTotals &totals, const CarriedRo
                              material(BoltingItem::Bolts, bolt->material),
                              QString::number(bolt->count), tr("根")});
             } else if (const auto *nut = std::get_if<NutTotal>(&item)) {
-                rows.append({tr("螺母"), nut->thread, material(BoltingItem::Nuts, nut->material),
+                rows.append({nutName(*nut, true), nut->thread, material(BoltingItem::Nuts, nut->material),
                              QString::number(nut->count), tr("个")});
             } else if (const auto *gasket = std::get_if<GasketTotal>(&item)) {
                 rows.append({gasketTypeName(*gasket, true), gasketDesignation(*gasket),
