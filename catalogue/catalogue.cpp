@@ -69,11 +69,18 @@ QString kindName(FlangeKind kind)
 namespace
 {
 
+// Whether the standard rates by PN, as the windows' lists and a kind's ratings here do; the
+// Class series has its own lookups (classseries.h).
+bool ratedByPn(const Standard &standard)
+{
+    return standard.ratingSystem != RatingSystem::Class;
+}
+
 // The standard whose table of the kind lists the rating: the first compiled in that does.
 const Standard *standardListing(FlangeKind kind, const Rating &rating)
 {
     for (const Standard &standard : builtInStandards())
-        if (const FlangeTable *table = flangeTable(standard, kind))
+        if (const FlangeTable *table = ratedByPn(standard) ? flangeTable(standard, kind) : nullptr)
             if (tableLists(*table, rating))
                 return &standard;
     return nullptr;
@@ -85,7 +92,7 @@ QList<Rating> listedRatings(FlangeKind kind)
 {
     QList<Rating> ratings;
     for (const Standard &standard : builtInStandards())
-        if (const FlangeTable *table = flangeTable(standard, kind))
+        if (const FlangeTable *table = ratedByPn(standard) ? flangeTable(standard, kind) : nullptr)
             for (const Rating &rating : tableRatings(*table))
                 if (!ratings.contains(rating))
                     ratings.append(rating);

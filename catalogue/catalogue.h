@@ -15,7 +15,8 @@
 // "查找", for one kind, rating, DN and series, each dimension read by name from the table's row
 // (core/model) and the area and weight by the standard's rules for the type. A kind's ratings are
 // those of every standard compiled in that has the kind, the windows' standard's first; a rating
-// is looked up in the first standard that lists it.
+// is looked up in the first standard that lists it. These are the PN series' (the Class series:
+// classseries.h).
 
 // "PL", "SO", "WN".
 QString kindCode(FlangeKind kind);
@@ -70,6 +71,8 @@ struct FlangeRecord {
     std::optional<double> weightKg;            // the window's "##0.00" value; none for "-"
     QString areaText;                          // the window's texts
     QString weightText;
+    // The Class series' weld-neck: the pipe schedule its bore, and so its weight, follow.
+    QString schedule;
 };
 
 // The record of (kind, rating, DN, series), or nullopt when the table lists no such row.

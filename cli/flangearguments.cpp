@@ -1,9 +1,14 @@
 #include "cli/flangearguments.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/sealingfaces.h"
 #include "cli/commandarguments.h"
 #include "cli/textformat.h"
+#include "core/model/rules.h"
+#include "core/values/numberreading.h"
+
+#include <QRegularExpression>
 
 namespace
 {
@@ -52,6 +57,68 @@ FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText
     // A size the table leaves without a form in the series (its cells "-") is no flange.
     if (!record->weightKg)
         failRejected(failureLines(seriesFormMissing(kind, record->pressureText, dn, series)));
+    return *record;
+}
+
+FlangeKind anyKindArgument(const QString &text)
+{
+    static const QRegularExpression blind(QStringLiteral("^(?:BL(?:[-/ ]*[A-Z]{1,3})?|法兰盖)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const ValueReading<FlangeKind> kind = readFlangeKind(text);
+    if (!kind && kind.unreadable && blind.match(plainTypedText(text).trimmed()).hasMatch())
+        return FlangeKind::Blind;
+    return accepted(kind);
+}
+
+std::optional<Rating> classArgument(FlangeKind kind, const QString &text)
+{
+    const std::optional<ValueReading<Rating>> rating = readClassRating(kind, text);
+    if (!rating)
+        return std::nullopt;
+    return accepted(*rating);
+}
+
+QString classOptions(const QString &kindText, FlangeKind kind, const CommandArguments &arguments)
+{
+    static const QRegularExpression face(QStringLiteral("^(?:PL|SO|WN|BL)[-/ ]*([A-Z]+)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = face.match(plainTypedText(kindText).trimmed());
+    if (match.hasMatch() && match.captured(1).toUpper() != u"RF")
+        failRejected({QStringLiteral("the Class series' tables are for the raised face (RF), not "
+                                     "%1")
+                          .arg(match.captured(1).toUpper())});
+    if (arguments.isSet(QStringLiteral("series")))
+        failUsage(QStringLiteral("--series is the PN series' pipe series; the Class series has "
+                                 "none"));
+    if (!arguments.isSet(QStringLiteral("schedule")))
+        return QString(DefaultSchedule.toString());
+    if (kind != FlangeKind::WeldNeck)
+        failUsage(QStringLiteral("--schedule is the bore of a weld-neck flange (WN)"));
+    return accepted(readSchedule(arguments.value(QStringLiteral("schedule"))));
+}
+
+void refuseSchedule(const CommandArguments &arguments)
+{
+    if (arguments.isSet(QStringLiteral("schedule")))
+        failUsage(QStringLiteral("--schedule is for the Class series' weld-neck flanges "
+                                 "(WN CL150 4\")"));
+}
+
+CommandOption scheduleOptionEntry()
+{
+    return {{QStringLiteral("schedule")},
+            QStringLiteral("STD|XS|40|80|10S|40S|80S"),
+            helpSource(QT_TRANSLATE_NOOP("CommandHelp",
+                                         "Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）"))};
+}
+
+FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText,
+                                 const QString &schedule)
+{
+    const NominalSize size = accepted(readPipeSize(sizeText));
+    const std::optional<FlangeRecord> record = lookUpClassFlange(kind, rating, size, schedule);
+    if (!record)
+        failRejected(failureLines(classSizeNotListed(kind, rating, size)));
     return *record;
 }
 

@@ -23,6 +23,21 @@ FlangeRecord flangeArgument(const QString &kindText, const QString &pressureText
 // Rejects a face code in KIND that the kind is not made with at the pressure.
 void checkFace(FlangeKind kind, const Rating &rating, const QString &kindText);
 
+// The Class series (catalogue/classseries.h) for lookup and table: KIND also as BL (法兰盖),
+// which only that series lists; the class RATING names, none where it is a PN; the record of a
+// Class flange of SIZE (refused where not listed, or with a face other than the raised face its
+// tables are for, or with --series, which it has none of).
+FlangeKind anyKindArgument(const QString &text);
+std::optional<Rating> classArgument(FlangeKind kind, const QString &text);
+// The schedule a Class weld-neck flange is bored to (`--schedule`, STD when left out), after
+// refusing the options the Class series has no use for.
+QString classOptions(const QString &kindText, FlangeKind kind, const CommandArguments &arguments);
+// `--schedule` is refused outside the Class series.
+void refuseSchedule(const CommandArguments &arguments);
+FlangeRecord classFlangeArgument(FlangeKind kind, const Rating &rating, const QString &sizeText,
+                                 const QString &schedule);
+CommandOption scheduleOptionEntry();
+
 // KIND, PN and DN as every command describes them.
 CommandPositional kindPositional();
 CommandPositional pressurePositional();

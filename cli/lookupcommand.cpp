@@ -1,5 +1,7 @@
 // quorvit lookup KIND PN DN [--series A|B] [--format text|json|csv]
+// quorvit lookup KIND CLASS SIZE [--schedule STD|XS|…] [--format text|json|csv]
 // quorvit lookup MARKING [--format text|json|csv]
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/flangemarking.h"
 #include "cli/commandarguments.h"
@@ -38,8 +40,16 @@ int runLookup(const CommandArguments &arguments, const ProgramParts &)
     const OutputFormat format = formatOption(arguments);
     FlangeRecord record;
     if (given.size() == 1) {
+        refuseSchedule(arguments);
         record = markedFlange(given[0], arguments);
+    } else if (const FlangeKind kind = anyKindArgument(given[0]);
+               const std::optional<Rating> rating = classArgument(kind, given[1])) {
+        const QString schedule = classOptions(given[0], kind, arguments);
+        record = classFlangeArgument(kind, *rating, given[2], schedule);
     } else {
+        refuseSchedule(arguments);
+        if (kind == FlangeKind::Blind)
+            failRejected(failureLines(onlyInClassSeries(kind)));
         kindArgument(given[0]); // an unreadable kind is named before the DN
         const int dn = dnArgument(given[2]);
         const PipeSeries series = seriesOption(arguments);
@@ -57,15 +67,22 @@ Command lookupCommand()
     kind.name = QStringLiteral("KIND|MARKING");
     kind.description = helpSource(QT_TRANSLATE_NOOP(
         "CommandHelp", "PL、SO 或 WN（大小写均可，也可写 WN-RF），\n或 板式平焊、带颈平焊、带颈对焊（法兰）；\n"
+                       "Class 系列另有 BL（法兰盖）；\n"
                        "或只写一个完整的标记：\"HG 20595 法兰 WN 100-2.5 RF\"（标准号，\n"
                        "(B) 表示 B 系列，横线后是公称压力）"));
     CommandPositional pressure = pressurePositional();
     CommandPositional dn = dnPositional();
+    pressure.description = helpSource(QT_TRANSLATE_NOOP(
+        "CommandHelp", "公称压力（见 table --help），或 Class 等级：150、Class 150、CL150、\n"
+                       "150#、150LB 或 HG/T 20615 的 PN20、PN50、PN110、PN150、PN260、PN420"));
+    dn.description = helpSource(QT_TRANSLATE_NOOP(
+        "CommandHelp", "公称直径（100、DN100 或 100mm）；Class 系列也可写 NPS：\n"
+                       "4\"、4in、NPS 4、1-1/2\"、1½\""));
     pressure.optional = dn.optional = true;
     return {QStringLiteral("lookup"),
             helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的尺寸、螺栓、面积和重量")),
             {kind, pressure, dn},
-            {seriesOptionEntry(),
+            {seriesOptionEntry(), scheduleOptionEntry(),
              formatOptionEntry(helpSource(QT_TRANSLATE_NOOP(
                  "CommandHelp", "text（默认）、json（一个对象）或 csv（表头和一行）")))},
             {},

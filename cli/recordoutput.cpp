@@ -1,5 +1,6 @@
 #include "cli/recordoutput.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/fieldname.h"
 #include "catalogue/flangeinput.h"
 #include "cli/textformat.h"
@@ -29,19 +30,46 @@ QString jsonText(const FieldValue &value)
     return QStringLiteral("null");
 }
 
-// The identifying keys and values every record starts with.
+bool isClass(const FlangeRecord &r)
+{
+    return r.rating.system == RatingSystem::Class;
+}
+
+// A record's size as its row keys it.
+NominalSize sizeOf(const FlangeRecord &r)
+{
+    return r.row ? r.row->key().size : NominalSize{NominalDiameter(r.dn), 0};
+}
+
+// The identifying keys and values every record starts with: a Class record names its standard.
 QList<std::pair<QString, FieldValue>> identity(const FlangeRecord &r)
 {
+    if (isClass(r)) {
+        const Standard *standard = classStandard();
+        return {{QStringLiteral("kind"), kindCode(r.kind)},
+                {QStringLiteral("standard"), QString::fromUtf8(standard->name)},
+                {QStringLiteral("edition"), QString::fromUtf8(standard->edition)},
+                {QStringLiteral("equivalent_standard"), QString::fromUtf8(standard->equivalent)},
+                {QStringLiteral("class"), r.rating.value},
+                {QStringLiteral("pn"), classPnName(r.rating)},
+                {QStringLiteral("nps"), npsText(sizeOf(r).npsQuarters)},
+                {QStringLiteral("dn"), double(r.dn)}};
+    }
     return {{QStringLiteral("kind"), kindCode(r.kind)},
             {QStringLiteral("pressure_mpa"), r.pressureText},
             {QStringLiteral("dn"), double(r.dn)},
             {QStringLiteral("series"), seriesText(r.series)}};
 }
 
+const QList<FlangeField> &fieldsOf(const FlangeRecord &r)
+{
+    return isClass(r) ? classFlangeFields(r.kind) : flangeFields(r.kind);
+}
+
 QList<std::pair<QString, FieldValue>> keyedValues(const FlangeRecord &r)
 {
     QList<std::pair<QString, FieldValue>> values = identity(r);
-    for (const FlangeField &field : flangeFields(r.kind))
+    for (const FlangeField &field : fieldsOf(r))
         values.append({QString::fromLatin1(field.key), field.value(r)});
     return values;
 }
@@ -71,10 +99,11 @@ QString json(const QList<FlangeRecord> &records, RecordLayout layout)
 
 QString csv(FlangeKind kind, const QList<FlangeRecord> &records)
 {
+    const FlangeRecord first = records.isEmpty() ? FlangeRecord{} : records.first();
     QStringList header;
-    for (const auto &entry : identity(FlangeRecord{}))
+    for (const auto &entry : identity(first))
         header.append(entry.first);
-    for (const FlangeField &field : flangeFields(kind))
+    for (const FlangeField &field : isClass(first) ? classFlangeFields(kind) : flangeFields(kind))
         header.append(QString::fromLatin1(field.key));
     QString text = csvLine(header);
     for (const FlangeRecord &r : records) {
@@ -95,6 +124,50 @@ QString label(const char *chinese)
 QString withUnit(const QString &text, const QString &unit)
 {
     return unit.isEmpty() ? text : text + QLatin1Char('(') + unit + QLatin1Char(')');
+}
+
+// The value of a field as the text forms show it: with its unit, "-" where there is none.
+QString shownValue(const FlangeField &field, const FlangeRecord &r)
+{
+    const QString value = plainText(field.value(r));
+    return value.isEmpty()        ? QStringLiteral("-")
+           : field.unit.isEmpty() ? value
+                                  : value + QLatin1Char(' ') + field.unit;
+}
+
+// A Class record: its standard, class and size, then a line per value.
+QString classTextOne(const FlangeRecord &r)
+{
+    const QString pn = classPnName(r.rating);
+    QList<QStringList> rows{
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "法兰类型")), QString(),
+         kindName(r.kind) + QStringLiteral(" (") + kindCode(r.kind) + QLatin1Char(')')},
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "标准")), QString(), classStandardText()},
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "压力等级")), QStringLiteral("Class"),
+         pn.isEmpty() ? r.pressureText : r.pressureText + QStringLiteral(" (") + pn + u')'},
+        {label(QT_TRANSLATE_NOOP("RecordOutput", "公称尺寸")), QStringLiteral("NPS"),
+         npsText(sizeOf(r).npsQuarters) + QStringLiteral(" (DN ") + QString::number(r.dn) + u')'}};
+    for (const FlangeField &field : classFlangeFields(r.kind))
+        rows.append({translatedFieldName(field.name), field.symbol, shownValue(field, r)});
+    return alignedColumns(rows);
+}
+
+// A list of Class records: the standard, then a header of names with units and a line each.
+QString classTextList(FlangeKind kind, const QList<FlangeRecord> &records)
+{
+    QStringList header{QStringLiteral("Class"), QStringLiteral("NPS"), QStringLiteral("DN")};
+    for (const FlangeField &field : classFlangeFields(kind))
+        header.append(withUnit(translatedFieldName(field.name), field.unit));
+    QList<QStringList> rows{header};
+    for (const FlangeRecord &r : records) {
+        QStringList line{r.pressureText, npsText(sizeOf(r).npsQuarters), QString::number(r.dn)};
+        for (const FlangeField &field : classFlangeFields(kind)) {
+            const QString value = plainText(field.value(r));
+            line.append(value.isEmpty() ? QStringLiteral("-") : value);
+        }
+        rows.append(line);
+    }
+    return classStandardText() + QLatin1Char('\n') + alignedColumns(rows);
 }
 
 // One record: a line per value, "法兰外径  D  215 mm".
@@ -164,6 +237,9 @@ QString formatRecords(FlangeKind kind, const QList<FlangeRecord> &records, Outpu
     case OutputFormat::Text:
         break;
     }
+    if (!records.isEmpty() && isClass(records.first()))
+        return layout == RecordLayout::One ? classTextOne(records.first())
+                                           : classTextList(kind, records);
     return layout == RecordLayout::One && !records.isEmpty() ? textOne(records.first())
                                                              : textList(kind, records);
 }

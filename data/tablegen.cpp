@@ -32,7 +32,7 @@ const std::vector<DimensionColumn> &dimensionColumns()
     static const std::vector<DimensionColumn> columns = {
 #define DIMENSION(id, key, symbol, unit, name)                                                     \
     {#id, std::string(key) + (*unit ? std::string("_") + unit : std::string()),                  \
-     std::string(#id) == "Bolt"},
+     std::string(#id) == "Bolt" || std::string(#id) == "BoltSize"},
 #include "core/model/dimensions.def"
 #undef DIMENSION
     };
@@ -135,7 +135,10 @@ const std::map<std::string, std::string> AreaRules = {
 const std::map<std::string, std::string> WeightRules = {{"none", "None"},
                                                         {"plate_printed", "PlatePrinted"},
                                                         {"slipon_printed", "SlipOnPrinted"},
-                                                        {"weldneck_geometry", "WeldNeckGeometry"}};
+                                                        {"weldneck_geometry", "WeldNeckGeometry"},
+                                                        {"weldneck_on_pipe", "WeldNeckOnPipe"},
+                                                        {"slipon_bored", "SlipOnBored"},
+                                                        {"blind_solid", "BlindSolid"}};
 const std::map<std::string, std::string> BoltingRules = {{"computed", "Computed"},
                                                          {"tabled", "Tabled"}};
 const std::map<std::string, std::string> RatingColumns = {
@@ -239,6 +242,34 @@ void generateTable(Generated &out, Pool &pool, const std::string &path, const st
                << cells.str() << "};\n";
 }
 
+// A table beside the flange tables (pipe walls, gaskets, names), compiled as it stands: its
+// column names and cells, a number where the cell reads as one, an empty cell without value.
+void generateSideTable(Generated &out, Pool &pool, const std::string &path,
+                       const std::string &prefix)
+{
+    const auto rows = readCsv(path);
+    const Row &header = rows[0].second;
+    out.arrays << "constexpr const char *" << prefix << "Columns[] = {";
+    for (const std::string &name : header)
+        out.arrays << quoted(name) << ", ";
+    out.arrays << "};\nconstexpr TableCell " << prefix << "Cells[] = {\n";
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto &[line, row] = rows[r];
+        if (row.size() != header.size())
+            fail(path + ":" + std::to_string(line), std::to_string(row.size()) +
+                                                        " fields, the header has " +
+                                                        std::to_string(header.size()));
+        out.arrays << "   ";
+        for (const std::string &cell : row)
+            out.arrays << " {" << (isNumber(cell) ? cell : std::string("0")) << ", "
+                       << (cell.empty() ? std::string("TableCell::NoText")
+                                        : std::to_string(pool.offset(cell)))
+                       << "},";
+        out.arrays << "\n";
+    }
+    out.arrays << "};\n";
+}
+
 void generateStandard(Generated &out, const std::string &folder, int index)
 {
     std::map<std::string, std::string> fields;
@@ -272,13 +303,25 @@ void generateStandard(Generated &out, const std::string &folder, int index)
                << "Columns, " << prefix << "Keys, " << prefix << "Cells},\n";
     }
     const std::string s = "S" + std::to_string(index);
+    std::ostringstream sides;
+    std::stringstream sideFiles(fields["side_tables"]);
+    for (std::string file; sideFiles >> file;) {
+        const std::string prefix = s + "Side" + file.substr(0, file.find('.'));
+        generateSideTable(out, pool, folder + "/" + file, prefix);
+        sides << "    {" << quoted(file.substr(0, file.find('.'))) << ", " << prefix
+              << "Columns, " << prefix << "Cells},\n";
+    }
+    if (!sides.str().empty())
+        out.arrays << "constexpr SideTable " << s << "Sides[] = {\n" << sides.str() << "};\n";
     out.arrays << "constexpr FlangeTable " << s << "Tables[] = {\n"
                << tables.str() << "};\nconstexpr char " << s << "Texts[] =\n"
                << pool.literal << "    \"\";\n";
     out.standards << "    {" << quoted(fields["id"]) << ", " << quoted(fields["name"]) << ", "
                   << quoted(fields["edition"]) << ", " << quoted(fields["title"])
                   << ", RatingSystem::" << RatingColumns.at(rating) << ", "
-                  << (series ? "true" : "false") << ", " << s << "Tables, " << s << "Texts},\n";
+                  << (series ? "true" : "false") << ", " << s << "Tables, " << s << "Texts, "
+                  << quoted(fields["equivalent"]) << ", "
+                  << (sides.str().empty() ? std::string("{}") : s + "Sides") << "},\n";
 }
 
 } // namespace

@@ -151,10 +151,6 @@ that fit every measurement are listed by total deviation, smallest first. None: 
         <translation>text (default), json (one object) or csv (header and one line)</translation>
     </message>
     <message>
-        <source>只列这个公称压力（1.6、16bar 或 PN16）；不写时列出所有压力</source>
-        <translation>only this nominal pressure (1.6, 16bar or PN16); every pressure when left out</translation>
-    </message>
-    <message>
         <source>一种法兰所列的全部规格，每行一条</source>
         <translation>every listed flange of a kind, one record per row</translation>
     </message>
@@ -196,15 +192,6 @@ M, FM, T, G or RJ; also written with the kind, as WN-FF</translation>
         <translation>fills the title block&apos;s date cell</translation>
     </message>
     <message>
-        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
-或 板式平焊、带颈平焊、带颈对焊（法兰）；
-或只写一个完整的标记：&quot;HG 20595 法兰 WN 100-2.5 RF&quot;（标准号，
-(B) 表示 B 系列，横线后是公称压力）</source>
-        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
-or alone, a whole marking: &quot;HG 20595 ... WN 100-2.5 RF&quot; (its standard&apos;s
-number, (B) for series B, the PN after the dash)</translation>
-    </message>
-    <message>
         <source>清单：CSV 或制表符分隔的文本（UTF-8、GB18030 或带字节顺序标记的 UTF-16），
 或 xlsx 工作簿；按表头的列名找列（类型/型式/type、公称压力/压力/PN、
 系列/series、公称直径/通径/DN/size、数量/件数/qty，或写标准标记的 标记/规格
@@ -242,7 +229,7 @@ and do not change the exit code; every reason cites the list&apos;s own row.</tr
 为行号、跳过的原因和出错的原因（中文、英文），各行保留这些，
 不再判断</source>
         <translation>the list holds lines read before (the form in which the take-off window
-hands them on): each row's first five columns are the line number and why
+hands them on): each row&apos;s first five columns are the line number and why
 it was skipped or refused (Chinese, English), which the lines keep</translation>
     </message>
     <message>
@@ -250,6 +237,41 @@ it was skipped or refused (Chinese, English), which the lines keep</translation>
 合计（结果中已注明）</source>
         <translation>exit 0 once the output is written whole, even with lines that cannot be
 computed or totals past their limit (the output says so)</translation>
+    </message>
+    <message>
+        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
+或 板式平焊、带颈平焊、带颈对焊（法兰）；
+Class 系列另有 BL（法兰盖）；
+或只写一个完整的标记：&quot;HG 20595 法兰 WN 100-2.5 RF&quot;（标准号，
+(B) 表示 B 系列，横线后是公称压力）</source>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
+in the Class series also BL (blind);
+or alone, a whole marking: &quot;HG 20595 ... WN 100-2.5 RF&quot; (its standard&apos;s
+number, (B) for series B, the PN after the dash)</translation>
+    </message>
+    <message>
+        <source>公称压力（见 table --help），或 Class 等级：150、Class 150、CL150、
+150#、150LB 或 HG/T 20615 的 PN20、PN50、PN110、PN150、PN260、PN420</source>
+        <translation>nominal pressure (see table --help), or a class: 150, Class 150, CL150,
+150#, 150LB or HG/T 20615&apos;s PN20, PN50, PN110, PN150, PN260, PN420</translation>
+    </message>
+    <message>
+        <source>公称直径（100、DN100 或 100mm）；Class 系列也可写 NPS：
+4&quot;、4in、NPS 4、1-1/2&quot;、1½&quot;</source>
+        <translation>nominal diameter (100, DN100 or 100mm); in the Class series also an NPS:
+4&quot;, 4in, NPS 4, 1-1/2&quot;, 1½&quot;</translation>
+    </message>
+    <message>
+        <source>只列这个公称压力（1.6、16bar 或 PN16）；不写时列出所有压力；
+或 Class 等级（150、CL150、150#、PN20），列出 Class 系列（ASME B16.5）；
+BL（法兰盖）只有 Class 系列</source>
+        <translation>only this nominal pressure (1.6, 16bar or PN16); every pressure when left out;
+or a class (150, CL150, 150#, PN20): the Class series (ASME B16.5);
+BL (blind) is in the Class series only</translation>
+    </message>
+    <message>
+        <source>Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）</source>
+        <translation>the pipe schedule a Class series weld-neck flange is bored to (STD by default)</translation>
     </message>
 </context>
 <context>
@@ -432,6 +454,38 @@ computed or totals past their limit (the output says so)</translation>
         <source>错误</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>法兰外径（公制表）</source>
+        <translation>Outside diameter (metric table)</translation>
+    </message>
+    <message>
+        <source>法兰厚度（不含突面）</source>
+        <translation>Flange thickness (without raised face)</translation>
+    </message>
+    <message>
+        <source>突面直径</source>
+        <translation>Raised face diameter</translation>
+    </message>
+    <message>
+        <source>螺栓直径</source>
+        <translation>Bolt diameter</translation>
+    </message>
+    <message>
+        <source>螺柱长度</source>
+        <translation>Stud bolt length</translation>
+    </message>
+    <message>
+        <source>法兰高度（不含突面）</source>
+        <translation>Length through hub (without raised face)</translation>
+    </message>
+    <message>
+        <source>管子表号</source>
+        <translation>Pipe schedule</translation>
+    </message>
+    <message>
+        <source>计算重量</source>
+        <translation>Computed weight</translation>
+    </message>
 </context>
 <context>
     <name>FlangeInput</name>
@@ -542,6 +596,38 @@ computed or totals past their limit (the output says so)</translation>
     <message>
         <source>数量</source>
         <translation>quantity</translation>
+    </message>
+    <message>
+        <source>%1 可能是 Class %2（HG/T 20615）或 PN %3 MPa：请写 CL%2 或 %3MPa</source>
+        <translation>%1 could be Class %2 (HG/T 20615) or PN %3 MPa: write CL%2 or %3MPa</translation>
+    </message>
+    <message>
+        <source>%1 是 Class 等级：Class 系列（ASME B16.5）没有 %2 法兰，只有 WN、SO、BL</source>
+        <translation>%1 is a class: the Class series (ASME B16.5) has no %2 flanges, only WN, SO and BL</translation>
+    </message>
+    <message>
+        <source>%2 没有 Class %1；有：%3</source>
+        <translation>%2 is not listed at Class %1; listed: %3</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 既不是 NPS（4&quot;、4in、1-1/2&quot;）也不是 DN（DN100）</source>
+        <translation>size %1 is neither an NPS (4&quot;, 4in, 1-1/2&quot;) nor a DN (DN100)</translation>
+    </message>
+    <message>
+        <source>NPS %1 不是以 1/4 英寸计的管子尺寸</source>
+        <translation>NPS %1 is no pipe size in quarter inches</translation>
+    </message>
+    <message>
+        <source>%2 在 Class %3 下没有 %1；有：NPS %4</source>
+        <translation>%1 is not listed for %2 at Class %3; listed: NPS %4</translation>
+    </message>
+    <message>
+        <source>PN 系列的 %1 法兰暂未收录；Class 系列有（%1 CL150 4&quot;）</source>
+        <translation>the PN series&apos; %1 flanges are not included yet; the Class series lists them (%1 CL150 4&quot;)</translation>
+    </message>
+    <message>
+        <source>管子表号 %1 不在表中；有：%2</source>
+        <translation>schedule %1 is not listed; listed: %2</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1056,18 @@ computed or totals past their limit (the output says so)</translation>
     <message>
         <source>管子系列</source>
         <translation>Pipe series</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>压力等级</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>公称尺寸</source>
+        <translation>Nominal size</translation>
     </message>
 </context>
 <context>

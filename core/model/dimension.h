@@ -24,8 +24,8 @@ const DimensionInfo &dimensionInfo(Dimension dimension);
 // The dimension a data file's column names, key and unit: "outside_diameter_mm", "hole_count".
 std::optional<Dimension> dimensionOfColumn(std::string_view column);
 
-// Whether the dimension's cells are texts shown as they stand ("M30x2") rather than numbers.
+// Whether the dimension's cells are texts shown as they stand ("M30x2", "7/8") rather than numbers.
 constexpr bool isTextDimension(Dimension dimension)
 {
-    return dimension == Dimension::Bolt;
+    return dimension == Dimension::Bolt || dimension == Dimension::BoltSize;
 }

@@ -1,5 +1,6 @@
 #include "core/model/rules.h"
 
+#include "core/model/sidetable.h"
 #include "core/values/printedconstants.h"
 
 #include <cmath>
@@ -54,6 +55,33 @@ double weldNeckWeight(double D, double C, double n, double L, double N, double A
     return (ring + taper + neck) * SteelKgPerSquareMetreMillimetre / 1e6;
 }
 
+// A flange of the Class series (ASME B16.5 gives no weights): the ring (outside diameter O,
+// thickness tf) less its n holes of diameter L; the hub, a cone frustum from X at the ring's back
+// to `hubEnd` over Y − tf (a slip-on hub taken as straight at X, hubEnd = X; none for a blind
+// flange); the raised face, diameter R and height f; the bore taken out of all three.
+double classFlangeWeight(double O, double tf, double n, double L, double R, double f, double X,
+                         double hubEnd, double Y, double bore)
+{
+    const double hubLength = X > 0 ? Y - tf : 0;
+    const double ring = (disc(O) - n * disc(L) - disc(bore)) * tf;
+    const double hub =
+        (disc(X) + disc(hubEnd) + std::sqrt(disc(X) * disc(hubEnd))) / 3 * hubLength -
+        disc(bore) * hubLength;
+    const double face = (disc(R) - disc(bore)) * f;
+    return (ring + hub + face) * SteelKgPerSquareMetreMillimetre / 1e6;
+}
+
+// The row of the standard's pipe table for the row's size.
+std::optional<SideRow> pipeRow(const TableRow &row)
+{
+    return findSideRow(row.standard(), "pipe", {{"dn", QString::number(row.key().size.dn)}});
+}
+
+std::string wallColumn(QStringView schedule)
+{
+    return "wall_" + schedule.toString().toLower().toStdString() + "_mm";
+}
+
 // The values of the dimensions a rule needs, or none when any has none.
 template <std::size_t N>
 std::optional<std::array<double, N>> values(const TableRow &row, const Dimension (&needed)[N])
@@ -89,7 +117,41 @@ std::optional<double> netArea(const TableRow &row)
     return std::nullopt;
 }
 
-std::optional<double> netWeight(const TableRow &row)
+QStringList pipeSchedules(const Standard &standard)
+{
+    QStringList schedules;
+    for (const SideTable &table : standard.sideTables)
+        if (std::string_view(table.name) == "pipe")
+            for (const char *column : table.columns) {
+                const QString name = QString::fromLatin1(column);
+                if (name.startsWith(u"wall_") && name.endsWith(u"_mm"))
+                    schedules.append(name.mid(5, name.size() - 8).toUpper());
+            }
+    return schedules;
+}
+
+std::optional<double> flangeBore(const TableRow &row, QStringView schedule)
+{
+    const std::optional<SideRow> pipe = pipeRow(row);
+    if (!pipe)
+        return std::nullopt;
+    switch (row.table().weight) {
+    case WeightRule::WeldNeckOnPipe: {
+        const std::optional<double> outside = pipe->number("outside_diameter_mm");
+        const std::optional<double> wall = pipe->number(wallColumn(schedule));
+        if (outside && wall)
+            return *outside - 2 * *wall;
+        break;
+    }
+    case WeightRule::SlipOnBored:
+        return pipe->number("slipon_bore_mm");
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> netWeight(const TableRow &row, QStringView schedule)
 {
     switch (row.table().weight) {
     case WeightRule::None:
@@ -113,6 +175,27 @@ std::optional<double> netWeight(const TableRow &row)
                                         OverallHeight})) {
             const auto [D, C, n, L, N, A, S, h, H] = *v;
             return weldNeckWeight(D, C, n, L, N, A, S, h, H);
+        }
+        break;
+    case WeightRule::WeldNeckOnPipe:
+    case WeightRule::SlipOnBored: {
+        const std::optional<double> bore = flangeBore(row, schedule);
+        const std::optional<double> pipeOutside =
+            pipeRow(row) ? pipeRow(row)->number("outside_diameter_mm") : std::nullopt;
+        const auto v = values(row, {OutsideDiameter, Thickness, HoleCount, HoleDiameter,
+                                    RaisedFaceDiameter, FaceHeight, HubDiameter,
+                                    LengthThroughHub});
+        if (!bore || !pipeOutside || !v)
+            break;
+        const auto [O, tf, n, L, R, f, X, Y] = *v;
+        const bool weldNeck = row.table().weight == WeightRule::WeldNeckOnPipe;
+        return classFlangeWeight(O, tf, n, L, R, f, X, weldNeck ? *pipeOutside : X, Y, *bore);
+    }
+    case WeightRule::BlindSolid:
+        if (const auto v = values(row, {OutsideDiameter, Thickness, HoleCount, HoleDiameter,
+                                        RaisedFaceDiameter, FaceHeight})) {
+            const auto [O, tf, n, L, R, f] = *v;
+            return classFlangeWeight(O, tf, n, L, R, f, 0, 0, 0, 0);
         }
         break;
     }

@@ -25,6 +25,9 @@ enum class WeightRule : std::uint8_t {
     PlatePrinted,     // the printed area times the thickness
     SlipOnPrinted,    // the printed plate and hub rings
     WeldNeckGeometry, // the solid the weld-neck window draws (rules.h)
+    WeldNeckOnPipe,   // a ring, a hub tapering to the pipe, bored to a pipe schedule (rules.h)
+    SlipOnBored,      // a ring and a hub, bored to the table of slip-on bores
+    BlindSolid,       // a solid disc
 };
 // Where a joint's bolt length comes from.
 enum class BoltingRule : std::uint8_t {
@@ -66,6 +69,14 @@ struct FlangeTable {
     std::span<const TableCell> cells; // keys.size() rows of columns.size() cells
 };
 
+// A table beside the flange tables, as its data file writes it (pipe walls, gaskets, names):
+// its column names and its cells, row after row; read through core/model/sidetable.h.
+struct SideTable {
+    const char *name; // the file's name without ".csv": "pipe"
+    std::span<const char *const> columns;
+    std::span<const TableCell> cells;
+};
+
 struct Standard {
     const char *id;      // "hg20592-97", the data folder
     const char *name;    // "HG 20592", the number common to every type
@@ -75,6 +86,8 @@ struct Standard {
     bool pipeSeries; // whether rows come in series A and B
     std::span<const FlangeTable> tables;
     const char *texts; // every cell's text, each ended by a zero
+    const char *equivalent; // the Chinese standard with the same tables ("HG/T 20615"), or ""
+    std::span<const SideTable> sideTables;
 };
 
 // The standards compiled into the program, the first being the one the windows show.

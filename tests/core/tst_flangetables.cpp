@@ -76,11 +76,18 @@ private slots:
         QHash<QString, Row> previousDn, previousRating;
         for (const Row &r : allRows()) {
             const TableRowKey &key = r.row.key();
-            const QString table = QString::fromUtf8(r.row.table().standardNumber);
+            // One standard number may cover several kinds (ASME B16.5).
+            const QString table = QString::fromUtf8(r.row.table().standardNumber) +
+                                  QString::number(int(r.row.table().kind));
             const QString series = key.series == PipeSeries::B ? "B" : "A";
             const QString byDn = table + ratingText(key.rating) + series;
             const QString byRating = table + QString::number(key.size.dn) + series;
-            if (const auto found = previousDn.constFind(byDn); found != previousDn.cend()) {
+            // B16.5 gives Class 900 NPS 1/2 to 2-1/2 the Class 1500 flanges, larger than its own
+            // NPS 3.
+            const bool carriesClass1500 = key.rating == Rating{RatingSystem::Class, 900} &&
+                                          key.size.npsQuarters == 12;
+            if (const auto found = previousDn.constFind(byDn);
+                found != previousDn.cend() && !carriesClass1500) {
                 const Row &before = *found;
                 for (Dimension d : {OutsideDiameter, BoltCircle})
                     QVERIFY2(r(d) > before(d), qPrintable(r.where + " " + dimensionInfo(d).key));
@@ -89,8 +96,11 @@ private slots:
                 found != previousRating.cend()) {
                 const Row &before = *found;
                 // Not the thickness: weld-neck PN 25.0 DN 20 to 40 is printed thinner than PN 16.0.
+                // Within a rounding: ASME B16.5's Class 300 NPS 2-1/2 bolt circle is listed as
+                // 149.35 mm, its Class 600 one (both 5-7/8 in) as 149.22 mm.
                 for (Dimension d : {OutsideDiameter, BoltCircle})
-                    QVERIFY2(r(d) >= before(d), qPrintable(r.where + " " + dimensionInfo(d).key));
+                    QVERIFY2(r(d) >= before(d) - 0.2,
+                             qPrintable(r.where + " " + dimensionInfo(d).key));
             }
             previousDn.insert(byDn, r);
             previousRating.insert(byRating, r);
@@ -113,7 +123,9 @@ private slots:
                     QVERIFY2(a.text(d) == b.text(d),
                              qPrintable(rows[i].where + " " + dimensionInfo(d).key));
         }
-        QVERIFY(pairs * 2 == rows.size());
+        QVERIFY(pairs * 2 == std::ranges::count_if(rows, [](const Row &r) {
+                    return r.row.standard().pipeSeries;
+                }));
     }
 
     // A slip-on flange takes the pipe of its DN and series whatever the rating and kind: one pipe

@@ -1,0 +1,231 @@
+#include "catalogue/classseries.h"
+
+#include "catalogue/fieldname.h"
+#include "core/model/rules.h"
+#include "core/model/sidetable.h"
+#include "core/values/numberreading.h"
+#include "core/values/valuetext.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+const Standard *classStandard()
+{
+    for (const Standard &standard : builtInStandards())
+        if (standard.ratingSystem == RatingSystem::Class)
+            return &standard;
+    return nullptr;
+}
+
+namespace
+{
+
+const FlangeTable *classTable(FlangeKind kind)
+{
+    const Standard *standard = classStandard();
+    return standard ? flangeTable(*standard, kind) : nullptr;
+}
+
+} // namespace
+
+QList<Rating> classRatings(FlangeKind kind)
+{
+    const FlangeTable *table = classTable(kind);
+    return table ? tableRatings(*table) : QList<Rating>();
+}
+
+QList<NominalSize> classSizes(FlangeKind kind, const Rating &rating)
+{
+    QList<NominalSize> sizes;
+    if (const FlangeTable *table = classTable(kind))
+        for (const TableRowKey &key : table->keys)
+            if (key.rating == rating)
+                sizes.append(key.size);
+    return sizes;
+}
+
+QString npsText(int quarters)
+{
+    const int whole = quarters / 4, rest = quarters % 4;
+    const QString fraction = rest == 2 ? QStringLiteral("1/2") : QStringLiteral("%1/4").arg(rest);
+    if (rest == 0)
+        return QString::number(whole);
+    return whole == 0 ? fraction : QStringLiteral("%1-%2").arg(whole).arg(fraction);
+}
+
+QString classSizeText(const NominalSize &size)
+{
+    return QStringLiteral("NPS %1 (DN %2)").arg(npsText(size.npsQuarters)).arg(size.dn);
+}
+
+QString classPnName(const Rating &rating)
+{
+    const Standard *standard = classStandard();
+    const std::optional<SideRow> row =
+        standard ? findSideRow(*standard, "class_names", {{"class", ratingText(rating)}})
+                 : std::nullopt;
+    const std::optional<QString> pn = row ? row->text("pn") : std::nullopt;
+    return pn ? QStringLiteral("PN") + *pn : QString();
+}
+
+QString classStandardText()
+{
+    const Standard *standard = classStandard();
+    if (!standard)
+        return {};
+    const QString name = QStringLiteral("%1-%2").arg(QString::fromUtf8(standard->name),
+                                                     QString::fromUtf8(standard->edition));
+    return *standard->equivalent
+               ? name + QStringLiteral(" (") + QString::fromUtf8(standard->equivalent) + u')'
+               : name;
+}
+
+std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rating,
+                                              const NominalSize &size, const QString &schedule)
+{
+    const FlangeTable *table = classTable(kind);
+    if (!table)
+        return std::nullopt;
+    const auto row = std::ranges::find_if(table->keys, [&](const TableRowKey &key) {
+        return key.rating == rating && (size.npsQuarters ? key.size.npsQuarters == size.npsQuarters
+                                                         : key.size.dn == size.dn);
+    });
+    if (row == table->keys.end())
+        return std::nullopt;
+    const TableRow found(*classStandard(), *table, std::size_t(row - table->keys.begin()));
+    FlangeRecord record = flangeRecord(found);
+    if (table->weight == WeightRule::WeldNeckOnPipe) {
+        record.schedule = schedule;
+        const std::optional<double> weight = netWeight(found, schedule);
+        record.weightText = weight ? resultText(*weight) : QStringLiteral("-");
+        record.weightKg = weight ? std::optional<double>(readNumber(record.weightText)) : std::nullopt;
+    }
+    return record;
+}
+
+ValueReading<QString> readSchedule(QStringView text)
+{
+    const Standard *standard = classStandard();
+    const QStringList listed = standard ? pipeSchedules(*standard) : QStringList();
+    QString plain = plainTypedText(text).trimmed().toUpper();
+    plain.remove(QRegularExpression(QStringLiteral("^SCH(?:EDULE)?[ .]*")));
+    if (listed.contains(plain))
+        return ValueReading<QString>::of(plain);
+    return ValueReading<QString>::notReadable(
+        QStringLiteral("schedule %1 is not listed; listed: %2")
+            .arg(quotedInput(text), listed.join(QStringLiteral(", "))),
+        QCoreApplication::translate("FlangeInput", "管子表号 %1 不在表中；有：%2")
+            .arg(quotedInput(text), listed.join(QStringLiteral("、"))));
+}
+
+QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating,
+                                       const QString &schedule)
+{
+    QList<FlangeRecord> records;
+    for (const Rating &listed : classRatings(kind))
+        if (!rating || *rating == listed)
+            for (const NominalSize &size : classSizes(kind, listed))
+                records.append(*lookUpClassFlange(kind, listed, size, schedule));
+    return records;
+}
+
+namespace
+{
+
+// The names of the dimensions the Class tables hold, as HG/T 20615 calls them.
+const char *classDimensionName(Dimension dimension)
+{
+    switch (dimension) {
+    case Dimension::OutsideDiameter:
+        return QT_TRANSLATE_NOOP("FlangeField", "法兰外径");
+    case Dimension::OutsideDiameterMetric:
+        return QT_TRANSLATE_NOOP("FlangeField", "法兰外径（公制表）");
+    case Dimension::Thickness:
+        return QT_TRANSLATE_NOOP("FlangeField", "法兰厚度（不含突面）");
+    case Dimension::RaisedFaceDiameter:
+        return QT_TRANSLATE_NOOP("FlangeField", "突面直径");
+    case Dimension::FaceHeight:
+        return QT_TRANSLATE_NOOP("FlangeField", "突面高度");
+    case Dimension::BoltCircle:
+        return QT_TRANSLATE_NOOP("FlangeField", "螺栓孔中心圆直径");
+    case Dimension::HoleCount:
+        return QT_TRANSLATE_NOOP("FlangeField", "螺栓孔数量");
+    case Dimension::HoleDiameter:
+        return QT_TRANSLATE_NOOP("FlangeField", "螺栓孔直径");
+    case Dimension::BoltSize:
+        return QT_TRANSLATE_NOOP("FlangeField", "螺栓直径");
+    case Dimension::StudLength:
+        return QT_TRANSLATE_NOOP("FlangeField", "螺柱长度");
+    case Dimension::HubDiameter:
+        return QT_TRANSLATE_NOOP("FlangeField", "法兰颈外径");
+    case Dimension::LengthThroughHub:
+        return QT_TRANSLATE_NOOP("FlangeField", "法兰高度（不含突面）");
+    default:
+        return dimensionInfo(dimension).name;
+    }
+}
+
+FieldValue cellValue(const FlangeRecord &record, Dimension dimension)
+{
+    if (isTextDimension(dimension)) {
+        const std::optional<QString> text = record.text(dimension);
+        return text ? FieldValue(*text) : FieldValue();
+    }
+    const std::optional<double> number = record.value(dimension);
+    return number ? FieldValue(*number) : FieldValue();
+}
+
+QList<FlangeField> fieldsOf(FlangeKind kind)
+{
+    QList<FlangeField> fields;
+    const FlangeTable *table = classTable(kind);
+    if (!table)
+        return fields;
+    for (const Dimension dimension : table->columns) {
+        const DimensionInfo &info = dimensionInfo(dimension);
+        fields.append({info.key, QString::fromUtf8(classDimensionName(dimension)),
+                       QString::fromUtf8(info.symbol), QString::fromUtf8(info.unit),
+                       [dimension](const FlangeRecord &r) { return cellValue(r, dimension); }});
+    }
+    if (table->weight != WeightRule::BlindSolid)
+        fields.append({"bore", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "法兰内径")),
+                       QStringLiteral("B"), QStringLiteral("mm"), [](const FlangeRecord &r) {
+                           const std::optional<double> bore =
+                               r.row ? flangeBore(*r.row, r.schedule) : std::nullopt;
+                           // To the hundredth, as the walls it comes from.
+                           return bore ? FieldValue(std::round(*bore * 100) / 100) : FieldValue();
+                       }});
+    if (table->weight == WeightRule::WeldNeckOnPipe)
+        fields.append({"schedule", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "管子表号")),
+                       QString(), QString(),
+                       [](const FlangeRecord &r) { return FieldValue(r.schedule); }});
+    fields.append({"computed_weight_kg",
+                   QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "计算重量")), QString(),
+                   QStringLiteral("kg"), [](const FlangeRecord &r) {
+                       return r.weightKg ? FieldValue(*r.weightKg) : FieldValue();
+                   }});
+    return fields;
+}
+
+} // namespace
+
+const QList<FlangeField> &classFlangeFields(FlangeKind kind)
+{
+    static const QList<FlangeField> weldNeck = fieldsOf(FlangeKind::WeldNeck);
+    static const QList<FlangeField> slipOn = fieldsOf(FlangeKind::SlipOn);
+    static const QList<FlangeField> blind = fieldsOf(FlangeKind::Blind);
+    static const QList<FlangeField> none;
+    switch (kind) {
+    case FlangeKind::WeldNeck:
+        return weldNeck;
+    case FlangeKind::SlipOn:
+        return slipOn;
+    case FlangeKind::Blind:
+        return blind;
+    case FlangeKind::Plate:
+        break;
+    }
+    return none;
+}
