@@ -273,13 +273,16 @@ BL (blind) is in the Class series only</translation>
         <source>Class 系列带颈对焊法兰的内径按哪个管子表号（默认 STD）</source>
         <translation>the pipe schedule a Class series weld-neck flange is bored to (STD by default)</translation>
     </message>
+    <message>
+        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
+或 板式平焊、带颈平焊、带颈对焊（法兰）；
+Class 系列另有 BL（法兰盖）</source>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
+in the Class series also BL (blind)</translation>
+    </message>
 </context>
 <context>
     <name>DataSheet</name>
-    <message>
-        <source>法兰数据表</source>
-        <translation> flange data sheet</translation>
-    </message>
     <message>
         <source>名称</source>
         <translation>Name</translation>
@@ -300,6 +303,10 @@ BL (blind) is in the Class series only</translation>
         <source> 系列</source>
         <translation> series </translation>
     </message>
+    <message>
+        <source>数据表</source>
+        <translation> data sheet</translation>
+    </message>
 </context>
 <context>
     <name>FlangeDrawing</name>
@@ -318,6 +325,10 @@ BL (blind) is in the Class series only</translation>
     <message>
         <source>密封面 %1 的尺寸未收录，图中未画出</source>
         <translation>sealing face %1: its sizes are not on record, it is not drawn</translation>
+    </message>
+    <message>
+        <source>no drawing: the pipe table gives no %1 wall for %2</source>
+        <translation>no drawing: the pipe table gives no %1 wall for %2</translation>
     </message>
 </context>
 <context>
@@ -1716,8 +1727,8 @@ BL (blind) is in the Class series only</translation>
         <translation>Dwg. No.</translation>
     </message>
     <message>
-        <source>法兰</source>
-        <translation> flange</translation>
+        <source>计算重量</source>
+        <translation>Computed weight</translation>
     </message>
 </context>
 <context>
