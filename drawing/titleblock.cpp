@@ -195,8 +195,12 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
         case Field::Standard:
             return recordStandard(record);
         case Field::Weight:
-            return record.weightKg ? record.weightText.trimmed() + QStringLiteral(" kg")
-                                   : QString();
+            // The Class series' weight is the program's own, B16.5 giving none: named so.
+            if (!record.weightKg)
+                return {};
+            return isClassRecord(record) ? QCoreApplication::translate("TitleBlock", "计算 %1 kg")
+                                               .arg(record.weightText.trimmed())
+                                         : record.weightText.trimmed() + QStringLiteral(" kg");
         case Field::Scale:
             return scaleText(scale);
         case Field::Name:
@@ -209,11 +213,6 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
     QList<TitleCell> cells;
     for (const Place &place : Places)
         cells << cellAt(place, valueOf(place.field));
-    // The Class series' weight is the program's own, B16.5 giving none: named so.
-    if (isClassRecord(record)) {
-        TitleCell &weight = cells[std::distance(std::begin(Places), &placeOf(Field::Weight))];
-        weight.label = QCoreApplication::translate("TitleBlock", "计算重量");
-    }
     return cells;
 }
 

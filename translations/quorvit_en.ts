@@ -1727,8 +1727,8 @@ in the Class series also BL (blind)</translation>
         <translation>Dwg. No.</translation>
     </message>
     <message>
-        <source>计算重量</source>
-        <translation>Computed weight</translation>
+        <source>计算 %1 kg</source>
+        <translation>%1 kg computed</translation>
     </message>
 </context>
 <context>
