@@ -82,6 +82,61 @@ QString classStandardText()
                : name;
 }
 
+namespace
+{
+
+// A joint's stud bolts, one a hole, each with two heavy hex nuts: the table's length and the
+// bolt size's unified thread ("7/8-9UNC × 160"); none where the thread is not in the data.
+JointBolting classBolting(const TableRow &row)
+{
+    const std::optional<QString> size = row.text(Dimension::BoltSize);
+    const std::optional<double> length = row.number(Dimension::StudLength);
+    const std::optional<SideRow> thread =
+        size ? findSideRow(row.standard(), "unified_threads", {{"bolt_size_in", *size}})
+             : std::nullopt;
+    JointBolting bolting;
+    if (!length || !thread || !thread->text("threads_per_inch") || !thread->text("series"))
+        return bolting;
+    bolting.kind = FastenerKind::StudBolt;
+    bolting.nutsPerBolt = 2;
+    bolting.length = int(*length);
+    bolting.lengthPrinted = true;
+    bolting.thread = *size + u'-' + *thread->text("threads_per_inch") + *thread->text("series");
+    bolting.designation = bolting.thread + QStringLiteral(" × ") + QString::number(bolting.length);
+    return bolting;
+}
+
+// The B16.21 flat ring of a record's class and size: its row in the gasket table, or none.
+std::optional<SideRow> flatRing(const FlangeRecord &record)
+{
+    if (!record.row)
+        return std::nullopt;
+    return findSideRow(record.row->standard(), "gaskets_flat_ring",
+                       {{"class", ratingText(record.rating)},
+                        {"nps", npsText(record.row->key().size.npsQuarters)}});
+}
+
+FieldValue ringDiameter(const FlangeRecord &record, std::string_view column)
+{
+    const std::optional<SideRow> ring = flatRing(record);
+    const std::optional<double> value = ring ? ring->number(column) : std::nullopt;
+    return value ? FieldValue(*value) : FieldValue();
+}
+
+} // namespace
+
+QString classGasketText(const FlangeRecord &record)
+{
+    const std::optional<SideRow> ring = flatRing(record);
+    if (!ring)
+        return QCoreApplication::translate("FlangeField",
+                                           "未包括（数据中没有 Class %1 NPS %2 的 B16.21 平垫片）")
+            .arg(ratingText(record.rating),
+                 npsText(record.row ? record.row->key().size.npsQuarters : 0));
+    return QCoreApplication::translate("FlangeField", "ASME B16.21 平垫片 %1 × %2（厚度按订货）")
+        .arg(*ring->text("inside_diameter_mm"), *ring->text("outside_diameter_mm"));
+}
+
 std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rating,
                                               const NominalSize &size, const QString &schedule)
 {
@@ -96,6 +151,7 @@ std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rat
         return std::nullopt;
     const TableRow found(*classStandard(), *table, std::size_t(row - table->keys.begin()));
     FlangeRecord record = flangeRecord(found);
+    record.bolting = classBolting(found);
     if (table->weight == WeightRule::WeldNeckOnPipe) {
         record.schedule = schedule;
         const std::optional<double> weight = netWeight(found, schedule);
@@ -103,6 +159,15 @@ std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rat
         record.weightKg = weight ? std::optional<double>(readNumber(record.weightText)) : std::nullopt;
     }
     return record;
+}
+
+std::optional<double> classPipeOutsideDiameter(const FlangeRecord &record)
+{
+    if (!record.row || record.kind == FlangeKind::Blind)
+        return std::nullopt;
+    const std::optional<SideRow> pipe = findSideRow(
+        record.row->standard(), "pipe", {{"dn", QString::number(record.row->key().size.dn)}});
+    return pipe ? pipe->number("outside_diameter_mm") : std::nullopt;
 }
 
 ValueReading<QString> readSchedule(QStringView text)
@@ -199,6 +264,32 @@ QList<FlangeField> fieldsOf(FlangeKind kind)
         fields.append({"schedule", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "管子表号")),
                        QString(), QString(),
                        [](const FlangeRecord &r) { return FieldValue(r.schedule); }});
+    const auto text = [](const char *key, const char *chinese, const char *unit,
+                         std::function<FieldValue(const FlangeRecord &)> value) {
+        return FlangeField{key, QString::fromUtf8(chinese), QString(), QString::fromUtf8(unit),
+                           std::move(value)};
+    };
+    fields += {
+        text("bolt_designation", QT_TRANSLATE_NOOP("FlangeField", "螺栓规格及长度"), "",
+             [](const FlangeRecord &r) {
+                 return r.bolting.designation.isEmpty() ? FieldValue()
+                                                        : FieldValue(r.bolting.designation);
+             }),
+        text("nuts_per_bolt", QT_TRANSLATE_NOOP("FlangeField", "每根螺栓的螺母数"), "",
+             [](const FlangeRecord &r) {
+                 return r.bolting.length ? FieldValue(double(r.bolting.nutsPerBolt)) : FieldValue();
+             }),
+        text("nut", QT_TRANSLATE_NOOP("FlangeField", "螺母"), "",
+             [](const FlangeRecord &r) {
+                 return r.bolting.length ? FieldValue(QStringLiteral("heavy hex")) : FieldValue();
+             }),
+        text("gasket", QT_TRANSLATE_NOOP("FlangeField", "垫片"), "",
+             [](const FlangeRecord &r) { return FieldValue(classGasketText(r)); }),
+        text("gasket_inside_diameter", QT_TRANSLATE_NOOP("FlangeField", "垫片内径"), "mm",
+             [](const FlangeRecord &r) { return ringDiameter(r, "inside_diameter_mm"); }),
+        text("gasket_outside_diameter", QT_TRANSLATE_NOOP("FlangeField", "垫片外径"), "mm",
+             [](const FlangeRecord &r) { return ringDiameter(r, "outside_diameter_mm"); }),
+    };
     fields.append({"computed_weight_kg",
                    QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "计算重量")), QString(),
                    QStringLiteral("kg"), [](const FlangeRecord &r) {

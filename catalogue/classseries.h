@@ -30,6 +30,9 @@ QString classStandardText();
 std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rating,
                                               const NominalSize &size,
                                               const QString &schedule = QStringLiteral("STD"));
+// The outside diameter of the pipe a weld-neck or slip-on record's flange takes (the standard's
+// pipe table); none for a blind flange.
+std::optional<double> classPipeOutsideDiameter(const FlangeRecord &record);
 // Every row of a kind, class by class, ascending size; one class's when `rating` is set.
 QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> rating,
                                        const QString &schedule = QStringLiteral("STD"));
@@ -37,9 +40,15 @@ QList<FlangeRecord> classFlangeRecords(FlangeKind kind, std::optional<Rating> ra
 ValueReading<QString> readSchedule(QStringView text);
 
 // The values a Class record shows: its table's dimensions in the table's order under their
-// model keys, then what is computed from them: the bore (a weld-neck's with its schedule) and
-// the weight, named as computed (computed_weight_kg), B16.5 giving none.
+// model keys, then what is computed from them: the bore (a weld-neck's with its schedule), the
+// bolting to order (stud bolts with two heavy hex nuts, "7/8-9UNC × 160"), the gasket and the
+// weight, named as computed (computed_weight_kg), B16.5 giving none.
 const QList<FlangeField> &classFlangeFields(FlangeKind kind);
+
+// The gasket of a joint of two such flanges, in the interface's language: B16.21's flat ring by
+// its inside and outside diameter where the data has it ("ASME B16.21 平垫片 106 × 175（厚度按
+// 订货）"), else named as not included.
+QString classGasketText(const FlangeRecord &record);
 
 // Reading a class and a pipe size as written. A text that is no class spelling at all is none
 // here (a PN, read as the PN series reads it): "150", "Class 150", "CL150", "150#", "150LB" and

@@ -1,5 +1,7 @@
 #include "catalogue/identify.h"
 
+#include "catalogue/classseries.h"
+
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -25,6 +27,13 @@ const char *measureKey(Measure measure)
 
 std::optional<double> tabledValue(const FlangeRecord &record, Measure measure)
 {
+    if (record.rating.system == RatingSystem::Class) {
+        static constexpr Dimension Dimensions[] = {
+            Dimension::OutsideDiameter, Dimension::BoltCircle, Dimension::HoleCount,
+            Dimension::HoleDiameter,    Dimension::Thickness};
+        return measure == Measure::PipeOutsideDiameter ? classPipeOutsideDiameter(record)
+                                                       : record.value(Dimensions[int(measure)]);
+    }
     switch (measure) {
     case Measure::OutsideDiameter:
         return record.outsideDiameter;
@@ -106,12 +115,16 @@ auto tieOrder(const FlangeRecord &r)
 
 } // namespace
 
-QList<FlangeMatch> identifyFlange(const FlangeMeasurements &measured)
+namespace
+{
+
+QList<FlangeMatch> bestFirst(const QList<FlangeRecord> &candidates,
+                             const FlangeMeasurements &measured)
 {
     QList<FlangeMatch> matches;
     if (measured.isEmpty())
         return matches;
-    for (const FlangeRecord &record : candidates()) {
+    for (const FlangeRecord &record : candidates) {
         if (std::optional<FlangeMatch> m = match(record, measured))
             matches.append(std::move(*m));
     }
@@ -121,4 +134,22 @@ QList<FlangeMatch> identifyFlange(const FlangeMeasurements &measured)
         return tieOrder(a.record) < tieOrder(b.record);
     });
     return matches;
+}
+
+} // namespace
+
+QList<FlangeMatch> identifyFlange(const FlangeMeasurements &measured)
+{
+    return bestFirst(candidates(), measured);
+}
+
+QList<FlangeMatch> identifyClassFlange(const FlangeMeasurements &measured)
+{
+    static const QList<FlangeRecord> rows = [] {
+        QList<FlangeRecord> all;
+        for (FlangeKind kind : {FlangeKind::WeldNeck, FlangeKind::SlipOn, FlangeKind::Blind})
+            all += classFlangeRecords(kind, std::nullopt);
+        return all;
+    }();
+    return bestFirst(rows, measured);
 }

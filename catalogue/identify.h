@@ -49,3 +49,6 @@ struct FlangeMatch {
 // (counts exactly), best first by total deviation; ties by kind, pressure, DN, series. Rows
 // that have no form (a series B size the weld-neck table leaves out) are not candidates.
 QList<FlangeMatch> identifyFlange(const FlangeMeasurements &measured);
+// The same among the Class series' flanges (classseries.h), ties by kind, class and size: its
+// thickness without the raised face, A the pipe a weld-neck or slip-on flange takes.
+QList<FlangeMatch> identifyClassFlange(const FlangeMeasurements &measured);

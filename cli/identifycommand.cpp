@@ -1,5 +1,6 @@
 // quorvit identify [--outside-diameter MM] [--bolt-circle MM] [--holes N] [--hole-diameter MM]
 //                  [--thickness MM] [--pipe-od MM] [--tolerance MM] [--format text|json|csv]
+#include "catalogue/classseries.h"
 #include "catalogue/fieldname.h"
 #include "catalogue/flangeinput.h"
 #include "catalogue/identify.h"
@@ -73,6 +74,26 @@ QString deviationTitle(Measure measure)
     return QLatin1String(measureKey(measure)); // every measure has its field
 }
 
+// The Class series' matches under their standard: kind, class, size, deviations.
+QString classText(const QList<FlangeMatch> &matches)
+{
+    QStringList header = {QCoreApplication::translate("RecordOutput", "类型"),
+                          QStringLiteral("Class"), QStringLiteral("NPS"), QStringLiteral("DN"),
+                          QCoreApplication::translate("RecordOutput", "总偏差(mm)")};
+    for (const Deviation &d : matches.constFirst().deviations)
+        header.append(deviationTitle(d.measure));
+    QList<QStringList> rows{header};
+    for (const FlangeMatch &m : matches) {
+        QStringList row = {kindName(m.record.kind), m.record.pressureText,
+                           npsText(m.record.row->key().size.npsQuarters),
+                           QString::number(m.record.dn), plainNumberText(m.totalMm)};
+        for (const Deviation &d : m.deviations)
+            row.append(deviationText(d.mm));
+        rows.append(row);
+    }
+    return classStandardText() + QLatin1Char('\n') + alignedColumns(rows);
+}
+
 QString asText(const QList<FlangeMatch> &matches)
 {
     QStringList header = {QCoreApplication::translate("RecordOutput", "类型"),
@@ -103,7 +124,32 @@ QJsonValue jsonOf(const FieldValue &value)
     return QJsonValue::Null;
 }
 
-QString asJson(const QList<FlangeMatch> &matches)
+QJsonObject deviationsOf(const FlangeMatch &m)
+{
+    QJsonObject deviations;
+    for (const Deviation &d : m.deviations)
+        deviations.insert(QLatin1String(measureKey(d.measure)), d.mm);
+    return deviations;
+}
+
+// A Class match as `lookup` keys a Class record, with its deviations.
+QJsonObject classJson(const FlangeMatch &m)
+{
+    QJsonObject object;
+    for (const FlangeField &field : classFlangeFields(m.record.kind))
+        object.insert(QLatin1String(field.key), jsonOf(field.value(m.record)));
+    object.insert(QLatin1String("kind"), kindCode(m.record.kind));
+    object.insert(QLatin1String("standard"), QString::fromUtf8(classStandard()->name));
+    object.insert(QLatin1String("class"), m.record.rating.value);
+    object.insert(QLatin1String("pn"), classPnName(m.record.rating));
+    object.insert(QLatin1String("nps"), npsText(m.record.row->key().size.npsQuarters));
+    object.insert(QLatin1String("dn"), m.record.dn);
+    object.insert(QLatin1String("deviation_mm"), m.totalMm);
+    object.insert(QLatin1String("deviations"), deviationsOf(m));
+    return object;
+}
+
+QString asJson(const QList<FlangeMatch> &matches, const QList<FlangeMatch> &classMatches)
 {
     QJsonArray array;
     for (const FlangeMatch &m : matches) {
@@ -116,17 +162,19 @@ QString asJson(const QList<FlangeMatch> &matches)
         object.insert(QLatin1String("dn"), m.record.dn);
         object.insert(QLatin1String("series"), seriesText(m.record.series));
         object.insert(QLatin1String("deviation_mm"), m.totalMm);
-        QJsonObject deviations;
-        for (const Deviation &d : m.deviations)
-            deviations.insert(QLatin1String(measureKey(d.measure)), d.mm);
-        object.insert(QLatin1String("deviations"), deviations);
+        object.insert(QLatin1String("deviations"), deviationsOf(m));
         array.append(object);
     }
+    for (const FlangeMatch &m : classMatches)
+        array.append(classJson(m));
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
 }
 
-QString asCsv(const QList<FlangeMatch> &matches)
+// The PN series' matches, then the Class series' (their class and NPS in three more columns,
+// which a list of PN matches alone does not have).
+QString asCsv(const QList<FlangeMatch> &pnMatches, const QList<FlangeMatch> &classMatches)
 {
+    const QList<FlangeMatch> matches = pnMatches + classMatches;
     static const char *const shared[] = {
         "outside_diameter", "bolt_circle", "hole_count", "hole_diameter",
         "thickness",        "callout",     "bolt",       "weight_kg"};
@@ -135,24 +183,37 @@ QString asCsv(const QList<FlangeMatch> &matches)
         header.append(QStringLiteral("%1_deviation_mm").arg(QLatin1String(measureKey(d.measure))));
     for (const char *key : shared)
         header.append(QLatin1String(key));
+    if (!classMatches.isEmpty())
+        header += QStringList{"standard", "class", "nps"};
     QString text = csvLine(header);
     for (const FlangeMatch &m : matches) {
-        QStringList row = {kindCode(m.record.kind), m.record.pressureText,
-                           QString::number(m.record.dn), seriesText(m.record.series),
+        const bool isClass = m.record.rating.system == RatingSystem::Class;
+        QStringList row = {kindCode(m.record.kind), isClass ? QString() : m.record.pressureText,
+                           QString::number(m.record.dn),
+                           isClass ? QString() : seriesText(m.record.series),
                            plainNumberText(m.totalMm)};
         for (const Deviation &d : m.deviations)
             row.append(plainNumberText(d.mm));
         for (const char *key : shared) {
-            for (const FlangeField &field : flangeFields(m.record.kind)) {
+            // One cell a key: empty where the record has no such field (a Class record's
+            // callout, bolt and printed weight).
+            QString cell;
+            for (const FlangeField &field :
+                 isClass ? classFlangeFields(m.record.kind) : flangeFields(m.record.kind)) {
                 if (qstrcmp(field.key, key) != 0)
                     continue;
                 const FieldValue value = field.value(m.record);
-                row.append(std::holds_alternative<double>(value)
-                               ? plainNumberText(std::get<double>(value))
-                           : std::holds_alternative<QString>(value) ? std::get<QString>(value)
-                                                                    : QString());
+                cell = std::holds_alternative<double>(value) ? plainNumberText(std::get<double>(value))
+                       : std::holds_alternative<QString>(value) ? std::get<QString>(value)
+                                                                : QString();
             }
+            row.append(cell);
         }
+        if (isClass)
+            row += QStringList{QString::fromUtf8(classStandard()->name), m.record.pressureText,
+                               npsText(m.record.row->key().size.npsQuarters)};
+        else if (!classMatches.isEmpty())
+            row += QStringList{QString(), QString(), QString()};
         text += csvLine(row);
     }
     return text;
@@ -172,13 +233,22 @@ int runIdentify(const CommandArguments &arguments, const ProgramParts &)
         measured.toleranceMm = measuredValue(arguments, QStringLiteral("tolerance"), false);
     const OutputFormat format = formatOption(arguments);
 
+    // The PN series' flanges first, then the Class series' that fit, under their standard.
     const QList<FlangeMatch> matches = identifyFlange(measured);
-    if (matches.isEmpty())
+    const QList<FlangeMatch> classMatches = identifyClassFlange(measured);
+    if (matches.isEmpty() && classMatches.isEmpty())
         failRejected({QStringLiteral("no listed flange matches within %1 mm")
                           .arg(plainNumberText(measured.toleranceMm))});
-    writeOut(format == OutputFormat::Json  ? asJson(matches)
-             : format == OutputFormat::Csv ? asCsv(matches)
-                                           : asText(matches));
+    QString text;
+    if (format == OutputFormat::Json)
+        text = asJson(matches, classMatches);
+    else if (format == OutputFormat::Csv)
+        text = asCsv(matches, classMatches);
+    else
+        text = (matches.isEmpty() ? QString() : asText(matches)) +
+               (matches.isEmpty() || classMatches.isEmpty() ? QString() : QStringLiteral("\n")) +
+               (classMatches.isEmpty() ? QString() : classText(classMatches));
+    writeOut(text);
     return ExitSuccess;
 }
 
@@ -204,6 +274,7 @@ Command identifyCommand()
             options,
             helpSource(QT_TRANSLATE_NOOP("CommandHelp",
                                          "至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符"
-                                         "的行按总偏差\n从小到大列出。没有相符的：退出码 1。")),
+                                         "的行按总偏差\n从小到大列出，其后是相符的 Class 系列（ASME "
+                                         "B16.5）法兰。\n没有相符的：退出码 1。")),
             runIdentify};
 }

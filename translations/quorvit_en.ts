@@ -137,12 +137,6 @@ MPa, whichever the kind lists (refused when it lists both)</translation>
         <translation>the listed flanges that fit measurements, best first</translation>
     </message>
     <message>
-        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
-从小到大列出。没有相符的：退出码 1。</source>
-        <translation>Give at least one measurement. Every kind and both series are searched; the rows
-that fit every measurement are listed by total deviation, smallest first. None: exit 1.</translation>
-    </message>
-    <message>
         <source>一片法兰的尺寸、螺栓、面积和重量</source>
         <translation>the dimensions, bolting, area and weight of one flange</translation>
     </message>
@@ -279,6 +273,14 @@ BL (blind) is in the Class series only</translation>
 Class 系列另有 BL（法兰盖）</source>
         <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
 in the Class series also BL (blind)</translation>
+    </message>
+    <message>
+        <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
+从小到大列出，其后是相符的 Class 系列（ASME B16.5）法兰。
+没有相符的：退出码 1。</source>
+        <translation>Give at least one measurement. Every kind and both series are searched; the rows
+that fit every measurement are listed by total deviation, smallest first, then the Class
+series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +498,30 @@ in the Class series also BL (blind)</translation>
     <message>
         <source>计算重量</source>
         <translation>Computed weight</translation>
+    </message>
+    <message>
+        <source>未包括（数据中没有 Class %1 NPS %2 的 B16.21 平垫片）</source>
+        <translation>not included (the data has no B16.21 flat ring for Class %1 NPS %2)</translation>
+    </message>
+    <message>
+        <source>ASME B16.21 平垫片 %1 × %2（厚度按订货）</source>
+        <translation>ASME B16.21 flat ring %1 × %2 (thickness as ordered)</translation>
+    </message>
+    <message>
+        <source>螺母</source>
+        <translation>Nut</translation>
+    </message>
+    <message>
+        <source>垫片</source>
+        <translation>Gasket</translation>
+    </message>
+    <message>
+        <source>垫片内径</source>
+        <translation>Gasket inside diameter</translation>
+    </message>
+    <message>
+        <source>垫片外径</source>
+        <translation>Gasket outside diameter</translation>
     </message>
 </context>
 <context>

@@ -22,14 +22,15 @@ Q_DECLARE_METATYPE(FlangeRecord)
 namespace
 {
 
-// The matches the command lists: kind, pressure, DN, series, total deviation per line.
+// The PN series' matches the command lists (the window's; the Class series' have no pressure):
+// kind, pressure, DN, series, total deviation per line.
 QStringList commandMatches(const QStringList &arguments)
 {
     QStringList rows;
     const QStringList lines =
         quorvit(QStringList{"identify", "--format", "csv"} + arguments).text().split(u'\n');
     for (const QString &line : lines.mid(1))
-        if (!line.isEmpty())
+        if (!line.isEmpty() && !line.section(u',', 1, 1).isEmpty())
             rows.append(line.section(u',', 0, 4));
     return rows;
 }

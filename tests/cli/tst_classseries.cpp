@@ -67,6 +67,10 @@ private slots:
         QFETCH(QString, file);
         const QList<QHash<QString, QString>> rows = dataRows(file);
         QVERIFY(rows.size() > 80);
+        QHash<QString, QHash<QString, QString>> rings; // B16.21 flat rings by class and NPS
+        for (const auto &ring : dataRows(QStringLiteral("gaskets_flat_ring.csv")))
+            rings.insert(ring.value("class") + u'/' + ring.value("nps"), ring);
+        QCOMPARE(rings.size(), 75);
         QHash<QString, int> perClass;
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const QHash<QString, QString> &row = rows[i];
@@ -88,6 +92,20 @@ private slots:
                     QVERIFY2(value.toDouble() == cell.value().toDouble(),
                              qPrintable(where + u' ' + key));
             }
+            // Stud bolts of the tabled length in the size's unified thread, and the flat ring
+            // where the gasket file has one, else a gasket named as not included.
+            const QRegularExpression designation(QRegularExpression::escape(row.value("bolt_size_in")) +
+                                                 "-[0-9]+UNC? × " +
+                                                 QString::number(row.value("stud_length_mm").toDouble()));
+            QVERIFY2(designation.match(record.value("bolt_designation").toString()).hasMatch(),
+                     qPrintable(where + u' ' + record.value("bolt_designation").toString()));
+            QCOMPARE(record.value("nuts_per_bolt").toInt(), 2);
+            const QHash<QString, QString> ring = rings.value(row.value("class") + u'/' + row.value("nps"));
+            QCOMPARE(record.value("gasket_inside_diameter").toDouble(),
+                     ring.value("inside_diameter_mm").toDouble());
+            QCOMPARE(record.value("gasket_outside_diameter").toDouble(),
+                     ring.value("outside_diameter_mm").toDouble());
+            QVERIFY(record.value("gasket").toString().contains(ring.isEmpty() ? "未包括" : "B16.21"));
         }
         // No row more than the file's at any class.
         for (auto count = perClass.cbegin(); count != perClass.cend(); ++count) {
@@ -150,6 +168,46 @@ private slots:
         QCOMPARE(QString::number(record.value("class").toInt()) + u'/' +
                      record.value("nps").toString(),
                  expected);
+    }
+
+    // Measurements are matched in both series, each flange under its own: a PN 1.6 DN 100 and a
+    // Class 150 NPS 4 are told apart.
+    void identifyAcrossSeries_data()
+    {
+        QTest::addColumn<QStringList>("measures");
+        QTest::addColumn<QString>("first");  // kind and PN or class of the best match
+        QTest::addColumn<QString>("absent"); // a kind and rating no match may have
+        QTest::addColumn<int>("classMatches");
+        QTest::newRow("PN 1.6 DN 100") << QStringList{"--outside-diameter", "220", "--bolt-circle", "180"}
+                                       << "PL 1.0" << "WN CL150" << 0;
+        QTest::newRow("Class 150 NPS 4")
+            << QStringList{"--outside-diameter", "228.6", "--bolt-circle", "190.5", "--holes", "8"}
+            << "SO CL150" << "WN 1.6" << 3;
+        QTest::newRow("Class 150 NPS 4 on its pipe")
+            << QStringList{"--outside-diameter", "229", "--bolt-circle", "190", "--pipe-od", "114.3"}
+            << "SO CL150" << "BL CL150" << 2;
+    }
+    void identifyAcrossSeries()
+    {
+        QFETCH(QStringList, measures);
+        QFETCH(QString, first);
+        QFETCH(QString, absent);
+        QFETCH(int, classMatches);
+        const ProgramRun run = quorvit(QStringList{"identify"} + measures + QStringList{"--format", "json"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QStringList found;
+        int classes = 0;
+        for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array()) {
+            const QJsonObject match = value.toObject();
+            const bool isClass = match.contains("class");
+            classes += isClass;
+            found.append(match.value("kind").toString() + u' ' +
+                         (isClass ? "CL" + QString::number(match.value("class").toInt())
+                                  : match.value("pressure_mpa").toString()));
+        }
+        QVERIFY2(!found.isEmpty() && found.first() == first, qPrintable(found.join(", ")));
+        QVERIFY2(!found.contains(absent), qPrintable(found.join(", ")));
+        QCOMPARE(classes, classMatches);
     }
 };
 
