@@ -51,7 +51,9 @@ void paintValues(QPainter &painter, const QRectF &page, double mm, const FlangeR
                                QCoreApplication::translate("DataSheet", "单位")}};
     for (const FlangeField &field : recordFields(record))
         values << QStringList{field.name, field.symbol, fieldValueText(field, record), field.unit};
-    const QList<double> widths{38, 16, 28, 13};
+    // A Class record's values include its bolting and gasket in words: room for them on a line.
+    const QList<double> widths =
+        isClassRecord(record) ? QList<double>{38, 12, 110, 13} : QList<double>{38, 16, 28, 13};
     double width = 0;
     for (double w : widths)
         width += w * mm;
