@@ -149,7 +149,9 @@ FlangeRecord flangeRecord(const TableRow &row)
     record.neckHeight = row.number(NeckHeight);
     record.holeCount = int(row.number(HoleCount).value_or(0));
     record.holeDiameter = int(row.number(HoleDiameter).value_or(0));
-    record.callout = boltHoleCallout(double(record.holeCount), double(record.holeDiameter));
+    // The hole as tabled: the Class series' are not whole millimetres (15.88).
+    record.callout = boltHoleCallout(double(record.holeCount),
+                                     row.number(HoleDiameter).value_or(record.holeDiameter));
     record.bolt = row.text(Bolt).value_or(QString());
     if (row.table().area != AreaRule::None)
         setResult(record.areaText, record.areaM2, netArea(row));

@@ -244,10 +244,8 @@ QList<FlangeField> fieldsOf(FlangeKind kind)
     if (table->weight != WeightRule::BlindSolid)
         fields.append({"bore", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "法兰内径")),
                        QStringLiteral("B"), QStringLiteral("mm"), [](const FlangeRecord &r) {
-                           const std::optional<double> bore =
-                               r.row ? flangeBore(*r.row, r.schedule) : std::nullopt;
-                           // To the hundredth, as the walls it comes from.
-                           return bore ? FieldValue(std::round(*bore * 100) / 100) : FieldValue();
+                           const std::optional<double> bore = classBore(r);
+                           return bore ? FieldValue(*bore) : FieldValue();
                        }});
     if (table->weight == WeightRule::WeldNeckOnPipe)
         fields.append({"schedule", QString::fromUtf8(QT_TRANSLATE_NOOP("FlangeField", "管子表号")),
@@ -306,4 +304,42 @@ const QList<FlangeField> &classFlangeFields(FlangeKind kind)
         break;
     }
     return none;
+}
+
+bool isClassRecord(const FlangeRecord &record)
+{
+    return record.rating.system == RatingSystem::Class;
+}
+
+const QList<FlangeField> &recordFields(const FlangeRecord &record)
+{
+    return isClassRecord(record) ? classFlangeFields(record.kind) : flangeFields(record.kind);
+}
+
+std::optional<double> classBore(const FlangeRecord &record)
+{
+    const std::optional<double> bore =
+        record.row ? flangeBore(*record.row, record.schedule) : std::nullopt;
+    // To the hundredth, as the walls it comes from.
+    return bore ? std::optional<double>(std::round(*bore * 100) / 100) : std::nullopt;
+}
+
+std::optional<double> classWeldEndDiameter(const FlangeRecord &record)
+{
+    const Standard *standard = classStandard();
+    if (record.kind != FlangeKind::WeldNeck || !standard || !isClassRecord(record))
+        return std::nullopt;
+    const std::optional<SideRow> pipe =
+        findSideRow(*standard, "pipe", {{"dn", QString::number(record.dn)}});
+    return pipe ? pipe->number("outside_diameter_mm") : std::nullopt;
+}
+
+QString classDesignation(const FlangeRecord &record)
+{
+    const int quarters = record.row ? record.row->key().size.npsQuarters : 0;
+    QString text = kindCode(record.kind) + u' ' + npsText(quarters) + QStringLiteral("\" CL") +
+                   record.pressureText + QStringLiteral(" RF");
+    if (!record.schedule.isEmpty())
+        text += QStringLiteral(" SCH ") + record.schedule;
+    return text;
 }

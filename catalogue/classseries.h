@@ -62,3 +62,16 @@ ValueReading<NominalSize> readPipeSize(QStringView text);
 LookupFailure classSizeNotListed(FlangeKind kind, const Rating &rating, const NominalSize &size);
 // Why the PN series has no kind that only the Class series lists (BL).
 LookupFailure onlyInClassSeries(FlangeKind kind);
+
+// Whether a record is of the Class series; the fields it shows (classFlangeFields or the PN
+// series' flangeFields).
+bool isClassRecord(const FlangeRecord &record);
+const QList<FlangeField> &recordFields(const FlangeRecord &record);
+// A Class record's bore to the hundredth, as its walls are given (a weld-neck flange's by its
+// schedule); none for a blind flange or a schedule with no wall at the size.
+std::optional<double> classBore(const FlangeRecord &record);
+// The outside diameter of the pipe a Class weld-neck flange is welded to, its hub's end; none
+// for the other kinds.
+std::optional<double> classWeldEndDiameter(const FlangeRecord &record);
+// The designation to order by: "WN 8\" CL300 RF SCH STD", "BL 1-1/2\" CL150 RF".
+QString classDesignation(const FlangeRecord &record);

@@ -1,6 +1,8 @@
 // quorvit drawing KIND PN DN [--series A|B] -o FILE|- [--format dxf|svg|pdf] [--face CODE]
+// quorvit drawing KIND CLASS SIZE [--schedule STD|XS|…] -o FILE|- …   (WN, SO, BL)
 //                 [--drawing-number TEXT] [--material TEXT] [--designer TEXT]
 //                 [--checker TEXT] [--date yyyy-mm-dd]
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "cli/commandarguments.h"
 #include "cli/commandline.h"
@@ -79,11 +81,34 @@ CommandNeeds drawingNeeds(const CommandArguments &arguments)
     return exportNeedsGui(*chosen) ? CommandNeeds::Painting : CommandNeeds::Dxf;
 }
 
+// The Class flange the command line names, its face RF (the only one its tables are for); none
+// where the rating is a PN.
+std::optional<FlangeRecord> classFlange(const CommandArguments &arguments)
+{
+    const QStringList given = arguments.positional();
+    const FlangeKind kind = anyKindArgument(given[0]);
+    const std::optional<Rating> rating = classArgument(kind, given[1]);
+    if (!rating) {
+        refuseSchedule(arguments);
+        if (kind == FlangeKind::Blind)
+            failRejected(failureLines(onlyInClassSeries(kind)));
+        return std::nullopt;
+    }
+    const QString schedule = classOptions(given[0], kind, arguments);
+    const QString face = arguments.value(QStringLiteral("face")).trimmed().toUpper();
+    if (!face.isEmpty() && face != CatalogueFace)
+        failRejected({QStringLiteral("the Class series' tables are for the raised face (RF), not "
+                                     "%1")
+                          .arg(face.left(20))});
+    return classFlangeArgument(kind, *rating, given[2], schedule);
+}
+
 int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
 {
     const QStringList given = arguments.positional();
-    kindArgument(given[0]); // read first: an unreadable kind is the first usage error
-    const int dn = dnArgument(given[2]);
+    // The kind read first: an unreadable kind is the first usage error.
+    const std::optional<FlangeRecord> classRecord = classFlange(arguments);
+    const int dn = classRecord ? 0 : dnArgument(given[2]);
     const PipeSeries series = seriesOption(arguments);
     const QString file = arguments.value(QStringLiteral("output"));
     if (file.isEmpty())
@@ -98,12 +123,18 @@ int runDrawing(const CommandArguments &arguments, const ProgramParts &parts)
                       .arg(shownFileName(file.left(60)))
                 : QStringLiteral("unknown format '%1' (dxf, svg or pdf)").arg(formatText.left(40)));
     TitleEntries entries = titleEntries(arguments);
-    entries.faceCode = faceArgument(given[0], arguments.value(QStringLiteral("face")));
-    // The face --face names is checked against the kind and pressure as one written with the kind.
-    const QString kindWithFace = kindFaceCode(given[0]).isEmpty() && !entries.faceCode.isEmpty()
-                                     ? given[0] + u'-' + entries.faceCode
-                                     : given[0];
-    const FlangeRecord record = flangeArgument(kindWithFace, given[1], dn, series);
+    FlangeRecord record;
+    if (classRecord) {
+        record = *classRecord;
+    } else {
+        entries.faceCode = faceArgument(given[0], arguments.value(QStringLiteral("face")));
+        // The face --face names is checked against the kind and pressure as one written with
+        // the kind.
+        const QString kindWithFace = kindFaceCode(given[0]).isEmpty() && !entries.faceCode.isEmpty()
+                                         ? given[0] + u'-' + entries.faceCode
+                                         : given[0];
+        record = flangeArgument(kindWithFace, given[1], dn, series);
+    }
     QString why = undrawableReason(record);
     if (why.isEmpty())
         why = *format == ExportFormat::Dxf ? parts.writeDxf(buildFlangeSheet(record, entries), file)
@@ -124,8 +155,9 @@ Command drawingCommand()
     return {QStringLiteral("drawing"),
             helpSource(
                 QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的图纸（DXF、SVG）或它的数据表（PDF）")),
-            {kindPositional(), pressurePositional(), dnPositional()},
+            {classKindPositional(), classRatingPositional(), pipeSizePositional()},
             {seriesOptionEntry(),
+             scheduleOptionEntry(),
              {{QStringLiteral("o"), QStringLiteral("output")},
               QStringLiteral("FILE"),
               helpSource(QT_TRANSLATE_NOOP("CommandHelp",

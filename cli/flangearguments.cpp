@@ -145,6 +145,34 @@ CommandPositional dnPositional()
             helpSource(QT_TRANSLATE_NOOP("CommandHelp", "公称直径（100、DN100 或 100mm）"))};
 }
 
+CommandPositional classKindPositional()
+{
+    CommandPositional kind = kindPositional();
+    kind.description = helpSource(QT_TRANSLATE_NOOP(
+        "CommandHelp",
+        "PL、SO 或 WN（大小写均可，也可写 WN-RF），\n或 板式平焊、带颈平焊、带颈对焊（法兰）；\n"
+        "Class 系列另有 BL（法兰盖）"));
+    return kind;
+}
+
+CommandPositional classRatingPositional()
+{
+    CommandPositional pressure = pressurePositional();
+    pressure.description = helpSource(QT_TRANSLATE_NOOP(
+        "CommandHelp", "公称压力（见 table --help），或 Class 等级：150、Class 150、CL150、\n"
+                       "150#、150LB 或 HG/T 20615 的 PN20、PN50、PN110、PN150、PN260、PN420"));
+    return pressure;
+}
+
+CommandPositional pipeSizePositional()
+{
+    CommandPositional dn = dnPositional();
+    dn.description = helpSource(
+        QT_TRANSLATE_NOOP("CommandHelp", "公称直径（100、DN100 或 100mm）；Class 系列也可写 NPS：\n"
+                                         "4\"、4in、NPS 4、1-1/2\"、1½\""));
+    return dn;
+}
+
 CommandOption seriesOptionEntry()
 {
     return {{QStringLiteral("series")},

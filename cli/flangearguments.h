@@ -42,6 +42,10 @@ CommandOption scheduleOptionEntry();
 CommandPositional kindPositional();
 CommandPositional pressurePositional();
 CommandPositional dnPositional();
+// The same for the commands that take the Class series too: BL, a class, an NPS.
+CommandPositional classKindPositional();
+CommandPositional classRatingPositional();
+CommandPositional pipeSizePositional();
 
 // `--series A|B` (A when left out) and `--format text|json|csv` (text when left out), the
 // second described by the command (what one record or a list looks like in each format).

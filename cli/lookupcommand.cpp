@@ -70,14 +70,8 @@ Command lookupCommand()
                        "Class 系列另有 BL（法兰盖）；\n"
                        "或只写一个完整的标记：\"HG 20595 法兰 WN 100-2.5 RF\"（标准号，\n"
                        "(B) 表示 B 系列，横线后是公称压力）"));
-    CommandPositional pressure = pressurePositional();
-    CommandPositional dn = dnPositional();
-    pressure.description = helpSource(QT_TRANSLATE_NOOP(
-        "CommandHelp", "公称压力（见 table --help），或 Class 等级：150、Class 150、CL150、\n"
-                       "150#、150LB 或 HG/T 20615 的 PN20、PN50、PN110、PN150、PN260、PN420"));
-    dn.description = helpSource(QT_TRANSLATE_NOOP(
-        "CommandHelp", "公称直径（100、DN100 或 100mm）；Class 系列也可写 NPS：\n"
-                       "4\"、4in、NPS 4、1-1/2\"、1½\""));
+    CommandPositional pressure = classRatingPositional();
+    CommandPositional dn = pipeSizePositional();
     pressure.optional = dn.optional = true;
     return {QStringLiteral("lookup"),
             helpSource(QT_TRANSLATE_NOOP("CommandHelp", "一片法兰的尺寸、螺栓、面积和重量")),

@@ -6,47 +6,14 @@
 namespace
 {
 constexpr double Degree = std::numbers::pi / 180.0;
-}
 
-void drawFaceView(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double t)
+// The bore's diameter along the horizontal centre line, its text inside the bore left of the
+// vertical centre line where it stands free there; else on a leader out past the rim, lower
+// right.
+void dimensionBore(DrawingBuilder &b, const FlangeSizes &s, double t)
 {
     const QPointF o(0, 0);
-    b.circle(DrawingLayer::Outline, o, s.d / 2);
-    b.circle(DrawingLayer::Outline, o, s.bore / 2);
-    // Seen from the hub side: the hub where it meets the ring, and the weld end.
-    if (r.hubDiameter)
-        b.circle(DrawingLayer::Outline, o, *r.hubDiameter / 2);
-    if (r.weldEndDiameter)
-        b.circle(DrawingLayer::Outline, o, *r.weldEndDiameter / 2);
-    b.circle(DrawingLayer::Center, o, s.k / 2);
-
-    // Centre lines stand a little (2.8 mm on paper) beyond the outline.
-    const double reach = s.d / 2 + 0.8 * t;
-    b.line(DrawingLayer::Center, {-reach, 0}, {reach, 0});
-    b.line(DrawingLayer::Center, {0, -reach}, {0, reach});
-
-    // The holes straddle the centre lines: the first one half a pitch round from the x axis.
-    const double holePitch = 360.0 / s.n;
-    for (int i = 0; i < s.n; ++i) {
-        const double a = (holePitch / 2 + holePitch * i) * Degree;
-        const QPointF c(s.k / 2 * std::cos(a), s.k / 2 * std::sin(a));
-        const QPointF radial(std::cos(a), std::sin(a));
-        const QPointF across(-std::sin(a), std::cos(a));
-        const double mark = s.l / 2 + t / 2;
-        b.circle(DrawingLayer::Outline, c, s.l / 2);
-        b.line(DrawingLayer::Center, c - radial * mark, c + radial * mark);
-        b.line(DrawingLayer::Center, c - across * mark, c + across * mark);
-    }
-
-    const double gap = 2.5 * t;
     const double pitch = 360.0 / s.n;
-    b.linear({-s.d / 2, 0}, {s.d / 2, 0}, {0, s.d / 2 + gap}, true,
-             diameterText(QStringLiteral("D"), s.d));
-    b.linear({-s.k / 2, 0}, {s.k / 2, 0}, {0, -s.d / 2 - gap}, true,
-             diameterText(QStringLiteral("K"), s.k));
-    // The bore's diameter along the horizontal centre line, its text inside the bore left of
-    // the vertical centre line where it stands free there; else on a leader out past the rim,
-    // lower right.
     const QString boreText = diameterText(QStringLiteral("B"), s.bore);
     const double boreWidth = b.textWidth(boreText);
     const QPointF inside(-boreWidth / 2 - 0.5 * t, 0.3 * t);
@@ -73,6 +40,49 @@ void drawFaceView(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s
         b.leader(down * (s.bore / 2), down,
                  {(s.d - s.bore) / 2 + 2 * t, (s.d - s.bore) / 2 + 4 * t}, false, boreText);
     }
+}
+
+} // namespace
+
+void drawFaceView(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double t)
+{
+    const QPointF o(0, 0);
+    b.circle(DrawingLayer::Outline, o, s.d / 2);
+    if (s.bore > 0) // a blind flange has none
+        b.circle(DrawingLayer::Outline, o, s.bore / 2);
+    // Seen from the hub side: the hub where it meets the ring, and the weld end.
+    if (r.hubDiameter)
+        b.circle(DrawingLayer::Outline, o, *r.hubDiameter / 2);
+    if (s.weldEnd > 0)
+        b.circle(DrawingLayer::Outline, o, s.weldEnd / 2);
+    b.circle(DrawingLayer::Center, o, s.k / 2);
+
+    // Centre lines stand a little (2.8 mm on paper) beyond the outline.
+    const double reach = s.d / 2 + 0.8 * t;
+    b.line(DrawingLayer::Center, {-reach, 0}, {reach, 0});
+    b.line(DrawingLayer::Center, {0, -reach}, {0, reach});
+
+    // The holes straddle the centre lines: the first one half a pitch round from the x axis.
+    const double holePitch = 360.0 / s.n;
+    for (int i = 0; i < s.n; ++i) {
+        const double a = (holePitch / 2 + holePitch * i) * Degree;
+        const QPointF c(s.k / 2 * std::cos(a), s.k / 2 * std::sin(a));
+        const QPointF radial(std::cos(a), std::sin(a));
+        const QPointF across(-std::sin(a), std::cos(a));
+        const double mark = s.l / 2 + t / 2;
+        b.circle(DrawingLayer::Outline, c, s.l / 2);
+        b.line(DrawingLayer::Center, c - radial * mark, c + radial * mark);
+        b.line(DrawingLayer::Center, c - across * mark, c + across * mark);
+    }
+
+    const double gap = 2.5 * t;
+    const double pitch = 360.0 / s.n;
+    b.linear({-s.d / 2, 0}, {s.d / 2, 0}, {0, s.d / 2 + gap}, true,
+             diameterText(QStringLiteral("D"), s.d));
+    b.linear({-s.k / 2, 0}, {s.k / 2, 0}, {0, -s.d / 2 - gap}, true,
+             diameterText(QStringLiteral("K"), s.k));
+    if (s.bore > 0) // a blind flange has none
+        dimensionBore(b, s, t);
 
     // The hole callout on a leader from the upper left hole out past the rim, away from the
     // section on the right: along the hole's radius where its text stands free there, else

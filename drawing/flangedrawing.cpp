@@ -1,5 +1,6 @@
 #include "drawing/flangedrawing.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "drawing/drawingsheet.h"
 #include "drawing/flangeviews.h"
@@ -13,6 +14,13 @@
 namespace
 {
 constexpr double DimensionTextMm = 3.5; // on paper (GB/T 14691)
+}
+
+QString flangeName(FlangeKind kind)
+{
+    return kind == FlangeKind::Blind
+               ? kindChineseName(kind)
+               : kindChineseName(kind) + QCoreApplication::translate("FlangeDrawing", "法兰");
 }
 
 QString millimetres(double value)
@@ -34,6 +42,8 @@ double drawnBore(const FlangeRecord &record)
 {
     // Rounded to the table's hundredths: the subtraction leaves binary noise (49.099999999999994
     // for 60.3 − 2 × 5.6) that the shortest number spelling would show.
+    if (isClassRecord(record))
+        return classBore(record).value_or(0);
     if (record.kind == FlangeKind::WeldNeck)
         return std::round(
                    (record.weldEndDiameter.value_or(0) - 2 * record.wallThickness.value_or(0)) *
@@ -44,6 +54,14 @@ double drawnBore(const FlangeRecord &record)
 
 QString undrawableReason(const FlangeRecord &record)
 {
+    // The Class series' rows are whole; a weld-neck flange's bore needs its schedule's wall.
+    if (isClassRecord(record))
+        return record.kind == FlangeKind::Blind || drawnBore(record) > 0
+                   ? QString()
+                   : QCoreApplication::translate("FlangeDrawing",
+                                                 "no drawing: the pipe table gives no %1 wall "
+                                                 "for %2")
+                         .arg(record.schedule, classDesignation(record));
     QStringList missing;
     for (const FlangeField &field : flangeFields(record.kind)) {
         const FieldValue value = field.value(record);
@@ -80,21 +98,32 @@ FlangeDrawing buildFlangeViews(const FlangeRecord &record, double textHeight,
 {
     FlangeDrawing drawing;
     drawing.textHeight = textHeight;
-    drawing.title = kindChineseName(record.kind) +
-                    QCoreApplication::translate("FlangeDrawing", "法兰") + QLatin1Char(' ') +
-                    kindCode(record.kind) + QStringLiteral(" PN") + record.pressureText +
-                    QStringLiteral(" DN") + QString::number(record.dn);
+    const bool classSeries = isClassRecord(record);
+    drawing.title =
+        flangeName(record.kind) + QLatin1Char(' ') +
+        (classSeries ? classDesignation(record)
+                     : kindCode(record.kind) + QStringLiteral(" PN") + record.pressureText +
+                           QStringLiteral(" DN") + QString::number(record.dn));
     FlangeSizes s;
     s.d = record.outsideDiameter.value_or(0);
     s.k = record.boltCircle.value_or(0);
     s.c = record.thickness.value_or(0);
     s.bore = drawnBore(record);
-    s.l = record.holeDiameter;
+    s.l = record.value(Dimension::HoleDiameter).value_or(record.holeDiameter);
     s.n = std::max(record.holeCount, 1);
+    s.weldEnd =
+        classSeries ? classWeldEndDiameter(record).value_or(0) : record.weldEndDiameter.value_or(0);
 
     const double t = textHeight;
     DrawingBuilder b(drawing);
     drawFaceView(b, record, s, t);
+    if (classSeries) {
+        // Its raised face is drawn; the section's bore, face and bolt circle dimensions stand
+        // left of it.
+        drawClassSection(b, record, s, s.d / 2 + 11 * t, t);
+        b.placeTexts();
+        return drawing;
+    }
     // The section stands right of the face view, clear of its own dimension lines on its left.
     const double scale = textHeight / DimensionTextMm;
     const double detail = hubDetailScale(record, s, scale);

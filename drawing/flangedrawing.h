@@ -31,5 +31,9 @@ QString undrawableReason(const FlangeRecord &record);
 // The bore drawn for a record: B for plate and slip-on, A − 2S for weld-neck.
 double drawnBore(const FlangeRecord &record);
 
+// The flange's name on its drawing: "带颈对焊法兰", and for a blind flange "法兰盖", already a
+// flange's name.
+QString flangeName(FlangeKind kind);
+
 // A length as the row holds it: "210", "17.2".
 QString millimetres(double value);

@@ -11,6 +11,7 @@
 // The sizes of one flange the views are drawn from.
 struct FlangeSizes {
     double d = 0, k = 0, c = 0, bore = 0, l = 0;
+    double weldEnd = 0; // the hub's end seen in the face view; 0 where none
     int n = 0;
 };
 
@@ -21,6 +22,11 @@ void drawSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s,
                  double t, bool hubInDetail);
 // The upper half of the section's cut faces, closed outlines (the fillet as short chords).
 QList<DrawingOutline> upperSectionFaces(const FlangeRecord &r, const FlangeSizes &s, double x0);
+
+// The Class series' section (B16.5's sizes: raised face, hub X over Y, a blind flange solid),
+// its front face at x = x0 with the raised face in front of it.
+void drawClassSection(DrawingBuilder &b, const FlangeRecord &r, const FlangeSizes &s, double x0,
+                      double t);
 
 // The scale of the hub's enlarged detail on a sheet plotted at 1:`scale` (a GB/T 14690
 // denominator), or 0 when the hub reads well enough in the section: the sheet is at 1:1 or

@@ -1,5 +1,6 @@
 #include "drawing/titleblock.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/flangemarking.h"
 
 #include "drawing/drawinggeometry.h"
@@ -65,11 +66,20 @@ QRectF box(int firstColumn, int columns, int row, int rows)
                   QPointF(ColumnEdgesMm[firstColumn + columns], top));
 }
 
-// The lettering that fits `text` into `cell` across, at most `height`; 0 for an empty text.
+constexpr double LineSpacing = 1.4; // of the lettering's height, between a value's lines
+
+// The lettering that fits `text` (one line a '\n') into `cell` across and down, at most
+// `height`.
 double fittedHeight(const QString &text, const QRectF &cell, double height)
 {
-    const double perMm = estimatedTextWidth(text, 1);
-    return perMm > 0 ? std::min(height, (cell.width() - 2 * PaddingMm) / perMm) : height;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    double widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, estimatedTextWidth(line, 1));
+    if (lines.size() > 1)
+        height = std::min(height, (cell.height() - 2 * PaddingMm) /
+                                      (1 + LineSpacing * double(lines.size() - 1)));
+    return widest > 0 ? std::min(height, (cell.width() - 2 * PaddingMm) / widest) : height;
 }
 
 TitleCell cellAt(const Place &place, const QString &value)
@@ -86,9 +96,12 @@ const Place &placeOf(Field field)
                          [&](const Place &p) { return p.field == field; });
 }
 
-// "WN 100-1.6 RF", "PL 100(B)-1.0 FF": the flange's marking without the standard's number.
+// "WN 100-1.6 RF", "PL 100(B)-1.0 FF": the flange's marking without the standard's number;
+// a Class flange's designation.
 QString markingText(const FlangeRecord &r, const QString &faceCode)
 {
+    if (isClassRecord(r))
+        return classDesignation(r);
     return kindCode(r.kind) + QLatin1Char(' ') + QString::number(r.dn) +
            (r.series == PipeSeries::B ? QStringLiteral("(B)") : QString()) + QLatin1Char('-') +
            r.pressureText + QLatin1Char(' ') +
@@ -144,6 +157,18 @@ QList<QLineF> innerLines(const QList<TitleCell> &cells)
     return lines;
 }
 
+// The standard a record follows: its type's number, or the Class series' standard and edition
+// with the Chinese standard that takes it over on a second line.
+QString recordStandard(const FlangeRecord &record)
+{
+    const Standard *standard = isClassRecord(record) ? classStandard() : nullptr;
+    if (!standard)
+        return kindStandard(record.kind);
+    const QString name =
+        QString::fromUtf8(standard->name) + u'-' + QString::fromUtf8(standard->edition);
+    return *standard->equivalent ? name + u'\n' + QString::fromUtf8(standard->equivalent) : name;
+}
+
 } // namespace
 
 QString kindStandard(FlangeKind kind)
@@ -168,14 +193,18 @@ QList<TitleCell> titleCells(const FlangeRecord &record, double scale, const Titl
         case Field::Date:
             return entries.date;
         case Field::Standard:
-            return kindStandard(record.kind);
+            return recordStandard(record);
         case Field::Weight:
-            return record.weightKg ? record.weightText.trimmed() + QStringLiteral(" kg")
-                                   : QString();
+            // The Class series' weight is the program's own, B16.5 giving none: named so.
+            if (!record.weightKg)
+                return {};
+            return isClassRecord(record) ? QCoreApplication::translate("TitleBlock", "计算 %1 kg")
+                                               .arg(record.weightText.trimmed())
+                                         : record.weightText.trimmed() + QStringLiteral(" kg");
         case Field::Scale:
             return scaleText(scale);
         case Field::Name:
-            return kindChineseName(record.kind) + QCoreApplication::translate("TitleBlock", "法兰");
+            return flangeName(record.kind);
         case Field::Marking:
             return markingText(record, entries.faceCode);
         }
@@ -213,7 +242,13 @@ void drawTitleBlock(FlangeDrawing &sheet, const QList<TitleCell> &cells)
     for (const TitleCell &cell : cells) {
         centredText(sheet, origin, cell.labelBox,
                     fittedHeight(cell.label, cell.labelBox, LabelHeightMm), cell.label);
-        if (!cell.value.isEmpty())
-            centredText(sheet, origin, cell.valueBox, cell.valueHeightMm, cell.value);
+        // A value of several lines stacked about the cell's middle.
+        const QStringList lines = cell.value.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const double shift =
+                ((lines.size() - 1) / 2.0 - double(i)) * LineSpacing * cell.valueHeightMm;
+            centredText(sheet, origin, cell.valueBox.translated(0, shift), cell.valueHeightMm,
+                        lines[i]);
+        }
     }
 }

@@ -6,6 +6,7 @@
 #include "exports/sheettable.h"
 #include "files/atomicfile.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "takeoff/writeall.h"
 
@@ -39,7 +40,7 @@ void paintValues(QPainter &painter, const QRectF &page, double mm, const FlangeR
     painter.drawRect(frame);
 
     const QString heading =
-        kindChineseName(record.kind) + QCoreApplication::translate("DataSheet", "法兰数据表");
+        flangeName(record.kind) + QCoreApplication::translate("DataSheet", "数据表");
     painter.setFont(fontOfHeight(exportFont(), painter, 5 * mm));
     const QRectF headingBox(frame.left(), frame.top() + 3 * mm, frame.width(), 9 * mm);
     painter.drawText(headingBox, Qt::AlignCenter, heading);
@@ -48,9 +49,11 @@ void paintValues(QPainter &painter, const QRectF &page, double mm, const FlangeR
                                QCoreApplication::translate("DataSheet", "符号"),
                                QCoreApplication::translate("DataSheet", "数值"),
                                QCoreApplication::translate("DataSheet", "单位")}};
-    for (const FlangeField &field : flangeFields(record.kind))
+    for (const FlangeField &field : recordFields(record))
         values << QStringList{field.name, field.symbol, fieldValueText(field, record), field.unit};
-    const QList<double> widths{38, 16, 28, 13};
+    // A Class record's values include its bolting and gasket in words: room for them on a line.
+    const QList<double> widths =
+        isClassRecord(record) ? QList<double>{38, 12, 110, 13} : QList<double>{38, 16, 28, 13};
     double width = 0;
     for (double w : widths)
         width += w * mm;
@@ -61,9 +64,12 @@ void paintValues(QPainter &painter, const QRectF &page, double mm, const FlangeR
     painter.setFont(fontOfHeight(exportFont(), painter, 2.2 * mm));
     const QRectF footer(frame.left() + 3 * mm, frame.bottom() - 8 * mm, frame.width() - 6 * mm,
                         6 * mm);
+    // (the Class series has no pipe series; its title names standard and size)
     painter.drawText(footer, Qt::AlignVCenter | Qt::AlignLeft,
-                     sheet.title + QCoreApplication::translate("DataSheet", " 系列") +
-                         seriesText(record.series));
+                     isClassRecord(record)
+                         ? sheet.title + QLatin1Char(' ') + classStandardText()
+                         : sheet.title + QCoreApplication::translate("DataSheet", " 系列") +
+                               seriesText(record.series));
     painter.drawText(footer, Qt::AlignVCenter | Qt::AlignRight, programLine());
     painter.restore();
 }

@@ -1,5 +1,6 @@
 #include "exports/flangeexport.h"
 
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "drawing/flangedrawing.h"
 #include "exports/datasheet.h"
@@ -14,16 +15,26 @@ namespace
 QString writeDxfThroughProgram(const FlangeRecord &record, const QString &path,
                                const TitleEntries &entries)
 {
+    // A Class flange by its class and DN, bored to its schedule; a PN one in its series.
+    const QStringList flange =
+        isClassRecord(record)
+            ? QStringList{kindCode(record.kind), QStringLiteral("CL") + record.pressureText,
+                          QStringLiteral("DN%1").arg(record.dn)} +
+                  (record.schedule.isEmpty()
+                       ? QStringList()
+                       : QStringList{QStringLiteral("--schedule=") + record.schedule})
+            : QStringList{kindCode(record.kind), record.pressureText, QString::number(record.dn),
+                          QStringLiteral("--series=") + seriesText(record.series)};
     return ChildProgram::run(
         programWith(ProgramPart::Dxf),
-        {QStringLiteral("drawing"), kindCode(record.kind), record.pressureText,
-         QString::number(record.dn), QStringLiteral("--series=") + seriesText(record.series),
-         QStringLiteral("--format=dxf"), QStringLiteral("--output=") + path,
-         QStringLiteral("--drawing-number=") + entries.drawingNumber,
-         QStringLiteral("--material=") + entries.material,
-         QStringLiteral("--designer=") + entries.designer,
-         QStringLiteral("--checker=") + entries.checker, QStringLiteral("--date=") + entries.date,
-         QStringLiteral("--face=") + entries.faceCode});
+        QStringList{QStringLiteral("drawing")} + flange +
+            QStringList{QStringLiteral("--format=dxf"), QStringLiteral("--output=") + path,
+                        QStringLiteral("--drawing-number=") + entries.drawingNumber,
+                        QStringLiteral("--material=") + entries.material,
+                        QStringLiteral("--designer=") + entries.designer,
+                        QStringLiteral("--checker=") + entries.checker,
+                        QStringLiteral("--date=") + entries.date,
+                        QStringLiteral("--face=") + entries.faceCode});
 }
 
 } // namespace

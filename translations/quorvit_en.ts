@@ -309,6 +309,13 @@ BL (blind) is in the Class series only</translation>
         <translation>the pipe schedule a Class series weld-neck flange is bored to (STD by default)</translation>
     </message>
     <message>
+        <source>PL、SO 或 WN（大小写均可，也可写 WN-RF），
+或 板式平焊、带颈平焊、带颈对焊（法兰）；
+Class 系列另有 BL（法兰盖）</source>
+        <translation>PL, SO or WN (any case, also WN-RF), or the kind&apos;s Chinese name;
+in the Class series also BL (blind)</translation>
+    </message>
+    <message>
         <source>至少给出一个尺寸。查遍各类型和两个系列；与每个尺寸都相符的行按总偏差
 从小到大列出，其后是相符的 Class 系列（ASME B16.5）法兰。
 没有相符的：退出码 1。</source>
@@ -319,10 +326,6 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
 </context>
 <context>
     <name>DataSheet</name>
-    <message>
-        <source>法兰数据表</source>
-        <translation> flange data sheet</translation>
-    </message>
     <message>
         <source>名称</source>
         <translation>Name</translation>
@@ -343,6 +346,10 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
         <source> 系列</source>
         <translation> series </translation>
     </message>
+    <message>
+        <source>数据表</source>
+        <translation> data sheet</translation>
+    </message>
 </context>
 <context>
     <name>FlangeDrawing</name>
@@ -361,6 +368,10 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
     <message>
         <source>密封面 %1 的尺寸未收录，图中未画出</source>
         <translation>sealing face %1: its sizes are not on record, it is not drawn</translation>
+    </message>
+    <message>
+        <source>no drawing: the pipe table gives no %1 wall for %2</source>
+        <translation>no drawing: the pipe table gives no %1 wall for %2</translation>
     </message>
 </context>
 <context>
@@ -2136,8 +2147,8 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
         <translation>Dwg. No.</translation>
     </message>
     <message>
-        <source>法兰</source>
-        <translation> flange</translation>
+        <source>计算 %1 kg</source>
+        <translation>%1 kg computed</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // `quorvit drawing` writes a flange as DXF, SVG and a PDF data sheet; each file is read back by
 // a reader that shares no code with the writer.
 #include "catalogue/catalogue.h"
+#include "catalogue/classseries.h"
 #include "catalogue/flangeinput.h"
 #include "drawing/drawinggeometry.h"
 #include "drawing/flangedrawing.h"
@@ -195,16 +196,24 @@ def check(path):
                     if min(a.y, z.y) < gapLow + 1e-6 and max(a.y, z.y) > gapHigh - 1e-6:
                         bad("face line across a hole at x=%g" % a.x)
     # A face whose sizes are not on record says so (none is: HG 20592-97's raised faces have no
-    # agreeing public sources yet).
-    if not any(t.startswith("\u7a81\u9762 RF") for t in texts):
+    # agreeing public sources yet); B16.5 gives them, so a Class sheet dimensions its face.
+    noted = any(t.startswith("\u7a81\u9762 RF") for t in texts)
+    classSheet = any(t.startswith("ASME B16.5") for t in texts)
+    lengths = [d.dxf.text for d in msp.query("DIMENSION")] + texts  # a text set beyond its lines
+    if classSheet and (noted or "d" not in sized or not any(t.startswith("f=") for t in lengths)):
+        bad("a Class raised face not dimensioned")
+    if not classSheet and not noted:
         bad("no raised-face note")
-    # The hub detail where, and only where, a reduced sheet prints the hub's wall under 4 mm.
-    if "N" in sized:
+    # The hub detail where, and only where, a reduced sheet prints the hub's wall under 4 mm
+    # (the PN series' S, h and R; a Class sheet has no such sizes to enlarge).
+    if "N" in sized and not classSheet:
         wall = (sized["N"] - (sized.get("B") or 0)) / 2
         detailed = any(re.match(r"I  1:[\d.]+$", t) for t in texts)
         if detailed != (scale > 1 and wall / scale < 4):
             bad("hub wall %.1f mm on paper, detail %s" % (wall / scale, detailed))
-    # Title texts centred in their cells, on their lettering, within 0.6 mm.
+    # Title texts centred in their cells, on their lettering, within 0.6 mm; the lines of a cell
+    # as one block.
+    cells = {}
     edges = [l for l in msp.query('LINE[layer=="SHEET" | layer=="BORDER"]')]
     blockTop = lo.y + 32 * scale
     for t in msp.query("TEXT"):
@@ -222,9 +231,12 @@ def check(path):
         caps = [p for ch in t.dxf.text if ch not in "gjpqy" for p in glyphs.get(ch, [])]
         top = max((y for _, y in caps), default=9) * k + t.dxf.align_point[1]
         bottom = max(0, min((y for _, y in caps), default=0)) * k + t.dxf.align_point[1]
-        middle = ((min(p[0] for p in c) + max(p[0] for p in c)) / 2, (top + bottom) / 2)
-        if abs(middle[0] - (cell[0] + cell[2]) / 2) > 0.6 * scale or abs(middle[1] - (cell[1] + cell[3]) / 2) > 0.6 * scale:
-            bad("'%s' off the middle of its cell by %.2f, %.2f mm" % (t.dxf.text, (middle[0] - (cell[0] + cell[2]) / 2) / scale, (middle[1] - (cell[1] + cell[3]) / 2) / scale))
+        cells.setdefault(cell, []).append((t.dxf.text, (min(p[0] for p in c) + max(p[0] for p in c)) / 2, top, bottom))
+    for cell, lines in cells.items():
+        middleY = (max(l[2] for l in lines) + min(l[3] for l in lines)) / 2
+        for text, middleX, _, _ in lines:
+            if abs(middleX - (cell[0] + cell[2]) / 2) > 0.6 * scale or abs(middleY - (cell[1] + cell[3]) / 2) > 0.6 * scale:
+                bad("'%s' off the middle of its cell by %.2f, %.2f mm" % (text, (middleX - (cell[0] + cell[2]) / 2) / scale, (middleY - (cell[1] + cell[3]) / 2) / scale))
     return problems, sheets
 # One file at a time, on every core: the sheets are independent.
 import multiprocessing
@@ -302,6 +314,25 @@ QString pressureArgument(const FlangeRecord &r)
     return r.pressureText;
 }
 
+// The flange's arguments to `drawing` and `lookup`: KIND CLASS SIZE for the Class series (its
+// class and size spelt as an engineer would), KIND PN DN --series S for the PN series.
+QStringList flangeArguments(const FlangeRecord &r)
+{
+    if (isClassRecord(r))
+        return {kindCode(r.kind), QStringLiteral("CL") + r.pressureText,
+                QStringLiteral("DN%1").arg(r.dn)};
+    return {kindCode(r.kind), pressureArgument(r), QString::number(r.dn),
+            QStringLiteral("--series"), seriesText(r.series)};
+}
+
+// What `quorvit lookup --format json` says of a flange: the values a drawing must carry.
+QJsonObject lookedUp(const QStringList &flange)
+{
+    const ProgramRun run = quorvit(QStringList{QStringLiteral("lookup")} + flange +
+                                   QStringList{QStringLiteral("--format"), QStringLiteral("json")});
+    return QJsonDocument::fromJson(run.out).object();
+}
+
 } // namespace
 
 class TestDrawingExport : public QObject
@@ -343,17 +374,26 @@ void TestDrawingExport::dxfReadBack_data()
                       qPrintable(b.pressureText), b.dn)
             << b;
     }
+    // The Class series: each kind's smallest, middle and largest row.
+    for (FlangeKind kind : {FlangeKind::WeldNeck, FlangeKind::SlipOn, FlangeKind::Blind}) {
+        const QList<FlangeRecord> rows = classFlangeRecords(kind, std::nullopt);
+        for (qsizetype i : {qsizetype(0), rows.size() / 2, rows.size() - 1})
+            QTest::addRow("%s CL%s DN%d", qPrintable(kindCode(kind)),
+                          qPrintable(rows[i].pressureText), rows[i].dn)
+                << rows[i];
+    }
 }
 
 void TestDrawingExport::dxfReadBack()
 {
     QFETCH(FlangeRecord, record);
     const QString file = m_dir.filePath(QStringLiteral("row.dxf"));
-    const ProgramRun run = quorvitWithoutDisplay(
-        {QStringLiteral("drawing"), kindCode(record.kind), pressureArgument(record),
-         QString::number(record.dn), QStringLiteral("--series"), seriesText(record.series),
-         QStringLiteral("-o"), file});
+    const ProgramRun run =
+        quorvitWithoutDisplay(QStringList{QStringLiteral("drawing")} + flangeArguments(record) +
+                              QStringList{QStringLiteral("-o"), file});
     QCOMPARE(run.exitCode, 0);
+    const QJsonObject values = lookedUp(flangeArguments(record));
+    QVERIFY(!values.isEmpty());
 
     const QJsonObject dxf = readDxf(file);
     QVERIFY(!dxf.isEmpty());
@@ -367,7 +407,8 @@ void TestDrawingExport::dxfReadBack()
 
     // Circles about the centre: D among the outlines, K as a centre line; the holes: n circles
     // of L whose centres lie on K, none on a centre line.
-    const double d = *record.outsideDiameter, k = *record.boltCircle, l = record.holeDiameter;
+    const double d = values["outside_diameter"].toDouble(), k = values["bolt_circle"].toDouble(),
+                 l = values["hole_diameter"].toDouble();
     bool outside = false, boltCircle = false;
     int holes = 0;
     for (const QJsonValue &value : dxf["circles"].toArray()) {
@@ -385,17 +426,29 @@ void TestDrawingExport::dxfReadBack()
     }
     QVERIFY(outside);
     QVERIFY(boltCircle);
-    QCOMPARE(holes, record.holeCount);
+    QCOMPARE(holes, values["hole_count"].toInt());
 
-    // The dimensions carry the row's values; the title block names the kind in Chinese.
+    // The dimensions carry the values lookup gives (those it has); the title block names the
+    // kind in Chinese.
     const QVariantList dimensions = dxf["dimensions"].toArray().toVariantList();
-    QVERIFY(dimensions.contains(QStringLiteral("D=%%C") + QString::number(d)));
-    QVERIFY(dimensions.contains(QStringLiteral("K=%%C") + QString::number(k)));
-    QVERIFY(dimensions.contains(QStringLiteral("C=") + QString::number(*record.thickness)));
-    if (record.overallHeight)
-        QVERIFY(dimensions.contains(QStringLiteral("H=") + QString::number(*record.overallHeight)));
+    const std::pair<const char *, QString> dimensioned[] = {{"outside_diameter", "D=%%C"},
+                                                            {"bolt_circle", "K=%%C"},
+                                                            {"thickness", "C="},
+                                                            {"height", "H="},
+                                                            {"raised_face_diameter", "d=%%C"},
+                                                            {"face_height", "f="},
+                                                            {"length_through_hub", "Y="},
+                                                            {"hub_diameter", "N=%%C"}};
+    for (const auto &[key, text] : dimensioned)
+        if (values.contains(QLatin1String(key)) &&
+            !(key == std::string_view("face_height") && !isClassRecord(record))) // not drawn (PL)
+            QVERIFY2(dimensions.contains(text + QString::number(values[key].toDouble())), key);
+    if (isClassRecord(record) && values["bore"].isDouble())
+        QVERIFY(dimensions.contains("B=%%C" + QString::number(values["bore"].toDouble())));
     const QStringList texts = dxf["texts"].toVariant().toStringList();
-    QVERIFY(texts.contains(kindChineseName(record.kind) + QStringLiteral("法兰")));
+    QVERIFY(texts.contains(record.kind == FlangeKind::Blind
+                               ? QStringLiteral("法兰盖")
+                               : kindChineseName(record.kind) + QStringLiteral("法兰")));
 
     // LibreCAD draws a text with the font its style is named after; ours must hold every
     // character written, the dimensions' included.
@@ -453,7 +506,10 @@ void TestDrawingExport::everyRowOnItsSheet()
 {
     QTemporaryDir rows;
     int drawings = 0;
-    forEachFlange([&](const FlangeRecord &record) {
+    QList<FlangeRecord> classRows;
+    for (FlangeKind kind : {FlangeKind::WeldNeck, FlangeKind::SlipOn, FlangeKind::Blind})
+        classRows << classFlangeRecords(kind, std::nullopt);
+    const auto check = [&](const FlangeRecord &record) {
         if (!undrawableReason(record).isEmpty())
             return; // refused, as drawingOptions shows
         const FlangeDrawing d = buildFlangeSheet(record);
@@ -478,14 +534,18 @@ void TestDrawingExport::everyRowOnItsSheet()
                 QVERIFY2(!boxes[i].intersects(boxes[j]),
                          qPrintable(where + " meets \"" + texts[j] + '"'));
         }
-        QFile file(rows.filePath(QStringLiteral("%1 PN%2 DN%3 %4.dxf")
-                                     .arg(kindCode(record.kind), record.pressureText)
+        QFile file(rows.filePath(QStringLiteral("%1 %2%3 DN%4 %5.dxf")
+                                     .arg(kindCode(record.kind),
+                                          isClassRecord(record) ? "CL" : "PN", record.pressureText)
                                      .arg(record.dn)
                                      .arg(seriesText(record.series))));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(dxfBytes(d));
-    });
-    QVERIFY(drawings > 700);
+    };
+    forEachFlange(check);
+    for (const FlangeRecord &record : classRows)
+        check(record);
+    QVERIFY(drawings > 700 + 300);
     // The sanitized build writes the same bytes as the plain one, whose run reads them back.
     if (qEnvironmentVariableIsSet("QUORVIT_SANITIZED"))
         QSKIP("the files are read back by the plain build's run");
@@ -514,6 +574,10 @@ void TestDrawingExport::librecadPrintsTheSheet_data()
     QTest::newRow("the largest weld-neck flange, WN PN1.0 DN2000")
         << QStringList{"WN", "1.0", "2000"};
     QTest::newRow("the largest plate flange, PL PN0.6 DN2000") << QStringList{"PL", "0.6", "2000"};
+    QTest::newRow("a Class weld-neck flange, WN Class 300 NPS 8")
+        << QStringList{"WN", "300", "8\""};
+    QTest::newRow("the largest blind flange, BL Class 2500 NPS 12")
+        << QStringList{"BL", "CL2500", "12in"};
 }
 
 // LibreCAD prints the DXF as the file sets it up (paper, plot scale, where the paper lies): the
@@ -606,6 +670,33 @@ void TestDrawingExport::drawingOptions_data()
             << wn100 + QStringList{"--date", QString::fromLatin1(date)} << 2 << QStringList{};
     QTest::newRow("a face the kind contradicts is a usage error")
         << QStringList{"WN-FF", "1.6", "100", "--face", "RF"} << 2 << QStringList{};
+    // The Class series: its standards and designation in the title block, its weight named as
+    // computed, its raised face drawn (no note); what it has not, refused in one line.
+    QTest::newRow("a Class flange names ASME B16.5 and HG/T 20615")
+        << QStringList{"WN", "300", "8\""} << 0
+        << QStringList{
+               "ASME B16.5-2013", "HG/T 20615", "WN 8\" CL300 RF SCH STD",
+               "计算 " +
+                   lookedUp({"WN", "300", "8\""})["computed_weight_kg"].toVariant().toString() +
+                   " kg"};
+    QTest::newRow("a weld-neck flange bored to XS, spelt as PN50 and NPS")
+        << QStringList{"WN", "PN50", "NPS 8", "--schedule", "xs"} << 0
+        << QStringList{"WN 8\" CL300 RF SCH XS"};
+    QTest::newRow("a blind flange has no bore and no schedule")
+        << QStringList{"bl", "150#", "1-1/2\""} << 0 << QStringList{"BL 1-1/2\" CL150 RF"};
+    QTest::newRow("a blind flange in the PN series is refused")
+        << QStringList{"BL", "1.6", "100"} << 1 << QStringList{};
+    QTest::newRow("a slip-on flange at Class 2500 is not listed")
+        << QStringList{"SO", "2500", "4\""} << 1 << QStringList{};
+    QTest::newRow("NPS 22 is not listed") << QStringList{"WN", "150", "22\""} << 1 << QStringList{};
+    QTest::newRow("a Class flange with another face is refused")
+        << QStringList{"WN", "300", "8\"", "--face", "FF"} << 1 << QStringList{};
+    QTest::newRow("a Class flange has no pipe series")
+        << QStringList{"WN", "300", "8\"", "--series", "B"} << 2 << QStringList{};
+    QTest::newRow("a schedule the pipe table lacks")
+        << QStringList{"WN", "300", "8\"", "--schedule", "160"} << 2 << QStringList{};
+    QTest::newRow("--schedule on a blind flange")
+        << QStringList{"BL", "300", "8\"", "--schedule", "STD"} << 2 << QStringList{};
     QTest::newRow("-o - writes the DXF to standard output")
         << wn100 + QStringList{"-o", "-"} << 0 << QStringList{"999\ndxflib"};
     QTest::newRow("-o - --format pdf writes the data sheet to standard output")
@@ -639,16 +730,16 @@ void TestDrawingExport::drawingOptions()
     const bool noted = std::any_of(texts.begin(), texts.end(), [](const QString &t) {
         return t.contains(QStringLiteral("未收录"));
     });
-    QCOMPARE(noted, !shown.contains(QStringLiteral("WN 100-1.6 FF")));
+    QCOMPARE(noted, !shown.contains(QStringLiteral("WN 100-1.6 FF")) &&
+                        !texts.contains(QStringLiteral("ASME B16.5-2013")));
 }
 
 void TestDrawingExport::dataSheetHoldsEveryValue()
 {
     QFETCH(FlangeRecord, record);
     const QString file = m_dir.filePath(QStringLiteral("sheet.pdf"));
-    QCOMPARE(quorvitWithoutDisplay({"drawing", kindCode(record.kind), record.pressureText,
-                                    QString::number(record.dn), "--series",
-                                    seriesText(record.series), "-o", file})
+    QCOMPARE(quorvitWithoutDisplay(QStringList{"drawing"} + flangeArguments(record) +
+                                   QStringList{"-o", file})
                  .exitCode,
              0);
     QProcess pdftotext;
@@ -658,7 +749,7 @@ void TestDrawingExport::dataSheetHoldsEveryValue()
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     QVERIFY(text.contains(QStringLiteral("Quorvit")));
     QVERIFY(text.contains(QStringLiteral("比例")));
-    for (const FlangeField &field : flangeFields(record.kind)) {
+    for (const FlangeField &field : recordFields(record)) {
         QVERIFY2(text.contains(field.name), qPrintable(field.name));
         const QString value = fieldValueText(field, record);
         QVERIFY2(text.contains(value), qPrintable(field.name + " " + value));
