@@ -4,7 +4,6 @@
 #include "core/model/standard.h"
 #include "core/values/numberreading.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -36,14 +35,63 @@ bool isFlangeClass(int number)
     return std::ranges::find(Classes, number) != Classes.end();
 }
 
+namespace
+{
+
+// A class is read by hand, not by a regular expression: every command reads its pressure
+// argument as a class first, and compiling an expression would cost a tenth of its start-up.
+class Spelling
+{
+public:
+    explicit Spelling(QString text) : m_text(std::move(text)) {}
+
+    bool word(QLatin1StringView word)
+    {
+        if (!QStringView(m_text).sliced(m_at).startsWith(word, Qt::CaseInsensitive))
+            return false;
+        m_at += word.size();
+        return true;
+    }
+    bool word(QStringView word)
+    {
+        if (!QStringView(m_text).sliced(m_at).startsWith(word))
+            return false;
+        m_at += word.size();
+        return true;
+    }
+    void blanks()
+    {
+        while (m_at < m_text.size() && m_text[m_at] == u' ')
+            ++m_at;
+    }
+    // One to five ASCII digits, and no more.
+    std::optional<int> number()
+    {
+        const qsizetype start = m_at;
+        int value = 0;
+        while (m_at < m_text.size() && m_text[m_at] >= u'0' && m_text[m_at] <= u'9')
+            value = value * 10 + (m_text[m_at++].unicode() - u'0');
+        if (m_at == start || m_at - start > 5)
+            return std::nullopt;
+        return value;
+    }
+    bool atEnd() const { return m_at == m_text.size(); }
+
+private:
+    QString m_text;
+    qsizetype m_at = 0;
+};
+
+} // namespace
+
 std::optional<int> pnNumber(QStringView text)
 {
-    static const QRegularExpression pn(QStringLiteral("^PN *([0-9]{1,5})$"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pn.match(plainTypedText(text));
-    if (!match.hasMatch())
+    Spelling spelling(plainTypedText(text));
+    if (!spelling.word(QLatin1StringView("PN")))
         return std::nullopt;
-    return match.captured(1).toInt();
+    spelling.blanks();
+    const std::optional<int> number = spelling.number();
+    return number && spelling.atEnd() ? number : std::nullopt;
 }
 
 std::optional<ClassSpelling> readClassSpelling(QStringView text)
@@ -55,17 +103,29 @@ std::optional<ClassSpelling> readClassSpelling(QStringView text)
             return std::nullopt;
         return ClassSpelling{int(*flangeClass), true, false};
     }
-    static const QRegularExpression spelled(
-        QStringLiteral("^(?:(?:ANSI|ASME) *)?(?:(CLASS|CL) *\\.? *)?([0-9]{1,5}) *"
-                       "(#|LBS?|磅级|磅|级)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = spelled.match(plainTypedText(text).trimmed());
-    if (!match.hasMatch())
+    // [ANSI|ASME] [CLASS|CL][.] number [#|LB|LBS|磅级|磅|级], blanks between.
+    Spelling spelling(plainTypedText(text).trimmed());
+    const bool prefixed =
+        spelling.word(QLatin1StringView("ANSI")) || spelling.word(QLatin1StringView("ASME"));
+    spelling.blanks();
+    const bool named =
+        spelling.word(QLatin1StringView("CLASS")) || spelling.word(QLatin1StringView("CL"));
+    if (named) {
+        spelling.blanks();
+        spelling.word(QLatin1StringView("."));
+        spelling.blanks();
+    }
+    const std::optional<int> number = spelling.number();
+    if (!number)
         return std::nullopt;
-    const bool bare = match.captured(1).isEmpty() && match.captured(3).isEmpty() &&
-                      !plainTypedText(text).contains(QLatin1String("ANSI"), Qt::CaseInsensitive) &&
-                      !plainTypedText(text).contains(QLatin1String("ASME"), Qt::CaseInsensitive);
-    return ClassSpelling{match.captured(2).toInt(), false, bare};
+    spelling.blanks();
+    const bool marked = spelling.word(QLatin1StringView("#")) ||
+                        spelling.word(QLatin1StringView("LBS")) ||
+                        spelling.word(QLatin1StringView("LB")) || spelling.word(u"磅级") ||
+                        spelling.word(u"磅") || spelling.word(u"级");
+    if (!spelling.atEnd())
+        return std::nullopt;
+    return ClassSpelling{*number, false, !prefixed && !named && !marked};
 }
 
 QString classPnName(int flangeClass)
