@@ -143,7 +143,8 @@ std::optional<FlangeRecord> lookUpClassFlange(FlangeKind kind, const Rating &rat
         record.schedule = schedule;
         const std::optional<double> weight = netWeight(found, schedule);
         record.weightText = weight ? resultText(*weight) : QStringLiteral("-");
-        record.weightKg = weight ? std::optional<double>(readNumber(record.weightText)) : std::nullopt;
+        record.weightKg =
+            weight ? std::optional<double>(readNumber(record.weightText)) : std::nullopt;
     }
     return record;
 }
@@ -268,7 +269,9 @@ QList<FlangeField> fieldsOf(FlangeKind kind)
              }),
         text("nut", QT_TRANSLATE_NOOP("FlangeField", "螺母"), "",
              [](const FlangeRecord &r) {
-                 return r.bolting.length ? FieldValue(QStringLiteral("heavy hex")) : FieldValue();
+                 return r.bolting.length
+                            ? FieldValue(QCoreApplication::translate("FlangeField", "重型六角螺母"))
+                            : FieldValue();
              }),
         text("gasket", QT_TRANSLATE_NOOP("FlangeField", "垫片"), "",
              [](const FlangeRecord &r) { return FieldValue(classGasketText(r)); }),

@@ -564,6 +564,10 @@ series (ASME B16.5) flanges that fit. None: exit 1.</translation>
         <source>垫片外径</source>
         <translation>Gasket outside diameter</translation>
     </message>
+    <message>
+        <source>重型六角螺母</source>
+        <translation>heavy hex nuts</translation>
+    </message>
 </context>
 <context>
     <name>FlangeInput</name>
