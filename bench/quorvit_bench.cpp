@@ -82,8 +82,8 @@ struct QueryWindowKind {
 const std::array<QueryWindowKind, 3> kinds = {{
     {"FormPL", [] { return new PlateFlangeWindow; }, runPlateQuery, PlateBox::Dn, 2,
      ":/drawings/plate.svg", FlangeKind::Plate},
-    {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, 1, 1,
-     ":/drawings/slipon.svg", FlangeKind::SlipOn},
+    {"FormSO", [] { return new SlipOnFlangeWindow; }, runSlipOnQuery, 1, 1, ":/drawings/slipon.svg",
+     FlangeKind::SlipOn},
     {"FormWN", [] { return new WeldNeckFlangeWindow; }, runWeldNeckQuery, WeldNeckBox::Dn, 0,
      ":/drawings/weldneck.svg", FlangeKind::WeldNeck},
 }};
@@ -105,7 +105,7 @@ void lookups(benchmark::State &state, FlangeKind kind)
     for (auto _ : state) {
         for (const Rating &rating : ratings)
             for (NominalDiameter dn : standardDns) {
-                const auto row = findRow({&standard, kind, rating, {dn}, PipeSeries::A});
+                const auto row = findRow({&standard, kind, rating, {dn}, PipeSeries::A, {}});
                 benchmark::DoNotOptimize(row);
                 found += row.has_value();
             }
@@ -657,9 +657,8 @@ void BM_HostileList(benchmark::State &state, const char *which)
                                             "QUORVIT_PROBE_FD=3"};
     std::vector<double> megabytes;
     for (auto _ : state) {
-        const Child run =
-            runChild({QUORVIT_PROGRAM, "takeoff", list, "--format", "json", "-o", "/dev/null"},
-                     probe);
+        const Child run = runChild(
+            {QUORVIT_PROGRAM, "takeoff", list, "--format", "json", "-o", "/dev/null"}, probe);
         if (!run.ok) {
             state.SkipWithError("the take-off did not end within 60 s");
             return;

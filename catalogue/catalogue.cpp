@@ -182,8 +182,12 @@ std::optional<FlangeRecord> lookUpFlange(FlangeKind kind, const Rating &rating, 
     if (!standard)
         return std::nullopt;
     const std::optional<TableRow> row =
-        findRow({standard, kind, rating, {NominalDiameter(dn)},
-                 standard->pipeSeries ? std::optional(series) : std::nullopt});
+        findRow({standard,
+                 kind,
+                 rating,
+                 {NominalDiameter(dn)},
+                 standard->pipeSeries ? std::optional(series) : std::nullopt,
+                 {}});
     if (!row)
         return std::nullopt;
     return flangeRecord(*row);
@@ -194,8 +198,7 @@ QString boltToOrder(const FlangeRecord &record)
     return record.bolting.designation.isEmpty() ? record.bolt : record.bolting.designation;
 }
 
-QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series,
-                                  std::optional<Rating> rating)
+QList<FlangeRecord> flangeRecords(FlangeKind kind, PipeSeries series, std::optional<Rating> rating)
 {
     QList<FlangeRecord> records;
     for (const Rating &listed : listedRatings(kind)) {

@@ -96,10 +96,11 @@ std::optional<FlangeRecord> classFlange(const CommandArguments &arguments)
     }
     const QString schedule = classOptions(given[0], kind, arguments);
     const QString face = arguments.value(QStringLiteral("face")).trimmed().toUpper();
-    if (!face.isEmpty() && face != CatalogueFace)
-        failRejected({QStringLiteral("the Class series' tables are for the raised face (RF), not "
-                                     "%1")
-                          .arg(face.left(20))});
+    const FlangeTable *table = classStandard() ? flangeTable(*classStandard(), kind) : nullptr;
+    const QString facing = table ? QString::fromLatin1(table->facing) : CatalogueFace.toString();
+    if (!face.isEmpty() && face != facing)
+        failRejected({QStringLiteral("the Class series' tables are for the %1 face, not %2")
+                          .arg(facing, face.left(20))});
     return classFlangeArgument(kind, *rating, given[2], schedule);
 }
 

@@ -31,7 +31,7 @@ const std::vector<DimensionColumn> &dimensionColumns()
 {
     static const std::vector<DimensionColumn> columns = {
 #define DIMENSION(id, key, symbol, unit, name)                                                     \
-    {#id, std::string(key) + (*unit ? std::string("_") + unit : std::string()),                  \
+    {#id, std::string(key) + (*unit ? std::string("_") + unit : std::string()),                    \
      std::string(#id) == "Bolt" || std::string(#id) == "BoltSize"},
 #include "core/model/dimensions.def"
 #undef DIMENSION
@@ -46,8 +46,7 @@ int npsQuarters(const std::string &text)
     char rest = 0;
     if (std::sscanf(text.c_str(), "%d-%d/%d%c", &whole, &numerator, &denominator, &rest) == 3 ||
         (whole = 0, std::sscanf(text.c_str(), "%d/%d%c", &numerator, &denominator, &rest) == 2) ||
-        (numerator = 0, denominator = 1,
-         std::sscanf(text.c_str(), "%d%c", &whole, &rest) == 1)) {
+        (numerator = 0, denominator = 1, std::sscanf(text.c_str(), "%d%c", &whole, &rest) == 1)) {
         if (denominator > 0 && 4 % denominator == 0 && whole >= 0 && numerator >= 0)
             return whole * 4 + numerator * (4 / denominator);
     }
@@ -141,7 +140,8 @@ void generateTable(Generated &out, Pool &pool, const std::string &path, const st
         }
     }
     if (ratingAt < 0 || dnAt < 0 || (series && seriesAt < 0))
-        fail(path + ":1", "needs the columns " + ratingColumn + ", dn" + (series ? ", series" : ""));
+        fail(path + ":1",
+             "needs the columns " + ratingColumn + ", dn" + (series ? ", series" : ""));
     std::ostringstream keys, cells;
     std::set<std::string> seen;
     std::tuple<double, int, std::string> previous;
@@ -161,8 +161,8 @@ void generateTable(Generated &out, Pool &pool, const std::string &path, const st
             fail(where, "the NPS \"" + row[npsAt] + "\" is no inch size");
         if (seriesAt >= 0 && row[seriesAt] != "A" && row[seriesAt] != "B")
             fail(where, "the series \"" + row[seriesAt] + "\" is neither A nor B");
-        const std::string key = row[ratingAt] + "/" + row[dnAt] + "/" +
-                                (seriesAt >= 0 ? row[seriesAt] : std::string());
+        const std::string key =
+            row[ratingAt] + "/" + row[dnAt] + "/" + (seriesAt >= 0 ? row[seriesAt] : std::string());
         if (!seen.insert(key).second)
             fail(where, "a second row for " + key);
         // Rating, then DN, then series ascending: the program finds a row by halving.
@@ -246,12 +246,14 @@ void generateStandard(Generated &out, const std::string &folder, int index)
     for (std::size_t t = 1; t < types.size(); ++t) {
         const auto &[line, row] = types[t];
         const std::string where = folder + "/types.csv:" + std::to_string(line);
-        if (row.size() != 6)
-            fail(where, "type,standard_number,table,area,weight,bolting");
+        if (row.size() != 7)
+            fail(where, "type,standard_number,table,area,weight,bolting,facing");
+        if (row[6] != "RF" && row[6] != "FF" && row[6] != "MFM" && row[6] != "TG" && row[6] != "RJ")
+            fail(where, "the facing \"" + row[6] + "\" is none of RF, FF, MFM, TG, RJ");
         const std::string prefix = "S" + std::to_string(index) + row[0];
         const std::string kind = named(Kinds, row[0], where);
         generateTable(out, pool, folder + "/" + row[2], prefix, rating, series);
-        tables << "    {FlangeKind::" << kind << ", " << quoted(row[1])
+        tables << "    {FlangeKind::" << kind << ", " << quoted(row[1]) << ", " << quoted(row[6])
                << ", AreaRule::" << named(AreaRules, row[3], where)
                << ", WeightRule::" << named(WeightRules, row[4], where)
                << ", BoltingRule::" << named(BoltingRules, row[5], where) << ", " << prefix
@@ -263,8 +265,8 @@ void generateStandard(Generated &out, const std::string &folder, int index)
     for (std::string file; sideFiles >> file;) {
         const std::string prefix = s + "Side" + file.substr(0, file.find('.'));
         generateSideTable(out, pool, folder + "/" + file, prefix);
-        sides << "    {" << quoted(file.substr(0, file.find('.'))) << ", " << prefix
-              << "Columns, " << prefix << "Cells},\n";
+        sides << "    {" << quoted(file.substr(0, file.find('.'))) << ", " << prefix << "Columns, "
+              << prefix << "Cells},\n";
     }
     if (!sides.str().empty())
         out.arrays << "constexpr SideTable " << s << "Sides[] = {\n" << sides.str() << "};\n";

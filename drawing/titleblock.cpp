@@ -105,7 +105,9 @@ QString markingText(const FlangeRecord &r, const QString &faceCode)
     return kindCode(r.kind) + QLatin1Char(' ') + QString::number(r.dn) +
            (r.series == PipeSeries::B ? QStringLiteral("(B)") : QString()) + QLatin1Char('-') +
            r.pressureText + QLatin1Char(' ') +
-           (faceCode.isEmpty() ? CatalogueFace.toString() : faceCode);
+           (!faceCode.isEmpty() ? faceCode
+            : r.row             ? r.row->flangeKey().facing
+                                : CatalogueFace.toString());
 }
 
 // A text centred in a box of the block, at `heightMm` (before the plot scale): its glyphs'

@@ -61,6 +61,7 @@ struct TableRowKey {
 struct FlangeTable {
     FlangeKind kind;
     const char *standardNumber; // the type's own number: "HG 20595-97"
+    const char *facing;         // the sealing face its dimensions are for: "RF"
     AreaRule area;
     WeightRule weight;
     BoltingRule bolting;
@@ -85,7 +86,7 @@ struct Standard {
     RatingSystem ratingSystem;
     bool pipeSeries; // whether rows come in series A and B
     std::span<const FlangeTable> tables;
-    const char *texts; // every cell's text, each ended by a zero
+    const char *texts;      // every cell's text, each ended by a zero
     const char *equivalent; // the Chinese standard with the same tables ("HG/T 20615"), or ""
     std::span<const SideTable> sideTables;
 };

@@ -5,7 +5,8 @@
 
 FlangeKey TableRow::flangeKey() const
 {
-    return {m_standard, m_table->kind, key().rating, key().size, key().series};
+    return {m_standard, m_table->kind, key().rating,
+            key().size, key().series,  QString::fromLatin1(m_table->facing)};
 }
 
 const TableCell *TableRow::cell(Dimension dimension) const
@@ -13,9 +14,8 @@ const TableCell *TableRow::cell(Dimension dimension) const
     const auto column = std::ranges::find(m_table->columns, dimension);
     if (column == m_table->columns.end())
         return nullptr;
-    const TableCell &found =
-        m_table->cells[m_index * m_table->columns.size() +
-                       std::size_t(column - m_table->columns.begin())];
+    const TableCell &found = m_table->cells[m_index * m_table->columns.size() +
+                                            std::size_t(column - m_table->columns.begin())];
     return found.text == TableCell::NoText ? nullptr : &found;
 }
 
@@ -51,7 +51,8 @@ std::optional<TableRow> findRow(const FlangeKey &key)
     if (!key.standard)
         return std::nullopt;
     const FlangeTable *table = flangeTable(*key.standard, key.kind);
-    if (!table || key.series.has_value() != key.standard->pipeSeries)
+    if (!table || key.series.has_value() != key.standard->pipeSeries ||
+        (!key.facing.isEmpty() && key.facing != QLatin1String(table->facing)))
         return std::nullopt;
     // The generator keeps every table in this order.
     const auto order = [](const TableRowKey &row) {
@@ -67,8 +68,8 @@ std::optional<TableRow> findRow(const FlangeKey &key)
 
 bool tableLists(const FlangeTable &table, const Rating &rating)
 {
-    const auto row = std::ranges::lower_bound(table.keys, rating.value, {},
-                                              [](const TableRowKey &key) { return key.rating.value; });
+    const auto row = std::ranges::lower_bound(
+        table.keys, rating.value, {}, [](const TableRowKey &key) { return key.rating.value; });
     return row != table.keys.end() && row->rating == rating;
 }
 

@@ -6,14 +6,16 @@
 #include <QString>
 #include <optional>
 
-// What names one flange of one standard: its type, rating, size and, where the standard has
-// them, its pipe series.
+// What names one flange of one standard: its type, rating, size, where the standard has them its
+// pipe series, and its facing (the sealing face its table's dimensions are for, "RF"; a key
+// without one takes the table's).
 struct FlangeKey {
     const Standard *standard = nullptr;
     FlangeKind kind = FlangeKind::Plate;
     Rating rating;
     NominalSize size;
     std::optional<PipeSeries> series;
+    QString facing;
 };
 
 // One row of a standard's table, read by dimension. A dimension the table has no column for, or

@@ -41,8 +41,8 @@ QList<Row> allRows()
 
 std::optional<TableRow> hgRow(FlangeKind kind, double mpa, int dn, PipeSeries series)
 {
-    return findRow({&defaultStandard(), kind, {RatingSystem::PnMpa, mpa}, {NominalDiameter(dn)},
-                    series});
+    return findRow(
+        {&defaultStandard(), kind, {RatingSystem::PnMpa, mpa}, {NominalDiameter(dn)}, series, {}});
 }
 
 } // namespace
@@ -69,6 +69,23 @@ private slots:
         }
     }
 
+    // Every row's key finds that row again, and a key naming another facing finds none: the
+    // facing is part of what names a flange, and no table holds two faces' dimensions.
+    void keysFindTheirRowsOnTheirFacingOnly()
+    {
+        for (const Row &r : allRows()) {
+            FlangeKey key = r.row.flangeKey();
+            QVERIFY2(QStringList({"RF", "FF", "MFM", "TG", "RJ"}).contains(key.facing),
+                     qPrintable(r.where));
+            const std::optional<TableRow> found = findRow(key);
+            QVERIFY2(found && found->flangeKey().size == key.size &&
+                         found->flangeKey().rating == key.rating,
+                     qPrintable(r.where));
+            key.facing = key.facing == u"FF" ? QStringLiteral("RF") : QStringLiteral("FF");
+            QVERIFY2(!findRow(key), qPrintable(r.where));
+        }
+    }
+
     // Within one rating and series the flange grows with the DN; at one DN its ring does not
     // shrink as the rating rises.
     void sizesGrowWithDnAndRating()
@@ -84,8 +101,8 @@ private slots:
             const QString byRating = table + QString::number(key.size.dn) + series;
             // B16.5 gives Class 900 NPS 1/2 to 2-1/2 the Class 1500 flanges, larger than its own
             // NPS 3.
-            const bool carriesClass1500 = key.rating == Rating{RatingSystem::Class, 900} &&
-                                          key.size.npsQuarters == 12;
+            const bool carriesClass1500 =
+                key.rating == Rating{RatingSystem::Class, 900} && key.size.npsQuarters == 12;
             if (const auto found = previousDn.constFind(byDn);
                 found != previousDn.cend() && !carriesClass1500) {
                 const Row &before = *found;
@@ -123,9 +140,8 @@ private slots:
                     QVERIFY2(a.text(d) == b.text(d),
                              qPrintable(rows[i].where + " " + dimensionInfo(d).key));
         }
-        QVERIFY(pairs * 2 == std::ranges::count_if(rows, [](const Row &r) {
-                    return r.row.standard().pipeSeries;
-                }));
+        QVERIFY(pairs * 2 == std::ranges::count_if(
+                                 rows, [](const Row &r) { return r.row.standard().pipeSeries; }));
     }
 
     // A slip-on flange takes the pipe of its DN and series whatever the rating and kind: one pipe
@@ -172,7 +188,8 @@ private slots:
             << K::SlipOn << 0.6 << 20 << A << OutsideDiameter << "90";
         QTest::newRow("SO 2.5 DN 250: K 370 filled")
             << K::SlipOn << 2.5 << 250 << B << BoltCircle << "370";
-        QTest::newRow("SO 0.6 DN 100: no bevel") << K::SlipOn << 0.6 << 100 << A << BevelWidth << "";
+        QTest::newRow("SO 0.6 DN 100: no bevel")
+            << K::SlipOn << 0.6 << 100 << A << BevelWidth << "";
         QTest::newRow("WN 1.6 DN 250: D 405, not the printed 395")
             << K::WeldNeck << 1.6 << 250 << A << OutsideDiameter << "405";
         QTest::newRow("WN 2.5 DN 100: K 190, not the printed 180")
@@ -181,7 +198,8 @@ private slots:
             << K::WeldNeck << 2.5 << 350 << A << Bolt << "M30X2";
         QTest::newRow("WN 25.0 DN 200 B: no weld end")
             << K::WeldNeck << 25.0 << 200 << B << WeldEndDiameter << "";
-        QTest::newRow("WN 25.0 DN 250 B: no hub") << K::WeldNeck << 25.0 << 250 << B << HubDiameter << "";
+        QTest::newRow("WN 25.0 DN 250 B: no hub")
+            << K::WeldNeck << 25.0 << 250 << B << HubDiameter << "";
         QTest::newRow("WN 25.0 DN 250 A: weld end 298.5")
             << K::WeldNeck << 25.0 << 250 << A << WeldEndDiameter << "298.5";
         QTest::newRow("PL has no hub") << K::Plate << 1.0 << 100 << A << HubDiameter << "";
@@ -219,8 +237,8 @@ private slots:
         QFETCH(FlangeKind, kind);
         QFETCH(QList<double>, ratings);
         QFETCH(QList<int>, largest);
-        const QList<int> standardDns = {10,  15,  20,  25,  32,  40,  50,  65,   80,   100,
-                                        125, 150, 200, 250, 300, 350, 400, 450,  500,  600,
+        const QList<int> standardDns = {10,  15,  20,  25,   32,   40,   50,   65,   80,  100,
+                                        125, 150, 200, 250,  300,  350,  400,  450,  500, 600,
                                         700, 800, 900, 1000, 1200, 1400, 1600, 1800, 2000};
         const FlangeTable &table = *flangeTable(defaultStandard(), kind);
         QList<double> listed;
