@@ -69,8 +69,9 @@ public:
     {
         const qsizetype start = m_at;
         int value = 0;
-        while (m_at < m_text.size() && m_text[m_at] >= u'0' && m_text[m_at] <= u'9')
-            value = value * 10 + (m_text[m_at++].unicode() - u'0');
+        for (; m_at < m_text.size() && m_text[m_at] >= u'0' && m_text[m_at] <= u'9'; ++m_at)
+            if (m_at - start < 5) // a longer number is refused below, never accumulated
+                value = value * 10 + (m_text[m_at].unicode() - u'0');
         if (m_at == start || m_at - start > 5)
             return std::nullopt;
         return value;
