@@ -19,7 +19,7 @@ struct RatedMaterialChoice {
 
 // "1.1", "group 1.1", "材料组 1.1", or a material the data names, spelt as engineers write it:
 // any case, "ASTM"/"ASME" before it, SA for A, blanks, hyphens and "Gr."/"Grade" between
-// specification and grade ("SA-216 Gr. WCB", "A516 Gr.70"). A group or material without ratings
+// ASTM designation and grade ("SA-216 Gr. WCB", "A516 Gr.70"). A group or material without ratings
 // here is refused by name; a text that is neither a group nor a name is refused listing them.
 RatingAnswer<RatedMaterialChoice> ratedMaterial(QStringView text);
 

@@ -1108,7 +1108,7 @@ if mode == 'list':
             dn = random.choice([15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200])
             f.write(f'PL,1.6,A,{dn},{1 + i % 13},{m}\n')
     sys.exit()
-lines, totals = [], []  # (material, pieces, hundredths, holes, bolt, gasket); (item, spec, material, amount)
+lines, totals = [], []  # (material, pieces, hundredths, holes, bolt, gasket); (item, designation, material, amount)
 if mode == 'csv':
     rows = list(csv.reader(open(path, encoding='utf-8-sig', newline='')))
     col, end = {n: i for i, n in enumerate(rows[0])}, rows.index([])
@@ -1117,8 +1117,8 @@ if mode == 'csv':
                       int(r[col['螺栓孔数量和孔径']].split('-')[0]), r[col['螺栓规格及长度']],
                       f"RF {r[col['公称直径(DN)']]}-{r[col['公称压力(MPa)']]}"))
     assert rows[end + 1] == ['合计', '规格', '材质', '数量', '单位'], rows[end + 1]
-    for item, spec, material, amount, unit in rows[end + 2:]:
-        totals.append(('垫片' if item.endswith('垫片') else item, spec, material.removesuffix(' 法兰用'),
+    for item, designation, material, amount, unit in rows[end + 2:]:
+        totals.append(('垫片' if item.endswith('垫片') else item, designation, material.removesuffix(' 法兰用'),
                        round(float(amount) * 100) if unit == 'kg' else int(amount)))
 else:
     doc = json.load(open(path, encoding='utf-8'))
